@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+
+// The user's language. Its value comes straight from the settings file (key LANGU), so a
+// Language may hold a number outside the three named ones; the enum's fixed int base makes that
+// well defined, and isValidLanguage() tells the two apart.
+enum class Language : int {
+    Simplified = 0,   // Simplified Chinese, menu item China
+    Traditional = 1,  // Traditional Chinese, menu item fanti
+    English = 2,      // menu item Enlish
+};
+
+inline constexpr int LanguageCount = 3;
+
+[[nodiscard]] constexpr bool isValidLanguage(Language language)
+{
+    const int value = static_cast<int>(language);
+    return value >= 0 && value < LanguageCount;
+}
+
+// The program has one current language, read from the settings at start and changed by the
+// language menu. It is kept verbatim, out-of-range values included, so that the settings file
+// gets back what it held and ApplyLanguage can leave every caption alone for such a value.
+[[nodiscard]] Language currentLanguage();
+void setCurrentLanguage(Language language);
+
+// The run-time messages, numbered as the catalog stores them.
+enum class MessageKey : int {
+    UnknownChipId = 0,
+    ChooseCompatibleManually = 1,
+    NoChipDetected = 2,
+    ChipDetected = 3,
+    ChipTypeLine = 4,
+    ChipTypeDetected = 5,
+    SelectTypeManually = 6,
+    ChipListDamaged = 7,
+    FileExistsOverwrite = 8,
+    FileWriteError = 9,
+    ProgrammerFound = 10,
+    StatusReady = 11,
+    StatusNotConnected = 12,
+    StatusErasing = 13,
+    StatusReading = 14,
+    StatusBlankChecking = 15,
+    ChipNotBlank = 16,
+    StatusVerifying = 17,
+    VerifyErrorAddress = 18,
+    StatusWriting = 19,
+    FileLargerThanChip = 20,
+    LogOpen = 21,
+    ReadComplete = 22,
+    ChipIsBlank = 23,
+    EraseComplete = 24,
+    WriteComplete = 25,
+    BufferEmpty = 26,
+    VerifyComplete = 27,
+    AutoComplete = 28,
+    BlankCheckComplete = 29,
+};
+
+// 30 messages in three languages, one flat table of 90 texts: message m in language l is entry
+// 3 * m + l. Nothing is cached: every call looks the text up in the language asked for, so a
+// text fetched after a language switch is in the new language.
+class MessageCatalog {
+public:
+    static constexpr int MessageCount = 30;
+    static constexpr int EntryCount = MessageCount * LanguageCount;
+
+    // A language outside 0..2 (only an edited settings file produces one) reads the Simplified
+    // texts, the language a settings file without the key starts in: a message must never come
+    // out empty or from outside the table.
+    [[nodiscard]] static QString text(MessageKey key, Language language);
+    [[nodiscard]] static QString text(MessageKey key) { return text(key, currentLanguage()); }
+
+    // Entry 3 * m + l of the flat table; an index outside 0..89 gives a null string.
+    [[nodiscard]] static QString entry(int index);
+};

@@ -1,0 +1,163 @@
+#include "buffer/BufferFile.h"
+
+#include "buffer/AtomicSave.h"
+#include "buffer/IntelHex.h"
+#include "buffer/SRecord.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// The extension is the file name's part from its last dot; a dot in a folder name is no
+// extension.
+QString extensionOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
+void cantOpen(BufferFileFeedback& feedback)
+{
+    feedback.showError(QStringLiteral("Can't open File"));
+}
+
+// Reads `count` bytes from the file's current position into the buffer; returns how many came.
+qint64 readInto(QFile& file, std::uint8_t* target, qint64 count)
+{
+    qint64 done = 0;
+    while (done < count) {
+        const qint64 got = file.read(reinterpret_cast<char*>(target) + done, count - done);
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 skip, BufferFileFeedback& feedback)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        cantOpen(feedback);
+        return 0;
+    }
+    const qint64 size = file.size();
+    const auto capacity = static_cast<qint64>(std::min<std::size_t>(buffer.size(), std::numeric_limits<qint32>::max()));
+    if (size > capacity) {
+        feedback.showError(QStringLiteral("File is too big for Buffer"));
+        return 0;
+    }
+    if (size < skip) {
+        feedback.showError(QStringLiteral("File is shorter than the 2048-byte capsule header"));
+        return 0;
+    }
+    if (skip > 0 && !file.seek(skip)) {
+        cantOpen(feedback);
+        return 0;
+    }
+    return static_cast<qint32>(readInto(file, buffer.data(), size - skip));
+}
+
+}  // namespace
+
+std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFeedback& feedback)
+{
+    const QString extension = extensionOf(path);
+    if (extension == QLatin1String(".hex"))
+        return BufferFileFormat::IntelHex;
+    if (extension == QLatin1String(".cap"))
+        return BufferFileFormat::Capsule;
+    if (extension != QLatin1String(".eep"))
+        return BufferFileFormat::Binary;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        cantOpen(feedback);
+        return std::nullopt;
+    }
+    char first = 0;
+    if (!file.getChar(&first))
+        return BufferFileFormat::Binary;
+    return first == ':' ? BufferFileFormat::IntelHex : first == 'S' ? BufferFileFormat::SRecord : BufferFileFormat::Binary;
+}
+
+BufferFileFormat SaveFormatFor(const QString& path)
+{
+    const QString extension = extensionOf(path);
+    if (extension == QLatin1String(".src"))
+        return BufferFileFormat::SRecord;
+    if (extension == QLatin1String(".hex"))
+        return BufferFileFormat::IntelHex;
+    return BufferFileFormat::Binary;
+}
+
+qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
+                        BufferFileFeedback& feedback)
+{
+    switch (format) {
+    case BufferFileFormat::IntelHex:
+        return ReadIntelHex(path, buffer, feedback);
+    case BufferFileFormat::SRecord:
+        return ReadSRecord(path, buffer, feedback);
+    case BufferFileFormat::Capsule:
+        return openBinary(path, buffer, kCapsuleHeaderSize, feedback);
+    case BufferFileFormat::Binary:
+        break;
+    }
+    return openBinary(path, buffer, 0, feedback);
+}
+
+qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
+{
+    const std::optional<BufferFileFormat> format = OpenFormatFor(path, feedback);
+    return format ? OpenBufferFileAs(*format, path, buffer, feedback) : 0;
+}
+
+SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> buffer,
+                             qint64 length, BufferFileFeedback& feedback, const BufferSaveTexts& texts)
+{
+    // A chip record larger than the buffer must not make the save read past its end.
+    if (length < 0 || static_cast<std::uint64_t>(length) > buffer.size()) {
+        feedback.showError(QStringLiteral("Data length exceeds the buffer"));
+        return SaveOutcome::Failed;
+    }
+    if (QFileInfo::exists(path) && !feedback.askYesNo(texts.fileExistsOverwrite))
+        return SaveOutcome::Declined;
+    const std::span<const std::uint8_t> data = buffer.first(static_cast<std::size_t>(length));
+
+    AtomicSaveResult result = AtomicSaveResult::Saved;
+    switch (format) {
+    case BufferFileFormat::IntelHex:
+        result = saveAtomically(path, [data](QIODevice& device) { return WriteIntelHex(device, data); });
+        break;
+    case BufferFileFormat::SRecord:
+        result = saveAtomically(path, [data](QIODevice& device) { return WriteSRecord(device, data); });
+        break;
+    case BufferFileFormat::Binary:
+    case BufferFileFormat::Capsule:  // a capsule's header is not kept, so it is saved as its image
+        result = saveAtomically(path, [data](QIODevice& device) {
+            const auto size = static_cast<qint64>(data.size());
+            return device.write(reinterpret_cast<const char*>(data.data()), size) == size;
+        });
+        if (result == AtomicSaveResult::CreateFailed) {
+            feedback.showError(QStringLiteral("创建文件失败"));
+            return SaveOutcome::Failed;
+        }
+        break;
+    }
+    if (result != AtomicSaveResult::Saved) {
+        feedback.showError(texts.fileWriteError);
+        return SaveOutcome::Failed;
+    }
+    return SaveOutcome::Saved;
+}
+
+SaveOutcome SaveBufferFile(const QString& path, std::span<const std::uint8_t> buffer, qint64 length,
+                           BufferFileFeedback& feedback, const BufferSaveTexts& texts)
+{
+    return SaveBufferFileAs(SaveFormatFor(path), path, buffer, length, feedback, texts);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "buffer/BufferFileFeedback.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// Opening and saving the data buffer as a file, the format chosen by the file name.
+//
+// Open: ".bin" binary, ".hex" Intel HEX, ".cap" a capsule (a 2048-byte header, skipped, then
+// the image), ".eep" by its first byte (":" Intel HEX, "S" S-record, else binary); any other
+// extension or none is binary. Save: ".src" S-record, ".hex" Intel HEX, anything else binary.
+// Extensions are compared without regard to case and taken from the file name's last dot.
+
+enum class BufferFileFormat { Binary, Capsule, IntelHex, SRecord };
+
+// The bytes a capsule image starts with that are not part of the image.
+inline constexpr qint64 kCapsuleHeaderSize = 2048;
+
+// Texts of the save path that come from the message catalog in the current language; the
+// caller looks them up, so this code does not depend on the catalog.
+struct BufferSaveTexts {
+    QString fileExistsOverwrite;  // the overwrite question
+    QString fileWriteError;       // a file that could not be written completely
+};
+
+enum class SaveOutcome { Saved, Declined, Failed };
+
+// The format a file is opened with. Only ".eep" needs to look into the file; when it cannot be
+// opened, "Can't open File" is shown and the result is empty.
+[[nodiscard]] std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFeedback& feedback);
+// The format a file is saved in (never Capsule).
+[[nodiscard]] BufferFileFormat SaveFormatFor(const QString& path);
+
+// Loads the file into `buffer`, whose size is the capacity (the caller fills it with 0xFF
+// first). Returns the count of loaded bytes (binary, capsule) or the size the text reader found;
+// 0 after any error, which has then been shown through `feedback`.
+[[nodiscard]] qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback);
+[[nodiscard]] qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
+                                      BufferFileFeedback& feedback);
+
+// Writes the first `length` bytes of `buffer` (the selected chip's size) to the file. An
+// existing file is replaced only after a Yes to the overwrite question, and only once the new
+// file is written completely. Failures are shown through `feedback`; success shows nothing.
+SaveOutcome SaveBufferFile(const QString& path, std::span<const std::uint8_t> buffer, qint64 length,
+                           BufferFileFeedback& feedback, const BufferSaveTexts& texts);
+SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> buffer,
+                             qint64 length, BufferFileFeedback& feedback, const BufferSaveTexts& texts);

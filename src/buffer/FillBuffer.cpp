@@ -1,0 +1,74 @@
+#include "buffer/FillBuffer.h"
+
+#include <algorithm>
+
+namespace {
+
+int hexNibble(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+bool isFillRangeValid(qint32 start, qint32 end, std::size_t capacity)
+{
+    return start >= 0 && start <= end && static_cast<std::size_t>(end) < capacity;
+}
+
+bool FillBuffer(std::span<std::uint8_t> buffer, const FillRequest& request, std::uint32_t seed)
+{
+    if (!isFillRangeValid(request.start, request.end, buffer.size()))
+        return false;
+    const auto start = static_cast<std::size_t>(request.start);
+    const auto count = static_cast<std::size_t>(request.end) - start + 1;
+
+    switch (request.mode) {
+    case FillMode::Byte:
+        std::fill_n(buffer.begin() + static_cast<std::ptrdiff_t>(start), count,
+                    static_cast<std::uint8_t>(request.byteValue & 0xFF));
+        break;
+    case FillMode::Word: {
+        const auto low = static_cast<std::uint8_t>(request.wordValue & 0xFF);
+        const auto high = static_cast<std::uint8_t>((request.wordValue >> 8) & 0xFF);
+        std::size_t address = start & ~std::size_t{1};
+        for (std::size_t i = 0; i < count / 2; ++i) {
+            buffer[address++] = low;
+            buffer[address++] = high;
+        }
+        break;
+    }
+    case FillMode::Random: {
+        FillRandomGenerator generator(seed);
+        for (std::size_t j = 0; j < count; ++j)
+            buffer[start + j] = static_cast<std::uint8_t>(generator.next() & 0xFF);
+        break;
+    }
+    }
+    return true;
+}
+
+std::optional<qint32> parseFillHexField(const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    quint32 value = 0;
+    int significant = 0;
+    for (const QChar c : text) {
+        const int nibble = hexNibble(c.unicode());
+        if (nibble < 0)
+            return std::nullopt;
+        if (significant > 0 || nibble != 0)
+            ++significant;
+        if (significant > 8)
+            return std::nullopt;
+        value = (value << 4) | static_cast<quint32>(nibble);
+    }
+    return static_cast<qint32>(value);
+}

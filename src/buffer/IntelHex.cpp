@@ -1,0 +1,165 @@
+#include "buffer/IntelHex.h"
+
+#include "buffer/AtomicSave.h"
+#include "buffer/HexText.h"
+#include "buffer/LineReader.h"
+#include "buffer/ReaderErrors.h"
+#include "buffer/TextSink.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+using hextext::RecordLine;
+
+namespace {
+
+constexpr std::size_t kDataPos = 9;  // first data digit, counted from the start code
+
+}  // namespace
+
+qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
+{
+    // Addresses are worked out in 64 bits: a linear base near 4 GiB plus an offset must land
+    // beyond the capacity, not wrap round into the buffer.
+    const std::uint64_t capacity = std::min<std::uint64_t>(buffer.size(), std::numeric_limits<qint32>::max());
+    std::uint64_t segmentBase = 0;
+    std::uint64_t linearBase = 0;
+    std::uint64_t size = 0;
+    ReaderErrors errors(feedback, device);
+    LineReader reader(device);
+    std::string_view text;
+    for (qint64 lineNumber = 1;; ++lineNumber) {
+        if (!reader.next(text)) {
+            errors.fail(lineNumber, "File Read Operation Failed");
+            return errors.fail(lineNumber, "Error reading File");
+        }
+        const RecordLine line(text);
+        if (line.at(0) != ':')
+            return errors.fail(lineNumber, "Illegal Line found");
+        std::uint8_t count = 0, offsetHigh = 0, offsetLow = 0, type = 0;
+        if (!line.byteAt(1, count) || !line.byteAt(3, offsetHigh) || !line.byteAt(5, offsetLow) || !line.byteAt(7, type))
+            return errors.fail(lineNumber, "Illegal Char in File");
+        unsigned sum = count + offsetHigh + offsetLow + type;
+        const unsigned offset = (offsetHigh << 8) | offsetLow;
+        if (type > 5)
+            return errors.fail(lineNumber, "Invalid Record type");
+
+        switch (type) {
+        case 0: {
+            const std::uint64_t address = linearBase + segmentBase + offset;
+            size = std::max(size, address + count);
+            if (size > capacity)
+                return errors.fail(lineNumber, "File exceeds Maximum Size");
+            std::uint8_t* target = buffer.data() + address;
+            std::size_t pos = kDataPos;
+            for (unsigned i = 0; i < count; ++i, pos += 2) {
+                std::uint8_t value = 0;
+                if (!line.byteAt(pos, value))
+                    return errors.fail(lineNumber, "Illegal Char in File");
+                target[i] = value;
+                sum += value;
+            }
+            std::uint8_t checksum = 0;
+            if (!line.byteAt(pos, checksum))
+                return errors.fail(lineNumber, "Illegal Char in File");
+            if (((sum + checksum) & 0xFF) != 0)
+                return errors.fail(lineNumber, "Checksum Error type 0");
+            break;
+        }
+        case 1: {
+            std::uint8_t checksum = 0;
+            if (!line.byteAt(kDataPos, checksum))
+                return errors.fail(lineNumber, "Illegal Char in File");
+            if (count != 0 || offset != 0 || checksum != 0xFF)
+                return errors.fail(lineNumber, "Invalid EOF Record");
+            return static_cast<qint32>(size);
+        }
+        case 2:
+        case 4: {
+            const bool segment = type == 2;
+            if (count != 2)
+                return errors.fail(lineNumber, segment ? "Invalid Record Length for type 2" : "Invalid Record Length for type 4");
+            std::uint8_t high = 0, low = 0, checksum = 0;
+            if (!line.byteAt(kDataPos, high) || !line.byteAt(kDataPos + 2, low) || !line.byteAt(kDataPos + 4, checksum))
+                return errors.fail(lineNumber, "Illegal Char in File");
+            if (((sum + high + low + checksum) & 0xFF) != 0)
+                return errors.fail(lineNumber, segment ? "Checksum Error type 2" : "Checksum Error type 4");
+            const std::uint64_t value = (high << 8) | low;
+            if (segment)
+                segmentBase = value * 16;
+            else
+                linearBase = value * 65536;
+            break;
+        }
+        default:  // 03 and 05 carry start addresses, which mean nothing to a memory image
+            break;
+        }
+    }
+}
+
+qint32 ReadIntelHex(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        feedback.showError(QStringLiteral("Can't open File"));
+        return 0;
+    }
+    return ReadIntelHex(file, buffer, feedback);
+}
+
+bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
+{
+    if (data.size() > 0x100000000ULL)
+        return false;
+    constexpr std::size_t kPerRecord = 32;
+    constexpr std::size_t kLongestLine = 13 + 2 * kPerRecord;
+    TextSink sink(device);
+    std::uint64_t base = 0;
+    for (std::uint64_t address = 0; address < data.size(); address += kPerRecord) {
+        if (address - base > 0xFFFF) {
+            base = address & ~std::uint64_t{0xFFFF};
+            const auto upper = static_cast<unsigned>(base >> 16);
+            char* out = sink.reserve(17);
+            std::memcpy(out, ":02000004", 9);
+            out = hextext::putByte(out + 9, static_cast<std::uint8_t>(upper >> 8));
+            out = hextext::putByte(out, static_cast<std::uint8_t>(upper));
+            out = hextext::putByte(out, static_cast<std::uint8_t>(0x100 - ((0x06 + (upper >> 8) + upper) & 0xFF)));
+            *out++ = '\r';
+            *out++ = '\n';
+            sink.commit(out);
+        }
+        const std::size_t n = std::min<std::uint64_t>(kPerRecord, data.size() - address);
+        const std::uint8_t* bytes = data.data() + address;
+        if (hextext::allErased(bytes, n))
+            continue;
+        const auto offset = static_cast<unsigned>(address - base);
+        unsigned sum = static_cast<unsigned>(n) + (offset >> 8) + (offset & 0xFF);
+        char* out = sink.reserve(kLongestLine);
+        *out++ = ':';
+        out = hextext::putByte(out, static_cast<std::uint8_t>(n));
+        out = hextext::putByte(out, static_cast<std::uint8_t>(offset >> 8));
+        out = hextext::putByte(out, static_cast<std::uint8_t>(offset));
+        *out++ = '0';
+        *out++ = '0';
+        for (std::size_t i = 0; i < n; ++i) {
+            out = hextext::putByte(out, bytes[i]);
+            sum += bytes[i];
+        }
+        out = hextext::putByte(out, static_cast<std::uint8_t>(0x100 - (sum & 0xFF)));
+        *out++ = '\r';
+        *out++ = '\n';
+        sink.commit(out);
+    }
+    char* out = sink.reserve(13);
+    std::memcpy(out, ":00000001FF\r\n", 13);
+    sink.commit(out + 13);
+    return sink.finish();
+}
+
+bool WriteIntelHex(const QString& path, std::span<const std::uint8_t> data)
+{
+    return saveAtomically(path, [data](QIODevice& device) { return WriteIntelHex(device, data); }) == AtomicSaveResult::Saved;
+}

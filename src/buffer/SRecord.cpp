@@ -1,0 +1,133 @@
+#include "buffer/SRecord.h"
+
+#include "buffer/AtomicSave.h"
+#include "buffer/HexText.h"
+#include "buffer/LineReader.h"
+#include "buffer/ReaderErrors.h"
+#include "buffer/TextSink.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <string_view>
+
+using hextext::RecordLine;
+
+qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
+{
+    // 64-bit addresses: an S3 record near 4 GiB must fail the capacity test, not wrap round.
+    const std::uint64_t capacity = std::min<std::uint64_t>(buffer.size(), std::numeric_limits<qint32>::max());
+    std::uint64_t size = 0;
+    ReaderErrors errors(feedback, device);
+    LineReader reader(device);
+    std::string_view text;
+    for (qint64 lineNumber = 1;; ++lineNumber) {
+        if (!reader.next(text))
+            return errors.fail(lineNumber, "File Read Operation Failed");
+        const RecordLine line(text);
+        if (line.at(0) != 'S')
+            return errors.fail(lineNumber, "Illegal Line found");
+        const char kind = line.at(1);
+        if (kind == '7' || kind == '8' || kind == '9')
+            return static_cast<qint32>(size);
+        if (kind < '1' || kind > '3')
+            continue;  // S0 header, S4 to S6 counts and anything that is not a record at all
+
+        const unsigned addressBytes = static_cast<unsigned>(kind - '0') + 1;
+        std::uint8_t count = 0;
+        if (!line.byteAt(2, count))
+            return errors.fail(lineNumber, "Illegal Char in File");
+        unsigned sum = count;
+        std::uint64_t address = 0;
+        for (unsigned i = 0; i < addressBytes; ++i) {
+            std::uint8_t value = 0;
+            if (!line.byteAt(4 + 2 * i, value))
+                return errors.fail(lineNumber, "Illegal Char in File");
+            address = (address << 8) | value;
+            sum += value;
+        }
+        // The count covers the address and the checksum; one too small for them would make the
+        // data length negative.
+        if (count < addressBytes + 1)
+            return errors.fail(lineNumber, "Invalid Record Length");
+        const unsigned n = count - addressBytes - 1;
+        size = std::max(size, address + n);
+        if (size > capacity)
+            return errors.fail(lineNumber, "File exceeds Maximum Size");
+        std::uint8_t* target = buffer.data() + address;
+        std::size_t pos = 4 + 2 * addressBytes;
+        for (unsigned i = 0; i < n; ++i, pos += 2) {
+            std::uint8_t value = 0;
+            if (!line.byteAt(pos, value))
+                return errors.fail(lineNumber, "Illegal Char in File");
+            target[i] = value;
+            sum += value;
+        }
+        std::uint8_t checksum = 0;
+        if (!line.byteAt(pos, checksum))
+            return errors.fail(lineNumber, "Illegal Char in File");
+        if (((sum + checksum) & 0xFF) != 0xFF)
+            return errors.fail(lineNumber, "Checksum Error");
+    }
+}
+
+qint32 ReadSRecord(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        feedback.showError(QStringLiteral("Can't open File"));
+        return 0;
+    }
+    return ReadSRecord(file, buffer, feedback);
+}
+
+bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
+{
+    if (data.size() > 0x100000000ULL)
+        return false;
+    constexpr std::size_t kPerRecord = 16;
+    const unsigned addressBytes = data.size() <= 0xFFFF ? 2 : data.size() <= 0xFFFFFF ? 3 : 4;
+    const char kind = static_cast<char>('0' + addressBytes - 1);
+    TextSink sink(device);
+    char* out = sink.reserve(18);
+    std::memcpy(out, "S00600004844521B\r\n", 18);
+    sink.commit(out + 18);
+    for (std::uint64_t address = 0; address < data.size(); address += kPerRecord) {
+        const std::size_t n = std::min<std::uint64_t>(kPerRecord, data.size() - address);
+        const std::uint8_t* bytes = data.data() + address;
+        if (hextext::allErased(bytes, n))
+            continue;
+        const auto count = static_cast<unsigned>(addressBytes + n + 1);
+        unsigned sum = count;
+        out = sink.reserve(4 + 2 * (addressBytes + n + 1) + 2);
+        *out++ = 'S';
+        *out++ = kind;
+        out = hextext::putByte(out, static_cast<std::uint8_t>(count));
+        for (unsigned i = addressBytes; i-- > 0;) {
+            const auto value = static_cast<std::uint8_t>(address >> (8 * i));
+            out = hextext::putByte(out, value);
+            sum += value;
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            out = hextext::putByte(out, bytes[i]);
+            sum += bytes[i];
+        }
+        out = hextext::putByte(out, static_cast<std::uint8_t>(0xFF - (sum & 0xFF)));
+        *out++ = '\r';
+        *out++ = '\n';
+        sink.commit(out);
+    }
+    static constexpr std::string_view kTermination[] = {"S9030000FC\r\n", "S804000000FB\r\n", "S70500000000FA\r\n"};
+    const std::string_view end = kTermination[addressBytes - 2];
+    out = sink.reserve(end.size());
+    std::memcpy(out, end.data(), end.size());
+    sink.commit(out + end.size());
+    return sink.finish();
+}
+
+bool WriteSRecord(const QString& path, std::span<const std::uint8_t> data)
+{
+    return saveAtomically(path, [data](QIODevice& device) { return WriteSRecord(device, data); }) == AtomicSaveResult::Saved;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "buffer/FillBuffer.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <span>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The buffer fill dialog. It fills a range of the buffer it is given with a constant byte, a
+// constant word or random bytes; the main window then shows the result (bufferFilled).
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+public:
+    using ErrorReporter = std::function<void(const QString& message)>;
+    using SecondsClock = std::function<std::int64_t()>;
+
+    explicit TForm4(QWidget* parent = nullptr);
+
+    // The buffer OK fills (the main window's DataBuffer). Without one OK changes nothing.
+    void setBuffer(std::span<std::uint8_t> buffer) { m_buffer = buffer; }
+    // Where conversion and range errors go; a modal "Error" box by default.
+    void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+    // Seeds random fills; calendar seconds by default.
+    void setClock(SecondsClock clock) { m_clock = std::move(clock); }
+
+    // Offers the whole chip as the range end: flashSize - 1 in upper-case hexadecimal. The Fill
+    // command calls it before every showing; the other fields keep what they last held.
+    void offerEndFor(quint32 flashSize);
+
+    // Reads the fields and fills the buffer. On a bad field or range the error is reported, the
+    // buffer is left alone and false returned. OK runs this and closes on success.
+    bool FillBuffer();
+
+signals:
+    // The range was filled. The view is to show the first viewLength bytes of the buffer, and
+    // the buffer's meaningful length becomes dataLength. Both are end + 1, so the filled range
+    // is visible in the view even when it starts above 0.
+    void bufferFilled(qint32 viewLength, qint32 dataLength);
+
+private:
+    void buildControls();
+    void reportError(const QString& message);
+
+    QGroupBox* m_groupData = nullptr;
+    QGroupBox* m_groupRange = nullptr;
+    QRadioButton* m_byteMode = nullptr;
+    QRadioButton* m_wordMode = nullptr;
+    QRadioButton* m_randomMode = nullptr;
+    QLineEdit* m_byteValue = nullptr;
+    QLineEdit* m_wordValue = nullptr;
+    QLineEdit* m_start = nullptr;
+    QLineEdit* m_end = nullptr;
+    QLabel* m_startLabel = nullptr;
+    QLabel* m_endLabel = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+
+    std::span<std::uint8_t> m_buffer;
+    ErrorReporter m_reportError;
+    SecondsClock m_clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
+};

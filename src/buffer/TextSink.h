@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QIODevice>
+
+#include <cstddef>
+#include <vector>
+
+// Collects formatted lines in a fixed block and hands whole blocks to the device, so a writer
+// makes one write call per block instead of one per line. A failed or short write is remembered
+// (a full disk must not pass for a saved file); later output is then dropped.
+class TextSink {
+public:
+    explicit TextSink(QIODevice& device, std::size_t blockSize = 1024 * 1024);
+    TextSink(const TextSink&) = delete;
+    TextSink& operator=(const TextSink&) = delete;
+
+    // Room for `length` characters (at most the block size) at the returned position; commit() what was used.
+    [[nodiscard]] char* reserve(std::size_t length);
+    void commit(char* end) { m_used = static_cast<std::size_t>(end - m_block.data()); }
+
+    // Hands the rest to the device; true when every byte written so far was accepted.
+    [[nodiscard]] bool finish();
+
+private:
+    void flush();
+
+    QIODevice& m_device;
+    std::vector<char> m_block;
+    std::size_t m_used = 0;
+    bool m_failed = false;
+};

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "usb/UsbLibrary.h"
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+// The program's only path to the programmer: finds it among the attached USB devices, claims its
+// interface, moves 64-byte command packets and data blocks over bulk endpoints, and closes it
+// again. No connection is held between user actions; each one opens, works and closes.
+//
+// A plain class rather than a GUI component: its owner (the main window, the command-line tool
+// or a test) holds it in a std::unique_ptr, which gives the same owner-managed lifetime without
+// tying the transport to the widget toolkit.
+//
+// Transfer results are those of libusb-0.1: the byte count moved, or a negative error code.
+// Nothing here shows a message or throws.
+class TUsbBulk {
+public:
+    static constexpr const char* DefaultLibraryName = "libusb-0.1.so.4";
+    // What the programmer reports as its manufacturer string; a device reporting anything else
+    // is not ours, whatever its vendor and product IDs.
+    static constexpr std::string_view Manufacturer = "Zorvex";
+    static constexpr int VendorId = 0x1FC8;
+    static constexpr int ProductId = 0x310B;
+    static constexpr std::string_view ProductDevice = "WinUSBComm Device";
+    static constexpr std::string_view ProductLegacy = "WinUSBComm";
+    static constexpr int LanguageId = 0x0409;
+    static constexpr int StringBufferSize = 256;
+    static constexpr int StringTimeoutMs = 1000;
+    static constexpr int BulkTimeoutMs = 5000;
+    static constexpr int TransmitTimeoutMs = 7000;
+    static constexpr std::chrono::milliseconds DefaultReplyPause{50};
+    // Result of a transfer asked for while no device is open (libusb's "no such device").
+    static constexpr int NotOpen = -19;
+
+    explicit TUsbBulk(std::string libraryPath = DefaultLibraryName);
+    ~TUsbBulk();
+    TUsbBulk(const TUsbBulk&) = delete;
+    TUsbBulk& operator=(const TUsbBulk&) = delete;
+
+    // 1 when a programmer with these IDs was found, opened and claimed (its variant's endpoints
+    // are then set), 0 otherwise. A device still open from an earlier call is closed first.
+    int prog_open(int vid, int pid);
+    // Sends len bytes on the command endpoint; when wantReply is non-zero, pauses and reads len
+    // bytes from the IN endpoint into the same buffer. Returns the last transfer's result; a
+    // command that could not be sent whole is not followed by the reply read, so its failure is
+    // what the caller sees and the buffer keeps the command bytes.
+    int USB_bulk_cmd(char* buf, int len, int wantReply);
+    int USB_bulk_write(const char* buf, int len);
+    int USB_bulk_read(char* buf, int len);
+    // Releases the interface and closes the device; nothing happens while none is open.
+    void USB_bulk_close();
+    // String descriptor index as NUL-terminated 8-bit text (a character outside Latin-1 becomes
+    // "?"). Returns the text length, 0 when the answer is not a string descriptor, or the
+    // negative libusb error. At most buflen - 1 characters are stored, so the NUL always fits.
+    int usbGetStringAscii(usb_dev_handle* h, int index, int langid, char* buf, int buflen);
+    // One vendor control transfer (request type 0x40 out, 0xC0 in when receive is 1); value and
+    // index come little-endian from setup[0..3]. -1 on failure, else the byte count.
+    int USB_transmit(unsigned char receive, unsigned char request, const unsigned char* setup,
+                     unsigned char* buf, int len);
+
+    [[nodiscard]] bool isOpen() const { return m_handle != nullptr; }
+    [[nodiscard]] usb_dev_handle* handle() const { return m_handle; }
+    [[nodiscard]] int epIn() const { return m_epIn; }
+    [[nodiscard]] int epOut() const { return m_epOut; }
+    [[nodiscard]] int epCmd() const { return m_epCmd; }
+    // The "WinUSBComm" variant sends multi-byte packet fields most significant byte first.
+    [[nodiscard]] bool bigEndianFields() const { return m_epIn == 0x82; }
+    // Transport-wide: the interface claimed by the last successful open.
+    [[nodiscard]] static int interfaceNumber() { return s_interfaceNumber; }
+
+    // The pause between a command and the read of its reply. The hardware needs the default;
+    // the simulator answers at once, so its tests may shorten it.
+    void setReplyPause(std::chrono::milliseconds pause) { m_replyPause = pause; }
+    [[nodiscard]] const UsbLibrary& library() const { return m_library; }
+
+private:
+    // Opens and checks one device; leaves m_handle set only when it qualified.
+    bool tryDevice(struct usb_device* device);
+    void rejectDevice();
+
+    UsbLibrary m_library;
+    usb_dev_handle* m_handle = nullptr;
+    int m_epIn = 0x82;
+    int m_epOut = 1;
+    int m_epCmd = 2;
+    std::chrono::milliseconds m_replyPause = DefaultReplyPause;
+
+    static inline int s_interfaceNumber = 0;
+};

@@ -1,0 +1,296 @@
+#include "usb/UsbLibrary.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+
+namespace {
+
+// Slot numbers, in the order of UsbLibrary::EntryNames.
+enum Slot : std::size_t {
+    Open, Close, GetString, GetStringSimple, GetDescriptorByEndpoint, GetDescriptor, BulkWrite,
+    BulkRead, InterruptWrite, InterruptRead, ControlMsg, SetConfiguration, ClaimInterface,
+    ReleaseInterface, SetAltinterface, Resetep, ClearHalt, Reset, ResetEx, Strerror, Init,
+    SetDebug, FindBusses, FindDevices, Device, GetBusses, InstallServiceNp, UninstallServiceNp,
+    InstallDriverNp, GetVersion, IsochronousSetupAsync, BulkSetupAsync, InterruptSetupAsync,
+    SubmitAsync, ReapAsync, FreeAsync, SlotCount
+};
+static_assert(SlotCount == UsbLibrary::EntryNames.size());
+
+// The Windows-only names have no prototype in <usb.h>.
+using ResetExFn = int (*)(usb_dev_handle*, unsigned int);
+using NoArgIntFn = int (*)();
+using InstallDriverFn = int (*)(const char*);
+using GetVersionFn = const usb_version* (*)();
+using IsoSetupFn = int (*)(usb_dev_handle*, void**, unsigned char, int);
+using SetupAsyncFn = int (*)(usb_dev_handle*, void**, unsigned char);
+using SubmitAsyncFn = int (*)(void*, char*, int);
+using ReapAsyncFn = int (*)(void*, int);
+using FreeAsyncFn = int (*)(void**);
+
+}  // namespace
+
+void UsbLibrary::Closer::operator()(void* library) const
+{
+    dlclose(library);
+}
+
+UsbLibrary::UsbLibrary(std::string path) : m_path(std::move(path)) {}
+
+UsbLibrary::~UsbLibrary() = default;
+
+bool UsbLibrary::load()
+{
+    if (!m_library) {
+        m_library.reset(dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL));
+        if (!m_library)
+            return false;
+        for (std::size_t i = 0; i < EntryNames.size(); ++i)
+            m_table[i] = dlsym(m_library.get(), std::string(EntryNames[i]).c_str());
+    }
+    usb_init();
+    return true;
+}
+
+bool UsbLibrary::isBound(std::string_view name) const
+{
+    const auto it = std::find(EntryNames.begin(), EntryNames.end(), name);
+    return it != EntryNames.end() && m_table[static_cast<std::size_t>(it - EntryNames.begin())];
+}
+
+bool UsbLibrary::hasSearchEntries() const
+{
+    for (const Slot s : {FindBusses, FindDevices, GetBusses, Open, Close, ControlMsg,
+                         ClaimInterface, ReleaseInterface, BulkWrite, BulkRead}) {
+        if (!m_table[s])
+            return false;
+    }
+    return true;
+}
+
+usb_dev_handle* UsbLibrary::usb_open(struct usb_device* dev) const
+{
+    const auto f = entry<decltype(&::usb_open)>(Open);
+    return f ? f(dev) : nullptr;
+}
+
+int UsbLibrary::usb_close(usb_dev_handle* dev) const
+{
+    const auto f = entry<decltype(&::usb_close)>(Close);
+    return f ? f(dev) : Unbound;
+}
+
+int UsbLibrary::usb_get_string(usb_dev_handle* dev, int index, int langid, char* buf,
+                               size_t buflen) const
+{
+    const auto f = entry<decltype(&::usb_get_string)>(GetString);
+    return f ? f(dev, index, langid, buf, buflen) : Unbound;
+}
+
+int UsbLibrary::usb_get_string_simple(usb_dev_handle* dev, int index, char* buf,
+                                      size_t buflen) const
+{
+    const auto f = entry<decltype(&::usb_get_string_simple)>(GetStringSimple);
+    return f ? f(dev, index, buf, buflen) : Unbound;
+}
+
+int UsbLibrary::usb_get_descriptor_by_endpoint(usb_dev_handle* dev, int ep, unsigned char type,
+                                               unsigned char index, void* buf, int size) const
+{
+    const auto f = entry<decltype(&::usb_get_descriptor_by_endpoint)>(GetDescriptorByEndpoint);
+    return f ? f(dev, ep, type, index, buf, size) : Unbound;
+}
+
+int UsbLibrary::usb_get_descriptor(usb_dev_handle* dev, unsigned char type, unsigned char index,
+                                   void* buf, int size) const
+{
+    const auto f = entry<decltype(&::usb_get_descriptor)>(GetDescriptor);
+    return f ? f(dev, type, index, buf, size) : Unbound;
+}
+
+int UsbLibrary::usb_bulk_write(usb_dev_handle* dev, int ep, const char* bytes, int size,
+                               int timeout) const
+{
+    const auto f = entry<decltype(&::usb_bulk_write)>(BulkWrite);
+    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+}
+
+int UsbLibrary::usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size,
+                              int timeout) const
+{
+    const auto f = entry<decltype(&::usb_bulk_read)>(BulkRead);
+    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+}
+
+int UsbLibrary::usb_interrupt_write(usb_dev_handle* dev, int ep, const char* bytes, int size,
+                                    int timeout) const
+{
+    const auto f = entry<decltype(&::usb_interrupt_write)>(InterruptWrite);
+    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+}
+
+int UsbLibrary::usb_interrupt_read(usb_dev_handle* dev, int ep, char* bytes, int size,
+                                   int timeout) const
+{
+    const auto f = entry<decltype(&::usb_interrupt_read)>(InterruptRead);
+    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+}
+
+int UsbLibrary::usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value,
+                                int index, char* bytes, int size, int timeout) const
+{
+    const auto f = entry<decltype(&::usb_control_msg)>(ControlMsg);
+    return f ? f(dev, requesttype, request, value, index, bytes, size, timeout) : Unbound;
+}
+
+int UsbLibrary::usb_set_configuration(usb_dev_handle* dev, int configuration) const
+{
+    const auto f = entry<decltype(&::usb_set_configuration)>(SetConfiguration);
+    return f ? f(dev, configuration) : Unbound;
+}
+
+int UsbLibrary::usb_claim_interface(usb_dev_handle* dev, int interface) const
+{
+    const auto f = entry<decltype(&::usb_claim_interface)>(ClaimInterface);
+    return f ? f(dev, interface) : Unbound;
+}
+
+int UsbLibrary::usb_release_interface(usb_dev_handle* dev, int interface) const
+{
+    const auto f = entry<decltype(&::usb_release_interface)>(ReleaseInterface);
+    return f ? f(dev, interface) : Unbound;
+}
+
+int UsbLibrary::usb_set_altinterface(usb_dev_handle* dev, int alternate) const
+{
+    const auto f = entry<decltype(&::usb_set_altinterface)>(SetAltinterface);
+    return f ? f(dev, alternate) : Unbound;
+}
+
+int UsbLibrary::usb_resetep(usb_dev_handle* dev, unsigned int ep) const
+{
+    const auto f = entry<decltype(&::usb_resetep)>(Resetep);
+    return f ? f(dev, ep) : Unbound;
+}
+
+int UsbLibrary::usb_clear_halt(usb_dev_handle* dev, unsigned int ep) const
+{
+    const auto f = entry<decltype(&::usb_clear_halt)>(ClearHalt);
+    return f ? f(dev, ep) : Unbound;
+}
+
+int UsbLibrary::usb_reset(usb_dev_handle* dev) const
+{
+    const auto f = entry<decltype(&::usb_reset)>(Reset);
+    return f ? f(dev) : Unbound;
+}
+
+int UsbLibrary::usb_reset_ex(usb_dev_handle* dev, unsigned int resetType) const
+{
+    const auto f = entry<ResetExFn>(ResetEx);
+    return f ? f(dev, resetType) : Unbound;
+}
+
+char* UsbLibrary::usb_strerror() const
+{
+    const auto f = entry<decltype(&::usb_strerror)>(Strerror);
+    return f ? f() : nullptr;
+}
+
+void UsbLibrary::usb_init() const
+{
+    if (const auto f = entry<decltype(&::usb_init)>(Init))
+        f();
+}
+
+void UsbLibrary::usb_set_debug(int level) const
+{
+    if (const auto f = entry<decltype(&::usb_set_debug)>(SetDebug))
+        f(level);
+}
+
+int UsbLibrary::usb_find_busses() const
+{
+    const auto f = entry<decltype(&::usb_find_busses)>(FindBusses);
+    return f ? f() : Unbound;
+}
+
+int UsbLibrary::usb_find_devices() const
+{
+    const auto f = entry<decltype(&::usb_find_devices)>(FindDevices);
+    return f ? f() : Unbound;
+}
+
+struct usb_device* UsbLibrary::usb_device(usb_dev_handle* dev) const
+{
+    const auto f = entry<decltype(&::usb_device)>(Device);
+    return f ? f(dev) : nullptr;
+}
+
+struct usb_bus* UsbLibrary::usb_get_busses() const
+{
+    const auto f = entry<decltype(&::usb_get_busses)>(GetBusses);
+    return f ? f() : nullptr;
+}
+
+int UsbLibrary::usb_install_service_np() const
+{
+    const auto f = entry<NoArgIntFn>(InstallServiceNp);
+    return f ? f() : Unbound;
+}
+
+int UsbLibrary::usb_uninstall_service_np() const
+{
+    const auto f = entry<NoArgIntFn>(UninstallServiceNp);
+    return f ? f() : Unbound;
+}
+
+int UsbLibrary::usb_install_driver_np(const char* infFile) const
+{
+    const auto f = entry<InstallDriverFn>(InstallDriverNp);
+    return f ? f(infFile) : Unbound;
+}
+
+const struct usb_version* UsbLibrary::usb_get_version() const
+{
+    const auto f = entry<GetVersionFn>(GetVersion);
+    return f ? f() : nullptr;
+}
+
+int UsbLibrary::usb_isochronous_setup_async(usb_dev_handle* dev, void** context, unsigned char ep,
+                                            int pktsize) const
+{
+    const auto f = entry<IsoSetupFn>(IsochronousSetupAsync);
+    return f ? f(dev, context, ep, pktsize) : Unbound;
+}
+
+int UsbLibrary::usb_bulk_setup_async(usb_dev_handle* dev, void** context, unsigned char ep) const
+{
+    const auto f = entry<SetupAsyncFn>(BulkSetupAsync);
+    return f ? f(dev, context, ep) : Unbound;
+}
+
+int UsbLibrary::usb_interrupt_setup_async(usb_dev_handle* dev, void** context,
+                                          unsigned char ep) const
+{
+    const auto f = entry<SetupAsyncFn>(InterruptSetupAsync);
+    return f ? f(dev, context, ep) : Unbound;
+}
+
+int UsbLibrary::usb_submit_async(void* context, char* bytes, int size) const
+{
+    const auto f = entry<SubmitAsyncFn>(SubmitAsync);
+    return f ? f(context, bytes, size) : Unbound;
+}
+
+int UsbLibrary::usb_reap_async(void* context, int timeout) const
+{
+    const auto f = entry<ReapAsyncFn>(ReapAsync);
+    return f ? f(context, timeout) : Unbound;
+}
+
+int UsbLibrary::usb_free_async(void** context) const
+{
+    const auto f = entry<FreeAsyncFn>(FreeAsync);
+    return f ? f(context) : Unbound;
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <usb.h>
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// Returned by usb_get_version() of the Windows builds of the 0.1 API; its layout is never read.
+struct usb_version;
+
+// The libusb-0.1 entry points, bound by name at run time from a shared library chosen by path,
+// so the real library and the programmer simulator are reached through the same code. A
+// library that cannot be loaded, or lacks a name, leaves slots unbound; every wrapper checks
+// its slot and reports failure instead of calling through a null pointer: -2 for calls that
+// return a status or a count, null for the pointer results, 0 for usb_get_version, nothing for
+// the calls without a result.
+class UsbLibrary {
+public:
+    static constexpr int Unbound = -2;
+
+    // Binding order; a slot's index is its position here.
+    static constexpr std::array<std::string_view, 36> EntryNames{
+        "usb_open", "usb_close", "usb_get_string", "usb_get_string_simple",
+        "usb_get_descriptor_by_endpoint", "usb_get_descriptor", "usb_bulk_write",
+        "usb_bulk_read", "usb_interrupt_write", "usb_interrupt_read", "usb_control_msg",
+        "usb_set_configuration", "usb_claim_interface", "usb_release_interface",
+        "usb_set_altinterface", "usb_resetep", "usb_clear_halt", "usb_reset", "usb_reset_ex",
+        "usb_strerror", "usb_init", "usb_set_debug", "usb_find_busses", "usb_find_devices",
+        "usb_device", "usb_get_busses", "usb_install_service_np", "usb_uninstall_service_np",
+        "usb_install_driver_np", "usb_get_version", "usb_isochronous_setup_async",
+        "usb_bulk_setup_async", "usb_interrupt_setup_async", "usb_submit_async",
+        "usb_reap_async", "usb_free_async"};
+
+    explicit UsbLibrary(std::string path);
+    ~UsbLibrary();
+    UsbLibrary(const UsbLibrary&) = delete;
+    UsbLibrary& operator=(const UsbLibrary&) = delete;
+
+    // Loads the library and resolves every name, unless an earlier call already did; a library
+    // that was missing is looked for again, so one installed later is found. Then calls
+    // usb_init when it is bound. Returns whether the library is loaded.
+    bool load();
+
+    [[nodiscard]] bool isLoaded() const { return m_library != nullptr; }
+    [[nodiscard]] bool isBound(std::string_view name) const;
+    // Whether every entry point the device search and a transfer need is bound.
+    [[nodiscard]] bool hasSearchEntries() const;
+    [[nodiscard]] const std::string& path() const { return m_path; }
+
+    usb_dev_handle* usb_open(struct usb_device* dev) const;
+    int usb_close(usb_dev_handle* dev) const;
+    int usb_get_string(usb_dev_handle* dev, int index, int langid, char* buf, size_t buflen) const;
+    int usb_get_string_simple(usb_dev_handle* dev, int index, char* buf, size_t buflen) const;
+    int usb_get_descriptor_by_endpoint(usb_dev_handle* dev, int ep, unsigned char type,
+                                       unsigned char index, void* buf, int size) const;
+    int usb_get_descriptor(usb_dev_handle* dev, unsigned char type, unsigned char index,
+                           void* buf, int size) const;
+    int usb_bulk_write(usb_dev_handle* dev, int ep, const char* bytes, int size, int timeout) const;
+    int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout) const;
+    int usb_interrupt_write(usb_dev_handle* dev, int ep, const char* bytes, int size,
+                            int timeout) const;
+    int usb_interrupt_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout) const;
+    int usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value, int index,
+                        char* bytes, int size, int timeout) const;
+    int usb_set_configuration(usb_dev_handle* dev, int configuration) const;
+    int usb_claim_interface(usb_dev_handle* dev, int interface) const;
+    int usb_release_interface(usb_dev_handle* dev, int interface) const;
+    int usb_set_altinterface(usb_dev_handle* dev, int alternate) const;
+    int usb_resetep(usb_dev_handle* dev, unsigned int ep) const;
+    int usb_clear_halt(usb_dev_handle* dev, unsigned int ep) const;
+    int usb_reset(usb_dev_handle* dev) const;
+    int usb_reset_ex(usb_dev_handle* dev, unsigned int resetType) const;
+    char* usb_strerror() const;
+    void usb_init() const;
+    void usb_set_debug(int level) const;
+    int usb_find_busses() const;
+    int usb_find_devices() const;
+    struct usb_device* usb_device(usb_dev_handle* dev) const;
+    struct usb_bus* usb_get_busses() const;
+    int usb_install_service_np() const;
+    int usb_uninstall_service_np() const;
+    int usb_install_driver_np(const char* infFile) const;
+    const struct usb_version* usb_get_version() const;
+    int usb_isochronous_setup_async(usb_dev_handle* dev, void** context, unsigned char ep,
+                                    int pktsize) const;
+    int usb_bulk_setup_async(usb_dev_handle* dev, void** context, unsigned char ep) const;
+    int usb_interrupt_setup_async(usb_dev_handle* dev, void** context, unsigned char ep) const;
+    int usb_submit_async(void* context, char* bytes, int size) const;
+    int usb_reap_async(void* context, int timeout) const;
+    int usb_free_async(void** context) const;
+
+private:
+    struct Closer {
+        void operator()(void* library) const;
+    };
+
+    // Typed view of slot i; null when unbound.
+    template <typename Fn>
+    [[nodiscard]] Fn entry(std::size_t slot) const
+    {
+        return reinterpret_cast<Fn>(m_table[slot]);
+    }
+
+    std::string m_path;
+    std::unique_ptr<void, Closer> m_library;
+    std::array<void*, EntryNames.size()> m_table{};
+};

@@ -1,0 +1,217 @@
+#include "buffer/TForm4.h"
+
+#include "app/Captions.h"
+#include "app/MessageCatalog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace {
+
+// Typed characters other than hexadecimal digits are discarded; keys that type nothing
+// (cursor movement, Delete, shortcuts, Enter for the default button) pass. Pasted text does not
+// arrive as key presses and is not filtered: the conversion on OK catches what is not a number.
+class HexKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.isEmpty() || typed.front().unicode() < 0x20 || typed.front().unicode() == 0x7F)
+            return false;
+        for (const QChar c : typed)
+            if (!isHexDigit(c.unicode()))
+                return true;
+        return false;
+    }
+
+private:
+    static bool isHexDigit(char16_t c)
+    {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    }
+};
+
+// Shows and keeps the field's letters in upper case, whether typed or pasted. It never rejects
+// anything.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+QString invalidRangeText(std::size_t capacity)
+{
+    const QString limit = QString::number(static_cast<qulonglong>(capacity) - 1, 16).toUpper();
+    switch (currentLanguage()) {
+    case Language::Traditional:
+        return QStringLiteral("填充範圍無效：需要 0 <= 開始地址 <= 結束地址 <= %1。").arg(limit);
+    case Language::English:
+        return QStringLiteral("Invalid fill range: 0 <= Start ADDR <= End ADDR <= %1 is required.")
+            .arg(limit);
+    default:
+        return QStringLiteral("填充范围无效：需要 0 <= 开始地址 <= 结束地址 <= %1。").arg(limit);
+    }
+}
+
+QString notAnIntegerText(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+}  // namespace
+
+TForm4::TForm4(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TForm4"));
+    buildControls();
+
+    // The captions the form carries until the first language switch.
+    const CaptionSet& captions = captionsFor(u"TForm4");
+    for (const CaptionEntry& entry : captions.entries) {
+        const QString text = entry.designedText();
+        if (entry.property == CaptionProperty::WindowTitle) {
+            setWindowTitle(text);
+        } else if (auto* box = findChild<QGroupBox*>(QLatin1String(entry.control))) {
+            box->setTitle(text);
+        } else if (auto* button = findChild<QAbstractButton*>(QLatin1String(entry.control))) {
+            button->setText(text);
+        } else if (auto* label = findChild<QLabel*>(QLatin1String(entry.control))) {
+            label->setText(text);
+        }
+    }
+
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (FillBuffer())
+            accept();
+    });
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm4::buildControls()
+{
+    auto* hexKeys = new HexKeyFilter(this);
+    auto* upperCase = new UpperCaseValidator(this);
+    auto makeField = [&](const char* name, const QString& text, int maxLength) {
+        auto* edit = new QLineEdit(text, this);
+        edit->setObjectName(QLatin1String(name));
+        if (maxLength > 0)
+            edit->setMaxLength(maxLength);
+        edit->installEventFilter(hexKeys);
+        edit->setValidator(upperCase);
+        return edit;
+    };
+    auto makeRadio = [&](const char* name) {
+        auto* radio = new QRadioButton(this);
+        radio->setObjectName(QLatin1String(name));
+        return radio;
+    };
+
+    m_groupData = new QGroupBox(this);
+    m_groupData->setObjectName(QStringLiteral("GroupBox1"));
+    m_byteMode = makeRadio("RadioButton1");
+    m_byteMode->setChecked(true);
+    m_wordMode = makeRadio("RadioButton2");
+    m_randomMode = makeRadio("RadioButton3");
+    m_byteValue = makeField("Edit1", QStringLiteral("FF"), 2);
+    m_wordValue = makeField("Edit2", QStringLiteral("FFFF"), 4);
+    auto* dataLayout = new QGridLayout(m_groupData);
+    dataLayout->addWidget(m_byteMode, 0, 0);
+    dataLayout->addWidget(m_byteValue, 0, 1);
+    dataLayout->addWidget(m_wordMode, 1, 0);
+    dataLayout->addWidget(m_wordValue, 1, 1);
+    dataLayout->addWidget(m_randomMode, 2, 0);
+
+    m_groupRange = new QGroupBox(this);
+    m_groupRange->setObjectName(QStringLiteral("GroupBox2"));
+    m_startLabel = new QLabel(this);
+    m_startLabel->setObjectName(QStringLiteral("Label1"));
+    m_endLabel = new QLabel(this);
+    m_endLabel->setObjectName(QStringLiteral("Label2"));
+    m_start = makeField("Edit3", QStringLiteral("00000"), 0);
+    m_end = makeField("Edit4", QStringLiteral("FFFF"), 0);
+    auto* rangeLayout = new QGridLayout(m_groupRange);
+    rangeLayout->addWidget(m_startLabel, 0, 0);
+    rangeLayout->addWidget(m_start, 0, 1);
+    rangeLayout->addWidget(m_endLabel, 1, 0);
+    rangeLayout->addWidget(m_end, 1, 1);
+    rangeLayout->setRowStretch(2, 1);
+
+    m_ok = new QPushButton(this);
+    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("BitBtn2"));
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(m_groupData);
+    groups->addWidget(m_groupRange);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm4::offerEndFor(quint32 flashSize)
+{
+    m_end->setText(QString::number(flashSize - 1u, 16).toUpper());
+}
+
+void TForm4::reportError(const QString& message)
+{
+    if (m_reportError)
+        m_reportError(message);
+    else
+        QMessageBox::critical(this, QStringLiteral("Error"), message);
+}
+
+bool TForm4::FillBuffer()
+{
+    // All four fields are read whatever the mode, in the order of the form.
+    FillRequest request;
+    qint32* targets[] = {&request.byteValue, &request.wordValue, &request.start, &request.end};
+    const QLineEdit* fields[] = {m_byteValue, m_wordValue, m_start, m_end};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<qint32> value = parseFillHexField(fields[i]->text());
+        if (!value) {
+            reportError(notAnIntegerText(QStringLiteral("0x") + fields[i]->text()));
+            return false;
+        }
+        *targets[i] = *value;
+    }
+    if (!isFillRangeValid(request.start, request.end, m_buffer.size())) {
+        reportError(invalidRangeText(m_buffer.size()));
+        return false;
+    }
+
+    request.mode = m_byteMode->isChecked()   ? FillMode::Byte
+                   : m_wordMode->isChecked() ? FillMode::Word
+                                             : FillMode::Random;
+    const auto seed = static_cast<std::uint32_t>(m_clock());
+    if (!::FillBuffer(m_buffer, request, seed))
+        return false;
+    emit bufferFilled(request.end + 1, request.end + 1);
+    return true;
+}

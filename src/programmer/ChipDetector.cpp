@@ -1,0 +1,75 @@
+#include "programmer/ChipDetector.h"
+
+#include "app/MessageCatalog.h"
+#include "chipdb/ChipName.h"
+#include "chipdb/ChipRecord.h"
+#include "programmer/OperationHost.h"
+#include "programmer/OperatorFeedback.h"
+#include "programmer/ProgrammerLink.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+enum QueryResult : quint8 { NoChipAnswered = 0, FlashWithId = 1, SecondType = 2, ThirdType = 3 };
+
+} // namespace
+
+ChipDetector::Result ChipDetector::DetectChip(const ChipRecord& chip, int speedIndex,
+                                              std::span<const ChipRecord> chipSlots, ChipListSelection& lists)
+{
+    std::array<quint8, 4> reply{};
+    if (!m_link.QueryChip(chip, speedIndex, reply)) {
+        m_feedback.showError(MessageCatalog::text(MessageKey::StatusNotConnected));
+        return Result::NotConnected;
+    }
+    switch (reply[0]) {
+    case FlashWithId: {
+        const quint32 id = detectedChipId(reply[1], reply[2], reply[3]);
+        // The lowest slot wins when several chips share an ID.
+        const auto found =
+            std::find_if(chipSlots.begin(), chipSlots.end(), [id](const ChipRecord& slot) { return slot.chipId == id; });
+        if (found != chipSlots.end())
+            return selectFound(*found, lists);
+        if (lists.position(ChipList::Type) != 0)
+            lists.selectChip(0, 0, 0);
+        m_feedback.showError(MessageCatalog::text(MessageKey::UnknownChipId)
+                             + QString::asprintf("%2.2X %2.2X %2.2X", reply[1], reply[2], reply[3])
+                             + MessageCatalog::text(MessageKey::ChooseCompatibleManually));
+        return Result::UnknownId;
+    }
+    case SecondType:
+    case ThirdType: {
+        // The programmer names only a class of chip: the matching entry of the type list.
+        const int type = reply[0] - 1;
+        if (lists.position(ChipList::Type) != type)
+            lists.selectChip(type, 0, 0);
+        m_feedback.showInfo(MessageCatalog::text(MessageKey::ChipTypeDetected) + lists.selectedText(ChipList::Type)
+                            + MessageCatalog::text(MessageKey::SelectTypeManually));
+        return Result::TypeFound;
+    }
+    default:
+        m_feedback.showError(MessageCatalog::text(MessageKey::NoChipDetected));
+        return Result::NoChip;
+    }
+}
+
+ChipDetector::Result ChipDetector::selectFound(const ChipRecord& found, ChipListSelection& lists)
+{
+    const ChipNameParts parts = chipNamePartsForLists(found.nameText());
+    // One list at a time: each selection refills the next list, which the next lookup searches.
+    const auto selectRemembered = [&lists] {
+        lists.selectChip(lists.rememberedIndex(ChipList::Type), lists.rememberedIndex(ChipList::Manufacturer),
+                         lists.rememberedIndex(ChipList::Model));
+    };
+    lists.setRememberedIndex(ChipList::Type, lists.findItem(ChipList::Type, parts.type));
+    selectRemembered();
+    lists.setRememberedIndex(ChipList::Manufacturer, lists.findItem(ChipList::Manufacturer, parts.manufacturer));
+    selectRemembered();
+    lists.setRememberedIndex(ChipList::Model, lists.findItem(ChipList::Model, parts.model));
+    selectRemembered();
+    m_feedback.showInfo(MessageCatalog::text(MessageKey::ChipDetected) + lists.selectedText(ChipList::Model)
+                        + MessageCatalog::text(MessageKey::ChipTypeLine) + lists.selectedText(ChipList::Type));
+    return Result::ChipFound;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <span>
+
+class ProgrammerLink;
+class OperatorFeedback;
+class ChipListSelection;
+struct ChipRecord;
+
+// Asks the programmer which chip is in the socket, finds its ID in the database and selects it
+// in the chip lists, then tells the person what was found.
+class ChipDetector {
+public:
+    enum class Result { NotConnected, ChipFound, UnknownId, TypeFound, NoChip };
+
+    ChipDetector(ProgrammerLink& link, OperatorFeedback& feedback) : m_link(link), m_feedback(feedback) {}
+
+    // chipSlots: every slot of the database (all are scanned, whether or not they hold a chip);
+    // chip and speedIndex set up the query.
+    Result DetectChip(const ChipRecord& chip, int speedIndex, std::span<const ChipRecord> chipSlots,
+                      ChipListSelection& lists);
+
+private:
+    Result selectFound(const ChipRecord& found, ChipListSelection& lists);
+
+    ProgrammerLink& m_link;
+    OperatorFeedback& m_feedback;
+};
+
+// The 24-bit ID of a query reply: byte 1 in bits 23..16, byte 2 in 15..8, byte 3 in 7..0.
+[[nodiscard]] constexpr quint32 detectedChipId(quint8 byte1, quint8 byte2, quint8 byte3)
+{
+    return (quint32{byte1} << 16) | (quint32{byte2} << 8) | quint32{byte3};
+}

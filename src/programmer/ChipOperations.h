@@ -1,0 +1,80 @@
+#pragma once
+
+#include "programmer/OperationGuard.h"
+#include "programmer/ProgrammerLink.h"
+#include "programmer/ReadRoutines.h"
+#include "programmer/WriteRoutines.h"
+
+#include <functional>
+#include <span>
+
+class TUsbBulk;
+class OperatorFeedback;
+class OperationHost;
+class OperationClock;
+class ChipListSelection;
+struct ChipRecord;
+enum class MessageKey : int;
+
+// How a command ended, for callers that report it (the command-line tool's exit code).
+enum class CommandOutcome {
+    Completed,  // the routine ran to its end and its success condition held
+    Stopped,    // refused by a check, declined, not connected, a finding or a failed transfer
+    Refused,    // another operation was running; nothing was done
+};
+
+// The chip commands of the tool bar, the operations menu, the Auto button and the Detect button,
+// as one sequence each: the checks, the operation frame, the routine, elapsed time, beep and
+// completion line. The window's handlers and the command-line tool call these, so both run the
+// very same steps.
+class ChipOperations {
+public:
+    ChipOperations(TUsbBulk& usb, OperatorFeedback& feedback, OperationHost& host, OperationClock& clock);
+
+    // Connection check (window activation, device change); held back while an operation runs.
+    void ProbeProgrammer();
+
+    CommandOutcome runRead();
+    CommandOutcome runErase();
+    CommandOutcome runWrite();
+    CommandOutcome runVerify();
+    CommandOutcome runAuto();
+    CommandOutcome runBlankCheck();
+    // chipSlots: every slot of the chip database.
+    CommandOutcome runDetect(std::span<const ChipRecord> chipSlots, ChipListSelection& lists);
+
+    [[nodiscard]] bool isBusy() const { return m_guard.busy(); }
+
+    // False after "No chips detected…" when the programmer answered that the socket is empty;
+    // true when a chip answered or the programmer could not be reached (the frame reports that).
+    [[nodiscard]] bool ChipPresenceCheck(const ChipRecord& chip);
+
+private:
+    // What a routine step reports to the command around it.
+    enum class StepResult {
+        Success,    // completion line due
+        Finished,   // ran to its end, but no completion line is due (auto without verify)
+        Failed,     // stopped on a finding or a failed transfer: time and beep, no line
+        Declined,   // the person declined: the frame ends with nothing else shown
+    };
+
+    struct CommandSteps {
+        bool takeEdits = false;
+        bool refuseEmpty = false;
+        bool queryOnlyUpToFamily93 = false;  // chip-presence check only for families 0..2
+        bool logBeforeTime = false;
+        MessageKey completion;
+        std::function<StepResult(const ChipRecord&)> routine;
+    };
+
+    CommandOutcome runCommand(const CommandSteps& steps, bool* routineRan = nullptr);
+    StepResult autoSequence(const ChipRecord& chip);
+
+    OperatorFeedback& m_feedback;
+    OperationHost& m_host;
+    OperationClock& m_clock;
+    ProgrammerLink m_link;
+    ReadRoutines m_read;
+    WriteRoutines m_write;
+    OperationGuard m_guard;
+};

@@ -1,0 +1,18 @@
+#include "programmer/ChipRecordCheck.h"
+
+#include "chipdb/ChipRecord.h"
+#include "programmer/CommandPacket.h"
+#include "programmer/OperationTexts.h"
+
+std::optional<QString> checkChipRecord(const ChipRecord& chip, qint64 bufferSize)
+{
+    if (chip.flashPage == 0)
+        return damagedRecordText(RecordDefect::PageZero, 0, MaxBlockSize);
+    if (chip.flashPage > MaxBlockSize)
+        return damagedRecordText(RecordDefect::PageTooLarge, chip.flashPage, MaxBlockSize);
+    const qint64 block = blockSize(chip.flashPage);
+    const qint64 wholeBlocks = (qint64{chip.flashSize} + block - 1) / block * block;
+    if (wholeBlocks > bufferSize)
+        return damagedRecordText(RecordDefect::TooLarge, chip.flashSize, bufferSize);
+    return std::nullopt;
+}

@@ -1,0 +1,83 @@
+#include "programmer/OperationTexts.h"
+
+#include "app/MessageCatalog.h"
+
+#include <array>
+
+namespace {
+
+using Texts = std::array<const char*, LanguageCount>;
+
+// The catalog falls back to Simplified Chinese for a language outside 0..2; so do these texts.
+const char* pick(const Texts& texts)
+{
+    const Language language = currentLanguage();
+    return texts[static_cast<std::size_t>(isValidLanguage(language) ? static_cast<int>(language) : 0)];
+}
+
+QString tr3(const Texts& texts) { return QString::fromUtf8(pick(texts)); }
+
+QString stageName(OperationStage stage)
+{
+    switch (stage) {
+    case OperationStage::SetUp: return tr3({"芯片设置", "芯片設置", "Chip set-up"});
+    case OperationStage::Read: return tr3({"读出", "讀出", "Read"});
+    case OperationStage::BlankCheck: return tr3({"查空", "查空", "Blank check"});
+    case OperationStage::Verify: return tr3({"校验", "校驗", "Verify"});
+    case OperationStage::Erase: return tr3({"擦除", "擦除", "Erase"});
+    case OperationStage::Write: return tr3({"编程", "編程", "Write"});
+    }
+    return {};
+}
+
+QString reasonText(const TransferFailure& failure)
+{
+    switch (failure.kind) {
+    case TransferFailure::Kind::Error:
+        return tr3({"传输失败（错误 %1）。", "傳輸失敗（錯誤 %1）。", "transfer failed (error %1)."})
+            .arg(failure.value);
+    case TransferFailure::Kind::Short:
+        return tr3({"只传输了 %1 / %2 字节。", "只傳輸了 %1 / %2 字節。",
+                    "only %1 of %2 bytes were transferred."})
+            .arg(failure.value)
+            .arg(failure.expected);
+    case TransferFailure::Kind::StillBusy:
+        return tr3({"%1 次状态查询后芯片仍忙。", "%1 次狀態查詢後芯片仍忙。",
+                    "the chip was still busy after %1 status polls."})
+            .arg(failure.value);
+    }
+    return {};
+}
+
+} // namespace
+
+QString transferFailureText(const TransferFailure& failure)
+{
+    return tr3({"%1在地址 %2h 处中止：%3", "%1在地址 %2h 處中止：%3", "%1 stopped at address %2h: %3"})
+        .arg(stageName(failure.stage), QString::number(failure.address, 16).toUpper(), reasonText(failure));
+}
+
+QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)
+{
+    QString reason;
+    switch (defect) {
+    case RecordDefect::TooLarge:
+        reason = tr3({"容量 %1 字节大于 %2 字节的数据缓冲区。", "容量 %1 字節大於 %2 字節的數據緩沖區。",
+                      "its capacity of %1 bytes does not fit the %2-byte data buffer."})
+                     .arg(size)
+                     .arg(limit);
+        break;
+    case RecordDefect::PageZero:
+        reason = tr3({"页面大小为 0。", "頁面大小為 0。", "its page size is 0."});
+        break;
+    case RecordDefect::PageTooLarge:
+        reason = tr3({"页面大小 %1 字节大于 %2 字节的块缓冲区。", "頁面大小 %1 字節大於 %2 字節的塊緩沖區。",
+                      "its page size of %1 bytes is larger than the %2-byte block buffer."})
+                     .arg(size)
+                     .arg(limit);
+        break;
+    }
+    return tr3({"芯片记录已损坏：%1请重新选择芯片或修复芯片数据库。", "芯片記錄已損壞：%1請重新選擇芯片或修復芯片數據庫。",
+                "The chip record is damaged: %1 Choose the chip again or repair the chip database."})
+        .arg(reason);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Texts of the failures the message catalog has no entry for: a transfer that failed in the
+// middle of a routine, and a chip record that cannot be operated on safely. Three languages
+// like the catalog, chosen by the current language at the moment of the call.
+
+enum class OperationStage { SetUp, Read, BlankCheck, Verify, Erase, Write };
+
+struct TransferFailure {
+    enum class Kind {
+        Error,      // the transfer returned a negative libusb result (value = that result)
+        Short,      // fewer bytes moved than asked (value = bytes moved, expected = asked)
+        StillBusy,  // the chip erase did not finish within its status polls (value = polls)
+    };
+    OperationStage stage = OperationStage::Read;
+    qint64 address = 0;  // offset of the block, page or command at which the routine stopped
+    Kind kind = Kind::Error;
+    int value = 0;
+    int expected = 0;
+};
+
+// "Read stopped at address 1F40h: transfer failed (error -110)."
+[[nodiscard]] QString transferFailureText(const TransferFailure& failure);
+
+enum class RecordDefect { TooLarge, PageZero, PageTooLarge };
+
+// "The chip record is damaged: its page size is 0. Choose the chip again or repair the chip
+// database." size is the offending capacity or page size, limit the buffer it must fit.
+[[nodiscard]] QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit);

@@ -1,0 +1,160 @@
+#include "programmer/ReadRoutines.h"
+
+#include "app/MessageCatalog.h"
+#include "chipdb/ChipRecord.h"
+#include "programmer/CommandPacket.h"
+#include "programmer/OperationHost.h"
+#include "programmer/OperatorFeedback.h"
+#include "programmer/ProgrammerLink.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+// Scratch block of the blank check and the verify: the largest block the operations accept, one
+// byte more for the blank check's preset.
+constexpr std::size_t ScratchSize = 257;
+
+[[nodiscard]] qint64 firstNonBlank(std::span<const quint8> block)
+{
+    const auto it = std::find_if(block.begin(), block.end(), [](quint8 byte) { return byte != 0xFF; });
+    return it == block.end() ? -1 : it - block.begin();
+}
+
+} // namespace
+
+qint32 dataLengthAfterRead(std::span<const quint8> image)
+{
+    std::size_t n = image.size();
+    while (n > 0 && image[n - 1] == 0xFF)
+        --n;
+    if (n % 2 != 0)
+        ++n;
+    return static_cast<qint32>(n);
+}
+
+bool ReadRoutines::openStream(const ChipRecord& chip, qint64 length, OperationStage stage)
+{
+    if (needs4ByteAddressing(chip.flashSize)) {
+        const TransferStatus status = m_context.link.SpiCommand(CommandPacket::Enter4ByteAddressMode);
+        if (!status.ok()) {
+            reportFailure(status.failureAt(stage, 0));
+            return false;
+        }
+    }
+    m_context.feedback.progressStart(length);
+    const TransferStatus status = m_context.link.SetAddress(0, true);
+    if (!status.ok()) {
+        reportFailure(status.failureAt(stage, 0));
+        return false;
+    }
+    return true;
+}
+
+void ReadRoutines::reportFailure(const TransferFailure& failure)
+{
+    m_context.feedback.showError(transferFailureText(failure));
+}
+
+bool ReadRoutines::ReadChip(const ChipRecord& chip)
+{
+    OperatorFeedback& feedback = m_context.feedback;
+    OperationHost& host = m_context.host;
+    feedback.setStatus(MessageCatalog::text(MessageKey::StatusReading));
+    const qint64 length = chip.flashSize;
+    const qint64 block = blockSize(chip.flashPage);
+    const std::span<quint8> buffer = host.dataBuffer();
+
+    // Once blocks have arrived the chip's range is part chip, part old buffer: neither an image
+    // of the chip nor the user's data any more. It is cleared to the erased state, so nothing
+    // can later write or save a half-read image as if it were whole.
+    const auto discardPartialImage = [&] {
+        const qint64 end = std::min<qint64>(static_cast<qint64>(buffer.size()), (length + block - 1) / block * block);
+        std::fill(buffer.begin(), buffer.begin() + end, quint8{0xFF});
+        host.setDataLength(0);
+        host.loadViewFromBuffer();
+    };
+
+    if (!openStream(chip, length, OperationStage::Read))
+        return false;
+    // The read lands straight in the buffer; the last block may reach past flashSize, which the
+    // record check keeps inside the buffer.
+    for (qint64 offset = 0; offset < length; offset += block) {
+        const TransferStatus status =
+            m_context.link.readBlock(buffer.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block)));
+        if (!status.ok()) {
+            discardPartialImage();
+            reportFailure(status.failureAt(OperationStage::Read, offset));
+            return false;
+        }
+        feedback.progressStep(offset);
+    }
+    host.setDataLength(dataLengthAfterRead(buffer.first(static_cast<std::size_t>(length))));
+    host.loadViewFromBuffer();
+    feedback.progressEnd();
+    return true;
+}
+
+bool ReadRoutines::BlankCheckChip(const ChipRecord& chip)
+{
+    OperatorFeedback& feedback = m_context.feedback;
+    feedback.setStatus(MessageCatalog::text(MessageKey::StatusBlankChecking));
+    std::array<quint8, ScratchSize> scratch;
+    scratch.fill(0xFF);
+    const qint64 length = chip.flashSize;
+    const qint64 block = blockSize(chip.flashPage);
+    const std::span<quint8> target = std::span(scratch).first(static_cast<std::size_t>(block));
+
+    if (!openStream(chip, length, OperationStage::BlankCheck))
+        return false;
+    for (qint64 offset = 0; offset < length; offset += block) {
+        const TransferStatus status = m_context.link.readBlock(target);
+        if (!status.ok()) {
+            reportFailure(status.failureAt(OperationStage::BlankCheck, offset));
+            return false;
+        }
+        if (firstNonBlank(target) >= 0) {
+            feedback.showError(MessageCatalog::text(MessageKey::ChipNotBlank));
+            return false;
+        }
+        feedback.progressStep(offset);
+    }
+    feedback.progressEnd();
+    return true;
+}
+
+bool ReadRoutines::VerifyChip(const ChipRecord& chip)
+{
+    OperatorFeedback& feedback = m_context.feedback;
+    feedback.setStatus(MessageCatalog::text(MessageKey::StatusVerifying));
+    const qint64 dataLength = m_context.host.dataLength();
+    const qint64 length = dataLength <= qint64{chip.flashSize} ? dataLength : qint64{chip.flashSize};
+    const qint64 block = blockSize(chip.flashPage);
+    const std::span<const quint8> reference = m_context.host.dataBuffer();
+    std::array<quint8, ScratchSize> scratch{};
+    const std::span<quint8> target = std::span(scratch).first(static_cast<std::size_t>(block));
+
+    if (!openStream(chip, length, OperationStage::Verify))
+        return false;
+    for (qint64 offset = 0; offset < length; offset += block) {
+        const TransferStatus status = m_context.link.readBlock(target);
+        if (!status.ok()) {
+            reportFailure(status.failureAt(OperationStage::Verify, offset));
+            return false;
+        }
+        // Whole blocks are compared, the bytes past the stream length in the last one included.
+        const quint8* expected = reference.data() + offset;
+        if (std::memcmp(target.data(), expected, target.size()) != 0) {
+            const auto mismatch = std::mismatch(target.begin(), target.end(), expected);
+            const qint64 address = offset + (mismatch.first - target.begin());
+            feedback.showError(MessageCatalog::text(MessageKey::VerifyErrorAddress)
+                               + QString::asprintf("%llXh", static_cast<unsigned long long>(address)));
+            return false;
+        }
+        feedback.progressStep(offset);
+    }
+    feedback.progressEnd();
+    return true;
+}

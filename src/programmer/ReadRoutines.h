@@ -1,0 +1,35 @@
+#pragma once
+
+#include "programmer/OperationTexts.h"
+#include "programmer/RoutineContext.h"
+
+#include <QtGlobal>
+
+#include <span>
+
+// The read-direction routines: each streams the chip from address 0 in blocks of blockSize bytes
+// inside an open frame. All three return false after showing the reason: a finding (not blank,
+// a mismatch) or a transfer that failed, naming the address reached. Progress is then left at
+// its last position.
+class ReadRoutines {
+public:
+    explicit ReadRoutines(RoutineContext context) : m_context(context) {}
+
+    // Fills the buffer with the chip's flashSize bytes (plus the overhang of the last block) and
+    // sets DataLength to the data found. A read that stops early leaves no partial image behind:
+    // the range it was filling is reset to 0xFF, DataLength becomes 0 and the view is reloaded.
+    [[nodiscard]] bool ReadChip(const ChipRecord& chip);
+    [[nodiscard]] bool BlankCheckChip(const ChipRecord& chip);
+    // Compares min(DataLength, flashSize) bytes, rounded up to whole blocks, with the buffer.
+    [[nodiscard]] bool VerifyChip(const ChipRecord& chip);
+
+private:
+    // 0xB7 above 16 MiB, progress shown, CmdSetAddress 0 with its reply.
+    [[nodiscard]] bool openStream(const ChipRecord& chip, qint64 length, OperationStage stage);
+    void reportFailure(const TransferFailure& failure);
+
+    RoutineContext m_context;
+};
+
+// DataLength after a read: the data up to the last byte that is not 0xFF, made even.
+[[nodiscard]] qint32 dataLengthAfterRead(std::span<const quint8> image);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "programmer/OperationTexts.h"
+
+// The outcome of one bulk transfer: the libusb result (bytes moved or a negative error) against
+// the bytes asked for. The protocol has no error replies, so this count is the only sign that a
+// command or block did not get through.
+struct TransferStatus {
+    int result = 0;
+    int expected = 0;
+
+    [[nodiscard]] bool ok() const { return result == expected; }
+
+    // The failure to report when the routine stops here.
+    [[nodiscard]] TransferFailure failureAt(OperationStage stage, qint64 address) const
+    {
+        TransferFailure failure;
+        failure.stage = stage;
+        failure.address = address;
+        failure.kind = result < 0 ? TransferFailure::Kind::Error : TransferFailure::Kind::Short;
+        failure.value = result;
+        failure.expected = expected;
+        return failure;
+    }
+};

@@ -1,0 +1,170 @@
+#include "programmer/WriteRoutines.h"
+
+#include "app/MessageCatalog.h"
+#include "chipdb/ChipRecord.h"
+#include "programmer/CommandPacket.h"
+#include "programmer/OperationClock.h"
+#include "programmer/OperationHost.h"
+#include "programmer/OperatorFeedback.h"
+#include "programmer/ProgrammerLink.h"
+
+namespace {
+
+constexpr int ErasePollPauseMs = 50;
+// A 24-series EEPROM still programs its last page after the final block has gone out.
+constexpr int Eeprom24SettleMs = 100;
+// The erase of the single-command families has nothing to count; the bar shows its full range.
+constexpr qint64 SingleStepProgressMax = 100;
+
+} // namespace
+
+void WriteRoutines::reportFailure(const TransferFailure& failure)
+{
+    m_context.feedback.showError(transferFailureText(failure));
+}
+
+bool WriteRoutines::EraseChip(const ChipRecord& chip)
+{
+    OperatorFeedback& feedback = m_context.feedback;
+    feedback.setStatus(MessageCatalog::text(MessageKey::StatusErasing));
+    bool erased = true;
+    switch (chip.family) {
+    case Family25Flash:
+        erased = eraseFlash(chip);
+        break;
+    case Family24Eeprom:
+    case Family25Eeprom:
+    case Family95Eeprom:
+        erased = erasePages(chip);
+        break;
+    case Family93Eeprom:
+        erased = eraseOnce(chip);
+        break;
+    default:
+        // No erase is known for the family; nothing is sent.
+        feedback.progressStart(SingleStepProgressMax);
+        break;
+    }
+    if (erased)
+        feedback.progressEnd();
+    return erased;
+}
+
+bool WriteRoutines::eraseFlash(const ChipRecord& chip)
+{
+    OperatorFeedback& feedback = m_context.feedback;
+    ProgrammerLink& link = m_context.link;
+    feedback.progressStart(chip.delay);
+    // The status polls reuse the erase packet's buffer: only bytes 0 and 1 are rewritten.
+    CommandPacket packet = makeErase(CommandPacket::ChipEraseArgument, link.bigEndianFields());
+    const TransferStatus sent = link.sendCommand(packet, false);
+    if (!sent.ok()) {
+        reportFailure(sent.failureAt(OperationStage::Erase, 0));
+        return false;
+    }
+    int counter = 0;
+    int polls = 0;
+    bool busy = false;
+    do {
+        link.clock().sleepMs(ErasePollPauseMs);
+        makeReadStatus(packet);
+        const TransferStatus status = link.sendCommand(packet, true);
+        ++polls;
+        if (!status.ok()) {
+            reportFailure(status.failureAt(OperationStage::Erase, 0));
+            return false;
+        }
+        busy = packet.chipBusy();
+        if (counter > chip.delay)
+            break;
+        ++counter;
+        feedback.progressStep(counter);
+    } while (busy);
+    if (busy) {
+        TransferFailure failure;
+        failure.stage = OperationStage::Erase;
+        failure.kind = TransferFailure::Kind::StillBusy;
+        failure.value = polls;
+        reportFailure(failure);
+        return false;
+    }
+    return true;
+}
+
+bool WriteRoutines::erasePages(const ChipRecord& chip)
+{
+    OperatorFeedback& feedback = m_context.feedback;
+    ProgrammerLink& link = m_context.link;
+    feedback.progressStart(chip.flashSize);
+    for (qint64 offset = 0; offset < qint64{chip.flashSize}; offset += chip.flashPage) {
+        CommandPacket packet = makeErase(static_cast<quint16>(offset % 65536), link.bigEndianFields());
+        const TransferStatus status = link.sendCommand(packet, false);
+        if (!status.ok()) {
+            reportFailure(status.failureAt(OperationStage::Erase, offset));
+            return false;
+        }
+        feedback.progressStep(offset);
+    }
+    return true;
+}
+
+bool WriteRoutines::eraseOnce(const ChipRecord& chip)
+{
+    m_context.feedback.progressStart(SingleStepProgressMax);
+    CommandPacket packet = makeErase(chip.delay, m_context.link.bigEndianFields());
+    const TransferStatus status = m_context.link.sendCommand(packet, false);
+    if (!status.ok()) {
+        reportFailure(status.failureAt(OperationStage::Erase, 0));
+        return false;
+    }
+    return true;
+}
+
+WriteRoutines::WriteResult WriteRoutines::WriteChip(const ChipRecord& chip)
+{
+    OperatorFeedback& feedback = m_context.feedback;
+    OperationHost& host = m_context.host;
+    ProgrammerLink& link = m_context.link;
+    feedback.setStatus(MessageCatalog::text(MessageKey::StatusWriting));
+
+    qint64 dataLength = host.dataLength();
+    if (chip.flashPage > 0 && dataLength % chip.flashPage != 0) {
+        dataLength = (dataLength / chip.flashPage + 1) * chip.flashPage;
+        host.setDataLength(static_cast<qint32>(dataLength));
+    }
+    qint64 length = dataLength;
+    if (qint64{chip.flashSize} < dataLength) {
+        if (!feedback.askYesNo(MessageCatalog::text(MessageKey::FileLargerThanChip)))
+            return WriteResult::Declined;
+        length = chip.flashSize;
+    }
+    if (needs4ByteAddressing(chip.flashSize)) {
+        const TransferStatus status = link.SpiCommand(CommandPacket::Enter4ByteAddressMode);
+        if (!status.ok()) {
+            reportFailure(status.failureAt(OperationStage::Write, 0));
+            return WriteResult::Failed;
+        }
+    }
+    feedback.progressStart(length);
+    const TransferStatus addressed = link.SetAddress(0, false);
+    if (!addressed.ok()) {
+        reportFailure(addressed.failureAt(OperationStage::Write, 0));
+        return WriteResult::Failed;
+    }
+    const qint64 block = blockSize(chip.flashPage);
+    const std::span<const quint8> source = host.dataBuffer();
+    // Whole blocks go out, so the last one may carry buffer bytes past the stream length.
+    for (qint64 offset = 0; offset < length; offset += block) {
+        const TransferStatus status =
+            link.writeBlock(source.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block)));
+        if (!status.ok()) {
+            reportFailure(status.failureAt(OperationStage::Write, offset));
+            return WriteResult::Failed;
+        }
+        feedback.progressStep(offset);
+    }
+    if (chip.family == Family24Eeprom)
+        link.clock().sleepMs(Eeprom24SettleMs);
+    feedback.progressEnd();
+    return WriteResult::Written;
+}

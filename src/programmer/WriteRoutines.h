@@ -1,0 +1,29 @@
+#pragma once
+
+#include "programmer/OperationTexts.h"
+#include "programmer/RoutineContext.h"
+
+// The routines that change the chip, inside an open frame. A transfer that fails stops the
+// routine with an error naming the address reached; nothing after it is sent.
+class WriteRoutines {
+public:
+    enum class WriteResult { Written, Declined, Failed };
+
+    explicit WriteRoutines(RoutineContext context) : m_context(context) {}
+
+    // Erases in the way the family needs. False after an error when a command did not get
+    // through, a status poll failed, or a 25-series chip was still busy after its last poll.
+    [[nodiscard]] bool EraseChip(const ChipRecord& chip);
+
+    // Rounds DataLength up to whole pages (and keeps it), asks before writing a buffer longer
+    // than the chip, then streams the buffer from address 0.
+    [[nodiscard]] WriteResult WriteChip(const ChipRecord& chip);
+
+private:
+    [[nodiscard]] bool eraseFlash(const ChipRecord& chip);
+    [[nodiscard]] bool erasePages(const ChipRecord& chip);
+    [[nodiscard]] bool eraseOnce(const ChipRecord& chip);
+    void reportFailure(const TransferFailure& failure);
+
+    RoutineContext m_context;
+};

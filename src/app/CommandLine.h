@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's own options. Without any of them it binds the real USB library; the options
+// exist so the program can be tried without hardware (the simulator beside the executable) or
+// against another build of a library with the same interface.
+struct CommandLine {
+    bool simulate = false;
+    QString simulatorConfig;   // --simulate=CONFIG: handed to the simulator through its variable
+    QString usbLibrary;        // --usb-library PATH
+    bool help = false;
+    QString error;             // not empty: the arguments were not understood
+
+    // Arguments after the program name, as left by QApplication (which removes its own).
+    [[nodiscard]] static CommandLine parse(const QStringList& arguments);
+    [[nodiscard]] static QString usage();
+
+    // The shared library the transport binds: the simulator in the executable's folder, the
+    // library named on the command line, or an empty text for the transport's default.
+    [[nodiscard]] QString libraryToBind(const QString& executableDir) const;
+};

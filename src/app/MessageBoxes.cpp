@@ -1,0 +1,76 @@
+#include "MessageBoxes.h"
+
+#include <QQueue>
+
+namespace {
+
+QQueue<QMessageBox::StandardButton>& answers()
+{
+    static QQueue<QMessageBox::StandardButton> queue;
+    return queue;
+}
+
+QList<MessageBoxes::Shown>& shownBoxes()
+{
+    static QList<MessageBoxes::Shown> list;
+    return list;
+}
+
+}  // namespace
+
+void MessageBoxes::setNextAnswer(QMessageBox::StandardButton answer)
+{
+    answers().enqueue(answer);
+}
+
+int MessageBoxes::pendingAnswers()
+{
+    return static_cast<int>(answers().size());
+}
+
+const QList<MessageBoxes::Shown>& MessageBoxes::history()
+{
+    return shownBoxes();
+}
+
+void MessageBoxes::clearHistory()
+{
+    shownBoxes().clear();
+}
+
+void MessageBoxes::reset()
+{
+    answers().clear();
+    shownBoxes().clear();
+}
+
+QMessageBox::StandardButton MessageBoxes::show(QWidget* parent, QMessageBox::Icon icon,
+    const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
+{
+    if (!answers().isEmpty()) {
+        shownBoxes().append(Shown{icon, title, text});
+        return answers().dequeue();
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void MessageBoxes::error(QWidget* parent, const QString& text)
+{
+    show(parent, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+}
+
+void MessageBoxes::information(QWidget* parent, const QString& text)
+{
+    show(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+}
+
+bool MessageBoxes::yesNo(QWidget* parent, const QString& text)
+{
+    return show(parent, QMessageBox::Question, QStringLiteral("Info"), text,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}

@@ -1,0 +1,86 @@
+#include "PanelStatusBar.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+PanelStatusBar::PanelStatusBar(QWidget* parent)
+    : QWidget(parent)
+{
+    for (int i = 0; i < PanelCount; ++i)
+        m_texts.append(QString());
+    setFixedHeight(DesignedHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void PanelStatusBar::setPanelText(int panel, const QString& text)
+{
+    if (panel < 0 || panel >= PanelCount || m_texts[panel] == text)
+        return;
+    m_texts[panel] = text;
+    update(panelRect(panel));
+}
+
+QString PanelStatusBar::panelText(int panel) const
+{
+    return panel >= 0 && panel < PanelCount ? m_texts[panel] : QString();
+}
+
+QRect PanelStatusBar::panelRect(int panel) const
+{
+    if (panel < 0 || panel >= PanelCount)
+        return {};
+    int left = 0;
+    for (int i = 0; i < panel; ++i)
+        left += PanelWidths[i];
+    const int width = panel == PanelCount - 1 ? qMax(PanelWidths[panel], this->width() - left)
+                                              : PanelWidths[panel];
+    return QRect(left, 0, width, height());
+}
+
+void PanelStatusBar::setOwnerDrawnPanel(int panel, DrawPanelHandler handler)
+{
+    m_ownerDrawnPanel = panel;
+    m_drawPanel = std::move(handler);
+    update();
+}
+
+QSize PanelStatusBar::sizeHint() const
+{
+    int width = 0;
+    for (int w : PanelWidths)
+        width += w;
+    return {width, DesignedHeight};
+}
+
+void PanelStatusBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (int panel = 0; panel < PanelCount; ++panel) {
+        // Panels sit side by side with a 2-pixel gap, each in a thin sunken frame.
+        const QRect outer = panelRect(panel).adjusted(0, 0, -2, 0);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.rect = outer;
+        frame.lineWidth = borderWidth();
+        frame.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+        const QRect inner = outer.adjusted(2, 1, -2, -1);
+        if (panel == m_ownerDrawnPanel && m_drawPanel) {
+            painter.save();
+            painter.setClipRect(inner);
+            m_drawPanel(painter, panel, inner);
+            painter.restore();
+            continue;
+        }
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+            m_texts[panel]);
+    }
+}
+
+void PanelStatusBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emit resized();
+}

@@ -1,0 +1,208 @@
+#include "TForm1.h"
+
+#include "AppIcons.h"
+#include "PanelStatusBar.h"
+#include "TAboutBox.h"
+#include "chipdb/ChipDatabaseFile.h"
+#include "chipdb/TForm3.h"
+#include "usb/UsbBulk.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// A value that is missing or not a number reads as its default.
+int readInt(QSettings& settings, const QString& key, int defaultValue)
+{
+    bool ok = false;
+    const int value = settings.value(key).toString().trimmed().toInt(&ok);
+    return ok ? value : defaultValue;
+}
+
+QString besideExecutable(const QString& extension)
+{
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    return exe.dir().filePath(exe.completeBaseName() + extension);
+}
+
+}  // namespace
+
+TForm1::Environment TForm1::Environment::defaults()
+{
+    return {besideExecutable(QStringLiteral(".ini")), chipDatabasePath(), QString()};
+}
+
+TForm1::TForm1(const Environment& environment, QWidget* parent)
+    : QMainWindow(parent)
+    , m_environment(environment)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowIcon(AppIcons::icon(QStringLiteral("zorvex")));
+
+    buildMenu();
+    buildToolBar();
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(buildClientPanel(), 1);
+    buildStatusBar();
+    column->addWidget(StatusBar1);
+    setCentralWidget(central);
+    applyDesignedCaptions();
+
+    // Designed size, centred on the screen; the settings normally move it right away.
+    resize(881, 518);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    m_dataBuffer = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
+    std::fill_n(m_dataBuffer.get(), DataBufferSize, quint8{0xFF});
+    m_usb = m_environment.usbLibrary.isEmpty()
+        ? std::make_unique<TUsbBulk>()
+        : std::make_unique<TUsbBulk>(m_environment.usbLibrary.toStdString());
+    placeProgress();
+    Progress->hide();
+    m_logCounter = 1;
+
+    FormCreate();
+
+    Form3 = new TForm3(m_chipDatabase,
+        [this](const QString& type, const QString& manufacturer, const QString& model) {
+            // The first call builds the manufacturer list of the type, the second the model
+            // list of the manufacturer, the third chooses the model.
+            for (int round = 0; round < 3; ++round)
+                SelectChip(findChipListItem(0, type), findChipListItem(1, manufacturer),
+                    findChipListItem(2, model));
+        },
+        this);
+    registerLanguageForm(QStringLiteral("TForm3"), Form3);
+    AboutBox = new TAboutBox(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    m_settings = std::make_unique<QSettings>(m_environment.settingsPath, QSettings::IniFormat);
+    SettingsLoad();
+}
+
+void TForm1::SettingsLoad()
+{
+    QSettings& ini = *m_settings;
+    if (readInt(ini, QStringLiteral("Environment/FormMax"), 0) != 0) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        const int top = readInt(ini, QStringLiteral("Environment/FormTop"), 10);
+        const int left = readInt(ini, QStringLiteral("Environment/FormLeft"), 10);
+        const int height = readInt(ini, QStringLiteral("Environment/FormHeight"), 500);
+        const int width = readInt(ini, QStringLiteral("Environment/FormWidth"), 700);
+        move(left, top);
+        resize(width, height);
+    }
+    m_index[0] = readInt(ini, QStringLiteral("CHIP/INDEX1"), 0);
+    m_index[1] = readInt(ini, QStringLiteral("CHIP/INDEX2"), 0);
+    m_index[2] = readInt(ini, QStringLiteral("CHIP/INDEX3"), 0);
+    if (readInt(ini, QStringLiteral("DEVICE/chip"), 0) != 0) {
+        ToolDevice->setVisible(true);
+        N3->setVisible(true);
+    }
+    // A speed outside the list leaves no speed selected.
+    ComboBox4->setCurrentIndex(readInt(ini, QStringLiteral("DEVICE/SPEED"), 0));
+    setCurrentLanguage(static_cast<Language>(readInt(ini, QStringLiteral("DEVICE/LANGU"), 0)));
+}
+
+void TForm1::SettingsSave()
+{
+    if (!m_settings)
+        m_settings = std::make_unique<QSettings>(m_environment.settingsPath, QSettings::IniFormat);
+    QSettings& ini = *m_settings;
+    // The bounds in force, maximised or not: a window restored from maximised comes back at
+    // the size it had when it was closed.
+    ini.setValue(QStringLiteral("Environment/FormHeight"), height());
+    ini.setValue(QStringLiteral("Environment/FormWidth"), width());
+    ini.setValue(QStringLiteral("Environment/FormTop"), y());
+    ini.setValue(QStringLiteral("Environment/FormLeft"), x());
+    ini.setValue(QStringLiteral("Environment/FormMax"), isMaximized() ? 1 : 0);
+    ini.setValue(QStringLiteral("CHIP/INDEX1"), m_index[0]);
+    ini.setValue(QStringLiteral("CHIP/INDEX2"), m_index[1]);
+    ini.setValue(QStringLiteral("CHIP/INDEX3"), m_index[2]);
+    ini.setValue(QStringLiteral("DEVICE/SPEED"), ComboBox4->currentIndex());
+    ini.setValue(QStringLiteral("DEVICE/LANGU"), static_cast<int>(currentLanguage()));
+    ini.sync();
+    m_settings.reset();
+}
+
+void TForm1::FormShow()
+{
+    const ChipDbLoadStatus status = LoadChipDatabase(m_chipDatabase, m_environment.databasePath,
+        [this](const QString& message) { ShowError(message); });
+    if (status == ChipDbLoadStatus::Loaded)
+        SelectChip(m_index[0], m_index[1], m_index[2]);
+    ApplyLanguage();
+}
+
+void TForm1::FormActivate()
+{
+    ProbeProgrammer();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    SettingsSave();
+    event->accept();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+int TForm1::speedIndex() const
+{
+    return ComboBox4->currentIndex();
+}
+
+bool TForm1::autoErase() const
+{
+    return CheckBox1->isChecked();
+}
+
+bool TForm1::autoProgram() const
+{
+    return CheckBox2->isChecked();
+}
+
+bool TForm1::autoVerify() const
+{
+    return CheckBox3->isChecked();
+}
+
+void TForm1::ToolAboutClick()
+{
+    AboutBox->exec();
+}

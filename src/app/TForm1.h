@@ -1,0 +1,241 @@
+#pragma once
+
+#include "app/MessageCatalog.h"
+#include "chipdb/ChipDatabase.h"
+#include "programmer/OperatorFeedback.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <span>
+
+class HexEditor;
+class PanelStatusBar;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSettings;
+class QTextEdit;
+class QToolBar;
+class TAboutBox;
+class TForm3;
+class TUsbBulk;
+
+// The main window. It owns, for the whole run, the memory image of the chip (DataBuffer and
+// DataLength), the chip table with the current chip, the one USB transport, the settings file
+// and the hex view; it implements the operator feedback the chip operations report through.
+// The controls keep their form names (ToolRead, ComboBox4, FlashEditor ...), which are also
+// their object names, so tests and the language switch find them by name.
+class TForm1 : public QMainWindow, public OperatorFeedback {
+    Q_OBJECT
+public:
+    static constexpr qint32 DataBufferSize = 0x4000000;  // 64 MiB
+
+    // Where the window keeps its files and which USB library its transport binds. The defaults
+    // are the program's own: settings and chip database beside the executable, named after it.
+    struct Environment {
+        QString settingsPath;
+        QString databasePath;
+        QString usbLibrary;  // empty: the transport's default library
+        [[nodiscard]] static Environment defaults();
+    };
+
+    explicit TForm1(const Environment& environment = Environment::defaults(),
+                    QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- the data the operations work on --------------------------------------------------
+    [[nodiscard]] std::span<quint8> dataBuffer() { return {m_dataBuffer.get(), DataBufferSize}; }
+    [[nodiscard]] qint32 dataLength() const { return m_dataLength; }
+    void setDataLength(qint32 length) { m_dataLength = length; }
+    [[nodiscard]] TUsbBulk& usb() { return *m_usb; }
+    [[nodiscard]] ChipDatabase& chipDatabase() { return m_chipDatabase; }
+    [[nodiscard]] const ChipDatabase& chipDatabase() const { return m_chipDatabase; }
+    [[nodiscard]] int currentChip() const { return m_currentChip; }
+    [[nodiscard]] const ChipRecord& currentChipRecord() const
+    {
+        return m_chipDatabase[m_currentChip];
+    }
+    // Position of ComboBox4, -1 when no speed is selected.
+    [[nodiscard]] int speedIndex() const;
+    [[nodiscard]] bool autoErase() const;    // CheckBox1
+    [[nodiscard]] bool autoProgram() const;  // CheckBox2
+    [[nodiscard]] bool autoVerify() const;   // CheckBox3
+
+    // --- chip selection -------------------------------------------------------------------
+    // Rebuilds the manufacturer and model lists for the type at position type and chooses the
+    // model at position model (-1 allowed anywhere). Returns the chosen slot, or -1 when no
+    // model matched; then currentChip and the size fields keep their values. Always reloads
+    // the hex view.
+    int SelectChip(int type, int manufacturer, int model);
+    [[nodiscard]] QComboBox* chipList(int list) const;  // 0 type, 1 manufacturer, 2 model
+    // Position of the item whose whole text equals text, case ignored; -1 when absent.
+    [[nodiscard]] int findChipListItem(int list, const QString& text) const;
+    // INDEX1..INDEX3: the remembered list positions that the settings file keeps.
+    [[nodiscard]] int rememberedIndex(int list) const { return m_index.at(list); }
+    void setRememberedIndex(int list, int position) { m_index.at(list) = position; }
+
+    // --- the hex view ---------------------------------------------------------------------
+    // Shows the first flashSize bytes of DataBuffer, discarding edits not yet taken back.
+    void LoadViewFromBuffer();
+    // Only when the view was modified: DataLength = min(flashSize, view size), that many
+    // bytes copied into DataBuffer, the view's modified flag cleared.
+    void TakeViewEdits();
+
+    // --- presentation services ------------------------------------------------------------
+    void LogLine(const QString& text);
+    // The next numbered line, "%03d:" + text, with the counter advanced; LogLine inserts it.
+    [[nodiscard]] QString nextLogLine(const QString& text);
+    void insertLogLine(const QString& line);
+    [[nodiscard]] QString firstLogLine() const;
+    void ShowError(const QString& text);
+    [[nodiscard]] QString statusText() const;  // panel 1
+
+    void ApplyLanguage();
+    // The dialogs that follow the language switch: "TForm2", "TForm3", "TForm4".
+    void registerLanguageForm(const QString& setName, QWidget* form);
+
+    // --- OperatorFeedback -----------------------------------------------------------------
+    void setStatus(const QString& text) override;
+    void setElapsed(const QString& hhmmss) override;
+    void progressStart(qint64 max) override;
+    void progressStep(qint64 position) override;
+    void progressEnd() override;
+    void logLine(const QString& message) override { LogLine(message); }
+    void showError(const QString& message) override { ShowError(message); }
+    void showInfo(const QString& message) override;
+    // True when the user chose Yes.
+    bool askYesNo(const QString& message) override;
+    void setOperationControlsEnabled(bool enabled) override;
+    void beep() override;
+
+public slots:
+    // The chip operations, the detection button and the connection check. Their bodies are
+    // in TForm1Operations.cpp.
+    void ToolReadClick();
+    void ToolEraseClick();
+    void ToolWriteClick();
+    void ToolVerifyClick();
+    void ToolAutoClick();
+    void ToolBankClick();
+    void BitBtn1Click();
+    void ProbeProgrammer();
+
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void BitBtn2Click();
+    void ChinaClick();
+    void fantiClick();
+    void EnlishClick();
+    void ToolAboutClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildToolBar();
+    QWidget* buildChipPanel();
+    QWidget* buildClientPanel();
+    void buildStatusBar();
+    void applyDesignedCaptions();
+    void applyCaptionSet(const QString& setName, QWidget* form, bool designed);
+    void placeProgress();
+    void StatusBar1DrawPanel(class QPainter& painter, int panel, const QRect& rect);
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void SettingsLoad();
+    void SettingsSave();
+    void switchLanguage(Language language);
+
+    Environment m_environment;
+    std::unique_ptr<quint8[]> m_dataBuffer;
+    qint32 m_dataLength = 0;
+    qint32 m_logCounter = 1;
+    ChipDatabase m_chipDatabase;
+    int m_currentChip = 0;
+    std::array<int, 3> m_index{0, 0, 0};
+    std::unique_ptr<TUsbBulk> m_usb;
+    std::unique_ptr<QSettings> m_settings;
+    bool m_shown = false;
+    std::array<QWidget*, 3> m_languageForms{};  // TForm2, TForm3, TForm4
+
+public:
+    // The controls, named as on the form. Owned by their Qt parents.
+    QToolBar* ToolBar1 = nullptr;
+    QAction* ToolOpen = nullptr;
+    QAction* ToolSave = nullptr;
+    QAction* ToolRead = nullptr;
+    QAction* ToolBank = nullptr;
+    QAction* ToolErase = nullptr;
+    QAction* ToolWrite = nullptr;
+    QAction* ToolVerify = nullptr;
+    QAction* ToolAuto = nullptr;
+    QAction* ToolFill = nullptr;
+    QAction* ToolDevice = nullptr;
+    QAction* ToolAbout = nullptr;
+
+    QMenu* O1 = nullptr;
+    QAction* O2 = nullptr;
+    QAction* S1 = nullptr;
+    QAction* Q1 = nullptr;
+    QMenu* Buff = nullptr;
+    QAction* Fill = nullptr;
+    QMenu* O3 = nullptr;
+    QAction* A1 = nullptr;
+    QAction* E1 = nullptr;
+    QAction* W1 = nullptr;
+    QAction* R1 = nullptr;
+    QAction* V1 = nullptr;
+    QAction* N7 = nullptr;
+    QAction* N3 = nullptr;
+    QMenu* L1 = nullptr;
+    QAction* China = nullptr;
+    QAction* fanti = nullptr;
+    QAction* Enlish = nullptr;
+    QMenu* H1 = nullptr;
+    QAction* N5 = nullptr;
+
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    HexEditor* FlashEditor = nullptr;  // a HexEditorEx
+    QTextEdit* RichEdit1 = nullptr;
+    PanelStatusBar* StatusBar1 = nullptr;
+    QProgressBar* Progress = nullptr;
+
+    TForm3* Form3 = nullptr;
+    TAboutBox* AboutBox = nullptr;
+};

@@ -1,0 +1,130 @@
+// Choosing the current chip: the three chip lists, the size fields and the search dialog.
+#include "TForm1.h"
+
+#include "chipdb/ChipName.h"
+#include "chipdb/TForm3.h"
+#include "hexview/HexEditor.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+QComboBox* TForm1::chipList(int list) const
+{
+    switch (list) {
+    case 0:
+        return ComboBox1;
+    case 1:
+        return ComboBox2;
+    case 2:
+        return ComboBox3;
+    default:
+        return nullptr;
+    }
+}
+
+int TForm1::findChipListItem(int list, const QString& text) const
+{
+    // Qt's fixed-string match ignores letter case unless asked otherwise.
+    const QComboBox* box = chipList(list);
+    return box ? box->findText(text, Qt::MatchFixedString) : -1;
+}
+
+int TForm1::SelectChip(int type, int manufacturer, int model)
+{
+    // Positions set here are not the user's choice: the list handlers must not run.
+    const QSignalBlocker typeBlocker(ComboBox1);
+    const QSignalBlocker manufacturerBlocker(ComboBox2);
+    const QSignalBlocker modelBlocker(ComboBox3);
+    ComboBox2->clear();
+    ComboBox3->clear();
+    int result = -1;
+    int modelsAdded = 0;
+    for (const ChipRecord& record : m_chipDatabase.chips()) {
+        const QStringList parts = SplitChipName(record.nameText());
+        const QString typeText = trimChipText(parts.value(0));
+        if (ComboBox1->findText(typeText, Qt::MatchFixedString) < 0)
+            ComboBox1->addItem(typeText);
+        // The lists grow during this pass, so the item at a position is read afresh for every
+        // record; until it has been added it reads as an empty text. The comparisons with the
+        // chosen items are exact, letter case included.
+        if (typeText != ComboBox1->itemText(type))
+            continue;
+        const QString manufacturerText = trimChipText(parts.value(1));
+        if (!manufacturerText.isEmpty()
+            && ComboBox2->findText(manufacturerText, Qt::MatchFixedString) < 0)
+            ComboBox2->addItem(manufacturerText);
+        if (manufacturerText != ComboBox2->itemText(manufacturer))
+            continue;
+        const QString modelText = trimChipText(parts.value(2));
+        if (modelText.isEmpty() || ComboBox3->findText(modelText, Qt::MatchFixedString) >= 0)
+            continue;
+        ComboBox3->addItem(modelText);
+        if (modelsAdded == model) {
+            const int slot = static_cast<int>(&record - m_chipDatabase.chips().data());
+            result = slot;
+            m_currentChip = slot;
+            Edit1->setText(QString::number(record.flashSize));
+            for (int p = 0; p < ComboBox5->count() && p + 6 < 32; ++p) {
+                if (record.flashSize & (1u << (p + 6))) {
+                    ComboBox5->setCurrentIndex(p);
+                    break;
+                }
+            }
+            Edit2->setText(QString::number(record.flashPage));
+        }
+        ++modelsAdded;
+    }
+    LoadViewFromBuffer();
+    // A position outside its list leaves that list with no item chosen.
+    ComboBox1->setCurrentIndex(type);
+    ComboBox2->setCurrentIndex(manufacturer);
+    ComboBox3->setCurrentIndex(model);
+    return result;
+}
+
+void TForm1::ComboBox1Change()
+{
+    ComboBox2->setCurrentIndex(0);
+    ComboBox3->setCurrentIndex(0);
+    ComboBox3Change();
+}
+
+void TForm1::ComboBox2Change()
+{
+    ComboBox3->setCurrentIndex(0);
+    ComboBox3Change();
+}
+
+void TForm1::ComboBox3Change()
+{
+    m_index = {ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex()};
+    SelectChip(m_index[0], m_index[1], m_index[2]);
+}
+
+void TForm1::BitBtn2Click()
+{
+    Form3->exec();
+}
+
+void TForm1::LoadViewFromBuffer()
+{
+    // The view gets its own copy; flashSize never exceeds the buffer, but a damaged database
+    // record could claim more.
+    const qint64 size = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
+    FlashEditor->LoadFromBytes({m_dataBuffer.get(), static_cast<std::size_t>(size)});
+}
+
+void TForm1::TakeViewEdits()
+{
+    if (!FlashEditor->Modified())
+        return;
+    const qint64 count = std::min<qint64>(
+        {static_cast<qint64>(currentChipRecord().flashSize), FlashEditor->DataSize(),
+            DataBufferSize});
+    FlashEditor->ReadBuffer(m_dataBuffer.get(), 0, count);
+    m_dataLength = static_cast<qint32>(count);
+    FlashEditor->SetModified(false);
+}

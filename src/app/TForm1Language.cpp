@@ -1,0 +1,148 @@
+// The language switch: the captions of the four forms and the check marks of the language menu.
+#include "TForm1.h"
+
+#include "Captions.h"
+#include "PanelStatusBar.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTreeWidget>
+
+namespace {
+
+const std::array<QString, 3> dialogSets{
+    QStringLiteral("TForm2"), QStringLiteral("TForm3"), QStringLiteral("TForm4")};
+
+// Whether object belongs to form itself rather than to another window parented to it: the
+// dialogs are children of the main window and reuse its control names (Label1, BitBtn1 ...).
+// Menus are windows of their own but belong to the form whose menu bar holds them.
+bool belongsTo(const QObject* object, const QWidget* form)
+{
+    for (const QObject* o = object->parent(); o; o = o->parent()) {
+        if (o == form)
+            return true;
+        const auto* widget = qobject_cast<const QWidget*>(o);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            return false;
+    }
+    return false;
+}
+
+QObject* findControl(QWidget* form, const QString& name)
+{
+    if (form->objectName() == name)
+        return form;
+    for (QObject* candidate : form->findChildren<QObject*>(name)) {
+        if (belongsTo(candidate, form))
+            return candidate;
+    }
+    return nullptr;
+}
+
+void setCaption(QObject* control, const CaptionEntry& entry, const QString& text)
+{
+    switch (entry.property) {
+    case CaptionProperty::WindowTitle:
+        if (auto* widget = qobject_cast<QWidget*>(control))
+            widget->setWindowTitle(text);
+        return;
+    case CaptionProperty::PanelText:
+        if (auto* bar = qobject_cast<PanelStatusBar*>(control))
+            bar->setPanelText(entry.index, text);
+        return;
+    case CaptionProperty::ColumnTitle:
+        if (auto* list = qobject_cast<QTreeWidget*>(control))
+            list->headerItem()->setText(entry.index, text);
+        return;
+    case CaptionProperty::Caption:
+    case CaptionProperty::MenuCaption:
+        break;
+    }
+    if (auto* menu = qobject_cast<QMenu*>(control))
+        menu->setTitle(text);
+    else if (auto* action = qobject_cast<QAction*>(control))
+        action->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+}
+
+}  // namespace
+
+void TForm1::applyCaptionSet(const QString& setName, QWidget* form, bool designed)
+{
+    if (!form)
+        return;
+    const Language language = currentLanguage();
+    for (const CaptionEntry& entry : captionsFor(setName).entries) {
+        const QString text = designed ? entry.designedText() : entry.text(language);
+        if (text.isNull())
+            continue;
+        if (QObject* control = findControl(form, QString::fromLatin1(entry.control)))
+            setCaption(control, entry, text);
+    }
+}
+
+void TForm1::applyDesignedCaptions()
+{
+    applyCaptionSet(QStringLiteral("TForm1"), this, true);
+    StatusBar1->setPanelText(1,
+        MessageCatalog::text(MessageKey::StatusNotConnected, Language::Simplified));
+}
+
+void TForm1::registerLanguageForm(const QString& setName, QWidget* form)
+{
+    for (std::size_t i = 0; i < dialogSets.size(); ++i) {
+        if (dialogSets[i] == setName) {
+            m_languageForms[i] = form;
+            // A dialog starts with the captions it was designed with, like the main window.
+            applyCaptionSet(setName, form, true);
+        }
+    }
+}
+
+void TForm1::ApplyLanguage()
+{
+    const Language language = currentLanguage();
+    // Only an edited settings file gives another value; then every caption stays as it is.
+    if (!isValidLanguage(language))
+        return;
+    China->setChecked(language == Language::Simplified);
+    fanti->setChecked(language == Language::Traditional);
+    Enlish->setChecked(language == Language::English);
+    applyCaptionSet(QStringLiteral("TForm1"), this, false);
+    for (std::size_t i = 0; i < dialogSets.size(); ++i)
+        applyCaptionSet(dialogSets[i], m_languageForms[i], false);
+}
+
+void TForm1::switchLanguage(Language language)
+{
+    China->setChecked(language == Language::Simplified);
+    fanti->setChecked(language == Language::Traditional);
+    Enlish->setChecked(language == Language::English);
+    setCurrentLanguage(language);
+    ApplyLanguage();
+    // Panel 1 keeps its text, but whether it is drawn red depends on the language.
+    StatusBar1->update();
+}
+
+void TForm1::ChinaClick()
+{
+    switchLanguage(Language::Simplified);
+}
+
+void TForm1::fantiClick()
+{
+    switchLanguage(Language::Traditional);
+}
+
+void TForm1::EnlishClick()
+{
+    switchLanguage(Language::English);
+}

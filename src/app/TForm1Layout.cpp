@@ -1,0 +1,311 @@
+// The controls of the main window and where they sit, as the form was designed.
+#include "TForm1.h"
+
+#include "AppIcons.h"
+#include "PanelStatusBar.h"
+#include "hexview/HexEditor.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QAction* namedAction(QObject* parent, const char* name)
+{
+    auto* action = new QAction(parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* namedMenu(QMenuBar* bar, const char* name)
+{
+    auto* menu = bar->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+    return menu;
+}
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace
+
+void TForm1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    O1 = namedMenu(bar, "O1");
+    O2 = O1->addAction(QString());
+    O2->setObjectName(QStringLiteral("O2"));
+    S1 = O1->addAction(QString());
+    S1->setObjectName(QStringLiteral("S1"));
+    O1->addSeparator();
+    Q1 = O1->addAction(QString());
+    Q1->setObjectName(QStringLiteral("Q1"));
+    connect(Q1, &QAction::triggered, this, &QWidget::close);
+
+    Buff = namedMenu(bar, "Buff");
+    Fill = Buff->addAction(QString());
+    Fill->setObjectName(QStringLiteral("Fill"));
+
+    O3 = namedMenu(bar, "O3");
+    A1 = O3->addAction(QString());
+    A1->setObjectName(QStringLiteral("A1"));
+    O3->addSeparator();
+    E1 = O3->addAction(QString());
+    E1->setObjectName(QStringLiteral("E1"));
+    W1 = O3->addAction(QString());
+    W1->setObjectName(QStringLiteral("W1"));
+    R1 = O3->addAction(QString());
+    R1->setObjectName(QStringLiteral("R1"));
+    V1 = O3->addAction(QString());
+    V1->setObjectName(QStringLiteral("V1"));
+    N7 = O3->addAction(QString());
+    N7->setObjectName(QStringLiteral("N7"));
+    connect(A1, &QAction::triggered, this, &TForm1::ToolAutoClick);
+    connect(E1, &QAction::triggered, this, &TForm1::ToolEraseClick);
+    connect(W1, &QAction::triggered, this, &TForm1::ToolWriteClick);
+    connect(R1, &QAction::triggered, this, &TForm1::ToolReadClick);
+    connect(V1, &QAction::triggered, this, &TForm1::ToolVerifyClick);
+    connect(N7, &QAction::triggered, this, &TForm1::ToolBankClick);
+
+    // The hidden device command is a menu-bar item of its own, without sub-items.
+    N3 = bar->addAction(QString());
+    N3->setObjectName(QStringLiteral("N3"));
+    N3->setVisible(false);
+
+    L1 = namedMenu(bar, "L1");
+    China = L1->addAction(QString());
+    China->setObjectName(QStringLiteral("China"));
+    fanti = L1->addAction(QString());
+    fanti->setObjectName(QStringLiteral("fanti"));
+    Enlish = L1->addAction(QString());
+    Enlish->setObjectName(QStringLiteral("Enlish"));
+    for (QAction* item : {China, fanti, Enlish})
+        item->setCheckable(true);
+    China->setChecked(true);
+    connect(China, &QAction::triggered, this, &TForm1::ChinaClick);
+    connect(fanti, &QAction::triggered, this, &TForm1::fantiClick);
+    connect(Enlish, &QAction::triggered, this, &TForm1::EnlishClick);
+
+    H1 = namedMenu(bar, "H1");
+    N5 = H1->addAction(QString());
+    N5->setObjectName(QStringLiteral("N5"));
+    connect(N5, &QAction::triggered, this, &TForm1::ToolAboutClick);
+}
+
+void TForm1::buildToolBar()
+{
+    ToolBar1 = named(new QToolBar(this), "ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->toggleViewAction()->setEnabled(false);
+    ToolBar1->setIconSize(QSize(32, 32));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ToolBar1->setFixedHeight(57);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    auto add = [this](const char* name, const char* icon) {
+        QAction* action = namedAction(this, name);
+        action->setIcon(AppIcons::icon(QString::fromLatin1(icon)));
+        ToolBar1->addAction(action);
+        if (auto* button = ToolBar1->widgetForAction(action)) {
+            button->setObjectName(QString::fromLatin1(name) + QStringLiteral("Button"));
+            button->setMinimumSize(39, 52);
+        }
+        return action;
+    };
+    ToolOpen = add("ToolOpen", "open");
+    ToolSave = add("ToolSave", "save");
+    ToolBar1->addSeparator();
+    ToolRead = add("ToolRead", "read");
+    ToolBank = add("ToolBank", "bank");
+    ToolErase = add("ToolErase", "erase");
+    ToolWrite = add("ToolWrite", "write");
+    ToolVerify = add("ToolVerify", "verify");
+    ToolAuto = add("ToolAuto", "auto");
+    ToolBar1->addSeparator();
+    ToolFill = add("ToolFill", "fill");
+    ToolBar1->addSeparator();
+    ToolDevice = add("ToolDevice", "device");
+    ToolDevice->setVisible(false);
+    ToolAbout = add("ToolAbout", "about");
+
+    connect(ToolRead, &QAction::triggered, this, &TForm1::ToolReadClick);
+    connect(ToolBank, &QAction::triggered, this, &TForm1::ToolBankClick);
+    connect(ToolErase, &QAction::triggered, this, &TForm1::ToolEraseClick);
+    connect(ToolWrite, &QAction::triggered, this, &TForm1::ToolWriteClick);
+    connect(ToolVerify, &QAction::triggered, this, &TForm1::ToolVerifyClick);
+    connect(ToolAuto, &QAction::triggered, this, &TForm1::ToolAutoClick);
+    connect(ToolAbout, &QAction::triggered, this, &TForm1::ToolAboutClick);
+}
+
+QWidget* TForm1::buildChipPanel()
+{
+    Panel2 = named(new QWidget, "Panel2");
+    Panel2->setFixedWidth(185);
+    auto* column = new QVBoxLayout(Panel2);
+    column->setContentsMargins(4, 4, 4, 4);
+
+    GroupBox1 = named(new QGroupBox, "GroupBox1");
+    auto* chip = new QGridLayout(GroupBox1);
+    chip->setContentsMargins(6, 6, 6, 6);
+    Label1 = named(new QLabel, "Label1");
+    Label2 = named(new QLabel, "Label2");
+    Label3 = named(new QLabel, "Label3");
+    ComboBox1 = named(new QComboBox, "ComboBox1");
+    ComboBox2 = named(new QComboBox, "ComboBox2");
+    ComboBox3 = named(new QComboBox, "ComboBox3");
+    const std::array<std::pair<QLabel*, QComboBox*>, 3> rows{
+        {{Label1, ComboBox1}, {Label2, ComboBox2}, {Label3, ComboBox3}}};
+    for (int row = 0; row < 3; ++row) {
+        auto [label, list] = rows[static_cast<std::size_t>(row)];
+        list->setMaxVisibleItems(20);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(8);
+        chip->addWidget(label, row, 0);
+        chip->addWidget(list, row, 1);
+    }
+    BitBtn1 = named(new QPushButton, "BitBtn1");
+    BitBtn2 = named(new QPushButton, "BitBtn2");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    chip->addLayout(buttons, 3, 0, 1, 2);
+    column->addWidget(GroupBox1);
+
+    // Only the user's own choices start the list handlers; SelectChip sets positions freely.
+    connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+    connect(ComboBox2, &QComboBox::activated, this, &TForm1::ComboBox2Change);
+    connect(ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+
+    auto* sizes = new QGridLayout;
+    Label4 = named(new QLabel, "Label4");
+    Label5 = named(new QLabel, "Label5");
+    Label6 = named(new QLabel, "Label6");
+    // The capacity in bytes (Edit1) lies under its size label (ComboBox5); both are output.
+    Edit1 = named(new QLineEdit, "Edit1");
+    Edit1->setReadOnly(true);
+    ComboBox5 = named(new QComboBox, "ComboBox5");
+    ComboBox5->addItems({"64B", "128B", "256B", "512B", "1KB", "2KB", "4KB", "8KB", "16KB",
+        "32KB", "64KB", "128KB", "256KB", "512KB", "1MB", "2MB", "4MB", "8MB", "16MB", "32MB",
+        "64MB"});
+    ComboBox5->setFocusPolicy(Qt::NoFocus);
+    ComboBox5->setEnabled(false);
+    auto* capacity = new QStackedLayout;
+    capacity->setStackingMode(QStackedLayout::StackAll);
+    capacity->addWidget(Edit1);
+    capacity->addWidget(ComboBox5);
+    capacity->setCurrentWidget(ComboBox5);
+    Edit2 = named(new QLineEdit, "Edit2");
+    Edit2->setReadOnly(true);
+    ComboBox4 = named(new QComboBox, "ComboBox4");
+    ComboBox4->addItems({"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"});
+    sizes->addWidget(Label4, 0, 0);
+    sizes->addLayout(capacity, 0, 1);
+    sizes->addWidget(Label5, 1, 0);
+    sizes->addWidget(Edit2, 1, 1);
+    sizes->addWidget(Label6, 2, 0);
+    sizes->addWidget(ComboBox4, 2, 1);
+    column->addLayout(sizes);
+
+    GroupBox2 = named(new QGroupBox, "GroupBox2");
+    auto* options = new QGridLayout(GroupBox2);
+    CheckBox1 = named(new QCheckBox, "CheckBox1");
+    CheckBox2 = named(new QCheckBox, "CheckBox2");
+    CheckBox3 = named(new QCheckBox, "CheckBox3");
+    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
+        box->setChecked(true);
+    BitBtn3 = named(new QPushButton, "BitBtn3");
+    BitBtn3->setIcon(AppIcons::icon(QStringLiteral("auto")));
+    BitBtn3->setIconSize(QSize(32, 32));
+    BitBtn3->setMinimumHeight(48);
+    options->addWidget(CheckBox1, 0, 0);
+    options->addWidget(CheckBox2, 1, 0);
+    options->addWidget(CheckBox3, 2, 0);
+    options->addWidget(BitBtn3, 0, 1, 3, 1);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm1::ToolAutoClick);
+    column->addWidget(GroupBox2);
+    column->addStretch(1);
+    return Panel2;
+}
+
+QWidget* TForm1::buildClientPanel()
+{
+    Panel1 = named(new QWidget, "Panel1");
+    auto* row = new QHBoxLayout(Panel1);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    row->addWidget(buildChipPanel());
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(2);
+    FlashEditor = named(new HexEditor, "FlashEditor");
+    FlashEditor->SetShowRuler(true);
+    FlashEditor->SetOffsetFormat(QStringLiteral("-!10:0x|"));
+    FlashEditor->setFont(HexEditor::FixedFont(15));
+    right->addWidget(FlashEditor, 1);
+
+    RichEdit1 = named(new QTextEdit, "RichEdit1");
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setFixedHeight(93);
+    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    QFont logFont = RichEdit1->font();
+    logFont.setPixelSize(13);
+    RichEdit1->setFont(logFont);
+    right->addWidget(RichEdit1);
+    row->addLayout(right, 1);
+    return Panel1;
+}
+
+void TForm1::buildStatusBar()
+{
+    StatusBar1 = named(new PanelStatusBar, "StatusBar1");
+    StatusBar1->setPanelText(3, QStringLiteral("00:00:00"));
+    StatusBar1->setOwnerDrawnPanel(1, [this](QPainter& painter, int panel, const QRect& rect) {
+        StatusBar1DrawPanel(painter, panel, rect);
+    });
+    Progress = named(new QProgressBar(StatusBar1), "Progress");
+    Progress->setRange(0, 100);
+    Progress->setTextVisible(false);
+    connect(StatusBar1, &PanelStatusBar::resized, this, &TForm1::placeProgress);
+}
+
+void TForm1::placeProgress()
+{
+    // Over panel 4: the first four panels take 315 pixels.
+    const int border = PanelStatusBar::borderWidth();
+    Progress->setGeometry(317, border + 2, qMax(0, StatusBar1->width() - 315),
+        StatusBar1->height() - border - 2);
+}
+
+void TForm1::StatusBar1DrawPanel(QPainter& painter, int panel, const QRect& rect)
+{
+    const QString text = StatusBar1->panelText(panel);
+    // Red only for the current language's own not-connected text: a text left over from
+    // before a language switch is drawn normally until the next check replaces it.
+    const bool notConnected = text == MessageCatalog::text(MessageKey::StatusNotConnected);
+    painter.setPen(notConnected ? QColor(255, 0, 0) : palette().color(QPalette::ButtonText));
+    painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+}

@@ -1,0 +1,146 @@
+#include "TForm3.h"
+
+#include "app/Captions.h"
+#include "chipdb/ChipDatabase.h"
+#include "chipdb/ChipName.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TForm3::TForm3(const ChipDatabase& database, ChooseChip choose, QWidget* parent)
+    : QDialog(parent)
+    , m_database(database)
+    , m_choose(std::move(choose))
+{
+    setObjectName(QStringLiteral("TForm3"));
+    setModal(true);
+    setFixedSize(404, 320);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setUniformRowHeights(true);
+    ListView1->header()->setStretchLastSection(false);
+    BitBtn1 = new QPushButton(this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setEnabled(false);
+    BitBtn2 = new QPushButton(this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(Label1);
+    filter->addWidget(ComboBox1, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    buttons->addStretch(1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(ListView1, 1);
+    body->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filter);
+    layout->addLayout(body, 1);
+
+    connect(ComboBox1, &QComboBox::editTextChanged, this, &TForm3::ComboBox1Change);
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TForm3::ListView1SelectItem);
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &TForm3::BitBtn1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    resetColumns();
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    if (parentWidget()) {
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TForm3::resetColumns()
+{
+    ListView1->clear();
+    ListView1->setColumnCount(4);
+    const CaptionSet& columns = captionsFor(u"TForm3.ListView1");
+    const Language language = currentLanguage();
+    QStringList titles{QString(), QString(), QString(), QStringLiteral("pos")};
+    for (int column = 0; column < 3; ++column) {
+        if (const CaptionEntry* entry =
+                columns.find(u"ListView1", CaptionProperty::ColumnTitle, column)) {
+            const QString text = entry->text(language);
+            titles[column] = text.isNull() ? entry->designedText() : text;
+        }
+    }
+    ListView1->setHeaderLabels(titles);
+    const int widths[] = {80, 80, 100, 1};
+    for (int column = 0; column < 4; ++column)
+        ListView1->setColumnWidth(column, widths[column]);
+}
+
+void TForm3::addRow(int slot)
+{
+    // The parts as the list rule splits them, untrimmed, and the slot the row stands for.
+    const QStringList parts = SplitChipName(m_database[slot].nameText());
+    auto* row = new QTreeWidgetItem(ListView1);
+    row->setText(0, parts.value(0));
+    row->setText(1, parts.value(1));
+    row->setText(2, parts.value(2));
+    row->setText(3, QString::number(slot));
+}
+
+void TForm3::FormShow()
+{
+    resetColumns();
+    for (int slot = 0; slot < m_database.count(); ++slot)
+        addRow(slot);
+}
+
+void TForm3::ComboBox1Change()
+{
+    resetColumns();
+    const QString filter = trimChipText(ComboBox1->currentText());
+    // An empty filter matches nothing, so clearing the field empties the list.
+    if (filter.isEmpty())
+        return;
+    for (int slot = 0; slot < m_database.count(); ++slot) {
+        if (m_database[slot].nameText().contains(filter, Qt::CaseSensitive))
+            addRow(slot);
+    }
+}
+
+void TForm3::ListView1SelectItem()
+{
+    BitBtn1->setEnabled(!ListView1->selectedItems().isEmpty());
+}
+
+void TForm3::BitBtn1Click()
+{
+    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QTreeWidgetItem* row = selected.first();
+    m_choose(row->text(0), row->text(1), row->text(2));
+    accept();
+}
+
+void TForm3::BitBtn2Click()
+{
+    reject();
+}

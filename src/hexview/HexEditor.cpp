@@ -1,0 +1,314 @@
+#include "HexEditor.h"
+
+#include "HexEditorError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIODevice>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qint64 kCopyStep = 61440;
+
+// The wait cursor for the duration of a long copy, restored however the copy ends.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+[[noreturn]] void streamFailed(const QIODevice& stream)
+{
+    throw HexEditorError(stream.errorString().isEmpty() ? QString::fromLatin1(HexMessages::OutOfBounds)
+                                                        : stream.errorString());
+}
+
+} // namespace
+
+void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
+                               const QString& name, int& lastPercent)
+{
+    if (!OnProgress)
+        return;
+    const int percent = total - done <= kCopyStep
+                            ? 100
+                            : static_cast<int>(std::lround(double(done) * 100.0 / double(total)));
+    if (percent == lastPercent)
+        return;
+    lastPercent = percent;
+    bool cancel = false;
+    OnProgress(kind, percent, name, cancel);
+    if (cancel)
+        throw HexEditorError(QString::fromLatin1(HexMessages::Cancelled));
+}
+
+QString HexEditor::progressFileName(const QIODevice& stream) const
+{
+    if (const auto* file = qobject_cast<const QFile*>(&stream))
+        return file->fileName();
+    return m_fileName;
+}
+
+void HexEditor::copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
+                       const QString& progressName)
+{
+    m_data.clear();
+    m_data.setSize(total);
+    int lastPercent = -1;
+    for (qint64 done = 0; done < total;) {
+        ReportProgress(pkLoad, done, total, progressName, lastPercent);
+        const qint64 step = std::min(kCopyStep, total - done);
+        const qint64 got = readStep(m_data.addressOf(done, step), step);
+        if (got <= 0) {
+            // A stream that ends early keeps what it delivered rather than trailing zeros.
+            m_data.setSize(done);
+            break;
+        }
+        done += got;
+    }
+}
+
+void HexEditor::LoadFromStream(QIODevice& stream)
+{
+    const WaitCursor wait;
+    try {
+        const QString name = progressFileName(stream);
+        if (stream.isSequential()) {
+            // Length unknown in advance: collect step by step.
+            m_data.clear();
+            QByteArray chunk;
+            while (!(chunk = stream.read(kCopyStep)).isEmpty()) {
+                m_data.seek(m_data.size());
+                m_data.write(chunk.constData(), chunk.size());
+            }
+        } else {
+            if (!stream.seek(0))
+                streamFailed(stream);
+            copyIn(stream.size(), [&stream](std::uint8_t* dst, qint64 n) {
+                const qint64 got = stream.read(reinterpret_cast<char*>(dst), n);
+                if (got < 0)
+                    streamFailed(stream);
+                return got;
+            }, name);
+        }
+    } catch (...) {
+        m_data.clear();
+        m_hasFile = false;
+        finishLoad();
+        throw;
+    }
+    finishLoad();
+}
+
+void HexEditor::LoadFromBytes(std::span<const std::uint8_t> bytes)
+{
+    const WaitCursor wait;
+    try {
+        qint64 offset = 0;
+        copyIn(static_cast<qint64>(bytes.size()), [&](std::uint8_t* dst, qint64 n) {
+            std::copy_n(bytes.data() + offset, n, dst);
+            offset += n;
+            return n;
+        }, m_fileName);
+    } catch (...) {
+        m_data.clear();
+        m_hasFile = false;
+        finishLoad();
+        throw;
+    }
+    finishLoad();
+}
+
+void HexEditor::finishLoad()
+{
+    m_modifiedBits.clear();
+    m_modified = false;
+    m_selecting = false;
+    m_selBeginPosition = -1;
+    m_selAnchor = m_selStart = m_selEnd = -1;
+    m_inCharField = false;
+    RecomputeGrid();
+    SetTopRow(HexLayout::FixedRows);
+    SetLeftCol(HexLayout::FixedCols);
+    SetCurrentCell(HexLayout::FixedCols, HexLayout::FixedRows);
+    viewport()->update();
+    NotifyChange();
+}
+
+void HexEditor::SaveToStream(QIODevice& stream)
+{
+    SaveRangeToStream(stream, 0, m_data.size());
+}
+
+void HexEditor::SaveRangeToStream(QIODevice& stream, qint64 position, qint64 count)
+{
+    hexCheckBounds(position, count, m_data.size());
+    const WaitCursor wait;
+    const QString name = progressFileName(stream);
+    int lastPercent = -1;
+    for (qint64 done = 0; done < count;) {
+        ReportProgress(pkSave, done, count, name, lastPercent);
+        const qint64 step = std::min(kCopyStep, count - done);
+        const auto* src = reinterpret_cast<const char*>(m_data.addressOf(position + done, step));
+        if (stream.write(src, step) != step)
+            streamFailed(stream);
+        done += step;
+    }
+}
+
+void HexEditor::LoadFromFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
+    bool readOnly = true;
+    {
+        QFile probe(fileName);
+        readOnly = !probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
+    }
+    LoadFromStream(file);
+    m_fileName = fileName;
+    m_hasFile = true;
+    m_readOnlyFile = readOnly;
+}
+
+void HexEditor::SaveToFile(const QString& fileName, bool makeCurrent)
+{
+    const bool overCurrent =
+        m_hasFile && QFileInfo(fileName).absoluteFilePath() == QFileInfo(m_fileName).absoluteFilePath();
+    if (overCurrent && m_readOnlyFile)
+        throw HexEditorError(QString::fromLatin1(HexMessages::ReadOnlySave).arg(fileName));
+    // Written beside the target and renamed at the end, so a failed save keeps the old file.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
+    SaveToStream(file);
+    if (!file.commit())
+        throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
+    m_hasFile = true;
+    if (makeCurrent) {
+        m_modifiedBits.clear();
+        m_modified = false;
+        m_readOnlyFile = false;
+        m_fileName = fileName;
+        viewport()->update();
+    }
+}
+
+void HexEditor::CreateEmptyFile(const QString& fileName)
+{
+    m_data.clear();
+    m_modifiedBits.clear();
+    m_selAnchor = m_selStart = m_selEnd = -1;
+    m_selecting = false;
+    m_fileName = fileName.isEmpty() ? QStringLiteral("Untitled") : fileName;
+    m_hasFile = false;
+    m_modified = false;
+    m_readOnlyFile = true;
+    m_inCharField = false;
+    RecomputeGrid();
+    SetCurrentCell(HexLayout::FixedCols, HexLayout::FixedRows);
+    viewport()->update();
+}
+
+void HexEditor::SetDataSize(qint64 size)
+{
+    if (size < 0)
+        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+    const qint64 old = m_data.size();
+    if (size == old)
+        return;
+    if (m_noSizeChange && old != 0 && size != 0)
+        throw HexEditorError(QString::fromLatin1(HexMessages::FixedFileSize));
+    m_data.setSize(size, 0);
+    m_modifiedBits.truncate(size);
+    m_modified = true;
+    RecomputeGrid();
+    if (GetCursorPosition() >= size && !(m_insertMode && GetCursorPosition() == size)) {
+        ResetSelection();
+        MoveCaretTo(std::max<qint64>(size - 1, 0), m_inCharField);
+    }
+    viewport()->update();
+    NotifyChange();
+}
+
+bool HexEditor::Modified() const
+{
+    if (!m_modified)
+        return false;
+    return m_data.size() > 0 || (m_hasFile && QFileInfo::exists(m_fileName));
+}
+
+void HexEditor::SetModified(bool modified)
+{
+    m_modified = modified;
+    if (!modified) {
+        m_modifiedBits.clear();
+        viewport()->update();
+    }
+}
+
+void HexEditor::ReadBuffer(void* buffer, qint64 position, qint64 count) const
+{
+    m_data.readAt(position, buffer, count);
+}
+
+void HexEditor::WriteBuffer(const void* buffer, qint64 position, qint64 count)
+{
+    m_data.writeAt(position, buffer, count);
+    viewport()->update();
+    NotifyChange();
+}
+
+std::uint8_t HexEditor::GetDataAt(qint64 position) const
+{
+    return m_data.at(position);
+}
+
+void HexEditor::SetDataAt(qint64 position, std::uint8_t value)
+{
+    m_data.writeAt(position, &value, 1);
+    viewport()->update();
+    NotifyChange();
+}
+
+qint64 HexEditor::Seek(qint64 offset, int origin)
+{
+    if (m_data.size() == 0)
+        return -1;
+    qint64 base = 0;
+    if (origin == 1)
+        base = GetCursorPosition();
+    else if (origin == 2)
+        base = m_data.size() - 1;
+    const qint64 target = std::clamp<qint64>(base + offset, 0, m_data.size() - 1);
+    ResetSelection();
+    MoveCaretTo(target, m_inCharField);
+    return target;
+}
+
+void HexEditor::NotifyChange()
+{
+    if (OnChange)
+        OnChange();
+    RequestSelectionChanged();
+}
+
+void HexEditor::RequestSelectionChanged()
+{
+    // Many selection moves in one burst of input make one notification.
+    if (m_selectionChangeCount++ > 0)
+        return;
+    QMetaObject::invokeMethod(this, [this] {
+        m_selectionChangeCount = 0;
+        if (OnSelectionChanged)
+            OnSelectionChanged();
+    }, Qt::QueuedConnection);
+}

@@ -1,0 +1,263 @@
+#pragma once
+
+#include "HexBitSet.h"
+#include "HexDataStream.h"
+#include "HexGrid.h"
+#include "HexLayout.h"
+#include "HexOffsetFormat.h"
+#include "HexTranslation.h"
+#include "HexTypes.h"
+
+#include <QPixmap>
+
+#include <bitset>
+#include <functional>
+#include <memory>
+#include <span>
+
+class HexPainter;
+class QIODevice;
+class QPainter;
+
+// What an OnDrawCell handler may look at and change; setting `handled` takes the cell over.
+struct HexDrawCellArgs {
+    QPainter* painter = nullptr;
+    int col = 0;
+    int row = 0;
+    QRect rect;
+    QString text;
+    QColor textColor;
+    QColor background;
+    bool handled = false;
+};
+
+// The hex view control: a private copy of a byte image shown as offset gutter, hex digits and
+// characters. The property names follow the control's published interface; setters that can
+// refuse a value raise HexEditorError and leave the previous value in force.
+class HexEditor : public HexGrid {
+    Q_OBJECT
+public:
+    explicit HexEditor(QWidget* parent = nullptr);
+    ~HexEditor() override;
+
+    // ---- data store --------------------------------------------------------------------------
+    // Replaces the store by the stream's contents from position 0 to its end.
+    void LoadFromStream(QIODevice& stream);
+    // The same contract for bytes already in memory, without an intermediate stream copy.
+    void LoadFromBytes(std::span<const std::uint8_t> bytes);
+    void SaveToStream(QIODevice& stream);
+    void SaveRangeToStream(QIODevice& stream, qint64 position, qint64 count);
+    void LoadFromFile(const QString& fileName);
+    void SaveToFile(const QString& fileName, bool makeCurrent);
+    void CreateEmptyFile(const QString& fileName);
+
+    [[nodiscard]] qint64 DataSize() const noexcept { return m_data.size(); }
+    void SetDataSize(qint64 size);
+    [[nodiscard]] bool Modified() const;
+    void SetModified(bool modified);
+    void ReadBuffer(void* buffer, qint64 position, qint64 count) const;
+    virtual void WriteBuffer(const void* buffer, qint64 position, qint64 count);
+    [[nodiscard]] std::uint8_t GetDataAt(qint64 position) const;
+    void SetDataAt(qint64 position, std::uint8_t value);
+    // Read-only view of the whole store, for painting and quick read-back without a copy.
+    [[nodiscard]] std::span<const std::uint8_t> Data() const noexcept { return m_data.bytes(); }
+    [[nodiscard]] bool IsByteModified(qint64 position) const { return m_modifiedBits.test(position); }
+
+    [[nodiscard]] const QString& FileName() const noexcept { return m_fileName; }
+    [[nodiscard]] bool HasFile() const noexcept { return m_hasFile; }
+    [[nodiscard]] bool ReadOnlyFile() const noexcept { return m_readOnlyFile; }
+
+    // ---- position and scrolling --------------------------------------------------------------
+    // origin 0 = from the start, 1 = from the caret, 2 = from the last byte.
+    qint64 Seek(qint64 offset, int origin);
+    [[nodiscard]] qint64 GetCursorPosition() const;
+    [[nodiscard]] bool InCharField() const noexcept { return m_inCharField; }
+    [[nodiscard]] qint64 DisplayStart() const;
+    [[nodiscard]] qint64 DisplayEnd() const;
+    [[nodiscard]] qint64 TopLeftPosition() const;
+    void SetTopLeftPosition(qint64 position);
+    [[nodiscard]] virtual QString GetOffsetString(qint64 position) const;
+    // System-caret stand-in: where the caret is drawn (viewport coordinates); null when hidden.
+    [[nodiscard]] QRect CaretRect() const;
+    [[nodiscard]] const HexLayout& Layout() const noexcept { return m_layout; }
+    [[nodiscard]] int CharWidth() const noexcept { return m_layout.params().charWidth; }
+    [[nodiscard]] int OffsetDisplayWidth() const noexcept { return m_offsetDisplayWidth; }
+
+    // ---- properties --------------------------------------------------------------------------
+    [[nodiscard]] int BytesPerRow() const noexcept { return m_bytesPerRow; }
+    void SetBytesPerRow(int value);
+    [[nodiscard]] int BytesPerColumn() const noexcept { return m_bytesPerColumn; }
+    void SetBytesPerColumn(int value);
+    [[nodiscard]] bool AutoBytesPerRow() const noexcept { return m_autoBytesPerRow; }
+    void SetAutoBytesPerRow(bool value);
+    [[nodiscard]] TranslationKind Translation() const noexcept { return m_translation; }
+    void SetTranslation(TranslationKind value);
+    [[nodiscard]] QString OffsetFormat() const { return m_offsetFormat.source(); }
+    void SetOffsetFormat(const QString& value);
+    [[nodiscard]] HexCaretKind CaretKind() const noexcept { return m_caretKind; }
+    void SetCaretKind(HexCaretKind value);
+    [[nodiscard]] const HexColors& Colors() const noexcept { return m_colors; }
+    void SetColors(const HexColors& value);
+    [[nodiscard]] bool FocusFrame() const noexcept { return m_focusFrame; }
+    void SetFocusFrame(bool value);
+    [[nodiscard]] bool SwapNibbles() const noexcept { return m_swapNibbles; }
+    void SetSwapNibbles(bool value);
+    [[nodiscard]] char MaskChar() const noexcept { return m_maskChar; }
+    void SetMaskChar(char value);
+    [[nodiscard]] const std::bitset<256>& MaskedChars() const noexcept { return m_maskedChars; }
+    void SetMaskedChars(const std::bitset<256>& value);
+    [[nodiscard]] bool NoSizeChange() const noexcept { return m_noSizeChange; }
+    void SetNoSizeChange(bool value);
+    [[nodiscard]] bool AllowInsertMode() const noexcept { return m_allowInsertMode; }
+    void SetAllowInsertMode(bool value);
+    [[nodiscard]] bool DrawGridLines() const noexcept { return m_drawGridLines; }
+    void SetDrawGridLines(bool value);
+    [[nodiscard]] bool WantTabs() const noexcept { return m_wantTabs; }
+    void SetWantTabs(bool value) { m_wantTabs = value; }
+    [[nodiscard]] bool ReadOnlyView() const noexcept { return m_readOnlyView; }
+    void SetReadOnlyView(bool value);
+    [[nodiscard]] bool HideSelection() const noexcept { return m_hideSelection; }
+    void SetHideSelection(bool value);
+    [[nodiscard]] bool GraySelectionIfNotFocused() const noexcept { return m_graySelection; }
+    void SetGraySelectionIfNotFocused(bool value);
+    [[nodiscard]] int GutterWidth() const noexcept { return m_gutterWidth; }
+    void SetGutterWidth(int value);
+    [[nodiscard]] const QPixmap& BookmarkBitmap() const noexcept { return m_bookmarkBitmap; }
+    void SetBookmarkBitmap(const QPixmap& value);
+    [[nodiscard]] int MaxUndo() const noexcept { return m_maxUndo; }
+    void SetMaxUndo(int value) { m_maxUndo = value; }
+    [[nodiscard]] bool InsertMode() const noexcept { return m_insertMode; }
+    void SetInsertMode(bool value);
+    [[nodiscard]] bool HexLowerCase() const noexcept { return m_hexLowerCase; }
+    void SetHexLowerCase(bool value);
+    [[nodiscard]] bool DrawGutter3D() const noexcept { return m_drawGutter3D; }
+    void SetDrawGutter3D(bool value);
+    [[nodiscard]] bool ShowRuler() const noexcept { return m_showRuler; }
+    void SetShowRuler(bool value);
+    [[nodiscard]] int BytesPerUnit() const noexcept { return m_bytesPerUnit; }
+    void SetBytesPerUnit(int value);
+    [[nodiscard]] int RulerBytesPerUnit() const noexcept { return m_rulerBytesPerUnit; }
+    void SetRulerBytesPerUnit(int value);
+    [[nodiscard]] bool ShowPositionIfNotFocused() const noexcept { return m_showPositionIfNotFocused; }
+    void SetShowPositionIfNotFocused(bool value);
+    [[nodiscard]] bool UnicodeChars() const noexcept { return m_unicodeChars; }
+    void SetUnicodeChars(bool value);
+    [[nodiscard]] bool UnicodeBigEndian() const noexcept { return m_unicodeBigEndian; }
+    void SetUnicodeBigEndian(bool value);
+    [[nodiscard]] int BytesPerBlock() const noexcept { return m_bytesPerBlock; }
+    void SetBytesPerBlock(int value);
+    [[nodiscard]] bool SeparateBlocksInCharField() const noexcept { return m_separateBlocks; }
+    void SetSeparateBlocksInCharField(bool value);
+    [[nodiscard]] bool FindProgress() const noexcept { return m_findProgress; }
+    void SetFindProgress(bool value) { m_findProgress = value; }
+    [[nodiscard]] int RulerNumberBase() const noexcept { return m_rulerNumberBase; }
+    void SetRulerNumberBase(int value);
+    [[nodiscard]] HexTranslation& Translations() noexcept { return m_tables; }
+    // The unit the ruler and the default offset count in.
+    [[nodiscard]] int RulerUnit() const noexcept
+    {
+        return m_rulerBytesPerUnit == -1 ? m_bytesPerUnit : m_rulerBytesPerUnit;
+    }
+    // The character a data byte shows in the character field (translation and mask applied).
+    [[nodiscard]] QChar DisplayChar(std::uint8_t byte) const;
+
+    // ---- events (attached by assignment; an empty handler is "not attached") -----------------
+    std::function<void(HexProgressKind kind, int percent, const QString& fileName, bool& cancel)>
+        OnProgress;
+    std::function<void()> OnInvalidKey;
+    std::function<void()> OnTopLeftChanged;
+    std::function<void()> OnChange;
+    std::function<void()> OnSelectionChanged;
+    std::function<void(HexDrawCellArgs& args)> OnDrawCell;
+    std::function<void()> OnBookmarkChanged;
+    std::function<void(qint64 position, bool widest, QString& text)> OnGetOffsetText;
+
+    // A fixed-width face for the control: Courier New when installed, else the system font.
+    [[nodiscard]] static QFont FixedFont(int pixelSize, qreal pointSize = -1);
+
+protected:
+    // Re-derives metrics, column widths and row count after any geometry-relevant change.
+    void RecomputeGrid();
+    // OnChange, then the coalesced selection-changed notification.
+    void NotifyChange();
+    void RequestSelectionChanged();
+    // Moves the caret onto a byte in the current field (clamped to the store).
+    void MoveCaretTo(qint64 position, bool inCharField);
+    void ResetSelection();
+    [[nodiscard]] bool HasSelection() const noexcept { return m_selStart >= 0; }
+    [[nodiscard]] int OffsetUnit() const noexcept;
+    void ReportProgress(HexProgressKind kind, qint64 done, qint64 total, const QString& name,
+                        int& lastPercent);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void TopLeftChanged() override;
+    void CurrentCellMoved() override;
+
+    HexDataStream m_data;
+    HexBitSet m_modifiedBits;
+    HexTranslation m_tables;
+    HexLayout m_layout;
+    HexOffsetFormat m_offsetFormat;
+    bool m_modified = false;
+    QString m_fileName;
+    bool m_readOnlyFile = true;
+    bool m_hasFile = false;
+
+    qint64 m_selAnchor = -1;
+    qint64 m_selStart = -1;
+    qint64 m_selEnd = -1;
+    bool m_selecting = false;
+    qint64 m_selBeginPosition = -1;
+    bool m_inCharField = false;
+    HexBookmarks m_bookmarks;
+
+private:
+    friend class HexPainter;
+    void finishLoad();
+    void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
+                const QString& progressName);
+    void applyAutoBytesPerRow();
+    [[nodiscard]] QString progressFileName(const QIODevice& stream) const;
+
+    int m_bytesPerRow = 16;
+    int m_bytesPerColumn = 2;
+    bool m_autoBytesPerRow = false;
+    TranslationKind m_translation = tkAsIs;
+    HexCaretKind m_caretKind = ckAuto;
+    HexColors m_colors;
+    bool m_focusFrame = true;
+    bool m_swapNibbles = false;
+    char m_maskChar = '.';
+    std::bitset<256> m_maskedChars;
+    bool m_noSizeChange = false;
+    bool m_allowInsertMode = true;
+    bool m_drawGridLines = false;
+    bool m_wantTabs = true;
+    bool m_readOnlyView = false;
+    bool m_hideSelection = false;
+    bool m_graySelection = false;
+    int m_gutterWidth = -1;
+    QPixmap m_bookmarkBitmap;
+    int m_maxUndo = 1048576;
+    bool m_insertMode = false;
+    bool m_hexLowerCase = false;
+    bool m_drawGutter3D = true;
+    bool m_showRuler = false;
+    int m_bytesPerUnit = 1;
+    int m_rulerBytesPerUnit = -1;
+    bool m_showPositionIfNotFocused = false;
+    bool m_unicodeChars = false;
+    bool m_unicodeBigEndian = false;
+    int m_bytesPerBlock = -1;
+    bool m_separateBlocks = true;
+    bool m_findProgress = false;
+    int m_rulerNumberBase = 16;
+    int m_offsetDisplayWidth = 1;
+    int m_selectionChangeCount = 0;
+    std::unique_ptr<HexPainter> m_painter;
+};

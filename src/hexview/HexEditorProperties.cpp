@@ -1,0 +1,253 @@
+// Property setters of the hex view: validation first, so a refused value changes nothing.
+#include "HexEditor.h"
+#include "HexEditorError.h"
+
+namespace {
+
+[[noreturn]] void refuse(const char* message)
+{
+    throw HexEditorError(QString::fromLatin1(message));
+}
+
+bool isUnit(int v)
+{
+    return v == 1 || v == 2 || v == 4 || v == 8;
+}
+
+} // namespace
+
+void HexEditor::SetBytesPerRow(int value)
+{
+    if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
+        refuse(HexMessages::BytesPerLine);
+    if (value == m_bytesPerRow)
+        return;
+    const qint64 caret = GetCursorPosition();
+    m_bytesPerRow = value;
+    RecomputeGrid();
+    MoveCaretTo(caret, m_inCharField);
+}
+
+void HexEditor::SetBytesPerColumn(int value)
+{
+    if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
+        refuse(HexMessages::BytesPerColumn);
+    m_bytesPerColumn = value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetAutoBytesPerRow(bool value)
+{
+    m_autoBytesPerRow = value;
+    if (value)
+        applyAutoBytesPerRow();
+}
+
+void HexEditor::SetTranslation(TranslationKind value)
+{
+    if (m_unicodeChars && value != tkAsIs)
+        refuse(HexMessages::UnicodeTranslation);
+    m_translation = value;
+    viewport()->update();
+}
+
+void HexEditor::SetOffsetFormat(const QString& value)
+{
+    m_offsetFormat = HexOffsetFormat::parse(value);  // throws before anything changes
+    RecomputeGrid();
+}
+
+void HexEditor::SetCaretKind(HexCaretKind value)
+{
+    m_caretKind = value;
+    viewport()->update();
+}
+
+void HexEditor::SetColors(const HexColors& value)
+{
+    m_colors = value;
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Base, value.Background);
+    pal.setColor(QPalette::Window, value.Background);
+    viewport()->setPalette(pal);
+    viewport()->update();
+}
+
+void HexEditor::SetFocusFrame(bool value)
+{
+    m_focusFrame = value;
+    viewport()->update();
+}
+
+void HexEditor::SetSwapNibbles(bool value)
+{
+    m_swapNibbles = value;
+    viewport()->update();
+}
+
+void HexEditor::SetMaskChar(char value)
+{
+    m_maskChar = value;
+    viewport()->update();
+}
+
+void HexEditor::SetMaskedChars(const std::bitset<256>& value)
+{
+    m_maskedChars = value;
+    viewport()->update();
+}
+
+void HexEditor::SetNoSizeChange(bool value)
+{
+    m_noSizeChange = value;
+    if (value && m_insertMode)
+        SetInsertMode(false);
+}
+
+void HexEditor::SetAllowInsertMode(bool value)
+{
+    m_allowInsertMode = value;
+    if (!value && m_insertMode)
+        SetInsertMode(false);
+}
+
+void HexEditor::SetDrawGridLines(bool value)
+{
+    m_drawGridLines = value;
+    viewport()->update();
+}
+
+void HexEditor::SetReadOnlyView(bool value)
+{
+    m_readOnlyView = value;
+    if (value && m_insertMode)
+        SetInsertMode(false);
+    viewport()->update();
+}
+
+void HexEditor::SetHideSelection(bool value)
+{
+    m_hideSelection = value;
+    viewport()->update();
+}
+
+void HexEditor::SetGraySelectionIfNotFocused(bool value)
+{
+    m_graySelection = value;
+    viewport()->update();
+}
+
+void HexEditor::SetGutterWidth(int value)
+{
+    m_gutterWidth = value < 0 ? -1 : value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetBookmarkBitmap(const QPixmap& value)
+{
+    m_bookmarkBitmap = value;
+    viewport()->update();
+}
+
+void HexEditor::SetInsertMode(bool value)
+{
+    if (value == m_insertMode)
+        return;
+    if (value && (m_noSizeChange || !m_allowInsertMode || m_readOnlyView))
+        return;
+    const qint64 caret = GetCursorPosition();
+    m_insertMode = value;
+    // Changed-byte marks only make sense against unmoved data, so they go with the mode switch.
+    m_modifiedBits.clear();
+    RecomputeGrid();
+    MoveCaretTo(caret, m_inCharField);
+    viewport()->update();
+}
+
+void HexEditor::SetHexLowerCase(bool value)
+{
+    m_hexLowerCase = value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetDrawGutter3D(bool value)
+{
+    m_drawGutter3D = value;
+    viewport()->update();
+}
+
+void HexEditor::SetShowRuler(bool value)
+{
+    m_showRuler = value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetBytesPerUnit(int value)
+{
+    if (!isUnit(value))
+        throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
+    if (m_unicodeChars && value != 2)
+        refuse(HexMessages::UnicodeUnit);
+    m_bytesPerUnit = value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetRulerBytesPerUnit(int value)
+{
+    if (value != -1 && !isUnit(value))
+        throw HexEditorError(QString::fromLatin1(HexMessages::RulerUnit).arg(value));
+    m_rulerBytesPerUnit = value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetShowPositionIfNotFocused(bool value)
+{
+    m_showPositionIfNotFocused = value;
+    viewport()->update();
+}
+
+void HexEditor::SetUnicodeChars(bool value)
+{
+    if (value == m_unicodeChars)
+        return;
+    if (value && (m_data.size() & 1))
+        refuse(HexMessages::UnicodeOddSize);
+    const qint64 caret = GetCursorPosition();
+    m_unicodeChars = value;
+    if (value) {
+        m_translation = tkAsIs;
+        m_bytesPerUnit = 2;
+        if (m_bytesPerRow & 1)
+            m_bytesPerRow = m_bytesPerRow == 255 ? 254 : m_bytesPerRow + 1;
+        if (m_bytesPerColumn & 1)
+            m_bytesPerColumn = m_bytesPerColumn == 255 ? 254 : m_bytesPerColumn + 1;
+    }
+    RecomputeGrid();
+    MoveCaretTo(caret & ~qint64(value ? 1 : 0), m_inCharField);
+}
+
+void HexEditor::SetUnicodeBigEndian(bool value)
+{
+    m_unicodeBigEndian = value;
+    viewport()->update();
+}
+
+void HexEditor::SetBytesPerBlock(int value)
+{
+    m_bytesPerBlock = value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetSeparateBlocksInCharField(bool value)
+{
+    m_separateBlocks = value;
+    RecomputeGrid();
+}
+
+void HexEditor::SetRulerNumberBase(int value)
+{
+    if (value < 2 || value > 16)
+        throw HexEditorError(QString::fromLatin1(HexMessages::RulerBase).arg(value));
+    m_rulerNumberBase = value;
+    RecomputeGrid();
+}

@@ -1,0 +1,267 @@
+// Construction, properties and grid geometry of the hex view.
+#include "HexBookmarkIcons.h"
+#include "HexEditor.h"
+#include "HexEditorError.h"
+#include "HexPainter.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+HexEditor::HexEditor(QWidget* parent)
+    : HexGrid(parent), m_painter(std::make_unique<HexPainter>(*this))
+{
+    setFont(FixedFont(-1, 11));
+    setFrameShape(QFrame::Box);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAutoFillBackground(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    for (int c = 0; c < 32; ++c)
+        m_maskedChars.set(static_cast<std::size_t>(c));
+    m_bookmarkBitmap = hexBookmarkIcons();
+    m_offsetFormat = HexOffsetFormat::parse(QStringLiteral("-!10:0x|"));
+    SetColors(HexColors::defaults());
+    CreateEmptyFile(QString());
+}
+
+HexEditor::~HexEditor() = default;
+
+QFont HexEditor::FixedFont(int pixelSize, qreal pointSize)
+{
+    // Courier New is the face the control is designed around; Linux desktops rarely ship it, so
+    // the system's fixed-width font stands in with the same size.
+    QFont font = QFontDatabase::families().contains(QStringLiteral("Courier New"))
+                     ? QFont(QStringLiteral("Courier New"))
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    else if (pointSize > 0)
+        font.setPointSizeF(pointSize);
+    return font;
+}
+
+int HexEditor::OffsetUnit() const noexcept
+{
+    switch (m_offsetFormat.unitKind()) {
+    case HexOffsetFormat::UnitKind::Rows: return m_bytesPerRow;
+    case HexOffsetFormat::UnitKind::ColumnGroups: return m_bytesPerColumn;
+    case HexOffsetFormat::UnitKind::Fixed: return m_offsetFormat.fixedUnit();
+    case HexOffsetFormat::UnitKind::Ruler: break;
+    }
+    return RulerUnit();
+}
+
+QString HexEditor::GetOffsetString(qint64 position) const
+{
+    const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_bytesPerRow;
+    if (OnGetOffsetText) {
+        QString text;
+        OnGetOffsetText(position, position == lastRowStart, text);
+        return text;
+    }
+    const int unit = OffsetUnit();
+    return m_offsetFormat.format(position, unit, m_offsetFormat.digitsFor(lastRowStart / unit),
+                                 m_hexLowerCase);
+}
+
+void HexEditor::RecomputeGrid()
+{
+    const QFontMetrics fm(font());
+    HexLayout::Params p;
+    p.bytesPerRow = m_bytesPerRow;
+    p.bytesPerColumn = m_bytesPerColumn;
+    p.bytesPerBlock = m_bytesPerBlock;
+    p.separateBlocksInCharField = m_separateBlocks;
+    p.unicodeChars = m_unicodeChars;
+    p.rulerUnit = RulerUnit();
+    p.rulerNumberBase = m_rulerNumberBase;
+    p.hexLowerCase = m_hexLowerCase;
+    p.showRuler = m_showRuler;
+    p.insertMode = m_insertMode;
+    p.dataSize = m_data.size();
+    p.charWidth = std::max(1, fm.horizontalAdvance(QLatin1Char('w')));
+    p.charHeight = fm.height();
+    // The gutter width depends on the row count, which the first pass establishes.
+    m_layout.update(p);
+    const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_bytesPerRow;
+    m_offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
+    p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : m_offsetDisplayWidth * p.charWidth + 21;
+    m_layout.update(p);
+    SetGridGeometry(m_layout.colWidths(), m_layout.rowCount(), HexLayout::FixedCols,
+                    HexLayout::FixedRows, {m_layout.rulerHeight(), 0}, m_layout.rowHeight());
+}
+
+qint64 HexEditor::GetCursorPosition() const
+{
+    return m_layout.positionOf(Col(), Row());
+}
+
+void HexEditor::MoveCaretTo(qint64 position, bool inCharField)
+{
+    const qint64 last = m_insertMode ? m_data.size() : m_data.size() - 1;
+    position = std::clamp<qint64>(position, 0, std::max<qint64>(last, 0));
+    m_inCharField = inCharField;
+    const int col = inCharField ? m_layout.charColOf(position) : m_layout.nibbleColOf(position);
+    SetCurrentCell(col, m_layout.rowOf(position));
+}
+
+void HexEditor::ResetSelection()
+{
+    if (m_selStart >= 0)
+        viewport()->update();
+    m_selAnchor = m_selStart = m_selEnd = -1;
+    m_selBeginPosition = -1;
+}
+
+void HexEditor::CurrentCellMoved()
+{
+    m_inCharField = m_layout.isCharCol(Col());
+    viewport()->update();
+}
+
+void HexEditor::TopLeftChanged()
+{
+    if (OnTopLeftChanged)
+        OnTopLeftChanged();
+}
+
+qint64 HexEditor::DisplayStart() const
+{
+    if (m_data.size() == 0)
+        return -1;
+    return std::min(m_layout.positionOf(HexLayout::FixedCols, TopRow()), m_data.size() - 1);
+}
+
+qint64 HexEditor::DisplayEnd() const
+{
+    if (m_data.size() == 0)
+        return -1;
+    const qint64 rowEnd = qint64(LastVisibleRow() - HexLayout::FixedRows + 1) * m_bytesPerRow;
+    return std::min(rowEnd, m_data.size()) - 1;
+}
+
+qint64 HexEditor::TopLeftPosition() const
+{
+    return m_layout.positionOf(HexLayout::FixedCols, TopRow());
+}
+
+void HexEditor::SetTopLeftPosition(qint64 position)
+{
+    SetTopRow(m_layout.rowOf(std::clamp<qint64>(position, 0, std::max<qint64>(m_data.size() - 1, 0))));
+}
+
+QRect HexEditor::CaretRect() const
+{
+    if (!hasFocus())
+        return {};
+    const QRect cell = CellRect(Col(), Row());
+    if (cell.isNull())
+        return {};
+    const int cw = CharWidth();
+    const int h = m_layout.rowHeight() - 2;
+    HexCaretKind kind = m_caretKind;
+    if (kind == ckAuto)
+        kind = m_readOnlyView ? ckBottom : (m_insertMode ? ckLeft : ckFull);
+    switch (kind) {
+    case ckLeft: return {cell.left(), cell.top(), 2, h};
+    case ckBottom: return {cell.left(), cell.top() + h - 2, cw, 2};
+    default: return {cell.left(), cell.top(), cw, h};
+    }
+}
+
+QChar HexEditor::DisplayChar(std::uint8_t byte) const
+{
+    if (m_translation == tkASCII && byte >= 128)
+        return QLatin1Char(m_maskChar);
+    const std::uint8_t shown = m_tables.toAnsi(m_translation)[byte];
+    if (m_maskedChars.test(shown))
+        return QLatin1Char(m_maskChar);
+    return QChar(char16_t(shown));
+}
+
+void HexEditor::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    m_painter->paint(painter, event->rect());
+}
+
+void HexEditor::resizeEvent(QResizeEvent* event)
+{
+    HexGrid::resizeEvent(event);
+    if (m_autoBytesPerRow)
+        applyAutoBytesPerRow();
+    // The caret follows once the resize has settled, as the grid may still scroll.
+    QTimer::singleShot(0, viewport(), [this] { viewport()->update(); });
+}
+
+void HexEditor::applyAutoBytesPerRow()
+{
+    const int avail = viewport()->width() - ColWidth(0) - ColWidth(1) - 8;
+    HexLayout probe;
+    HexLayout::Params p = m_layout.params();
+    const auto rowWidth = [&](int bytes) {
+        p.bytesPerRow = bytes;
+        probe.update(p);
+        int w = 0;
+        for (int c = HexLayout::FixedCols; c < probe.colCount(); ++c)
+            w += probe.colWidths()[static_cast<std::size_t>(c)];
+        return w;
+    };
+    int chosen = 256;
+    for (int i = 2; i <= 254; i += 2) {
+        if (rowWidth(i + 2) > avail) {
+            chosen = i;
+            break;
+        }
+    }
+    if (chosen != m_bytesPerRow) {
+        const qint64 caret = GetCursorPosition();
+        m_bytesPerRow = chosen;
+        RecomputeGrid();
+        MoveCaretTo(caret, m_inCharField);
+    }
+}
+
+void HexEditor::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0 || event->modifiers() != Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
+    const int page = std::max(1, VisibleRowCount() - 1);
+    SetTopRow(TopRow() - steps * page);
+    event->accept();
+}
+
+void HexEditor::focusInEvent(QFocusEvent* event)
+{
+    HexGrid::focusInEvent(event);
+    viewport()->update();
+}
+
+void HexEditor::focusOutEvent(QFocusEvent* event)
+{
+    HexGrid::focusOutEvent(event);
+    viewport()->update();
+}
+
+void HexEditor::changeEvent(QEvent* event)
+{
+    HexGrid::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        const qint64 caret = GetCursorPosition();
+        RecomputeGrid();
+        MoveCaretTo(caret, m_inCharField);
+    }
+}

@@ -1,0 +1,236 @@
+#include "HexGrid.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+HexGrid::HexGrid(QWidget* parent) : QAbstractScrollArea(parent)
+{
+    verticalScrollBar()->setTracking(true);
+    horizontalScrollBar()->setTracking(true);
+}
+
+void HexGrid::SetGridGeometry(std::vector<int> colWidths, int rowCount, int fixedCols,
+                              int fixedRows, std::vector<int> fixedRowHeights, int rowHeight)
+{
+    m_colWidths = std::move(colWidths);
+    m_colLeft.assign(m_colWidths.size() + 1, 0);
+    for (std::size_t i = 0; i < m_colWidths.size(); ++i)
+        m_colLeft[i + 1] = m_colLeft[i] + m_colWidths[i];
+    m_rowCount = rowCount;
+    m_fixedCols = fixedCols;
+    m_fixedRows = fixedRows;
+    m_fixedRowHeights = std::move(fixedRowHeights);
+    m_fixedRowHeights.resize(static_cast<std::size_t>(fixedRows), 0);
+    m_rowHeight = std::max(rowHeight, 1);
+    m_topRow = std::clamp(m_topRow, m_fixedRows, maxTopRow());
+    m_leftCol = std::clamp(m_leftCol, m_fixedCols, maxLeftCol());
+    m_col = std::clamp(m_col, m_fixedCols, std::max(m_fixedCols, ColCount() - 1));
+    m_row = std::clamp(m_row, m_fixedRows, std::max(m_fixedRows, m_rowCount - 1));
+    updateScrollBars();
+    viewport()->update();
+}
+
+int HexGrid::ColWidth(int col) const
+{
+    return col >= 0 && col < ColCount() ? m_colWidths[static_cast<std::size_t>(col)] : 0;
+}
+
+int HexGrid::RowHeight(int row) const
+{
+    if (row < 0 || row >= m_rowCount)
+        return 0;
+    return row < m_fixedRows ? m_fixedRowHeights[static_cast<std::size_t>(row)] : m_rowHeight;
+}
+
+int HexGrid::FixedWidth() const
+{
+    return m_colLeft.empty() ? 0 : m_colLeft[static_cast<std::size_t>(std::min(m_fixedCols, ColCount()))];
+}
+
+int HexGrid::FixedHeight() const
+{
+    int h = 0;
+    for (int v : m_fixedRowHeights)
+        h += v;
+    return h;
+}
+
+int HexGrid::ColLeft(int col) const
+{
+    if (col < m_fixedCols)
+        return m_colLeft[static_cast<std::size_t>(col)];
+    return FixedWidth() + m_colLeft[static_cast<std::size_t>(col)] -
+           m_colLeft[static_cast<std::size_t>(m_leftCol)];
+}
+
+int HexGrid::RowTop(int row) const
+{
+    if (row < m_fixedRows) {
+        int y = 0;
+        for (int r = 0; r < row; ++r)
+            y += m_fixedRowHeights[static_cast<std::size_t>(r)];
+        return y;
+    }
+    return FixedHeight() + (row - m_topRow) * m_rowHeight;
+}
+
+int HexGrid::VisibleRowCount() const
+{
+    return std::max(1, (viewport()->height() - FixedHeight()) / m_rowHeight);
+}
+
+int HexGrid::LastVisibleRow() const
+{
+    const int partial = (viewport()->height() - FixedHeight() + m_rowHeight - 1) / m_rowHeight;
+    return std::min(m_rowCount - 1, m_topRow + std::max(partial, 1) - 1);
+}
+
+int HexGrid::LastVisibleCol() const
+{
+    int col = m_leftCol;
+    while (col + 1 < ColCount() && ColLeft(col + 1) < viewport()->width())
+        ++col;
+    return col;
+}
+
+QRect HexGrid::CellRect(int col, int row) const
+{
+    if (col < 0 || col >= ColCount() || row < 0 || row >= m_rowCount)
+        return {};
+    if ((col >= m_fixedCols && col < m_leftCol) || (row >= m_fixedRows && row < m_topRow))
+        return {};
+    const QRect r(ColLeft(col), RowTop(row), ColWidth(col), RowHeight(row));
+    if (r.left() >= viewport()->width() || r.top() >= viewport()->height())
+        return {};
+    return r;
+}
+
+bool HexGrid::CellAt(QPoint point, int& col, int& row) const
+{
+    if (point.x() < 0 || point.y() < 0 || ColCount() == 0)
+        return false;
+    const int fw = FixedWidth();
+    if (point.x() < fw) {
+        const auto it = std::upper_bound(m_colLeft.begin(), m_colLeft.begin() + m_fixedCols + 1, point.x());
+        col = static_cast<int>(it - m_colLeft.begin()) - 1;
+    } else {
+        const int contentX = point.x() - fw + m_colLeft[static_cast<std::size_t>(m_leftCol)];
+        const auto it = std::upper_bound(m_colLeft.begin(), m_colLeft.end(), contentX);
+        col = static_cast<int>(it - m_colLeft.begin()) - 1;
+        if (col >= ColCount())
+            return false;
+    }
+    const int fh = FixedHeight();
+    if (point.y() < fh) {
+        int y = 0;
+        for (row = 0; row < m_fixedRows; ++row) {
+            y += m_fixedRowHeights[static_cast<std::size_t>(row)];
+            if (point.y() < y)
+                break;
+        }
+    } else {
+        row = m_topRow + (point.y() - fh) / m_rowHeight;
+    }
+    return row < m_rowCount;
+}
+
+int HexGrid::maxTopRow() const
+{
+    return std::max(m_fixedRows, m_rowCount - VisibleRowCount());
+}
+
+int HexGrid::maxLeftCol() const
+{
+    const int room = viewport()->width() - FixedWidth();
+    int col = ColCount() - 1;
+    const int end = m_colLeft.empty() ? 0 : m_colLeft.back();
+    while (col > m_fixedCols && end - m_colLeft[static_cast<std::size_t>(col - 1)] <= room)
+        --col;
+    return std::max(m_fixedCols, col);
+}
+
+void HexGrid::SetTopRow(int row)
+{
+    row = std::clamp(row, m_fixedRows, maxTopRow());
+    if (row == m_topRow)
+        return;
+    m_topRow = row;
+    updateScrollBars();
+    viewport()->update();
+    TopLeftChanged();
+}
+
+void HexGrid::SetLeftCol(int col)
+{
+    col = std::clamp(col, m_fixedCols, maxLeftCol());
+    if (col == m_leftCol)
+        return;
+    m_leftCol = col;
+    updateScrollBars();
+    viewport()->update();
+    TopLeftChanged();
+}
+
+void HexGrid::SetCurrentCell(int col, int row)
+{
+    col = std::clamp(col, m_fixedCols, std::max(m_fixedCols, ColCount() - 1));
+    row = std::clamp(row, m_fixedRows, std::max(m_fixedRows, m_rowCount - 1));
+    m_col = col;
+    m_row = row;
+    if (row < m_topRow)
+        SetTopRow(row);
+    else if (row >= m_topRow + VisibleRowCount())
+        SetTopRow(row - VisibleRowCount() + 1);
+    if (col < m_leftCol) {
+        SetLeftCol(col);
+    } else {
+        const auto rightEdge = [&](int left) {
+            return FixedWidth() + m_colLeft[static_cast<std::size_t>(col + 1)] -
+                   m_colLeft[static_cast<std::size_t>(left)];
+        };
+        int left = m_leftCol;
+        while (left < col && rightEdge(left) > viewport()->width())
+            ++left;
+        SetLeftCol(left);
+    }
+    CurrentCellMoved();
+}
+
+void HexGrid::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    m_topRow = std::clamp(m_topRow, m_fixedRows, maxTopRow());
+    m_leftCol = std::clamp(m_leftCol, m_fixedCols, maxLeftCol());
+    updateScrollBars();
+}
+
+void HexGrid::scrollContentsBy(int, int)
+{
+    if (m_syncingBars)
+        return;
+    const int top = verticalScrollBar()->value() + m_fixedRows;
+    const int left = horizontalScrollBar()->value() + m_fixedCols;
+    if (top == m_topRow && left == m_leftCol)
+        return;
+    m_topRow = std::clamp(top, m_fixedRows, maxTopRow());
+    m_leftCol = std::clamp(left, m_fixedCols, maxLeftCol());
+    viewport()->update();
+    TopLeftChanged();
+}
+
+void HexGrid::updateScrollBars()
+{
+    m_syncingBars = true;
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, maxTopRow() - m_fixedRows);
+    v->setPageStep(VisibleRowCount());
+    v->setSingleStep(1);
+    v->setValue(m_topRow - m_fixedRows);
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, maxLeftCol() - m_fixedCols);
+    h->setPageStep(std::max(1, LastVisibleCol() - m_leftCol));
+    h->setSingleStep(1);
+    h->setValue(m_leftCol - m_fixedCols);
+    m_syncingBars = false;
+}

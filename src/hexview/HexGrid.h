@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+
+#include <vector>
+
+// A small grid base: fixed leading rows and columns, per-column widths, fixed-row heights plus
+// one height for all scrolling rows, a top-left scroll position, a current cell and the
+// cell <-> pixel mapping. The scroll bars count rows and columns (not pixels) and track the thumb,
+// so a 64 MiB image (4 M rows) scrolls with int ranges and repaints only what is visible.
+class HexGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit HexGrid(QWidget* parent = nullptr);
+
+    [[nodiscard]] int ColCount() const noexcept { return static_cast<int>(m_colWidths.size()); }
+    [[nodiscard]] int RowCount() const noexcept { return m_rowCount; }
+    [[nodiscard]] int FixedCols() const noexcept { return m_fixedCols; }
+    [[nodiscard]] int FixedRows() const noexcept { return m_fixedRows; }
+    [[nodiscard]] int ColWidth(int col) const;
+    [[nodiscard]] int RowHeight(int row) const;
+    [[nodiscard]] int DefaultRowHeight() const noexcept { return m_rowHeight; }
+
+    [[nodiscard]] int TopRow() const noexcept { return m_topRow; }
+    [[nodiscard]] int LeftCol() const noexcept { return m_leftCol; }
+    void SetTopRow(int row);
+    void SetLeftCol(int col);
+    [[nodiscard]] int Col() const noexcept { return m_col; }
+    [[nodiscard]] int Row() const noexcept { return m_row; }
+    // Moves the current cell (clamped to the scrolling area) and scrolls it into view.
+    void SetCurrentCell(int col, int row);
+
+    // Rows fully visible below the fixed rows (at least 1), and the last partly visible row.
+    [[nodiscard]] int VisibleRowCount() const;
+    [[nodiscard]] int LastVisibleRow() const;
+    [[nodiscard]] int LastVisibleCol() const;
+    // Cell rectangle in viewport coordinates; null when the cell is scrolled out of view.
+    [[nodiscard]] QRect CellRect(int col, int row) const;
+    // Cell under a viewport point; false outside the cells.
+    bool CellAt(QPoint point, int& col, int& row) const;
+    [[nodiscard]] int FixedWidth() const;
+    [[nodiscard]] int FixedHeight() const;
+    // Left edge of a column in viewport coordinates (columns left of LeftCol give negatives).
+    [[nodiscard]] int ColLeft(int col) const;
+    [[nodiscard]] int RowTop(int row) const;
+
+protected:
+    void SetGridGeometry(std::vector<int> colWidths, int rowCount, int fixedCols, int fixedRows,
+                         std::vector<int> fixedRowHeights, int rowHeight);
+    // Hooks for the editor: after a scroll and after the current cell moved.
+    virtual void TopLeftChanged() {}
+    virtual void CurrentCellMoved() {}
+
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void updateScrollBars();
+    [[nodiscard]] int maxTopRow() const;
+    [[nodiscard]] int maxLeftCol() const;
+
+    std::vector<int> m_colWidths;
+    std::vector<int> m_colLeft;  // prefix sums of the widths
+    std::vector<int> m_fixedRowHeights;
+    int m_rowCount = 0;
+    int m_fixedCols = 0;
+    int m_fixedRows = 0;
+    int m_rowHeight = 16;
+    int m_topRow = 0;
+    int m_leftCol = 0;
+    int m_col = 0;
+    int m_row = 0;
+    bool m_syncingBars = false;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+enum TranslationKind { tkAsIs, tkDos8, tkASCII, tkMac, tkBCD, tkCustom };
+enum HexCaretKind { ckFull, ckLeft, ckBottom, ckAuto };
+enum HexProgressKind { pkLoad, pkSave, pkFind };
+
+// The thirteen colours of the control. Defaults that name system colours are taken from the
+// application palette when the set is built, so a themed desktop gets matching cells.
+struct HexColors {
+    QColor Background;
+    QColor ActiveFieldBackground;
+    QColor ChangedText;
+    QColor ChangedBackground;
+    QColor CursorFrame;
+    QColor NonFocusCursorFrame;
+    QColor Offset;
+    QColor OddColumn;
+    QColor EvenColumn;
+    QColor CurrentOffsetBackground;
+    QColor CurrentOffset;
+    QColor OffsetBackground;
+    QColor Grid;
+
+    [[nodiscard]] static HexColors defaults();
+    bool operator==(const HexColors&) const = default;
+};
+
+struct HexBookmark {
+    qint64 position = -1;   // -1: not set
+    bool inCharField = false;
+    bool operator==(const HexBookmark&) const = default;
+};
+
+using HexBookmarks = std::array<HexBookmark, 10>;
+
+// Display names of the translations and of the two 16-bit character modes.
+[[nodiscard]] QString translationName(TranslationKind kind);
+[[nodiscard]] QString translationShortName(TranslationKind kind);
+[[nodiscard]] QString unicodeModeName(bool bigEndian);
+[[nodiscard]] QString unicodeModeShortName(bool bigEndian);

@@ -1,0 +1,391 @@
+#include "chipdb/TForm2.h"
+
+#include "app/Captions.h"
+#include "app/MessageCatalog.h"
+#include "chipdb/ChipCodes.h"
+#include "chipdb/ChipDatabaseFile.h"
+#include "chipdb/ChipName.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int DialogWidth = 880;
+constexpr int DialogHeight = 442;
+constexpr int GridHeight = 240;
+constexpr int GroupHeight = 128;
+
+QString listNotChosenMessage()
+{
+    switch (currentLanguage()) {
+    case Language::Traditional: return QStringLiteral("請先在每個列表中選擇一項。");
+    case Language::English: return QStringLiteral("Choose an item in every list first.");
+    default: return QStringLiteral("请先在每个列表中选择一项。");
+    }
+}
+
+QString tooManyRowsMessage(int rows)
+{
+    switch (currentLanguage()) {
+    case Language::Traditional:
+        return QStringLiteral("芯片表最多保存 %1 個芯片，當前有 %2 行，未保存。").arg(MaxEditorChips).arg(rows);
+    case Language::English:
+        return QStringLiteral("The chip table holds at most %1 chips, the grid has %2 rows; nothing "
+                              "was saved.")
+            .arg(MaxEditorChips)
+            .arg(rows);
+    default:
+        return QStringLiteral("芯片表最多保存 %1 个芯片，当前有 %2 行，未保存。").arg(MaxEditorChips).arg(rows);
+    }
+}
+
+void selectPosition(QComboBox* list, int position)
+{
+    list->setCurrentIndex(position < list->count() ? position : -1);
+}
+
+}  // namespace
+
+TForm2::TForm2(ChipDatabase& database, QWidget* parent)
+    : QDialog(parent)
+    , m_database(database)
+    , m_path(chipDatabasePath())
+{
+    setObjectName(QStringLiteral("TForm2"));
+    buildControls();
+
+    // The captions the form carries until the first language switch.
+    for (const CaptionEntry& entry : captionsFor(u"TForm2").entries) {
+        const QString text = entry.designedText();
+        if (entry.property == CaptionProperty::WindowTitle)
+            setWindowTitle(text);
+        else if (auto* box = findChild<QGroupBox*>(QLatin1String(entry.control)))
+            box->setTitle(text);
+        else if (auto* button = findChild<QPushButton*>(QLatin1String(entry.control)))
+            button->setText(text);
+        else if (auto* label = findChild<QLabel*>(QLatin1String(entry.control)))
+            label->setText(text);
+    }
+}
+
+void TForm2::buildControls()
+{
+    setFixedSize(DialogWidth, DialogHeight);
+
+    m_grid = new QTableWidget(this);
+    m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid->setFixedHeight(GridHeight);
+    m_grid->setColumnCount(ChipGridColumns);
+    m_grid->verticalHeader()->hide();
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A double click loads the row into the fields; editing in place starts by typing, F2 or
+    // a click on the current cell.
+    m_grid->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0)
+            m_selectedRow = row + 1;
+    });
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { loadSelectedRow(); });
+
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setFixedHeight(GroupHeight);
+    auto* fieldsLayout = new QGridLayout(group);
+    fieldsLayout->setContentsMargins(8, 4, 8, 4);
+    fieldsLayout->setVerticalSpacing(2);
+
+    auto place = [&](int labelNumber, QWidget* field, int row, int column) {
+        auto* label = new QLabel(group);
+        label->setObjectName(QStringLiteral("Label%1").arg(labelNumber));
+        label->setBuddy(field);
+        fieldsLayout->addWidget(label, row, 2 * column);
+        fieldsLayout->addWidget(field, row, 2 * column + 1);
+    };
+    auto makeList = [&](int number, bool editable, const QStringList& items) {
+        auto* list = new QComboBox(group);
+        list->setObjectName(QStringLiteral("ComboBox%1").arg(number));
+        list->setEditable(editable);
+        list->addItems(items);
+        return list;
+    };
+
+    m_type = makeList(1, true, {});
+    m_manufacturer = makeList(2, true, {});
+    m_model = makeList(3, true, {});
+    m_delay = new QLineEdit(QStringLiteral("100"), group);
+    m_delay->setObjectName(QStringLiteral("Edit1"));
+    m_family = makeList(4, false, chipFamilyLabels());
+    m_flashSize = makeList(5, false, flashSizeItems());
+    m_flashPage = makeList(6, false, pageSizeItems());
+    m_voltage = makeList(7, false, voltageItems());
+    m_subType = makeList(8, false, chipSubTypeLabels(Family25Flash));
+    m_chipId = makeList(9, true, {});
+    m_chipId->setEditText(QStringLiteral("0"));
+    m_eepromSize = makeList(10, false, eepromSizeItems());
+    m_eepromSize->setCurrentIndex(1);  // "2B"
+    m_eepromPage = makeList(11, false, pageSizeItems());
+    m_eepromPage->setCurrentIndex(2);  // "4"
+    m_link = makeList(12, true, {});
+    m_link->setEditText(QString());
+
+    place(1, m_type, 0, 0);
+    place(2, m_manufacturer, 1, 0);
+    place(3, m_model, 2, 0);
+    place(4, m_delay, 3, 0);
+    place(5, m_family, 0, 1);
+    place(6, m_flashSize, 1, 1);
+    place(7, m_flashPage, 2, 1);
+    place(8, m_voltage, 0, 2);
+    place(9, m_subType, 1, 2);
+    place(10, m_chipId, 2, 2);
+    place(11, m_eepromSize, 0, 3);
+    place(12, m_eepromPage, 1, 3);
+    place(13, m_link, 2, 3);
+    for (int column = 1; column < 8; column += 2)
+        fieldsLayout->setColumnStretch(column, 1);
+
+    connect(m_family, &QComboBox::currentIndexChanged, this, &TForm2::familyChanged);
+
+    auto* buttons = new QHBoxLayout;
+    auto addButton = [&](const char* name, void (TForm2::*action)()) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, action);
+        buttons->addWidget(button);
+    };
+    buttons->addStretch(1);
+    addButton("BtnDelete", &TForm2::deleteRow);
+    addButton("BtnAdd", &TForm2::addRow);
+    addButton("BtnEdit", &TForm2::editRow);
+    auto* save = new QPushButton(this);
+    save->setObjectName(QStringLiteral("BtnSave"));
+    save->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, [this] { (void)SaveChipDatabase(); });
+    buttons->addWidget(save);
+    auto* quit = new QPushButton(this);
+    quit->setObjectName(QStringLiteral("BtnExit"));
+    quit->setAutoDefault(false);
+    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(quit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 6);
+    layout->addWidget(m_grid);
+    layout->addWidget(group);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    reloadFromFile();
+    QDialog::showEvent(event);
+}
+
+void TForm2::reportError(const QString& message)
+{
+    if (m_reportError)
+        m_reportError(message);
+    else
+        QMessageBox::critical(this, QStringLiteral("Error"), message);
+}
+
+void TForm2::reloadFromFile()
+{
+    // A damaged file is reported; the editor then shows what the table holds.
+    (void)LoadChipDatabaseForEditor(m_database, m_path,
+                                    [this](const QString& message) { reportError(message); });
+
+    m_grid->setHorizontalHeaderLabels(chipGridHeaders());
+    const auto widths = chipGridColumnWidths();
+    for (int c = 0; c < ChipGridColumns; ++c)
+        m_grid->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    m_grid->setRowCount(0);
+    m_type->clear();
+    m_manufacturer->clear();
+    m_model->clear();
+
+    const auto addDistinct = [](QComboBox* list, const QString& text) {
+        if (list->findText(text, Qt::MatchFixedString) < 0)  // ignores letter case
+            list->addItem(text);
+    };
+    const std::span<const ChipRecord> chips = m_database.chips();
+    m_grid->setRowCount(static_cast<int>(chips.size()));
+    for (std::size_t slot = 0; slot < chips.size(); ++slot) {
+        const ChipGridRow row = rowFromRecord(chips[slot]);
+        writeRow(static_cast<int>(slot) + 1, row);
+        addDistinct(m_type, row[0]);
+        if (!row[1].isEmpty())
+            addDistinct(m_manufacturer, row[1]);
+        addDistinct(m_model, row[2]);
+    }
+    for (QComboBox* list : {m_type, m_manufacturer, m_model})
+        if (list->count() > 0)
+            list->setCurrentIndex(0);
+}
+
+void TForm2::writeRow(int gridRow, const ChipGridRow& row)
+{
+    for (int c = 0; c < ChipGridColumns; ++c) {
+        auto* item = new QTableWidgetItem(row[static_cast<std::size_t>(c)]);
+        if (c == 0) {
+            // The first column is the grid's fixed column: drawn like a header, not editable.
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setBackground(palette().button());
+            item->setForeground(palette().buttonText());
+        }
+        m_grid->setItem(gridRow - 1, c, item);
+    }
+}
+
+ChipGridRow TForm2::rowAt(int gridRow) const
+{
+    ChipGridRow row;
+    for (int c = 0; c < ChipGridColumns; ++c)
+        if (const QTableWidgetItem* item = m_grid->item(gridRow - 1, c))
+            row[static_cast<std::size_t>(c)] = item->text();
+    return row;
+}
+
+std::vector<ChipGridRow> TForm2::gridRows() const
+{
+    std::vector<ChipGridRow> rows;
+    rows.reserve(static_cast<std::size_t>(m_grid->rowCount()));
+    for (int r = 1; r <= m_grid->rowCount(); ++r)
+        rows.push_back(rowAt(r));
+    return rows;
+}
+
+ChipEditorFields TForm2::fields() const
+{
+    ChipEditorFields f;
+    f.type = m_type->currentText();
+    f.manufacturer = m_manufacturer->currentText();
+    f.model = m_model->currentText();
+    f.chipId = m_chipId->currentText();
+    f.delay = m_delay->text();
+    f.link = m_link->currentText();
+    f.family = m_family->currentIndex();
+    f.flashSize = m_flashSize->currentIndex();
+    f.flashPage = m_flashPage->currentIndex();
+    f.voltage = m_voltage->currentIndex();
+    f.subType = m_subType->currentIndex();
+    f.eepromSize = m_eepromSize->currentIndex();
+    f.eepromPage = m_eepromPage->currentIndex();
+    return f;
+}
+
+void TForm2::setFields(const ChipEditorFields& f)
+{
+    m_type->setEditText(f.type);
+    m_manufacturer->setEditText(f.manufacturer);
+    m_model->setEditText(f.model);
+    m_chipId->setEditText(f.chipId);
+    selectPosition(m_flashSize, f.flashSize);
+    selectPosition(m_flashPage, f.flashPage);
+    {
+        const QSignalBlocker blocker(m_family);
+        selectPosition(m_family, f.family);
+    }
+    familyChanged(m_family->currentIndex());
+    selectPosition(m_subType, f.subType);
+    m_delay->setText(f.delay);
+    selectPosition(m_voltage, f.voltage);
+    selectPosition(m_eepromSize, f.eepromSize);
+    selectPosition(m_eepromPage, f.eepromPage);
+    m_link->setEditText(f.link);
+}
+
+void TForm2::familyChanged(int family)
+{
+    m_subType->clear();
+    m_subType->addItems(chipSubTypeLabels(family));
+    if (m_subType->count() > 0)
+        m_subType->setCurrentIndex(0);
+}
+
+void TForm2::loadSelectedRow()
+{
+    if (m_selectedRow <= 0 || m_selectedRow > m_grid->rowCount())
+        return;
+    // Every cell is checked before any field changes, so a bad cell leaves the fields as they were.
+    const RowDecodeResult decoded = decodeRow(rowAt(m_selectedRow));
+    if (!decoded.fields) {
+        reportError(notAnIntegerMessage(decoded.badText));
+        return;
+    }
+    setFields(*decoded.fields);
+}
+
+bool TForm2::encodableFields(ChipGridRow& row)
+{
+    const ChipEditorFields f = fields();
+    if (!f.allListsChosen()) {
+        reportError(listNotChosenMessage());
+        return false;
+    }
+    row = encodeRow(f);
+    return true;
+}
+
+void TForm2::addRow()
+{
+    ChipGridRow row;
+    if (!encodableFields(row))
+        return;
+    const int gridRow = m_grid->rowCount() + 1;
+    m_grid->setRowCount(gridRow);
+    writeRow(gridRow, row);
+    m_grid->setCurrentCell(gridRow - 1, std::max(m_grid->currentColumn(), 0));
+}
+
+void TForm2::editRow()
+{
+    if (m_selectedRow <= 0 || m_selectedRow > m_grid->rowCount())
+        return;
+    ChipGridRow row;
+    if (!encodableFields(row))
+        return;
+    writeRow(m_selectedRow, row);
+}
+
+void TForm2::deleteRow()
+{
+    const int current = m_grid->currentRow();
+    if (m_grid->rowCount() > 0 && current >= 0)
+        m_grid->removeRow(current);
+}
+
+bool TForm2::SaveChipDatabase()
+{
+    const std::vector<ChipGridRow> rows = gridRows();
+    const int count = static_cast<int>(rows.size());
+    if (count > MaxEditorChips) {
+        reportError(tooManyRowsMessage(count));
+        return false;
+    }
+    RowsToRecordsResult converted = recordsFromRows(rows);
+    if (!converted.error.isEmpty()) {
+        reportError(converted.error);
+        return false;
+    }
+    for (int slot = 0; slot < count; ++slot)
+        m_database[slot] = converted.records[static_cast<std::size_t>(slot)];
+    const bool written = WriteChipDatabaseFile(m_database, count, m_path,
+                                               [this](const QString& message) { reportError(message); });
+    // The table changed even if the file could not be written.
+    emit chipDatabaseSaved();
+    return written;
+}

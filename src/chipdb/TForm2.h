@@ -1,0 +1,83 @@
+#pragma once
+
+#include "chipdb/ChipDatabase.h"
+#include "chipdb/TForm2Rows.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// The chip database editor. Its grid is a working copy of the chip table: Add, Edit and Delete
+// change only the grid; Save checks every row, then stores them all into the table and rewrites
+// the database file. Each showing reloads the file.
+class TForm2 : public QDialog {
+    Q_OBJECT
+
+public:
+    using ErrorReporter = std::function<void(const QString& message)>;
+
+    // database is the main window's table, which Save writes directly.
+    explicit TForm2(ChipDatabase& database, QWidget* parent = nullptr);
+
+    // The database file; the program's own by default.
+    void setDatabasePath(const QString& path) { m_path = path; }
+    // Where error messages go; a modal "Error" box by default.
+    void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+
+    // Grid row (1-based, the header being row 0) the user last selected; 0 before any.
+    [[nodiscard]] int selectedRow() const { return m_selectedRow; }
+    [[nodiscard]] std::vector<ChipGridRow> gridRows() const;
+    [[nodiscard]] ChipEditorFields fields() const;
+
+    // The dialog's operations; the buttons and the grid call them.
+    void reloadFromFile();
+    void loadSelectedRow();
+    void addRow();
+    void editRow();
+    void deleteRow();
+    // Returns false, leaving the table and the file alone, when a row cannot be stored.
+    bool SaveChipDatabase();
+
+signals:
+    // The table was rewritten; the main window chooses its chip again, since the slot it had
+    // may now hold another chip.
+    void chipDatabaseSaved();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void familyChanged(int family);
+    void setFields(const ChipEditorFields& fields);
+    void writeRow(int gridRow, const ChipGridRow& row);
+    [[nodiscard]] bool encodableFields(ChipGridRow& row);
+    [[nodiscard]] ChipGridRow rowAt(int gridRow) const;
+    void reportError(const QString& message);
+
+    ChipDatabase& m_database;
+    QString m_path;
+    ErrorReporter m_reportError;
+    int m_selectedRow = 0;
+
+    QTableWidget* m_grid = nullptr;
+    QComboBox* m_type = nullptr;          // ComboBox1
+    QComboBox* m_manufacturer = nullptr;  // ComboBox2
+    QComboBox* m_model = nullptr;         // ComboBox3
+    QLineEdit* m_delay = nullptr;         // Edit1
+    QComboBox* m_family = nullptr;        // ComboBox4
+    QComboBox* m_flashSize = nullptr;     // ComboBox5
+    QComboBox* m_flashPage = nullptr;     // ComboBox6
+    QComboBox* m_voltage = nullptr;       // ComboBox7
+    QComboBox* m_subType = nullptr;       // ComboBox8
+    QComboBox* m_chipId = nullptr;        // ComboBox9
+    QComboBox* m_eepromSize = nullptr;    // ComboBox10
+    QComboBox* m_eepromPage = nullptr;    // ComboBox11
+    QComboBox* m_link = nullptr;          // ComboBox12
+};

@@ -1,0 +1,273 @@
+#include "chipdb/TForm2Rows.h"
+
+#include "app/MessageCatalog.h"
+#include "chipdb/ChipCodes.h"
+#include "chipdb/ChipName.h"
+
+namespace {
+
+enum Column {
+    ColType, ColManufacturer, ColModel, ColChipId, ColFlashSize, ColFlashPage, ColFamily,
+    ColSubType, ColDelay, ColVoltage, ColEepromSize, ColEepromPage, ColLink,
+};
+
+// Positions outside a list choose nothing, as a list shows no item for them.
+int inList(qint64 position, int itemCount)
+{
+    return position >= 0 && position < itemCount ? static_cast<int>(position) : -1;
+}
+
+int hexDigit(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+QString nameTooLongMessage(int row, const QString& name)
+{
+    switch (currentLanguage()) {
+    case Language::Traditional:
+        return QStringLiteral("第 %1 行：名稱 \"%2\" 無法存入芯片記錄（最多 47 字節 GBK 文字），未保存。").arg(row).arg(name);
+    case Language::English:
+        return QStringLiteral("Row %1: the name \"%2\" does not fit the chip record (at most 47 bytes "
+                              "of GBK text); nothing was saved.")
+            .arg(row)
+            .arg(name);
+    default:
+        return QStringLiteral("第 %1 行：名称 \"%2\" 无法存入芯片记录（最多 47 字节 GBK 文字），未保存。").arg(row).arg(name);
+    }
+}
+
+}  // namespace
+
+QStringList chipGridHeaders()
+{
+    return {QStringLiteral("芯片类型"), QStringLiteral("芯片厂家"), QStringLiteral("芯片型号"),
+            QStringLiteral("芯片ID"),   QStringLiteral("FLASH"),    QStringLiteral("FLASH页"),
+            QStringLiteral("类型"),     QStringLiteral("子类型"),   QStringLiteral("延时"),
+            QStringLiteral("工作电压"), QStringLiteral("EEPROM"),   QStringLiteral("EEPROM页"),
+            QStringLiteral("关联XML")};
+}
+
+std::array<int, ChipGridColumns> chipGridColumnWidths()
+{
+    return {75, 75, 75, 60, 60, 60, 60, 60, 60, 60, 75, 60, 60};
+}
+
+namespace {
+QStringList sizeItems(bool withZero)
+{
+    QStringList items;
+    if (withZero)
+        items << QStringLiteral("0B");
+    const char* units[] = {"B", "KB", "MB"};
+    for (int p = withZero ? 1 : 6; p <= 26; ++p)
+        items << QString::number(1 << (p % 10)) + QLatin1String(units[p / 10]);
+    return items;
+}
+}  // namespace
+
+QStringList flashSizeItems() { return sizeItems(false); }
+QStringList eepromSizeItems() { return sizeItems(true); }
+
+QStringList pageSizeItems()
+{
+    QStringList items;
+    for (int p = 0; p <= 8; ++p)
+        items << QString::number(1 << p);
+    return items;
+}
+
+QStringList voltageItems()
+{
+    return {QStringLiteral("3.3V"), QStringLiteral("1.8V"), QStringLiteral("5.0V")};
+}
+
+std::optional<qint32> parseCellInteger(const QString& text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    bool hex = false;
+    if (i < n && text[i] == QLatin1Char('$')) {
+        hex = true;
+        ++i;
+    } else if (i < n && (text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && text[i] == QLatin1Char('0')
+               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+        hex = true;
+        i += 2;
+    }
+    if (i == n)
+        return std::nullopt;
+
+    qint64 value = 0;
+    int significant = 0;
+    for (; i < n; ++i) {
+        const int digit = hexDigit(text[i].unicode());
+        if (digit < 0 || (!hex && digit > 9))
+            return std::nullopt;
+        if (hex) {
+            if (significant > 0 || digit != 0)
+                ++significant;
+            if (significant > 8)
+                return std::nullopt;
+            value = value * 16 + digit;
+        } else {
+            value = value * 10 + digit;
+            if (value > qint64{1} << 31)
+                return std::nullopt;
+        }
+    }
+    if (hex)
+        value = static_cast<qint32>(static_cast<quint32>(value));
+    if (negative)
+        value = -value;
+    if (!hex && (value > INT32_MAX || value < INT32_MIN))
+        return std::nullopt;
+    return static_cast<qint32>(static_cast<quint32>(static_cast<quint64>(value)));
+}
+
+QString notAnIntegerMessage(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+int halvings(qint64 v)
+{
+    int count = 0;
+    while (v > 1) {
+        v /= 2;
+        ++count;
+    }
+    return count;
+}
+
+bool ChipEditorFields::allListsChosen() const
+{
+    return family >= 0 && flashSize >= 0 && flashPage >= 0 && voltage >= 0 && subType >= 0
+        && eepromSize >= 0 && eepromPage >= 0;
+}
+
+ChipGridRow rowFromRecord(const ChipRecord& record)
+{
+    const ChipNameParts parts = splitChipNameForEditor(record.nameText());
+    ChipGridRow row;
+    row[ColType] = parts.type;
+    row[ColManufacturer] = parts.manufacturer;
+    row[ColModel] = parts.model;
+    row[ColChipId] = QStringLiteral("0x") + QString::number(record.chipId, 16).toUpper();
+    row[ColFlashSize] = QString::number(record.flashSize);
+    row[ColFlashPage] = QString::number(record.flashPage);
+    row[ColFamily] = QString::number(record.family);
+    row[ColSubType] = QString::number(record.subType);
+    row[ColDelay] = QString::number(record.delay);
+    row[ColVoltage] = QString::number(record.voltage);
+    row[ColEepromSize] = QString::number(record.eepromSize);
+    row[ColEepromPage] = QString::number(record.eepromPage);
+    row[ColLink] = QString::number(record.xmlLink);
+    return row;
+}
+
+ChipGridRow encodeRow(const ChipEditorFields& f)
+{
+    const auto power = [](int position) { return qint64{1} << (position % 32); };
+    const int subTypeCode = f.family == Family93Eeprom ? subType93CodeFromPosition(f.subType) : f.subType;
+    ChipGridRow row;
+    row[ColType] = f.type;
+    row[ColManufacturer] = f.manufacturer;
+    row[ColModel] = f.model;
+    row[ColChipId] = f.chipId;
+    row[ColFlashSize] = QString::number(64 * power(f.flashSize));
+    row[ColFlashPage] = QString::number(power(f.flashPage));
+    row[ColFamily] = QString::number(f.family);
+    row[ColSubType] = QString::number(subTypeCode);
+    row[ColDelay] = f.delay;
+    row[ColVoltage] = QString::number(f.voltage);
+    row[ColEepromSize] = QString::number(f.eepromSize == 0 ? 0 : power(f.eepromSize));
+    row[ColEepromPage] = QString::number(power(f.eepromPage));
+    row[ColLink] = f.link;
+    return row;
+}
+
+RowDecodeResult decodeRow(const ChipGridRow& row)
+{
+    std::array<qint32, ChipGridColumns> v{};
+    for (int c = ColFlashSize; c < ChipGridColumns; ++c) {
+        const std::optional<qint32> value = parseCellInteger(row[c]);
+        if (!value)
+            return {std::nullopt, row[c]};
+        v[c] = *value;
+    }
+
+    ChipEditorFields f;
+    f.type = row[ColType];
+    f.manufacturer = row[ColManufacturer];
+    f.model = row[ColModel];
+    f.chipId = row[ColChipId];
+    f.flashSize = inList(halvings(v[ColFlashSize]) - 6, static_cast<int>(flashSizeItems().size()));
+    f.flashPage = inList(halvings(v[ColFlashPage]), static_cast<int>(pageSizeItems().size()));
+    f.family = inList(v[ColFamily], ChipFamilyCount);
+
+    const qint32 code = v[ColSubType];
+    int proposed = -1;
+    switch (f.family) {
+    case Family25Flash: proposed = code; break;
+    case Family24Eeprom: proposed = f.flashSize >= 6 ? 1 : 0; break;  // 4 KB and up
+    case Family93Eeprom: proposed = subType93PositionFromCode(code); break;
+    case Family25Eeprom:
+    case Family95Eeprom: proposed = f.flashSize >= 4 ? 1 : 0; break;  // 1 KB and up
+    default: break;
+    }
+    f.subType = inList(proposed, static_cast<int>(chipSubTypeLabels(f.family).size()));
+
+    f.delay = QString::number(v[ColDelay]);
+    f.voltage = inList(v[ColVoltage], static_cast<int>(voltageItems().size()));
+    f.eepromSize = inList(halvings(v[ColEepromSize]), static_cast<int>(eepromSizeItems().size()));
+    f.eepromPage = inList(halvings(v[ColEepromPage]), static_cast<int>(pageSizeItems().size()));
+    f.link = QString::number(v[ColLink]);
+    return {f, {}};
+}
+
+RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
+{
+    // Cells in the order the record's fields are stored.
+    static constexpr std::pair<Column, ChipField> numeric[] = {
+        {ColChipId, ChipField::ChipId},         {ColFlashSize, ChipField::FlashSize},
+        {ColFlashPage, ChipField::FlashPage},   {ColFamily, ChipField::Family},
+        {ColSubType, ChipField::SubType},       {ColDelay, ChipField::Delay},
+        {ColVoltage, ChipField::Voltage},       {ColEepromSize, ChipField::EepromSize},
+        {ColEepromPage, ChipField::EepromPage}, {ColLink, ChipField::XmlLink},
+    };
+
+    RowsToRecordsResult result;
+    result.records.reserve(rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const ChipGridRow& row = rows[r];
+        ChipRecord record;
+        const QString name = joinChipName(row[ColType], row[ColManufacturer], row[ColModel]);
+        if (!record.setNameText(name))
+            return {{}, nameTooLongMessage(static_cast<int>(r) + 1, name)};
+        for (const auto& [column, field] : numeric) {
+            const std::optional<qint32> value = parseCellInteger(row[column]);
+            if (!value)
+                return {{}, notAnIntegerMessage(row[column])};
+            record.setField(field, *value);
+        }
+        result.records.push_back(record);
+    }
+    return result;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "chipdb/ChipRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// The chip editor's grid rows and fields, without widgets: how a record becomes a row of cell
+// texts, how a row is loaded into the editor fields and encoded back, and how rows are turned
+// into records on save.
+
+inline constexpr int ChipGridColumns = 13;
+using ChipGridRow = std::array<QString, ChipGridColumns>;
+
+// Header captions (the same in every language) and column widths in pixels.
+[[nodiscard]] QStringList chipGridHeaders();
+[[nodiscard]] std::array<int, ChipGridColumns> chipGridColumnWidths();
+
+// Items of the size lists: FLASH 64B..64MB, EEPROM 0B, 2B..64MB, pages 1..256.
+[[nodiscard]] QStringList flashSizeItems();
+[[nodiscard]] QStringList eepromSizeItems();
+[[nodiscard]] QStringList pageSizeItems();
+[[nodiscard]] QStringList voltageItems();
+
+// A cell's integer: optional leading blanks, an optional sign, then decimal digits within the
+// signed 32-bit range, or up to 8 significant hexadecimal digits after "0x", "0X", "x", "X" or
+// "$" (wrapping into the signed range). Nothing may follow; an empty text is no number.
+[[nodiscard]] std::optional<qint32> parseCellInteger(const QString& text);
+[[nodiscard]] QString notAnIntegerMessage(const QString& text);
+
+// How often v can be halved while it is above 1: L(64) = 6, L(4096) = 12, L(1) = L(0) = 0.
+[[nodiscard]] int halvings(qint64 v);
+
+// The editor's fields: texts as typed, and the chosen position of each list (-1: none).
+struct ChipEditorFields {
+    QString type;          // ComboBox1
+    QString manufacturer;  // ComboBox2
+    QString model;         // ComboBox3
+    QString chipId;        // ComboBox9, passed to the grid as typed
+    QString delay;         // Edit1
+    QString link;          // ComboBox12
+    int family = -1;       // ComboBox4
+    int flashSize = -1;    // ComboBox5
+    int flashPage = -1;    // ComboBox6
+    int voltage = -1;      // ComboBox7
+    int subType = -1;      // ComboBox8, a position in the family's sub-type list
+    int eepromSize = -1;   // ComboBox10
+    int eepromPage = -1;   // ComboBox11
+
+    [[nodiscard]] bool allListsChosen() const;
+    friend bool operator==(const ChipEditorFields&, const ChipEditorFields&) = default;
+};
+
+[[nodiscard]] ChipGridRow rowFromRecord(const ChipRecord& record);
+
+// The row the fields describe; every list must have a position (allListsChosen()).
+[[nodiscard]] ChipGridRow encodeRow(const ChipEditorFields& fields);
+
+// Loading a row into the fields. A position that falls outside its list becomes -1; the
+// sub-type of families 1, 3 and 4 is proposed from the capacity, not read from the row.
+struct RowDecodeResult {
+    std::optional<ChipEditorFields> fields;
+    QString badText;  // the first cell text that is not an integer, when fields is empty
+};
+[[nodiscard]] RowDecodeResult decodeRow(const ChipGridRow& row);
+
+// All rows as records, checked before anything is stored: every numeric cell must be an
+// integer, and the packed name must fit the record (47 bytes of GBK).
+struct RowsToRecordsResult {
+    std::vector<ChipRecord> records;
+    QString error;  // empty on success
+};
+[[nodiscard]] RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows);
+
+// The chip table has one slot fewer than this for chips: the terminator needs the last one.
+inline constexpr int MaxEditorChips = 999;

@@ -1,0 +1,188 @@
+#include "chipdb/TForm2Rows.h"
+
+#include "chipdb/ChipCodes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CellInteger, AcceptsDecimalAndPrefixedHexadecimal)
+{
+    EXPECT_EQ(parseCellInteger("100"), 100);
+    EXPECT_EQ(parseCellInteger("  12"), 12);
+    EXPECT_EQ(parseCellInteger("-5"), -5);
+    EXPECT_EQ(parseCellInteger("+7"), 7);
+    EXPECT_EQ(parseCellInteger("0xEF4018"), 0xEF4018);
+    EXPECT_EQ(parseCellInteger("0X1f"), 0x1F);
+    EXPECT_EQ(parseCellInteger("$ff"), 0xFF);
+    EXPECT_EQ(parseCellInteger("x10"), 16);
+    EXPECT_EQ(parseCellInteger("X10"), 16);
+    EXPECT_EQ(parseCellInteger("-0x10"), -16);
+    EXPECT_EQ(parseCellInteger("0xFFFFFFFF"), -1);
+    EXPECT_EQ(parseCellInteger("0x000000001"), 1);
+    EXPECT_EQ(parseCellInteger("2147483647"), 2147483647);
+    EXPECT_EQ(parseCellInteger("-2147483648"), INT32_MIN);
+}
+
+TEST(CellInteger, RefusesEverythingElse)
+{
+    for (const char* text : {"", " ", "abc", "12 ", "1.5", "0x", "$", "-", "2147483648",
+                             "-2147483649", "0x123456789", "99999999999999999999", "0x1G", "- 1"})
+        EXPECT_EQ(parseCellInteger(text), std::nullopt) << text;
+    EXPECT_EQ(notAnIntegerMessage("abc"), "'abc' is not a valid integer value");
+}
+
+TEST(ChipRows, HalvingsCountWhileAboveOne)
+{
+    EXPECT_EQ(halvings(64), 6);
+    EXPECT_EQ(halvings(4096), 12);
+    EXPECT_EQ(halvings(3), 1);
+    EXPECT_EQ(halvings(1), 0);
+    EXPECT_EQ(halvings(0), 0);
+    EXPECT_EQ(halvings(-8), 0);
+}
+
+TEST(ChipRows, ListItemsMatchTheirPowers)
+{
+    const QStringList flash = flashSizeItems();
+    ASSERT_EQ(flash.size(), 21);
+    EXPECT_EQ(flash.front(), "64B");
+    EXPECT_EQ(flash[4], "1KB");
+    EXPECT_EQ(flash.back(), "64MB");
+    const QStringList eeprom = eepromSizeItems();
+    ASSERT_EQ(eeprom.size(), 27);
+    EXPECT_EQ(eeprom[0], "0B");
+    EXPECT_EQ(eeprom[1], "2B");
+    EXPECT_EQ(eeprom[16], "64KB");
+    EXPECT_EQ(pageSizeItems().back(), "256");
+}
+
+ChipRecord sampleRecord()
+{
+    ChipRecord record;
+    EXPECT_TRUE(record.setNameText("SPI_FLASH,WINBOND,W25Q64"));
+    record.chipId = 0xEF4017;
+    record.flashSize = 8 * 1024 * 1024;
+    record.flashPage = 256;
+    record.family = Family25Flash;
+    record.subType = 0;
+    record.delay = 100;
+    record.voltage = Voltage1V8;
+    record.eepromSize = 0;
+    record.eepromPage = 4;
+    record.xmlLink = 7;
+    return record;
+}
+
+TEST(ChipRows, RecordBecomesRowInColumnOrderAndBack)
+{
+    const ChipGridRow row = rowFromRecord(sampleRecord());
+    const ChipGridRow expected{"SPI_FLASH", "WINBOND", "W25Q64", "0xEF4017", "8388608", "256", "0",
+                               "0",         "100",     "1",      "0",        "4",       "7"};
+    EXPECT_EQ(row, expected);
+
+    const RowsToRecordsResult back = recordsFromRows({row});
+    ASSERT_TRUE(back.error.isEmpty());
+    ASSERT_EQ(back.records.size(), 1u);
+    EXPECT_EQ(back.records[0], sampleRecord());
+}
+
+TEST(ChipRows, LoadingAndEncodingARowRoundTrips)
+{
+    const RowDecodeResult decoded = decodeRow(rowFromRecord(sampleRecord()));
+    ASSERT_TRUE(decoded.fields);
+    const ChipEditorFields& f = *decoded.fields;
+    EXPECT_EQ(f.flashSize, 17);  // 8MB
+    EXPECT_EQ(f.flashPage, 8);
+    EXPECT_EQ(f.voltage, 1);
+    EXPECT_EQ(f.eepromSize, 0);
+    EXPECT_EQ(f.eepromPage, 2);
+    EXPECT_EQ(f.delay, "100");
+    EXPECT_EQ(f.link, "7");
+    EXPECT_EQ(encodeRow(f), rowFromRecord(sampleRecord()));
+}
+
+ChipGridRow rowWith(int family, int subType, qint64 flashSize)
+{
+    ChipRecord record = sampleRecord();
+    record.family = static_cast<quint8>(family);
+    record.subType = static_cast<quint8>(subType);
+    record.flashSize = static_cast<quint32>(flashSize);
+    return rowFromRecord(record);
+}
+
+TEST(ChipRows, SubTypeIsReadOrProposedByFamily)
+{
+    // 93 family: codes 7..11 and 87..91 map to the ten list positions and back.
+    const auto c66x16 = decodeRow(rowWith(Family93Eeprom, 89, 512)).fields;
+    ASSERT_TRUE(c66x16);
+    EXPECT_EQ(chipSubTypeLabels(Family93Eeprom)[c66x16->subType], "93C66 16 BITS");
+    EXPECT_EQ(encodeRow(*c66x16)[7], "89");
+    const auto c46x8 = decodeRow(rowWith(Family93Eeprom, 7, 128)).fields;
+    EXPECT_EQ(c46x8->subType, 0);
+    EXPECT_EQ(encodeRow(*c46x8)[7], "7");
+
+    // SPI EEPROMs: proposed from the capacity whatever was stored; code 2 is never proposed.
+    EXPECT_EQ(decodeRow(rowWith(Family25Eeprom, 2, 512)).fields->subType, 0);
+    EXPECT_EQ(decodeRow(rowWith(Family95Eeprom, 0, 1024)).fields->subType, 1);
+    // 24 family: from 4 KB up.
+    EXPECT_EQ(decodeRow(rowWith(Family24Eeprom, 1, 2048)).fields->subType, 0);
+    EXPECT_EQ(decodeRow(rowWith(Family24Eeprom, 0, 4096)).fields->subType, 1);
+    // 25 flash: the stored code.
+    EXPECT_EQ(decodeRow(rowWith(Family25Flash, 1, 4096)).fields->subType, 1);
+    // A family outside the list chooses neither family nor sub-type.
+    const auto unknown = decodeRow(rowWith(7, 1, 4096)).fields;
+    EXPECT_EQ(unknown->family, -1);
+    EXPECT_EQ(unknown->subType, -1);
+    EXPECT_FALSE(unknown->allListsChosen());
+}
+
+TEST(ChipRows, PositionsOutsideTheirListChooseNothing)
+{
+    EXPECT_EQ(decodeRow(rowWith(Family25Flash, 0, 32)).fields->flashSize, -1);
+    EXPECT_EQ(decodeRow(rowWith(Family25Flash, 0, qint64{128} * 1024 * 1024)).fields->flashSize, -1);
+    ChipGridRow row = rowWith(Family25Flash, 0, 64);
+    row[9] = "3";  // voltage beyond 5.0V
+    EXPECT_EQ(decodeRow(row).fields->voltage, -1);
+}
+
+TEST(ChipRows, EepromSizeZeroAndSixtyFourKilobytes)
+{
+    ChipEditorFields f = *decodeRow(rowFromRecord(sampleRecord())).fields;
+    f.eepromSize = 0;  // "0B"
+    EXPECT_EQ(encodeRow(f)[10], "0");
+    f.eepromSize = 16;  // "64KB"
+    const ChipGridRow row = encodeRow(f);
+    EXPECT_EQ(row[10], "65536");
+    const RowsToRecordsResult records = recordsFromRows({row});
+    ASSERT_TRUE(records.error.isEmpty());
+    EXPECT_EQ(records.records[0].eepromSize, 0);  // does not fit the 16-bit field
+}
+
+TEST(ChipRows, SaveTrimsNamePartsAndChecksEveryRow)
+{
+    ChipGridRow row = rowFromRecord(sampleRecord());
+    row[0] = "  SPI FLASH ";
+    row[1] = "\tWINBOND";
+    const RowsToRecordsResult trimmed = recordsFromRows({row});
+    ASSERT_TRUE(trimmed.error.isEmpty());
+    EXPECT_EQ(trimmed.records[0].nameText(), "SPI FLASH,WINBOND,W25Q64");
+
+    ChipGridRow bad = rowFromRecord(sampleRecord());
+    bad[12] = "";  // an added row whose link field was left empty
+    const RowsToRecordsResult failed = recordsFromRows({rowFromRecord(sampleRecord()), bad});
+    EXPECT_EQ(failed.error, "'' is not a valid integer value");
+    EXPECT_TRUE(failed.records.empty());
+
+    ChipGridRow longName = rowFromRecord(sampleRecord());
+    longName[2] = QString(40, QLatin1Char('M'));  // 9 + 1 + 7 + 1 + 40 = 58 bytes
+    const RowsToRecordsResult refused = recordsFromRows({longName});
+    EXPECT_TRUE(refused.records.empty());
+    EXPECT_TRUE(refused.error.contains("47")) << refused.error.toStdString();
+
+    ChipGridRow fits = rowFromRecord(sampleRecord());
+    fits[2] = QString(29, QLatin1Char('M'));  // exactly 47 bytes
+    EXPECT_TRUE(recordsFromRows({fits}).error.isEmpty());
+}
+
+}  // namespace

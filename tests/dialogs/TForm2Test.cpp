@@ -1,0 +1,278 @@
+#include "chipdb/TForm2.h"
+
+#include "chipdb/ChipDatabaseFile.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+ChipRecord chip(const char* name, quint8 family, quint8 subType, quint32 flashSize)
+{
+    ChipRecord record;
+    EXPECT_TRUE(record.setNameText(QString::fromUtf8(name)));
+    record.chipId = 0xC22017;
+    record.flashSize = flashSize;
+    record.flashPage = 16;
+    record.family = family;
+    record.subType = subType;
+    record.delay = 50;
+    record.voltage = Voltage5V0;
+    record.eepromSize = 256;
+    record.eepromPage = 8;
+    record.xmlLink = 3;
+    return record;
+}
+
+struct ChipEditor : ::testing::Test {
+    QTemporaryDir dir;
+    QString path = dir.filePath("chips.Dat");
+    ChipDatabase database;
+    std::unique_ptr<TForm2> editor;
+    QStringList errors;
+
+    void writeFile(std::initializer_list<ChipRecord> records)
+    {
+        ChipDatabase source;
+        int n = 0;
+        for (const ChipRecord& r : records)
+            source[n++] = r;
+        ASSERT_TRUE(WriteChipDatabaseFile(source, n, path, {}));
+    }
+
+    void open()
+    {
+        editor = std::make_unique<TForm2>(database);
+        editor->setDatabasePath(path);
+        editor->setErrorReporter([this](const QString& message) { errors << message; });
+        editor->show();
+    }
+
+    QByteArray fileBytes() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTableWidget* grid() { return editor->findChild<QTableWidget*>("StringGrid1"); }
+    QComboBox* list(int n) { return editor->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(n)); }
+    void click(const char* button) { QTest::mouseClick(editor->findChild<QPushButton*>(button), Qt::LeftButton); }
+
+    void doubleClickRow(int tableRow)
+    {
+        QWidget* viewport = grid()->viewport();
+        const QPoint at = grid()->visualRect(grid()->model()->index(tableRow, 1)).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    }
+};
+
+TEST_F(ChipEditor, OpensWithOneRowPerChipAndDistinctLists)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("spi_flash,,W25Q32", 0, 1, 4 << 20),
+               chip("24_EEPROM,ATMEL,AT24C02", 1, 0, 256)});
+    open();
+    ASSERT_EQ(grid()->rowCount(), 3);  // plus the header row
+    ASSERT_EQ(grid()->columnCount(), 13);
+    EXPECT_EQ(grid()->horizontalHeaderItem(0)->text(), QString::fromUtf8("芯片类型"));
+    EXPECT_EQ(grid()->horizontalHeaderItem(12)->text(), QString::fromUtf8("关联XML"));
+    EXPECT_EQ(grid()->columnWidth(10), 75);
+    EXPECT_EQ(grid()->columnWidth(11), 60);
+    EXPECT_EQ(grid()->item(1, 3)->text(), "0xC22017");
+    EXPECT_EQ(grid()->item(1, 9)->text(), "2");
+    EXPECT_FALSE(grid()->item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(grid()->item(0, 1)->flags() & Qt::ItemIsEditable);
+
+    EXPECT_EQ(list(1)->count(), 2);  // type texts compared ignoring case
+    ASSERT_EQ(list(2)->count(), 2);  // the empty manufacturer is not listed
+    EXPECT_EQ(list(2)->itemText(1), "ATMEL");
+    EXPECT_EQ(list(3)->count(), 3);
+    EXPECT_EQ(list(1)->currentText(), "SPI_FLASH");
+    EXPECT_EQ(editor->selectedRow(), 0);
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("芯片编辑"));
+    EXPECT_EQ(editor->size(), QSize(880, 442));
+}
+
+TEST_F(ChipEditor, InitialFieldsAreTheDesignedOnes)
+{
+    open();
+    const ChipEditorFields f = editor->fields();
+    EXPECT_EQ(f.delay, "100");
+    EXPECT_EQ(f.chipId, "0");
+    EXPECT_EQ(f.link, "");
+    EXPECT_EQ(list(4)->currentText(), QString::fromUtf8("25 flash 系列"));
+    EXPECT_EQ(list(5)->currentText(), "64B");
+    EXPECT_EQ(list(6)->currentText(), "1");
+    EXPECT_EQ(list(7)->currentText(), "3.3V");
+    EXPECT_EQ(list(8)->currentText(), QString::fromUtf8("非SST SPI flash"));
+    EXPECT_EQ(list(10)->currentText(), "2B");
+    EXPECT_EQ(list(11)->currentText(), "4");
+}
+
+TEST_F(ChipEditor, UnchangedSaveRewritesTheSameBytes)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("93_EEPROM,ATMEL,AT93C66", 2, 89, 512)});
+    const QByteArray before = fileBytes();
+    ASSERT_EQ(before.size(), 3 * 68);
+    open();
+    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    click("BtnSave");
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(saved.count(), 1);
+    EXPECT_EQ(database.count(), 2);
+}
+
+TEST_F(ChipEditor, DoubleClickLoadsARowAndAddWritesItBack)
+{
+    writeFile({chip("93_EEPROM,ATMEL,AT93C66", 2, 89, 512), chip("25_EEPROM,ST,M95040", 3, 1, 512),
+               chip("25_EEPROM,ST,M95080", 3, 0, 1024)});
+    open();
+    doubleClickRow(0);
+    EXPECT_EQ(editor->selectedRow(), 1);
+    EXPECT_EQ(list(8)->currentText(), "93C66 16 BITS");
+    EXPECT_EQ(list(4)->currentIndex(), 2);
+    EXPECT_EQ(list(5)->currentText(), "512B");
+    EXPECT_EQ(list(10)->currentText(), "256B");
+    EXPECT_EQ(list(3)->currentText(), "AT93C66");
+    EXPECT_EQ(editor->findChild<QLineEdit*>("Edit1")->text(), "50");
+    EXPECT_EQ(list(12)->currentText(), "3");
+
+    click("BtnAdd");
+    ASSERT_EQ(grid()->rowCount(), 4);
+    EXPECT_EQ(editor->selectedRow(), 4);
+    EXPECT_EQ(grid()->item(3, 7)->text(), "89");
+    EXPECT_EQ(grid()->item(3, 4)->text(), "512");
+
+    // SPI EEPROMs get their sub-type from the capacity, not from the stored code.
+    doubleClickRow(1);
+    EXPECT_EQ(list(8)->currentText(), QString::fromUtf8("小于512B"));
+    doubleClickRow(2);
+    EXPECT_EQ(list(8)->currentText(), QString::fromUtf8("大等于512B"));
+}
+
+TEST_F(ChipEditor, EditReplacesTheSelectedRowAndFamilyChangeRebuildsSubTypes)
+{
+    writeFile({chip("24_EEPROM,ATMEL,AT24C02", 1, 0, 256)});
+    open();
+    click("BtnEdit");  // nothing selected yet: nothing happens
+    EXPECT_EQ(grid()->item(0, 6)->text(), "1");
+
+    doubleClickRow(0);
+    list(4)->setCurrentIndex(Family93Eeprom);
+    EXPECT_EQ(list(8)->count(), 10);
+    EXPECT_EQ(list(8)->currentIndex(), 0);
+    list(8)->setCurrentIndex(6);  // 93C57 16 BITS
+    list(10)->setCurrentIndex(16);  // 64KB
+    click("BtnEdit");
+    EXPECT_EQ(grid()->rowCount(), 1);
+    EXPECT_EQ(grid()->item(0, 6)->text(), "2");
+    EXPECT_EQ(grid()->item(0, 7)->text(), "88");
+    EXPECT_EQ(grid()->item(0, 10)->text(), "65536");
+
+    click("BtnSave");
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(database[0].subType, 88);
+    EXPECT_EQ(database[0].eepromSize, 0);
+}
+
+TEST_F(ChipEditor, DeletingTheOnlyRowSavesJustTheTerminator)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    grid()->setCurrentCell(0, 1);
+    click("BtnDelete");
+    EXPECT_EQ(grid()->rowCount(), 0);
+    click("BtnDelete");  // no rows: nothing to do
+    click("BtnSave");
+    EXPECT_EQ(fileBytes(), QByteArray(68, '\0'));
+    EXPECT_EQ(database.count(), 0);
+}
+
+TEST_F(ChipEditor, TypedTextsAreTrimmedOnSave)
+{
+    open();
+    list(1)->setEditText("  SPI_FLASH ");
+    list(2)->setEditText("GIGA DEVICE");
+    list(3)->setEditText("GD25Q16");
+    list(12)->setEditText("0");
+    click("BtnAdd");
+    click("BtnSave");
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(database[0].nameText(), "SPI_FLASH,GIGA DEVICE,GD25Q16");
+    EXPECT_EQ(database[0].flashSize, 64u);
+    EXPECT_EQ(database[0].eepromSize, 2u);
+    EXPECT_EQ(database[0].eepromPage, 4u);
+}
+
+TEST_F(ChipEditor, ABadCellLeavesTableAndFileUnchanged)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("SPI_FLASH,MXIC,MX25L6405", 0, 0, 8 << 20)});
+    const QByteArray before = fileBytes();
+    open();
+    const ChipDatabase loaded = database;
+    grid()->item(0, 1)->setText("CHANGED");  // a good change before the bad row
+    grid()->item(1, 8)->setText("fast");
+    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    click("BtnSave");
+    ASSERT_EQ(errors, QStringList{"'fast' is not a valid integer value"});
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_TRUE(database[0] == loaded[0]);
+    EXPECT_TRUE(database[1] == loaded[1]);
+    EXPECT_EQ(saved.count(), 0);
+
+    // The same text stops a double-click load before any field changes.
+    errors.clear();
+    doubleClickRow(1);
+    EXPECT_EQ(errors, QStringList{"'fast' is not a valid integer value"});
+    EXPECT_EQ(list(3)->currentText(), "MX25L3205");
+}
+
+TEST_F(ChipEditor, MoreThan999RowsAreRefused)
+{
+    ChipDatabase source;
+    for (int slot = 0; slot < MaxEditorChips; ++slot)
+        source[slot] = chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20);
+    ASSERT_TRUE(WriteChipDatabaseFile(source, MaxEditorChips, path, {}));
+    const QByteArray before = fileBytes();
+    open();
+    ASSERT_EQ(grid()->rowCount(), MaxEditorChips);
+    doubleClickRow(0);
+    click("BtnAdd");
+    click("BtnSave");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("999"));
+    EXPECT_EQ(fileBytes(), before);
+}
+
+TEST_F(ChipEditor, EachOpeningReloadsTheFileDiscardingGridChanges)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    grid()->item(0, 2)->setText("EDITED");
+    editor->hide();
+    editor->show();
+    EXPECT_EQ(grid()->item(0, 2)->text(), "MX25L3205");
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("x");  // 69 bytes: damaged
+    file.close();
+    editor->hide();
+    editor->show();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0], QString::fromUtf8("配置文件被破坏！"));
+    EXPECT_EQ(grid()->rowCount(), 1);  // what the table held
+}
+
+}  // namespace

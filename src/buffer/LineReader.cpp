@@ -34,7 +34,7 @@ bool LineReader::next(std::string_view& line)
         const auto* feed = static_cast<const char*>(std::memchr(start, '\n', m_end - searched));
         if (feed) {
             const auto feedAt = static_cast<std::size_t>(feed - m_block.data());
-            line = std::string_view(m_block.data() + m_begin, feedAt - m_begin);
+            line = std::string_view(m_block.data() + m_begin, std::min(feedAt - m_begin, kKeptLength));
             m_begin = feedAt + 1;
             return true;
         }
@@ -50,7 +50,7 @@ bool LineReader::next(std::string_view& line)
         if (!refill()) {
             if (m_begin == m_end)
                 return false;
-            line = std::string_view(m_block.data() + m_begin, m_end - m_begin);
+            line = std::string_view(m_block.data() + m_begin, std::min(m_end - m_begin, kKeptLength));
             m_begin = m_end;
             return true;
         }

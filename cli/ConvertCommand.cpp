@@ -1,0 +1,81 @@
+#include "ConvertCommand.h"
+
+#include "CliCommand.h"
+#include "TerminalFeedback.h"
+
+#include "app/MessageCatalog.h"
+#include "buffer/BufferFile.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kBufferSize = 0x4000000;  // the main window's DataBuffer
+
+std::optional<BufferFileFormat> parseFormat(const QString& name)
+{
+    if (name == QLatin1String("bin"))
+        return BufferFileFormat::Binary;
+    if (name == QLatin1String("hex"))
+        return BufferFileFormat::IntelHex;
+    if (name == QLatin1String("srec"))
+        return BufferFileFormat::SRecord;
+    return std::nullopt;
+}
+
+int usageError(const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli convert: %s\nUsage: zorvex-cli convert IN OUT [--from bin|hex|srec] "
+                         "[--to bin|hex|srec] [--yes]\n", qPrintable(message));
+    return ExitUsage;
+}
+
+}  // namespace
+
+int runConvert(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("Input format."), QStringLiteral("format"));
+    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("Output format."), QStringLiteral("format"));
+    const QCommandLineOption yesOption(QStringLiteral("yes"), QStringLiteral("Overwrite OUT without asking."));
+    parser.addOptions({fromOption, toOption, yesOption});
+    if (!parser.parse(QStringList{QStringLiteral("convert")} + arguments))
+        return usageError(parser.errorText());
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
+        return usageError(QStringLiteral("expected IN and OUT"));
+    std::optional<BufferFileFormat> from;
+    std::optional<BufferFileFormat> to;
+    if (parser.isSet(fromOption) && !(from = parseFormat(parser.value(fromOption))))
+        return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(fromOption)));
+    if (parser.isSet(toOption) && !(to = parseFormat(parser.value(toOption))))
+        return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(toOption)));
+
+    const QString& in = files[0];
+    const QString& out = files[1];
+    TerminalFeedback feedback(parser.isSet(yesOption));
+    if (!from && !(from = OpenFormatFor(in, feedback)))
+        return ExitFailure;
+    std::vector<std::uint8_t> buffer(kBufferSize, 0xFF);
+    const qint32 length = OpenBufferFileAs(*from, in, buffer, feedback);
+    if (feedback.errorCount() > 0)
+        return ExitFailure;
+
+    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),
+                                MessageCatalog::text(MessageKey::FileWriteError, Language::English)};
+    switch (SaveBufferFileAs(to.value_or(SaveFormatFor(out)), out, buffer, length, feedback, texts)) {
+    case SaveOutcome::Saved:
+        std::printf("%s: %d bytes written to %s\n", qPrintable(in), length, qPrintable(out));
+        return ExitSuccess;
+    case SaveOutcome::Declined:
+        std::fprintf(stderr, "zorvex-cli: %s left as it was\n", qPrintable(out));
+        return ExitFailure;
+    case SaveOutcome::Failed:
+        break;
+    }
+    return ExitFailure;
+}

@@ -1,0 +1,35 @@
+#include "TerminalFeedback.h"
+
+#include <QByteArray>
+
+#include <cstdio>
+#include <unistd.h>
+
+void TerminalFeedback::showError(const QString& message)
+{
+    ++m_errorCount;
+    std::fprintf(stderr, "zorvex-cli: %s%s\n", m_location.toUtf8().constData(), message.toUtf8().constData());
+    m_location.clear();
+}
+
+void TerminalFeedback::errorLocation(const QString& file, qint64 line)
+{
+    m_location = file.isEmpty() ? QString() : QStringLiteral("%1:%2: ").arg(file).arg(line);
+}
+
+bool TerminalFeedback::askYesNo(const QString& message)
+{
+    const QByteArray text = message.trimmed().toUtf8();
+    if (m_assumeYes)
+        return true;
+    if (!isatty(STDIN_FILENO)) {
+        std::fprintf(stderr, "zorvex-cli: %s -- no (--yes answers yes)\n", text.constData());
+        return false;
+    }
+    std::fprintf(stderr, "%s [y/N] ", text.constData());
+    std::fflush(stderr);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return false;
+    return answer[0] == 'y' || answer[0] == 'Y';
+}

@@ -1,0 +1,8 @@
+#include "FuzzChecks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (!fuzzchecks::checkSRecord(data, size))
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "buffer/BufferFileFeedback.h"
+
+#include <QString>
+#include <QStringList>
+
+// Records every message and answers questions with a preset answer.
+class RecordingFeedback : public BufferFileFeedback {
+public:
+    explicit RecordingFeedback(bool answer = true) : m_answer(answer) {}
+
+    void showError(const QString& message) override { errors << message; }
+    bool askYesNo(const QString& message) override
+    {
+        questions << message;
+        return m_answer;
+    }
+    void errorLocation(const QString& file, qint64 line) override { lastLocation = QStringLiteral("%1:%2").arg(file).arg(line); }
+
+    QStringList errors;
+    QStringList questions;
+    QString lastLocation;
+
+private:
+    bool m_answer;
+};

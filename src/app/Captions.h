@@ -3,7 +3,7 @@
 #include "app/MessageCatalog.h"
 
 #include <QString>
-#include <QStringView>
+#include <QAnyStringView>
 
 #include <array>
 #include <span>
@@ -28,6 +28,7 @@ struct CaptionEntry {
 
     // A language outside 0..2 gives a null string: ApplyLanguage must then set nothing.
     [[nodiscard]] QString text(Language language) const;
+    // The caption as designed: `designed` where set, else the Simplified text.
     [[nodiscard]] QString designedText() const;
 };
 
@@ -38,7 +39,7 @@ struct CaptionSet {
 
     // The entry for a control and property (index -1 matches entries without an index);
     // null when the set has none.
-    [[nodiscard]] const CaptionEntry* find(QStringView control,
+    [[nodiscard]] const CaptionEntry* find(QAnyStringView control,
                                            CaptionProperty property = CaptionProperty::Caption,
                                            int index = -1) const;
     [[nodiscard]] bool isEmpty() const { return entries.empty(); }
@@ -48,4 +49,4 @@ struct CaptionSet {
 // search), "TForm4" (buffer fill) are what ApplyLanguage applies. "TForm3.ListView1" holds the
 // column captions of the search result list, which the search dialog sets each time it builds
 // its columns, not ApplyLanguage. An unknown name gives an empty set.
-[[nodiscard]] const CaptionSet& captionsFor(QStringView setName);
+[[nodiscard]] const CaptionSet& captionsFor(QAnyStringView setName);

@@ -25,8 +25,8 @@ public:
     [[nodiscard]] std::span<const ChipRecord> chips() const;
     [[nodiscard]] std::span<ChipRecord> chips();
     // Every slot, list and beyond.
-    [[nodiscard]] std::span<const ChipRecord, SlotCount> slots() const { return m_slots; }
-    [[nodiscard]] std::span<ChipRecord, SlotCount> slots() { return m_slots; }
+    [[nodiscard]] std::span<const ChipRecord, SlotCount> table() const { return m_slots; }
+    [[nodiscard]] std::span<ChipRecord, SlotCount> table() { return m_slots; }
 
     void clear() { m_slots.fill(ChipRecord{}); }
 

@@ -1,0 +1,145 @@
+#include "chipdb/ChipDatabaseFile.h"
+
+#include "app/MessageCatalog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+constexpr qsizetype kRecordSize = static_cast<qsizetype>(ChipRecord::Size);
+constexpr qsizetype kMaxFileSize = kRecordSize * ChipDatabase::SlotCount;
+
+QString cannotOpenMessage(const QString& path)
+{
+    return QStringLiteral("Can't open File: %1").arg(QDir::toNativeSeparators(path));
+}
+
+QString writeErrorMessage(const QString& path)
+{
+    return MessageCatalog::text(MessageKey::FileWriteError) + QLatin1Char(' ')
+        + QDir::toNativeSeparators(path);
+}
+
+void tell(const ChipDbErrorReporter& report, const QString& message)
+{
+    if (report)
+        report(message);
+}
+
+// Reads at most one byte more than a full table holds: enough to recognise a file that is too
+// long without pulling an arbitrarily large (or endless) file into memory.
+std::optional<QByteArray> readBounded(QFile& file)
+{
+    QByteArray bytes;
+    while (bytes.size() <= kMaxFileSize) {
+        const QByteArray chunk = file.read(kMaxFileSize + 1 - bytes.size());
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return bytes;
+}
+
+ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& path, const ChipDbErrorReporter& report,
+                          Language damagedLanguage)
+{
+    if (!QFileInfo::exists(path))
+        return ChipDbLoadStatus::Missing;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(report, cannotOpenMessage(path));
+        return ChipDbLoadStatus::Unreadable;
+    }
+    const std::optional<QByteArray> bytes = readBounded(file);
+    if (!bytes) {
+        tell(report, cannotOpenMessage(path));
+        return ChipDbLoadStatus::Unreadable;
+    }
+    const ChipDbLoadStatus status = loadChipDatabaseBytes(db, *bytes);
+    if (status == ChipDbLoadStatus::WrongSize)
+        tell(report, MessageCatalog::text(MessageKey::ChipListDamaged, damagedLanguage));
+    return status;
+}
+
+} // namespace
+
+QString chipDatabasePath(const QString& executablePath)
+{
+    const QString suffix = QFileInfo(executablePath).suffix();
+    const QString stem =
+        suffix.isEmpty() ? executablePath : executablePath.left(executablePath.size() - suffix.size() - 1);
+    return stem + QStringLiteral(".Dat");
+}
+
+QString chipDatabasePath()
+{
+    return chipDatabasePath(QCoreApplication::applicationFilePath());
+}
+
+ChipDbLoadStatus loadChipDatabaseBytes(ChipDatabase& db, QByteArrayView bytes)
+{
+    if (bytes.size() % kRecordSize != 0 || bytes.size() > kMaxFileSize)
+        return ChipDbLoadStatus::WrongSize;
+    const auto records = static_cast<int>(bytes.size() / kRecordSize);
+    for (int slot = 0; slot < records; ++slot) {
+        const auto* start = bytes.data() + static_cast<qsizetype>(slot) * kRecordSize;
+        db[slot] = ChipRecord::fromBytes(std::span<const char, ChipRecord::Size>(start, ChipRecord::Size));
+    }
+    return ChipDbLoadStatus::Loaded;
+}
+
+ChipDbLoadStatus LoadChipDatabase(ChipDatabase& db, const QString& path,
+                                  const ChipDbErrorReporter& report)
+{
+    return loadFile(db, path, report, currentLanguage());
+}
+
+ChipDbLoadStatus LoadChipDatabaseForEditor(ChipDatabase& db, const QString& path,
+                                           const ChipDbErrorReporter& report)
+{
+    return loadFile(db, path, report, Language::Simplified);
+}
+
+QByteArray chipDatabaseBytes(const ChipDatabase& db, int count)
+{
+    if (count < 0 || count >= ChipDatabase::SlotCount)
+        return {};
+    QByteArray bytes(static_cast<qsizetype>(count + 1) * kRecordSize, '\0');
+    for (int slot = 0; slot <= count; ++slot) {
+        auto* start = bytes.data() + static_cast<qsizetype>(slot) * kRecordSize;
+        db[slot].toBytes(std::span<char, ChipRecord::Size>(start, ChipRecord::Size));
+    }
+    return bytes;
+}
+
+bool WriteChipDatabaseFile(ChipDatabase& db, int count, const QString& path,
+                           const ChipDbErrorReporter& report)
+{
+    if (count < 0 || count >= ChipDatabase::SlotCount) {
+        tell(report, writeErrorMessage(path));
+        return false;
+    }
+    db[count] = ChipRecord{};
+    const QByteArray bytes = chipDatabaseBytes(db, count);
+
+    // The new content goes to a temporary file beside the old one and replaces it only when
+    // complete, so a full disk or a lost device never leaves a cut-off database behind. The
+    // explicit flush matters: write() only fills Qt's buffer, and commit() renames the file into
+    // place even when the buffer could be written out only in part.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || !file.commit()) {
+        file.cancelWriting();
+        tell(report, writeErrorMessage(path));
+        return false;
+    }
+    return true;
+}

@@ -3,8 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-// A fresh converter for every text: a converter's error flag outlives resetState(), so a reused
-// encoder would refuse every name after the first one that failed.
+// A fresh converter for every text. Qt 6.4's ICU-backed encoder, when reused, keeps reporting
+// the error of an earlier text, and with the Stateless flag reports none at all; a name must be
+// refused exactly when it cannot be encoded.
 namespace {
 constexpr auto kGbk = "GBK";
 }

@@ -1,0 +1,146 @@
+#include "hexview/HexEditorEx.h"
+#include "HexTestSupport.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Exposes the modified-bit set so a changed byte can be staged without going through typing.
+class ProbeEditor : public HexEditorEx {
+public:
+    void markChanged(qint64 position) { m_modifiedBits.set(position, true); viewport()->update(); }
+};
+
+QImage shot(HexEditor& e)
+{
+    return e.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage cell(HexEditor& e, const QImage& image, int col, int row, int width = -1)
+{
+    QRect r = e.CellRect(col, row);
+    if (width > 0)
+        r.setWidth(width);
+    return image.copy(r);
+}
+
+bool contains(const QImage& image, const QColor& color)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == color.rgb())
+                return true;
+    return false;
+}
+
+void load(HexEditor& e, const std::vector<std::uint8_t>& bytes)
+{
+    e.LoadFromBytes(bytes);
+}
+
+struct FlashEditorView {
+    ProbeEditor editor;
+    FlashEditorView()
+    {
+        applyFlashEditorSettings(editor);
+        editor.resize(880, 518);
+        editor.show();
+    }
+};
+
+} // namespace
+
+TEST(HexEditorPaint, GutterTextAndWidthFollowTheDataSize)
+{
+    FlashEditorView v;
+    load(v.editor, std::vector<std::uint8_t>(256, 0));
+    EXPECT_EQ(v.editor.GetOffsetString(0), "0x00");
+    EXPECT_EQ(v.editor.GetOffsetString(0xF0), "0xF0");
+    const int narrow = v.editor.ColWidth(0);
+    EXPECT_EQ(narrow, 5 * v.editor.CharWidth() + 21);
+    const QImage small = shot(v.editor);
+
+    load(v.editor, std::vector<std::uint8_t>(65536, 0));
+    EXPECT_EQ(v.editor.GetOffsetString(0), "0x0000");
+    EXPECT_EQ(v.editor.GetOffsetString(0xFFF0), "0xFFF0");
+    EXPECT_EQ(v.editor.ColWidth(0), narrow + 2 * v.editor.CharWidth());
+    // The second row's gutter cell is drawn with text in the offset colour on its background.
+    const QImage big = shot(v.editor);
+    const QImage gutter = cell(v.editor, big, 0, 3);
+    EXPECT_TRUE(contains(gutter, v.editor.Colors().Offset));
+    EXPECT_EQ(gutter.pixel(1, 1), v.editor.Colors().OffsetBackground.rgb());
+    EXPECT_NE(small.copy(0, 0, narrow, 200), big.copy(0, 0, narrow, 200));
+}
+
+TEST(HexEditorPaint, RulerShowsByteAndCharacterIndexes)
+{
+    FlashEditorView v;
+    load(v.editor, std::vector<std::uint8_t>(256, 0));
+    const QImage image = shot(v.editor);
+    const int cw = v.editor.CharWidth();
+    const HexLayout& l = v.editor.Layout();
+    EXPECT_TRUE(v.editor.ShowRuler());
+    // Pairs read 00, 01, 02 ...: the high digits match, the low digits differ. (Column 2 holds
+    // the caret and is drawn in the current-offset colours.)
+    EXPECT_EQ(cell(v.editor, image, 4, 0, cw), cell(v.editor, image, 6, 0, cw));
+    EXPECT_EQ(cell(v.editor, image, 3, 0, cw), cell(v.editor, image, 4, 0, cw));
+    EXPECT_NE(cell(v.editor, image, 5, 0, cw), cell(v.editor, image, 4, 0, cw));
+    EXPECT_NE(cell(v.editor, image, 7, 0, cw), cell(v.editor, image, 5, 0, cw));
+    EXPECT_EQ(cell(v.editor, image, 2, 0).pixel(0, 0), v.editor.Colors().CurrentOffsetBackground.rgb());
+    // The character ruler's "1" looks like the hex ruler's "1".
+    EXPECT_EQ(cell(v.editor, image, l.firstCharCol() + 1, 0, cw), cell(v.editor, image, 5, 0, cw));
+    EXPECT_TRUE(contains(cell(v.editor, image, 5, 0), v.editor.Colors().Offset));
+}
+
+TEST(HexEditorPaint, CharacterFieldMasksControlCodes)
+{
+    FlashEditorView v;
+    load(v.editor, {0x00, 0x1F, 0x2E, 0x41, 0xE9, 0x41});
+    EXPECT_EQ(v.editor.DisplayChar(0x00), QChar('.'));
+    EXPECT_EQ(v.editor.DisplayChar(0x41), QChar('A'));
+    EXPECT_EQ(v.editor.DisplayChar(0xE9), QChar(0xE9));
+    const QImage image = shot(v.editor);
+    const int c0 = v.editor.Layout().firstCharCol();
+    const QImage dot = cell(v.editor, image, c0 + 2, 2);
+    EXPECT_EQ(cell(v.editor, image, c0, 2), dot);
+    EXPECT_EQ(cell(v.editor, image, c0 + 1, 2), dot);
+    EXPECT_NE(cell(v.editor, image, c0 + 3, 2), dot);
+    EXPECT_NE(cell(v.editor, image, c0 + 4, 2), cell(v.editor, image, c0 + 3, 2));
+    EXPECT_EQ(cell(v.editor, image, c0 + 5, 2), cell(v.editor, image, c0 + 3, 2));
+}
+
+TEST(HexEditorPaint, ChangedByteColoursUntilModifiedIsCleared)
+{
+    FlashEditorView v;
+    load(v.editor, std::vector<std::uint8_t>(64, 0x3C));
+    v.editor.markChanged(5);
+    const HexColors& c = v.editor.Colors();
+    const int col = v.editor.Layout().nibbleColOf(5);
+    QImage image = shot(v.editor);
+    QImage changed = cell(v.editor, image, col, 2);
+    EXPECT_EQ(changed.pixel(0, 0), c.ChangedBackground.rgb());
+    EXPECT_TRUE(contains(changed, c.ChangedText));
+    EXPECT_FALSE(contains(cell(v.editor, image, col + 2, 2), c.ChangedText));
+
+    v.editor.SetModified(false);
+    image = shot(v.editor);
+    changed = cell(v.editor, image, col, 2);
+    EXPECT_EQ(changed.pixel(0, 0), c.ActiveFieldBackground.rgb());
+    EXPECT_FALSE(contains(changed, c.ChangedText));
+    // Byte 5 is in the third two-byte group, drawn in the "odd" colour.
+    EXPECT_TRUE(contains(changed, c.OddColumn));
+}
+
+TEST(HexEditorPaint, EmptyStoreShowsOneBlankRow)
+{
+    FlashEditorView v;
+    load(v.editor, {});
+    EXPECT_EQ(v.editor.RowCount(), 3);
+    EXPECT_EQ(v.editor.DisplayStart(), -1);
+    const QImage image = shot(v.editor);
+    const QImage first = cell(v.editor, image, 2, 2);
+    EXPECT_FALSE(contains(first, v.editor.Colors().OddColumn));
+    EXPECT_EQ(v.editor.GetOffsetString(0), "0x");
+}

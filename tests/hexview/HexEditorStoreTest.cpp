@@ -1,0 +1,231 @@
+#include "hexview/HexEditorError.h"
+#include "hexview/HexEditorEx.h"
+#include "HexTestSupport.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <numeric>
+#include <vector>
+
+namespace {
+
+QString errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const HexEditorError& e) {
+        return e.message();
+    }
+    return {};
+}
+
+QByteArray counting(int n)
+{
+    QByteArray bytes(n, 0);
+    for (int i = 0; i < n; ++i)
+        bytes[i] = char(i * 7);
+    return bytes;
+}
+
+} // namespace
+
+TEST(HexEditorStore, LoadFromStreamReplacesStoreAndResetsState)
+{
+    HexEditorEx editor;
+    QByteArray bytes = counting(1000);
+    QBuffer stream(&bytes);
+    stream.open(QIODevice::ReadOnly);
+    stream.seek(500);  // the whole stream is loaded, not the rest from its position
+    editor.LoadFromStream(stream);
+    EXPECT_EQ(editor.DataSize(), 1000);
+    EXPECT_FALSE(editor.Modified());
+    EXPECT_EQ(editor.GetCursorPosition(), 0);
+    EXPECT_EQ(editor.Col(), 2);
+    EXPECT_EQ(editor.Row(), 2);
+    std::vector<char> back(1000);
+    editor.ReadBuffer(back.data(), 0, 1000);
+    EXPECT_TRUE(std::equal(back.begin(), back.end(), bytes.begin()));
+
+    editor.SetDataAt(3, 0x55);
+    editor.SetDataSize(1001);
+    EXPECT_TRUE(editor.Modified());
+    QByteArray empty;
+    QBuffer emptyStream(&empty);
+    emptyStream.open(QIODevice::ReadOnly);
+    editor.LoadFromStream(emptyStream);
+    EXPECT_EQ(editor.DataSize(), 0);
+    EXPECT_FALSE(editor.Modified());
+    EXPECT_EQ(editor.RowCount(), 3);  // one empty data row stays
+}
+
+TEST(HexEditorStore, ReadBufferOutOfBoundsCopiesNothing)
+{
+    HexEditorEx editor;
+    const QByteArray bytes = counting(64);
+    editor.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()), 64});
+    std::vector<std::uint8_t> out(16, 0xEE);
+    EXPECT_EQ(errorOf([&] { editor.ReadBuffer(out.data(), 60, 5); }),
+              "Data position/length out of data bounds");
+    EXPECT_EQ(errorOf([&] { (void)editor.GetDataAt(64); }), "Data position/length out of data bounds");
+    EXPECT_EQ(errorOf([&] { editor.WriteBuffer(out.data(), 63, 2); }),
+              "Data position/length out of data bounds");
+    EXPECT_EQ(out, std::vector<std::uint8_t>(16, 0xEE));
+    EXPECT_EQ(editor.GetDataAt(63), std::uint8_t(63 * 7));
+}
+
+TEST(HexEditorStore, ModifiedFollowsFlagAndStoreContents)
+{
+    HexEditorEx editor;
+    const QByteArray bytes = counting(32);
+    editor.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()), 32});
+    editor.SetDataSize(40);
+    EXPECT_TRUE(editor.Modified());
+    EXPECT_EQ(editor.GetDataAt(39), 0);  // grown with the fill byte
+    editor.SetModified(false);
+    EXPECT_FALSE(editor.Modified());
+    // A set flag on an empty store without a file is not reported.
+    editor.SetDataSize(0);
+    EXPECT_FALSE(editor.Modified());
+
+    editor.SetNoSizeChange(true);
+    editor.SetDataSize(8);  // from empty: allowed even when fixed
+    EXPECT_EQ(errorOf([&] { editor.SetDataSize(9); }), "Cannot change fixed filesize");
+    EXPECT_EQ(editor.DataSize(), 8);
+}
+
+TEST(HexEditorStore, LoadReportsProgressAndCanBeCancelled)
+{
+    HexEditorEx editor;
+    const QByteArray bytes = counting(61440 * 4 + 10);
+    const std::span<const std::uint8_t> span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                             std::size_t(bytes.size()));
+    std::vector<int> seen;
+    editor.OnProgress = [&](HexProgressKind kind, int percent, const QString&, bool&) {
+        EXPECT_EQ(kind, pkLoad);
+        seen.push_back(percent);
+    };
+    editor.LoadFromBytes(span);
+    EXPECT_EQ(seen, (std::vector<int>{0, 25, 50, 75, 100}));
+
+    editor.OnProgress = [&](HexProgressKind, int percent, const QString&, bool& cancel) {
+        cancel = percent >= 50;
+    };
+    EXPECT_EQ(errorOf([&] { editor.LoadFromBytes(span); }), "Operation cancelled");
+    EXPECT_EQ(editor.DataSize(), 0);
+    EXPECT_FALSE(editor.Modified());
+}
+
+TEST(HexEditorStore, FilesRoundTripAndReadOnlyFilesAreNotOverwritten)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("image.bin");
+    HexEditorEx editor;
+    const QByteArray bytes = counting(300);
+    editor.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()), 300});
+    editor.SetDataAt(0, 0xAB);
+    editor.SaveToFile(path, true);
+    EXPECT_EQ(editor.FileName(), path);
+    EXPECT_FALSE(editor.ReadOnlyFile());
+
+    HexEditorEx reader;
+    reader.LoadFromFile(path);
+    EXPECT_EQ(reader.DataSize(), 300);
+    EXPECT_EQ(reader.GetDataAt(0), 0xAB);
+    EXPECT_TRUE(reader.HasFile());
+    EXPECT_TRUE(errorOf([&] { reader.LoadFromFile(dir.filePath("missing.bin")); })
+                    .startsWith(QString("Cannot open %1.\r\n(").arg(dir.filePath("missing.bin"))));
+}
+
+TEST(HexEditorStore, ReadOnlyFileIsNotSavedOver)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind the super-user";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("image.bin");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("abc");
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    HexEditorEx locked;
+    locked.LoadFromFile(path);
+    EXPECT_TRUE(locked.ReadOnlyFile());
+    EXPECT_EQ(errorOf([&] { locked.SaveToFile(path, true); }),
+              QString("Cannot save readonly file %1.").arg(path));
+}
+
+TEST(HexEditorStore, PropertyRangeErrorsKeepTheOldValue)
+{
+    HexEditorEx editor;
+    EXPECT_EQ(errorOf([&] { editor.SetBytesPerRow(0); }), "Invalid bytes per line argument");
+    EXPECT_EQ(errorOf([&] { editor.SetBytesPerRow(257); }), "Invalid bytes per line argument");
+    EXPECT_EQ(errorOf([&] { editor.SetBytesPerColumn(300); }), "Invalid bytes per column argument");
+    EXPECT_EQ(errorOf([&] { editor.SetBytesPerUnit(3); }), "Invalid bytes per unit value 3, allowed: 1,2,4,8");
+    EXPECT_EQ(errorOf([&] { editor.SetRulerBytesPerUnit(0); }),
+              "Invalid ruler bytes per unit value 0, allowed: -1,1,2,4,8");
+    EXPECT_EQ(editor.BytesPerRow(), 16);
+    EXPECT_EQ(editor.BytesPerColumn(), 2);
+    EXPECT_EQ(editor.BytesPerUnit(), 1);
+    EXPECT_EQ(editor.RulerBytesPerUnit(), -1);
+
+    editor.SetOffsetFormat("-!10:0x|");
+    EXPECT_EQ(errorOf([&] { editor.SetOffsetFormat("-!11:0x|"); }),
+              "Invalid radix in offset format (11h), allowed: 02h..10h");
+    EXPECT_EQ(errorOf([&] { editor.SetOffsetFormat("-!10:0x"); }), "Missing char in offset format: |");
+    EXPECT_EQ(editor.OffsetFormat(), "-!10:0x|");
+
+    const std::uint8_t three[3] = {1, 2, 3};
+    editor.LoadFromBytes(three);
+    EXPECT_EQ(errorOf([&] { editor.SetUnicodeChars(true); }), "Cannot use unicode mode with odd-sized files");
+    editor.SetDataSize(4);
+    editor.SetUnicodeChars(true);
+    EXPECT_EQ(editor.BytesPerUnit(), 2);
+    EXPECT_EQ(errorOf([&] { editor.SetTranslation(tkMac); }), "Translations cannot be used in unicode mode");
+    EXPECT_EQ(errorOf([&] { editor.SetBytesPerUnit(4); }), "BytesPerUnit must be set to 2 in unicode mode");
+    EXPECT_EQ(errorOf([&] { editor.SetBytesPerRow(15); }), "Invalid bytes per line argument");
+}
+
+TEST(HexEditorStore, DefaultsAndInstanceSettings)
+{
+    HexEditorEx editor;
+    EXPECT_EQ(editor.FileName(), "Untitled");
+    EXPECT_EQ(editor.MaxUndo(), 1048576);
+    EXPECT_EQ(editor.CaretKind(), ckAuto);
+    EXPECT_EQ(editor.MaskChar(), '.');
+    EXPECT_EQ(editor.GutterWidth(), -1);
+    EXPECT_TRUE(editor.DrawGutter3D());
+    EXPECT_FALSE(editor.ShowRuler());
+    EXPECT_EQ(editor.Colors().ChangedBackground, QColor(0xFF, 0xFF, 0xA8));
+    EXPECT_EQ(editor.Colors().ChangedText, QColor(128, 0, 0));
+    applyFlashEditorSettings(editor);
+    EXPECT_EQ(editor.objectName(), "FlashEditor");
+    EXPECT_TRUE(editor.ShowRuler());
+    EXPECT_EQ(editor.font().pixelSize(), 15);
+    EXPECT_TRUE(editor.font().fixedPitch());
+    EXPECT_EQ(editor.BackupExtension(), ".bak");
+}
+
+TEST(HexEditorStore, SelectionChangedIsCoalesced)
+{
+    HexEditorEx editor;
+    int changes = 0, selections = 0;
+    editor.OnChange = [&] { ++changes; };
+    editor.OnSelectionChanged = [&] { ++selections; };
+    editor.SetDataSize(4);
+    editor.SetDataAt(0, 1);
+    editor.SetDataAt(1, 2);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(selections, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(selections, 1);
+    editor.SetDataAt(2, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(selections, 2);
+}

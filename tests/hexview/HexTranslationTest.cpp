@@ -1,0 +1,40 @@
+#include "hexview/HexTranslation.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+TEST(HexTranslation, EbcdicTableIsAPermutationWithAnExactInverse)
+{
+    HexTranslation t;
+    const HexByteTable& to = t.toAnsi(tkBCD);
+    EXPECT_EQ(std::set<std::uint8_t>(to.begin(), to.end()).size(), 256u);
+    for (int b = 0; b < 256; ++b)
+        EXPECT_EQ(t.fromAnsi(tkBCD)[to[b]], b);
+    EXPECT_EQ(to[0xC1], 'A');
+    EXPECT_EQ(to[0xF0], '0');
+    EXPECT_EQ(to[0x40], ' ');
+}
+
+TEST(HexTranslation, CodePagesMapKnownCharactersAndRoundTrip)
+{
+    HexTranslation t;
+    EXPECT_EQ(t.toAnsi(tkDos8)[0x82], 0xE9);  // e acute
+    EXPECT_EQ(t.toAnsi(tkDos8)[0xC4], '-');   // box drawing falls back to a look-alike
+    EXPECT_EQ(t.toAnsi(tkMac)[0x8E], 0xE9);
+    EXPECT_EQ(t.toAnsi(tkMac)[0xDB], 0x80);   // euro sign
+    for (TranslationKind k : {tkDos8, tkMac}) {
+        for (int b = 0; b < 128; ++b)
+            EXPECT_EQ(t.toAnsi(k)[b], b);
+        EXPECT_EQ(t.fromAnsi(k)[0xE9], k == tkDos8 ? 0x82 : 0x8E);
+    }
+    HexByteTable custom = t.toAnsi(tkAsIs);
+    std::swap(custom['a'], custom['b']);
+    t.setCustomToAnsi(custom);
+    std::uint8_t bytes[] = {'a', 'b', 'c'};
+    t.translateToAnsi(tkCustom, bytes);
+    EXPECT_EQ(bytes[0], 'b');
+    t.translateFromAnsi(tkCustom, bytes);
+    EXPECT_EQ(bytes[0], 'a');
+    EXPECT_EQ(bytes[1], 'b');
+}

@@ -1,0 +1,105 @@
+#include "SimFixture.h"
+
+#include "chipdb/ChipDatabase.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// Chip lists with fixed items; selectChip records its calls and takes the positions, as the
+// window's SelectChip does for positions inside its lists.
+class FakeLists : public ChipListSelection {
+public:
+    std::array<QStringList, 3> items{QStringList{"SPIFLASH", "24EEPROM", "93EEPROM"},
+                                     QStringList{"MAKER", "OTHER"}, QStringList{"PART1", "PART2", "PART3"}};
+    std::array<int, 3> positions{1, 0, 0};
+    std::array<int, 3> remembered{0, 0, 0};
+    std::vector<std::array<int, 3>> selections;
+
+    int findItem(ChipList list, const QString& text) const override
+    {
+        return static_cast<int>(items[index(list)].indexOf(QRegularExpression(
+            "^" + QRegularExpression::escape(text) + "$", QRegularExpression::CaseInsensitiveOption)));
+    }
+    int position(ChipList list) const override { return positions[index(list)]; }
+    QString selectedText(ChipList list) const override { return items[index(list)].value(positions[index(list)]); }
+    int rememberedIndex(ChipList list) const override { return remembered[index(list)]; }
+    void setRememberedIndex(ChipList list, int position) override { remembered[index(list)] = position; }
+    void selectChip(int type, int manufacturer, int model) override
+    {
+        selections.push_back({type, manufacturer, model});
+        positions = {type, manufacturer, model};
+    }
+
+private:
+    static std::size_t index(ChipList list) { return static_cast<std::size_t>(list); }
+};
+
+} // namespace
+
+class DetectionTest : public SimFixture {
+protected:
+    void SetUp() override
+    {
+        SimFixture::SetUp();
+        host.chip = makeChip("SPIFLASH,MAKER,PART1", Family25Flash, 0x800000, 256, 0xEF4017);
+        database[0] = makeChip("SPIFLASH,MAKER,PART1", Family25Flash, 0x800000, 256, 0xEF4017);
+        database[1] = makeChip("SPIFLASH,other,PART2", Family25Flash, 0x1000000, 256, 0xEF4018);
+        database[2] = makeChip("SPIFLASH,OTHER,PART3", Family25Flash, 0x1000000, 256, 0xEF4018);
+    }
+    CommandOutcome detect() { return ops.runDetect(database.table(), lists); }
+
+    ChipDatabase database;
+    FakeLists lists;
+};
+
+TEST_F(DetectionTest, KnownIdSelectsTheLowestMatchingSlotListByList)
+{
+    configure("chip = 25flash\nchip_id = 0xEF4018\n");
+    EXPECT_EQ(detect(), CommandOutcome::Completed);
+    // Type first with the remembered others, then the manufacturer, then the model.
+    EXPECT_THAT(lists.selections, ElementsAre(std::array{0, 0, 0}, std::array{0, 1, 0}, std::array{0, 1, 1}));
+    EXPECT_EQ(lists.remembered, (std::array{0, 1, 1}));
+    EXPECT_EQ(feedback.only("info:"), QStringList({"info:The chip was detected:PART2\n\n Chip typeSPIFLASH"}));
+    EXPECT_EQ(count("cmd QueryChip"), 1);
+    EXPECT_EQ(count("cmd Begin"), 0);
+    EXPECT_EQ(feedback.events.last(), "info:The chip was detected:PART2\n\n Chip typeSPIFLASH");
+}
+
+TEST_F(DetectionTest, UnknownIdNamesItsBytesAndFallsBackToTheFirstType)
+{
+    configure("chip = 25flash\nchip_id = 0xC22018\n");
+    EXPECT_EQ(detect(), CommandOutcome::Stopped);
+    EXPECT_THAT(lists.selections, ElementsAre(std::array{0, 0, 0}));
+    EXPECT_EQ(feedback.only("error:"),
+              QStringList({"error:Unknown chip ID =C2 20 18Please choose the compatibility type manually."}));
+
+    // Already on the first type: nothing is reselected.
+    lists.selections.clear();
+    EXPECT_EQ(detect(), CommandOutcome::Stopped);
+    EXPECT_TRUE(lists.selections.empty());
+    EXPECT_EQ(lists.remembered, (std::array{0, 0, 0}));
+}
+
+TEST_F(DetectionTest, ChipClassWithoutIdSelectsItsTypeOnly)
+{
+    configure("chip = 93\nchip_size = 256\n");
+    EXPECT_EQ(detect(), CommandOutcome::Completed);
+    EXPECT_THAT(lists.selections, ElementsAre(std::array{2, 0, 0}));
+    EXPECT_EQ(feedback.only("info:"), QStringList({"info:Chip type is detected:93EEPROM\n\n Please manually select "
+                                                   "the corresponding type burn."}));
+}
+
+TEST_F(DetectionTest, EmptySocketAndAbsentProgrammer)
+{
+    configure("chip = none\n");
+    EXPECT_EQ(detect(), CommandOutcome::Stopped);
+    EXPECT_EQ(feedback.only("error:"), QStringList({"error:No chips detected, please put the chip to try again!"}));
+    EXPECT_EQ(feedback.events.last(), "error:No chips detected, please put the chip to try again!");
+
+    feedback.events.clear();
+    configureNoProgrammer();
+    EXPECT_EQ(detect(), CommandOutcome::Stopped);
+    EXPECT_EQ(feedback.events, QStringList({"error:Not connected"}));
+    EXPECT_TRUE(lists.selections.empty());
+}

@@ -1,0 +1,108 @@
+#include "SimFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+struct RoutineCase {
+    const char* name;
+    const char* chipKeys;
+    ChipRecord chip;
+    CommandOutcome (ChipOperations::*run)();
+    const char* stage;  // how the error names the routine
+};
+
+struct FaultCase {
+    const char* name;
+    const char* keys;  // lands on transfer 12: past the query frame and the set-up, mid-routine
+};
+
+const RoutineCase Routines[] = {
+    {"Read", "chip = 24\nchip_size = 4K\n", makeChip("24,A,B", Family24Eeprom, 4096, 16), &ChipOperations::runRead,
+     "Read"},
+    {"BlankCheck", "chip = 24\nchip_size = 4K\nchip_content = blank\n", makeChip("24,A,B", Family24Eeprom, 4096, 16),
+     &ChipOperations::runBlankCheck, "Blank check"},
+    {"Verify", "chip = 24\nchip_size = 4K\nchip_content = blank\n", makeChip("24,A,B", Family24Eeprom, 4096, 16),
+     &ChipOperations::runVerify, "Verify"},
+    {"Write", "chip = 24\nchip_size = 4K\nchip_content = blank\n", makeChip("24,A,B", Family24Eeprom, 4096, 16),
+     &ChipOperations::runWrite, "Write"},
+    {"PageErase", "chip = 24\nchip_size = 4K\n", makeChip("24,A,B", Family24Eeprom, 4096, 16),
+     &ChipOperations::runErase, "Erase"},
+    {"FlashErasePoll", "chip = 25flash\nchip_size = 64K\nerase_polls = 20\n",
+     makeChip("25,W,Q", Family25Flash, 0x10000, 256, 0, 100), &ChipOperations::runErase, "Erase"},
+    {"Auto", "chip = 24\nchip_size = 4K\n", makeChip("24,A,B", Family24Eeprom, 4096, 16), &ChipOperations::runAuto,
+     "Erase"},
+};
+
+const FaultCase Faults[] = {
+    {"Timeout", "timeout_at = 12\n"},
+    {"Short", "short_at = 12\n"},
+    {"Unplug", "unplug_after = 11\n"},
+};
+
+void PrintTo(const RoutineCase& routine, std::ostream* out) { *out << routine.name; }
+void PrintTo(const FaultCase& fault, std::ostream* out) { *out << fault.name; }
+
+} // namespace
+
+class TransferFaultTest : public SimFixture,
+                          public ::testing::WithParamInterface<std::tuple<RoutineCase, FaultCase>> {};
+
+TEST_P(TransferFaultTest, StopsWithAnErrorNamingTheRoutineAndNoCompletionLine)
+{
+    const auto& [routine, fault] = GetParam();
+    configure(std::string(routine.chipKeys) + fault.keys);
+    host.chip = routine.chip;
+    host.length = 4096;
+
+    EXPECT_EQ((ops.*routine.run)(), CommandOutcome::Stopped);
+    const QStringList errors = feedback.only("error:");
+    ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors.front().startsWith(QString("error:%1 stopped at address ").arg(routine.stage)))
+        << errors.front().toStdString();
+    EXPECT_TRUE(feedback.only("log:").isEmpty());
+    EXPECT_EQ(feedback.events.last(), "status:Ready");
+    EXPECT_EQ(sim.counter(0, "open_handles"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRoutine, TransferFaultTest,
+                         ::testing::Combine(::testing::ValuesIn(Routines), ::testing::ValuesIn(Faults)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+                         });
+
+class PartialReadTest : public SimFixture {};
+
+TEST_F(PartialReadTest, AFailedReadLeavesAnEmptyBufferNotAHalfImage)
+{
+    configure("chip = 24\nchip_size = 4K\nchip_content = zero\ntimeout_at = 40\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 4096, 16);
+    std::fill_n(host.bytes(), 8192, quint8{0x42});
+    host.length = 8192;
+
+    EXPECT_EQ(ops.runRead(), CommandOutcome::Stopped);
+    EXPECT_EQ(feedback.only("error:"),
+              QStringList({"error:Read stopped at address 800h: transfer failed (error -110)."}));
+    EXPECT_EQ(host.length, 0);
+    EXPECT_TRUE(std::all_of(host.bytes(), host.bytes() + 4096, [](quint8 b) { return b == 0xFF; }));
+    EXPECT_EQ(host.bytes()[4096], 0x42);  // past the chip the buffer is as it was
+    EXPECT_EQ(host.viewLoads, 1);
+    // A later write finds nothing to write rather than a half-read image.
+    feedback.events.clear();
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Stopped);
+    EXPECT_EQ(feedback.only("error:"), QStringList({"error:The buffer data is empty. Please load the data file.."}));
+}
+
+TEST_F(PartialReadTest, DamagedRecordsAreRefusedBeforeTheProgrammerIsOpened)
+{
+    configure("chip = 24\nchip_size = 4K\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 4096, 0);
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Stopped);
+    host.chip = makeChip("25,W,Q", Family25Flash, 0x8000000, 256);
+    EXPECT_EQ(ops.runRead(), CommandOutcome::Stopped);
+    host.chip = makeChip("25,W,Q", Family25Flash, 0x10000, 1024);
+    host.length = 16;
+    EXPECT_EQ(ops.runVerify(), CommandOutcome::Stopped);
+    EXPECT_EQ(feedback.only("error:The chip record is damaged").size(), 3);
+    EXPECT_EQ(sim.counter(0, "opens"), 0);
+}

@@ -1,0 +1,161 @@
+#include "SimFixture.h"
+
+using ::testing::ElementsAre;
+
+class WriteRoutinesTest : public SimFixture {
+protected:
+    // The argument of every erase command, in order.
+    [[nodiscard]] std::vector<long> eraseArguments() const
+    {
+        std::vector<long> arguments;
+        for (const std::string& line : traceWith("cmd Erase")) {
+            const std::size_t at = line.find("argument=") + 9;
+            arguments.push_back(std::stol(line.substr(at, line.find(' ', at) - at), nullptr, 16));
+        }
+        return arguments;
+    }
+    [[nodiscard]] std::vector<std::string> writeBlocks() const
+    {
+        std::vector<std::string> blocks;
+        for (const std::string& step : protocol())
+            if (step.rfind("write", 0) == 0)
+                blocks.push_back(step);
+        return blocks;
+    }
+};
+
+TEST_F(WriteRoutinesTest, LengthIsRoundedUpToWholePagesAndKept)
+{
+    configure("chip = 24\nchip_size = 4K\nchip_content = blank\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 4096, 32);
+    host.length = 100;
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Completed);
+    EXPECT_EQ(host.length, 128);
+    EXPECT_THAT(writeBlocks(), ElementsAre("write 64", "write 64"));
+    EXPECT_THAT(clock.sleeps, ElementsAre(100));  // the 24-series settle after the last block
+    EXPECT_EQ(feedback.only("log:"), QStringList({"log:Write Complete!"}));
+
+    configure("chip = 25flash\nchip_size = 4K\nchip_content = blank\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 4096, 256);
+    host.length = 1000;
+    clock.sleeps.clear();
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Completed);
+    EXPECT_EQ(host.length, 1024);
+    EXPECT_THAT(writeBlocks(), ElementsAre("write 256", "write 256", "write 256", "write 256"));
+    EXPECT_TRUE(clock.sleeps.empty());
+}
+
+TEST_F(WriteRoutinesTest, OversizedBufferAsksAndWritesOnlyTheChipOnYes)
+{
+    configure("chip = 24\nchip_size = 1K\nchip_content = blank\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 1024, 16);
+    host.length = 2048;
+    feedback.answers = {false};
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Stopped);
+    EXPECT_EQ(feedback.only("ask:"),
+              QStringList({"ask:File length is larger than chip capacity. Do you want to continue to write?"}));
+    std::vector<std::string> steps = protocol();
+    const auto begin = std::find(steps.begin(), steps.end(), "Begin");
+    ASSERT_NE(begin, steps.end());
+    EXPECT_EQ(*(begin + 1), "End");
+    EXPECT_TRUE(feedback.only("log:").isEmpty());
+    EXPECT_TRUE(feedback.only("elapsed:").isEmpty());
+    EXPECT_TRUE(feedback.only("beep").isEmpty());
+
+    sim.traceClear();
+    feedback.answers = {true};
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Completed);
+    EXPECT_EQ(streamBytes("write"), 1024);
+    EXPECT_EQ(host.length, 2048);  // not cut back to the chip
+}
+
+TEST_F(WriteRoutinesTest, EditsTakenFromTheViewNeverExceedTheChip)
+{
+    configure("chip = 24\nchip_size = 1K\nchip_content = blank\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 1024, 16);
+    host.viewEdit.assign(2048, 0x11);
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Completed);
+    EXPECT_TRUE(feedback.only("ask:").isEmpty());
+    EXPECT_EQ(sim.chip(), std::vector<unsigned char>(1024, 0x11));
+}
+
+TEST_F(WriteRoutinesTest, PageWiseEraseSendsOneCommandPerPageWithTheAddressModulo64K)
+{
+    configure("chip = 24\nchip_size = 128K\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 0x20000, 256);
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Completed);
+    const std::vector<long> arguments = eraseArguments();
+    ASSERT_EQ(arguments.size(), 512u);
+    EXPECT_EQ(arguments[1], 256);
+    EXPECT_EQ(arguments[255], 65280);
+    EXPECT_EQ(arguments[256], 0);
+    EXPECT_EQ(arguments[511], 65280);
+    EXPECT_EQ(count("cmd SetAddress"), 0);
+    EXPECT_EQ(count("cmd SpiTransfer"), 0);
+    EXPECT_EQ(sim.chip(), std::vector<unsigned char>(0x20000, 0xFF));
+    EXPECT_EQ(feedback.only("log:"), QStringList({"log:Erase Complete!"}));
+}
+
+TEST_F(WriteRoutinesTest, FlashEraseThatIsReadyAtOnceTakesOneStatusPoll)
+{
+    configure("chip = 25flash\nchip_size = 32M\nerase_polls = 0\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 0x2000000, 256);
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Completed);
+    EXPECT_EQ(count("cmd ReadStatus"), 1);
+    EXPECT_EQ(count("cmd SpiTransfer"), 0);  // erase never switches the address mode
+    EXPECT_THAT(clock.sleeps, ElementsAre(50));
+    EXPECT_EQ(feedback.only("log:"), QStringList({"log:Erase Complete!"}));
+}
+
+TEST_F(WriteRoutinesTest, FlashEraseStillBusyAfterItsPollsIsAnError)
+{
+    configure("chip = 25flash\nchip_size = 64K\nerase_polls = 50\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 0x10000, 256, 0, 5);
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Stopped);
+    EXPECT_EQ(count("cmd ReadStatus"), 7);  // delay + 2
+    EXPECT_EQ(feedback.only("error:"),
+              QStringList({"error:Erase stopped at address 0h: the chip was still busy after 7 status polls."}));
+    EXPECT_TRUE(feedback.only("log:").isEmpty());
+}
+
+TEST_F(WriteRoutinesTest, MicrowireEraseIsOneCommandCarryingTheDelay)
+{
+    configure("chip = 93\nchip_size = 256\n");
+    host.chip = makeChip("93,A,B", Family93Eeprom, 256, 16, 0, 0x1234);
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Completed);
+    EXPECT_THAT(eraseArguments(), ElementsAre(0x1234));
+}
+
+TEST_F(WriteRoutinesTest, AutoWithOnlyProgramWritesThenTimesAndBeepsWithoutALine)
+{
+    configure("chip = 25flash\nchip_size = 4K\nchip_content = blank\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 4096, 256);
+    host.length = 512;
+    host.options = {false, true, false};
+    EXPECT_EQ(ops.runAuto(), CommandOutcome::Completed);
+    EXPECT_EQ(count("cmd Erase"), 0);
+    EXPECT_EQ(count("read dev=0"), 0);
+    EXPECT_EQ(count("write dev=0"), 2);
+    EXPECT_TRUE(feedback.only("log:").isEmpty());
+    EXPECT_EQ(feedback.only("elapsed:").size(), 1);
+    EXPECT_EQ(feedback.only("beep").size(), 1);
+}
+
+TEST_F(WriteRoutinesTest, AutoPausesBeforeVerifyAndLogsOnlyItsOwnLine)
+{
+    configure("chip = 25flash\nchip_size = 4K\nerase_polls = 0\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 4096, 256);
+    host.length = 4096;
+    std::fill_n(host.bytes(), 4096, quint8{0x3C});
+    EXPECT_EQ(ops.runAuto(), CommandOutcome::Completed);
+    EXPECT_THAT(clock.sleeps, ElementsAre(50, 350));
+    EXPECT_EQ(feedback.only("log:"), QStringList({"log:AUTO Complete!"}));
+
+    // With the write declined the frame just ends: no time, no beep.
+    feedback.events.clear();
+    host.length = 8192;
+    feedback.answers = {false};
+    EXPECT_EQ(ops.runAuto(), CommandOutcome::Stopped);
+    EXPECT_TRUE(feedback.only("elapsed:").isEmpty());
+    EXPECT_TRUE(feedback.only("beep").isEmpty());
+}

@@ -89,6 +89,7 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
         },
         this);
     registerLanguageForm(QStringLiteral("TForm3"), Form3);
+    createFileCommands();
     AboutBox = new TAboutBox(this);
 }
 

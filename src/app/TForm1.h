@@ -26,7 +26,9 @@ class QSettings;
 class QTextEdit;
 class QToolBar;
 class TAboutBox;
+class TForm2;
 class TForm3;
+class TForm4;
 class TUsbBulk;
 
 // The main window. It owns, for the whole run, the memory image of the chip (DataBuffer and
@@ -137,6 +139,12 @@ public slots:
     void fantiClick();
     void EnlishClick();
     void ToolAboutClick();
+    // The buffer file commands, the fill dialog and the chip database editor; their bodies are
+    // in TForm1Files.cpp.
+    void ToolOpenClick();
+    void ToolSaveClick();
+    void ToolFillClick();
+    void ToolDeviceClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -149,6 +157,8 @@ private:
     QWidget* buildChipPanel();
     QWidget* buildClientPanel();
     void buildStatusBar();
+    void createFileCommands();
+    void chooseChipAfterEdit();
     void applyDesignedCaptions();
     void applyCaptionSet(const QString& setName, QWidget* form, bool designed);
     void placeProgress();
@@ -236,6 +246,8 @@ public:
     PanelStatusBar* StatusBar1 = nullptr;
     QProgressBar* Progress = nullptr;
 
+    TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
     TAboutBox* AboutBox = nullptr;
 };

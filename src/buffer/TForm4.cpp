@@ -1,6 +1,5 @@
 #include "buffer/TForm4.h"
 
-#include "app/Captions.h"
 #include "app/MessageCatalog.h"
 
 #include <QGridLayout>
@@ -83,21 +82,6 @@ TForm4::TForm4(QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm4"));
     buildControls();
-
-    // The captions the form carries until the first language switch.
-    const CaptionSet& captions = captionsFor(u"TForm4");
-    for (const CaptionEntry& entry : captions.entries) {
-        const QString text = entry.designedText();
-        if (entry.property == CaptionProperty::WindowTitle) {
-            setWindowTitle(text);
-        } else if (auto* box = findChild<QGroupBox*>(QLatin1String(entry.control))) {
-            box->setTitle(text);
-        } else if (auto* button = findChild<QAbstractButton*>(QLatin1String(entry.control))) {
-            button->setText(text);
-        } else if (auto* label = findChild<QLabel*>(QLatin1String(entry.control))) {
-            label->setText(text);
-        }
-    }
 
     connect(m_ok, &QPushButton::clicked, this, [this] {
         if (FillBuffer())

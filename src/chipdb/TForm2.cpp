@@ -1,6 +1,5 @@
 #include "chipdb/TForm2.h"
 
-#include "app/Captions.h"
 #include "app/MessageCatalog.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
@@ -63,19 +62,6 @@ TForm2::TForm2(ChipDatabase& database, QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm2"));
     buildControls();
-
-    // The captions the form carries until the first language switch.
-    for (const CaptionEntry& entry : captionsFor(u"TForm2").entries) {
-        const QString text = entry.designedText();
-        if (entry.property == CaptionProperty::WindowTitle)
-            setWindowTitle(text);
-        else if (auto* box = findChild<QGroupBox*>(QLatin1String(entry.control)))
-            box->setTitle(text);
-        else if (auto* button = findChild<QPushButton*>(QLatin1String(entry.control)))
-            button->setText(text);
-        else if (auto* label = findChild<QLabel*>(QLatin1String(entry.control)))
-            label->setText(text);
-    }
 }
 
 void TForm2::buildControls()

@@ -38,14 +38,6 @@ struct FillDialog : ::testing::Test {
     void clickOk() { QTest::mouseClick(button("BitBtn1"), Qt::LeftButton); }
 };
 
-TEST_F(FillDialog, CarriesItsDesignedCaptions)
-{
-    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("填充"));
-    EXPECT_EQ(dialog.findChild<QRadioButton*>("RadioButton1")->text(), QString::fromUtf8("常量字节(8bits)"));
-    EXPECT_EQ(button("BitBtn2")->text(), QString::fromUtf8("取消"));
-    EXPECT_TRUE(dialog.findChild<QRadioButton*>("RadioButton1")->isChecked());
-}
-
 TEST_F(FillDialog, EndFieldOffersTheWholeChipEachTime)
 {
     type("Edit3", "10");

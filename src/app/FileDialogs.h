@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The open and save file dialogs of the Open and Save commands. Filters are given in the
+// "description|pattern|description|pattern" form the program's commands define them in.
+// Tests queue the names a user would pick with setNextFileName(); a queued name is taken by the
+// next dialog instead of showing it, an empty queued name standing for Cancel.
+class FileDialogs {
+public:
+    static void setNextFileName(const QString& name);
+    [[nodiscard]] static int pendingFileNames();
+    static void reset();
+
+    // The chosen file, or an empty string when the user cancelled. filterIndex is 1-based.
+    [[nodiscard]] static QString openFileName(QWidget* parent, const QString& filter, int filterIndex);
+    // A name chosen without an extension gets defaultExtension appended. The dialog does not ask
+    // about overwriting: the save itself asks.
+    [[nodiscard]] static QString saveFileName(QWidget* parent, const QString& filter,
+                                              const QString& defaultExtension);
+
+    // "Binary (*.bin)|*.bin|..." as the dialog's list of name filters.
+    [[nodiscard]] static QStringList nameFilters(const QString& filter);
+    // name with "." + extension appended when its file name has no extension.
+    [[nodiscard]] static QString withDefaultExtension(const QString& name, const QString& extension);
+};

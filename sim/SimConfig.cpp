@@ -1,0 +1,276 @@
+#include "SimConfig.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+
+namespace sim {
+
+const char* const DefaultConfigText =
+    "[device]\n"
+    "manufacturer = Zorvex\n"
+    "product = WinUSBComm Device\n"
+    "chip = 25flash\n"
+    "chip_size = 8M\n"
+    "chip_id = 0xEF4017\n"
+    "chip_content = pattern\n";
+
+namespace {
+
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string lower(std::string_view s)
+{
+    std::string r(s);
+    std::transform(r.begin(), r.end(), r.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return r;
+}
+
+// Decimal or 0x-hex, with an optional K or M multiplier.
+bool parseNumber(std::string_view text, long long& out)
+{
+    std::string s(trim(text));
+    if (s.empty())
+        return false;
+    long long scale = 1;
+    const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(s.back())));
+    if (last == 'K' || last == 'M') {
+        scale = last == 'K' ? 1024 : 1024 * 1024;
+        s.pop_back();
+    }
+    errno = 0;
+    char* end = nullptr;
+    const long long v = std::strtoll(s.c_str(), &end, 0);
+    if (errno != 0 || end == s.c_str() || *end != '\0')
+        return false;
+    out = v * scale;
+    return true;
+}
+
+bool parseBool(std::string_view text, bool& out)
+{
+    const std::string v = lower(trim(text));
+    if (v == "1" || v == "yes" || v == "true" || v == "on")
+        out = true;
+    else if (v == "0" || v == "no" || v == "false" || v == "off")
+        out = false;
+    else
+        return false;
+    return true;
+}
+
+std::vector<std::string_view> splitList(std::string_view text)
+{
+    std::vector<std::string_view> items;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == ',' || text[i] == ' ' || text[i] == '\t') {
+            const auto item = trim(text.substr(start, i - start));
+            if (!item.empty())
+                items.push_back(item);
+            start = i + 1;
+        }
+    }
+    return items;
+}
+
+bool parseCommandCode(std::string_view text, int& out)
+{
+    static const std::pair<const char*, int> names[] = {
+        {"erase", 2}, {"setaddress", 5}, {"begin", 7}, {"end", 8},
+        {"querychip", 9}, {"readstatus", 10}, {"spitransfer", 11}};
+    const std::string v = lower(text);
+    for (const auto& [name, code] : names) {
+        if (v == name) {
+            out = code;
+            return true;
+        }
+    }
+    long long n = 0;
+    if (!parseNumber(text, n) || n < 0 || n > 255)
+        return false;
+    out = static_cast<int>(n);
+    return true;
+}
+
+bool parseFamily(std::string_view text, int& out)
+{
+    static const std::pair<const char*, int> names[] = {
+        {"none", NoChip}, {"empty", NoChip}, {"25flash", Flash25}, {"flash", Flash25},
+        {"24", Eeprom24}, {"24eeprom", Eeprom24}, {"93", Eeprom93}, {"93eeprom", Eeprom93},
+        {"25eeprom", Eeprom25}, {"95", Eeprom95}, {"95eeprom", Eeprom95}};
+    const std::string v = lower(trim(text));
+    for (const auto& [name, code] : names) {
+        if (v == name) {
+            out = code;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Quotes keep leading and trailing spaces, which a product string test needs.
+std::string parseString(std::string_view text)
+{
+    const auto t = trim(text);
+    if (t.size() >= 2 && t.front() == '"' && t.back() == '"')
+        return std::string(t.substr(1, t.size() - 2));
+    return std::string(t);
+}
+
+std::string numberInto(std::string_view value, long long lo, long long hi, long long& out)
+{
+    if (!parseNumber(value, out))
+        return "not a number: " + std::string(value);
+    if (out < lo || out > hi)
+        return "out of range: " + std::string(value);
+    return {};
+}
+
+std::string numberList(std::string_view value, std::vector<long>& out)
+{
+    std::vector<long> list;
+    for (const auto item : splitList(value)) {
+        long long n = 0;
+        if (auto e = numberInto(item, 1, 1LL << 40, n); !e.empty())
+            return e;
+        list.push_back(static_cast<long>(n));
+    }
+    out = std::move(list);
+    return {};
+}
+
+}  // namespace
+
+bool isChipKey(std::string_view key)
+{
+    return key == "chip" || key == "chip_size" || key == "chip_id" || key == "chip_sst"
+        || key == "chip_content" || key == "chip_image";
+}
+
+std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_view value)
+{
+    long long n = 0;
+    std::string e;
+    auto number = [&](long long lo, long long hi) { return numberInto(value, lo, hi, n); };
+    auto flag = [&](bool& target) {
+        return parseBool(value, target) ? std::string{} : "not a yes/no value: " + std::string(value);
+    };
+
+    if (key == "bus") {
+        if ((e = number(1, 255)).empty()) d.bus = static_cast<int>(n);
+    } else if (key == "vendor_id") {
+        if ((e = number(0, 0xFFFF)).empty()) d.vendorId = static_cast<std::uint16_t>(n);
+    } else if (key == "product_id") {
+        if ((e = number(0, 0xFFFF)).empty()) d.productId = static_cast<std::uint16_t>(n);
+    } else if (key == "manufacturer") {
+        d.manufacturer = parseString(value);
+    } else if (key == "product") {
+        d.product = parseString(value);
+    } else if (key == "serial") {
+        d.serial = parseString(value);
+    } else if (key == "string_type") {
+        if ((e = number(0, 255)).empty()) d.stringType = static_cast<int>(n);
+    } else if (key == "string_error") {
+        e = flag(d.stringError);
+    } else if (key == "open_fails") {
+        e = flag(d.openFails);
+    } else if (key == "refuse_claim") {
+        e = flag(d.refuseClaim);
+    } else if (key == "interface") {
+        if ((e = number(0, 255)).empty()) d.interfaceNumber = static_cast<int>(n);
+    } else if (key == "chip") {
+        if (!parseFamily(value, d.chipFamily)) e = "unknown chip family: " + std::string(value);
+    } else if (key == "chip_size") {
+        if ((e = number(1, MaxChipSize)).empty()) d.chipSize = static_cast<std::uint32_t>(n);
+    } else if (key == "chip_id") {
+        if ((e = number(0, 0xFFFFFF)).empty()) d.chipId = static_cast<std::uint32_t>(n);
+    } else if (key == "chip_sst") {
+        e = flag(d.sst);
+    } else if (key == "chip_content") {
+        const std::string v = lower(trim(value));
+        if (v == "blank") d.content = Content::Blank;
+        else if (v == "pattern") d.content = Content::Pattern;
+        else if (v == "zero") d.content = Content::Zero;
+        else e = "unknown chip content: " + std::string(value);
+    } else if (key == "chip_image") {
+        d.imagePath = parseString(value);
+    } else if (key == "erase_polls") {
+        if ((e = number(0, 1000000)).empty()) d.erasePolls = static_cast<int>(n);
+    } else if (key == "timeout_at") {
+        e = numberList(value, d.timeoutAt);
+    } else if (key == "short_at") {
+        e = numberList(value, d.shortAt);
+    } else if (key == "short_length") {
+        if ((e = number(0, 1 << 20)).empty()) d.shortLength = static_cast<int>(n);
+    } else if (key == "unplug_after") {
+        if ((e = number(-1, 1LL << 40)).empty()) d.unplugAfter = static_cast<long>(n);
+    } else if (key == "no_reply") {
+        std::vector<int> codes;
+        for (const auto item : splitList(value)) {
+            int code = 0;
+            if (!parseCommandCode(item, code))
+                return "unknown command: " + std::string(item);
+            codes.push_back(code);
+        }
+        d.noReply = std::move(codes);
+    } else {
+        e = "unknown key: " + std::string(key);
+    }
+    return e;
+}
+
+std::string parseConfig(std::string_view text, Config& out)
+{
+    Config config;
+    DeviceConfig* device = nullptr;
+    int lineNo = 0;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        const std::size_t eol = std::min(text.find('\n', pos), text.size());
+        const auto line = trim(text.substr(pos, eol - pos));
+        pos = eol + 1;
+        ++lineNo;
+        auto fail = [&](const std::string& why) { return "line " + std::to_string(lineNo) + ": " + why; };
+
+        if (line.empty() || line.front() == '#' || line.front() == ';')
+            continue;
+        if (line.front() == '[') {
+            if (lower(line) != "[device]")
+                return fail("unknown section: " + std::string(line));
+            device = &config.devices.emplace_back();
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (eq == std::string_view::npos)
+            return fail("expected key = value");
+        const std::string key = lower(trim(line.substr(0, eq)));
+        const auto value = line.substr(eq + 1);
+
+        if (key == "trace_file") {
+            config.traceFile = parseString(value);
+        } else if (key == "trace_limit") {
+            long long n = 0;
+            if (auto e = numberInto(value, 0, 1LL << 32, n); !e.empty())
+                return fail(e);
+            config.traceLimit = static_cast<std::size_t>(n);
+        } else if (!device) {
+            return fail("device key outside a [device] section: " + key);
+        } else if (auto e = applyDeviceKey(*device, key, value); !e.empty()) {
+            return fail(e);
+        }
+    }
+    out = std::move(config);
+    return {};
+}
+
+}  // namespace sim

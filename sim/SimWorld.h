@@ -1,0 +1,119 @@
+#pragma once
+
+#include "SimChip.h"
+#include "SimConfig.h"
+#include "SimFirmware.h"
+
+#include <usb.h>
+
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+// An open simulated device. A reset of the simulator makes older handles stale: they then fail
+// every call with -ENODEV instead of reaching a device that no longer exists.
+struct usb_dev_handle {
+    int device = 0;
+    unsigned long generation = 0;
+    bool claimed = false;
+    int claimedInterface = 0;
+};
+
+namespace sim {
+
+struct Device {
+    DeviceConfig config;
+    std::unique_ptr<Chip> chip;
+    std::unique_ptr<Firmware> firmware;
+    bool plugged = true;
+    int epIn = 0x85;
+    int epOut = 5;
+    int epCmd = 4;
+    long transfers = 0;
+    long commands = 0;
+    long opens = 0;
+    long closes = 0;
+    long claims = 0;
+    long releases = 0;
+    long openHandles = 0;
+};
+
+// All simulator state, behind one lock: the configured devices, the bus tree handed to the
+// host, the open handles and the trace.
+class World {
+public:
+    static World& instance();
+    std::mutex& mutex() { return m_mutex; }
+
+    // Null text: the file named by ZORVEX_SIM_CONFIG, else the built-in default. Returns 0, or
+    // -1 when the configuration was refused (no devices then), -2 when a chip image file could
+    // not be used (the chip then lives in memory). lastError() tells why.
+    int reset(const char* text);
+    [[nodiscard]] const std::string& lastError() const { return m_lastError; }
+
+    int findBusses();
+    int findDevices();
+    [[nodiscard]] usb_bus* busses() const;
+    usb_dev_handle* open(struct usb_device* device);
+    int close(usb_dev_handle* h);
+    [[nodiscard]] struct usb_device* deviceOf(usb_dev_handle* h) const;
+    int claim(usb_dev_handle* h, int interface);
+    int release(usb_dev_handle* h, int interface);
+    int control(usb_dev_handle* h, int requestType, int request, int value, int index,
+                char* bytes, int size);
+    int getStringSimple(usb_dev_handle* h, int index, char* buf, std::size_t buflen);
+    int bulkWrite(usb_dev_handle* h, int ep, const char* bytes, int size);
+    int bulkRead(usb_dev_handle* h, int ep, char* bytes, int size);
+    // 0 for a live handle of a plugged device, else the error to return.
+    [[nodiscard]] int check(usb_dev_handle* h) const;
+
+    void trace(const std::string& line);
+    [[nodiscard]] const std::vector<std::string>& traceLines() const { return m_trace; }
+    void clearTrace();
+
+    [[nodiscard]] int deviceCount() const { return static_cast<int>(m_devices.size()); }
+    [[nodiscard]] Device* device(int index);
+    // Applies a configuration key to a running device (not the chip keys); error text or empty.
+    std::string set(int index, const std::string& key, const std::string& value);
+    int setPlugged(int index, bool plugged);
+
+private:
+    World();
+    struct DeviceNode {
+        struct usb_device dev {};
+        usb_config_descriptor config{};
+        struct usb_interface interface {};
+        usb_interface_descriptor altsetting{};
+        usb_endpoint_descriptor endpoints[3]{};
+        int index = 0;
+    };
+    struct Tree {
+        std::deque<usb_bus> buses;
+        std::deque<DeviceNode> devices;
+        std::vector<bool> plugged;
+        unsigned long generation = 0;
+    };
+
+    void rebuildTree();
+    [[nodiscard]] Device* deviceFor(usb_dev_handle* h) const;
+    [[nodiscard]] std::vector<std::uint8_t> stringDescriptor(const Device& d, int index) const;
+    [[nodiscard]] bool transferFault(Device& d, int index, int ep, int& size, int& result);
+
+    std::mutex m_mutex;
+    std::vector<std::unique_ptr<Device>> m_devices;
+    unsigned long m_generation = 0;
+    // Older trees stay allocated: the host may still hold pointers into them.
+    std::vector<std::unique_ptr<Tree>> m_trees;
+    std::set<usb_dev_handle*> m_handles;
+    std::vector<std::string> m_trace;
+    std::size_t m_traceLimit = 1000000;
+    bool m_traceTruncated = false;
+    std::FILE* m_traceFile = nullptr;
+    std::string m_lastError;
+};
+
+}  // namespace sim

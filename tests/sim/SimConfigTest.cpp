@@ -1,0 +1,24 @@
+#include "SimHarness.h"
+
+TEST_F(SimTest, RefusedConfigurationNamesTheLineAndLeavesNoDevice)
+{
+    EXPECT_EQ(sim.reset("[device]\nchip = 24\nchip_sise = 256\n"), -1);
+    EXPECT_NE(std::string(sim.lastError()).find("line 3: unknown key: chip_sise"), std::string::npos);
+    EXPECT_EQ(sim.deviceCount(), 0);
+    EXPECT_EQ(sim.reset("chip = 24\n"), -1);
+    EXPECT_EQ(sim.reset("[device]\nchip_size = 128M\n"), -1);
+    EXPECT_EQ(sim.reset("[device]\ntimeout_at = 3, x\n"), -1);
+}
+
+TEST_F(SimTest, SeveralDevicesOnSeveralBuses)
+{
+    load("trace_limit = 100\n[device]\nbus = 3\nproduct = WinUSBComm\n[device]\nbus = 2\n");
+    ASSERT_EQ(sim.deviceCount(), 2);
+    // Buses are walked in number order, so the device on bus 2 is found first.
+    open();
+    EXPECT_EQ(usb.epIn(), 0x85);
+    EXPECT_EQ(sim.counter(1, "open_handles"), 1);
+    EXPECT_EQ(sim.set(0, "chip_size", "1K"), -1);
+    EXPECT_EQ(sim.set(0, "bogus", "1"), -1);
+    EXPECT_EQ(sim.set(0, "timeout_at", "9"), 0);
+}

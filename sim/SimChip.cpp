@@ -42,7 +42,8 @@ bool Chip::mapFile(const std::string& path, Content content)
     }
     struct stat st {};
     const off_t oldSize = fstat(fd, &st) == 0 ? st.st_size : 0;
-    if (oldSize != static_cast<off_t>(m_size) && ftruncate(fd, m_size) != 0) {
+    // A longer file is only partly mapped, never cut: its tail may matter to another setting.
+    if (oldSize < static_cast<off_t>(m_size) && ftruncate(fd, m_size) != 0) {
         m_error = "cannot size chip image " + path + ": " + std::strerror(errno);
         close(fd);
         return false;

@@ -13,14 +13,18 @@
 
 namespace {
 
-std::string besideExecutable(const char* name)
+// Beside the program in a build tree; in <prefix>/lib/zorvex once installed.
+std::string defaultSimulator()
 {
     char path[PATH_MAX] = {};
     const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
     std::string dir = n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string(".");
     const auto slash = dir.rfind('/');
     dir = slash == std::string::npos ? "." : dir.substr(0, slash);
-    return dir + "/" + name;
+    const std::string beside = dir + "/libzorvex-sim.so";
+    const std::string installed = dir + "/../lib/zorvex/libzorvex-sim.so";
+    return access(beside.c_str(), F_OK) != 0 && access(installed.c_str(), F_OK) == 0 ? installed
+                                                                                   : beside;
 }
 
 int usage()
@@ -28,7 +32,7 @@ int usage()
     std::fprintf(stderr,
                  "usage: sim-query [--library PATH] [--family 0..4]\n"
                  "Queries the chip in the socket of the programmer found through PATH\n"
-                 "(default: libzorvex-sim.so beside this program). ZORVEX_SIM_CONFIG names\n"
+                 "(default: the simulator libzorvex-sim.so of this build). ZORVEX_SIM_CONFIG names\n"
                  "the simulator's configuration file.\n");
     return 2;
 }
@@ -37,7 +41,7 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    std::string library = besideExecutable("libzorvex-sim.so");
+    std::string library = defaultSimulator();
     ChipParams chip;  // family 0: the general probe
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--library") && i + 1 < argc)

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QToolBar>
 
 #include <algorithm>
 
@@ -32,6 +33,15 @@ public:
 private:
     TForm1& m_form;
 };
+
+// The tool bar is disabled exactly while a chip operation runs. Its menu twins stay enabled, and
+// the operation processes pending events between blocks, so a menu command can arrive in the
+// middle of a write or verify; changing the buffer or the chip table then would corrupt what the
+// operation is moving.
+bool operationRunning(const TForm1& form)
+{
+    return !form.ToolBar1->isEnabled();
+}
 
 }  // namespace
 
@@ -85,6 +95,8 @@ void TForm1::chooseChipAfterEdit()
 
 void TForm1::ToolOpenClick()
 {
+    if (operationRunning(*this))
+        return;
     const QString path = FileDialogs::openFileName(this, OpenFilter, 1);
     if (path.isEmpty())
         return;
@@ -99,6 +111,8 @@ void TForm1::ToolOpenClick()
 
 void TForm1::ToolSaveClick()
 {
+    if (operationRunning(*this))
+        return;
     const QString path = FileDialogs::saveFileName(this, SaveFilter, SaveDefaultExtension);
     if (path.isEmpty())
         return;
@@ -112,11 +126,15 @@ void TForm1::ToolSaveClick()
 
 void TForm1::ToolFillClick()
 {
+    if (operationRunning(*this))
+        return;
     Form4->offerEndFor(currentChipRecord().flashSize);
     Form4->exec();
 }
 
 void TForm1::ToolDeviceClick()
 {
+    if (operationRunning(*this))
+        return;
     Form2->exec();
 }

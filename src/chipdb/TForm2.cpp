@@ -73,6 +73,7 @@ void TForm2::buildControls()
     m_grid->setFixedHeight(GridHeight);
     m_grid->setColumnCount(ChipGridColumns);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     // A double click loads the row into the fields; editing in place starts by typing, F2 or
     // a click on the current cell.

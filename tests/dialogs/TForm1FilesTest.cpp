@@ -241,6 +241,28 @@ TEST_F(FileCommands, EditorSaveChoosesTheCurrentChipAgain)
     EXPECT_EQ(window.FlashEditor->DataSize(), 0x10000);
 }
 
+TEST_F(FileCommands, MenuCommandsWaitForARunningOperation)
+{
+    writeDatabase({{"SPI,ACME,A64", 64}});
+    TForm1& window = openWindow();
+    window.setDataLength(7);
+    window.setOperationControlsEnabled(false);  // as while a chip operation runs
+    const QString path = file("during.bin");
+    writeFile(path, "new");
+    FileDialogs::setNextFileName(path);
+    window.O2->trigger();
+    window.S1->trigger();
+    EXPECT_EQ(FileDialogs::pendingFileNames(), 1);  // no dialog was shown
+    FileDialogs::reset();
+    EXPECT_EQ(window.dataLength(), 7);
+    EXPECT_EQ(readFile(path), QByteArray("new"));
+
+    window.setOperationControlsEnabled(true);
+    FileDialogs::setNextFileName(path);
+    window.O2->trigger();
+    EXPECT_EQ(window.dataLength(), 3);
+}
+
 TEST_F(FileCommands, DialogCaptionsFollowTheLanguage)
 {
     TForm1& window = openWindow();

@@ -279,6 +279,8 @@ ChipTextWriteResult writeChipText(std::span<const ChipRecord> chips)
             return result;
         };
         const QByteArray bytes = rec.nameBytes();
+        if (bytes.size() > static_cast<qsizetype>(ChipRecord::MaxNameBytes))
+            return fail(QStringLiteral("the name has no NUL within its first 47 bytes"));
         const QString name = decodeGbk(bytes);
         if (encodeGbk(name) != bytes)
             return fail(QStringLiteral("the name is not valid GBK text"));

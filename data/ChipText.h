@@ -43,5 +43,5 @@ struct ChipTextWriteResult {
 
 // The canonical text of the chips: reading it back gives the same records, and writing those
 // again gives the same text. A record has no text form when its name is not valid GBK, holds a
-// control character or has fewer than two ",".
+// control character, has fewer than two "," or fills all 48 bytes (a damaged file).
 [[nodiscard]] ChipTextWriteResult writeChipText(std::span<const ChipRecord> chips);

@@ -179,6 +179,10 @@ TEST(ChipText, WritingRefusesRecordsWithoutATextForm)
     const ChipRecord pair[] = {namedRecord(QStringLiteral("T,M,Y")), badBytes};
     EXPECT_EQ(writeChipText(pair).error.toStdString(), "slot 1: the name is not valid GBK text");
 
+    ChipRecord unterminated = namedRecord(QStringLiteral("T,M,X"));
+    unterminated.name.fill('A');
+    EXPECT_TRUE(writeChipText(std::span(&unterminated, 1)).error.contains(QStringLiteral("no NUL")));
+
     ChipRecord control = namedRecord(QStringLiteral("T,M,X"));
     control.name[4] = '\n';
     EXPECT_TRUE(writeChipText(std::span(&control, 1)).error.contains(QStringLiteral("control character")));

@@ -11,7 +11,7 @@
 #include <memory>
 #include <span>
 
-class HexEditor;
+class HexEditorEx;
 class PanelStatusBar;
 class QAction;
 class QCheckBox;
@@ -241,7 +241,7 @@ public:
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
     QPushButton* BitBtn3 = nullptr;
-    HexEditor* FlashEditor = nullptr;  // a HexEditorEx
+    HexEditorEx* FlashEditor = nullptr;
     QTextEdit* RichEdit1 = nullptr;
     PanelStatusBar* StatusBar1 = nullptr;
     QProgressBar* Progress = nullptr;

@@ -3,7 +3,7 @@
 
 #include "chipdb/ChipName.h"
 #include "chipdb/TForm3.h"
-#include "hexview/HexEditor.h"
+#include "hexview/HexEditorEx.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 
 #include "MessageBoxes.h"
 #include "PanelStatusBar.h"
-#include "hexview/HexEditor.h"
+#include "hexview/HexEditorEx.h"
 
 #include <QApplication>
 #include <QProgressBar>

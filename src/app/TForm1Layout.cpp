@@ -3,7 +3,7 @@
 
 #include "AppIcons.h"
 #include "PanelStatusBar.h"
-#include "hexview/HexEditor.h"
+#include "hexview/HexEditorEx.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedLayout>
 #include <QTextEdit>
 #include <QToolBar>
@@ -257,14 +258,21 @@ QWidget* TForm1::buildClientPanel()
     auto* row = new QHBoxLayout(Panel1);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    row->addWidget(buildChipPanel());
+    // The chip column scrolls rather than holding the window at its full height, so a stored
+    // window size smaller than the column is kept.
+    auto* chipColumn = new QScrollArea;
+    chipColumn->setFrameShape(QFrame::NoFrame);
+    chipColumn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chipColumn->setWidget(buildChipPanel());
+    chipColumn->setWidgetResizable(true);
+    chipColumn->setFixedWidth(Panel2->width());
+    row->addWidget(chipColumn);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(2);
-    FlashEditor = named(new HexEditor, "FlashEditor");
-    FlashEditor->SetShowRuler(true);
-    FlashEditor->SetOffsetFormat(QStringLiteral("-!10:0x|"));
-    FlashEditor->setFont(HexEditor::FixedFont(15));
+    auto* editor = named(new HexEditorEx, "FlashEditor");
+    applyFlashEditorSettings(*editor);
+    FlashEditor = editor;
     right->addWidget(FlashEditor, 1);
 
     RichEdit1 = named(new QTextEdit, "RichEdit1");

@@ -1,0 +1,113 @@
+#include "WindowFixture.h"
+
+#include "app/PanelStatusBar.h"
+#include "chipdb/TForm3.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+// Pixels of a strong red in a panel: the not-connected text is the only red thing there.
+int redPixels(PanelStatusBar* bar, int panel)
+{
+    const QImage image = bar->grab(bar->panelRect(panel)).toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 90 && c.blue() < 90)
+                ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+using TForm1Language = WindowFixture;
+
+TEST_F(TForm1Language, EnglishAndBackRestoresEveryCaptionOfTheWindowAndItsDialogs)
+{
+    TForm1& window = openWindow();
+    const QStringList simplified = captionsOf(&window);
+    const QStringList search = captionsOf(window.Form3);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zorvex USB高速编程器"));
+    EXPECT_EQ(window.China->text(), QStringLiteral("中文"));
+    EXPECT_EQ(window.fanti->text(), QStringLiteral("繁體"));
+
+    window.Enlish->trigger();
+    EXPECT_EQ(currentLanguage(), Language::English);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zorvex USB High Speed Programmer"));
+    EXPECT_EQ(window.O3->title(), QStringLiteral("Operation(&O)"));
+    EXPECT_EQ(window.ToolFill->text(), QStringLiteral("FIll"));
+    EXPECT_EQ(window.Label2->text(), QStringLiteral("Manufacturer"));
+    EXPECT_EQ(window.StatusBar1->panelText(0), QStringLiteral("State"));
+    EXPECT_EQ(window.StatusBar1->panelText(2), QStringLiteral("Use time"));
+    EXPECT_EQ(window.Form3->windowTitle(), QStringLiteral("Chip Select"));
+    EXPECT_EQ(window.Form3->BitBtn2->text(), QStringLiteral("Quit"));
+    EXPECT_TRUE(window.Enlish->isChecked());
+    EXPECT_FALSE(window.China->isChecked());
+    EXPECT_NE(captionsOf(&window), simplified);
+
+    window.China->trigger();
+    EXPECT_EQ(captionsOf(&window), simplified);
+    EXPECT_EQ(captionsOf(window.Form3), search);
+}
+
+TEST_F(TForm1Language, TraditionalNamesTheLanguageItemsDifferentlyAndEnlishNeverChanges)
+{
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.Enlish->text(), QStringLiteral("Enlish"));
+    window.fanti->trigger();
+    EXPECT_EQ(window.China->text(), QStringLiteral("中文简体"));
+    EXPECT_EQ(window.fanti->text(), QStringLiteral("中文繁體"));
+    EXPECT_EQ(window.Enlish->text(), QStringLiteral("Enlish"));
+    EXPECT_EQ(window.Buff->title(), QStringLiteral("緩沖區(&B)"));
+    EXPECT_TRUE(window.fanti->isChecked());
+    EXPECT_FALSE(window.China->isChecked());
+    EXPECT_FALSE(window.Enlish->isChecked());
+    window.Enlish->trigger();
+    EXPECT_EQ(window.Enlish->text(), QStringLiteral("Enlish"));
+}
+
+TEST_F(TForm1Language, DialogLabelsDoNotTakeTheMainWindowsCaptionsOfTheSameName)
+{
+    TForm1& window = openWindow();
+    window.Enlish->trigger();
+    EXPECT_EQ(window.Label1->text(), QStringLiteral("Type"));
+    EXPECT_EQ(window.Form3->Label1->text(), QStringLiteral("Find"));
+    EXPECT_EQ(window.BitBtn1->text(), QStringLiteral("Test"));
+    EXPECT_EQ(window.Form3->BitBtn1->text(), QStringLiteral("Select"));
+}
+
+TEST_F(TForm1Language, AnUnknownStoredLanguageLeavesTheDesignedCaptions)
+{
+    writeSettings(QStringLiteral("[DEVICE]\nLANGU=5\n"));
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("USB 编程器"));
+    EXPECT_EQ(window.Buff->title(), QStringLiteral("缓冲区"));
+    EXPECT_TRUE(window.China->isChecked());
+    EXPECT_EQ(window.ToolRead->text(), QStringLiteral("读出"));
+}
+
+TEST_F(TForm1Language, NotConnectedIsRedOnlyInTheLanguageItWasWrittenIn)
+{
+    TForm1& window = openWindow();
+    window.setStatus(MessageCatalog::text(MessageKey::StatusNotConnected));
+    EXPECT_GT(redPixels(window.StatusBar1, 1), 0);
+    window.setStatus(MessageCatalog::text(MessageKey::StatusReady));
+    EXPECT_EQ(redPixels(window.StatusBar1, 1), 0);
+
+    window.setStatus(MessageCatalog::text(MessageKey::StatusNotConnected));
+    window.Enlish->trigger();
+    // The old text stays until the next check or operation, and is no longer the current
+    // language's not-connected text.
+    EXPECT_EQ(window.statusText(), QStringLiteral("编程器未接入"));
+    EXPECT_EQ(redPixels(window.StatusBar1, 1), 0);
+    window.setStatus(QStringLiteral("Not connected"));
+    EXPECT_GT(redPixels(window.StatusBar1, 1), 0);
+}

@@ -1,0 +1,108 @@
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+int iniInt(const QString& path, const char* key)
+{
+    QSettings ini(path, QSettings::IniFormat);
+    bool ok = false;
+    const int value = ini.value(QString::fromLatin1(key)).toInt(&ok);
+    return ok ? value : -12345;
+}
+
+}  // namespace
+
+using TForm1Settings = WindowFixture;
+
+TEST_F(TForm1Settings, WithoutAFileEverythingHasItsDefaultAndTheFileIsCreatedOnClose)
+{
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.pos(), QPoint(10, 10));
+    EXPECT_EQ(window.size(), QSize(700, 500));
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_FALSE(window.ToolDevice->isVisible());
+    EXPECT_FALSE(window.N3->isVisible());
+    EXPECT_EQ(window.ComboBox4->currentIndex(), 0);
+    EXPECT_EQ(currentLanguage(), Language::Simplified);
+    closeWindow();
+
+    const QString path = m_environment.settingsPath;
+    EXPECT_EQ(iniInt(path, "Environment/FormTop"), 10);
+    EXPECT_EQ(iniInt(path, "Environment/FormLeft"), 10);
+    EXPECT_EQ(iniInt(path, "Environment/FormHeight"), 500);
+    EXPECT_EQ(iniInt(path, "Environment/FormWidth"), 700);
+    EXPECT_EQ(iniInt(path, "Environment/FormMax"), 0);
+    EXPECT_EQ(iniInt(path, "CHIP/INDEX1"), 0);
+    EXPECT_EQ(iniInt(path, "DEVICE/SPEED"), 0);
+    EXPECT_EQ(iniInt(path, "DEVICE/LANGU"), 0);
+    // Nothing in the program writes the switch of the hidden device command.
+    EXPECT_EQ(iniInt(path, "DEVICE/chip"), -12345);
+}
+
+TEST_F(TForm1Settings, StoredValuesComeBackAndAreWrittenOnClose)
+{
+    writeSettings(QStringLiteral("[Environment]\nFormMax=0\nFormTop=40\nFormLeft=30\n"
+                                 "FormHeight=420\nFormWidth=640\n"
+                                 "[CHIP]\nINDEX1=2\nINDEX2=-1\nINDEX3=77\n"
+                                 "[DEVICE]\nchip=1\nSPEED=3\nLANGU=2\n"));
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.pos(), QPoint(30, 40));
+    EXPECT_EQ(window.size(), QSize(640, 420));
+    EXPECT_TRUE(window.ToolDevice->isVisible());
+    EXPECT_TRUE(window.N3->isVisible());
+    EXPECT_EQ(window.ComboBox4->currentText(), QStringLiteral("1.5MHz"));
+    EXPECT_EQ(currentLanguage(), Language::English);
+    // Without a database nothing selects a chip, so the remembered positions pass unchanged.
+    EXPECT_EQ(window.rememberedIndex(0), 2);
+    EXPECT_EQ(window.rememberedIndex(1), -1);
+    EXPECT_EQ(window.rememberedIndex(2), 77);
+    window.ComboBox4->setCurrentIndex(5);
+    window.move(50, 60);
+    closeWindow();
+
+    const QString path = m_environment.settingsPath;
+    EXPECT_EQ(iniInt(path, "Environment/FormTop"), 60);
+    EXPECT_EQ(iniInt(path, "Environment/FormLeft"), 50);
+    EXPECT_EQ(iniInt(path, "Environment/FormWidth"), 640);
+    EXPECT_EQ(iniInt(path, "CHIP/INDEX2"), -1);
+    EXPECT_EQ(iniInt(path, "CHIP/INDEX3"), 77);
+    EXPECT_EQ(iniInt(path, "DEVICE/SPEED"), 5);
+    EXPECT_EQ(iniInt(path, "DEVICE/LANGU"), 2);
+    EXPECT_EQ(iniInt(path, "DEVICE/chip"), 1);
+}
+
+TEST_F(TForm1Settings, MaximisedWindowIgnoresStoredGeometryAndSavesItsMaximisedBounds)
+{
+    writeSettings(QStringLiteral("[Environment]\nFormMax=1\nFormTop=40\nFormLeft=30\n"
+                                 "FormHeight=300\nFormWidth=400\n"));
+    TForm1& window = openWindow();
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_NE(window.size(), QSize(400, 300));
+    const QRect maximised = window.geometry();
+    closeWindow();
+
+    const QString path = m_environment.settingsPath;
+    EXPECT_EQ(iniInt(path, "Environment/FormMax"), 1);
+    EXPECT_EQ(iniInt(path, "Environment/FormWidth"), maximised.width());
+    EXPECT_EQ(iniInt(path, "Environment/FormHeight"), maximised.height());
+}
+
+TEST_F(TForm1Settings, ValuesThatAreNotNumbersReadAsDefaultsAndOutOfRangeValuesPassThrough)
+{
+    writeSettings(QStringLiteral("[Environment]\nFormTop=high\nFormWidth=\n"
+                                 "[DEVICE]\nSPEED=9\nLANGU=7\nchip=no\n"));
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.pos().y(), 10);
+    EXPECT_EQ(window.width(), 700);
+    EXPECT_FALSE(window.ToolDevice->isVisible());
+    EXPECT_EQ(window.ComboBox4->currentIndex(), -1);
+    closeWindow();
+
+    EXPECT_EQ(iniInt(m_environment.settingsPath, "DEVICE/SPEED"), -1);
+    EXPECT_EQ(iniInt(m_environment.settingsPath, "DEVICE/LANGU"), 7);
+}

@@ -19,8 +19,8 @@ constexpr int kColumnCount = 13;
 constexpr std::array<int, kColumnCount - 1> kWidths{11, 13, 17, 10, 10, 10, 7, 8, 6, 8, 11, 11};
 
 constexpr std::array<ChipField, kColumnCount - kNameColumns> kNumericFields{
-    ChipField::ChipId, ChipField::FlashSize, ChipField::FlashPage,  ChipField::Family,
-    ChipField::SubType, ChipField::Delay,    ChipField::XmlLink,    ChipField::EepromSize,
+    ChipField::ChipId,     ChipField::FlashSize, ChipField::FlashPage, ChipField::Family,
+    ChipField::SubType,    ChipField::Delay,     ChipField::XmlLink,   ChipField::EepromSize,
     ChipField::EepromPage, ChipField::Voltage};
 
 quint64 fieldMaximum(ChipField field)
@@ -298,7 +298,8 @@ ChipTextWriteResult writeChipText(std::span<const ChipRecord> chips)
         for (const ChipField field : kNumericFields) {
             const quint32 value = rec.field(field);
             columns.append(field == ChipField::ChipId
-                               ? QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(6, u'0')
+                               ? QStringLiteral("0x")
+                                     + QString::number(value, 16).toUpper().rightJustified(6, u'0')
                                : QString::number(value));
         }
         appendLine(out, columns);

@@ -96,7 +96,8 @@ TEST(ChipDbTool, BadInputFailsWithTheFileNamedAndLeavesTheOutputAlone)
     existing.close();
     const ToolRun damaged = runTool({QStringLiteral("to-text"), dat});
     EXPECT_EQ(damaged.exitCode, 1);
-    EXPECT_TRUE(damaged.err.contains(dat + QStringLiteral(": 69 bytes"))) << damaged.err.toStdString();
+    EXPECT_TRUE(damaged.err.contains(dat + QStringLiteral(": 69 bytes")))
+        << damaged.err.toStdString();
 
     EXPECT_EQ(runTool({QStringLiteral("to-dat"), bad}).exitCode, 2);
     EXPECT_EQ(runTool({QStringLiteral("convert"), bad, dat}).exitCode, 2);

@@ -10,7 +10,8 @@ const QByteArray kHeader =
     "type manufacturer model chipId flashSize flashPage family subType delay xmlLink eepromSize "
     "eepromPage voltage\n";
 
-QByteArray chipLine(const QByteArray& name, const QByteArray& numbers = "0xEF4018 16777216 256 0 0 7500 0 0 0 0")
+QByteArray chipLine(const QByteArray& name,
+                    const QByteArray& numbers = "0xEF4018 16777216 256 0 0 7500 0 0 0 0")
 {
     return name + ' ' + numbers + '\n';
 }
@@ -40,8 +41,9 @@ ChipRecord namedRecord(const QString& name)
 
 TEST(ChipText, ReadsEveryColumnIntoItsField)
 {
-    const Parsed p = parse("# comment\n\n" + kHeader
-                           + "SPI_FLASH Winbond W25Q128JV 0xef4018 16777216 256 0 1 7500 3 4096 32 1\n");
+    const Parsed p =
+        parse("# comment\n\n" + kHeader
+              + "SPI_FLASH Winbond W25Q128JV 0xef4018 16777216 256 0 1 7500 3 4096 32 1\n");
     ASSERT_TRUE(p.result.ok()) << p.result.error.toStdString();
     ASSERT_EQ(p.result.count, 1);
     const ChipRecord& rec = (*p.db)[0];
@@ -60,7 +62,8 @@ TEST(ChipText, ReadsEveryColumnIntoItsField)
 
 TEST(ChipText, AcceptsTabsCrLfAByteOrderMarkAndDecimalWithLeadingZero)
 {
-    const Parsed p = parse("\xEF\xBB\xBF" + kHeader + "24_EEPROM\tAtmel\t AT24C02 0 256 08 1 0 010 0 0 0 0\r\n");
+    const Parsed p =
+        parse("\xEF\xBB\xBF" + kHeader + "24_EEPROM\tAtmel\t AT24C02 0 256 08 1 0 010 0 0 0 0\r\n");
     ASSERT_TRUE(p.result.ok()) << p.result.error.toStdString();
     // "010" is ten, not an octal eight.
     EXPECT_EQ((*p.db)[0].delay, 10);
@@ -78,9 +81,12 @@ TEST(ChipText, ErrorsNameTheFileAndLine)
         {kHeader + chipLine("A B C", "0x1 2 3"), "chips.txt:2: expected 13 columns, found 6"},
         {kHeader + "\n" + chipLine("A B C", "0x1 2 3 4 5 6 7 8 9 10 11"),
          "chips.txt:3: expected 13 columns, found 14"},
-        {kHeader + chipLine("A B C", "12x 2 3 0 0 5 0 0 0 0"), "chips.txt:2: bad number '12x' for chipId"},
-        {kHeader + chipLine("A B C", "0x 2 3 0 0 5 0 0 0 0"), "chips.txt:2: bad number '0x' for chipId"},
-        {kHeader + chipLine("A B C", "1 -2 3 0 0 5 0 0 0 0"), "chips.txt:2: bad number '-2' for flashSize"},
+        {kHeader + chipLine("A B C", "12x 2 3 0 0 5 0 0 0 0"),
+         "chips.txt:2: bad number '12x' for chipId"},
+        {kHeader + chipLine("A B C", "0x 2 3 0 0 5 0 0 0 0"),
+         "chips.txt:2: bad number '0x' for chipId"},
+        {kHeader + chipLine("A B C", "1 -2 3 0 0 5 0 0 0 0"),
+         "chips.txt:2: bad number '-2' for flashSize"},
         {kHeader + chipLine("A B C", "1 2 3 0 0 5 0 65536 0 0"),
          "chips.txt:2: eepromSize 65536 does not fit the field (at most 65535)"},
         {kHeader + chipLine("A B C", "0x100000000 2 3 0 0 5 0 0 0 0"),
@@ -89,13 +95,16 @@ TEST(ChipText, ErrorsNameTheFileAndLine)
          "chips.txt:2: subType 256 does not fit the field (at most 255)"},
         {kHeader + chipLine("A M,X C"), "chips.txt:2: manufacturer 'M,X' must not contain ','"},
         {kHeader + chipLine("A \"open C"), "chips.txt:2: a quoted column has no closing quote"},
-        {kHeader + chipLine("A \"x\"y C"), "chips.txt:2: a closing quote must be followed by a blank"},
-        {kHeader + chipLine("A x\"y C"), "chips.txt:2: a double quote inside a column must be quoted"},
+        {kHeader + chipLine("A \"x\"y C"),
+         "chips.txt:2: a closing quote must be followed by a blank"},
+        {kHeader + chipLine("A x\"y C"),
+         "chips.txt:2: a double quote inside a column must be quoted"},
         {chipLine("A B C"), "chips.txt:1: the first line must name the columns: type manufacturer "
                             "model chipId flashSize flashPage family subType delay xmlLink "
                             "eepromSize eepromPage voltage"},
         {"# only a comment\n", "chips.txt:1: no header line naming the columns"},
-        {kHeader + "A B \xFF\xFE 1 2 3 0 0 5 0 0 0 0\n", "chips.txt:2: the line is not valid UTF-8"},
+        {kHeader + "A B \xFF\xFE 1 2 3 0 0 5 0 0 0 0\n",
+         "chips.txt:2: the line is not valid UTF-8"},
     };
     for (const Case& c : cases) {
         const Parsed p = parse(c.text);
@@ -110,13 +119,15 @@ TEST(ChipText, NameMustFitFortySevenBytesOfGbk)
     EXPECT_TRUE(parse(kHeader + chipLine("SPI_FLASH Maker " + fits)).result.ok());
 
     const Parsed tooLong = parse(kHeader + chipLine("SPI_FLASH Maker " + fits + "M"));
-    EXPECT_TRUE(tooLong.result.error.contains(QStringLiteral("takes 48 bytes packed, at most 47 fit")))
+    EXPECT_TRUE(
+        tooLong.result.error.contains(QStringLiteral("takes 48 bytes packed, at most 47 fit")))
         << tooLong.result.error.toStdString();
 
     // Chinese characters take two bytes each in GBK, though three in the UTF-8 text.
     const QByteArray chinese = QString(15, QChar(0x82AF)).toUtf8();  // 芯 x 15 = 30 bytes
     EXPECT_TRUE(parse(kHeader + chipLine("SPI_FLASH Maker " + chinese)).result.ok());
-    EXPECT_FALSE(parse(kHeader + chipLine("SPI_FLASH Maker " + chinese + "\xE8\x8A\xAF")).result.ok());
+    EXPECT_FALSE(
+        parse(kHeader + chipLine("SPI_FLASH Maker " + chinese + "\xE8\x8A\xAF")).result.ok());
 
     const Parsed emoji = parse(kHeader + chipLine("SPI_FLASH Maker \xF0\x9F\x98\x80"));
     EXPECT_TRUE(emoji.result.error.contains(QStringLiteral("GBK cannot represent")))
@@ -140,13 +151,13 @@ TEST(ChipText, RefusesTheThousandthChip)
 TEST(ChipText, OddNamesTheEditorCanStoreSurviveBothDirections)
 {
     const QString names[] = {
-        QStringLiteral("SPI FLASH,Maker,Model"),        // blank inside the type
-        QStringLiteral("#type,Maker,Model"),            // would read as a comment
-        QStringLiteral("T,,Model"),                     // empty manufacturer
-        QStringLiteral("T,Ma\"ker,Mo\"\"del"),          // quotes
-        QStringLiteral("T,Maker,A,B"),                  // the model keeps its ","
-        QStringLiteral(" T , Maker ,"),                 // blanks kept, empty model
-        QStringLiteral("25 flash 系列,厂商,芯片"),      // GBK on disk
+        QStringLiteral("SPI FLASH,Maker,Model"),    // blank inside the type
+        QStringLiteral("#type,Maker,Model"),        // would read as a comment
+        QStringLiteral("T,,Model"),                 // empty manufacturer
+        QStringLiteral("T,Ma\"ker,Mo\"\"del"),      // quotes
+        QStringLiteral("T,Maker,A,B"),              // the model keeps its ","
+        QStringLiteral(" T , Maker ,"),             // blanks kept, empty model
+        QStringLiteral("25 flash 系列,厂商,芯片"),  // GBK on disk
     };
     std::vector<ChipRecord> records;
     for (const QString& name : names)
@@ -181,11 +192,13 @@ TEST(ChipText, WritingRefusesRecordsWithoutATextForm)
 
     ChipRecord unterminated = namedRecord(QStringLiteral("T,M,X"));
     unterminated.name.fill('A');
-    EXPECT_TRUE(writeChipText(std::span(&unterminated, 1)).error.contains(QStringLiteral("no NUL")));
+    EXPECT_TRUE(
+        writeChipText(std::span(&unterminated, 1)).error.contains(QStringLiteral("no NUL")));
 
     ChipRecord control = namedRecord(QStringLiteral("T,M,X"));
     control.name[4] = '\n';
-    EXPECT_TRUE(writeChipText(std::span(&control, 1)).error.contains(QStringLiteral("control character")));
+    EXPECT_TRUE(
+        writeChipText(std::span(&control, 1)).error.contains(QStringLiteral("control character")));
 }
 
 } // namespace

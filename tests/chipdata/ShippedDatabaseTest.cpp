@@ -80,7 +80,8 @@ TEST(ShippedDatabase, NamesAreWellFormedAndSplitTheSameUnderBothRules)
         EXPECT_FALSE(name.contains(u'"')) << c.label();
         for (const QChar ch : name)
             EXPECT_GT(ch.unicode(), 32) << c.label();
-        EXPECT_EQ(splitChipNameForEditor(name), (ChipNameParts{c.type, c.maker, c.model})) << c.label();
+        EXPECT_EQ(splitChipNameForEditor(name), (ChipNameParts{c.type, c.maker, c.model}))
+            << c.label();
     }
 }
 
@@ -108,8 +109,10 @@ TEST(ShippedDatabase, SizesAndPagesAreInRange)
 {
     for (const Chip& c : shippedChips()) {
         const ChipRecord& r = *c.rec;
-        EXPECT_TRUE(isPowerOfTwo(r.flashSize) && r.flashSize >= 64 && r.flashSize <= 64u << 20) << c.label();
-        EXPECT_TRUE(isPowerOfTwo(r.flashPage) && r.flashPage <= 256 && r.flashPage <= r.flashSize) << c.label();
+        EXPECT_TRUE(isPowerOfTwo(r.flashSize) && r.flashSize >= 64 && r.flashSize <= 64u << 20)
+            << c.label();
+        EXPECT_TRUE(isPowerOfTwo(r.flashPage) && r.flashPage <= 256 && r.flashPage <= r.flashSize)
+            << c.label();
         EXPECT_LE(r.voltage, Voltage5V0) << c.label();
         EXPECT_LE(r.family, Family95Eeprom) << c.label();
         // None of these parts has a second memory area.
@@ -130,10 +133,12 @@ TEST(ShippedDatabase, SubTypesFollowFamilyAndCapacity)
         const ChipRecord& r = *c.rec;
         switch (r.family) {
         case Family25Flash:
-            EXPECT_EQ(r.subType, c.maker == u"SST" ? SubTypeFlashSst : SubTypeFlashNonSst) << c.label();
+            EXPECT_EQ(r.subType, c.maker == u"SST" ? SubTypeFlashSst : SubTypeFlashNonSst)
+                << c.label();
             break;
         case Family24Eeprom:
-            EXPECT_EQ(r.subType, r.flashSize >= 4096 ? SubType24From4K : SubType24Below4K) << c.label();
+            EXPECT_EQ(r.subType, r.flashSize >= 4096 ? SubType24From4K : SubType24Below4K)
+                << c.label();
             break;
         case Family93Eeprom: {
             const bool wide = r.subType >= SubType93C46x16;
@@ -144,7 +149,7 @@ TEST(ShippedDatabase, SubTypesFollowFamilyAndCapacity)
             break;
         }
         default: {
-            const int expected = r.flashSize > 65536 ? SubTypeSpiEepromAbove64K
+            const int expected = r.flashSize > 65536   ? SubTypeSpiEepromAbove64K
                                  : r.flashSize >= 1024 ? SubTypeSpiEepromFrom512
                                                        : SubTypeSpiEepromBelow512;
             EXPECT_EQ(r.subType, expected) << c.label();
@@ -157,9 +162,9 @@ TEST(ShippedDatabase, VoltageCodesMatchThePartNumbers)
 {
     // A 3.3 V supply destroys a 1.8 V part, so the 1.8 V series are checked by name. Microchip's
     // 24C, 25C and 93C parts without letters before the C need 4.5 V to 5.5 V.
-    const QRegularExpression lowVoltage(QStringLiteral(
-        "^(W25Q\\d+[A-Z]W|MX25U|GD25LQ|IS25WP|XM25QU|MT25QU|N25Q\\d+A11|EN25S|SST2[56]WF|AT25SL|AT25DL"
-        "|S25FS)"));
+    const QRegularExpression lowVoltage(
+        QStringLiteral("^(W25Q\\d+[A-Z]W|MX25U|GD25LQ|IS25WP|XM25QU|MT25QU|N25Q\\d+A11|EN25S"
+                       "|SST2[56]WF|AT25SL|AT25DL|S25FS)"));
     const QRegularExpression fiveVolt(QStringLiteral("^(24|25|93)C\\d"));
     for (const Chip& c : shippedChips()) {
         int expected = Voltage3V3;
@@ -243,8 +248,8 @@ TEST(ShippedDatabase, EepromCapacityMatchesThePartNumber)
     // 93 parts use the 46..86 series numbers.
     const QRegularExpression kbit(QStringLiteral("(?:24|25|95)[A-Z]{0,2}?(M\\d\\d|\\d{2,4})"));
     const QRegularExpression microwire(QStringLiteral("93[A-Z]*(46|56|57|66|76|86)"));
-    const QHash<QString, quint32> bytesOf93{{"46", 128},  {"56", 256},  {"57", 256},
-                                            {"66", 512},  {"76", 1024}, {"86", 2048}};
+    const QHash<QString, quint32> bytesOf93{{"46", 128}, {"56", 256},  {"57", 256},
+                                            {"66", 512}, {"76", 1024}, {"86", 2048}};
     for (const Chip& c : shippedChips()) {
         const ChipRecord& r = *c.rec;
         if (r.family == Family25Flash)

@@ -4,6 +4,7 @@
 #include "PanelStatusBar.h"
 #include "TAboutBox.h"
 #include "chipdb/ChipDatabaseFile.h"
+#include "chipdb/ProgramFiles.h"
 #include "chipdb/TForm3.h"
 #include "usb/UsbBulk.h"
 
@@ -12,8 +13,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
@@ -31,17 +30,12 @@ int readInt(QSettings& settings, const QString& key, int defaultValue)
     return ok ? value : defaultValue;
 }
 
-QString besideExecutable(const QString& extension)
-{
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    return exe.dir().filePath(exe.completeBaseName() + extension);
-}
-
 }  // namespace
 
 TForm1::Environment TForm1::Environment::defaults()
 {
-    return {besideExecutable(QStringLiteral(".ini")), chipDatabasePath(), QString()};
+    return {ProgramFiles::locate(QCoreApplication::applicationFilePath()).settingsPath, chipDatabasePath(),
+            QString()};
 }
 
 TForm1::TForm1(const Environment& environment, QWidget* parent)

@@ -42,7 +42,8 @@ public:
     static constexpr qint32 DataBufferSize = 0x4000000;  // 64 MiB
 
     // Where the window keeps its files and which USB library its transport binds. The defaults
-    // are the program's own: settings and chip database beside the executable, named after it.
+    // are the program's own (ProgramFiles): beside the executable and named after it when the
+    // program runs portable, else in the user's configuration and data folders.
     struct Environment {
         QString settingsPath;
         QString databasePath;

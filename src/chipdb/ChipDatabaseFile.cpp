@@ -1,6 +1,7 @@
 #include "chipdb/ChipDatabaseFile.h"
 
 #include "app/MessageCatalog.h"
+#include "chipdb/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,9 +49,20 @@ std::optional<QByteArray> readBounded(QFile& file)
     return bytes;
 }
 
-ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& path, const ChipDbErrorReporter& report,
+// The running program's own database is read from the copy shipped with it until the user has
+// saved one of their own; any other path is read as it is.
+QString fileToRead(const QString& path)
+{
+    if (QFileInfo::exists(path) || !QCoreApplication::instance())
+        return path;
+    const ProgramFiles files = ProgramFiles::locate(QCoreApplication::applicationFilePath());
+    return path == files.databasePath ? files.databaseToRead() : path;
+}
+
+ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const ChipDbErrorReporter& report,
                           Language damagedLanguage)
 {
+    const QString path = fileToRead(requestedPath);
     if (!QFileInfo::exists(path))
         return ChipDbLoadStatus::Missing;
     QFile file(path);
@@ -81,7 +93,7 @@ QString chipDatabasePath(const QString& executablePath)
 
 QString chipDatabasePath()
 {
-    return chipDatabasePath(QCoreApplication::applicationFilePath());
+    return ProgramFiles::locate(QCoreApplication::applicationFilePath()).databasePath;
 }
 
 ChipDbLoadStatus loadChipDatabaseBytes(ChipDatabase& db, QByteArrayView bytes)
@@ -134,6 +146,8 @@ bool WriteChipDatabaseFile(ChipDatabase& db, int count, const QString& path,
     // complete, so a full disk or a lost device never leaves a cut-off database behind. The
     // explicit flush matters: write() only fills Qt's buffer, and commit() renames the file into
     // place even when the buffer could be written out only in part.
+    // The user's data folder of an installed program may not exist before its first save.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
         || !file.commit()) {

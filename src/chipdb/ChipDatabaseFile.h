@@ -27,7 +27,8 @@ enum class ChipDbLoadStatus {
 // The database file of an executable: its full path with the extension replaced by ".Dat", or
 // ".Dat" appended when the file name has no extension.
 [[nodiscard]] QString chipDatabasePath(const QString& executablePath);
-// The same for the running program.
+// The database file the running program saves to: beside it when it runs portable, else in the
+// user's data folder (ProgramFiles).
 [[nodiscard]] QString chipDatabasePath();
 
 // Copies whole records from bytes into the table from slot 0; slots past the end keep their
@@ -36,9 +37,10 @@ enum class ChipDbLoadStatus {
 // of it would let the next save cut the rest away.
 [[nodiscard]] ChipDbLoadStatus loadChipDatabaseBytes(ChipDatabase& db, QByteArrayView bytes);
 
-// Reads the file at path into the table. WrongSize reports "The configuration file was
-// destroyed." in the current language; Unreadable reports a message naming the file. On any
-// failure the table is unchanged.
+// Reads the file at path into the table; when path is the running program's own database
+// (chipDatabasePath()) and the user has not saved one yet, the copy shipped with the program is
+// read instead. WrongSize reports "The configuration file was destroyed." in the current
+// language; Unreadable reports a message naming the file. On any failure the table is unchanged.
 [[nodiscard]] ChipDbLoadStatus LoadChipDatabase(ChipDatabase& db, const QString& path,
                                                 const ChipDbErrorReporter& report);
 // The editor's variant: the wrong-size message is always the Simplified Chinese text.

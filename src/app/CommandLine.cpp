@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include <QDir>
+#include "usb/SimulatorLibrary.h"
 
 namespace {
 const QString simulateOption = QStringLiteral("--simulate");
@@ -53,6 +53,6 @@ QString CommandLine::usage()
 QString CommandLine::libraryToBind(const QString& executableDir) const
 {
     if (simulate)
-        return QDir(executableDir).filePath(QStringLiteral("libzorvex-sim.so"));
+        return QString::fromStdString(simulatorLibraryPath(executableDir.toStdString()));
     return usbLibrary;
 }

@@ -9,8 +9,9 @@
 // operation.
 enum ExitCode : int {
     ExitSuccess = 0,
-    ExitFailure = 1,  // the operation failed; the reason went to stderr
-    ExitUsage = 2,    // the command line was not understood
+    ExitFailure = 1,       // the operation failed (for a chip: verify mismatch, not blank, no chip)
+    ExitUsage = 2,         // the command line was not understood, or a file it names cannot be used
+    ExitNotConnected = 3,  // the programmer could not be reached
 };
 
 // One subcommand of zorvex-cli. `run` gets the arguments after the subcommand's name and returns
@@ -20,6 +21,7 @@ struct CliCommand {
     const char* usage;    // argument synopsis after "zorvex-cli <name>"
     const char* summary;  // one line for the command list
     int (*run)(const QStringList& arguments);
+    QString (*help)() = nullptr;  // the --help text; without one, the usage and summary lines
 };
 
 [[nodiscard]] std::span<const CliCommand> cliCommands();

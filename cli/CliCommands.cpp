@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 
+#include "ChipCommands.h"
 #include "ConvertCommand.h"
 
 #include <array>
@@ -7,6 +8,17 @@
 std::span<const CliCommand> cliCommands()
 {
     static constexpr std::array commands{
+        CliCommand{"list", "[FILTER] [--db FILE]", "list the chips of the chip database", runList, listHelp},
+        CliCommand{"detect", "[options]", "identify the chip in the programmer's socket", runDetect, detectHelp},
+        CliCommand{"read", "(--chip MODEL | --detect) [options] OUT", "read the chip into a file", runRead, readHelp},
+        CliCommand{"write", "(--chip MODEL | --detect) [options] IN", "write a file into the chip", runWrite, writeHelp},
+        CliCommand{"verify", "(--chip MODEL | --detect) [options] IN", "compare the chip with a file", runVerify,
+                   verifyHelp},
+        CliCommand{"erase", "(--chip MODEL | --detect) [options]", "erase the chip", runErase, eraseHelp},
+        CliCommand{"blank", "(--chip MODEL | --detect) [options]", "check that the chip is erased", runBlank,
+                   blankHelp},
+        CliCommand{"auto", "(--chip MODEL | --detect) [--no-erase] [--no-write] [--no-verify] [options] IN",
+                   "erase, write and verify in one run", runAuto, autoHelp},
         CliCommand{"convert", "IN OUT [--from bin|hex|srec] [--to bin|hex|srec] [--yes]",
                    "convert a buffer file between binary, Intel HEX and S-record", runConvert},
     };

@@ -9,7 +9,8 @@ namespace {
 
 void printUsage(std::FILE* out)
 {
-    std::fputs("Usage: zorvex-cli <command> [arguments]\n\nCommands:\n", out);
+    std::fputs("Usage: zorvex-cli <command> [arguments]\n"
+               "       zorvex-cli <command> --help\n\nCommands:\n", out);
     for (const CliCommand& command : cliCommands())
         std::fprintf(out, "  %-10s %s\n  %-10s   %s %s\n", command.name, command.summary, "", command.name, command.usage);
 }
@@ -31,8 +32,16 @@ int main(int argc, char** argv)
         return ExitSuccess;
     }
     for (const CliCommand& command : cliCommands()) {
-        if (name == QLatin1String(command.name))
-            return command.run(arguments);
+        if (name != QLatin1String(command.name))
+            continue;
+        if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+            if (command.help)
+                std::fputs(command.help().toUtf8().constData(), stdout);
+            else
+                std::printf("Usage: zorvex-cli %s %s\n\n%s\n", command.name, command.usage, command.summary);
+            return ExitSuccess;
+        }
+        return command.run(arguments);
     }
     std::fprintf(stderr, "zorvex-cli: unknown command '%s'\n\n", qPrintable(name));
     printUsage(stderr);

@@ -1,0 +1,109 @@
+#include "ChipChoice.h"
+
+#include "chipdb/ChipDatabase.h"
+#include "chipdb/ChipName.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+int editDistance(const QString& a, const QString& b)
+{
+    std::vector<int> row(static_cast<std::size_t>(b.size()) + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[static_cast<std::size_t>(j)];
+            const int substitution = diagonal + (a[i - 1] == b[j - 1] ? 0 : 1);
+            row[static_cast<std::size_t>(j)] = std::min({above + 1, row[static_cast<std::size_t>(j - 1)] + 1, substitution});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+QString describe(const ChipNameParts& parts)
+{
+    return QStringLiteral("%1 %2 (%3)").arg(parts.manufacturer, parts.model, parts.type);
+}
+
+}  // namespace
+
+ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, const QString& maker)
+{
+    const std::span<const ChipRecord> chips = database.chips();
+    std::vector<int> byModel;
+    for (std::size_t slot = 0; slot < chips.size(); ++slot) {
+        if (chipNamePartsForLists(chips[slot].nameText()).model.compare(model, Qt::CaseInsensitive) == 0)
+            byModel.push_back(static_cast<int>(slot));
+    }
+    ChipChoice choice;
+    if (byModel.empty()) {
+        const QStringList near = closestModels(database, model);
+        choice.error = QStringLiteral("no chip named '%1' in the chip database").arg(model);
+        if (!near.isEmpty())
+            choice.error += QStringLiteral("; closest: %1").arg(near.join(QStringLiteral(", ")));
+        return choice;
+    }
+    std::vector<int> matches;
+    std::copy_if(byModel.begin(), byModel.end(), std::back_inserter(matches), [&](int slot) {
+        return maker.isEmpty()
+            || chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText())
+                       .manufacturer.compare(maker, Qt::CaseInsensitive) == 0;
+    });
+    const auto makerOf = [&](int slot) {
+        return chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText()).manufacturer.toCaseFolded();
+    };
+    const bool oneMaker = !matches.empty() && std::all_of(matches.begin(), matches.end(), [&](int slot) {
+        return makerOf(slot) == makerOf(matches.front());
+    });
+    if (oneMaker) {
+        // The same maker and model twice can only be a duplicate row: the first one counts, as
+        // it does for detection.
+        choice.slot = matches.front();
+        return choice;
+    }
+    QStringList candidates;
+    for (const int slot : byModel)
+        candidates << describe(chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText()));
+    choice.error = matches.empty()
+        ? QStringLiteral("no chip '%1' by '%2'; the database has: %3").arg(model, maker, candidates.join(QStringLiteral(", ")))
+        : QStringLiteral("several makers have a chip '%1', choose one with --maker: %2")
+              .arg(model, candidates.join(QStringLiteral(", ")));
+    return choice;
+}
+
+QStringList closestModels(const ChipDatabase& database, const QString& name, int count)
+{
+    struct Candidate {
+        bool related;
+        int distance;
+        QString model;
+    };
+    const QString wanted = name.toCaseFolded();
+    std::vector<Candidate> candidates;
+    QStringList seen;
+    for (const ChipRecord& chip : database.chips()) {
+        const QString model = chipNamePartsForLists(chip.nameText()).model;
+        if (model.isEmpty() || seen.contains(model, Qt::CaseInsensitive))
+            continue;
+        seen << model;
+        const QString folded = model.toCaseFolded();
+        const bool related = !wanted.isEmpty() && (folded.contains(wanted) || wanted.contains(folded));
+        candidates.push_back({related, editDistance(wanted, folded), model});
+    }
+    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.related != b.related ? a.related : a.distance < b.distance;
+    });
+    QStringList result;
+    for (const Candidate& candidate : candidates) {
+        if (result.size() >= count)
+            break;
+        result << candidate.model;
+    }
+    return result;
+}

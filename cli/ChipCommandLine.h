@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/MessageCatalog.h"
+#include "programmer/OperationHost.h"
+
+#include <QString>
+#include <QStringList>
+
+// The programming speeds the programmer offers, in the window's list order; the position is the
+// speed index sent with every operation.
+inline constexpr const char* SpeedTexts[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"};
+
+// Which of the shared options a chip command takes, and its file argument.
+struct ChipCommandSpec {
+    enum Options : unsigned {
+        Programmer = 1u << 0,  // --speed, --simulate[=CONFIG], --usb-library PATH
+        Chip = 1u << 1,        // --chip MODEL [--maker MAKER] or --detect (one is required)
+        Yes = 1u << 2,         // --yes
+        AutoSteps = 1u << 3,   // --no-erase, --no-write, --no-verify
+    };
+    enum class Operand { None, Input, Output, Filter };
+
+    const char* name;
+    const char* summary;       // one line for the command list
+    const char* description;   // the paragraph of its --help
+    unsigned options;
+    Operand operand;
+};
+
+// A parsed command line of a chip command. --db and --lang are accepted by all of them; --help
+// is answered before a command runs.
+struct ChipCommandLine {
+    QString chipModel;
+    QString maker;
+    bool detect = false;
+    int speedIndex = 0;
+    QString databasePath;             // empty: the window program's database
+    Language language = Language::English;
+    bool simulate = false;
+    QString simulatorConfig;
+    QString usbLibrary;
+    bool assumeYes = false;
+    AutoOptions autoOptions;
+    QString operand;                  // the file (or the list filter)
+    QString error;                    // not empty: the arguments were not understood
+
+    [[nodiscard]] static ChipCommandLine parse(const ChipCommandSpec& spec, const QStringList& arguments);
+    // "--chip MODEL|--detect [--speed SPEED] ... IN"
+    [[nodiscard]] static QString synopsis(const ChipCommandSpec& spec);
+    [[nodiscard]] static QString help(const ChipCommandSpec& spec);
+};

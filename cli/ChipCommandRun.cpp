@@ -1,0 +1,263 @@
+#include "ChipCommandRun.h"
+
+#include "ChipChoice.h"
+#include "ChipCommands.h"
+#include "CliChipLists.h"
+#include "CliCommand.h"
+
+#include "app/MessageCatalog.h"
+#include "buffer/BufferFile.h"
+#include "chipdb/ChipDatabaseFile.h"
+#include "chipdb/ChipName.h"
+#include "chipdb/ProgramFiles.h"
+#include "programmer/ChipDetector.h"
+#include "programmer/ChipOperations.h"
+#include "programmer/ChipRecordCheck.h"
+#include "programmer/OperationClock.h"
+#include "programmer/ProgrammerLink.h"
+#include "usb/SimulatorLibrary.h"
+#include "usb/UsbBulk.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+// The window program beside this tool: its database is the one a person edits and saves there.
+constexpr const char* WindowProgramName = "zorvex";
+
+// Exit code a step returns to say "carry on".
+constexpr int Continue = -1;
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
+}
+
+}  // namespace
+
+int chipUsageError(const ChipCommandSpec& spec, const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli %s: %s\nUsage: zorvex-cli %s %s\n", spec.name, message.toUtf8().constData(),
+                 spec.name, ChipCommandLine::synopsis(spec).toUtf8().constData());
+    return ExitUsage;
+}
+
+ChipCommandRun::ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipCommandLine line)
+    : m_spec(spec)
+    , m_action(action)
+    , m_line(std::move(line))
+    , m_feedback(m_line.assumeYes)
+    , m_session(std::make_unique<ChipSession>())
+{
+    setCurrentLanguage(m_line.language);
+    m_session->setSpeedIndex(m_line.speedIndex);
+    m_session->setAutoOptions(m_line.autoOptions);
+}
+
+ChipCommandRun::~ChipCommandRun() = default;
+
+int ChipCommandRun::exec()
+{
+    if (const int code = loadDatabase(); code != Continue)
+        return code;
+    if (m_action == Action::List)
+        return listChips();
+    if (m_action == Action::Write || m_action == Action::Verify || m_action == Action::Auto) {
+        if (const int code = loadInput(); code != Continue)
+            return code;
+    }
+    if (m_action == Action::Read) {
+        if (const int code = confirmOutput(); code != Continue)
+            return code;
+    }
+    bindProgrammer();
+    if (m_action == Action::Detect)
+        return detectChip(false);
+    if (const int code = chooseChip(); code != Continue)
+        return code;
+    return operate();
+}
+
+int ChipCommandRun::loadDatabase()
+{
+    m_databasePath = m_line.databasePath;
+    if (m_databasePath.isEmpty()) {
+        const QString window = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(WindowProgramName));
+        m_databasePath = ProgramFiles::locate(window).databaseToRead();
+    }
+    const QString shownPath = QDir::toNativeSeparators(m_databasePath);
+    QString message;
+    switch (LoadChipDatabase(m_session->database(), m_databasePath, [&message](const QString& text) { message = text; })) {
+    case ChipDbLoadStatus::Loaded:
+        break;
+    case ChipDbLoadStatus::Missing:
+        printError(QStringLiteral("no chip database at %1 (--db FILE names one)").arg(shownPath));
+        return ExitUsage;
+    case ChipDbLoadStatus::WrongSize:
+        printError(QStringLiteral("%1 %2").arg(message, shownPath));
+        return ExitUsage;
+    case ChipDbLoadStatus::Unreadable:
+        printError(message);
+        return ExitUsage;
+    }
+    if (m_session->database().count() == 0 && m_action != Action::List) {
+        printError(QStringLiteral("the chip database %1 lists no chips").arg(shownPath));
+        return ExitUsage;
+    }
+    return Continue;
+}
+
+int ChipCommandRun::listChips() const
+{
+    const QString filter = m_line.operand.trimmed();
+    for (const ChipRecord& chip : m_session->database().chips()) {
+        if (filter.isEmpty() || chip.nameText().contains(filter, Qt::CaseInsensitive))
+            std::printf("%s\n", chipListLine(chip).toUtf8().constData());
+    }
+    return ExitSuccess;
+}
+
+int ChipCommandRun::loadInput()
+{
+    const qint32 length = OpenBufferFile(m_line.operand, m_session->dataBuffer(), m_feedback);
+    if (m_feedback.errorCount() > 0)
+        return ExitUsage;
+    if (length <= 0) {
+        m_feedback.showError(MessageCatalog::text(MessageKey::BufferEmpty));
+        return ExitUsage;
+    }
+    m_session->setDataLength(length);
+    return Continue;
+}
+
+int ChipCommandRun::confirmOutput()
+{
+    // Asked before the chip is read: a long read should not end in a question, or in finding
+    // out that its result cannot be kept.
+    if (m_line.assumeYes || !QFileInfo::exists(m_line.operand))
+        return Continue;
+    if (!m_feedback.askYesNo(MessageCatalog::text(MessageKey::FileExistsOverwrite))) {
+        printError(QStringLiteral("%1 left as it was").arg(m_line.operand));
+        return ExitUsage;
+    }
+    m_feedback.answerNextQuestion(true);
+    return Continue;
+}
+
+void ChipCommandRun::bindProgrammer()
+{
+    if (m_line.simulate) {
+        // The simulator reads its configuration when the transport first binds it.
+        if (!m_line.simulatorConfig.isEmpty())
+            qputenv("ZORVEX_SIM_CONFIG", QFileInfo(m_line.simulatorConfig).absoluteFilePath().toLocal8Bit());
+        m_usb = std::make_unique<TUsbBulk>(simulatorLibraryPath(QCoreApplication::applicationDirPath().toStdString()));
+    } else if (!m_line.usbLibrary.isEmpty()) {
+        m_usb = std::make_unique<TUsbBulk>(m_line.usbLibrary.toStdString());
+    } else {
+        m_usb = std::make_unique<TUsbBulk>();
+    }
+}
+
+int ChipCommandRun::chooseChip()
+{
+    if (m_line.detect) {
+        if (const int code = detectChip(true); code != Continue)
+            return code;
+    } else {
+        const ChipChoice choice = ChipChoice::find(m_session->database(), m_line.chipModel, m_line.maker);
+        if (choice.slot < 0) {
+            printError(choice.error);
+            return ExitUsage;
+        }
+        m_session->setCurrentChip(choice.slot);
+    }
+    if (const auto defect = checkChipRecord(m_session->currentChipRecord(), ChipSession::DataBufferSize)) {
+        m_feedback.showError(*defect);
+        return ExitUsage;
+    }
+    return Continue;
+}
+
+int ChipCommandRun::detectChip(bool forOperation)
+{
+    ProgrammerLink link(*m_usb, m_feedback, systemClock());
+    ChipDetector detector(link, m_feedback);
+    CliChipLists lists(m_session->database());
+    // The lists as the window has them after its start: filled, the first chip chosen.
+    lists.selectChip(0, 0, 0);
+    const ChipDetector::Result result = detector.DetectChip(m_session->currentChipRecord(), m_session->speedIndex(),
+                                                            m_session->database().table(), lists);
+    switch (result) {
+    case ChipDetector::Result::NotConnected:
+        return ExitNotConnected;
+    case ChipDetector::Result::UnknownId:
+    case ChipDetector::Result::NoChip:
+        return ExitFailure;
+    case ChipDetector::Result::TypeFound:
+        if (!forOperation)
+            return ExitSuccess;
+        // Only a class of chip is known; its first entry is not necessarily the chip in the
+        // socket, and operating on a wrong guess can destroy it.
+        printError(QStringLiteral("the programmer reports only the chip type; choose the chip with --chip MODEL"));
+        return ExitFailure;
+    case ChipDetector::Result::ChipFound:
+        break;
+    }
+    if (lists.currentChip() < 0)
+        return ExitFailure;
+    m_session->setCurrentChip(lists.currentChip());
+    if (!forOperation) {
+        std::printf("%s\n", chipListLine(m_session->currentChipRecord()).toUtf8().constData());
+        return ExitSuccess;
+    }
+    return Continue;
+}
+
+int ChipCommandRun::operate()
+{
+    ChipOperations operations(*m_usb, m_feedback, *m_session, systemClock());
+    CommandOutcome outcome = CommandOutcome::Stopped;
+    switch (m_action) {
+    case Action::Read: outcome = operations.runRead(); break;
+    case Action::Write: outcome = operations.runWrite(); break;
+    case Action::Verify: outcome = operations.runVerify(); break;
+    case Action::Erase: outcome = operations.runErase(); break;
+    case Action::Blank: outcome = operations.runBlankCheck(); break;
+    case Action::Auto: outcome = operations.runAuto(); break;
+    case Action::List:
+    case Action::Detect: break;
+    }
+    if (outcome != CommandOutcome::Completed)
+        return stoppedCode();
+    return m_action == Action::Read ? saveOutput() : ExitSuccess;
+}
+
+int ChipCommandRun::stoppedCode() const
+{
+    // Declined: a file larger than the chip that was not to be cut.
+    if (m_feedback.declined())
+        return ExitUsage;
+    return m_feedback.programmerReached() ? ExitFailure : ExitNotConnected;
+}
+
+int ChipCommandRun::saveOutput()
+{
+    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
+                                MessageCatalog::text(MessageKey::FileWriteError)};
+    const qint64 length = m_session->currentChipRecord().flashSize;
+    switch (SaveBufferFile(m_line.operand, m_session->dataBuffer(), length, m_feedback, texts)) {
+    case SaveOutcome::Saved:
+        std::printf("%lld bytes written to %s\n", static_cast<long long>(length), m_line.operand.toUtf8().constData());
+        return ExitSuccess;
+    case SaveOutcome::Declined:
+        printError(QStringLiteral("%1 left as it was").arg(m_line.operand));
+        break;
+    case SaveOutcome::Failed:
+        break;
+    }
+    return ExitUsage;
+}

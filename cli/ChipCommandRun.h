@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ChipCommandLine.h"
+#include "CliFeedback.h"
+#include "ChipSession.h"
+
+#include <memory>
+
+class TUsbBulk;
+
+// One run of a chip command from its parsed command line to its exit code: the database, the
+// data file, the programmer, the chip, the operation, and the file a read produces. Every step
+// that can fail for a reason a script must tell apart ends the run with its own exit code.
+class ChipCommandRun {
+public:
+    enum class Action { List, Detect, Read, Write, Verify, Erase, Blank, Auto };
+
+    ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipCommandLine line);
+    ~ChipCommandRun();
+
+    [[nodiscard]] int exec();
+
+private:
+    [[nodiscard]] int loadDatabase();
+    [[nodiscard]] int listChips() const;
+    [[nodiscard]] int loadInput();
+    [[nodiscard]] int confirmOutput();
+    void bindProgrammer();
+    [[nodiscard]] int chooseChip();
+    [[nodiscard]] int detectChip(bool forOperation);
+    [[nodiscard]] int operate();
+    [[nodiscard]] int saveOutput();
+    // The exit code of an operation that stopped, from what the feedback saw.
+    [[nodiscard]] int stoppedCode() const;
+
+    const ChipCommandSpec& m_spec;
+    Action m_action;
+    ChipCommandLine m_line;
+    CliFeedback m_feedback;
+    std::unique_ptr<ChipSession> m_session;
+    std::unique_ptr<TUsbBulk> m_usb;
+    QString m_databasePath;
+};
+
+// Prints "zorvex-cli NAME: message" and the usage line; returns ExitUsage.
+int chipUsageError(const ChipCommandSpec& spec, const QString& message);

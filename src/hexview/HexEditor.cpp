@@ -128,6 +128,8 @@ void HexEditor::LoadFromBytes(std::span<const std::uint8_t> bytes)
 
 void HexEditor::finishLoad()
 {
+    if (m_undo.updateCount == 0)
+        ResetUndo();
     m_modifiedBits.clear();
     m_modified = false;
     m_selecting = false;
@@ -196,6 +198,7 @@ void HexEditor::SaveToFile(const QString& fileName, bool makeCurrent)
     if (makeCurrent) {
         m_modifiedBits.clear();
         m_modified = false;
+        ResetUndo();
         m_readOnlyFile = false;
         m_fileName = fileName;
         viewport()->update();
@@ -205,6 +208,7 @@ void HexEditor::SaveToFile(const QString& fileName, bool makeCurrent)
 void HexEditor::CreateEmptyFile(const QString& fileName)
 {
     m_data.clear();
+    ResetUndo();
     m_modifiedBits.clear();
     m_selAnchor = m_selStart = m_selEnd = -1;
     m_selecting = false;
@@ -227,6 +231,13 @@ void HexEditor::SetDataSize(qint64 size)
         return;
     if (m_noSizeChange && old != 0 && size != 0)
         throw HexEditorError(QString::fromLatin1(HexMessages::FixedFileSize));
+    // A fixed-size store only changes size from or to empty, which is a reload, not an edit.
+    if (!m_noSizeChange) {
+        if (size < old)
+            CreateUndo(ufKindByteRemoved, size, old - size);
+        else
+            CreateUndo(ufKindAppendBuffer, old, size - old);
+    }
     m_data.setSize(size, 0);
     m_modifiedBits.truncate(size);
     m_modified = true;
@@ -250,6 +261,7 @@ void HexEditor::SetModified(bool modified)
 {
     m_modified = modified;
     if (!modified) {
+        ResetUndo();
         m_modifiedBits.clear();
         viewport()->update();
     }

@@ -7,12 +7,14 @@
 #include "HexOffsetFormat.h"
 #include "HexTranslation.h"
 #include "HexTypes.h"
+#include "HexUndoStorage.h"
 
 #include <QPixmap>
 
 #include <bitset>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 class HexPainter;
@@ -161,6 +163,51 @@ public:
     // The character a data byte shows in the character field (translation and mask applied).
     [[nodiscard]] QChar DisplayChar(std::uint8_t byte) const;
 
+    // ---- editing (each records undo, sets Modified, repaints and notifies) --------------------
+    void InsertBuffer(const void* data, qint64 count, qint64 position, const QString& description = {},
+                      bool moveCaret = true);
+    void AppendBuffer(const void* data, qint64 count, const QString& description = {},
+                      bool moveCaret = true);
+    void ReplaceSelection(const void* data, qint64 count, const QString& description = {},
+                          bool moveCaret = true);
+    void DeleteSelection(const QString& description = {});
+    // Shift everything from the nibble at position (high or low half) by four bits.
+    void InsertNibble(qint64 position, bool highNibble, const QString& description = {});
+    void DeleteNibble(qint64 position, bool highNibble, const QString& description = {});
+    void ConvertRange(qint64 from, qint64 to, TranslationKind target, TranslationKind source,
+                      const QString& description = {});
+
+    // ---- selection ---------------------------------------------------------------------------
+    void SelectAll();
+    [[nodiscard]] qint64 SelStart() const;
+    [[nodiscard]] qint64 SelEnd() const;
+    [[nodiscard]] qint64 SelCount() const;
+    void SetSelStart(qint64 position);
+    void SetSelEnd(qint64 position);
+    // Lowest and highest selected byte, -1 when nothing is selected.
+    [[nodiscard]] qint64 SelectionLow() const noexcept { return m_selStart; }
+    [[nodiscard]] qint64 SelectionHigh() const noexcept { return m_selEnd; }
+
+    // ---- undo --------------------------------------------------------------------------------
+    bool Undo();
+    bool Redo();
+    [[nodiscard]] bool CanUndo() const;
+    [[nodiscard]] bool CanRedo() const;
+    [[nodiscard]] QString GetUndoDescription() const;
+    virtual void UndoBeginUpdate();
+    virtual void UndoEndUpdate();
+    void CombineUndo(int count, const QString& description = {});
+    void ResetUndo();
+    void AddSelectionUndo(qint64 position, qint64 count);
+    [[nodiscard]] const HexUndoStorage& UndoStorage() const noexcept { return m_undo; }
+
+    // ---- bookmarks ---------------------------------------------------------------------------
+    [[nodiscard]] HexBookmark GetBookmark(int index) const;
+    // Setting a bookmark to the position and field it already has clears it.
+    void SetBookmark(int index, qint64 position, bool inCharField);
+    void GotoBookmark(int index);
+    [[nodiscard]] const HexBookmarks& Bookmarks() const noexcept { return m_bookmarks; }
+
     // ---- events (attached by assignment; an empty handler is "not attached") -----------------
     std::function<void(HexProgressKind kind, int percent, const QString& fileName, bool& cancel)>
         OnProgress;
@@ -189,6 +236,30 @@ protected:
     void ReportProgress(HexProgressKind kind, qint64 done, qint64 total, const QString& name,
                         int& lastPercent);
 
+    // Asks for an undo record of the coming change; raises "Cannot update undo storage" when the
+    // change is not allowed. replaced: bytes a replacement takes away; nibble kinds put the
+    // high-nibble flag there.
+    void CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint64 replaced = 0,
+                    const QString& description = {});
+    // Store changes without undo: keep modified bits and bookmarks in step and re-lay the grid.
+    void StoreInsert(qint64 position, const void* data, qint64 count);
+    void StoreRemove(qint64 position, qint64 count);
+    void StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count);
+    // Overwrites bytes with an undo record; marks them changed outside insert mode.
+    void ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 count);
+    // Selects [anchor, other] in whole units; -1 for `other` clears the selection.
+    void SetSelection(qint64 anchor, qint64 other);
+    void AfterEdit();
+    void BookmarksChanged();
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+    HexUndoStorage m_undo;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -221,6 +292,38 @@ private:
     void finishLoad();
     void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
                 const QString& progressName);
+    struct RedoStep {
+        HexUndoFlag kind = ufKindBytesChanged;
+        qint64 position = 0;
+        qint64 count = 0;
+        qint64 replaced = 0;
+        QByteArray data;
+        qint64 caret = 0;
+        bool inCharField = false;
+        qint64 selStart = -1, selEnd = -1, selAnchor = -1;
+        HexBookmarks bookmarks;
+    };
+    void undoRecord(const HexUndoRecord& record, bool makeRedo);
+    void restoreFromRecord(const HexUndoRecord& record);
+    void shiftNibbles(qint64 nibble, bool insert);
+    void handleKey(QKeyEvent* event);
+    void handleChar(QChar ch);
+    void typeHexDigit(int digit);
+    void typeCharacter(QChar ch);
+    void moveCaretByKey(int key, bool ctrl);
+    void deleteUnit(bool backward);
+    void toggleBookmarkAtCaret(int index);
+    void afterCaretMove(qint64 before);
+    [[nodiscard]] qint64 pressPosition(QPoint point, int& col, int& row) const;
+    void extendMouseSelection(QPoint point);
+
+    std::optional<RedoStep> m_redo;
+    bool m_pressInSelection = false;
+    int m_pressCol = -1;
+    int m_pressRow = -1;
+    bool m_mouseSelecting = false;
+    QPoint m_lastMouse;
+    class QTimer* m_dragTimer = nullptr;
     void applyAutoBytesPerRow();
     [[nodiscard]] QString progressFileName(const QIODevice& stream) const;
 

@@ -22,6 +22,7 @@ HexEditor::HexEditor(QWidget* parent)
     setFrameShape(QFrame::Box);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     for (int c = 0; c < 32; ++c)

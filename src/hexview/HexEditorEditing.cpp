@@ -1,0 +1,391 @@
+// Editing operations of the hex view: every change goes through CreateUndo first, so a refused
+// record leaves the data untouched.
+#include "HexEditor.h"
+#include "HexEditorError.h"
+
+#include <algorithm>
+
+namespace {
+
+QByteArray bytesOf(const HexDataStream& data, qint64 position, qint64 count)
+{
+    return QByteArray(reinterpret_cast<const char*>(data.addressOf(position, count)), count);
+}
+
+} // namespace
+
+void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint64 replaced,
+                           const QString& description)
+{
+    const qint64 size = m_data.size();
+    bool allowed = size > 0 || kind == ufKindInsertBuffer || kind == ufKindAppendBuffer ||
+                   kind == ufKindAllData;
+    if (m_noSizeChange) {
+        switch (kind) {
+        case ufKindByteRemoved:
+        case ufKindInsertBuffer:
+        case ufKindAppendBuffer:
+        case ufKindNibbleInsert:
+        case ufKindNibbleDelete: allowed = false; break;
+        case ufKindReplace: allowed = allowed && count == replaced; break;
+        default: break;
+        }
+    }
+    if (kind == ufKindCombined && size == 0)
+        allowed = m_undo.count() >= count;
+    if (!allowed)
+        throw HexEditorError(QString::fromLatin1(HexMessages::UndoRefused));
+
+    if (m_undo.updateCount > 0) {
+        m_undo.groupWrote = true;
+    } else {
+        m_redo.reset();
+        HexUndoRecord r;
+        r.flags = hexUndoBit(kind);
+        const auto flag = [&r](HexUndoFlag f, bool on) { if (on) r.flags |= hexUndoBit(f); };
+        flag(ufFlag2ndByteCol, m_layout.isSecondNibble(Col()));
+        flag(ufFlagInCharField, m_inCharField);
+        flag(ufFlagInsertMode, m_insertMode);
+        flag(ufFlagIsUnicode, m_unicodeChars);
+        flag(ufFlagIsUnicodeBigEndian, m_unicodeBigEndian);
+        flag(ufFlagModified, m_modified);
+        flag(ufFlagHasSelection, HasSelection());
+        flag(ufFlagHasDescription, !description.isEmpty());
+        r.caret = std::int32_t(kind == ufKindSelection ? position : GetCursorPosition());
+        r.position = std::int32_t(position);
+        r.count = std::int32_t(count);
+        r.replaced = std::int32_t(replaced);
+        r.translation = std::uint8_t(m_translation);
+        r.bytesPerUnit = m_bytesPerUnit;
+        r.description = description;
+        r.selStart = std::int32_t(m_selStart);
+        r.selEnd = std::int32_t(m_selEnd);
+        r.selAnchor = std::int32_t(m_selAnchor);
+        switch (kind) {
+        case ufKindBytesChanged:
+        case ufKindByteRemoved:
+        case ufKindConvert: r.saved = bytesOf(m_data, position, count); break;
+        case ufKindReplace: r.saved = bytesOf(m_data, position, replaced); break;
+        case ufKindNibbleInsert:
+        case ufKindNibbleDelete:
+            if (position < size)
+                r.saved = bytesOf(m_data, position, 1);
+            break;
+        case ufKindCombined: {
+            const QByteArray text = description.left(255).toUtf8().left(255);
+            r.saved = QByteArray(1, char(text.size())) + text;
+            break;
+        }
+        case ufKindAllData: r.saved = bytesOf(m_data, 0, size); break;
+        default: break;
+        }
+        if (kind == ufKindBytesChanged || kind == ufKindConvert) {
+            flag(ufFlagByte1Changed, m_modifiedBits.test(position));
+            flag(ufFlagByte2Changed, count > 1 && m_modifiedBits.test(position + 1));
+        }
+        m_undo.append(r, m_maxUndo);
+    }
+    // Saving the whole store for a group and moving the caret change no data.
+    if (kind != ufKindAllData && kind != ufKindSelection)
+        m_modified = true;
+}
+
+void HexEditor::StoreInsert(qint64 position, const void* data, qint64 count)
+{
+    m_data.insert(position, data, count);
+    m_modifiedBits.truncate(position);
+    bool moved = false;
+    for (HexBookmark& b : m_bookmarks) {
+        if (b.position >= position) {
+            b.position += count;
+            moved = true;
+        }
+    }
+    if (moved)
+        BookmarksChanged();
+    RecomputeGrid();
+}
+
+void HexEditor::StoreRemove(qint64 position, qint64 count)
+{
+    m_data.remove(position, count);
+    m_modifiedBits.truncate(position);
+    bool moved = false;
+    for (HexBookmark& b : m_bookmarks) {
+        if (b.position >= position) {
+            // Bookmarks inside the removed range end up at its start rather than before it.
+            b.position = std::max(position, b.position - count);
+            if (b.position > m_data.size() || (b.position == m_data.size() && !m_insertMode))
+                b.position = -1;
+            moved = true;
+        }
+    }
+    if (moved)
+        BookmarksChanged();
+    RecomputeGrid();
+}
+
+void HexEditor::StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count)
+{
+    m_data.remove(position, removed);
+    m_data.insert(position, data, count);
+    m_modifiedBits.truncate(position);
+    if (count != removed) {
+        for (HexBookmark& b : m_bookmarks)
+            if (b.position >= position + removed)
+                b.position += count - removed;
+        BookmarksChanged();
+    }
+    RecomputeGrid();
+}
+
+void HexEditor::ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 count)
+{
+    hexCheckBounds(position, count, m_data.size());
+    if (std::equal(bytes, bytes + count, m_data.addressOf(position, count)))
+        return;
+    CreateUndo(ufKindBytesChanged, position, count);
+    for (qint64 i = 0; i < count; ++i) {
+        if (m_data.at(position + i) == bytes[i])
+            continue;
+        m_data.writeAt(position + i, bytes + i, 1);
+        if (!m_insertMode)
+            m_modifiedBits.set(position + i, true);
+    }
+    AfterEdit();
+}
+
+void HexEditor::AfterEdit()
+{
+    viewport()->update();
+    NotifyChange();
+}
+
+void HexEditor::BookmarksChanged()
+{
+    viewport()->update();
+    if (OnBookmarkChanged)
+        OnBookmarkChanged();
+}
+
+void HexEditor::InsertBuffer(const void* data, qint64 count, qint64 position,
+                             const QString& description, bool moveCaret)
+{
+    hexCheckBounds(position, 0, m_data.size());
+    if (count <= 0)
+        return;
+    CreateUndo(ufKindInsertBuffer, position, count, 0, description);
+    StoreInsert(position, data, count);
+    if (moveCaret)
+        MoveCaretTo(position + count - 1, m_inCharField);
+    SetSelection(position, position + count - 1);
+    AfterEdit();
+}
+
+void HexEditor::AppendBuffer(const void* data, qint64 count, const QString& description,
+                             bool moveCaret)
+{
+    if (count <= 0 || !data)
+        return;
+    const qint64 position = m_data.size();
+    CreateUndo(ufKindAppendBuffer, position, count, 0, description);
+    StoreInsert(position, data, count);
+    if (moveCaret)
+        MoveCaretTo(position + count - 1, m_inCharField);
+    SetSelection(position, position + count - 1);
+    AfterEdit();
+}
+
+void HexEditor::ReplaceSelection(const void* data, qint64 count, const QString& description,
+                                 bool moveCaret)
+{
+    if (!HasSelection()) {
+        const qint64 caret = std::min(GetCursorPosition(), m_data.size());
+        InsertBuffer(data, count, caret, description, moveCaret);
+        return;
+    }
+    const qint64 low = m_selStart;
+    qint64 replaced = m_selEnd - m_selStart + 1;
+    if (m_noSizeChange) {
+        count = std::min(count, replaced);
+        replaced = count;
+    }
+    if (count <= 0)
+        return;
+    CreateUndo(ufKindReplace, low, count, replaced, description);
+    StoreReplace(low, replaced, data, count);
+    if (moveCaret)
+        MoveCaretTo(low + count - 1, m_inCharField);
+    SetSelection(low, low + count - 1);
+    AfterEdit();
+}
+
+void HexEditor::DeleteSelection(const QString& description)
+{
+    qint64 low = m_selStart;
+    qint64 count = m_selEnd - m_selStart + 1;
+    if (!HasSelection()) {
+        low = GetCursorPosition();
+        count = 1;
+    }
+    if (low >= m_data.size())
+        return;
+    count = std::min(count, m_data.size() - low);
+    CreateUndo(ufKindByteRemoved, low, count, 0, description);
+    StoreRemove(low, count);
+    ResetSelection();
+    MoveCaretTo(low, m_inCharField);
+    AfterEdit();
+}
+
+void HexEditor::shiftNibbles(qint64 nibble, bool insert)
+{
+    // Done in memory: the store is one block in memory already, and a temporary file would
+    // only add a way to fail (full or unwritable temp folder) halfway through a shift.
+    // Inserting grows the store by one byte (the last nibble pads with 0); deleting keeps the
+    // size and pads the end with a 0 nibble.
+    const qint64 first = nibble / 2;
+    if (insert)
+        m_data.setSize(m_data.size() + 1, 0);
+    const qint64 size = m_data.size();
+    std::uint8_t* p = m_data.addressOf(0, size);
+    if (insert) {
+        for (qint64 i = size - 1; i > first; --i)
+            p[i] = std::uint8_t((p[i - 1] << 4) | (p[i] >> 4));
+        p[first] = (nibble & 1) ? std::uint8_t(p[first] & 0xF0) : std::uint8_t(p[first] >> 4);
+    } else {
+        const auto next = [&](qint64 i) { return i + 1 < size ? p[i + 1] >> 4 : 0; };
+        p[first] = (nibble & 1) ? std::uint8_t((p[first] & 0xF0) | next(first))
+                                : std::uint8_t((p[first] << 4) | next(first));
+        for (qint64 i = first + 1; i < size; ++i)
+            p[i] = std::uint8_t((p[i] << 4) | next(i));
+    }
+    m_modifiedBits.truncate(first);
+}
+
+void HexEditor::InsertNibble(qint64 position, bool highNibble, const QString& description)
+{
+    hexCheckBounds(position, 0, m_data.size());
+    CreateUndo(ufKindNibbleInsert, position, 1, highNibble ? 1 : 0, description);
+    shiftNibbles(2 * position + (highNibble ? 0 : 1), true);
+    RecomputeGrid();
+    AfterEdit();
+}
+
+void HexEditor::DeleteNibble(qint64 position, bool highNibble, const QString& description)
+{
+    hexCheckBounds(position, 1, m_data.size());
+    CreateUndo(ufKindNibbleDelete, position, 1, highNibble ? 1 : 0, description);
+    shiftNibbles(2 * position + (highNibble ? 0 : 1), false);
+    AfterEdit();
+}
+
+void HexEditor::ConvertRange(qint64 from, qint64 to, TranslationKind target,
+                             TranslationKind source, const QString& description)
+{
+    const qint64 count = to - from + 1;
+    hexCheckBounds(from, count, m_data.size());
+    if (count <= 0)
+        return;
+    CreateUndo(ufKindConvert, from, count, 0, description);
+    m_data.translateToAnsi(m_tables, source, from, count);
+    m_data.translateFromAnsi(m_tables, target, from, count);
+    AfterEdit();
+}
+
+void HexEditor::SetSelection(qint64 anchor, qint64 other)
+{
+    const qint64 size = m_data.size();
+    if (other < 0 || anchor < 0 || size == 0) {
+        ResetSelection();
+        return;
+    }
+    const qint64 unit = m_bytesPerUnit;
+    const qint64 low = (std::min(anchor, other) / unit) * unit;
+    const qint64 high = std::min(size - 1, (std::max(anchor, other) / unit + 1) * unit - 1);
+    if (low > high) {
+        ResetSelection();
+        return;
+    }
+    m_selAnchor = anchor;
+    m_selStart = low;
+    m_selEnd = high;
+    viewport()->update();
+    RequestSelectionChanged();
+}
+
+void HexEditor::SelectAll()
+{
+    if (m_data.size() == 0)
+        return;
+    MoveCaretTo(m_insertMode ? m_data.size() : m_data.size() - 1, m_inCharField);
+    SetSelection(0, m_data.size() - 1);
+}
+
+qint64 HexEditor::SelStart() const
+{
+    return HasSelection() ? m_selAnchor : GetCursorPosition();
+}
+
+qint64 HexEditor::SelEnd() const
+{
+    if (!HasSelection())
+        return GetCursorPosition();
+    return m_selAnchor == m_selStart ? m_selEnd : m_selStart;
+}
+
+qint64 HexEditor::SelCount() const
+{
+    return HasSelection() ? m_selEnd - m_selStart + 1 : 0;
+}
+
+void HexEditor::SetSelStart(qint64 position)
+{
+    if (position < 0 || position >= std::max<qint64>(m_data.size(), 1))
+        throw HexEditorError(QString::fromLatin1(HexMessages::SelStart));
+    ResetSelection();
+    MoveCaretTo(position, m_inCharField);
+    RequestSelectionChanged();
+}
+
+void HexEditor::SetSelEnd(qint64 position)
+{
+    if (position < 0 || position >= m_data.size())
+        throw HexEditorError(QString::fromLatin1(HexMessages::SelEnd));
+    SetSelection(GetCursorPosition(), position);
+}
+
+HexBookmark HexEditor::GetBookmark(int index) const
+{
+    if (index < 0 || index > 9)
+        throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkIndex));
+    return m_bookmarks[std::size_t(index)];
+}
+
+void HexEditor::SetBookmark(int index, qint64 position, bool inCharField)
+{
+    if (index < 0 || index > 9)
+        throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkIndex));
+    HexBookmark& b = m_bookmarks[std::size_t(index)];
+    if (b.position == position && b.inCharField == inCharField)
+        b = HexBookmark{};
+    else
+        b = HexBookmark{position, inCharField};
+    BookmarksChanged();
+}
+
+void HexEditor::GotoBookmark(int index)
+{
+    if (index < 0 || index > 9)
+        throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkIndex));
+    HexBookmark& b = m_bookmarks[std::size_t(index)];
+    if (b.position < 0)
+        return;
+    if (b.position > m_data.size() || (b.position == m_data.size() && !m_insertMode)) {
+        b = HexBookmark{};
+        BookmarksChanged();
+        return;
+    }
+    ResetSelection();
+    MoveCaretTo(b.position, b.inCharField);
+}

@@ -1,0 +1,377 @@
+// Keyboard handling of the hex view: caret moves, selection, typing, deleting, bookmarks, undo.
+#include "HexEditor.h"
+#include "HexEditorError.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace {
+
+// Digit of a bookmark key; Shift turns digits into symbols on most layouts.
+int bookmarkDigit(const QKeyEvent* e)
+{
+    if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9)
+        return e->key() - Qt::Key_0;
+    static const QString shifted = QStringLiteral(")!@#$%^&*(");
+    const int i = e->text().isEmpty() ? -1 : int(shifted.indexOf(e->text()[0]));
+    return i;
+}
+
+int hexDigit(QChar c)
+{
+    static const QString digits = QStringLiteral("0123456789abcdef0123456789ABCDEF");
+    const int i = int(digits.indexOf(c));
+    return i < 0 ? -1 : i % 16;
+}
+
+} // namespace
+
+void HexEditor::keyPressEvent(QKeyEvent* event)
+{
+    // Errors of an edit started by a key end here: the key is refused, nothing escapes the
+    // event loop.
+    try {
+        handleKey(event);
+    } catch (const HexEditorError&) {
+        QApplication::beep();
+    } catch (const std::exception&) {
+        QApplication::beep();
+    }
+}
+
+bool HexEditor::focusNextPrevChild(bool next)
+{
+    if (m_wantTabs)
+        return false;
+    return HexGrid::focusNextPrevChild(next);
+}
+
+void HexEditor::handleKey(QKeyEvent* e)
+{
+    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool shift = mods & Qt::ShiftModifier;
+    const bool ctrl = mods & Qt::ControlModifier;
+    const int key = e->key();
+    e->accept();
+
+    if (key == Qt::Key_Shift || (key == Qt::Key_Control && shift)) {
+        m_selecting = true;
+        return;
+    }
+    if (key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta)
+        return;
+    m_selecting = shift;
+    if (!(mods & ~Qt::ShiftModifier) && !m_insertMode && !shift)
+        ResetSelection();
+
+    if (ctrl) {
+        const int digit = bookmarkDigit(e);
+        if (digit >= 0) {
+            if (shift)
+                toggleBookmarkAtCaret(digit);
+            else
+                GotoBookmark(digit);
+            return;
+        }
+        switch (key) {
+        case Qt::Key_A: SelectAll(); return;
+        case Qt::Key_Z: shift ? Redo() : Undo(); return;
+        case Qt::Key_T:
+            MoveCaretTo(GetCursorPosition(), !m_inCharField);
+            afterCaretMove(GetCursorPosition());
+            return;
+        case Qt::Key_Delete: deleteUnit(false); return;
+        default: break;
+        }
+    }
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        moveCaretByKey(key, ctrl);
+        return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (m_wantTabs && !ctrl) {
+            MoveCaretTo(GetCursorPosition(), !m_inCharField);
+            afterCaretMove(GetCursorPosition());
+        } else {
+            e->ignore();
+        }
+        return;
+    case Qt::Key_Insert:
+        if (!ctrl && !shift)
+            SetInsertMode(!m_insertMode);
+        return;
+    case Qt::Key_Backspace:
+        if (m_insertMode)
+            deleteUnit(true);
+        else
+            moveCaretByKey(Qt::Key_Left, false);
+        return;
+    case Qt::Key_Delete:
+        if (m_insertMode)
+            deleteUnit(false);
+        return;
+    default: break;
+    }
+    if (!ctrl && !e->text().isEmpty())
+        handleChar(e->text()[0]);
+    else
+        e->ignore();
+}
+
+void HexEditor::moveCaretByKey(int key, bool ctrl)
+{
+    const qint64 size = m_data.size();
+    const qint64 last = m_insertMode ? size : std::max<qint64>(size - 1, 0);
+    const qint64 bpr = m_bytesPerRow;
+    const qint64 pos = std::min(GetCursorPosition(), last);
+    const bool inChar = m_inCharField;
+    const bool second = m_layout.isSecondNibble(Col());
+    const qint64 step = (m_selecting || (inChar && m_unicodeChars)) ? m_bytesPerUnit : (inChar ? 1 : 0);
+    qint64 target = pos;
+    bool targetSecond = false;
+    const qint64 rowStart = pos - pos % bpr;
+    const int page = std::max(1, VisibleRowCount() - 1);
+
+    switch (key) {
+    case Qt::Key_Left:
+        if (ctrl)
+            target = rowStart;
+        else if (step == 0) {
+            // One nibble column inside the hex field.
+            const qint64 nibble = std::max<qint64>(2 * pos + (second ? 1 : 0) - 1, 0);
+            target = nibble / 2;
+            targetSecond = nibble & 1;
+        } else
+            target = std::max<qint64>(pos - step, 0);
+        break;
+    case Qt::Key_Right:
+        if (ctrl) {
+            target = std::min(rowStart + bpr - 1, last);
+            MoveCaretTo(target, true);
+            afterCaretMove(pos);
+            return;
+        }
+        if (step == 0) {
+            const qint64 lastNibble = m_insertMode ? 2 * size : 2 * size - 1;
+            const qint64 nibble = std::min<qint64>(2 * pos + (second ? 1 : 0) + 1, std::max<qint64>(lastNibble, 0));
+            target = nibble / 2;
+            targetSecond = nibble & 1;
+        } else
+            target = std::min(pos + step, last);
+        break;
+    case Qt::Key_Up:
+        if (ctrl)
+            return;
+        target = pos >= bpr ? pos - bpr : pos;
+        targetSecond = second;
+        break;
+    case Qt::Key_Down:
+        if (ctrl)
+            return;
+        target = pos + bpr <= last ? pos + bpr : (pos / bpr < last / bpr ? last : pos);
+        targetSecond = second && target == pos + bpr;
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        const qint64 col = pos % bpr;
+        if (ctrl) {
+            const qint64 row = key == Qt::Key_PageUp ? TopRow() : TopRow() + VisibleRowCount() - 1;
+            target = std::min<qint64>(qint64(row - HexLayout::FixedRows) * bpr + col, last);
+        } else {
+            const qint64 delta = qint64(page) * bpr * (key == Qt::Key_PageUp ? -1 : 1);
+            target = std::clamp<qint64>(pos + delta, col, last);
+            SetTopRow(TopRow() + (key == Qt::Key_PageUp ? -page : page));
+        }
+        targetSecond = second;
+        break;
+    }
+    case Qt::Key_Home: target = ctrl ? 0 : rowStart; break;
+    case Qt::Key_End: target = ctrl ? last : std::min(rowStart + bpr - 1, last); break;
+    default: return;
+    }
+    if (size == 0)
+        target = 0;
+    MoveCaretTo(target, inChar);
+    if (!inChar && targetSecond && target < size)
+        SetCurrentCell(Col() + 1, Row());
+    afterCaretMove(pos);
+}
+
+void HexEditor::afterCaretMove(qint64 before)
+{
+    const qint64 caret = GetCursorPosition();
+    if (!(m_selecting || m_mouseSelecting)) {
+        ResetSelection();
+        return;
+    }
+    if (m_selBeginPosition < 0) {
+        m_selBeginPosition = before;
+    }
+    const qint64 begin = m_selBeginPosition;
+    if (!m_insertMode) {
+        SetSelection(begin, caret);
+    } else if (caret == begin) {
+        // Between bytes: back at the start means nothing selected.
+        m_selAnchor = m_selStart = m_selEnd = -1;
+        viewport()->update();
+    } else if (caret > begin) {
+        SetSelection(begin, caret - 1);
+    } else {
+        SetSelection(begin - 1, caret);
+    }
+}
+
+void HexEditor::toggleBookmarkAtCaret(int index)
+{
+    SetBookmark(index, GetCursorPosition(), m_inCharField);
+}
+
+void HexEditor::deleteUnit(bool backward)
+{
+    if (m_readOnlyView)
+        return;
+    if (HasSelection()) {
+        DeleteSelection();
+        return;
+    }
+    const qint64 size = m_data.size();
+    const qint64 unit = m_bytesPerUnit;
+    qint64 pos = (GetCursorPosition() / unit) * unit;
+    if (backward) {
+        if (GetCursorPosition() == 0)
+            return;
+        qint64 count = unit;
+        if (GetCursorPosition() >= size && size % unit != 0) {
+            // Only the odd tail behind the last whole unit goes.
+            count = size % unit;
+            pos = size - count;
+        } else {
+            pos = std::max<qint64>(pos - unit, 0);
+        }
+        CreateUndo(ufKindByteRemoved, pos, count);
+        StoreRemove(pos, count);
+        MoveCaretTo(pos, m_inCharField);
+    } else {
+        if (pos >= size)
+            return;
+        const qint64 count = std::min(unit, size - pos);
+        CreateUndo(ufKindByteRemoved, pos, count);
+        StoreRemove(pos, count);
+        MoveCaretTo(pos, m_inCharField);
+    }
+    ResetSelection();
+    AfterEdit();
+}
+
+void HexEditor::handleChar(QChar ch)
+{
+    if (m_readOnlyView || (ch.unicode() < 256 && m_maskedChars.test(ch.unicode())) || ch.unicode() < 32)
+        return;
+    const qint64 size = m_data.size();
+    const qint64 pos = GetCursorPosition();
+    if (!m_insertMode && pos >= size)
+        return;
+    if (!m_insertMode)
+        ResetSelection();
+    if (m_inCharField)
+        typeCharacter(ch);
+    else {
+        const int digit = hexDigit(ch);
+        if (digit < 0) {
+            if (OnInvalidKey)
+                OnInvalidKey();
+            return;
+        }
+        typeHexDigit(digit);
+    }
+}
+
+void HexEditor::typeHexDigit(int digit)
+{
+    const qint64 size = m_data.size();
+    const qint64 pos = GetCursorPosition();
+    const bool second = m_layout.isSecondNibble(Col());
+    const bool highColumn = second == m_swapNibbles;
+    const std::uint8_t old = pos < size ? m_data.at(pos) : 0;
+    const bool unitStart = pos % m_bytesPerUnit == 0 && !second;
+    if (!m_insertMode || (!unitStart && !HasSelection())) {
+        if (pos >= size)
+            return;
+        const std::uint8_t value = (highColumn || HasSelection()) ? std::uint8_t(digit << 4 | (old & 0x0F))
+                                                                  : std::uint8_t((old & 0xF0) | digit);
+        ChangeBytes(pos, &value, 1);
+    } else {
+        QByteArray unit(m_bytesPerUnit, '\0');
+        unit[0] = char(m_swapNibbles ? digit : digit << 4);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(unit.constData());
+        if (size == 0)
+            AppendBuffer(bytes, unit.size(), {}, false);
+        else if (HasSelection()) {
+            const qint64 low = m_selStart;
+            ReplaceSelection(bytes, unit.size(), {}, false);
+            MoveCaretTo(low, false);
+        } else
+            InsertBuffer(bytes, unit.size(), pos, {}, false);
+        ResetSelection();
+        MoveCaretTo(std::min(pos, m_data.size() - unit.size()), false);
+    }
+    m_selecting = false;
+    moveCaretByKey(Qt::Key_Right, false);
+}
+
+void HexEditor::typeCharacter(QChar ch)
+{
+    const qint64 size = m_data.size();
+    const qint64 pos = GetCursorPosition();
+    QByteArray unit(m_insertMode ? m_bytesPerUnit : (m_unicodeChars ? 2 : 1), '\0');
+    if (m_unicodeChars) {
+        const char16_t v = ch.unicode();
+        unit[0] = char(m_unicodeBigEndian ? v >> 8 : v & 0xFF);
+        unit[1] = char(m_unicodeBigEndian ? v & 0xFF : v >> 8);
+    } else {
+        const char16_t code = ch.unicode();
+        std::uint8_t b = 0;
+        if (code >= 32 && code < 256 && !(m_translation == tkASCII && code > 127))
+            b = m_tables.fromAnsi(m_translation)[code];
+        if (m_maskedChars.test(b) || code >= 256) {
+            if (OnInvalidKey)
+                OnInvalidKey();
+            return;
+        }
+        unit[0] = char(b);
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(unit.constData());
+    const int width = m_unicodeChars ? 2 : 1;
+    if (!m_insertMode || (!HasSelection() && pos < size && pos % m_bytesPerUnit != 0)) {
+        if (pos >= size)
+            return;
+        ChangeBytes(pos, bytes, std::min<qint64>(width, size - pos));
+    } else {
+        if (HasSelection()) {
+            const qint64 low = m_selStart;
+            ReplaceSelection(bytes, unit.size(), {}, false);
+            ResetSelection();
+            MoveCaretTo(low, true);
+        } else if (pos >= size) {
+            AppendBuffer(bytes, unit.size(), {}, false);
+            ResetSelection();
+            MoveCaretTo(pos, true);
+        } else {
+            InsertBuffer(bytes, unit.size(), pos, {}, false);
+            ResetSelection();
+            MoveCaretTo(pos, true);
+        }
+    }
+    m_selecting = false;
+    moveCaretByKey(Qt::Key_Right, false);
+}

@@ -1,0 +1,247 @@
+// Undo and redo of the hex view over the byte records of HexUndoStorage.
+#include "HexEditor.h"
+#include "HexEditorError.h"
+
+#include <algorithm>
+
+namespace {
+
+QByteArray copyOf(const HexDataStream& data, qint64 position, qint64 count)
+{
+    count = std::clamp<qint64>(count, 0, std::max<qint64>(data.size() - position, 0));
+    return count > 0 ? QByteArray(reinterpret_cast<const char*>(data.addressOf(position, count)), count)
+                     : QByteArray();
+}
+
+} // namespace
+
+bool HexEditor::CanUndo() const
+{
+    return m_undo.count() > 0 && m_undo.updateCount == 0 && !m_readOnlyView;
+}
+
+bool HexEditor::CanRedo() const
+{
+    return m_redo.has_value() && !m_readOnlyView;
+}
+
+QString HexEditor::GetUndoDescription() const
+{
+    const auto r = m_undo.newest();
+    if (!r)
+        return QStringLiteral("No undo");
+    if (r->has(ufFlagHasDescription))
+        return r->description;
+    if (r->kind() == ufKindCombined && !r->saved.isEmpty())
+        return QString::fromUtf8(r->saved.mid(1, std::uint8_t(r->saved[0])));
+    return hexUndoDefaultDescription(r->kind());
+}
+
+void HexEditor::undoRecord(const HexUndoRecord& r, bool makeRedo)
+{
+    const HexUndoFlag kind = r.kind();
+    const qint64 pos = r.position;
+    if (makeRedo) {
+        RedoStep step;
+        step.kind = kind;
+        step.position = pos;
+        step.count = r.count;
+        step.replaced = r.replaced;
+        switch (kind) {
+        case ufKindBytesChanged:
+        case ufKindConvert: step.data = copyOf(m_data, pos, r.saved.size()); break;
+        case ufKindInsertBuffer:
+        case ufKindReplace: step.data = copyOf(m_data, pos, r.count); break;
+        case ufKindAppendBuffer: step.data = copyOf(m_data, pos, m_data.size() - pos); break;
+        case ufKindNibbleInsert:
+        case ufKindNibbleDelete:
+        case ufKindAllData: step.data = copyOf(m_data, 0, m_data.size()); break;
+        default: break;
+        }
+        step.caret = GetCursorPosition();
+        step.inCharField = m_inCharField;
+        step.selStart = m_selStart;
+        step.selEnd = m_selEnd;
+        step.selAnchor = m_selAnchor;
+        step.bookmarks = m_bookmarks;
+        m_redo = std::move(step);
+    }
+    switch (kind) {
+    case ufKindBytesChanged:
+    case ufKindConvert:
+        m_data.writeAt(pos, r.saved.constData(), r.saved.size());
+        if (kind == ufKindBytesChanged) {
+            m_modifiedBits.set(pos, r.has(ufFlagByte1Changed));
+            if (r.saved.size() > 1)
+                m_modifiedBits.set(pos + 1, r.has(ufFlagByte2Changed));
+        }
+        break;
+    case ufKindByteRemoved: StoreInsert(pos, r.saved.constData(), r.count); break;
+    case ufKindInsertBuffer: StoreRemove(pos, r.count); break;
+    case ufKindReplace: StoreReplace(pos, r.count, r.saved.constData(), r.replaced); break;
+    case ufKindAppendBuffer:
+        m_data.setSize(pos);
+        m_modifiedBits.truncate(pos);
+        for (HexBookmark& b : m_bookmarks)
+            if (b.position > pos)
+                b = HexBookmark{};
+        break;
+    case ufKindNibbleInsert:
+    case ufKindNibbleDelete:
+        shiftNibbles(2 * pos + (r.replaced ? 0 : 1), kind == ufKindNibbleDelete);
+        if (pos < m_data.size())
+            m_data.writeAt(pos, r.saved.constData(), 1);
+        m_data.setSize(m_data.size() - 1);
+        break;
+    case ufKindAllData:
+        m_data.setSize(r.count);
+        m_data.writeAt(0, r.saved.constData(), r.count);
+        m_modifiedBits.clear();
+        break;
+    case ufKindSelection:
+    case ufKindCombined:
+    default: break;
+    }
+    restoreFromRecord(r);
+}
+
+void HexEditor::restoreFromRecord(const HexUndoRecord& r)
+{
+    m_insertMode = r.has(ufFlagInsertMode);
+    m_unicodeChars = r.has(ufFlagIsUnicode);
+    m_unicodeBigEndian = r.has(ufFlagIsUnicodeBigEndian);
+    if (r.translation <= tkCustom)
+        m_translation = TranslationKind(r.translation);
+    if (r.bytesPerUnit == 1 || r.bytesPerUnit == 2 || r.bytesPerUnit == 4 || r.bytesPerUnit == 8)
+        m_bytesPerUnit = r.bytesPerUnit;
+    RecomputeGrid();
+    const bool inChar = r.has(ufFlagInCharField);
+    MoveCaretTo(r.caret, inChar);
+    if (!inChar && r.has(ufFlag2ndByteCol) && GetCursorPosition() < m_data.size())
+        SetCurrentCell(Col() + 1, Row());
+    m_modified = r.has(ufFlagModified);
+    if (r.has(ufFlagHasSelection) && r.selStart >= 0 && r.selEnd < m_data.size()) {
+        m_selStart = r.selStart;
+        m_selEnd = r.selEnd;
+        m_selAnchor = r.selAnchor;
+    } else {
+        ResetSelection();
+    }
+}
+
+bool HexEditor::Undo()
+{
+    if (!CanUndo())
+        return false;
+    const auto r = m_undo.newest();
+    if (!r) {
+        m_undo.clear();
+        return false;
+    }
+    if (r->kind() == ufKindCombined) {
+        m_undo.removeNewest();
+        for (int i = 0; i < r->count; ++i) {
+            const auto inner = m_undo.newest();
+            if (!inner)
+                break;
+            undoRecord(*inner, false);
+            m_undo.removeNewest();
+        }
+        m_redo.reset();
+    } else {
+        undoRecord(*r, true);
+        m_undo.removeNewest();
+    }
+    viewport()->update();
+    NotifyChange();
+    return true;
+}
+
+bool HexEditor::Redo()
+{
+    if (!CanRedo())
+        return false;
+    const RedoStep step = *m_redo;
+    m_redo.reset();
+    const qint64 pos = step.position;
+    const qint64 n = step.data.size();
+    // The repeated step is recorded again, so it can be undone like the original edit.
+    switch (step.kind) {
+    case ufKindBytesChanged:
+    case ufKindConvert:
+        CreateUndo(step.kind, pos, n);
+        for (qint64 i = 0; i < n; ++i)
+            if (step.kind == ufKindBytesChanged && !m_insertMode && m_data.at(pos + i) != std::uint8_t(step.data[i]))
+                m_modifiedBits.set(pos + i, true);
+        m_data.writeAt(pos, step.data.constData(), n);
+        break;
+    case ufKindByteRemoved:
+        CreateUndo(step.kind, pos, step.count);
+        StoreRemove(pos, step.count);
+        break;
+    case ufKindInsertBuffer:
+        CreateUndo(step.kind, pos, n);
+        StoreInsert(pos, step.data.constData(), n);
+        break;
+    case ufKindReplace:
+        CreateUndo(step.kind, pos, n, step.replaced);
+        StoreReplace(pos, step.replaced, step.data.constData(), n);
+        break;
+    case ufKindAppendBuffer:
+        CreateUndo(step.kind, pos, n);
+        StoreInsert(pos, step.data.constData(), n);
+        break;
+    case ufKindNibbleInsert:
+    case ufKindNibbleDelete:
+    case ufKindAllData:
+        CreateUndo(ufKindAllData, 0, m_data.size());
+        m_data.setSize(n);
+        m_data.writeAt(0, step.data.constData(), n);
+        m_modifiedBits.clear();
+        m_modified = true;
+        RecomputeGrid();
+        break;
+    default: break;
+    }
+    m_bookmarks = step.bookmarks;
+    MoveCaretTo(step.caret, step.inCharField);
+    if (step.selStart >= 0 && step.selEnd < m_data.size()) {
+        m_selStart = step.selStart;
+        m_selEnd = step.selEnd;
+        m_selAnchor = step.selAnchor;
+    } else {
+        ResetSelection();
+    }
+    AfterEdit();
+    return true;
+}
+
+void HexEditor::UndoBeginUpdate()
+{
+    if (m_undo.updateCount++ == 0)
+        m_undo.groupWrote = false;
+}
+
+void HexEditor::UndoEndUpdate()
+{
+    if (m_undo.updateCount > 0)
+        --m_undo.updateCount;
+}
+
+void HexEditor::CombineUndo(int count, const QString& description)
+{
+    if (count <= 0)
+        return;
+    CreateUndo(ufKindCombined, GetCursorPosition(), count, 0, description);
+}
+
+void HexEditor::ResetUndo()
+{
+    m_undo.clear();
+    m_redo.reset();
+}
+
+void HexEditor::AddSelectionUndo(qint64 position, qint64 count)
+{
+    CreateUndo(ufKindSelection, position, count);
+}

@@ -1,0 +1,160 @@
+#include "HexUndoStorage.h"
+
+#include <cstring>
+
+namespace {
+
+void put32(QByteArray& out, std::uint32_t v)
+{
+    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    out.append(b, 4);
+}
+
+std::uint32_t get32(const char* p)
+{
+    const auto* u = reinterpret_cast<const unsigned char*>(p);
+    return std::uint32_t(u[0]) | std::uint32_t(u[1]) << 8 | std::uint32_t(u[2]) << 16 |
+           std::uint32_t(u[3]) << 24;
+}
+
+constexpr qint64 kHeader = 29;
+constexpr qint64 kMinRecord = 34;
+
+} // namespace
+
+HexUndoFlag HexUndoRecord::kind() const
+{
+    for (int k = ufKindBytesChanged; k <= ufKindAllData; ++k)
+        if (flags & (1u << k))
+            return HexUndoFlag(k);
+    return ufKindBytesChanged;
+}
+
+QByteArray HexUndoRecord::encode() const
+{
+    const QByteArray desc = has(ufFlagHasDescription) ? description.toUtf8() : QByteArray();
+    const QByteArray payload = saved.isEmpty() ? QByteArray(1, '\0') : saved;
+    const qint64 total = kHeader + payload.size() + (has(ufFlagHasDescription) ? desc.size() + 4 : 0) +
+                         (has(ufFlagHasSelection) ? 12 : 0) + 4;
+    QByteArray out;
+    out.reserve(total);
+    put32(out, std::uint32_t(total));
+    put32(out, flags);
+    put32(out, std::uint32_t(caret));
+    put32(out, std::uint32_t(position));
+    put32(out, std::uint32_t(count));
+    put32(out, std::uint32_t(replaced));
+    out.append(char(translation));
+    put32(out, std::uint32_t(bytesPerUnit));
+    out.append(payload);
+    if (has(ufFlagHasDescription)) {
+        out.append(desc);
+        put32(out, std::uint32_t(desc.size()));
+    }
+    if (has(ufFlagHasSelection)) {
+        put32(out, std::uint32_t(selStart));
+        put32(out, std::uint32_t(selEnd));
+        put32(out, std::uint32_t(selAnchor));
+    }
+    put32(out, std::uint32_t(total));
+    return out;
+}
+
+std::optional<HexUndoRecord> HexUndoRecord::decode(const char* data, qint64 size)
+{
+    if (size < kMinRecord || qint64(get32(data)) != size || qint64(get32(data + size - 4)) != size)
+        return std::nullopt;
+    HexUndoRecord r;
+    r.flags = get32(data + 4);
+    r.caret = std::int32_t(get32(data + 8));
+    r.position = std::int32_t(get32(data + 12));
+    r.count = std::int32_t(get32(data + 16));
+    r.replaced = std::int32_t(get32(data + 20));
+    r.translation = std::uint8_t(data[24]);
+    r.bytesPerUnit = std::int32_t(get32(data + 25));
+    qint64 end = size - 4;
+    if (r.has(ufFlagHasSelection)) {
+        end -= 12;
+        r.selStart = std::int32_t(get32(data + end));
+        r.selEnd = std::int32_t(get32(data + end + 4));
+        r.selAnchor = std::int32_t(get32(data + end + 8));
+    }
+    if (r.has(ufFlagHasDescription)) {
+        end -= 4;
+        const qint64 d = get32(data + end);
+        if (d > end - kHeader - 1)
+            return std::nullopt;
+        end -= d;
+        r.description = QString::fromUtf8(data + end, d);
+    }
+    if (end - kHeader < 1)
+        return std::nullopt;
+    r.saved = QByteArray(data + kHeader, end - kHeader);
+    return r;
+}
+
+QString hexUndoDefaultDescription(HexUndoFlag kind)
+{
+    static const char* const names[] = {"Change byte(s)", "Remove data",   "Insert buffer",
+                                        "Replace",        "Append buffer", "Insert nibble",
+                                        "Delete nibble",  "Convert",       "Cursor movement",
+                                        "Multiple modification", "All data saved"};
+    return kind <= ufKindAllData ? QString::fromLatin1(names[kind]) : QString();
+}
+
+void HexUndoStorage::append(const HexUndoRecord& record, qint64 maxUndo)
+{
+    while (maxUndo > 0 && m_count > 0 && size() > maxUndo)
+        dropOldest();
+    m_bytes.append(record.encode());
+    ++m_count;
+}
+
+void HexUndoStorage::dropOldest()
+{
+    const qint64 n = size() >= 4 ? qint64(get32(m_bytes.constData() + m_head)) : 0;
+    if (n < kMinRecord || n > size()) {
+        // A damaged first record leaves no way to find the next one.
+        clear();
+        return;
+    }
+    m_head += n;
+    --m_count;
+    if (m_head > (1 << 16) && m_head * 2 > qint64(m_bytes.size())) {
+        m_bytes.remove(0, m_head);
+        m_head = 0;
+    }
+}
+
+std::optional<HexUndoRecord> HexUndoStorage::newest() const
+{
+    if (m_count == 0 || size() < kMinRecord)
+        return std::nullopt;
+    const char* end = m_bytes.constData() + m_bytes.size();
+    const qint64 n = get32(end - 4);
+    if (n < kMinRecord || n > size())
+        return std::nullopt;
+    return HexUndoRecord::decode(end - n, n);
+}
+
+void HexUndoStorage::removeNewest()
+{
+    if (m_count == 0)
+        return;
+    const qint64 n = size() >= 4 ? qint64(get32(m_bytes.constData() + m_bytes.size() - 4)) : 0;
+    if (n < kMinRecord || n > size()) {
+        clear();
+        return;
+    }
+    m_bytes.chop(n);
+    --m_count;
+    if (m_count == 0)
+        clear();
+}
+
+void HexUndoStorage::clear()
+{
+    m_bytes.clear();
+    m_head = 0;
+    m_count = 0;
+}

@@ -1,0 +1,197 @@
+#include "CliRunner.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qsizetype ChipSize = 64 * 1024;  // the W25X05 of the default database
+
+const QStringList W25X05{QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("w25x05")};
+
+QStringList command(const char* name, const QStringList& more = {})
+{
+    return QStringList{QString::fromLatin1(name)} + W25X05 + more;
+}
+
+}  // namespace
+
+TEST(CliChipCommands, WrittenFileVerifiesAndReadsBackByteIdentical)
+{
+    CliRunner cli;
+    const QByteArray image = randomBytes(ChipSize, 1);
+    cli.put(QStringLiteral("image.bin"), image);
+
+    const CliResult write = cli.run(command("write", {QStringLiteral("image.bin")}));
+    ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_TRUE(write.out.contains(QStringLiteral("Write Complete!")));
+    EXPECT_TRUE(write.out.contains(QStringLiteral("Elapsed time: 00:00:0")));
+    EXPECT_EQ(cli.chipImage(), image);
+
+    const CliResult verify = cli.run(command("verify", {QStringLiteral("image.bin")}));
+    EXPECT_EQ(verify.exitCode, 0) << verify.err.toStdString();
+    EXPECT_TRUE(verify.out.contains(QStringLiteral("Verify Complete!")));
+
+    // Intel HEX on the way out, binary on the way back in: the format follows the extension.
+    const CliResult read = cli.run(command("read", {QStringLiteral("back.hex")}));
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_TRUE(read.out.contains(QStringLiteral("Read Complete!")));
+    EXPECT_TRUE(cli.contentOf(QStringLiteral("back.hex")).startsWith(":"));
+    const CliResult toBinary = cli.run({QStringLiteral("convert"), QStringLiteral("back.hex"), QStringLiteral("back.bin")});
+    ASSERT_EQ(toBinary.exitCode, 0) << toBinary.err.toStdString();
+    EXPECT_EQ(cli.contentOf(QStringLiteral("back.bin")), image);
+}
+
+TEST(CliChipCommands, FindingsOnTheChipExitWithOne)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("image.bin"), randomBytes(ChipSize, 2));
+    ASSERT_EQ(cli.run(command("blank")).exitCode, 0);
+    ASSERT_EQ(cli.run(command("write", {QStringLiteral("image.bin")})).exitCode, 0);
+
+    const CliResult blank = cli.run(command("blank"));
+    EXPECT_EQ(blank.exitCode, 1);
+    EXPECT_TRUE(blank.err.contains(QStringLiteral("The chip is not empty."))) << blank.err.toStdString();
+
+    QByteArray other = randomBytes(ChipSize, 2);
+    other[0x1234] = static_cast<char>(~other[0x1234]);
+    cli.put(QStringLiteral("other.bin"), other);
+    const CliResult verify = cli.run(command("verify", {QStringLiteral("other.bin")}));
+    EXPECT_EQ(verify.exitCode, 1);
+    EXPECT_TRUE(verify.err.contains(QStringLiteral("Flash check error address:1234h"))) << verify.err.toStdString();
+    EXPECT_FALSE(verify.out.contains(QStringLiteral("Verify Complete!")));
+
+    const CliResult erase = cli.run(command("erase"));
+    EXPECT_EQ(erase.exitCode, 0) << erase.err.toStdString();
+    EXPECT_EQ(cli.chipImage(), QByteArray(ChipSize, '\xFF'));
+    EXPECT_EQ(cli.run(command("blank")).exitCode, 0);
+}
+
+TEST(CliChipCommands, AutoErasesWritesAndVerifiesAndLeavesOutStepsOnRequest)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = zero\n"));
+    const QByteArray image = randomBytes(ChipSize / 2, 3);
+    cli.put(QStringLiteral("image.bin"), image);
+
+    // Without its erase, writing over a chip of zeros cannot set the bits the file needs.
+    const CliResult unerased = cli.run(command("auto", {QStringLiteral("--no-erase"), QStringLiteral("image.bin")}));
+    EXPECT_EQ(unerased.exitCode, 1);
+    EXPECT_FALSE(unerased.out.contains(QStringLiteral("AUTO Complete!")));
+
+    const CliResult full = cli.run(command("auto", {QStringLiteral("image.bin")}));
+    EXPECT_EQ(full.exitCode, 0) << full.err.toStdString();
+    EXPECT_TRUE(full.out.contains(QStringLiteral("AUTO Complete!")));
+    EXPECT_EQ(cli.chipImage(), image + QByteArray(ChipSize / 2, '\xFF'));
+
+    // Without the verify step there is no completion line, but the time is still shown.
+    const CliResult unverified = cli.run(command("auto", {QStringLiteral("--no-verify"), QStringLiteral("image.bin")}));
+    EXPECT_EQ(unverified.exitCode, 0) << unverified.err.toStdString();
+    EXPECT_FALSE(unverified.out.contains(QStringLiteral("AUTO Complete!")));
+    EXPECT_TRUE(unverified.out.contains(QStringLiteral("Elapsed time:")));
+}
+
+TEST(CliChipCommands, DetectFindsTheChipByItsIdAndServesAsChipChoice)
+{
+    CliRunner cli;
+    const CliResult detect = cli.run({QStringLiteral("detect"), QStringLiteral("--simulate")});
+    EXPECT_EQ(detect.exitCode, 0) << detect.err.toStdString();
+    EXPECT_TRUE(detect.out.contains(QStringLiteral("The chip was detected:W25X05")));
+    EXPECT_TRUE(detect.out.contains(QRegularExpression(QStringLiteral("SPI_FLASH +Winbond +W25X05 +0xEF3010 +65536 256"))))
+        << detect.out.toStdString();
+
+    const QByteArray image = randomBytes(ChipSize, 4);
+    cli.put(QStringLiteral("image.bin"), image);
+    const CliResult write = cli.run({QStringLiteral("write"), QStringLiteral("--simulate"), QStringLiteral("--detect"),
+                                     QStringLiteral("image.bin")});
+    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_EQ(cli.chipImage(), image);
+
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0x123456);
+    const CliResult unknown = cli.run({QStringLiteral("detect"), QStringLiteral("--simulate")});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("Unknown chip ID =12 34 56"))) << unknown.err.toStdString();
+    // An unknown chip is never operated on as whatever the lists happened to hold.
+    EXPECT_EQ(cli.run({QStringLiteral("erase"), QStringLiteral("--simulate"), QStringLiteral("--detect")}).exitCode, 1);
+    EXPECT_FALSE(cli.trace().contains(QStringLiteral("cmd Erase")));
+}
+
+TEST(CliChipCommands, EmptySocketExitsWithOne)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("none"), QStringLiteral("64K"));
+    const CliResult detect = cli.run({QStringLiteral("detect"), QStringLiteral("--simulate")});
+    EXPECT_EQ(detect.exitCode, 1);
+    EXPECT_TRUE(detect.err.contains(QStringLiteral("No chips detected")));
+    const CliResult erase = cli.run(command("erase"));
+    EXPECT_EQ(erase.exitCode, 1);
+    EXPECT_TRUE(erase.err.contains(QStringLiteral("No chips detected")));
+}
+
+TEST(CliChipCommands, FileLargerThanTheChipIsWrittenOnlyWhenAllowed)
+{
+    CliRunner cli;
+    const QByteArray image = randomBytes(ChipSize + 1000, 5);
+    cli.put(QStringLiteral("big.bin"), image);
+
+    const CliResult refused = cli.run(command("write", {QStringLiteral("big.bin")}));
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("larger than chip capacity"))) << refused.err.toStdString();
+    EXPECT_FALSE(cli.trace().contains(QStringLiteral("write dev=0")));
+    EXPECT_EQ(cli.chipImage(), QByteArray(ChipSize, '\xFF'));
+
+    const CliResult allowed = cli.run(command("write", {QStringLiteral("--yes"), QStringLiteral("big.bin")}));
+    EXPECT_EQ(allowed.exitCode, 0) << allowed.err.toStdString();
+    EXPECT_EQ(cli.chipImage(), image.first(ChipSize));
+}
+
+TEST(CliChipCommands, TerminalShowsProgressAndAsksBeforeCuttingAFile)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("image.bin"), randomBytes(ChipSize, 6));
+    const CliResult write = cli.runOnTerminal(command("write", {QStringLiteral("image.bin")}), {});
+    EXPECT_EQ(write.exitCode, 0) << write.out.toStdString();
+    EXPECT_TRUE(write.out.contains(QStringLiteral("Write Flash ... [")));
+    EXPECT_TRUE(write.out.contains(QStringLiteral("########")));
+
+    // A script's output carries no progress bar.
+    const CliResult quiet = cli.run(command("write", {QStringLiteral("image.bin")}));
+    EXPECT_FALSE(quiet.err.contains(QLatin1Char('[')) || quiet.out.contains(QLatin1Char('['))) << quiet.err.toStdString();
+
+    cli.put(QStringLiteral("big.bin"), randomBytes(ChipSize + 256, 7));
+    const CliResult declined = cli.runOnTerminal(command("write", {QStringLiteral("big.bin")}), "n\n");
+    EXPECT_EQ(declined.exitCode, 2);
+    EXPECT_TRUE(declined.out.contains(QStringLiteral("Do you want to continue to write? [y/N]")));
+    EXPECT_FALSE(declined.out.contains(QStringLiteral("Write Complete!")));
+}
+
+TEST(CliChipCommands, SpeedAndLanguageReachTheProgrammerAndTheMessages)
+{
+    CliRunner cli;
+    const CliResult erase = cli.run(command("erase", {QStringLiteral("--speed"), QStringLiteral("375khz"),
+                                                      QStringLiteral("--lang"), QStringLiteral("zh-CN")}));
+    EXPECT_EQ(erase.exitCode, 0) << erase.err.toStdString();
+    EXPECT_TRUE(erase.out.contains(QStringLiteral("擦除完成！"))) << erase.out.toStdString();
+    EXPECT_TRUE(cli.trace().contains(QRegularExpression(QStringLiteral("cmd Begin .*speed=0x5")))) << cli.trace().toStdString();
+}
+
+TEST(CliChipCommands, ProgrammerThatCannotBeReachedExitsWithThree)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("image.bin"), randomBytes(256, 8));
+    const QStringList missingLibrary{QStringLiteral("--usb-library"), cli.path(QStringLiteral("no-such-library.so")),
+                                     QStringLiteral("--chip"), QStringLiteral("W25X05")};
+    for (const char* name : {"read", "write", "erase", "blank"}) {
+        QStringList arguments = QStringList{QString::fromLatin1(name)} + missingLibrary;
+        if (QLatin1String(name) == QLatin1String("read") || QLatin1String(name) == QLatin1String("write"))
+            arguments << cli.path(QLatin1String(name) == QLatin1String("read") ? QStringLiteral("out.bin")
+                                                                             : QStringLiteral("image.bin"));
+        const CliResult result = cli.run(arguments);
+        EXPECT_EQ(result.exitCode, 3) << name << ": " << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("Not connected"))) << name;
+    }
+    EXPECT_EQ(cli.run({QStringLiteral("detect"), QStringLiteral("--usb-library"), QStringLiteral("/nonexistent.so")}).exitCode, 3);
+    EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("out.bin"))));
+}

@@ -1,0 +1,94 @@
+#include "CliRunner.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+CliRunner::CliRunner()
+{
+    setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010);
+}
+
+void CliRunner::setChip(const QString& family, const QString& size, quint32 chipId, const QString& extra)
+{
+    QFile::remove(path(QStringLiteral("chip.img")));
+    QString config = QStringLiteral("trace_file = %1\n[device]\nchip = %2\nchip_size = %3\nchip_content = blank\n"
+                                    "chip_image = %4\n")
+                         .arg(path(QStringLiteral("trace.txt")), family, size, path(QStringLiteral("chip.img")));
+    if (chipId != 0)
+        config += QStringLiteral("chip_id = 0x%1\n").arg(chipId, 0, 16);
+    config += extra;
+    put(QStringLiteral("sim.conf"), config.toUtf8());
+}
+
+CliResult CliRunner::run(const QStringList& arguments) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_dir.path());
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QStringLiteral(ZORVEX_CLI), arguments);
+    EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(u' ').toStdString();
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+CliResult CliRunner::runOnTerminal(const QStringList& arguments, const QByteArray& typed) const
+{
+    QStringList quoted{QStringLiteral(ZORVEX_CLI)};
+    for (const QString& argument : arguments)
+        quoted << QStringLiteral("'%1'").arg(argument);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_dir.path());
+    // script gives the command a pseudo terminal and passes our input on to it.
+    process.start(QStringLiteral("script"), {QStringLiteral("-qec"), quoted.join(u' '), QStringLiteral("/dev/null")});
+    process.write(typed);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(120000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString CliRunner::put(const QString& name, const QByteArray& content) const
+{
+    QFile file(path(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return file.fileName();
+}
+
+QByteArray CliRunner::contentOf(const QString& name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString CliRunner::makeDatabase(const QString& name, const QStringList& rows) const
+{
+    QString text = QStringLiteral(
+        "type manufacturer model chipId flashSize flashPage family subType delay xmlLink eepromSize eepromPage voltage\n");
+    for (const QString& row : rows)
+        text += row + QStringLiteral(" 0 100 0 0 0 0\n");
+    const QString source = put(name + QStringLiteral(".txt"), text.toUtf8());
+    QProcess tool;
+    tool.start(QStringLiteral(ZORVEX_CHIPDB_TOOL), {QStringLiteral("to-dat"), source, path(name)});
+    EXPECT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    return path(name);
+}
+
+QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator.bounded(256));
+    return bytes;
+}

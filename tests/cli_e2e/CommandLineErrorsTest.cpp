@@ -1,0 +1,122 @@
+#include "CliRunner.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+// Mistakes a script can make, each answered with exit code 2 before the programmer is touched.
+
+TEST(CliCommandLine, ChipChoiceMistakesExitWithUsage)
+{
+    CliRunner cli;
+    const CliResult none = cli.run({QStringLiteral("erase"), QStringLiteral("--simulate")});
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("--chip MODEL or --detect")));
+    EXPECT_EQ(cli.run({QStringLiteral("erase"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                       QStringLiteral("W25X05"), QStringLiteral("--detect")})
+                  .exitCode,
+              2);
+
+    const CliResult unknown = cli.run({QStringLiteral("erase"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                       QStringLiteral("W25Q64J")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("closest: W25Q64JV"))) << unknown.err.toStdString();
+    EXPECT_TRUE(cli.trace().isEmpty());
+}
+
+TEST(CliCommandLine, MakerTellsApartChipsOfTheSameModelName)
+{
+    CliRunner cli;
+    const QString db = cli.makeDatabase(QStringLiteral("twin.Dat"),
+                                        {QStringLiteral("SPI_FLASH First  X25 0xEF3010 65536 256 0"),
+                                         QStringLiteral("SPI_FLASH Second X25 0xEF3010 131072 256 0")});
+    const CliResult ambiguous = cli.run({QStringLiteral("erase"), QStringLiteral("--db"), db, QStringLiteral("--simulate"),
+                                         QStringLiteral("--chip"), QStringLiteral("x25")});
+    EXPECT_EQ(ambiguous.exitCode, 2);
+    EXPECT_TRUE(ambiguous.err.contains(QStringLiteral("--maker"))) << ambiguous.err.toStdString();
+    EXPECT_TRUE(ambiguous.err.contains(QStringLiteral("First X25")) && ambiguous.err.contains(QStringLiteral("Second X25")));
+
+    const CliResult chosen = cli.run({QStringLiteral("erase"), QStringLiteral("--db"), db, QStringLiteral("--simulate"),
+                                      QStringLiteral("--chip"), QStringLiteral("x25"), QStringLiteral("--maker"),
+                                      QStringLiteral("second")});
+    EXPECT_EQ(chosen.exitCode, 0) << chosen.err.toStdString();
+    EXPECT_TRUE(cli.trace().contains(QStringLiteral("size=0x20000"))) << cli.trace().toStdString();
+}
+
+TEST(CliCommandLine, BadOptionsAndInputFilesExitWithUsage)
+{
+    CliRunner cli;
+    const QStringList chip{QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05")};
+    const CliResult speed = cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--speed"), QStringLiteral("24MHz")} + chip);
+    EXPECT_EQ(speed.exitCode, 2);
+    EXPECT_TRUE(speed.err.contains(QStringLiteral("12MHz|6MHz|3MHz|1.5MHz|750KHz|375KHz")));
+    EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--lang"), QStringLiteral("fr")} + chip).exitCode, 2);
+    EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--frobnicate")} + chip).exitCode, 2);
+    EXPECT_EQ(cli.run(QStringList{QStringLiteral("write")} + chip).exitCode, 2);
+    EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("extra")} + chip).exitCode, 2);
+    EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--usb-library"), QStringLiteral("x.so")} + chip)
+                  .exitCode,
+              2);
+
+    const CliResult missing = cli.run(QStringList{QStringLiteral("write"), QStringLiteral("missing.bin")} + chip);
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Can't open File")));
+
+    cli.put(QStringLiteral("bad.hex"), ":0100000042BD\r\n:01000100zz\r\n");
+    const CliResult bad = cli.run(QStringList{QStringLiteral("verify"), QStringLiteral("bad.hex")} + chip);
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("bad.hex:2: Illegal Char in File"))) << bad.err.toStdString();
+
+    cli.put(QStringLiteral("empty.bin"), {});
+    const CliResult empty = cli.run(QStringList{QStringLiteral("auto"), QStringLiteral("empty.bin")} + chip);
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_TRUE(empty.err.contains(QStringLiteral("The buffer data is empty.")));
+
+    const CliResult noDatabase = cli.run({QStringLiteral("list"), QStringLiteral("--db"), cli.path(QStringLiteral("none.Dat"))});
+    EXPECT_EQ(noDatabase.exitCode, 2);
+    cli.put(QStringLiteral("short.Dat"), QByteArray(69, 'x'));
+    const CliResult damaged = cli.run({QStringLiteral("list"), QStringLiteral("--db"), cli.path(QStringLiteral("short.Dat"))});
+    EXPECT_EQ(damaged.exitCode, 2);
+    EXPECT_TRUE(damaged.err.contains(QStringLiteral("The configuration file was destroyed.")));
+
+    // None of it reached the programmer.
+    EXPECT_TRUE(cli.trace().isEmpty()) << cli.trace().toStdString();
+}
+
+TEST(CliCommandLine, ReadKeepsAnExistingFileUnlessAllowed)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("out.bin"), "keep");
+    const QStringList read{QStringLiteral("read"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                           QStringLiteral("W25X05"), QStringLiteral("out.bin")};
+    const CliResult refused = cli.run(read);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(cli.contentOf(QStringLiteral("out.bin")), "keep");
+    // Refused before the chip was read, not after.
+    EXPECT_TRUE(cli.trace().isEmpty());
+
+    const CliResult replaced = cli.run(read + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err.toStdString();
+    EXPECT_EQ(cli.contentOf(QStringLiteral("out.bin")), QByteArray(64 * 1024, '\xFF'));
+    // An erased chip reads as empty, which the window reports too; the file is still saved.
+    EXPECT_TRUE(replaced.err.contains(QStringLiteral("The chip is empty!")));
+}
+
+TEST(CliCommandLine, EveryCommandHasHelpAndListFilters)
+{
+    CliRunner cli;
+    for (const char* name : {"list", "detect", "read", "write", "verify", "erase", "blank", "auto", "convert"}) {
+        const CliResult help = cli.run({QString::fromLatin1(name), QStringLiteral("--help")});
+        EXPECT_EQ(help.exitCode, 0) << name;
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: zorvex-cli %1 ").arg(QLatin1String(name)))) << name;
+    }
+    EXPECT_TRUE(cli.run({QStringLiteral("auto"), QStringLiteral("--help")}).out.contains(QStringLiteral("--no-verify")));
+
+    // The default database is the one built beside the programs.
+    const CliResult list = cli.run({QStringLiteral("list"), QStringLiteral("w25x0")});
+    EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+    EXPECT_EQ(list.out, QStringLiteral("SPI_FLASH  Winbond      W25X05           0xEF3010     65536 256\n"));
+    const CliResult all = cli.run({QStringLiteral("list")});
+    EXPECT_GT(all.out.count(QLatin1Char('\n')), 100);
+    EXPECT_TRUE(all.out.contains(QRegularExpression(QStringLiteral("^24_EEPROM "), QRegularExpression::MultilineOption)));
+}

@@ -1,6 +1,7 @@
 #include "ConvertCommand.h"
 
 #include "CliCommand.h"
+#include "ImageBuffer.h"
 #include "TerminalFeedback.h"
 
 #include "app/MessageCatalog.h"
@@ -10,11 +11,8 @@
 
 #include <cstdio>
 #include <optional>
-#include <vector>
 
 namespace {
-
-constexpr std::size_t kBufferSize = 0x4000000;  // the main window's DataBuffer
 
 std::optional<BufferFileFormat> parseFormat(const QString& name)
 {
@@ -60,14 +58,14 @@ int runConvert(const QStringList& arguments)
     TerminalFeedback feedback(parser.isSet(yesOption));
     if (!from && !(from = OpenFormatFor(in, feedback)))
         return ExitFailure;
-    std::vector<std::uint8_t> buffer(kBufferSize, 0xFF);
-    const qint32 length = OpenBufferFileAs(*from, in, buffer, feedback);
+    ImageBuffer image;
+    const qint32 length = OpenBufferFileAs(*from, in, image.bytes(), feedback);
     if (feedback.errorCount() > 0)
         return ExitFailure;
 
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),
                                 MessageCatalog::text(MessageKey::FileWriteError, Language::English)};
-    switch (SaveBufferFileAs(to.value_or(SaveFormatFor(out)), out, buffer, length, feedback, texts)) {
+    switch (SaveBufferFileAs(to.value_or(SaveFormatFor(out)), out, image.bytes(), length, feedback, texts)) {
     case SaveOutcome::Saved:
         std::printf("%s: %d bytes written to %s\n", qPrintable(in), length, qPrintable(out));
         return ExitSuccess;

@@ -3,6 +3,7 @@
 #include "buffer/AtomicSave.h"
 #include "buffer/IntelHex.h"
 #include "buffer/SRecord.h"
+#include "buffer/TextSink.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -140,8 +141,9 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
     case BufferFileFormat::Binary:
     case BufferFileFormat::Capsule:  // a capsule's header is not kept, so it is saved as its image
         result = saveAtomically(path, [data](QIODevice& device) {
-            const auto size = static_cast<qint64>(data.size());
-            return device.write(reinterpret_cast<const char*>(data.data()), size) == size;
+            TextSink sink(device);
+            sink.writeRaw(reinterpret_cast<const char*>(data.data()), data.size());
+            return sink.finish();
         });
         if (result == AtomicSaveResult::CreateFailed) {
             feedback.showError(QStringLiteral("创建文件失败"));

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 // The byte helpers both text formats share: the reader's byteAt mirrors the writer's putByte,
@@ -55,9 +57,23 @@ public:
         return true;
     }
 
+    // Decodes `count` bytes whose digits start at pos into target, as byteAt would one by one.
+    // Returns how many were decoded before the first bad or missing digit; those are stored.
+    [[nodiscard]] std::size_t bytesAt(std::size_t pos, std::uint8_t* target, std::size_t count) const;
+
 private:
     std::string_view m_text;
 };
+
+inline std::size_t RecordLine::bytesAt(std::size_t pos, std::uint8_t* target, std::size_t count) const
+{
+    std::size_t i = 0;
+    for (; i < count; ++i, pos += 2) {
+        if (!byteAt(pos, target[i]))
+            break;
+    }
+    return i;
+}
 
 // Appends the two digits of value at out and returns the position after them.
 inline char* putByte(char* out, std::uint8_t value)
@@ -67,15 +83,69 @@ inline char* putByte(char* out, std::uint8_t value)
     return out + 2;
 }
 
+// Four bytes to their eight digits at once: the nibbles are spread one per byte lane, then
+// turned into characters with a carry-free add ('A' - '9' - 1 = 7 more for nibbles above 9).
+// Only for little-endian hosts, where the first digit is the lowest byte of the result.
+inline std::uint64_t digitsOfFour(std::uint32_t bytes)
+{
+    std::uint64_t lanes = bytes;
+    lanes = (lanes | (lanes << 16)) & 0x0000FFFF0000FFFFULL;
+    lanes = (lanes | (lanes << 8)) & 0x00FF00FF00FF00FFULL;
+    const std::uint64_t nibbles = ((lanes >> 4) & 0x000F000F000F000FULL) | ((lanes & 0x000F000F000F000FULL) << 8);
+    const std::uint64_t letters = ((nibbles + 0x0606060606060606ULL) >> 4) & 0x0101010101010101ULL;
+    return nibbles + 0x3030303030303030ULL + letters * 7;
+}
+
+// Appends two digits for each of `count` bytes and returns the position after them.
+inline char* putBytes(char* out, const std::uint8_t* data, std::size_t count)
+{
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 4 <= count; i += 4, out += 8) {
+            std::uint32_t four;
+            std::memcpy(&four, data + i, 4);
+            const std::uint64_t digits = digitsOfFour(four);
+            std::memcpy(out, &digits, 8);
+        }
+    }
+    for (; i < count; ++i)
+        out = putByte(out, data[i]);
+    return out;
+}
+
+// Records are at most 32 bytes and of run-time length, which compilers do not vectorise; so
+// both helpers below work on 8-byte words and finish byte by byte.
+
+// The sum of the bytes, for the checksums.
+[[nodiscard]] inline unsigned sumOf(const std::uint8_t* data, std::size_t count)
+{
+    unsigned sum = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        const std::uint64_t pairs = (word & 0x00FF00FF00FF00FFULL) + ((word >> 8) & 0x00FF00FF00FF00FFULL);
+        sum += static_cast<unsigned>((pairs * 0x0001000100010001ULL) >> 48);  // four lanes of at most 510
+    }
+    for (; i < count; ++i)
+        sum += data[i];
+    return sum;
+}
+
 // True when every byte is 0xFF: such records are left out of the text formats, since an erased
 // chip reads 0xFF there anyway.
-// The loop has no early exit so that it vectorises; records are at most 32 bytes.
 [[nodiscard]] inline bool allErased(const std::uint8_t* data, std::size_t count)
 {
-    std::uint8_t all = 0xFF;
-    for (std::size_t i = 0; i < count; ++i)
-        all &= data[i];
-    return all == 0xFF;
+    std::uint64_t all = ~std::uint64_t{0};
+    std::size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        all &= word;
+    }
+    for (; i < count; ++i)
+        all &= 0xFFFFFFFFFFFFFF00ULL | data[i];
+    return all == ~std::uint64_t{0};
 }
 
 }  // namespace hextext

@@ -54,16 +54,11 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
             if (size > capacity)
                 return errors.fail(lineNumber, "File exceeds Maximum Size");
             std::uint8_t* target = buffer.data() + address;
-            std::size_t pos = kDataPos;
-            for (unsigned i = 0; i < count; ++i, pos += 2) {
-                std::uint8_t value = 0;
-                if (!line.byteAt(pos, value))
-                    return errors.fail(lineNumber, "Illegal Char in File");
-                target[i] = value;
-                sum += value;
-            }
+            if (line.bytesAt(kDataPos, target, count) != count)
+                return errors.fail(lineNumber, "Illegal Char in File");
+            sum += hextext::sumOf(target, count);
             std::uint8_t checksum = 0;
-            if (!line.byteAt(pos, checksum))
+            if (!line.byteAt(kDataPos + 2 * count, checksum))
                 return errors.fail(lineNumber, "Illegal Char in File");
             if (((sum + checksum) & 0xFF) != 0)
                 return errors.fail(lineNumber, "Checksum Error type 0");
@@ -144,10 +139,8 @@ bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
         out = hextext::putByte(out, static_cast<std::uint8_t>(offset));
         *out++ = '0';
         *out++ = '0';
-        for (std::size_t i = 0; i < n; ++i) {
-            out = hextext::putByte(out, bytes[i]);
-            sum += bytes[i];
-        }
+        out = hextext::putBytes(out, bytes, n);
+        sum += hextext::sumOf(bytes, n);
         out = hextext::putByte(out, static_cast<std::uint8_t>(0x100 - (sum & 0xFF)));
         *out++ = '\r';
         *out++ = '\n';

@@ -57,16 +57,12 @@ qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFile
         if (size > capacity)
             return errors.fail(lineNumber, "File exceeds Maximum Size");
         std::uint8_t* target = buffer.data() + address;
-        std::size_t pos = 4 + 2 * addressBytes;
-        for (unsigned i = 0; i < n; ++i, pos += 2) {
-            std::uint8_t value = 0;
-            if (!line.byteAt(pos, value))
-                return errors.fail(lineNumber, "Illegal Char in File");
-            target[i] = value;
-            sum += value;
-        }
+        const std::size_t dataPos = 4 + 2 * addressBytes;
+        if (line.bytesAt(dataPos, target, n) != n)
+            return errors.fail(lineNumber, "Illegal Char in File");
+        sum += hextext::sumOf(target, n);
         std::uint8_t checksum = 0;
-        if (!line.byteAt(pos, checksum))
+        if (!line.byteAt(dataPos + 2 * n, checksum))
             return errors.fail(lineNumber, "Illegal Char in File");
         if (((sum + checksum) & 0xFF) != 0xFF)
             return errors.fail(lineNumber, "Checksum Error");
@@ -110,10 +106,8 @@ bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
             out = hextext::putByte(out, value);
             sum += value;
         }
-        for (std::size_t i = 0; i < n; ++i) {
-            out = hextext::putByte(out, bytes[i]);
-            sum += bytes[i];
-        }
+        out = hextext::putBytes(out, bytes, n);
+        sum += hextext::sumOf(bytes, n);
         out = hextext::putByte(out, static_cast<std::uint8_t>(0xFF - (sum & 0xFF)));
         *out++ = '\r';
         *out++ = '\n';

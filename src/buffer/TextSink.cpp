@@ -1,6 +1,12 @@
 #include "buffer/TextSink.h"
 
+#include <QFileDevice>
+
 #include <algorithm>
+
+#ifdef __linux__
+#include <fcntl.h>
+#endif
 
 TextSink::TextSink(QIODevice& device, std::size_t blockSize) : m_device(device), m_block(std::max<std::size_t>(blockSize, 4096))
 {
@@ -19,8 +25,35 @@ void TextSink::flush()
     if (m_used > 0 && !m_failed) {
         const auto length = static_cast<qint64>(m_used);
         m_failed = m_device.write(m_block.data(), length) != length;
+        startWriteback(length);
     }
     m_used = 0;
+}
+
+// A save ends by syncing the file to disk. Handing each block to the disk as soon as it is
+// written lets that overlap the formatting of the next blocks instead of all waiting at the end.
+void TextSink::startWriteback(qint64 length)
+{
+#ifdef __linux__
+    auto* file = qobject_cast<QFileDevice*>(&m_device);
+    if (!file || m_failed || !file->flush())
+        return;
+    sync_file_range(file->handle(), m_written, length, SYNC_FILE_RANGE_WRITE);
+    m_written += length;
+#else
+    Q_UNUSED(length);
+#endif
+}
+
+void TextSink::writeRaw(const char* data, std::size_t length)
+{
+    flush();
+    for (std::size_t done = 0; done < length && !m_failed;) {
+        const auto piece = static_cast<qint64>(std::min(m_block.size(), length - done));
+        m_failed = m_device.write(data + done, piece) != piece;
+        startWriteback(piece);
+        done += static_cast<std::size_t>(piece);
+    }
 }
 
 bool TextSink::finish()

@@ -6,7 +6,8 @@
 #include <vector>
 
 // Collects formatted lines in a fixed block and hands whole blocks to the device, so a writer
-// makes one write call per block instead of one per line. A failed or short write is remembered
+// makes one write call per block instead of one per line; unformatted data goes out in blocks
+// of the same size. A failed or short write is remembered
 // (a full disk must not pass for a saved file); later output is then dropped.
 class TextSink {
 public:
@@ -18,14 +19,19 @@ public:
     [[nodiscard]] char* reserve(std::size_t length);
     void commit(char* end) { m_used = static_cast<std::size_t>(end - m_block.data()); }
 
+    // Passes bytes that need no formatting straight to the device, in blocks.
+    void writeRaw(const char* data, std::size_t length);
+
     // Hands the rest to the device; true when every byte written so far was accepted.
     [[nodiscard]] bool finish();
 
 private:
     void flush();
+    void startWriteback(qint64 length);
 
     QIODevice& m_device;
     std::vector<char> m_block;
     std::size_t m_used = 0;
     bool m_failed = false;
+    qint64 m_written = 0;  // bytes handed to the disk so far
 };

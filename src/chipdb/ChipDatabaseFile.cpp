@@ -49,20 +49,12 @@ std::optional<QByteArray> readBounded(QFile& file)
     return bytes;
 }
 
-// The running program's own database is read from the copy shipped with it until the user has
-// saved one of their own; any other path is read as it is.
-QString fileToRead(const QString& path)
-{
-    if (QFileInfo::exists(path) || !QCoreApplication::instance())
-        return path;
-    const ProgramFiles files = ProgramFiles::locate(QCoreApplication::applicationFilePath());
-    return path == files.databasePath ? files.databaseToRead() : path;
-}
-
 ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const ChipDbErrorReporter& report,
                           Language damagedLanguage)
 {
-    const QString path = fileToRead(requestedPath);
+    const QString path = QCoreApplication::instance()
+        ? chipDatabaseFileToRead(requestedPath, QCoreApplication::applicationFilePath())
+        : requestedPath;
     if (!QFileInfo::exists(path))
         return ChipDbLoadStatus::Missing;
     QFile file(path);
@@ -94,6 +86,14 @@ QString chipDatabasePath(const QString& executablePath)
 QString chipDatabasePath()
 {
     return ProgramFiles::locate(QCoreApplication::applicationFilePath()).databasePath;
+}
+
+QString chipDatabaseFileToRead(const QString& path, const QString& executablePath)
+{
+    if (QFileInfo::exists(path))
+        return path;
+    const ProgramFiles files = ProgramFiles::locate(executablePath);
+    return path == files.databasePath ? files.databaseToRead() : path;
 }
 
 ChipDbLoadStatus loadChipDatabaseBytes(ChipDatabase& db, QByteArrayView bytes)

@@ -31,6 +31,11 @@ enum class ChipDbLoadStatus {
 // user's data folder (ProgramFiles).
 [[nodiscard]] QString chipDatabasePath();
 
+// The file LoadChipDatabase reads for path when the program at executablePath runs: the copy
+// shipped with the program while path is that program's own database and does not exist yet
+// (the user has not saved one), else path itself.
+[[nodiscard]] QString chipDatabaseFileToRead(const QString& path, const QString& executablePath);
+
 // Copies whole records from bytes into the table from slot 0; slots past the end keep their
 // content. Refused with WrongSize, the table untouched, unless the size is a multiple of 68 and
 // at most 1000 records: a longer file cannot come from this program's writer, and reading part

@@ -50,7 +50,7 @@ public:
     void SaveToStream(QIODevice& stream);
     void SaveRangeToStream(QIODevice& stream, qint64 position, qint64 count);
     void LoadFromFile(const QString& fileName);
-    void SaveToFile(const QString& fileName, bool makeCurrent);
+    virtual void SaveToFile(const QString& fileName, bool makeCurrent);
     void CreateEmptyFile(const QString& fileName);
 
     [[nodiscard]] qint64 DataSize() const noexcept { return m_data.size(); }

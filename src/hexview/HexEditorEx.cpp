@@ -1,6 +1,282 @@
 #include "HexEditorEx.h"
 
+#include "HexBookmarkText.h"
+#include "HexClipboard.h"
+#include "HexEditorError.h"
+#include "HexFormatDialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
 HexEditorEx::HexEditorEx(QWidget* parent) : HexEditor(parent), m_printFont(font()) {}
+
+HexEditorEx::~HexEditorEx()
+{
+    if (OwnsClipBoard())
+        ReleaseClipboard(m_flushClipboard);
+}
+
+bool HexEditorEx::CanCopy() const
+{
+    return DataSize() > 0 && HasSelection();
+}
+
+bool HexEditorEx::CanCut() const
+{
+    return CanCopy() && !ReadOnlyView() && !NoSizeChange();
+}
+
+bool HexEditorEx::CanPaste() const
+{
+    if (ReadOnlyView() || (NoSizeChange() && DataSize() == 0))
+        return false;
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    return mime && (mime->hasUrls() || !HexClipboard::supportedFormats(*mime, m_otherFormats).isEmpty());
+}
+
+bool HexEditorEx::CBCopy()
+{
+    if (!CanCopy())
+        return false;
+    HexClipboard::CopyOptions options;
+    options.hexText = m_clipboardAsHexText;
+    options.swapNibbles = SwapNibbles();
+    options.fileName = FileName();
+    const qint64 count = SelectionHigh() - SelectionLow() + 1;
+    QMimeData* mime = HexClipboard::makeMimeData(Data().subspan(std::size_t(SelectionLow()), std::size_t(count)), options);
+    QApplication::clipboard()->setMimeData(mime);
+    m_copied = mime;
+    return true;
+}
+
+bool HexEditorEx::CBCut()
+{
+    if (!CanCut() || !CBCopy())
+        return false;
+    DeleteSelection(QStringLiteral("Cut to clipboard"));
+    return true;
+}
+
+std::optional<QByteArray> HexEditorEx::readClipboard(const QMimeData& mime)
+{
+    const QStringList formats = HexClipboard::supportedFormats(mime, m_otherFormats);
+    QString format;
+    bool hexText = m_clipboardAsHexText;
+    if (formats.contains(QString::fromLatin1(HexClipboard::PrivateFormat))) {
+        format = QString::fromLatin1(HexClipboard::PrivateFormat);
+    } else if (formats.size() == 1) {
+        format = formats.front();
+    } else if (formats.size() > 1) {
+        int chosen = 0;
+        const bool ok = ChooseClipboardFormat ? ChooseClipboardFormat(formats, chosen, hexText)
+                                              : HexFormatDialog::choose(this, formats, chosen, hexText);
+        if (!ok || chosen < 0 || chosen >= formats.size())
+            return std::nullopt;
+        format = formats[chosen];
+        if (HexClipboard::isTextFormat(format))
+            m_clipboardAsHexText = hexText;
+    }
+    if (format.isEmpty())
+        return std::nullopt;
+    return HexClipboard::bytesOf(mime, format, hexText && HexClipboard::isTextFormat(format),
+                                 SwapNibbles(), UnicodeBigEndian());
+}
+
+bool HexEditorEx::CBPaste()
+{
+    if (!CanPaste())
+        return false;
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime)
+        return false;
+    const bool hasPrivate = mime->hasFormat(QString::fromLatin1(HexClipboard::PrivateFormat));
+    if (!hasPrivate && mime->hasUrls()) {
+        bool any = false;
+        for (const QUrl& url : mime->urls()) {
+            QFile file(url.toLocalFile());
+            if (url.isLocalFile() && file.open(QIODevice::ReadOnly))
+                any = pasteBytes(file.readAll()) || any;
+        }
+        return any;
+    }
+    const auto bytes = readClipboard(*mime);
+    return bytes && pasteBytes(*bytes);
+}
+
+bool HexEditorEx::pasteBytes(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return false;
+    if (!HasSelection()) {
+        const qint64 unit = BytesPerUnit();
+        const qint64 caret = std::min(GetCursorPosition(), DataSize());
+        const qint64 start = (caret / unit) * unit;
+        MoveCaretTo(start, InCharField());
+        if (NoSizeChange()) {
+            // A fixed-size store is overwritten in place.
+            const qint64 end = std::min(start + bytes.size(), DataSize()) - 1;
+            if (end < start)
+                return false;
+            SetSelection(start, end);
+        }
+    }
+    ReplaceSelection(bytes.constData(), bytes.size(), QStringLiteral("Paste from clipboard"), true);
+    return true;
+}
+
+bool HexEditorEx::OwnsClipBoard() const
+{
+    const QClipboard* cb = QApplication::clipboard();
+    return m_copied && cb->ownsClipboard() && cb->mimeData() == m_copied;
+}
+
+void HexEditorEx::ReleaseClipboard(bool flush)
+{
+    if (!OwnsClipBoard())
+        return;
+    // Flushing leaves the data where it is; the clipboard holds its own copy of the formats.
+    if (!flush)
+        QApplication::clipboard()->clear();
+    m_copied = nullptr;
+}
+
+void HexEditorEx::UndoBeginUpdate(const QString& description)
+{
+    if (m_undo.updateCount == 0 && !description.isEmpty()) {
+        CreateUndo(ufKindAllData, 0, DataSize(), 0, description);
+        m_describedGroup = true;
+    }
+    HexEditor::UndoBeginUpdate();
+}
+
+void HexEditorEx::UndoEndUpdate()
+{
+    HexEditor::UndoEndUpdate();
+    if (m_undo.updateCount == 0 && m_describedGroup) {
+        m_describedGroup = false;
+        if (!m_undo.groupWrote)
+            m_undo.removeNewest();
+    }
+}
+
+void HexEditorEx::WriteBuffer(const void* buffer, qint64 position, qint64 count)
+{
+    HexEditor::WriteBuffer(buffer, position, count);
+    m_modified = true;
+    if (m_undo.updateCount > 0)
+        m_undo.groupWrote = true;
+}
+
+QString HexEditorEx::GetBookmarksAsString() const
+{
+    return hexBookmarksToString(Bookmarks());
+}
+
+void HexEditorEx::SetBookMarksAsString(const QString& text)
+{
+    m_bookmarks = HexBookmarks{};
+    try {
+        m_bookmarks = hexBookmarksFromString(text);
+    } catch (const HexEditorError&) {
+        BookmarksChanged();
+        throw;
+    }
+    BookmarksChanged();
+}
+
+void HexEditorEx::Save()
+{
+    if (!HasFile())
+        throw HexEditorError(QString::fromLatin1(HexMessages::NoFileName));
+    SaveToFile(FileName(), true);
+}
+
+void HexEditorEx::SaveToFile(const QString& fileName, bool makeCurrent)
+{
+    const bool overCurrent =
+        HasFile() && QFileInfo(fileName).absoluteFilePath() == QFileInfo(FileName()).absoluteFilePath();
+    if (overCurrent && !ReadOnlyFile() && m_createBackup && Modified() && QFileInfo::exists(fileName)) {
+        const QString backup = fileName + m_backupExtension;
+        QFile old(backup);
+        if (old.exists() && !old.remove())
+            throw HexEditorError(QString::fromLatin1(HexMessages::DeleteBackup).arg(backup, old.errorString()));
+        QFile current(fileName);
+        if (!current.rename(backup))
+            throw HexEditorError(QString::fromLatin1(HexMessages::CreateBackup).arg(backup, current.errorString()));
+    }
+    HexEditor::SaveToFile(fileName, makeCurrent);
+}
+
+void HexEditorEx::keyPressEvent(QKeyEvent* event)
+{
+    try {
+        const bool ctrl = event->modifiers() & Qt::ControlModifier;
+        const bool shift = event->modifiers() & Qt::ShiftModifier;
+        if (ctrl && !shift && event->key() == Qt::Key_C) {
+            CBCopy();
+            return;
+        }
+        if (ctrl && !shift && event->key() == Qt::Key_X) {
+            CBCut();
+            return;
+        }
+        if (ctrl && !shift && event->key() == Qt::Key_V) {
+            CBPaste();
+            return;
+        }
+    } catch (const std::exception&) {
+        QApplication::beep();
+        return;
+    }
+    HexEditor::keyPressEvent(event);
+}
+
+void HexEditorEx::wheelEvent(QWheelEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    const int steps = event->angleDelta().y() / 120;
+    if (!m_zoomOnWheel || steps == 0 || !(mods & Qt::ControlModifier)) {
+        HexEditor::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    if (mods & Qt::ShiftModifier) {
+        QFont f = font();
+        const qreal size = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+        if (steps > 0 || size >= 3) {
+            f.setPointSizeF(std::max<qreal>(1, size + (steps > 0 ? 1 : -1)));
+            setFont(f);
+        }
+    } else if (steps < 0 && BytesPerRow() > 1) {
+        SetBytesPerRow(BytesPerRow() - 1);
+    } else if (steps > 0 && BytesPerRow() < 256) {
+        SetBytesPerRow(BytesPerRow() + 1);
+    }
+}
+
+void HexEditorEx::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    HexEditor::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && DataSize() > 0 && GetCursorPosition() < DataSize())
+        SetSelection(GetCursorPosition(), GetCursorPosition());
+}
+
+void HexEditorEx::mousePressEvent(QMouseEvent* event)
+{
+    int col = 0, row = 0;
+    if (event->button() == Qt::RightButton && m_offsetMenu && CellAt(event->position().toPoint(), col, row) &&
+        col == 0) {
+        m_offsetMenu->popup(event->globalPosition().toPoint());
+        return;
+    }
+    HexEditor::mousePressEvent(event);
+}
 
 void applyFlashEditorSettings(HexEditorEx& editor)
 {
@@ -14,5 +290,6 @@ void applyFlashEditorSettings(HexEditorEx& editor)
     editor.SetDrawGridLines(false);
     editor.viewport()->setCursor(Qt::IBeamCursor);
     editor.SetBackupExtension(QStringLiteral(".bak"));
+    editor.PrintOptions() = HexPrintOptions{};
     editor.SetPrintFont(HexEditor::FixedFont(15));
 }

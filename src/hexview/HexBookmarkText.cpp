@@ -1,0 +1,77 @@
+#include "HexBookmarkText.h"
+
+#include "HexEditorError.h"
+
+#include <algorithm>
+
+namespace {
+
+[[noreturn]] void invalid()
+{
+    throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkFormat));
+}
+
+qint64 hexField(const QString& text, qsizetype at, int digits)
+{
+    bool ok = false;
+    const qulonglong v = text.mid(at, digits).toULongLong(&ok, 16);
+    if (!ok || text.mid(at, digits).size() != digits)
+        invalid();
+    return qint64(v);
+}
+
+} // namespace
+
+QString hexBookmarksToString(const HexBookmarks& bookmarks)
+{
+    if (std::none_of(bookmarks.begin(), bookmarks.end(), [](const HexBookmark& b) { return b.position >= 0; }))
+        return {};
+    QString text(QLatin1Char('$'));
+    for (const HexBookmark& b : bookmarks) {
+        const auto p = std::uint32_t(b.position);
+        for (int i = 0; i < 4; ++i)
+            text += QChar(char16_t((p >> (8 * i)) & 0xFF));
+        text += QChar(char16_t(b.inCharField ? 1 : 0));
+        text += QString(3, QChar(u'\0'));
+    }
+    return text;
+}
+
+HexBookmarks hexBookmarksFromString(const QString& text)
+{
+    HexBookmarks result;
+    if (text.isEmpty())
+        return result;
+    if (text.startsWith(QLatin1Char('$'))) {
+        if (text.size() != 1 + 10 * 8)
+            invalid();
+        for (int b = 0; b < 10; ++b) {
+            const qsizetype at = 1 + b * 8;
+            std::uint32_t p = 0;
+            for (int i = 0; i < 8; ++i)
+                if (text[at + i].unicode() > 0xFF)
+                    invalid();
+            for (int i = 0; i < 4; ++i)
+                p |= std::uint32_t(text[at + i].unicode()) << (8 * i);
+            const auto position = qint64(std::int32_t(p));
+            result[std::size_t(b)] = position < 0 ? HexBookmark{} : HexBookmark{position, text[at + 4].unicode() != 0};
+        }
+        return result;
+    }
+    if (text.size() < 8 || (text.size() - 8) % 20 != 0)
+        invalid();
+    qint64 sum = 0;
+    for (qsizetype i = 8; i < text.size(); ++i)
+        sum += text[i].unicode();
+    if (hexField(text, 0, 8) != (sum & 0xFFFFFFFF))
+        invalid();
+    for (qsizetype at = 8; at < text.size(); at += 20) {
+        const qint64 index = hexField(text, at, 2);
+        const qint64 position = hexField(text, at + 2, 16);
+        const qint64 flag = hexField(text, at + 18, 2);
+        if (index > 9 || flag > 1)
+            invalid();
+        result[std::size_t(index)] = position < 0 ? HexBookmark{} : HexBookmark{position, flag == 1};
+    }
+    return result;
+}

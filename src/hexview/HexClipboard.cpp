@@ -1,0 +1,214 @@
+#include "HexClipboard.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+
+namespace HexClipboard {
+namespace {
+
+void put32(QByteArray& out, std::uint32_t v)
+{
+    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    out.append(b, 4);
+}
+
+std::uint32_t get32(const QByteArray& b, int at)
+{
+    return std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8 | std::uint8_t(b[at + 2]) << 16 |
+           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+}
+
+QByteArray raw(std::span<const std::uint8_t> bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+QByteArray upToZero(const QByteArray& b)
+{
+    const qsizetype zero = b.indexOf('\0');
+    return zero < 0 ? b : b.left(zero);
+}
+
+int hexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+// One file entry: count, flags (size and write time present), size, write time as 100 ns units
+// since 1601 (the usual file-time base), then the UTF-8 name and a zero byte.
+QByteArray fileGroup(qint64 size, const CopyOptions& options)
+{
+    const QString base = QFileInfo(options.fileName).completeBaseName();
+    QByteArray out;
+    put32(out, 1);
+    put32(out, 0x40 | 0x20);
+    put32(out, std::uint32_t(size));
+    put32(out, std::uint32_t(quint64(size) >> 32));
+    const qint64 fileTime = (options.writeTime.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
+    put32(out, std::uint32_t(fileTime));
+    put32(out, std::uint32_t(quint64(fileTime) >> 32));
+    out.append(QStringLiteral("Dump of %1.bin").arg(base).toUtf8());
+    out.append('\0');
+    return out;
+}
+
+} // namespace
+
+QByteArray privateBlock(std::span<const std::uint8_t> bytes)
+{
+    QByteArray out("QRLN", 4);
+    put32(out, 0x00010001);
+    put32(out, std::uint32_t(bytes.size()));
+    out.append(raw(bytes));
+    return out;
+}
+
+std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
+{
+    if (block.size() < 12 || !block.startsWith("QRLN") || get32(block, 4) != 0x00010001)
+        return std::nullopt;
+    const qint64 n = get32(block, 8);
+    if (n > block.size() - 12)
+        return std::nullopt;
+    return block.mid(12, n);
+}
+
+QByteArray regEditBlock(std::span<const std::uint8_t> bytes)
+{
+    QByteArray out;
+    put32(out, std::uint32_t(bytes.size()));
+    out.append(raw(bytes));
+    return out;
+}
+
+std::optional<QByteArray> fromRegEditBlock(const QByteArray& block)
+{
+    if (block.size() < 4)
+        return std::nullopt;
+    const qint64 n = get32(block, 0);
+    if (n > block.size() - 4)
+        return std::nullopt;
+    return block.mid(4, n);
+}
+
+QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    QString text(qsizetype(bytes.size()) * 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (std::uint8_t b : bytes) {
+        *out++ = QLatin1Char(digits[swapNibbles ? b & 0xF : b >> 4]);
+        *out++ = QLatin1Char(digits[swapNibbles ? b >> 4 : b & 0xF]);
+    }
+    return text;
+}
+
+QByteArray parseHexText(const QString& text, bool swapNibbles)
+{
+    QByteArray out;
+    out.reserve(text.size() / 2);
+    int pending = -1;
+    for (const QChar c : text) {
+        const int v = hexValue(c);
+        if (v < 0)
+            continue;
+        if (pending < 0) {
+            pending = v;
+        } else {
+            out.append(char(swapNibbles ? (v << 4 | pending) : (pending << 4 | v)));
+            pending = -1;
+        }
+    }
+    return out;
+}
+
+QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options)
+{
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(PrivateFormat), privateBlock(bytes));
+    // Characters show as the code point of their byte, so the text is the bytes read as Latin-1.
+    mime->setText(options.hexText ? hexText(bytes, options.swapNibbles)
+                                  : QString::fromLatin1(upToZero(raw(bytes))));
+    mime->setData(QString::fromLatin1(FileGroupFormat), fileGroup(qint64(bytes.size()), options));
+    mime->setData(QString::fromLatin1(FileContentsFormat), raw(bytes));
+    mime->setData(QString::fromLatin1(RegEditFormat), regEditBlock(bytes));
+    return mime;
+}
+
+QStringList supportedFormats(const QMimeData& mime, bool otherFormats)
+{
+    QStringList found;
+    if (mime.hasFormat(QString::fromLatin1(PrivateFormat)))
+        found << QString::fromLatin1(PrivateFormat);
+    if (!otherFormats)
+        return found;
+    for (const char* f : {TextFormat, RtfFormat, UnicodeTextFormat, BitmapFormat, TiffFormat,
+                          WaveFormat, RegEditFormat, HtmlFormat})
+        if (mime.hasFormat(QString::fromLatin1(f)))
+            found << QString::fromLatin1(f);
+    return found;
+}
+
+QString displayName(const QString& format)
+{
+    static const std::pair<const char*, const char*> names[] = {
+        {TextFormat, "Text"},
+        {UnicodeTextFormat, "Unicode Text"},
+        {RtfFormat, "Rich Text Format"},
+        {HtmlFormat, "HTML Format"},
+        {BitmapFormat, "Bitmap Picture"},
+        {TiffFormat, "Tagged Image File Format (TIFF) Picture"},
+        {WaveFormat, "Wave Audio"},
+        {RegEditFormat, "RegEdit_HexData"},
+        {FileListFormat, "File List"},
+        {PrivateFormat, "TQuorlenEx Clipboard Format"}};
+    for (const auto& [mime, name] : names)
+        if (format == QLatin1String(mime))
+            return QString::fromLatin1(name);
+    return format;
+}
+
+bool isTextFormat(const QString& format)
+{
+    return format == QLatin1String(TextFormat);
+}
+
+std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool hexText,
+                                  bool swapNibbles, bool unicodeBigEndian)
+{
+    if (!mime.hasFormat(format))
+        return std::nullopt;
+    if (format == QLatin1String(PrivateFormat))
+        return fromPrivateBlock(mime.data(format));
+    if (format == QLatin1String(RegEditFormat))
+        return fromRegEditBlock(mime.data(format));
+    if (format == QLatin1String(TextFormat)) {
+        const QString text = mime.text();
+        return hexText ? parseHexText(text, swapNibbles) : upToZero(text.toLatin1());
+    }
+    if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
+        return upToZero(mime.data(format));
+    if (format == QLatin1String(UnicodeTextFormat)) {
+        QByteArray units = mime.data(format);
+        units.truncate(units.size() & ~qsizetype(1));
+        for (qsizetype i = 0; i + 1 < units.size(); i += 2) {
+            if (units[i] == 0 && units[i + 1] == 0) {
+                units.truncate(i);
+                break;
+            }
+            if (unicodeBigEndian)
+                std::swap(units[i], units[i + 1]);
+        }
+        return units;
+    }
+    return mime.data(format);
+}
+
+} // namespace HexClipboard

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+class QMimeData;
+
+// Clipboard formats of the hex view as MIME types. The private block and the hex-data blocks
+// keep their binary layouts; the names are this program's own.
+namespace HexClipboard {
+
+inline constexpr const char* PrivateFormat = "application/x-tquorlenex-clipboard-format";
+inline constexpr const char* RegEditFormat = "application/x-regedit-hexdata";
+inline constexpr const char* FileContentsFormat = "application/x-filecontents";
+inline constexpr const char* FileGroupFormat = "application/x-filegroupdescriptor";
+inline constexpr const char* TextFormat = "text/plain";
+inline constexpr const char* UnicodeTextFormat = "text/plain;charset=utf-16";
+inline constexpr const char* RtfFormat = "text/rtf";
+inline constexpr const char* HtmlFormat = "text/html";
+inline constexpr const char* BitmapFormat = "image/bmp";
+inline constexpr const char* TiffFormat = "image/tiff";
+inline constexpr const char* WaveFormat = "audio/wav";
+inline constexpr const char* FileListFormat = "text/uri-list";
+
+struct CopyOptions {
+    bool hexText = false;
+    bool swapNibbles = false;
+    QString fileName;  // the control's file name, for the dump file's name
+    QDateTime writeTime = QDateTime::currentDateTimeUtc();
+};
+
+// The five formats of a copy: private block, Text, file descriptor, file contents, hex data.
+[[nodiscard]] QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options);
+
+[[nodiscard]] QByteArray privateBlock(std::span<const std::uint8_t> bytes);
+// The data bytes of a private block, or nullopt when magic or version do not match.
+[[nodiscard]] std::optional<QByteArray> fromPrivateBlock(const QByteArray& block);
+[[nodiscard]] QByteArray regEditBlock(std::span<const std::uint8_t> bytes);
+[[nodiscard]] std::optional<QByteArray> fromRegEditBlock(const QByteArray& block);
+[[nodiscard]] QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles);
+// Non-hex characters are skipped; digits pair up high nibble first (low first when swapped);
+// an unpaired last digit is dropped.
+[[nodiscard]] QByteArray parseHexText(const QString& text, bool swapNibbles);
+
+// The supported formats a clipboard offers, in paste order (the file list excluded).
+[[nodiscard]] QStringList supportedFormats(const QMimeData& mime, bool otherFormats);
+[[nodiscard]] QString displayName(const QString& format);
+[[nodiscard]] bool isTextFormat(const QString& format);
+// The bytes a chosen format stands for.
+[[nodiscard]] std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format,
+                                                bool hexText, bool swapNibbles, bool unicodeBigEndian);
+
+} // namespace HexClipboard

@@ -208,6 +208,23 @@ public:
     void GotoBookmark(int index);
     [[nodiscard]] const HexBookmarks& Bookmarks() const noexcept { return m_bookmarks; }
 
+    // ---- search ------------------------------------------------------------------------------
+    // Position of the first match of the bytes lying wholly in from..to, or -1. With ignoreCase
+    // data and pattern are compared case-folded under the current translation.
+    qint64 Find(const void* data, qint64 length, qint64 from, qint64 to, bool ignoreCase);
+    // As Find; a pattern byte equal to `wildcard` matches any data byte.
+    qint64 FindWithWildcard(const void* data, qint64 length, qint64 from, qint64 to,
+                            bool ignoreCase, char wildcard);
+    // A typed search text (display characters) as the bytes to search for: case-folded,
+    // translated to the data's character set when asked, and widened in the 16-bit mode.
+    [[nodiscard]] QByteArray PrepareFindText(const QByteArray& text, bool ignoreCase,
+                                             bool translate) const;
+    // Attached, these replace the built-in search; they set `found` (-1 for no match).
+    std::function<void(const void* data, qint64 length, qint64 from, qint64 to, bool ignoreCase,
+                       qint64& found)> OnFind;
+    std::function<void(const void* data, qint64 length, qint64 from, qint64 to, bool ignoreCase,
+                       char wildcard, qint64& found)> OnWildcardFind;
+
     // ---- events (attached by assignment; an empty handler is "not attached") -----------------
     std::function<void(HexProgressKind kind, int percent, const QString& fileName, bool& cancel)>
         OnProgress;
@@ -289,6 +306,8 @@ protected:
 
 private:
     friend class HexPainter;
+    qint64 findImpl(const void* data, qint64 length, qint64 from, qint64 to,
+                    bool ignoreCase, int wildcard);
     void finishLoad();
     void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
                 const QString& progressName);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QTemporaryFile>
 
+#include <cstring>
 #include <memory>
 #include <span>
 #include <vector>
@@ -29,7 +30,7 @@ using Writer = bool (*)(QIODevice&, std::span<const std::uint8_t>);
 std::unique_ptr<std::uint8_t[]> erasedBlock()
 {
     auto block = std::make_unique<std::uint8_t[]>(kCapacity);
-    std::fill_n(block.get(), kCapacity, 0xFF);
+    std::memset(block.get(), 0xFF, kCapacity);
     return block;
 }
 
@@ -55,7 +56,8 @@ bool check(const std::uint8_t* data, std::size_t size, Reader read, Writer write
     const auto again = erasedBlock();
     SilentFeedback second;
     const qint32 relength = read(output, {again.get(), kCapacity}, second);
-    return second.errors == 0 && relength <= length && std::equal(loaded.get(), loaded.get() + kCapacity, again.get());
+    // memcmp rather than a loop: the harness's own comparisons are instrumented, libc's are not.
+    return second.errors == 0 && relength <= length && std::memcmp(loaded.get(), again.get(), kCapacity) == 0;
 }
 
 }  // namespace

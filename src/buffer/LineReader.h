@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
-#include <vector>
+#include <memory>
 
 // Splits a device into lines at line feeds, reading it in large blocks rather than one read and
 // one seek per line. Memory stays fixed whatever the size of the file or of a line: of a line
@@ -28,7 +28,8 @@ private:
     void skipRestOfLine();
 
     QIODevice& m_device;
-    std::vector<char> m_block;
+    std::size_t m_blockSize;
+    std::unique_ptr<char[]> m_block;  // not cleared: only what was read is ever looked at
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_atEnd = false;

@@ -8,23 +8,26 @@
 #include <fcntl.h>
 #endif
 
-TextSink::TextSink(QIODevice& device, std::size_t blockSize) : m_device(device), m_block(std::max<std::size_t>(blockSize, 4096))
+TextSink::TextSink(QIODevice& device, std::size_t blockSize)
+    : m_device(device),
+      m_blockSize(std::max<std::size_t>(blockSize, 4096)),
+      m_block(std::make_unique_for_overwrite<char[]>(m_blockSize))
 {
 }
 
 char* TextSink::reserve(std::size_t length)
 {
-    if (m_block.size() - m_used < length)
+    if (m_blockSize - m_used < length)
         flush();
-    Q_ASSERT(length <= m_block.size());
-    return m_block.data() + m_used;
+    Q_ASSERT(length <= m_blockSize);
+    return m_block.get() + m_used;
 }
 
 void TextSink::flush()
 {
     if (m_used > 0 && !m_failed) {
         const auto length = static_cast<qint64>(m_used);
-        m_failed = m_device.write(m_block.data(), length) != length;
+        m_failed = m_device.write(m_block.get(), length) != length;
         startWriteback(length);
     }
     m_used = 0;
@@ -49,7 +52,7 @@ void TextSink::writeRaw(const char* data, std::size_t length)
 {
     flush();
     for (std::size_t done = 0; done < length && !m_failed;) {
-        const auto piece = static_cast<qint64>(std::min(m_block.size(), length - done));
+        const auto piece = static_cast<qint64>(std::min(m_blockSize, length - done));
         m_failed = m_device.write(data + done, piece) != piece;
         startWriteback(piece);
         done += static_cast<std::size_t>(piece);

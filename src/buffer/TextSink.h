@@ -3,7 +3,7 @@
 #include <QIODevice>
 
 #include <cstddef>
-#include <vector>
+#include <memory>
 
 // Collects formatted lines in a fixed block and hands whole blocks to the device, so a writer
 // makes one write call per block instead of one per line; unformatted data goes out in blocks
@@ -17,7 +17,7 @@ public:
 
     // Room for `length` characters (at most the block size) at the returned position; commit() what was used.
     [[nodiscard]] char* reserve(std::size_t length);
-    void commit(char* end) { m_used = static_cast<std::size_t>(end - m_block.data()); }
+    void commit(char* end) { m_used = static_cast<std::size_t>(end - m_block.get()); }
 
     // Passes bytes that need no formatting straight to the device, in blocks.
     void writeRaw(const char* data, std::size_t length);
@@ -30,7 +30,8 @@ private:
     void startWriteback(qint64 length);
 
     QIODevice& m_device;
-    std::vector<char> m_block;
+    std::size_t m_blockSize;
+    std::unique_ptr<char[]> m_block;  // not cleared: only what was formatted is written
     std::size_t m_used = 0;
     bool m_failed = false;
     qint64 m_written = 0;  // bytes handed to the disk so far

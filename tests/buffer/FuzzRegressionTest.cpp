@@ -50,6 +50,6 @@ TEST(FuzzRegression, SRecordInputs)
 
 TEST(FuzzRegression, EepInputs)
 {
-    EXPECT_GT(replay(kCorpus + "/eep", fuzzchecks::checkEepFile), 0);
+    EXPECT_GT(replay(kCorpus + "/eepfile", fuzzchecks::checkEepFile), 0);
     replay(kCrashes, fuzzchecks::checkEepFile, "eepfile-");
 }

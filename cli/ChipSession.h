@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ImageBuffer.h"
+
 #include "chipdb/ChipDatabase.h"
 #include "programmer/OperationHost.h"
-
-#include <memory>
 
 // What the window holds for the chip operations, held by the command-line tool for one command:
 // the 64 MiB memory image (every byte 0xFF until a file or a read fills it), its data length,
@@ -11,12 +11,9 @@
 // There is no hex view, so there are no view edits to take back and no view to reload.
 class ChipSession final : public OperationHost {
 public:
-    static constexpr qint32 DataBufferSize = 0x4000000;
+    static constexpr qint64 DataBufferSize = ImageBuffer::kSize;
 
-    ChipSession();
-
-    std::span<quint8> dataBuffer() override { return {m_buffer.get(), DataBufferSize}; }
-    [[nodiscard]] std::span<const quint8> dataBuffer() const { return {m_buffer.get(), DataBufferSize}; }
+    std::span<quint8> dataBuffer() override { return m_image.bytes(); }
     qint32 dataLength() const override { return m_dataLength; }
     void setDataLength(qint32 length) override { m_dataLength = length; }
     const ChipRecord& currentChipRecord() const override { return m_database[m_currentChip]; }
@@ -33,7 +30,7 @@ public:
     void setAutoOptions(const AutoOptions& options) { m_autoOptions = options; }
 
 private:
-    std::unique_ptr<quint8[]> m_buffer;
+    ImageBuffer m_image;
     qint32 m_dataLength = 0;
     ChipDatabase m_database;
     int m_currentChip = 0;

@@ -32,6 +32,8 @@ package)
   for package in libusb-0.1-4 fonts-wqy-microhei libqt6core6 libqt6widgets6 libqt6gui6 qt6-qpa-plugins; do
     check "package depends on $package" grep -q "\b$package\b" <<<"$depends"
   done
+  dpkg-deb -e "$deb" "$work/control"
+  check "package reloads the udev rules" grep -q 'udevadm control --reload-rules' "$work/control/postinst"
   dpkg-deb -x "$deb" "$work/unpacked"
   root=$work/unpacked/usr
   ;;

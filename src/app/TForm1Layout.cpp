@@ -178,20 +178,23 @@ QWidget* TForm1::buildChipPanel()
     ComboBox3 = named(new QComboBox, "ComboBox3");
     const std::array<std::pair<QLabel*, QComboBox*>, 3> rows{
         {{Label1, ComboBox1}, {Label2, ComboBox2}, {Label3, ComboBox3}}};
+    // Each label above its list: the lists keep the column's whole width for part numbers,
+    // whatever the length of the captions in the current language.
+    chip->setVerticalSpacing(2);
     for (int row = 0; row < 3; ++row) {
         auto [label, list] = rows[static_cast<std::size_t>(row)];
         list->setMaxVisibleItems(20);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(8);
-        chip->addWidget(label, row, 0);
-        chip->addWidget(list, row, 1);
+        chip->addWidget(label, 2 * row, 0, 1, 2);
+        chip->addWidget(list, 2 * row + 1, 0, 1, 2);
     }
     BitBtn1 = named(new QPushButton, "BitBtn1");
     BitBtn2 = named(new QPushButton, "BitBtn2");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
-    chip->addLayout(buttons, 3, 0, 1, 2);
+    chip->addLayout(buttons, 6, 0, 1, 2);
     column->addWidget(GroupBox1);
 
     // Only the user's own choices start the list handlers; SelectChip sets positions freely.
@@ -212,8 +215,9 @@ QWidget* TForm1::buildChipPanel()
     ComboBox5->addItems({"64B", "128B", "256B", "512B", "1KB", "2KB", "4KB", "8KB", "16KB",
         "32KB", "64KB", "128KB", "256KB", "512KB", "1MB", "2MB", "4MB", "8MB", "16MB", "32MB",
         "64MB"});
+    // Shown as a normal list, readable, but the user cannot change what it reports.
     ComboBox5->setFocusPolicy(Qt::NoFocus);
-    ComboBox5->setEnabled(false);
+    ComboBox5->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* capacity = new QStackedLayout;
     capacity->setStackingMode(QStackedLayout::StackAll);
     capacity->addWidget(Edit1);

@@ -1,14 +1,14 @@
 #include "app/CommandLine.h"
 #include "app/TForm1.h"
+#include "app/ZorvexApplication.h"
 
-#include <QApplication>
 #include <QFileInfo>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    ZorvexApplication application(argc, argv);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const CommandLine options = CommandLine::parse(arguments);

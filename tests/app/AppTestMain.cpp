@@ -1,4 +1,5 @@
-#include <QApplication>
+#include "app/ZorvexApplication.h"
+
 #include <gtest/gtest.h>
 
 // One application object for the whole run. Test discovery at build time only lists the tests
@@ -10,6 +11,6 @@ int main(int argc, char** argv)
         return RUN_ALL_TESTS();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    ZorvexApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

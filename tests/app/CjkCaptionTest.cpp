@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTextLayout>
@@ -49,23 +50,33 @@ TEST_F(CjkCaptions, EveryChineseCaptionHasGlyphsInTheWindowsFont)
     }
 }
 
-// With ZORVEX_SCREENSHOT_DIR set, the window is saved in each language (for the README).
+// With ZORVEX_SCREENSHOT_DIR set, the window is saved in each language (for the README): on the
+// simulator and the shipped chip database when the build has them.
 TEST_F(CjkCaptions, ScreenshotsInEachLanguage)
 {
     const QString target = qEnvironmentVariable("ZORVEX_SCREENSHOT_DIR");
     if (target.isEmpty())
         GTEST_SKIP() << "ZORVEX_SCREENSHOT_DIR not set";
-    writeDatabase({{"SPI_FLASH,Winbond,W25Q64JV", 0x800000}, {"SPI_FLASH,Winbond,W25Q128JV",
-        0x1000000}, {"SPI_FLASH,Macronix,MX25L6433F", 0x800000}, {"24_EEPROM,Atmel,AT24C02", 256,
-        8}});
-    writeSettings(QStringLiteral("[Environment]\nFormWidth=881\nFormHeight=518\n"));
+#ifdef ZORVEX_SIM_LIBRARY
+    m_environment.usbLibrary = QStringLiteral(ZORVEX_SIM_LIBRARY);
+#endif
+#ifdef ZORVEX_SHIPPED_DATABASE
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZORVEX_SHIPPED_DATABASE), m_environment.databasePath));
+#else
+    writeDatabase({{"SPI_FLASH,Winbond,W25Q64JV", 0x800000}, {"24_EEPROM,Atmel,AT24C02", 256}});
+#endif
+    writeSettings(QStringLiteral("[Environment]\nFormWidth=881\nFormHeight=518\n"
+                                 "[CHIP]\nINDEX1=0\nINDEX2=0\nINDEX3=2\n"));
     TForm1& window = openWindow();
-    window.LogLine(MessageCatalog::text(MessageKey::ProgrammerFound));
+    window.ProbeProgrammer();
+#ifdef ZORVEX_SIM_LIBRARY
+    window.ToolReadClick();  // the simulated chip has content to show
+#endif
     const std::pair<QAction*, const char*> languages[] = {
         {window.China, "zh-CN"}, {window.fanti, "zh-TW"}, {window.Enlish, "en"}};
     for (const auto& [item, code] : languages) {
         item->trigger();
-        window.setStatus(MessageCatalog::text(MessageKey::StatusNotConnected));
+        window.ProbeProgrammer();
         QCoreApplication::processEvents();
         const QString file = QDir(target).filePath(QStringLiteral("window-%1.png").arg(code));
         EXPECT_TRUE(window.grab().save(file)) << qPrintable(file);

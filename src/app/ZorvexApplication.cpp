@@ -1,0 +1,22 @@
+#include "ZorvexApplication.h"
+
+#include "MessageBoxes.h"
+
+#include <exception>
+
+ZorvexApplication::ZorvexApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool ZorvexApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        MessageBoxes::error(activeWindow(), QString::fromUtf8(error.what()));
+    } catch (...) {
+        MessageBoxes::error(activeWindow(), QStringLiteral("Unknown error"));
+    }
+    return false;
+}

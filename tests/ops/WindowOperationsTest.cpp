@@ -97,7 +97,7 @@ TEST_F(WindowOperationsTest, EachActivationChecksTheConnection)
         QApplication::sendEvent(&form, &activation);
     }
     const QStringList lines = logLines();
-    ASSERT_GE(lines.size(), before + 2);
+    ASSERT_EQ(lines.size(), before + 2);
     EXPECT_TRUE(lines.front().endsWith(":The programmer is detected, and the working state is normal."));
     EXPECT_EQ(form.statusText(), "Ready");
 

@@ -63,6 +63,9 @@ cd "$work"
 check "installed zorvex-cli lists the shipped database" \
   bash -c "'$root/bin/zorvex-cli' list W25X05 | grep -q 'Winbond *W25X05 *0xEF3010 *65536 256'"
 check "it lists every chip" bash -c "test \$('$root/bin/zorvex-cli' list | wc -l) -gt 400"
+# The window has no way to quit by itself: still running after a few seconds is what it should do.
+check "installed window starts" \
+  bash -c "QT_QPA_PLATFORM=offscreen timeout 4 '$root/bin/zorvex' --simulate >/dev/null 2>&1; test \$? -eq 124"
 printf '[device]\nchip = 25flash\nchip_size = 64K\nchip_id = 0xEF3010\nchip_content = blank\n' >"$work/sim.conf"
 check "installed zorvex-cli finds the installed simulator" \
   bash -c "'$root/bin/zorvex-cli' detect --simulate='$work/sim.conf' | grep -q 'W25X05'"

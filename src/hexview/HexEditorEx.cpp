@@ -132,8 +132,7 @@ bool HexEditorEx::pasteBytes(const QByteArray& bytes)
 
 bool HexEditorEx::OwnsClipBoard() const
 {
-    const QClipboard* cb = QApplication::clipboard();
-    return m_copied && cb->ownsClipboard() && cb->mimeData() == m_copied;
+    return m_copied && QApplication::clipboard()->mimeData() == m_copied.data();
 }
 
 void HexEditorEx::ReleaseClipboard(bool flush)

@@ -4,10 +4,10 @@
 
 #include <QFont>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 
 
-class QMimeData;
 
 enum HexPrintFlag {
     pfSelectionOnly = 1 << 0,
@@ -122,7 +122,8 @@ private:
     QPointer<QMenu> m_offsetMenu;
     bool m_zoomOnWheel = true;
     bool m_describedGroup = false;
-    const QMimeData* m_copied = nullptr;
+    // The data object of our last copy, until the clipboard replaces (and deletes) it.
+    QPointer<QMimeData> m_copied;
 };
 
 // The settings the main window's FlashEditor instance carries over the control defaults.

@@ -207,8 +207,12 @@ int ChipCommandRun::detectChip(bool forOperation)
     case ChipDetector::Result::ChipFound:
         break;
     }
-    if (lists.currentChip() < 0)
+    if (!lists.lastChoiceFound()) {
+        // The window's lists cannot hold this record (a manufacturer or model spelt like an
+        // earlier one but for letter case); the chip chosen before is not the one in the socket.
+        printError(QStringLiteral("the detected chip cannot be chosen from the chip lists; choose it with --chip MODEL"));
         return ExitFailure;
+    }
     m_session->setCurrentChip(lists.currentChip());
     if (!forOperation) {
         std::printf("%s\n", chipListLine(m_session->currentChipRecord()).toUtf8().constData());

@@ -35,6 +35,7 @@ void CliChipLists::selectChip(int type, int manufacturer, int model)
     QStringList& models = m_items[2];
     manufacturers.clear();
     models.clear();
+    m_lastChoiceFound = false;
     int modelsAdded = 0;
     const std::span<const ChipRecord> chips = m_database.chips();
     for (std::size_t slot = 0; slot < chips.size(); ++slot) {
@@ -52,8 +53,10 @@ void CliChipLists::selectChip(int type, int manufacturer, int model)
         if (parts.model.isEmpty() || holds(models, parts.model))
             continue;
         models.append(parts.model);
-        if (modelsAdded == model)
+        if (modelsAdded == model) {
             m_currentChip = static_cast<int>(slot);
+            m_lastChoiceFound = true;
+        }
         ++modelsAdded;
     }
     const std::array<int, 3> positions{type, manufacturer, model};

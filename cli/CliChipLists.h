@@ -22,8 +22,12 @@ public:
     void setRememberedIndex(ChipList list, int position) override { m_remembered[index(list)] = position; }
     void selectChip(int type, int manufacturer, int model) override;
 
-    // Slot of the chip the last selectChip chose; -1 until one was chosen.
+    // Slot of the current chip: the one the last selectChip that found its model chose; -1 until
+    // one was chosen.
     [[nodiscard]] int currentChip() const { return m_currentChip; }
+    // Whether the last selectChip found its model. When it did not, the current chip is still an
+    // earlier one, which the window keeps showing; a command must not take it for the new one.
+    [[nodiscard]] bool lastChoiceFound() const { return m_lastChoiceFound; }
 
 private:
     [[nodiscard]] static std::size_t index(ChipList list) { return static_cast<std::size_t>(list); }
@@ -33,4 +37,5 @@ private:
     std::array<int, 3> m_position{-1, -1, -1};
     std::array<int, 3> m_remembered{0, 0, 0};
     int m_currentChip = -1;
+    bool m_lastChoiceFound = false;
 };

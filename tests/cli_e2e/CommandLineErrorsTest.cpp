@@ -120,3 +120,22 @@ TEST(CliCommandLine, EveryCommandHasHelpAndListFilters)
     EXPECT_GT(all.out.count(QLatin1Char('\n')), 100);
     EXPECT_TRUE(all.out.contains(QRegularExpression(QStringLiteral("^24_EEPROM "), QRegularExpression::MultilineOption)));
 }
+
+TEST(CliCommandLine, DetectedChipTheListsCannotChooseIsNotOperatedOn)
+{
+    // The lists take "MAKER" for the "Maker" they already hold, and then find no model of it.
+    CliRunner cli;
+    const QString db = cli.makeDatabase(QStringLiteral("case.Dat"),
+                                        {QStringLiteral("SPI_FLASH Maker A1 0xEF3010 65536 256 0"),
+                                         QStringLiteral("SPI_FLASH MAKER B2 0xEF3011 65536 256 0")});
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3011);
+    const CliResult erase = cli.run({QStringLiteral("erase"), QStringLiteral("--db"), db, QStringLiteral("--simulate"),
+                                     QStringLiteral("--detect")});
+    EXPECT_EQ(erase.exitCode, 1);
+    EXPECT_TRUE(erase.err.contains(QStringLiteral("--chip MODEL"))) << erase.err.toStdString();
+    EXPECT_FALSE(cli.trace().contains(QStringLiteral("cmd Erase")));
+    EXPECT_EQ(cli.run({QStringLiteral("erase"), QStringLiteral("--db"), db, QStringLiteral("--simulate"),
+                       QStringLiteral("--chip"), QStringLiteral("b2")})
+                  .exitCode,
+              0);
+}

@@ -245,3 +245,39 @@ TEST(HexEditorEdit, RandomEditsUndoBackToTheOriginal)
     }
     EXPECT_EQ(v.data(), original);
 }
+
+namespace {
+// Reaches the single-byte overwrite that typing uses, without a key event per byte.
+class OverwriteProbe : public HexEditorEx {
+public:
+    void overwrite(qint64 position, std::uint8_t value) { ChangeBytes(position, &value, 1); }
+};
+} // namespace
+
+TEST(HexEditorEdit, UndoStoreStaysWithinMaxUndoPlusOneRecord)
+{
+    OverwriteProbe editor;
+    std::vector<std::uint8_t> bytes(4096, 0);
+    editor.LoadFromBytes(bytes);
+    for (int i = 0; i < 100000; ++i)
+        editor.overwrite(i % 4096, std::uint8_t(i / 4096 + 1));
+    EXPECT_LE(editor.UndoStorage().size(), editor.MaxUndo() + 34);
+    EXPECT_LT(editor.UndoStorage().count(), 100000);
+    // The newest steps are all still there and undo in order.
+    editor.Undo();
+    EXPECT_EQ(editor.GetDataAt(99999 % 4096), std::uint8_t(99999 / 4096));
+}
+
+TEST(HexEditorEdit, CombinedRecordsUndoTogether)
+{
+    View v(std::vector<std::uint8_t>(8, 0));
+    v.keys("12");
+    v.editor.SetSelStart(4);
+    v.keys("3");
+    v.editor.CombineUndo(3, QStringLiteral("Typing"));
+    EXPECT_EQ(v.editor.GetUndoDescription(), "Typing");
+    ASSERT_TRUE(v.editor.Undo());
+    EXPECT_EQ(v.data(), std::vector<std::uint8_t>(8, 0));
+    EXPECT_FALSE(v.editor.CanUndo());
+    EXPECT_FALSE(v.editor.CanRedo());
+}

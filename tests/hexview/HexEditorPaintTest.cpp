@@ -2,16 +2,15 @@
 #include "HexTestSupport.h"
 
 #include <QImage>
+#include <QTest>
+
+#include "hexview/HexPainter.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Exposes the modified-bit set so a changed byte can be staged without going through typing.
-class ProbeEditor : public HexEditorEx {
-public:
-    void markChanged(qint64 position) { m_modifiedBits.set(position, true); viewport()->update(); }
-};
+using ProbeEditor = HexEditorEx;
 
 QImage shot(HexEditor& e)
 {
@@ -115,7 +114,11 @@ TEST(HexEditorPaint, ChangedByteColoursUntilModifiedIsCleared)
 {
     FlashEditorView v;
     load(v.editor, std::vector<std::uint8_t>(64, 0x3C));
-    v.editor.markChanged(5);
+    v.editor.setFocus();
+    v.editor.SetSelStart(5);
+    QTest::keyClicks(&v.editor, "7");
+    v.editor.SetSelStart(40);  // caret away from the changed byte
+    v.editor.clearFocus();
     const HexColors& c = v.editor.Colors();
     const int col = v.editor.Layout().nibbleColOf(5);
     QImage image = shot(v.editor);
@@ -143,4 +146,53 @@ TEST(HexEditorPaint, EmptyStoreShowsOneBlankRow)
     const QImage first = cell(v.editor, image, 2, 2);
     EXPECT_FALSE(contains(first, v.editor.Colors().OddColumn));
     EXPECT_EQ(v.editor.GetOffsetString(0), "0x");
+}
+
+TEST(HexEditorPaint, SelectionIsInvertedAndGreyWhenUnfocused)
+{
+    FlashEditorView v;
+    load(v.editor, std::vector<std::uint8_t>(64, 0x11));
+    v.editor.SetSelStart(2);
+    v.editor.SetSelEnd(5);
+    const HexColors& c = v.editor.Colors();
+    const HexLayout& l = v.editor.Layout();
+    const int cw = v.editor.CharWidth();
+    QImage image = shot(v.editor);
+    const QColor selected = HexPainter::inverted(c.Background);
+    // Byte 3 ends a column group: its wide last nibble cell is banded through the gap, while the
+    // last selected byte (5) leaves its gap unselected.
+    const QImage inner = cell(v.editor, image, l.nibbleColOf(3) + 1, 2);
+    EXPECT_EQ(inner.pixel(1, 1), selected.rgb());
+    EXPECT_EQ(inner.pixel(cw + 1, 1), selected.rgb());
+    const QImage last = cell(v.editor, image, l.nibbleColOf(5) + 1, 2);
+    EXPECT_EQ(last.pixel(1, 1), selected.rgb());
+    EXPECT_EQ(last.pixel(cw + 1, 1), c.Background.rgb());
+    EXPECT_EQ(cell(v.editor, image, l.nibbleColOf(6), 2).pixel(1, 1), c.Background.rgb());
+
+    v.editor.SetGraySelectionIfNotFocused(true);
+    image = shot(v.editor);
+    EXPECT_EQ(cell(v.editor, image, l.nibbleColOf(2), 2).pixel(1, 1), HexPainter::grayed(selected).rgb());
+    v.editor.SetHideSelection(true);
+    image = shot(v.editor);
+    EXPECT_EQ(cell(v.editor, image, l.nibbleColOf(2), 2).pixel(1, 1), c.Background.rgb());
+}
+
+TEST(HexEditorPaint, CaretShapeFollowsKindAndMode)
+{
+    FlashEditorView v;
+    load(v.editor, std::vector<std::uint8_t>(64, 0));
+    v.editor.activateWindow();
+    v.editor.setFocus();
+    if (!v.editor.hasFocus())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    const int h = v.editor.Layout().rowHeight() - 2;
+    EXPECT_EQ(v.editor.CaretRect().size(), QSize(v.editor.CharWidth(), h));
+    v.editor.SetInsertMode(true);
+    EXPECT_EQ(v.editor.CaretRect().width(), 2);
+    v.editor.SetInsertMode(false);
+    v.editor.SetReadOnlyView(true);
+    EXPECT_EQ(v.editor.CaretRect().height(), 2);
+    // Scrolled out of view, the caret is hidden.
+    v.editor.SetTopRow(20);
+    EXPECT_TRUE(v.editor.CaretRect().isNull());
 }

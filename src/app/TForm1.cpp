@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -166,6 +167,13 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A chip operation runs inside a handler and processes events between blocks, so a close
+    // can arrive in the middle of it. The window stays until the operation has ended: closing
+    // it would leave the routine writing to a chip behind a window that is gone.
+    if (!ToolBar1->isEnabled()) {
+        event->ignore();
+        return;
+    }
     SettingsSave();
     event->accept();
 }

@@ -106,3 +106,15 @@ TEST_F(TForm1Settings, ValuesThatAreNotNumbersReadAsDefaultsAndOutOfRangeValuesP
     EXPECT_EQ(iniInt(m_environment.settingsPath, "DEVICE/SPEED"), -1);
     EXPECT_EQ(iniInt(m_environment.settingsPath, "DEVICE/LANGU"), 7);
 }
+
+TEST_F(TForm1Settings, TheWindowDoesNotCloseWhileAnOperationRuns)
+{
+    TForm1& window = openWindow();
+    window.setOperationControlsEnabled(false);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(readSettings().isEmpty());
+    window.setOperationControlsEnabled(true);
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(readSettings().isEmpty());
+}

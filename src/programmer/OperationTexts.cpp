@@ -57,6 +57,12 @@ QString transferFailureText(const TransferFailure& failure)
         .arg(stageName(failure.stage), QString::number(failure.address, 16).toUpper(), reasonText(failure));
 }
 
+QString partialReadDiscardedText()
+{
+    return tr3({"已读出的部分数据已丢弃，缓冲区为空。", "已讀出的部分數據已丟棄，緩沖區為空。",
+                " The part already read was discarded; the buffer is empty."});
+}
+
 QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)
 {
     QString reason;

@@ -25,6 +25,9 @@ struct TransferFailure {
 // "Read stopped at address 1F40h: transfer failed (error -110)."
 [[nodiscard]] QString transferFailureText(const TransferFailure& failure);
 
+// Appended when a read stopped after blocks had arrived and the buffer was cleared.
+[[nodiscard]] QString partialReadDiscardedText();
+
 enum class RecordDefect { TooLarge, PageZero, PageTooLarge };
 
 // "The chip record is damaged: its page size is 0. Choose the chip again or repair the chip

@@ -86,7 +86,8 @@ bool ReadRoutines::ReadChip(const ChipRecord& chip)
             m_context.link.readBlock(buffer.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block)));
         if (!status.ok()) {
             discardPartialImage();
-            reportFailure(status.failureAt(OperationStage::Read, offset));
+            feedback.showError(transferFailureText(status.failureAt(OperationStage::Read, offset))
+                               + partialReadDiscardedText());
             return false;
         }
         feedback.progressStep(offset);

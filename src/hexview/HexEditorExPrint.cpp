@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <cmath>
+
 namespace {
 
 int linesFor(const QRect& area, const QFontMetrics& fm, bool ruler)
@@ -21,8 +23,12 @@ QFont HexEditorEx::printingFont(int dpi) const
 {
     QFont f = m_useEditorFont ? font() : m_printFont;
     // Pixel sizes are screen pixels; scale them to the device so paper shows the same size.
+    // Point sizes become device pixels too: the line metrics are taken without a device, so a
+    // point size would be measured at screen resolution but drawn at the printer's.
     if (f.pixelSize() > 0)
         f.setPixelSize(std::max(1, f.pixelSize() * dpi / 96));
+    else
+        f.setPixelSize(std::max(1, int(std::lround(f.pointSizeF() * dpi / 72.0))));
     return f;
 }
 

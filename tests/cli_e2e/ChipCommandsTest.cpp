@@ -195,3 +195,22 @@ TEST(CliChipCommands, ProgrammerThatCannotBeReachedExitsWithThree)
     EXPECT_EQ(cli.run({QStringLiteral("detect"), QStringLiteral("--usb-library"), QStringLiteral("/nonexistent.so")}).exitCode, 3);
     EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("out.bin"))));
 }
+
+TEST(CliChipCommands, ReadThatFailsHalfwayLeavesNoFileBehind)
+{
+    CliRunner cli;
+    // Transfer numbers count from the frame's first command: well inside the block stream.
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010,
+                QStringLiteral("chip_content = pattern\ntimeout_at = 40\n"));
+    const CliResult read = cli.run(command("read", {QStringLiteral("out.bin")}));
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_TRUE(read.err.contains(QStringLiteral("error -110"))) << read.err.toStdString();
+    EXPECT_FALSE(read.out.contains(QStringLiteral("Read Complete!")));
+    EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("out.bin"))));
+
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("unplug_after = 40\n"));
+    cli.put(QStringLiteral("image.bin"), randomBytes(ChipSize, 9));
+    const CliResult write = cli.run(command("write", {QStringLiteral("image.bin")}));
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_FALSE(write.out.contains(QStringLiteral("Write Complete!")));
+}

@@ -14,6 +14,20 @@
 #include <QMimeData>
 #include <QUrl>
 
+namespace {
+
+// The local files of a file list; other links (a copied web address) are no file list.
+QStringList localFiles(const QMimeData& mime)
+{
+    QStringList files;
+    for (const QUrl& url : mime.urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
 HexEditorEx::HexEditorEx(QWidget* parent) : HexEditor(parent), m_printFont(font()) {}
 
 HexEditorEx::~HexEditorEx()
@@ -37,7 +51,8 @@ bool HexEditorEx::CanPaste() const
     if (ReadOnlyView() || (NoSizeChange() && DataSize() == 0))
         return false;
     const QMimeData* mime = QApplication::clipboard()->mimeData();
-    return mime && (mime->hasUrls() || !HexClipboard::supportedFormats(*mime, m_otherFormats).isEmpty());
+    return mime && (!localFiles(*mime).isEmpty() ||
+                    !HexClipboard::supportedFormats(*mime, m_otherFormats).isEmpty());
 }
 
 bool HexEditorEx::CBCopy()
@@ -96,14 +111,17 @@ bool HexEditorEx::CBPaste()
     if (!mime)
         return false;
     const bool hasPrivate = mime->hasFormat(QString::fromLatin1(HexClipboard::PrivateFormat));
-    if (!hasPrivate && mime->hasUrls()) {
-        bool any = false;
-        for (const QUrl& url : mime->urls()) {
-            QFile file(url.toLocalFile());
-            if (url.isLocalFile() && file.open(QIODevice::ReadOnly))
-                any = pasteBytes(file.readAll()) || any;
+    const QStringList files = localFiles(*mime);
+    if (!hasPrivate && !files.isEmpty()) {
+        // One block for all files: pasted one by one, each would replace the one before, which
+        // a paste leaves selected.
+        QByteArray contents;
+        for (const QString& name : files) {
+            QFile file(name);
+            if (file.open(QIODevice::ReadOnly))
+                contents += file.readAll();
         }
-        return any;
+        return pasteBytes(contents);
     }
     const auto bytes = readClipboard(*mime);
     return bytes && pasteBytes(*bytes);

@@ -180,8 +180,9 @@ TEST(HexEditorPaint, SelectionIsInvertedAndGreyWhenUnfocused)
 TEST(HexEditorPaint, CaretShapeFollowsKindAndMode)
 {
     FlashEditorView v;
-    load(v.editor, std::vector<std::uint8_t>(64, 0));
+    load(v.editor, std::vector<std::uint8_t>(65536, 0));
     v.editor.activateWindow();
+    (void)QTest::qWaitForWindowActive(&v.editor);
     v.editor.setFocus();
     if (!v.editor.hasFocus())
         GTEST_SKIP() << "no keyboard focus on this platform";
@@ -193,6 +194,6 @@ TEST(HexEditorPaint, CaretShapeFollowsKindAndMode)
     v.editor.SetReadOnlyView(true);
     EXPECT_EQ(v.editor.CaretRect().height(), 2);
     // Scrolled out of view, the caret is hidden.
-    v.editor.SetTopRow(20);
+    v.editor.SetTopRow(200);
     EXPECT_TRUE(v.editor.CaretRect().isNull());
 }

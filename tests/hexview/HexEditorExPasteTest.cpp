@@ -1,6 +1,11 @@
 #include "hexview/HexEditorEx.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QScreen>
+#include <QTimer>
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
@@ -70,4 +75,57 @@ TEST(HexEditorExPaste, LinksThatAreNoFilesLeaveTheTextToPaste)
     linkOnly->setUrls({QUrl(QStringLiteral("https://example.org/x"))});
     offer(linkOnly);
     EXPECT_FALSE(editor.CanPaste());
+}
+
+TEST(HexEditorExPaste, FormatDialogOffersHexTextOnlyForText)
+{
+    HexEditorEx editor;
+    editor.show();
+    editor.setFocus();
+    const auto offerTextAndHtml = [] {
+        auto* mime = new QMimeData;
+        mime->setText(QStringLiteral("41 42 zz 4"));
+        mime->setHtml(QStringLiteral("<b>x</b>"));
+        offer(mime);
+    };
+
+    // Answered in the dialog's own event loop, as a user would.
+    QStringList shown;
+    bool enabledForText = false, enabledForHtml = true;
+    QSize size;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Select data format"));
+        size = dialog->size();
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("FormatList"));
+        auto* hex = dialog->findChild<QCheckBox*>();
+        ASSERT_TRUE(list && hex);
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        list->setCurrentRow(int(shown.indexOf(QStringLiteral("Text"))));
+        enabledForText = hex->isEnabled();
+        list->setCurrentRow(int(shown.indexOf(QStringLiteral("HTML Format"))));
+        enabledForHtml = hex->isEnabled();
+        list->setCurrentRow(int(shown.indexOf(QStringLiteral("Text"))));
+        hex->setChecked(true);
+        dialog->accept();
+    });
+    offerTextAndHtml();
+    QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(shown.contains(QStringLiteral("Text")) && shown.contains(QStringLiteral("HTML Format")))
+        << shown.join(u',').toStdString();
+    EXPECT_TRUE(enabledForText);
+    EXPECT_FALSE(enabledForHtml);
+    EXPECT_EQ(size, editor.screen()->availableSize() / 4);
+    EXPECT_EQ(contents(editor), (std::vector<std::uint8_t>{0x41, 0x42}));
+    EXPECT_TRUE(editor.ClipboardAsHexText());
+
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    offerTextAndHtml();
+    QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(contents(editor), (std::vector<std::uint8_t>{0x41, 0x42}));  // cancelled: nothing
 }

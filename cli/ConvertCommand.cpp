@@ -57,11 +57,11 @@ int runConvert(const QStringList& arguments)
     const QString& out = files[1];
     TerminalFeedback feedback(parser.isSet(yesOption));
     if (!from && !(from = OpenFormatFor(in, feedback)))
-        return ExitFailure;
+        return ExitUsage;
     ImageBuffer image;
     const qint32 length = OpenBufferFileAs(*from, in, image.bytes(), feedback);
     if (feedback.errorCount() > 0)
-        return ExitFailure;
+        return ExitUsage;
 
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),
                                 MessageCatalog::text(MessageKey::FileWriteError, Language::English)};
@@ -71,9 +71,9 @@ int runConvert(const QStringList& arguments)
         return ExitSuccess;
     case SaveOutcome::Declined:
         std::fprintf(stderr, "zorvex-cli: %s left as it was\n", qPrintable(out));
-        return ExitFailure;
+        return ExitUsage;
     case SaveOutcome::Failed:
         break;
     }
-    return ExitFailure;
+    return ExitUsage;
 }

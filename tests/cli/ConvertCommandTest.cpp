@@ -67,7 +67,7 @@ TEST_F(ConvertCommand, ExistingOutputIsReplacedOnlyWithYes)
     put("in.bin", "new");
     put("out.bin", "old");
     const CliRun refused = cli({"convert", path("in.bin"), path("out.bin")});
-    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.errors.contains("File already exists")) << refused.errors.toStdString();
     EXPECT_EQ(contentOf("out.bin"), "old");
 
@@ -79,11 +79,11 @@ TEST_F(ConvertCommand, BadInputFailsWithFileLineAndMessageAndWritesNothing)
 {
     put("bad.hex", ":0100000042BD\r\n:01000100zz\r\n");
     const CliRun run = cli({"convert", path("bad.hex"), path("out.bin")});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.errors.contains(path("bad.hex") + ":2: Illegal Char in File")) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(path("out.bin")));
 
-    EXPECT_EQ(cli({"convert", path("missing.bin"), path("out.bin")}).exitCode, 1);
+    EXPECT_EQ(cli({"convert", path("missing.bin"), path("out.bin")}).exitCode, 2);
     EXPECT_FALSE(QFile::exists(path("out.bin")));
 }
 

@@ -36,6 +36,8 @@ TForm3::TForm3(const ChipDatabase& database, ChooseChip choose, QWidget* parent)
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setUniformRowHeights(true);
     ListView1->header()->setStretchLastSection(false);
+    // The slot column is one pixel wide: it carries the slot, it is not for reading.
+    ListView1->header()->setMinimumSectionSize(1);
     BitBtn1 = new QPushButton(this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setEnabled(false);

@@ -53,6 +53,7 @@ TEST_F(TForm3Search, ShowingListsEveryChipAndTheFilterMatchesAcrossTheSeparators
         EXPECT_EQ(dialog->ListView1->topLevelItemCount(), 4);
         EXPECT_EQ(dialog->ListView1->topLevelItem(1)->text(3), QStringLiteral("1"));
         EXPECT_EQ(dialog->ListView1->headerItem()->text(1), QStringLiteral("厂商"));
+        EXPECT_EQ(dialog->ListView1->columnWidth(3), 1);
         QTest::keyClicks(dialog->ComboBox1->lineEdit(), QStringLiteral("FLASH,MAKER,X"));
         EXPECT_EQ(rowModels(dialog->ListView1), (QStringList{"X25A"}));
         dialog->ComboBox1->setEditText(QStringLiteral("  X25 "));

@@ -193,7 +193,7 @@ int ChipCommandRun::detectChip(bool forOperation)
                                                             m_session->database().table(), lists);
     switch (result) {
     case ChipDetector::Result::NotConnected:
-        return ExitNotConnected;
+        return notConnected();
     case ChipDetector::Result::UnknownId:
     case ChipDetector::Result::NoChip:
         return ExitFailure;
@@ -245,7 +245,16 @@ int ChipCommandRun::stoppedCode() const
     // Declined: a file larger than the chip that was not to be cut.
     if (m_feedback.declined())
         return ExitUsage;
-    return m_feedback.programmerReached() ? ExitFailure : ExitNotConnected;
+    return m_feedback.programmerReached() ? ExitFailure : notConnected();
+}
+
+int ChipCommandRun::notConnected() const
+{
+    // "Not connected" has been said; when the reason is a USB library that is not there at all,
+    // that is what the person has to fix, not the cable.
+    if (!m_usb->library().isLoaded())
+        printError(QStringLiteral("the USB library %1 could not be loaded").arg(QString::fromStdString(m_usb->library().path())));
+    return ExitNotConnected;
 }
 
 int ChipCommandRun::saveOutput()

@@ -32,6 +32,7 @@ private:
     [[nodiscard]] int saveOutput();
     // The exit code of an operation that stopped, from what the feedback saw.
     [[nodiscard]] int stoppedCode() const;
+    [[nodiscard]] int notConnected() const;
 
     const ChipCommandSpec& m_spec;
     Action m_action;

@@ -191,6 +191,7 @@ TEST(CliChipCommands, ProgrammerThatCannotBeReachedExitsWithThree)
         const CliResult result = cli.run(arguments);
         EXPECT_EQ(result.exitCode, 3) << name << ": " << result.err.toStdString();
         EXPECT_TRUE(result.err.contains(QStringLiteral("Not connected"))) << name;
+        EXPECT_TRUE(result.err.contains(QStringLiteral("no-such-library.so could not be loaded"))) << name;
     }
     EXPECT_EQ(cli.run({QStringLiteral("detect"), QStringLiteral("--usb-library"), QStringLiteral("/nonexistent.so")}).exitCode, 3);
     EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("out.bin"))));

@@ -88,8 +88,13 @@ TEST(HexClipboardMemory, SixtyFourMegabytesCopyHoldsOneCopyAndPastesBack)
     HexEditorEx target;
     target.show();
     target.setFocus();
+    const qint64 beforePaste = residentNow();
+    ASSERT_TRUE(resetPeak());
     QTest::keyClick(&target, Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(target.DataSize(), size);
+    // The new store plus the block read from the clipboard; no further copies of the bytes.
+    const qint64 pastePeak = peakSinceReset() - beforePaste;
+    EXPECT_LT(pastePeak, 3 * size) << "peak " << pastePeak / MiB << " MiB";
     EXPECT_TRUE(std::equal(source.Data().begin(), source.Data().end(), target.Data().begin()));
 }
 

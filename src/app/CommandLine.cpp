@@ -29,8 +29,6 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             line.usbLibrary = argument.mid(libraryOption.size() + 1);
             if (line.usbLibrary.isEmpty())
                 line.error = QStringLiteral("--usb-library needs a path");
-        } else if (argument == u"--help" || argument == u"-h") {
-            line.help = true;
         } else {
             line.error = QStringLiteral("unknown argument: %1").arg(argument);
             break;
@@ -45,7 +43,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "Usage: zorvex [--simulate[=CONFIG] | --usb-library PATH]\n"
-        "  --simulate[=CONFIG]  use the programmer simulator beside the program instead of the\n"
+        "  --simulate[=CONFIG]  use the programmer simulator shipped with the program instead of the\n"
         "                       USB library; CONFIG names a simulator configuration file\n"
         "  --usb-library PATH   bind this library (libusb-0.1 interface) instead of the default\n");
 }

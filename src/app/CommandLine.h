@@ -10,10 +10,10 @@ struct CommandLine {
     bool simulate = false;
     QString simulatorConfig;   // --simulate=CONFIG: handed to the simulator through its variable
     QString usbLibrary;        // --usb-library PATH
-    bool help = false;
     QString error;             // not empty: the arguments were not understood
 
-    // Arguments after the program name, as left by QApplication (which removes its own).
+    // Arguments after the program name, as left by QApplication (which removes its own). Help
+    // is asked for before the application object exists, since it needs no display.
     [[nodiscard]] static CommandLine parse(const QStringList& arguments);
     [[nodiscard]] static QString usage();
 

@@ -5,22 +5,31 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // Help needs no display; everything else is parsed once Qt has taken its own options.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(qPrintable(CommandLine::usage()), stdout);
+            return 0;
+        }
+    }
     ZorvexApplication application(argc, argv);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const CommandLine options = CommandLine::parse(arguments);
-    if (options.help || !options.error.isEmpty()) {
-        if (!options.error.isEmpty())
-            std::fprintf(stderr, "zorvex: %s\n", qPrintable(options.error));
-        std::fputs(qPrintable(CommandLine::usage()), options.help ? stdout : stderr);
-        return options.help ? 0 : 2;
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "zorvex: %s\n", qPrintable(options.error));
+        std::fputs(qPrintable(CommandLine::usage()), stderr);
+        return 2;
     }
     // The simulator reads its configuration when the transport first binds it.
-    if (!options.simulatorConfig.isEmpty())
-        qputenv("ZORVEX_SIM_CONFIG", QFileInfo(options.simulatorConfig).absoluteFilePath().toLocal8Bit());
+    if (!options.simulatorConfig.isEmpty()) {
+        qputenv("ZORVEX_SIM_CONFIG",
+            QFileInfo(options.simulatorConfig).absoluteFilePath().toLocal8Bit());
+    }
 
     TForm1::Environment environment = TForm1::Environment::defaults();
     environment.usbLibrary = options.libraryToBind(QCoreApplication::applicationDirPath());

@@ -42,5 +42,4 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow)
     EXPECT_FALSE(CommandLine::parse({QStringLiteral("--simulate"), QStringLiteral("--usb-library"),
                                         QStringLiteral("x.so")})
                      .error.isEmpty());
-    EXPECT_TRUE(CommandLine::parse({QStringLiteral("--help")}).help);
 }

@@ -1,6 +1,8 @@
 #include "WindowFixture.h"
 
 #include "app/PanelStatusBar.h"
+#include "buffer/TForm4.h"
+#include "chipdb/TForm2.h"
 #include "chipdb/TForm3.h"
 
 #include <QAction>
@@ -35,6 +37,8 @@ TEST_F(TForm1Language, EnglishAndBackRestoresEveryCaptionOfTheWindowAndItsDialog
     TForm1& window = openWindow();
     const QStringList simplified = captionsOf(&window);
     const QStringList search = captionsOf(window.Form3);
+    const QStringList editor = captionsOf(window.Form2);
+    const QStringList fill = captionsOf(window.Form4);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zorvex USB高速编程器"));
     EXPECT_EQ(window.China->text(), QStringLiteral("中文"));
     EXPECT_EQ(window.fanti->text(), QStringLiteral("繁體"));
@@ -49,6 +53,8 @@ TEST_F(TForm1Language, EnglishAndBackRestoresEveryCaptionOfTheWindowAndItsDialog
     EXPECT_EQ(window.StatusBar1->panelText(2), QStringLiteral("Use time"));
     EXPECT_EQ(window.Form3->windowTitle(), QStringLiteral("Chip Select"));
     EXPECT_EQ(window.Form3->BitBtn2->text(), QStringLiteral("Quit"));
+    EXPECT_EQ(window.Form2->windowTitle(), QStringLiteral("Chip Editor"));
+    EXPECT_EQ(window.Form4->windowTitle(), QStringLiteral("Fill"));
     EXPECT_TRUE(window.Enlish->isChecked());
     EXPECT_FALSE(window.China->isChecked());
     EXPECT_NE(captionsOf(&window), simplified);
@@ -56,6 +62,8 @@ TEST_F(TForm1Language, EnglishAndBackRestoresEveryCaptionOfTheWindowAndItsDialog
     window.China->trigger();
     EXPECT_EQ(captionsOf(&window), simplified);
     EXPECT_EQ(captionsOf(window.Form3), search);
+    EXPECT_EQ(captionsOf(window.Form2), editor);
+    EXPECT_EQ(captionsOf(window.Form4), fill);
 }
 
 TEST_F(TForm1Language, TraditionalNamesTheLanguageItemsDifferentlyAndEnlishNeverChanges)

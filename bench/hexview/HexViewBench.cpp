@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -76,13 +77,15 @@ int main(int argc, char** argv)
     const auto source = sampleImage(size);
     const long baseKiB = residentKiB();
 
+    // The baseline gets a fresh block as the load does: its first touch costs page faults.
     QElapsedTimer t;
-    std::vector<std::uint8_t> copy(size);
     t.start();
-    std::memset(copy.data(), 0xFF, size);
-    std::memcpy(copy.data(), source.data(), size);
+    auto* copy = static_cast<std::uint8_t*>(std::malloc(size));
+    std::memset(copy, 0xFF, size);
+    std::memcpy(copy, source.data(), size);
+    asm volatile("" : : "r"(copy) : "memory");  // keep the copy from being optimised away
     const double copyMs = double(t.nsecsElapsed()) / 1e6;
-    copy = {};
+    std::free(copy);
 
     HexEditorEx editor;
     applyFlashEditorSettings(editor);
@@ -110,7 +113,7 @@ int main(int argc, char** argv)
     }
     const double pagesMs = double(t.nsecsElapsed()) / 1e6;
 
-    std::printf("load 64 MiB:             %8.1f ms (plain fill + copy %.1f ms, ratio %.2f)\n",
+    std::printf("load 64 MiB:             %8.1f ms (fresh block, fill + copy %.1f ms, ratio %.2f)\n",
                 loadMs, copyMs, loadMs / copyMs);
     std::printf("repaint 880x518 top:     %8.2f ms\n", top);
     std::printf("repaint 880x518 middle:  %8.2f ms\n", middle);

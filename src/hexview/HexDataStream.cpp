@@ -9,16 +9,26 @@ void HexDataStream::setSize(qint64 size, std::uint8_t fill)
 {
     if (size < 0)
         throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
-    m_bytes.resize(static_cast<std::size_t>(size), fill);
+    const qint64 old = this->size();
+    m_bytes.resize(static_cast<std::size_t>(size));
+    if (size > old)
+        std::fill(m_bytes.begin() + old, m_bytes.end(), fill);
     // A store that shrinks a lot gives its memory back: a 64 MiB image cut to a few bytes
     // should not pin the old block.
     if (m_bytes.capacity() > 2 * m_bytes.size() + (1 << 20))
         m_bytes.shrink_to_fit();
 }
 
+void HexDataStream::setSizeForOverwrite(qint64 size)
+{
+    if (size < 0)
+        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+    m_bytes.resize(static_cast<std::size_t>(size));
+}
+
 void HexDataStream::clear() noexcept
 {
-    std::vector<std::uint8_t>().swap(m_bytes);
+    decltype(m_bytes)().swap(m_bytes);
     m_position = 0;
 }
 
@@ -43,7 +53,7 @@ void HexDataStream::write(const void* buffer, qint64 count)
     if (count <= 0)
         return;
     if (m_position + count > size())
-        m_bytes.resize(static_cast<std::size_t>(m_position + count), 0);
+        setSize(m_position + count, 0);
     std::memcpy(m_bytes.data() + m_position, buffer, static_cast<std::size_t>(count));
     m_position += count;
 }

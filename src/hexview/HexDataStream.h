@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 // The byte store of the hex view: one contiguous, growable block with a stream position. Every
@@ -16,6 +18,8 @@ public:
     [[nodiscard]] qint64 size() const noexcept { return static_cast<qint64>(m_bytes.size()); }
     // New bytes (when growing) get `fill`.
     void setSize(qint64 size, std::uint8_t fill = 0);
+    // Grows or shrinks without filling: for callers that overwrite every new byte at once.
+    void setSizeForOverwrite(qint64 size);
     void clear() noexcept;
 
     [[nodiscard]] qint64 position() const noexcept { return m_position; }
@@ -47,6 +51,27 @@ public:
     [[nodiscard]] QString hexText(qint64 position, qint64 count, bool lowerCase = false) const;
 
 private:
-    std::vector<std::uint8_t> m_bytes;
+    // Growing leaves new bytes uninitialised until setSize fills them; a load that overwrites
+    // the whole block then costs one copy instead of a fill and a copy.
+    template <class T>
+    struct UninitialisedAllocator : std::allocator<T> {
+        template <class U>
+        struct rebind {
+            using other = UninitialisedAllocator<U>;
+        };
+        using std::allocator<T>::allocator;
+        template <class U>
+        void construct(U* p) noexcept
+        {
+            ::new (static_cast<void*>(p)) U;
+        }
+        template <class U, class... Args>
+        void construct(U* p, Args&&... args)
+        {
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+        }
+    };
+
+    std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>> m_bytes;
     qint64 m_position = 0;
 };

@@ -60,7 +60,7 @@ void HexEditor::copyIn(qint64 total, const std::function<qint64(std::uint8_t*, q
                        const QString& progressName)
 {
     m_data.clear();
-    m_data.setSize(total);
+    m_data.setSizeForOverwrite(total);
     int lastPercent = -1;
     for (qint64 done = 0; done < total;) {
         ReportProgress(pkLoad, done, total, progressName, lastPercent);

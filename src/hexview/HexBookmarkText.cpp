@@ -13,11 +13,30 @@ namespace {
 
 qint64 hexField(const QString& text, qsizetype at, int digits)
 {
-    bool ok = false;
-    const qulonglong v = text.mid(at, digits).toULongLong(&ok, 16);
-    if (!ok || text.mid(at, digits).size() != digits)
+    // Exactly `digits` hex digits: no sign, prefix or blanks, which a number parser would take.
+    if (at + digits > text.size())
         invalid();
+    quint64 v = 0;
+    for (qsizetype i = at; i < at + digits; ++i) {
+        const char16_t c = text[i].unicode();
+        const int d = (c >= '0' && c <= '9')   ? c - '0'
+                      : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                      : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                               : -1;
+        if (d < 0)
+            invalid();
+        v = v << 4 | quint64(d);
+    }
     return qint64(v);
+}
+
+// -1 is "not set"; positions are 32-bit in the store's undo records, and a larger one would
+// overflow when bookmarks move with an insertion.
+HexBookmark bookmarkAt(qint64 position, qint64 flag)
+{
+    if (position < -1 || position > 0x7FFFFFFF || flag < 0 || flag > 1)
+        invalid();
+    return position < 0 ? HexBookmark{} : HexBookmark{position, flag == 1};
 }
 
 } // namespace
@@ -53,8 +72,9 @@ HexBookmarks hexBookmarksFromString(const QString& text)
                     invalid();
             for (int i = 0; i < 4; ++i)
                 p |= std::uint32_t(text[at + i].unicode()) << (8 * i);
-            const auto position = qint64(std::int32_t(p));
-            result[std::size_t(b)] = position < 0 ? HexBookmark{} : HexBookmark{position, text[at + 4].unicode() != 0};
+            if (text[at + 5] != QChar(0) || text[at + 6] != QChar(0) || text[at + 7] != QChar(0))
+                invalid();
+            result[std::size_t(b)] = bookmarkAt(qint64(std::int32_t(p)), text[at + 4].unicode());
         }
         return result;
     }
@@ -69,9 +89,9 @@ HexBookmarks hexBookmarksFromString(const QString& text)
         const qint64 index = hexField(text, at, 2);
         const qint64 position = hexField(text, at + 2, 16);
         const qint64 flag = hexField(text, at + 18, 2);
-        if (index > 9 || flag > 1)
+        if (index > 9)
             invalid();
-        result[std::size_t(index)] = position < 0 ? HexBookmark{} : HexBookmark{position, flag == 1};
+        result[std::size_t(index)] = bookmarkAt(position, flag);
     }
     return result;
 }

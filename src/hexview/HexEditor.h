@@ -381,5 +381,6 @@ private:
     int m_rulerNumberBase = 16;
     int m_offsetDisplayWidth = 1;
     int m_selectionChangeCount = 0;
+    int m_caretRowPainted = HexLayout::FixedRows;
     std::unique_ptr<HexPainter> m_painter;
 };

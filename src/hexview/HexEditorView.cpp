@@ -127,7 +127,14 @@ void HexEditor::ResetSelection()
 void HexEditor::CurrentCellMoved()
 {
     m_inCharField = m_layout.isCharCol(Col());
-    viewport()->update();
+    // A caret move changes only the ruler, the row left and the row entered (gutter highlight,
+    // caret, twin frame); the rest of the view stays as painted.
+    const int width = viewport()->width();
+    viewport()->update(0, 0, width, FixedHeight());
+    for (const int row : {m_caretRowPainted, Row()})
+        if (row >= TopRow() && row <= LastVisibleRow())
+            viewport()->update(0, RowTop(row), width, m_layout.rowHeight());
+    m_caretRowPainted = Row();
 }
 
 void HexEditor::TopLeftChanged()

@@ -270,10 +270,14 @@ void HexEditorEx::wheelEvent(QWheelEvent* event)
             f.setPointSizeF(std::max<qreal>(1, size + (steps > 0 ? 1 : -1)));
             setFont(f);
         }
-    } else if (steps < 0 && BytesPerRow() > 1) {
-        SetBytesPerRow(BytesPerRow() - 1);
-    } else if (steps > 0 && BytesPerRow() < 256) {
-        SetBytesPerRow(BytesPerRow() + 1);
+    } else {
+        // 16-bit characters need an even row, which a step of one would refuse with an error
+        // thrown out of the event handler.
+        const int step = UnicodeChars() ? 2 : 1;
+        if (steps < 0 && BytesPerRow() > step)
+            SetBytesPerRow(BytesPerRow() - step);
+        else if (steps > 0 && BytesPerRow() <= 256 - step)
+            SetBytesPerRow(BytesPerRow() + step);
     }
 }
 

@@ -281,3 +281,56 @@ TEST(HexEditorEdit, CombinedRecordsUndoTogether)
     EXPECT_FALSE(v.editor.CanUndo());
     EXPECT_FALSE(v.editor.CanRedo());
 }
+
+TEST(HexEditorEdit, InsertModeSelectsBetweenBytesAndClicksSnapToCellHalves)
+{
+    View v(std::vector<std::uint8_t>(40, 0));
+    v.key(Qt::Key_Insert);
+    v.editor.SetSelStart(4);
+    v.key(Qt::Key_Tab);  // character field: one byte per step
+    v.key(Qt::Key_Right, Qt::ShiftModifier);
+    v.key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(v.editor.SelectionLow(), 4);
+    EXPECT_EQ(v.editor.SelectionHigh(), 5);  // up to the byte before the caret
+    v.key(Qt::Key_Left, Qt::ShiftModifier);
+    v.key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(v.editor.SelCount(), 0);  // back at the start: nothing selected
+    v.key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(v.editor.SelectionLow(), 3);
+    EXPECT_EQ(v.editor.SelectionHigh(), 3);
+
+    // The right half of a character cell counts as the next cell; of a row's last cell, as the
+    // first cell of the next row.
+    const HexLayout& l = v.editor.Layout();
+    QRect r = v.editor.CellRect(l.charColOf(2), l.rowOf(2));
+    QTest::mouseClick(v.editor.viewport(), Qt::LeftButton, {}, QPoint(r.left() + r.width() - 2, r.center().y()));
+    EXPECT_EQ(v.editor.GetCursorPosition(), 3);
+    r = v.editor.CellRect(l.lastCharCol(), l.rowOf(0));
+    QTest::mouseClick(v.editor.viewport(), Qt::LeftButton, {}, QPoint(r.left() + v.editor.CharWidth() - 1, r.center().y()));
+    EXPECT_EQ(v.editor.GetCursorPosition(), 16);
+}
+
+TEST(HexEditorEdit, SizeChangesAreUndoneAndPagingScrolls)
+{
+    std::vector<std::uint8_t> bytes(4096);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = std::uint8_t(i);
+    View v(bytes);
+    v.editor.SetDataSize(100);
+    EXPECT_EQ(v.editor.GetUndoDescription(), "Remove data");
+    v.editor.Undo();
+    EXPECT_EQ(v.data(), bytes);
+    v.editor.SetDataSize(5000);
+    v.editor.Undo();
+    EXPECT_EQ(v.editor.DataSize(), 4096);
+
+    const int page = v.editor.VisibleRowCount() - 1;
+    v.key(Qt::Key_PageDown);
+    EXPECT_EQ(v.editor.GetCursorPosition(), qint64(page) * 16);
+    EXPECT_EQ(v.editor.TopRow(), 2 + page);
+    v.key(Qt::Key_PageDown, Qt::ControlModifier);  // bottom visible row, same column
+    EXPECT_EQ(v.editor.Row(), v.editor.TopRow() + v.editor.VisibleRowCount() - 1);
+    v.key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(v.editor.GetCursorPosition(), 4095);
+    EXPECT_EQ(v.editor.DisplayEnd(), 4095);
+}

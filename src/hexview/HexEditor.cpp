@@ -194,8 +194,10 @@ void HexEditor::SaveToFile(const QString& fileName, bool makeCurrent)
     SaveToStream(file);
     if (!file.commit())
         throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
-    m_hasFile = true;
+    // Only a save that makes the file current gives the control a file: a copy saved elsewhere
+    // must not leave it believing "Untitled" exists and is its own.
     if (makeCurrent) {
+        m_hasFile = true;
         m_modifiedBits.clear();
         m_modified = false;
         ResetUndo();

@@ -229,3 +229,15 @@ TEST(HexEditorStore, SelectionChangedIsCoalesced)
     QCoreApplication::processEvents();
     EXPECT_EQ(selections, 2);
 }
+
+TEST(HexEditorStore, SavingACopyLeavesTheControlWithoutAFile)
+{
+    QTemporaryDir dir;
+    HexEditorEx editor;
+    const std::uint8_t bytes[4] = {1, 2, 3, 4};
+    editor.LoadFromBytes(bytes);
+    editor.SaveToFile(dir.filePath("copy.bin"), false);
+    EXPECT_TRUE(QFile::exists(dir.filePath("copy.bin")));
+    EXPECT_FALSE(editor.HasFile());
+    EXPECT_EQ(editor.FileName(), "Untitled");
+}

@@ -197,3 +197,20 @@ TEST(HexEditorPaint, CaretShapeFollowsKindAndMode)
     v.editor.SetTopRow(200);
     EXPECT_TRUE(v.editor.CaretRect().isNull());
 }
+
+TEST(HexEditorPaint, AutoBytesPerRowFillsTheWidth)
+{
+    FlashEditorView v;
+    load(v.editor, std::vector<std::uint8_t>(4096, 0));
+    v.editor.SetAutoBytesPerRow(true);
+    const int narrow = v.editor.BytesPerRow();
+    EXPECT_EQ(narrow % 2, 0);
+    const auto rowWidth = [&] {
+        const HexLayout& l = v.editor.Layout();
+        return v.editor.ColLeft(l.lastCharCol()) + v.editor.ColWidth(l.lastCharCol()) - v.editor.ColLeft(2);
+    };
+    EXPECT_LE(rowWidth(), v.editor.viewport()->width() - v.editor.ColWidth(0) - v.editor.ColWidth(1) - 8);
+    v.editor.resize(1800, 518);
+    EXPECT_GT(v.editor.BytesPerRow(), narrow);
+    EXPECT_LE(rowWidth(), v.editor.viewport()->width() - v.editor.ColWidth(0) - v.editor.ColWidth(1) - 8);
+}

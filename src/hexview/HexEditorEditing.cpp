@@ -152,7 +152,12 @@ void HexEditor::ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 c
         if (!m_insertMode)
             m_modifiedBits.set(position + i, true);
     }
-    AfterEdit();
+    // An overwrite changes only the rows holding the bytes.
+    const int width = viewport()->width();
+    for (int row = m_layout.rowOf(position); row <= m_layout.rowOf(position + count - 1); ++row)
+        if (row >= TopRow() && row <= LastVisibleRow())
+            viewport()->update(0, RowTop(row), width, m_layout.rowHeight());
+    NotifyChange();
 }
 
 void HexEditor::AfterEdit()

@@ -100,6 +100,10 @@ TEST(HexEditorPaint, CharacterFieldMasksControlCodes)
     EXPECT_EQ(v.editor.DisplayChar(0x00), QChar('.'));
     EXPECT_EQ(v.editor.DisplayChar(0x41), QChar('A'));
     EXPECT_EQ(v.editor.DisplayChar(0xE9), QChar(0xE9));
+    // 0x80..0x9F are ANSI characters, not C1 controls drawn as empty boxes.
+    EXPECT_EQ(v.editor.DisplayChar(0x80), QChar(0x20AC));
+    EXPECT_EQ(v.editor.DisplayChar(0x9F), QChar(0x0178));
+    EXPECT_EQ(v.editor.DisplayChar(0x81), QChar('.'));
     const QImage image = shot(v.editor);
     const int c0 = v.editor.Layout().firstCharCol();
     const QImage dot = cell(v.editor, image, c0 + 2, 2);

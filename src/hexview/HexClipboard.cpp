@@ -1,5 +1,7 @@
 #include "HexClipboard.h"
 
+#include "HexTypes.h"
+
 #include <QFileInfo>
 #include <QMimeData>
 
@@ -27,18 +29,6 @@ QByteArray upToZero(const QByteArray& b)
 {
     const qsizetype zero = b.indexOf('\0');
     return zero < 0 ? b : b.left(zero);
-}
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
 }
 
 // One file entry: count, flags (size and write time present), size, write time as 100 ns units
@@ -119,7 +109,7 @@ QByteArray parseHexText(const QString& text, bool swapNibbles)
     out.reserve(text.size() / 2);
     int pending = -1;
     for (const QChar c : text) {
-        const int v = hexValue(c);
+        const int v = hexDigitValue(c);
         if (v < 0)
             continue;
         if (pending < 0) {

@@ -19,13 +19,6 @@ int bookmarkDigit(const QKeyEvent* e)
     return i;
 }
 
-int hexDigit(QChar c)
-{
-    static const QString digits = QStringLiteral("0123456789abcdef0123456789ABCDEF");
-    const int i = int(digits.indexOf(c));
-    return i < 0 ? -1 : i % 16;
-}
-
 } // namespace
 
 void HexEditor::keyPressEvent(QKeyEvent* event)
@@ -286,7 +279,7 @@ void HexEditor::handleChar(QChar ch)
     if (m_inCharField)
         typeCharacter(ch);
     else {
-        const int digit = hexDigit(ch);
+        const int digit = hexDigitValue(ch);
         if (digit < 0) {
             if (OnInvalidKey)
                 OnInvalidKey();

@@ -1,29 +1,19 @@
 #include "HexOffsetFormat.h"
 
+#include "HexTypes.h"
+
 #include "HexEditorError.h"
 
 namespace {
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
 
 // Reads hex digits from i on; returns the digit count and leaves i behind them.
 int readHex(const QString& s, int& i, qint64& value)
 {
     value = 0;
     int n = 0;
-    while (i < s.size() && hexValue(s[i]) >= 0) {
+    while (i < s.size() && hexDigitValue(s[i]) >= 0) {
         if (value < (qint64{1} << 40))
-            value = value * 16 + hexValue(s[i]);
+            value = value * 16 + hexDigitValue(s[i]);
         ++i;
         ++n;
     }

@@ -159,3 +159,33 @@ TEST_F(WriteRoutinesTest, AutoPausesBeforeVerifyAndLogsOnlyItsOwnLine)
     EXPECT_TRUE(feedback.only("elapsed:").isEmpty());
     EXPECT_TRUE(feedback.only("beep").isEmpty());
 }
+
+TEST_F(WriteRoutinesTest, ProgressCountsPollsPagesAndBlockStarts)
+{
+    // SPI flash erase: the bar's range is the poll budget and each poll moves it by one.
+    configure("chip = 25flash\nchip_size = 64K\nerase_polls = 2\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 0x10000, 256, 0, 5);
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Completed);
+    EXPECT_EQ(feedback.progressMax, 5);
+    EXPECT_THAT(feedback.steps, ElementsAre(1, 2, 3));
+    EXPECT_FALSE(feedback.progressVisible);
+
+    // Page-wise erase: the range is the chip, each page shows its own address.
+    configure("chip = 24\nchip_size = 1K\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 1024, 256);
+    feedback.steps.clear();
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Completed);
+    EXPECT_EQ(feedback.progressMax, 1024);
+    EXPECT_THAT(feedback.steps, ElementsAre(0, 256, 512, 768));
+
+    // An oversized write accepted: the range is the chip, not the buffer; each block shows
+    // the offset it started at.
+    host.chip = makeChip("24,A,B", Family24Eeprom, 256, 16);
+    configure("chip = 24\nchip_size = 256\nchip_content = blank\n");
+    host.length = 512;
+    feedback.steps.clear();
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Completed);
+    EXPECT_EQ(feedback.progressMax, 256);
+    EXPECT_THAT(feedback.steps, ElementsAre(0, 64, 128, 192));
+    EXPECT_FALSE(feedback.progressVisible);
+}

@@ -13,10 +13,7 @@ using sim::World;
 
 namespace {
 
-struct Locked {
-    World& world = World::instance();
-    std::lock_guard<std::mutex> lock{world.mutex()};
-};
+using Locked = sim::LockedWorld;
 
 std::string g_setError;  // why the last zorvex_sim_set failed
 

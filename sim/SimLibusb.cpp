@@ -11,10 +11,7 @@ using sim::World;
 
 namespace {
 
-struct Locked {
-    World& world = World::instance();
-    std::lock_guard<std::mutex> lock{world.mutex()};
-};
+using Locked = sim::LockedWorld;
 
 char* errorText()
 {

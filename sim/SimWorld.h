@@ -116,4 +116,10 @@ private:
     std::string m_lastError;
 };
 
+// The world, locked for the span of one exported call: the host may call from any thread.
+struct LockedWorld {
+    World& world = World::instance();
+    std::lock_guard<std::mutex> lock{world.mutex()};
+};
+
 }  // namespace sim

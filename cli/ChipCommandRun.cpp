@@ -3,10 +3,13 @@
 #include "ChipChoice.h"
 #include "ChipCommands.h"
 #include "CliChipLists.h"
+#include "CliDatabase.h"
 #include "CliCommand.h"
+#include "ProgrammedImage.h"
 
 #include "app/MessageCatalog.h"
 #include "buffer/BufferFile.h"
+#include "buffer/ImageChecksum.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ChipName.h"
 #include "chipdb/ProgramFiles.h"
@@ -25,9 +28,6 @@
 #include <cstdio>
 
 namespace {
-
-// The window program beside this tool: its database is the one a person edits and saves there.
-constexpr const char* WindowProgramName = "zorvex";
 
 // Exit code a step returns to say "carry on".
 constexpr int Continue = -1;
@@ -84,31 +84,7 @@ int ChipCommandRun::exec()
 
 int ChipCommandRun::loadDatabase()
 {
-    m_databasePath = m_line.databasePath;
-    if (m_databasePath.isEmpty()) {
-        const QString window = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(WindowProgramName));
-        m_databasePath = ProgramFiles::locate(window).databaseToRead();
-    }
-    const QString shownPath = QDir::toNativeSeparators(m_databasePath);
-    QString message;
-    switch (LoadChipDatabase(m_session->database(), m_databasePath, [&message](const QString& text) { message = text; })) {
-    case ChipDbLoadStatus::Loaded:
-        break;
-    case ChipDbLoadStatus::Missing:
-        printError(QStringLiteral("no chip database at %1 (--db FILE names one)").arg(shownPath));
-        return ExitUsage;
-    case ChipDbLoadStatus::WrongSize:
-        printError(QStringLiteral("%1 %2").arg(message, shownPath));
-        return ExitUsage;
-    case ChipDbLoadStatus::Unreadable:
-        printError(message);
-        return ExitUsage;
-    }
-    if (m_session->database().count() == 0 && m_action != Action::List) {
-        printError(QStringLiteral("the chip database %1 lists no chips").arg(shownPath));
-        return ExitUsage;
-    }
-    return Continue;
+    return loadCliDatabase(m_session->database(), m_line.databasePath, m_action != Action::List) ? Continue : ExitUsage;
 }
 
 int ChipCommandRun::listChips() const
@@ -193,6 +169,7 @@ int ChipCommandRun::detectChip(bool forOperation)
                                                             m_session->database().table(), lists);
     switch (result) {
     case ChipDetector::Result::NotConnected:
+    case ChipDetector::Result::Disconnected:
         return notConnected();
     case ChipDetector::Result::UnknownId:
     case ChipDetector::Result::NoChip:
@@ -235,16 +212,37 @@ int ChipCommandRun::operate()
     case Action::List:
     case Action::Detect: break;
     }
+    if (outcome == CommandOutcome::Disconnected)
+        return notConnected();
     if (outcome != CommandOutcome::Completed)
         return stoppedCode();
+    printChecksums();
     return m_action == Action::Read ? saveOutput() : ExitSuccess;
+}
+
+void ChipCommandRun::printChecksums() const
+{
+    const ChipRecord& chip = m_session->currentChipRecord();
+    const std::span<const quint8> buffer = m_session->dataBuffer();
+    std::span<const quint8> image;
+    if (m_action == Action::Read)
+        image = buffer.first(static_cast<std::size_t>(chip.flashSize));
+    else if (m_action == Action::Write || m_action == Action::Verify || m_action == Action::Auto)
+        image = programmedImage(buffer, m_session->dataLength(), chip);
+    else
+        return;
+    std::printf("%s\n", imageChecksums(image).line().toUtf8().constData());
+    std::fflush(stdout);
 }
 
 int ChipCommandRun::stoppedCode() const
 {
-    // Declined: a file larger than the chip that was not to be cut.
-    if (m_feedback.declined())
+    // Declined: a file larger than the chip that was not to be cut. The question comes before
+    // the programmer is touched, so the chip is as it was.
+    if (m_feedback.declined()) {
+        printError(QStringLiteral("nothing was changed on the chip"));
         return ExitUsage;
+    }
     return m_feedback.programmerReached() ? ExitFailure : notConnected();
 }
 

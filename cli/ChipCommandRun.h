@@ -30,6 +30,8 @@ private:
     [[nodiscard]] int detectChip(bool forOperation);
     [[nodiscard]] int operate();
     [[nodiscard]] int saveOutput();
+    // The CRC32 and SHA-256 line of the image the operation read, sent or compared.
+    void printChecksums() const;
     // The exit code of an operation that stopped, from what the feedback saw.
     [[nodiscard]] int stoppedCode() const;
     [[nodiscard]] int notConnected() const;
@@ -40,7 +42,6 @@ private:
     CliFeedback m_feedback;
     std::unique_ptr<ChipSession> m_session;
     std::unique_ptr<TUsbBulk> m_usb;
-    QString m_databasePath;
 };
 
 // Prints "zorvex-cli NAME: message" and the usage line; returns ExitUsage.

@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 
+#include "ChecksumCommand.h"
 #include "ChipCommands.h"
 #include "ConvertCommand.h"
 
@@ -21,6 +22,8 @@ std::span<const CliCommand> cliCommands()
                    "erase, write and verify in one run", runAuto, autoHelp},
         CliCommand{"convert", "IN OUT [--from bin|hex|srec] [--to bin|hex|srec] [--yes]",
                    "convert a buffer file between binary, Intel HEX and S-record", runConvert},
+        CliCommand{"checksum", "IN [--from bin|hex|srec] [--chip MODEL [--maker M]]",
+                   "print the CRC32 and SHA-256 of a file as it would be programmed", runChecksum, checksumHelp},
     };
     return commands;
 }

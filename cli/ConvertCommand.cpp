@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "ImageBuffer.h"
+#include "InputImage.h"
 #include "TerminalFeedback.h"
 
 #include "app/MessageCatalog.h"
@@ -13,17 +14,6 @@
 #include <optional>
 
 namespace {
-
-std::optional<BufferFileFormat> parseFormat(const QString& name)
-{
-    if (name == QLatin1String("bin"))
-        return BufferFileFormat::Binary;
-    if (name == QLatin1String("hex"))
-        return BufferFileFormat::IntelHex;
-    if (name == QLatin1String("srec"))
-        return BufferFileFormat::SRecord;
-    return std::nullopt;
-}
 
 int usageError(const QString& message)
 {
@@ -48,9 +38,9 @@ int runConvert(const QStringList& arguments)
         return usageError(QStringLiteral("expected IN and OUT"));
     std::optional<BufferFileFormat> from;
     std::optional<BufferFileFormat> to;
-    if (parser.isSet(fromOption) && !(from = parseFormat(parser.value(fromOption))))
+    if (parser.isSet(fromOption) && !(from = parseImageFormat(parser.value(fromOption))))
         return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(fromOption)));
-    if (parser.isSet(toOption) && !(to = parseFormat(parser.value(toOption))))
+    if (parser.isSet(toOption) && !(to = parseImageFormat(parser.value(toOption))))
         return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(toOption)));
 
     const QString& in = files[0];

@@ -1,0 +1,98 @@
+#include "ChecksumCommand.h"
+
+#include "ChipChoice.h"
+#include "CliCommand.h"
+#include "CliDatabase.h"
+#include "ImageBuffer.h"
+#include "InputImage.h"
+#include "TerminalFeedback.h"
+
+#include "app/MessageCatalog.h"
+#include "buffer/ImageChecksum.h"
+#include "chipdb/ChipDatabase.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr const char* Synopsis = "IN [--from bin|hex|srec] [--chip MODEL [--maker MAKER]] [--db FILE]";
+
+int usageError(const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli checksum: %s\nUsage: zorvex-cli checksum %s\n", qPrintable(message), Synopsis);
+    return ExitUsage;
+}
+
+}  // namespace
+
+QString checksumHelp()
+{
+    return QStringLiteral(
+               "Usage: zorvex-cli checksum %1\n\n"
+               "Prints \"CRC32 XXXXXXXX  SHA-256 <64 hex digits>\" for IN as it would be programmed: decoded\n"
+               "(.hex Intel HEX, .eep by content, .cap capsule, else binary, unless --from says), and with\n"
+               "--chip cut or padded with 0xFF to the chip's size. The CRC32 is the common IEEE one.\n\n"
+               "Options:\n"
+               "  --from FORMAT         read IN as bin, hex or srec whatever its name\n"
+               "  --chip MODEL          cut or pad to this chip's size\n"
+               "  --maker MAKER         the manufacturer, where makers share a model name\n"
+               "  --db FILE             chip database file (default: the window program's database)\n"
+               "  --help                this text\n")
+        .arg(QLatin1String(Synopsis));
+}
+
+int runChecksum(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("format"));
+    const QCommandLineOption chipOption(QStringLiteral("chip"), QString(), QStringLiteral("model"));
+    const QCommandLineOption makerOption(QStringLiteral("maker"), QString(), QStringLiteral("maker"));
+    const QCommandLineOption dbOption(QStringLiteral("db"), QString(), QStringLiteral("file"));
+    parser.addOptions({fromOption, chipOption, makerOption, dbOption});
+    if (!parser.parse(QStringList{QStringLiteral("checksum")} + arguments))
+        return usageError(parser.errorText());
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return usageError(files.isEmpty() ? QStringLiteral("IN is missing")
+                                          : QStringLiteral("unexpected argument '%1'").arg(files[1]));
+    std::optional<BufferFileFormat> format;
+    if (parser.isSet(fromOption) && !(format = parseImageFormat(parser.value(fromOption))))
+        return usageError(QStringLiteral("unknown format '%1' (%2)").arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
+    if (parser.isSet(makerOption) && !parser.isSet(chipOption))
+        return usageError(QStringLiteral("--maker goes with --chip"));
+
+    qint64 chipSize = -1;
+    if (parser.isSet(chipOption)) {
+        const auto database = std::make_unique<ChipDatabase>();
+        if (!loadCliDatabase(*database, parser.value(dbOption), true))
+            return ExitUsage;
+        const ChipChoice choice = ChipChoice::find(*database, parser.value(chipOption), parser.value(makerOption));
+        if (choice.slot < 0) {
+            std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(choice.error));
+            return ExitUsage;
+        }
+        chipSize = (*database)[choice.slot].flashSize;
+        if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
+            std::fprintf(stderr, "zorvex-cli: the chip's size %lld does not fit the 64 MiB image\n",
+                         static_cast<long long>(chipSize));
+            return ExitUsage;
+        }
+    }
+
+    TerminalFeedback feedback(false);
+    ImageBuffer image;
+    const qint32 length = loadInputImage(files[0], format, image.bytes(), feedback);
+    if (feedback.errorCount() > 0)
+        return ExitUsage;
+    if (length <= 0 && chipSize < 0) {
+        feedback.showError(MessageCatalog::text(MessageKey::BufferEmpty, Language::English));
+        return ExitUsage;
+    }
+    // The image buffer is 0xFF past the decoded data, which is the padding a chip gets.
+    const qint64 size = chipSize >= 0 ? chipSize : length;
+    std::printf("%s\n", qPrintable(imageChecksums(image.bytes().first(static_cast<std::size_t>(size))).line()));
+    return ExitSuccess;
+}

@@ -1,0 +1,50 @@
+#include "CliDatabase.h"
+
+#include "chipdb/ChipDatabaseFile.h"
+#include "chipdb/ProgramFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+// The window program beside this tool.
+constexpr const char* WindowProgramName = "zorvex";
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
+}
+
+}  // namespace
+
+bool loadCliDatabase(ChipDatabase& database, const QString& databasePath, bool requireChips)
+{
+    QString path = databasePath;
+    if (path.isEmpty()) {
+        const QString window = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(WindowProgramName));
+        path = ProgramFiles::locate(window).databaseToRead();
+    }
+    const QString shownPath = QDir::toNativeSeparators(path);
+    QString message;
+    switch (LoadChipDatabase(database, path, [&message](const QString& text) { message = text; })) {
+    case ChipDbLoadStatus::Loaded:
+        break;
+    case ChipDbLoadStatus::Missing:
+        printError(QStringLiteral("no chip database at %1 (--db FILE names one)").arg(shownPath));
+        return false;
+    case ChipDbLoadStatus::WrongSize:
+        printError(QStringLiteral("%1 %2").arg(message, shownPath));
+        return false;
+    case ChipDbLoadStatus::Unreadable:
+        printError(message);
+        return false;
+    }
+    if (requireChips && database.count() == 0) {
+        printError(QStringLiteral("the chip database %1 lists no chips").arg(shownPath));
+        return false;
+    }
+    return true;
+}

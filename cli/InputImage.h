@@ -1,0 +1,20 @@
+#pragma once
+
+#include "buffer/BufferFile.h"
+
+#include <QString>
+
+#include <optional>
+#include <span>
+
+// The input image of a command: its format forced with --from, or chosen by the file name as
+// the window's Open chooses it.
+inline constexpr const char* ImageFormatNames = "bin|hex|srec";
+
+// bin, hex or srec; empty for any other name.
+[[nodiscard]] std::optional<BufferFileFormat> parseImageFormat(const QString& name);
+
+// Loads path into buffer (the caller fills it with 0xFF first). Returns the decoded length; 0
+// after an error, which feedback has shown.
+[[nodiscard]] qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format,
+                                    std::span<std::uint8_t> buffer, BufferFileFeedback& feedback);

@@ -75,14 +75,6 @@ ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const 
 
 } // namespace
 
-QString chipDatabasePath(const QString& executablePath)
-{
-    const QString suffix = QFileInfo(executablePath).suffix();
-    const QString stem =
-        suffix.isEmpty() ? executablePath : executablePath.left(executablePath.size() - suffix.size() - 1);
-    return stem + QStringLiteral(".Dat");
-}
-
 QString chipDatabasePath()
 {
     return ProgramFiles::locate(QCoreApplication::applicationFilePath()).databasePath;

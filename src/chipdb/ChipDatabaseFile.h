@@ -24,9 +24,6 @@ enum class ChipDbLoadStatus {
     return status == ChipDbLoadStatus::Loaded || status == ChipDbLoadStatus::Missing;
 }
 
-// The database file of an executable: its full path with the extension replaced by ".Dat", or
-// ".Dat" appended when the file name has no extension.
-[[nodiscard]] QString chipDatabasePath(const QString& executablePath);
 // The database file the running program saves to: beside it when it runs portable, else in the
 // user's data folder (ProgramFiles).
 [[nodiscard]] QString chipDatabasePath();

@@ -1,7 +1,5 @@
 #include "chipdb/ProgramFiles.h"
 
-#include "chipdb/ChipDatabaseFile.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -14,6 +12,14 @@ QString userFile(QStandardPaths::StandardLocation location, const QString& name,
 }
 
 }  // namespace
+
+QString chipDatabasePath(const QString& executablePath)
+{
+    const QString suffix = QFileInfo(executablePath).suffix();
+    const QString stem =
+        suffix.isEmpty() ? executablePath : executablePath.left(executablePath.size() - suffix.size() - 1);
+    return stem + QStringLiteral(".Dat");
+}
 
 ProgramFiles ProgramFiles::locate(const QString& executablePath)
 {

@@ -27,6 +27,10 @@ struct ProgramFiles {
     [[nodiscard]] QString databaseToRead() const;
 };
 
+// The database file named after an executable: its full path with the extension replaced by
+// ".Dat", or ".Dat" appended when the file name has no extension.
+[[nodiscard]] QString chipDatabasePath(const QString& executablePath);
+
 // The shipped files of an installed program live in this folder relative to its executable's
 // folder, in a sub-folder named after the executable (<prefix>/share/zorvex for
 // <prefix>/bin/zorvex). The install rules put them there.

@@ -1,6 +1,7 @@
 #include "chipdb/ChipDatabaseFile.h"
 
 #include "app/MessageCatalog.h"
+#include "chipdb/ProgramFiles.h"
 
 #include <QDir>
 #include <QFile>

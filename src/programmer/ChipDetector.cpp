@@ -4,6 +4,7 @@
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/OperationHost.h"
+#include "programmer/OperationTexts.h"
 #include "programmer/OperatorFeedback.h"
 #include "programmer/ProgrammerLink.h"
 
@@ -14,23 +15,41 @@ namespace {
 
 enum QueryResult : quint8 { NoChipAnswered = 0, FlashWithId = 1, SecondType = 2, ThirdType = 3 };
 
+// What a flash answers when its data line is stuck: tied low (a bad contact) or floating high
+// (nothing drives the bus). Neither identifies a chip.
+constexpr quint32 StuckLowId = 0x000000;
+constexpr quint32 StuckHighId = 0xFFFFFF;
+
+// The record of a flash that answered with this ID: only flash records carry a real ID (every
+// EEPROM record holds 0), and the lowest slot wins when several chips share one.
+const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id)
+{
+    if (id == StuckLowId || id == StuckHighId)
+        return nullptr;
+    const auto found = std::find_if(chipSlots.begin(), chipSlots.end(), [id](const ChipRecord& slot) {
+        return slot.family == Family25Flash && slot.chipId == id;
+    });
+    return found == chipSlots.end() ? nullptr : &*found;
+}
+
 } // namespace
 
 ChipDetector::Result ChipDetector::DetectChip(const ChipRecord& chip, int speedIndex,
                                               std::span<const ChipRecord> chipSlots, ChipListSelection& lists)
 {
     std::array<quint8, 4> reply{};
+    m_link.watchConnection();
     if (!m_link.QueryChip(chip, speedIndex, reply)) {
         m_feedback.showError(MessageCatalog::text(MessageKey::StatusNotConnected));
         return Result::NotConnected;
     }
+    if (m_link.disconnected()) {
+        m_feedback.showError(programmerDisconnectedText());
+        return Result::Disconnected;
+    }
     switch (reply[0]) {
     case FlashWithId: {
-        const quint32 id = detectedChipId(reply[1], reply[2], reply[3]);
-        // The lowest slot wins when several chips share an ID.
-        const auto found =
-            std::find_if(chipSlots.begin(), chipSlots.end(), [id](const ChipRecord& slot) { return slot.chipId == id; });
-        if (found != chipSlots.end())
+        if (const ChipRecord* found = findFlash(chipSlots, detectedChipId(reply[1], reply[2], reply[3])))
             return selectFound(*found, lists);
         if (lists.position(ChipList::Type) != 0)
             lists.selectChip(0, 0, 0);

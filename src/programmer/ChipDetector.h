@@ -13,7 +13,7 @@ struct ChipRecord;
 // in the chip lists, then tells the person what was found.
 class ChipDetector {
 public:
-    enum class Result { NotConnected, ChipFound, UnknownId, TypeFound, NoChip };
+    enum class Result { NotConnected, Disconnected, ChipFound, UnknownId, TypeFound, NoChip };
 
     ChipDetector(ProgrammerLink& link, OperatorFeedback& feedback) : m_link(link), m_feedback(feedback) {}
 

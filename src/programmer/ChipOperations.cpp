@@ -7,6 +7,7 @@
 #include "programmer/ElapsedTime.h"
 #include "programmer/OperationClock.h"
 #include "programmer/OperationHost.h"
+#include "programmer/OperationTexts.h"
 #include "programmer/OperatorFeedback.h"
 
 #include <array>
@@ -37,11 +38,24 @@ void ChipOperations::ProbeProgrammer()
 bool ChipOperations::ChipPresenceCheck(const ChipRecord& chip)
 {
     std::array<quint8, 4> reply{};
-    if (m_link.QueryChip(chip, m_host.speedIndex(), reply) && reply[0] == 0) {
+    if (!m_link.QueryChip(chip, m_host.speedIndex(), reply))
+        return true;
+    if (m_link.disconnected()) {
+        m_feedback.showError(programmerDisconnectedText());
+        return false;
+    }
+    if (reply[0] == 0) {
         m_feedback.showError(MessageCatalog::text(MessageKey::NoChipDetected));
         return false;
     }
     return true;
+}
+
+bool ChipOperations::confirmOversizedBuffer(const ChipRecord& chip)
+{
+    if (pageRoundedLength(m_host.dataLength(), chip.flashPage) <= qint64{chip.flashSize})
+        return true;
+    return m_feedback.askYesNo(MessageCatalog::text(MessageKey::FileLargerThanChip));
 }
 
 CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routineRan)
@@ -63,22 +77,25 @@ CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routi
         m_feedback.showError(*defect);
         return CommandOutcome::Stopped;
     }
+    if (steps.writesBuffer && !confirmOversizedBuffer(chip))
+        return CommandOutcome::Stopped;
+
+    m_link.watchConnection();
+    const auto stopped = [this] {
+        return m_link.disconnected() ? CommandOutcome::Disconnected : CommandOutcome::Stopped;
+    };
     const bool presenceNeeded = !steps.queryOnlyUpToFamily93 || chip.family <= Family93Eeprom;
     if (presenceNeeded && !ChipPresenceCheck(chip))
-        return CommandOutcome::Stopped;
+        return stopped();
 
     if (!m_link.BeginOperation(chip, m_host.speedIndex())) {
         m_link.EndOperation();
-        return CommandOutcome::Stopped;
+        return stopped();
     }
     const qint64 start = m_clock.msecsSinceMidnight();
     const StepResult result = steps.routine(chip);
     if (routineRan)
         *routineRan = result == StepResult::Success || result == StepResult::Finished;
-    if (result == StepResult::Declined) {
-        m_link.EndOperation();
-        return CommandOutcome::Stopped;
-    }
     const qint64 end = m_clock.msecsSinceMidnight();
     const auto showTime = [&] {
         m_feedback.setElapsed(formatElapsed(start, end));
@@ -95,8 +112,11 @@ CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routi
         showTime();
         logCompletion();
     }
+    // Judged before the frame ends: a CmdEnd that finds the programmer gone after a routine
+    // that got through takes nothing back.
+    const CommandOutcome outcome = result == StepResult::Failed ? stopped() : CommandOutcome::Completed;
     m_link.EndOperation();
-    return result == StepResult::Failed ? CommandOutcome::Stopped : CommandOutcome::Completed;
+    return outcome;
 }
 
 CommandOutcome ChipOperations::runRead()
@@ -130,15 +150,11 @@ CommandOutcome ChipOperations::runWrite()
     CommandSteps steps;
     steps.takeEdits = true;
     steps.refuseEmpty = true;
+    steps.writesBuffer = true;
     steps.queryOnlyUpToFamily93 = true;
     steps.completion = MessageKey::WriteComplete;
     steps.routine = [this](const ChipRecord& chip) {
-        switch (m_write.WriteChip(chip)) {
-        case WriteRoutines::WriteResult::Written: return StepResult::Success;
-        case WriteRoutines::WriteResult::Declined: return StepResult::Declined;
-        case WriteRoutines::WriteResult::Failed: break;
-        }
-        return StepResult::Failed;
+        return m_write.WriteChip(chip) ? StepResult::Success : StepResult::Failed;
     };
     return runCommand(steps);
 }
@@ -169,29 +185,26 @@ CommandOutcome ChipOperations::runBlankCheck()
 
 CommandOutcome ChipOperations::runAuto()
 {
+    // Taken once: the question before the frame and the sequence in it follow the same options.
+    const AutoOptions options = m_host.autoOptions();
     CommandSteps steps;
     steps.takeEdits = true;
     steps.refuseEmpty = true;
+    steps.writesBuffer = options.program;
     steps.logBeforeTime = true;
     steps.completion = MessageKey::AutoComplete;
-    steps.routine = [this](const ChipRecord& chip) { return autoSequence(chip); };
+    steps.routine = [this, options](const ChipRecord& chip) { return autoSequence(chip, options); };
     return runCommand(steps);
 }
 
-ChipOperations::StepResult ChipOperations::autoSequence(const ChipRecord& chip)
+ChipOperations::StepResult ChipOperations::autoSequence(const ChipRecord& chip, const AutoOptions& options)
 {
-    const AutoOptions options = m_host.autoOptions();
     // A step that failed ends the sequence: writing over a chip that did not erase, or
     // verifying a write that did not get through, would only bury the first error.
     if (options.erase && !m_write.EraseChip(chip))
         return StepResult::Failed;
-    if (options.program) {
-        switch (m_write.WriteChip(chip)) {
-        case WriteRoutines::WriteResult::Written: break;
-        case WriteRoutines::WriteResult::Declined: return StepResult::Declined;
-        case WriteRoutines::WriteResult::Failed: return StepResult::Failed;
-        }
-    }
+    if (options.program && !m_write.WriteChip(chip))
+        return StepResult::Failed;
     if (!options.verify)
         return StepResult::Finished;
     m_clock.sleepMs(AutoVerifyPauseMs);
@@ -205,8 +218,16 @@ CommandOutcome ChipOperations::runDetect(std::span<const ChipRecord> chipSlots, 
         return CommandOutcome::Refused;
     ChipDetector detector(m_link, m_feedback);
     const ChipRecord chip = m_host.currentChipRecord();
-    const ChipDetector::Result result = detector.DetectChip(chip, m_host.speedIndex(), chipSlots, lists);
-    return result == ChipDetector::Result::ChipFound || result == ChipDetector::Result::TypeFound
-        ? CommandOutcome::Completed
-        : CommandOutcome::Stopped;
+    switch (detector.DetectChip(chip, m_host.speedIndex(), chipSlots, lists)) {
+    case ChipDetector::Result::ChipFound:
+    case ChipDetector::Result::TypeFound:
+        return CommandOutcome::Completed;
+    case ChipDetector::Result::Disconnected:
+        return CommandOutcome::Disconnected;
+    case ChipDetector::Result::NotConnected:
+    case ChipDetector::Result::UnknownId:
+    case ChipDetector::Result::NoChip:
+        break;
+    }
+    return CommandOutcome::Stopped;
 }

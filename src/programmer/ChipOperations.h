@@ -1,6 +1,7 @@
 #pragma once
 
 #include "programmer/OperationGuard.h"
+#include "programmer/OperationHost.h"
 #include "programmer/ProgrammerLink.h"
 #include "programmer/ReadRoutines.h"
 #include "programmer/WriteRoutines.h"
@@ -19,8 +20,9 @@ enum class MessageKey : int;
 // How a command ended, for callers that report it (the command-line tool's exit code).
 enum class CommandOutcome {
     Completed,  // the routine ran to its end and its success condition held
-    Stopped,    // refused by a check, declined, not connected, a finding or a failed transfer
-    Refused,    // another operation was running; nothing was done
+    Stopped,       // refused by a check, declined, not connected, a finding or a failed transfer
+    Disconnected,  // the programmer went away during the command (a fault of the link, not the chip)
+    Refused,       // another operation was running; nothing was done
 };
 
 // The chip commands of the tool bar, the operations menu, the Auto button and the Detect button,
@@ -45,8 +47,9 @@ public:
 
     [[nodiscard]] bool isBusy() const { return m_guard.busy(); }
 
-    // False after "No chips detected…" when the programmer answered that the socket is empty;
-    // true when a chip answered or the programmer could not be reached (the frame reports that).
+    // False after "No chips detected…" when the programmer answered that the socket is empty,
+    // or after "The programmer was disconnected." when it went away during the query; true when
+    // a chip answered or the programmer could not be reached (the frame reports that).
     [[nodiscard]] bool ChipPresenceCheck(const ChipRecord& chip);
 
 private:
@@ -55,12 +58,14 @@ private:
         Success,    // completion line due
         Finished,   // ran to its end, but no completion line is due (auto without verify)
         Failed,     // stopped on a finding or a failed transfer: time and beep, no line
-        Declined,   // the person declined: the frame ends with nothing else shown
     };
 
     struct CommandSteps {
         bool takeEdits = false;
         bool refuseEmpty = false;
+        // The command writes the buffer: a buffer longer than the chip is asked about before
+        // the programmer is touched, so that No leaves the chip as it was.
+        bool writesBuffer = false;
         bool queryOnlyUpToFamily93 = false;  // chip-presence check only for families 0..2
         bool logBeforeTime = false;
         MessageKey completion;
@@ -68,7 +73,8 @@ private:
     };
 
     CommandOutcome runCommand(const CommandSteps& steps, bool* routineRan = nullptr);
-    StepResult autoSequence(const ChipRecord& chip);
+    [[nodiscard]] bool confirmOversizedBuffer(const ChipRecord& chip);
+    StepResult autoSequence(const ChipRecord& chip, const AutoOptions& options);
 
     OperatorFeedback& m_feedback;
     OperationHost& m_host;

@@ -45,6 +45,8 @@ QString reasonText(const TransferFailure& failure)
         return tr3({"%1 次状态查询后芯片仍忙。", "%1 次狀態查詢後芯片仍忙。",
                     "the chip was still busy after %1 status polls."})
             .arg(failure.value);
+    case TransferFailure::Kind::Disconnected:
+        return tr3({"编程器已断开连接。", "編程器已斷開連接。", "the programmer was disconnected."});
     }
     return {};
 }
@@ -55,6 +57,11 @@ QString transferFailureText(const TransferFailure& failure)
 {
     return tr3({"%1在地址 %2h 处中止：%3", "%1在地址 %2h 處中止：%3", "%1 stopped at address %2h: %3"})
         .arg(stageName(failure.stage), QString::number(failure.address, 16).toUpper(), reasonText(failure));
+}
+
+QString programmerDisconnectedText()
+{
+    return tr3({"编程器已断开连接。", "編程器已斷開連接。", "The programmer was disconnected."});
 }
 
 QString partialReadDiscardedText()

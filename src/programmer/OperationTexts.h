@@ -14,6 +14,7 @@ struct TransferFailure {
         Error,      // the transfer returned a negative libusb result (value = that result)
         Short,      // fewer bytes moved than asked (value = bytes moved, expected = asked)
         StillBusy,  // the chip erase did not finish within its status polls (value = polls)
+        Disconnected,  // the programmer is gone (value = the libusb result that said so)
     };
     OperationStage stage = OperationStage::Read;
     qint64 address = 0;  // offset of the block, page or command at which the routine stopped
@@ -24,6 +25,10 @@ struct TransferFailure {
 
 // "Read stopped at address 1F40h: transfer failed (error -110)."
 [[nodiscard]] QString transferFailureText(const TransferFailure& failure);
+
+// The programmer went away where no address was reached yet (the chip query, the open of the
+// operation's frame after the query had found it).
+[[nodiscard]] QString programmerDisconnectedText();
 
 // Appended when a read stopped after blocks had arrived and the buffer was cleared.
 [[nodiscard]] QString partialReadDiscardedText();

@@ -3,6 +3,7 @@
 #include "app/MessageCatalog.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/CommandPacket.h"
+#include "programmer/OperationTexts.h"
 #include "programmer/OperatorFeedback.h"
 #include "usb/UsbBulk.h"
 
@@ -49,10 +50,35 @@ void ProgrammerLink::ProbeProgrammer()
     m_feedback.setStatus(MessageCatalog::text(MessageKey::StatusReady));
 }
 
-bool ProgrammerLink::BeginOperation(const ChipRecord& chip, int speedIndex)
+void ProgrammerLink::watchConnection()
+{
+    m_reached = false;
+    m_disconnected = false;
+}
+
+bool ProgrammerLink::open()
 {
     if (m_usb.prog_open(TUsbBulk::VendorId, TUsbBulk::ProductId) == 0) {
-        m_feedback.showError(MessageCatalog::text(MessageKey::StatusNotConnected));
+        // Found a moment ago and now not even listed: it was pulled, it is not merely absent.
+        m_disconnected = m_disconnected || m_reached;
+        return false;
+    }
+    m_reached = true;
+    return true;
+}
+
+TransferStatus ProgrammerLink::watched(TransferStatus status)
+{
+    if (meansDisconnected(status.result))
+        m_disconnected = true;
+    return status;
+}
+
+bool ProgrammerLink::BeginOperation(const ChipRecord& chip, int speedIndex)
+{
+    if (!open()) {
+        m_feedback.showError(m_disconnected ? programmerDisconnectedText()
+                                            : MessageCatalog::text(MessageKey::StatusNotConnected));
         return false;
     }
     m_feedback.setOperationControlsEnabled(false);
@@ -79,7 +105,7 @@ void ProgrammerLink::EndOperation()
 
 bool ProgrammerLink::QueryChip(const ChipRecord& chip, int speedIndex, std::array<quint8, 4>& reply)
 {
-    if (m_usb.prog_open(TUsbBulk::VendorId, TUsbBulk::ProductId) == 0)
+    if (!open())
         return false;
     m_feedback.setOperationControlsEnabled(false);
     CommandPacket packet = makeQueryChip(paramsOf(chip), speedIndex, bigEndianFields());
@@ -104,17 +130,18 @@ TransferStatus ProgrammerLink::SpiCommand(quint8 opcode)
 
 TransferStatus ProgrammerLink::sendCommand(CommandPacket& packet, bool wantReply)
 {
-    return {m_usb.USB_bulk_cmd(packet.data(), CommandPacket::length(), wantReply ? 1 : 0), CommandPacket::length()};
+    return watched({m_usb.USB_bulk_cmd(packet.data(), CommandPacket::length(), wantReply ? 1 : 0),
+                    CommandPacket::length()});
 }
 
 TransferStatus ProgrammerLink::readBlock(std::span<quint8> block)
 {
     const int length = static_cast<int>(block.size());
-    return {m_usb.USB_bulk_read(reinterpret_cast<char*>(block.data()), length), length};
+    return watched({m_usb.USB_bulk_read(reinterpret_cast<char*>(block.data()), length), length});
 }
 
 TransferStatus ProgrammerLink::writeBlock(std::span<const quint8> block)
 {
     const int length = static_cast<int>(block.size());
-    return {m_usb.USB_bulk_write(reinterpret_cast<const char*>(block.data()), length), length};
+    return watched({m_usb.USB_bulk_write(reinterpret_cast<const char*>(block.data()), length), length});
 }

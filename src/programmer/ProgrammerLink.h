@@ -23,16 +23,23 @@ public:
     // Connection check for the status bar: open and close again, no command sent.
     void ProbeProgrammer();
 
+    // Starts watching for the programmer going away during one command: after this,
+    // disconnected() turns true when a transfer reports the device gone, or when an open fails
+    // after an earlier open of the same command had succeeded.
+    void watchConnection();
+    [[nodiscard]] bool disconnected() const { return m_disconnected; }
+
     // Opens the programmer, disables the operation controls and sends CmdBegin with the chip's
-    // parameters. False with an error shown when the programmer is absent or refused the set-up;
-    // either way the caller ends the frame with EndOperation.
+    // parameters. False with an error shown when the programmer is absent, has gone since the
+    // chip query, or refused the set-up; either way the caller ends the frame with EndOperation.
     [[nodiscard]] bool BeginOperation(const ChipRecord& chip, int speedIndex);
     // CmdEnd (only while open), close, controls enabled, "Ready". Safe to call at any time.
     void EndOperation();
 
     // A complete query frame of its own. False, silently, when the programmer cannot be opened;
     // otherwise true with reply bytes 0..3 (QueryResult and the three ID bytes). A reply that
-    // does not arrive leaves the packet's own zero in byte 0, which reads as "no chip".
+    // does not arrive leaves the packet's own zero in byte 0, which reads as "no chip" unless
+    // disconnected() tells that the programmer went away.
     [[nodiscard]] bool QueryChip(const ChipRecord& chip, int speedIndex, std::array<quint8, 4>& reply);
 
     [[nodiscard]] TransferStatus SetAddress(quint32 address, bool wantReply);
@@ -49,7 +56,12 @@ public:
     [[nodiscard]] OperationClock& clock() const { return m_clock; }
 
 private:
+    [[nodiscard]] bool open();
+    TransferStatus watched(TransferStatus status);
+
     TUsbBulk& m_usb;
     OperatorFeedback& m_feedback;
     OperationClock& m_clock;
+    bool m_reached = false;
+    bool m_disconnected = false;
 };

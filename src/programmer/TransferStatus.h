@@ -2,6 +2,15 @@
 
 #include "programmer/OperationTexts.h"
 
+#include <cerrno>
+
+// libusb results that mean the programmer itself is gone (unplugged, or its device node
+// removed), not that one transfer went wrong.
+[[nodiscard]] constexpr bool meansDisconnected(int result)
+{
+    return result == -ENODEV || result == -ENOENT;
+}
+
 // The outcome of one bulk transfer: the libusb result (bytes moved or a negative error) against
 // the bytes asked for. The protocol has no error replies, so this count is the only sign that a
 // command or block did not get through.
@@ -17,7 +26,9 @@ struct TransferStatus {
         TransferFailure failure;
         failure.stage = stage;
         failure.address = address;
-        failure.kind = result < 0 ? TransferFailure::Kind::Error : TransferFailure::Kind::Short;
+        failure.kind = meansDisconnected(result) ? TransferFailure::Kind::Disconnected
+            : result < 0                         ? TransferFailure::Kind::Error
+                                                 : TransferFailure::Kind::Short;
         failure.value = result;
         failure.expected = expected;
         return failure;

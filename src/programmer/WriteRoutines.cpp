@@ -8,6 +8,8 @@
 #include "programmer/OperatorFeedback.h"
 #include "programmer/ProgrammerLink.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ErasePollPauseMs = 50;
@@ -17,6 +19,13 @@ constexpr int Eeprom24SettleMs = 100;
 constexpr qint64 SingleStepProgressMax = 100;
 
 } // namespace
+
+qint64 pageRoundedLength(qint64 dataLength, quint16 flashPage)
+{
+    if (flashPage == 0 || dataLength % flashPage == 0)
+        return dataLength;
+    return (dataLength / flashPage + 1) * flashPage;
+}
 
 void WriteRoutines::reportFailure(const TransferFailure& failure)
 {
@@ -120,36 +129,28 @@ bool WriteRoutines::eraseOnce(const ChipRecord& chip)
     return true;
 }
 
-WriteRoutines::WriteResult WriteRoutines::WriteChip(const ChipRecord& chip)
+bool WriteRoutines::WriteChip(const ChipRecord& chip)
 {
     OperatorFeedback& feedback = m_context.feedback;
     OperationHost& host = m_context.host;
     ProgrammerLink& link = m_context.link;
     feedback.setStatus(MessageCatalog::text(MessageKey::StatusWriting));
 
-    qint64 dataLength = host.dataLength();
-    if (chip.flashPage > 0 && dataLength % chip.flashPage != 0) {
-        dataLength = (dataLength / chip.flashPage + 1) * chip.flashPage;
-        host.setDataLength(static_cast<qint32>(dataLength));
-    }
-    qint64 length = dataLength;
-    if (qint64{chip.flashSize} < dataLength) {
-        if (!feedback.askYesNo(MessageCatalog::text(MessageKey::FileLargerThanChip)))
-            return WriteResult::Declined;
-        length = chip.flashSize;
-    }
+    const qint64 dataLength = pageRoundedLength(host.dataLength(), chip.flashPage);
+    host.setDataLength(static_cast<qint32>(dataLength));
+    const qint64 length = std::min(dataLength, qint64{chip.flashSize});
     if (needs4ByteAddressing(chip.flashSize)) {
         const TransferStatus status = link.SpiCommand(CommandPacket::Enter4ByteAddressMode);
         if (!status.ok()) {
             reportFailure(status.failureAt(OperationStage::Write, 0));
-            return WriteResult::Failed;
+            return false;
         }
     }
     feedback.progressStart(length);
     const TransferStatus addressed = link.SetAddress(0, false);
     if (!addressed.ok()) {
         reportFailure(addressed.failureAt(OperationStage::Write, 0));
-        return WriteResult::Failed;
+        return false;
     }
     const qint64 block = blockSize(chip.flashPage);
     const std::span<const quint8> source = host.dataBuffer();
@@ -159,12 +160,12 @@ WriteRoutines::WriteResult WriteRoutines::WriteChip(const ChipRecord& chip)
             link.writeBlock(source.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block)));
         if (!status.ok()) {
             reportFailure(status.failureAt(OperationStage::Write, offset));
-            return WriteResult::Failed;
+            return false;
         }
         feedback.progressStep(offset);
     }
     if (chip.family == Family24Eeprom)
         link.clock().sleepMs(Eeprom24SettleMs);
     feedback.progressEnd();
-    return WriteResult::Written;
+    return true;
 }

@@ -103,3 +103,29 @@ TEST_F(DetectionTest, EmptySocketAndAbsentProgrammer)
     EXPECT_EQ(feedback.events, QStringList({"error:Not connected"}));
     EXPECT_TRUE(lists.selections.empty());
 }
+
+// A flash that answers with ID 000000 (a bad contact) or FFFFFF (nothing drives the bus) is not
+// identified; in particular not as an EEPROM, whose records all carry chipId 0.
+TEST_F(DetectionTest, FlashReplyMatchesOnlyFlashRecordsAndNeverABlankId)
+{
+    database[3] = makeChip("24EEPROM,MAKER,PART1", Family24Eeprom, 128, 8, 0);
+    database[4] = makeChip("93EEPROM,MAKER,PART1", Family93Eeprom, 128, 8, 0xFFFFFF);
+    database[5] = makeChip("SPIFLASH,MAKER,PART3", Family25Flash, 0x10000, 256, 0xFFFFFF);
+    for (const char* id : {"0x000000", "0xFFFFFF"}) {
+        SCOPED_TRACE(id);
+        configure(std::string("chip = 25flash\nchip_id = ") + id + "\n");
+        feedback.events.clear();
+        EXPECT_EQ(detect(), CommandOutcome::Stopped);
+        const QString bytes = QString(id) == "0x000000" ? "00 00 00" : "FF FF FF";
+        EXPECT_EQ(feedback.only("error:"),
+                  QStringList({"error:Unknown chip ID =" + bytes + "Please choose the compatibility type manually."}));
+        EXPECT_EQ(lists.position(ChipList::Type), 0);
+    }
+
+    // An EEPROM record sharing a flash's ID is passed over for the flash record below it.
+    database[0] = makeChip("24EEPROM,MAKER,PART1", Family24Eeprom, 128, 8, 0xEF4018);
+    configure("chip = 25flash\nchip_id = 0xEF4018\n");
+    feedback.events.clear();
+    EXPECT_EQ(detect(), CommandOutcome::Completed);
+    EXPECT_EQ(lists.remembered, (std::array{0, 1, 1}));
+}

@@ -51,6 +51,8 @@ public:
     void setOperationControlsEnabled(bool enabled) override
     {
         events << (enabled ? "controls:on" : "controls:off");
+        if (onControls)
+            onControls(enabled);
     }
     void beep() override { events << "beep"; }
 
@@ -63,6 +65,7 @@ public:
     bool progressVisible = false;
     std::deque<bool> answers;
     std::function<void(qint64)> onStep;
+    std::function<void(bool)> onControls;  // where a test pulls the cable between two frames
 };
 
 // The window's data side: a full-size buffer of 0xFF, a chip record, the speed and the automatic

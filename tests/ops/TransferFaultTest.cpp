@@ -1,5 +1,7 @@
 #include "SimFixture.h"
 
+#include "chipdb/ChipDatabase.h"
+
 #include <algorithm>
 
 namespace {
@@ -15,6 +17,8 @@ struct RoutineCase {
 struct FaultCase {
     const char* name;
     const char* keys;  // lands on transfer 12: past the query frame and the set-up, mid-routine
+    CommandOutcome outcome;
+    const char* reason;  // how the error ends
 };
 
 const RoutineCase Routines[] = {
@@ -35,9 +39,10 @@ const RoutineCase Routines[] = {
 };
 
 const FaultCase Faults[] = {
-    {"Timeout", "timeout_at = 12\n"},
-    {"Short", "short_at = 12\n"},
-    {"Unplug", "unplug_after = 11\n"},
+    {"Timeout", "timeout_at = 12\n", CommandOutcome::Stopped, "transfer failed (error -110)."},
+    {"Short", "short_at = 12\n", CommandOutcome::Stopped, "bytes were transferred."},
+    // A vanished programmer says nothing about the chip: a bench must tell it from a bad chip.
+    {"Unplug", "unplug_after = 11\n", CommandOutcome::Disconnected, "the programmer was disconnected."},
 };
 
 void PrintTo(const RoutineCase& routine, std::ostream* out) { *out << routine.name; }
@@ -55,11 +60,12 @@ TEST_P(TransferFaultTest, StopsWithAnErrorNamingTheRoutineAndNoCompletionLine)
     host.chip = routine.chip;
     host.length = 4096;
 
-    EXPECT_EQ((ops.*routine.run)(), CommandOutcome::Stopped);
+    EXPECT_EQ((ops.*routine.run)(), fault.outcome);
     const QStringList errors = feedback.only("error:");
     ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
     EXPECT_TRUE(errors.front().startsWith(QString("error:%1 stopped at address ").arg(routine.stage)))
         << errors.front().toStdString();
+    EXPECT_TRUE(errors.front().contains(fault.reason)) << errors.front().toStdString();
     EXPECT_TRUE(feedback.only("log:").isEmpty());
     EXPECT_EQ(feedback.events.last(), "status:Ready");
     EXPECT_EQ(sim.counter(0, "open_handles"), 0);
@@ -106,4 +112,67 @@ TEST_F(PartialReadTest, DamagedRecordsAreRefusedBeforeTheProgrammerIsOpened)
     EXPECT_EQ(ops.runVerify(), CommandOutcome::Stopped);
     EXPECT_EQ(feedback.only("error:The chip record is damaged").size(), 3);
     EXPECT_EQ(sim.counter(0, "opens"), 0);
+}
+
+class DisconnectTest : public SimFixture {};
+
+TEST_F(DisconnectTest, AProgrammerGoneBeforeTheFrameIsNotAMissingChip)
+{
+    host.chip = makeChip("24,A,B", Family24Eeprom, 4096, 16);
+    host.length = 4096;
+    // Gone at the chip query's first transfer: the query's empty reply must not read "no chip".
+    configure("chip = 24\nchip_size = 4K\nunplug_after = 0\n");
+    EXPECT_EQ(ops.runVerify(), CommandOutcome::Disconnected);
+    EXPECT_EQ(feedback.only("error:"), QStringList({"error:The programmer was disconnected."}));
+    EXPECT_EQ(count("cmd Begin"), 0);
+
+    // Gone between the query frame and the operation's own open.
+    configure("chip = 24\nchip_size = 4K\n");
+    feedback.events.clear();
+    bool pulled = false;
+    feedback.onControls = [&](bool enabled) {
+        if (enabled && !pulled) {
+            pulled = true;
+            sim.setPlugged(0, 0);
+        }
+    };
+    EXPECT_EQ(ops.runErase(), CommandOutcome::Disconnected);
+    EXPECT_EQ(feedback.only("error:"), QStringList({"error:The programmer was disconnected."}));
+    EXPECT_EQ(count("cmd Erase"), 0);
+    EXPECT_EQ(feedback.events.last(), "status:Ready");
+}
+
+TEST_F(DisconnectTest, DetectionAndEveryLanguageSayTheProgrammerWasDisconnected)
+{
+    configure("chip = 25flash\nunplug_after = 0\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 0x800000, 256);
+    ChipDatabase database;
+    class NoLists : public ChipListSelection {
+    public:
+        int findItem(ChipList, const QString&) const override { return -1; }
+        int position(ChipList) const override { return 0; }
+        QString selectedText(ChipList) const override { return {}; }
+        int rememberedIndex(ChipList) const override { return 0; }
+        void setRememberedIndex(ChipList, int) override {}
+        void selectChip(int, int, int) override { ADD_FAILURE() << "no chip is chosen for a vanished programmer"; }
+    } lists;
+    EXPECT_EQ(ops.runDetect(database.table(), lists), CommandOutcome::Disconnected);
+    EXPECT_EQ(feedback.only("error:"), QStringList({"error:The programmer was disconnected."}));
+
+    configure("chip = 24\nchip_size = 4K\nunplug_after = 11\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 4096, 16);
+    const std::pair<Language, const char*> texts[] = {
+        {Language::Simplified, "读出在地址 100h 处中止：编程器已断开连接。已读出的部分数据已丢弃，缓冲区为空。"},
+        {Language::Traditional, "讀出在地址 100h 處中止：編程器已斷開連接。已讀出的部分數據已丟棄，緩沖區為空。"},
+        {Language::English, "Read stopped at address 100h: the programmer was disconnected. The part already read was discarded; "
+                              "the buffer is empty."},
+    };
+    for (const auto& [language, text] : texts) {
+        configure("chip = 24\nchip_size = 4K\nunplug_after = 11\n");
+        setCurrentLanguage(language);
+        feedback.events.clear();
+        EXPECT_EQ(ops.runRead(), CommandOutcome::Disconnected);
+        EXPECT_EQ(feedback.only("error:"), QStringList({QString("error:") + text}));
+    }
+    setCurrentLanguage(Language::English);
 }

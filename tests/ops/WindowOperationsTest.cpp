@@ -185,3 +185,34 @@ TEST_F(WindowOperationsTest, NoProgrammerShowsNotConnectedOnceAndEndsReady)
     EXPECT_EQ(form.statusText(), "Ready");
     EXPECT_TRUE(form.ToolBar1->isEnabled());
 }
+
+TEST_F(WindowOperationsTest, AutoAsksAboutALongBufferFirstAndNoLeavesTheChip)
+{
+    TForm1& form = open("chip = 24\nchip_size = 256\nchip_content = pattern\n");
+    form.SelectChip(1, 0, 0);
+    const std::vector<unsigned char> before = m_sim.chip();
+    m_sim.traceClear();
+    std::fill_n(form.dataBuffer().begin(), 512, quint8{0x11});
+    form.setDataLength(512);
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    form.ToolAuto->trigger();
+    EXPECT_EQ(boxTexts(),
+              QStringList({"Info:File length is larger than chip capacity. Do you want to continue to write?"}));
+    EXPECT_EQ(m_sim.counter(0, "transfers"), 0);
+    EXPECT_EQ(m_sim.chip(), before);
+    EXPECT_EQ(form.statusText(), "Ready");
+    EXPECT_TRUE(form.ToolBar1->isEnabled());
+}
+
+TEST_F(WindowOperationsTest, CablePulledDuringAReadSaysTheProgrammerWasDisconnected)
+{
+    TForm1& form = open("chip = 25flash\nchip_size = 64K\nchip_id = 0xEF4017\n");
+    m_sim.set(0, "unplug_after", "20");
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    form.ToolRead->trigger();
+    const QStringList boxes = boxTexts();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes.front().startsWith("Error:Read stopped at address "));
+    EXPECT_TRUE(boxes.front().contains(": the programmer was disconnected.")) << boxes.front().toStdString();
+    EXPECT_FALSE(logLines().front().endsWith(":Read Complete!"));
+}

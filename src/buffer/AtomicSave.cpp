@@ -1,16 +1,67 @@
 #include "buffer/AtomicSave.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
-AtomicSaveResult saveAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace {
+
+// Unbuffered: Qt's own write buffer would hold back up to 16 KiB and report a full disk only
+// when flushed, which a commit does not check. Every write reaches the system and is checked.
+constexpr QIODevice::OpenMode kWriteMode = QIODevice::WriteOnly | QIODevice::Unbuffered;
+
+FileSaveResult failure(FileSaveStatus status, const QString& reason)
 {
+    return {status, reason};
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+FileSaveResult writeInPlace(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
+{
+    QFile file(path);
+    if (!file.open(kWriteMode))
+        return failure(FileSaveStatus::CreateFailed, file.errorString());
+    if (!writeBody(file))
+        return failure(FileSaveStatus::WriteFailed, file.errorString());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return failure(FileSaveStatus::WriteFailed, file.errorString());
+    return {};
+}
+
+}  // namespace
+
+FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
+{
+    const QFileInfo target(path);  // follows symbolic links
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return writeInPlace(path, writeBody);
+
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return AtomicSaveResult::CreateFailed;
+    file.setDirectWriteFallback(true);
+    if (!file.open(kWriteMode))
+        return failure(FileSaveStatus::CreateFailed, file.errorString());
     if (!writeBody(file)) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return AtomicSaveResult::WriteFailed;
+        return failure(FileSaveStatus::WriteFailed, reason);
     }
-    // commit() also catches what only shows when the data reaches the disk (flush, close, rename).
-    return file.commit() ? AtomicSaveResult::Saved : AtomicSaveResult::WriteFailed;
+    // commit() syncs too but ignores a failure; some file systems report a full disk only here.
+    if (fsync(file.handle()) != 0 && errno != EINVAL) {
+        const QString reason = systemReason(errno);
+        file.cancelWriting();
+        return failure(FileSaveStatus::WriteFailed, reason);
+    }
+    if (!file.commit())
+        return failure(FileSaveStatus::WriteFailed, file.errorString());
+    return {};
 }

@@ -22,9 +22,9 @@ QString extensionOf(const QString& path)
     return dot < 0 ? QString() : name.mid(dot).toLower();
 }
 
-void cantOpen(BufferFileFeedback& feedback)
+void cantOpen(const QFile& file, BufferFileFeedback& feedback)
 {
-    feedback.showError(QStringLiteral("Can't open File"));
+    feedback.showError(cantOpenText(file));
 }
 
 // Reads `count` bytes from the file's current position into the buffer; returns how many came.
@@ -44,7 +44,7 @@ qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 sk
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        cantOpen(feedback);
+        cantOpen(file, feedback);
         return 0;
     }
     const qint64 size = file.size();
@@ -58,7 +58,7 @@ qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 sk
         return 0;
     }
     if (skip > 0 && !file.seek(skip)) {
-        cantOpen(feedback);
+        cantOpen(file, feedback);
         return 0;
     }
     return static_cast<qint32>(readInto(file, buffer.data(), size - skip));
@@ -77,7 +77,7 @@ std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFee
         return BufferFileFormat::Binary;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        cantOpen(feedback);
+        cantOpen(file, feedback);
         return std::nullopt;
     }
     char first = 0;
@@ -130,29 +130,29 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
         return SaveOutcome::Declined;
     const std::span<const std::uint8_t> data = buffer.first(static_cast<std::size_t>(length));
 
-    AtomicSaveResult result = AtomicSaveResult::Saved;
+    FileSaveResult result;
     switch (format) {
     case BufferFileFormat::IntelHex:
-        result = saveAtomically(path, [data](QIODevice& device) { return WriteIntelHex(device, data); });
+        result = saveFile(path, [data](QIODevice& device) { return WriteIntelHex(device, data); });
         break;
     case BufferFileFormat::SRecord:
-        result = saveAtomically(path, [data](QIODevice& device) { return WriteSRecord(device, data); });
+        result = saveFile(path, [data](QIODevice& device) { return WriteSRecord(device, data); });
         break;
     case BufferFileFormat::Binary:
     case BufferFileFormat::Capsule:  // a capsule's header is not kept, so it is saved as its image
-        result = saveAtomically(path, [data](QIODevice& device) {
+        result = saveFile(path, [data](QIODevice& device) {
             TextSink sink(device);
             sink.writeRaw(reinterpret_cast<const char*>(data.data()), data.size());
             return sink.finish();
         });
-        if (result == AtomicSaveResult::CreateFailed) {
-            feedback.showError(QStringLiteral("创建文件失败"));
+        if (result.status == FileSaveStatus::CreateFailed) {
+            feedback.showError(withFileAndReason(texts.fileCreateError, path, result.reason));
             return SaveOutcome::Failed;
         }
         break;
     }
-    if (result != AtomicSaveResult::Saved) {
-        feedback.showError(texts.fileWriteError);
+    if (result.status != FileSaveStatus::Saved) {
+        feedback.showError(withFileAndReason(texts.fileWriteError, path, result.reason));
         return SaveOutcome::Failed;
     }
     return SaveOutcome::Saved;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "buffer/BufferFileFeedback.h"
+#include "buffer/FileErrors.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -26,7 +27,9 @@ inline constexpr qint64 kCapsuleHeaderSize = 2048;
 struct BufferSaveTexts {
     QString fileExistsOverwrite;  // the overwrite question
     QString fileWriteError;       // a file that could not be written completely
+    QString fileCreateError = QStringLiteral("创建文件失败");  // a binary file that could not be created
 };
+
 
 enum class SaveOutcome { Saved, Declined, Failed };
 

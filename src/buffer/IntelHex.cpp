@@ -1,6 +1,7 @@
 #include "buffer/IntelHex.h"
 
 #include "buffer/AtomicSave.h"
+#include "buffer/FileErrors.h"
 #include "buffer/HexText.h"
 #include "buffer/LineReader.h"
 #include "buffer/ReaderErrors.h"
@@ -99,7 +100,7 @@ qint32 ReadIntelHex(const QString& path, std::span<std::uint8_t> buffer, BufferF
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        feedback.showError(QStringLiteral("Can't open File"));
+        feedback.showError(cantOpenText(file));
         return 0;
     }
     return ReadIntelHex(file, buffer, feedback);
@@ -154,5 +155,5 @@ bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
 
 bool WriteIntelHex(const QString& path, std::span<const std::uint8_t> data)
 {
-    return saveAtomically(path, [data](QIODevice& device) { return WriteIntelHex(device, data); }) == AtomicSaveResult::Saved;
+    return saveFile(path, [data](QIODevice& device) { return WriteIntelHex(device, data); }).status == FileSaveStatus::Saved;
 }

@@ -1,6 +1,7 @@
 #include "buffer/SRecord.h"
 
 #include "buffer/AtomicSave.h"
+#include "buffer/FileErrors.h"
 #include "buffer/HexText.h"
 #include "buffer/LineReader.h"
 #include "buffer/ReaderErrors.h"
@@ -73,7 +74,7 @@ qint32 ReadSRecord(const QString& path, std::span<std::uint8_t> buffer, BufferFi
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        feedback.showError(QStringLiteral("Can't open File"));
+        feedback.showError(cantOpenText(file));
         return 0;
     }
     return ReadSRecord(file, buffer, feedback);
@@ -123,5 +124,5 @@ bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
 
 bool WriteSRecord(const QString& path, std::span<const std::uint8_t> data)
 {
-    return saveAtomically(path, [data](QIODevice& device) { return WriteSRecord(device, data); }) == AtomicSaveResult::Saved;
+    return saveFile(path, [data](QIODevice& device) { return WriteSRecord(device, data); }).status == FileSaveStatus::Saved;
 }

@@ -25,12 +25,26 @@ char* TextSink::reserve(std::size_t length)
 
 void TextSink::flush()
 {
-    if (m_used > 0 && !m_failed) {
-        const auto length = static_cast<qint64>(m_used);
-        m_failed = m_device.write(m_block.get(), length) != length;
-        startWriteback(length);
-    }
+    if (m_used > 0)
+        put(m_block.get(), static_cast<qint64>(m_used));
     m_used = 0;
+}
+
+// A write may take only part of the data (the disk filled up on the way); the rest is offered
+// again, so that the device either takes everything or reports why it cannot.
+void TextSink::put(const char* data, qint64 length)
+{
+    const qint64 total = length;
+    while (length > 0 && !m_failed) {
+        const qint64 taken = m_device.write(data, length);
+        if (taken <= 0) {
+            m_failed = true;
+            return;
+        }
+        data += taken;
+        length -= taken;
+    }
+    startWriteback(total);
 }
 
 // A save ends by syncing the file to disk. Handing each block to the disk as soon as it is
@@ -39,8 +53,12 @@ void TextSink::startWriteback(qint64 length)
 {
 #ifdef __linux__
     auto* file = qobject_cast<QFileDevice*>(&m_device);
-    if (!file || m_failed || !file->flush())
+    if (!file || m_failed)
         return;
+    if (!file->flush()) {
+        m_failed = true;
+        return;
+    }
     sync_file_range(file->handle(), m_written, length, SYNC_FILE_RANGE_WRITE);
     m_written += length;
 #else
@@ -53,8 +71,7 @@ void TextSink::writeRaw(const char* data, std::size_t length)
     flush();
     for (std::size_t done = 0; done < length && !m_failed;) {
         const auto piece = static_cast<qint64>(std::min(m_blockSize, length - done));
-        m_failed = m_device.write(data + done, piece) != piece;
-        startWriteback(piece);
+        put(data + done, piece);
         done += static_cast<std::size_t>(piece);
     }
 }

@@ -7,8 +7,8 @@
 
 // Collects formatted lines in a fixed block and hands whole blocks to the device, so a writer
 // makes one write call per block instead of one per line; unformatted data goes out in blocks
-// of the same size. A failed or short write is remembered
-// (a full disk must not pass for a saved file); later output is then dropped.
+// of the same size. A failed write, or a short one whose rest is refused, is remembered (a full
+// disk must not pass for a saved file); later output is then dropped.
 class TextSink {
 public:
     explicit TextSink(QIODevice& device, std::size_t blockSize = 1024 * 1024);
@@ -27,6 +27,7 @@ public:
 
 private:
     void flush();
+    void put(const char* data, qint64 length);
     void startWriteback(qint64 length);
 
     QIODevice& m_device;

@@ -210,7 +210,9 @@ TEST(IntelHexRead, NamesTheLineOfTheBadRecordAndReportsAFileThatCannotBeOpened)
 
     RecordingFeedback missing;
     EXPECT_EQ(ReadIntelHex(dir.filePath("none.hex"), buffer, missing), 0);
-    EXPECT_EQ(missing.errors, QStringList{"Can't open File"});
+    EXPECT_EQ(missing.messages(), QStringList{"Can't open File"});
+    EXPECT_TRUE(missing.errors[0].endsWith(dir.filePath("none.hex") + ": No such file or directory"))
+        << missing.errors[0].toStdString();
 }
 
 TEST(IntelHexWrite, ErasedBlocksGiveOnlyTheBaseRecordsAndTheEnd)

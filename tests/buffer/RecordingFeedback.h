@@ -18,6 +18,15 @@ public:
     }
     void errorLocation(const QString& file, qint64 line) override { lastLocation = QStringLiteral("%1:%2").arg(file).arg(line); }
 
+    // The first line of each error: the fixed message, without the file and reason below it.
+    [[nodiscard]] QStringList messages() const
+    {
+        QStringList firstLines;
+        for (const QString& error : errors)
+            firstLines << error.section(QLatin1Char('\n'), 0, 0);
+        return firstLines;
+    }
+
     QStringList errors;
     QStringList questions;
     QString lastLocation;

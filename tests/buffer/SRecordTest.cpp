@@ -204,5 +204,5 @@ TEST(SRecordWrite, FailsWhenTheFileCannotBeCreated)
     RecordingFeedback feedback;
     std::vector<std::uint8_t> buffer = erased(16);
     EXPECT_EQ(ReadSRecord(dir.filePath("missing.src"), buffer, feedback), 0);
-    EXPECT_EQ(feedback.errors, QStringList{"Can't open File"});
+    EXPECT_EQ(feedback.messages(), QStringList{"Can't open File"});
 }

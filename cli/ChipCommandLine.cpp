@@ -1,38 +1,10 @@
 #include "ChipCommandLine.h"
 
-#include <array>
+#include "CommonOptions.h"
+
 #include <optional>
 
 namespace {
-
-std::optional<int> parseSpeed(const QString& text)
-{
-    for (std::size_t i = 0; i < std::size(SpeedTexts); ++i) {
-        if (text.compare(QLatin1String(SpeedTexts[i]), Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
-std::optional<Language> parseLanguage(const QString& text)
-{
-    const QString name = text.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
-    if (name == u"en" || name == u"english" || name == u"2")
-        return Language::English;
-    if (name == u"zh-cn" || name == u"zh-hans" || name == u"simplified" || name == u"0")
-        return Language::Simplified;
-    if (name == u"zh-tw" || name == u"zh-hant" || name == u"traditional" || name == u"1")
-        return Language::Traditional;
-    return std::nullopt;
-}
-
-QString speedList()
-{
-    QStringList texts;
-    for (const char* text : SpeedTexts)
-        texts << QLatin1String(text);
-    return texts.join(QLatin1Char('|'));
-}
 
 QString operandName(ChipCommandSpec::Operand operand)
 {
@@ -88,37 +60,24 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
                 line.error = QStringLiteral("%1 takes no value").arg(name);
         };
 
-        if (name == u"--db") {
-            needValue(line.databasePath);
-        } else if (name == u"--lang") {
+        const CommonOption* common = findCommonOption(name);
+        if (common && (common->group == 0 || takes(common->group))) {
             QString text;
-            needValue(text);
-            if (line.error.isEmpty()) {
-                const std::optional<Language> language = parseLanguage(text);
-                if (!language)
-                    line.error = QStringLiteral("unknown language '%1' (en, zh-CN, zh-TW)").arg(text);
-                else
-                    line.language = *language;
+            switch (common->value) {
+            case CommonOption::Value::None:
+                noValue();
+                break;
+            case CommonOption::Value::InlineOptional:
+                if (inlineValue && inlineValue->isEmpty())
+                    line.error = QStringLiteral("%1= needs a value (%2)").arg(name, QLatin1String(common->valueName));
+                text = inlineValue.value_or(QString());
+                break;
+            case CommonOption::Value::Required:
+                needValue(text);
+                break;
             }
-        } else if (takes(ChipCommandSpec::Programmer) && name == u"--speed") {
-            QString text;
-            needValue(text);
-            if (line.error.isEmpty()) {
-                const std::optional<int> speed = parseSpeed(text);
-                if (!speed)
-                    line.error = QStringLiteral("unknown speed '%1' (%2)").arg(text, speedList());
-                else
-                    line.speedIndex = *speed;
-            }
-        } else if (takes(ChipCommandSpec::Programmer) && name == u"--simulate") {
-            line.simulate = true;
-            if (inlineValue) {
-                line.simulatorConfig = *inlineValue;
-                if (line.simulatorConfig.isEmpty())
-                    line.error = QStringLiteral("--simulate= needs a configuration file");
-            }
-        } else if (takes(ChipCommandSpec::Programmer) && name == u"--usb-library") {
-            needValue(line.usbLibrary);
+            if (line.error.isEmpty())
+                line.error = common->apply(line, text);
         } else if (takes(ChipCommandSpec::Chip) && name == u"--chip") {
             needValue(line.chipModel);
         } else if (takes(ChipCommandSpec::Chip) && name == u"--maker") {
@@ -126,9 +85,6 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         } else if (takes(ChipCommandSpec::Chip) && name == u"--detect") {
             noValue();
             line.detect = true;
-        } else if (takes(ChipCommandSpec::Yes) && name == u"--yes") {
-            noValue();
-            line.assumeYes = true;
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-erase") {
             noValue();
             line.autoOptions.erase = false;
@@ -139,7 +95,8 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
             noValue();
             line.autoOptions.verify = false;
         } else {
-            line.error = QStringLiteral("unknown option %1").arg(name);
+            // Unknown, or one that belongs to other commands.
+            line.error = QStringLiteral("the %1 command has no option %2").arg(QLatin1String(spec.name), name);
         }
     }
     if (!line.error.isEmpty())
@@ -201,21 +158,10 @@ QString ChipCommandLine::help(const ChipCommandSpec& spec)
             "  --no-write            leave out the write step\n"
             "  --no-verify           leave out the verify step\n");
     }
-    if (spec.options & ChipCommandSpec::Yes) {
-        text += spec.operand == ChipCommandSpec::Operand::Output
-            ? QStringLiteral("  --yes                 replace OUT when it exists\n")
-            : QStringLiteral("  --yes                 write the first chip-size bytes of a file larger than the chip\n");
+    for (const CommonOption& option : commonOptions()) {
+        if (option.group == 0 || (spec.options & option.group) != 0)
+            text += QStringLiteral("  %1 %2\n").arg(commonOptionSynopsis(option), -20).arg(QLatin1String(option.help));
     }
-    if (spec.options & ChipCommandSpec::Programmer) {
-        text += QStringLiteral(
-                    "  --speed SPEED         programming speed: %1 (default 12MHz)\n"
-                    "  --simulate[=CONFIG]   use the programmer simulator; CONFIG names its configuration\n"
-                    "  --usb-library PATH    bind this library (libusb-0.1 interface) instead of the default\n")
-                    .arg(speedList());
-    }
-    text += QStringLiteral(
-        "  --db FILE             chip database file (default: the window program's database)\n"
-        "  --lang LANG           message language: en (default), zh-CN, zh-TW\n"
-        "  --help                this text\n");
+    text += QStringLiteral("  --help                this text\n");
     return text;
 }

@@ -13,9 +13,9 @@ inline constexpr const char* SpeedTexts[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", 
 // Which of the shared options a chip command takes, and its file argument.
 struct ChipCommandSpec {
     enum Options : unsigned {
-        Programmer = 1u << 0,  // --speed, --simulate[=CONFIG], --usb-library PATH
+        Programmer = 1u << 0,  // --speed, --simulate[=CONFIG], --usb-library PATH (CommonOptions.cpp)
         Chip = 1u << 1,        // --chip MODEL [--maker MAKER] or --detect (one is required)
-        Yes = 1u << 2,         // --yes
+        Yes = 1u << 2,         // --yes (CommonOptions.cpp)
         AutoSteps = 1u << 3,   // --no-erase, --no-write, --no-verify
     };
     enum class Operand { None, Input, Output, Filter };
@@ -27,8 +27,12 @@ struct ChipCommandSpec {
     Operand operand;
 };
 
-// A parsed command line of a chip command. --db and --lang are accepted by all of them; --help
-// is answered before a command runs.
+// "12MHz|6MHz|...": the speeds as a message lists them.
+[[nodiscard]] QString speedList();
+
+// A parsed command line of a chip command. The shared options (CommonOptions.h) it takes are
+// stored here too; --db and --lang are accepted by all of them; --help is answered before a
+// command runs.
 struct ChipCommandLine {
     QString chipModel;
     QString maker;

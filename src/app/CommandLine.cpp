@@ -43,6 +43,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "Usage: zorvex [--simulate[=CONFIG] | --usb-library PATH]\n"
+        "       zorvex --help | --version\n"
         "  --simulate[=CONFIG]  use the programmer simulator shipped with the program instead of the\n"
         "                       USB library; CONFIG names a simulator configuration file\n"
         "  --usb-library PATH   bind this library (libusb-0.1 interface) instead of the default\n");

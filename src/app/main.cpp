@@ -9,10 +9,15 @@
 
 int main(int argc, char* argv[])
 {
-    // Help needs no display; everything else is parsed once Qt has taken its own options.
+    // Help and the version need no display; everything else is parsed once Qt has taken its
+    // own options.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(qPrintable(CommandLine::usage()), stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("zorvex %s\n", ZORVEX_VERSION);
             return 0;
         }
     }

@@ -1,0 +1,166 @@
+#include "CommonOptions.h"
+
+#include "ChipCommandLine.h"
+
+#include <array>
+#include <optional>
+
+namespace {
+
+using Value = CommonOption::Value;
+using Spec = ChipCommandSpec;
+
+std::optional<int> parseSpeed(const QString& text)
+{
+    for (std::size_t i = 0; i < std::size(SpeedTexts); ++i) {
+        if (text.compare(QLatin1String(SpeedTexts[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<Language> parseLanguage(const QString& text)
+{
+    const QString name = text.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+    if (name == u"en" || name == u"english" || name == u"2")
+        return Language::English;
+    if (name == u"zh-cn" || name == u"zh-hans" || name == u"simplified" || name == u"0")
+        return Language::Simplified;
+    if (name == u"zh-tw" || name == u"zh-hant" || name == u"traditional" || name == u"1")
+        return Language::Traditional;
+    return std::nullopt;
+}
+
+QString applySpeed(ChipCommandLine& line, const QString& value)
+{
+    const std::optional<int> speed = parseSpeed(value);
+    if (!speed)
+        return QStringLiteral("unknown speed '%1' (%2)").arg(value, speedList());
+    line.speedIndex = *speed;
+    return {};
+}
+
+QString applySimulate(ChipCommandLine& line, const QString& value)
+{
+    line.simulate = true;
+    line.simulatorConfig = value;
+    return {};
+}
+
+QString applyUsbLibrary(ChipCommandLine& line, const QString& value)
+{
+    line.usbLibrary = value;
+    return {};
+}
+
+QString applyDatabase(ChipCommandLine& line, const QString& value)
+{
+    line.databasePath = value;
+    return {};
+}
+
+QString applyLanguage(ChipCommandLine& line, const QString& value)
+{
+    const std::optional<Language> language = parseLanguage(value);
+    if (!language)
+        return QStringLiteral("unknown language '%1' (en, zh-CN, zh-TW)").arg(value);
+    line.language = *language;
+    return {};
+}
+
+QString applyYes(ChipCommandLine& line, const QString&)
+{
+    line.assumeYes = true;
+    return {};
+}
+
+// New shared options go at the end; the manual page and the bash completion list them too.
+constexpr std::array Options{
+    CommonOption{"--speed", Value::Required, "SPEED", Spec::Programmer,
+                 "programming speed: 12MHz (default), 6MHz, 3MHz, 1.5MHz, 750KHz, 375KHz", applySpeed},
+    CommonOption{"--simulate", Value::InlineOptional, "CONFIG", Spec::Programmer,
+                 "use the programmer simulator; CONFIG names its configuration", applySimulate},
+    CommonOption{"--usb-library", Value::Required, "PATH", Spec::Programmer,
+                 "bind this library (libusb-0.1 interface) instead of the default", applyUsbLibrary},
+    CommonOption{"--db", Value::Required, "FILE", 0,
+                 "chip database file (default: the window program's database)", applyDatabase},
+    CommonOption{"--lang", Value::Required, "LANG", 0, "message language: en (default), zh-CN, zh-TW",
+                 applyLanguage},
+    CommonOption{"--yes", Value::None, nullptr, Spec::Yes,
+                 "answer yes to the question a terminal would be asked", applyYes},
+};
+
+}  // namespace
+
+QString speedList()
+{
+    QStringList texts;
+    for (const char* text : SpeedTexts)
+        texts << QLatin1String(text);
+    return texts.join(QLatin1Char('|'));
+}
+
+std::span<const CommonOption> commonOptions()
+{
+    return Options;
+}
+
+const CommonOption* findCommonOption(QStringView name)
+{
+    for (const CommonOption& option : Options) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+QString commonOptionSynopsis(const CommonOption& option)
+{
+    const QLatin1String name(option.name);
+    switch (option.value) {
+    case Value::None: break;
+    case Value::Required: return QStringLiteral("%1 %2").arg(name, QLatin1String(option.valueName));
+    case Value::InlineOptional: return QStringLiteral("%1[=%2]").arg(name, QLatin1String(option.valueName));
+    }
+    return name;
+}
+
+LeadingOptions LeadingOptions::split(const QStringList& arguments)
+{
+    LeadingOptions leading;
+    qsizetype i = 0;
+    for (; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--") {
+            ++i;
+            break;
+        }
+        if (!argument.startsWith(u'-'))
+            break;
+        if (argument == u"--help" || argument == u"-h") {
+            leading.help = true;
+            continue;
+        }
+        if (argument == u"--version") {
+            leading.version = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(u'=');
+        const QStringView name = equals < 0 ? QStringView(argument) : QStringView(argument).first(equals);
+        const CommonOption* option = findCommonOption(name);
+        if (!option) {
+            leading.error = QStringLiteral("%1 is not one of the shared options that may stand before the command")
+                                .arg(name);
+            return leading;
+        }
+        leading.options << argument;
+        // A value given apart travels with its option; a missing one is the command's to report.
+        if (option->value == Value::Required && equals < 0 && i + 1 < arguments.size())
+            leading.options << arguments[++i];
+    }
+    if (i < arguments.size()) {
+        leading.command = arguments[i];
+        leading.rest = arguments.mid(i + 1);
+    }
+    return leading;
+}

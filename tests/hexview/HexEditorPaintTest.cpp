@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 using ProbeEditor = HexEditorEx;
@@ -23,6 +25,21 @@ QImage cell(HexEditor& e, const QImage& image, int col, int row, int width = -1)
     if (width > 0)
         r.setWidth(width);
     return image.copy(r);
+}
+
+// Text in `color` on `background`: some pixel lies nearer the text colour than the background.
+// Glyph edges blend the two and fonts differ in how solid their stems come out, so an exact
+// pixel of the text colour is not something every font draws.
+bool showsText(const QImage& image, const QColor& color, const QColor& background)
+{
+    const auto distance = [](QRgb a, const QColor& b) {
+        return std::abs(qRed(a) - b.red()) + std::abs(qGreen(a) - b.green()) + std::abs(qBlue(a) - b.blue());
+    };
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (distance(image.pixel(x, y), color) < distance(image.pixel(x, y), background))
+                return true;
+    return false;
 }
 
 bool contains(const QImage& image, const QColor& color)
@@ -68,7 +85,7 @@ TEST(HexEditorPaint, GutterTextAndWidthFollowTheDataSize)
     // The second row's gutter cell is drawn with text in the offset colour on its background.
     const QImage big = shot(v.editor);
     const QImage gutter = cell(v.editor, big, 0, 3);
-    EXPECT_TRUE(contains(gutter, v.editor.Colors().Offset));
+    EXPECT_TRUE(showsText(gutter, v.editor.Colors().Offset, v.editor.Colors().OffsetBackground));
     EXPECT_EQ(gutter.pixel(1, 1), v.editor.Colors().OffsetBackground.rgb());
     EXPECT_NE(small.copy(0, 0, narrow, 200), big.copy(0, 0, narrow, 200));
 }
@@ -90,7 +107,8 @@ TEST(HexEditorPaint, RulerShowsByteAndCharacterIndexes)
     EXPECT_EQ(cell(v.editor, image, 2, 0).pixel(0, 0), v.editor.Colors().CurrentOffsetBackground.rgb());
     // The character ruler's "1" looks like the hex ruler's "1".
     EXPECT_EQ(cell(v.editor, image, l.firstCharCol() + 1, 0, cw), cell(v.editor, image, 5, 0, cw));
-    EXPECT_TRUE(contains(cell(v.editor, image, 5, 0), v.editor.Colors().Offset));
+    EXPECT_TRUE(showsText(cell(v.editor, image, 5, 0), v.editor.Colors().Offset,
+                          v.editor.Colors().OffsetBackground));
 }
 
 TEST(HexEditorPaint, CharacterFieldMasksControlCodes)
@@ -128,7 +146,7 @@ TEST(HexEditorPaint, ChangedByteColoursUntilModifiedIsCleared)
     QImage image = shot(v.editor);
     QImage changed = cell(v.editor, image, col, 2);
     EXPECT_EQ(changed.pixel(0, 0), c.ChangedBackground.rgb());
-    EXPECT_TRUE(contains(changed, c.ChangedText));
+    EXPECT_TRUE(showsText(changed, c.ChangedText, c.ChangedBackground));
     EXPECT_FALSE(contains(cell(v.editor, image, col + 2, 2), c.ChangedText));
 
     v.editor.SetModified(false);
@@ -137,7 +155,7 @@ TEST(HexEditorPaint, ChangedByteColoursUntilModifiedIsCleared)
     EXPECT_EQ(changed.pixel(0, 0), c.ActiveFieldBackground.rgb());
     EXPECT_FALSE(contains(changed, c.ChangedText));
     // Byte 5 is in the third two-byte group, drawn in the "odd" colour.
-    EXPECT_TRUE(contains(changed, c.OddColumn));
+    EXPECT_TRUE(showsText(changed, c.OddColumn, c.ActiveFieldBackground));
 }
 
 TEST(HexEditorPaint, EmptyStoreShowsOneBlankRow)

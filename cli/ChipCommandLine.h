@@ -43,6 +43,7 @@ struct ChipCommandLine {
     bool simulate = false;
     QString simulatorConfig;
     QString usbLibrary;
+    QString programmer;               // --programmer SEL; empty: the first programmer found
     bool assumeYes = false;
     AutoOptions autoOptions;
     QString operand;                  // the file (or the list filter)

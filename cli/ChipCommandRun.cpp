@@ -6,6 +6,7 @@
 #include "CliDatabase.h"
 #include "CliCommand.h"
 #include "ProgrammedImage.h"
+#include "ProgrammerBinding.h"
 
 #include "app/MessageCatalog.h"
 #include "buffer/BufferFile.h"
@@ -126,16 +127,7 @@ int ChipCommandRun::confirmOutput()
 
 void ChipCommandRun::bindProgrammer()
 {
-    if (m_line.simulate) {
-        // The simulator reads its configuration when the transport first binds it.
-        if (!m_line.simulatorConfig.isEmpty())
-            qputenv("ZORVEX_SIM_CONFIG", QFileInfo(m_line.simulatorConfig).absoluteFilePath().toLocal8Bit());
-        m_usb = std::make_unique<TUsbBulk>(simulatorLibraryPath(QCoreApplication::applicationDirPath().toStdString()));
-    } else if (!m_line.usbLibrary.isEmpty()) {
-        m_usb = std::make_unique<TUsbBulk>(m_line.usbLibrary.toStdString());
-    } else {
-        m_usb = std::make_unique<TUsbBulk>();
-    }
+    m_usb = bindTransport(m_line);
 }
 
 int ChipCommandRun::chooseChip()
@@ -248,10 +240,8 @@ int ChipCommandRun::stoppedCode() const
 
 int ChipCommandRun::notConnected() const
 {
-    // "Not connected" has been said; when the reason is a USB library that is not there at all,
-    // that is what the person has to fix, not the cable.
-    if (!m_usb->library().isLoaded())
-        printError(QStringLiteral("the USB library %1 could not be loaded").arg(QString::fromStdString(m_usb->library().path())));
+    // "Not connected" has been said; this adds why, where that is known.
+    explainNotConnected(*m_usb);
     return ExitNotConnected;
 }
 

@@ -3,6 +3,7 @@
 #include "ChecksumCommand.h"
 #include "ChipCommands.h"
 #include "ConvertCommand.h"
+#include "ProgrammersCommand.h"
 
 #include <array>
 
@@ -10,6 +11,8 @@ std::span<const CliCommand> cliCommands()
 {
     static constexpr std::array commands{
         CliCommand{"list", "[FILTER] [--db FILE]", "list the chips of the chip database", runList, listHelp},
+        CliCommand{"programmers", "[--simulate[=CONFIG] | --usb-library PATH]", "list the attached programmers",
+                   runProgrammers, programmersHelp},
         CliCommand{"detect", "[options]", "identify the chip in the programmer's socket", runDetect, detectHelp},
         CliCommand{"read", "(--chip MODEL | --detect) [options] OUT", "read the chip into a file", runRead, readHelp},
         CliCommand{"write", "(--chip MODEL | --detect) [options] IN", "write a file into the chip", runWrite, writeHelp},

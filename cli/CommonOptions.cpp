@@ -68,6 +68,12 @@ QString applyLanguage(ChipCommandLine& line, const QString& value)
     return {};
 }
 
+QString applyProgrammer(ChipCommandLine& line, const QString& value)
+{
+    line.programmer = value;
+    return {};
+}
+
 QString applyYes(ChipCommandLine& line, const QString&)
 {
     line.assumeYes = true;
@@ -88,6 +94,9 @@ constexpr std::array Options{
                  applyLanguage},
     CommonOption{"--yes", Value::None, nullptr, Spec::Yes,
                  "answer yes to the question a terminal would be asked", applyYes},
+    CommonOption{"--programmer", Value::Required, "SEL", Spec::Programmer,
+                 "only this programmer: its serial, BUS:DEVICE or number N (zorvex-cli programmers)",
+                 applyProgrammer},
 };
 
 }  // namespace

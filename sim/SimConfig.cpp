@@ -154,7 +154,7 @@ std::string numberList(std::string_view value, std::vector<long>& out)
 bool isChipKey(std::string_view key)
 {
     return key == "chip" || key == "chip_size" || key == "chip_id" || key == "chip_sst"
-        || key == "chip_content" || key == "chip_image";
+        || key == "chip_content" || key == "chip_image" || key == "chip_present_file";
 }
 
 std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_view value)
@@ -204,6 +204,10 @@ std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_vi
         else e = "unknown chip content: " + std::string(value);
     } else if (key == "chip_image") {
         d.imagePath = parseString(value);
+    } else if (key == "chip_present_file") {
+        d.presentPath = parseString(value);
+    } else if (key == "claim_lock") {
+        d.claimLockPath = parseString(value);
     } else if (key == "erase_polls") {
         if ((e = number(0, 1000000)).empty()) d.erasePolls = static_cast<int>(n);
     } else if (key == "timeout_at") {

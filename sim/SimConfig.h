@@ -35,6 +35,9 @@ struct DeviceConfig {
     bool openFails = false;
     bool refuseClaim = false;
     int interfaceNumber = 0;
+    // A file locked while a handle holds the interface claimed, shared by every process that
+    // names it: a claim held in another process fails with -EBUSY, as on a real bus.
+    std::string claimLockPath;
 
     int chipFamily = Flash25;
     std::uint32_t chipSize = 8u * 1024 * 1024;
@@ -43,6 +46,9 @@ struct DeviceConfig {
     int erasePolls = 3;
     Content content = Content::Pattern;
     std::string imagePath;
+    // When set, the socket holds a chip only while this file exists; each time it appears the
+    // chip is loaded afresh.
+    std::string presentPath;
 
     std::vector<long> timeoutAt;
     std::vector<long> shortAt;

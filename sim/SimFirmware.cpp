@@ -14,6 +14,20 @@ constexpr std::uint8_t Enter4Byte = 0xB7, Exit4Byte = 0xE9;
 constexpr std::uint8_t StatusBusy = 0x03;  // write in progress and write enabled
 }  // namespace
 
+std::string commandName(std::uint8_t code)
+{
+    switch (code) {
+    case EraseCode: return "Erase";
+    case SetAddress: return "SetAddress";
+    case Begin: return "Begin";
+    case End: return "End";
+    case QueryChip: return "QueryChip";
+    case ReadStatus: return "ReadStatus";
+    case SpiTransfer: return "SpiTransfer";
+    }
+    return "Unknown";
+}
+
 std::string hex(std::uint32_t value)
 {
     char text[16];
@@ -35,6 +49,32 @@ std::string hexBytes(std::span<const std::uint8_t> bytes)
 Firmware::Firmware(const DeviceConfig& config, Chip* chip, TraceSink trace)
     : m_config(config), m_chip(chip), m_trace(std::move(trace))
 {
+}
+
+void Firmware::hostOpened()
+{
+    m_reply.reset();
+    m_replyWithheld = false;
+}
+
+void Firmware::hostClosed(const std::string& who)
+{
+    dropUnreadReply(who, "close");
+    m_replyWithheld = false;
+}
+
+void Firmware::inTransferFailed()
+{
+    m_reply.reset();
+    m_replyWithheld = false;
+}
+
+void Firmware::dropUnreadReply(const std::string& tag, const char* by)
+{
+    // The address command answers in both directions, but a write stream never reads it.
+    if (m_reply && m_reply->command != SetAddress)
+        trace("violation unread-reply " + tag + " reply=" + commandName(m_reply->command) + " by=" + by);
+    m_reply.reset();
 }
 
 std::uint32_t Firmware::u16(const Packet& p, std::size_t at) const
@@ -128,7 +168,8 @@ std::string Firmware::erase(std::uint32_t argument)
 
 void Firmware::command(std::span<const std::uint8_t> packet, const std::string& tag)
 {
-    m_reply.reset();
+    dropUnreadReply(tag, "command");
+    m_replyWithheld = false;
     Packet p{};
     std::copy_n(packet.begin(), std::min(packet.size(), p.size()), p.begin());
     const std::uint8_t code = p[1];
@@ -209,18 +250,26 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         line += " prefix=" + std::to_string(p[0]);
     if (silent && reply) {
         reply.reset();
+        m_replyWithheld = true;
         line += " noreply";
     }
-    m_reply = reply;
+    if (reply)
+        m_reply = Reply{*reply, code};
     trace(line);
 }
 
 int Firmware::dataWrite(std::span<const std::uint8_t> data, const std::string& tag)
 {
-    m_reply.reset();
+    dropUnreadReply(tag, "write");
+    m_replyWithheld = false;
     if (!m_stream) {
+        trace("violation write-no-stream " + tag + " length=" + std::to_string(data.size()) + " result="
+              + std::to_string(-ETIMEDOUT));
+        return -ETIMEDOUT;
+    }
+    if (socketEmptied()) {
         trace("write " + tag + " length=" + std::to_string(data.size()) + " result="
-              + std::to_string(-ETIMEDOUT) + " reason=no-stream");
+              + std::to_string(-ETIMEDOUT) + " reason=socket-empty");
         return -ETIMEDOUT;
     }
     const std::uint32_t start = *m_stream;
@@ -244,19 +293,35 @@ int Firmware::dataWrite(std::span<const std::uint8_t> data, const std::string& t
     return static_cast<int>(data.size());
 }
 
-int Firmware::read(std::span<std::uint8_t> out, const std::string& tag)
+int Firmware::read(std::span<std::uint8_t> out, std::size_t requested, const std::string& tag)
 {
     if (m_reply) {
-        const std::size_t n = std::min(out.size(), m_reply->size());
-        std::copy_n(m_reply->begin(), n, out.begin());
+        const std::size_t n = std::min(out.size(), m_reply->bytes.size());
+        std::copy_n(m_reply->bytes.begin(), n, out.begin());
+        const std::string name = commandName(m_reply->command);
         m_reply.reset();
         trace("reply " + tag + " length=" + std::to_string(out.size()) + " result="
               + std::to_string(n));
+        // A block read that takes a reply: the host skipped the reply's own read, and the
+        // stream now runs one reply behind what it thinks it reads.
+        if (requested != Packet{}.size())
+            trace("violation reply-length " + tag + " length=" + std::to_string(requested) + " reply=" + name);
         return static_cast<int>(n);
     }
+    if (m_replyWithheld) {
+        m_replyWithheld = false;
+        trace("fault noreply " + tag + " length=" + std::to_string(requested) + " result="
+              + std::to_string(-ETIMEDOUT));
+        return -ETIMEDOUT;
+    }
     if (!m_stream) {
-        trace("read " + tag + " length=" + std::to_string(out.size()) + " result="
-              + std::to_string(-ETIMEDOUT) + " reason=nothing-to-send");
+        trace("violation read-nothing " + tag + " length=" + std::to_string(requested) + " result="
+              + std::to_string(-ETIMEDOUT));
+        return -ETIMEDOUT;
+    }
+    if (socketEmptied()) {
+        trace("read " + tag + " length=" + std::to_string(requested) + " result="
+              + std::to_string(-ETIMEDOUT) + " reason=socket-empty");
         return -ETIMEDOUT;
     }
     const std::uint32_t start = *m_stream;

@@ -12,10 +12,12 @@
 
 namespace sim {
 
-// The programmer firmware: executes command packets and moves chip data streams. Commands that
-// the host reads an answer to queue a 64-byte reply; an IN read delivers a queued reply first,
-// then stream data. A new command or a data block drops a reply the host did not read, so a
-// command sent without reading its reply never shifts a later stream.
+// The programmer firmware: executes command packets and moves chip data streams. Every command
+// that has a reply queues it (64 bytes); the next IN read delivers it before any stream data,
+// as firmware that keeps unread replies does. The host's mistakes are traced as protocol
+// violations: a reply left unread when the next command, data block or close comes (the
+// address command's reply excepted, which a write stream never reads), a reply taken by a read
+// of another length than a packet, a read with nothing to deliver, a data block with no stream.
 class Firmware {
 public:
     using TraceSink = std::function<void(const std::string&)>;
@@ -25,14 +27,21 @@ public:
     Firmware(const DeviceConfig& config, Chip* chip, TraceSink trace);
 
     void setBigEndian(bool bigEndian) { m_bigEndian = bigEndian; }
-    // The host opened the device: a reply left from an earlier session is gone.
-    void hostOpened() { m_reply.reset(); }
+    // Another chip in the socket, or none.
+    void setChip(Chip* chip) { m_chip = chip; }
+    // The host opened the device: nothing is queued for it.
+    void hostOpened();
+    // The host closed the device; who names it in the trace ("dev=0").
+    void hostClosed(const std::string& who);
+    // An IN transfer failed on the way (an injected fault): a queued reply is lost with it.
+    void inTransferFailed();
 
     // tag names the device and transfer in trace lines ("dev=0 t=3").
     void command(std::span<const std::uint8_t> packet, const std::string& tag);
-    // Both return the libusb-style result: bytes moved or a negative errno.
+    // Both return the libusb-style result: bytes moved or a negative errno. requested is the
+    // length the host asked for; out is shorter when a fault cut the transfer.
     int dataWrite(std::span<const std::uint8_t> data, const std::string& tag);
-    int read(std::span<std::uint8_t> out, const std::string& tag);
+    int read(std::span<std::uint8_t> out, std::size_t requested, const std::string& tag);
 
 private:
     struct Params {
@@ -53,9 +62,14 @@ private:
     [[nodiscard]] static std::string describe(const Params& params);
     // The chip answers stream and erase commands only in a session opened for its own family.
     [[nodiscard]] bool chipSelected() const;
+    // A socket emptied through chip_present_file has nothing to answer a data transfer with.
+    [[nodiscard]] bool socketEmptied() const { return !m_chip && !m_config.presentPath.empty(); }
     [[nodiscard]] std::uint32_t chipAddress(std::uint32_t streamAddress) const;
     [[nodiscard]] Packet queryReply(const Params& asked) const;
     [[nodiscard]] std::string erase(std::uint32_t argument);
+    // Drops a reply the host did not read, tracing a violation unless it may go unread; by
+    // names what came instead ("command", "write", "close").
+    void dropUnreadReply(const std::string& tag, const char* by);
     void trace(const std::string& line) const { m_trace(line); }
 
     const DeviceConfig& m_config;
@@ -69,8 +83,16 @@ private:
     int m_busyPolls = 0;
     std::optional<std::uint32_t> m_lastEraseArgument;
     std::uint32_t m_eraseBank = 0;
-    std::optional<Packet> m_reply;
+    struct Reply {
+        Packet bytes;
+        std::uint8_t command = 0;
+    };
+    std::optional<Reply> m_reply;
+    bool m_replyWithheld = false;  // no_reply: the host's read of this reply times out
 };
+
+// The command's name in trace lines ("Begin", "SetAddress"...).
+[[nodiscard]] std::string commandName(std::uint8_t code);
 
 [[nodiscard]] std::string hex(std::uint32_t value);
 [[nodiscard]] std::string hexBytes(std::span<const std::uint8_t> bytes);

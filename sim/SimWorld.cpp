@@ -7,6 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace sim {
 
 namespace {
@@ -65,6 +70,17 @@ void applyVariant(Device& d)
     d.epIn = legacy ? 0x82 : 0x85;
     d.epOut = legacy ? 1 : 5;
     d.epCmd = legacy ? 2 : 4;
+}
+
+// What tells one appearance of chip_present_file from the next, even when a test removes and
+// creates it again between two transfers: its inode and change time. Empty while it is missing.
+std::string presenceStamp(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0)
+        return {};
+    return std::to_string(st.st_ino) + "." + std::to_string(st.st_ctim.tv_sec) + "."
+        + std::to_string(st.st_ctim.tv_nsec);
 }
 
 }  // namespace
@@ -126,7 +142,9 @@ int World::reset(const char* text)
         auto d = std::make_unique<Device>();
         d->config = dc;
         applyVariant(*d);
-        if (dc.chipFamily != NoChip) {
+        if (!dc.presentPath.empty())
+            d->presenceStamp = presenceStamp(dc.presentPath);
+        if (dc.chipFamily != NoChip && (dc.presentPath.empty() || !d->presenceStamp.empty())) {
             d->chip = std::make_unique<Chip>(d->config);
             if (!d->chip->error().empty()) {
                 m_lastError = d->chip->error();
@@ -143,6 +161,12 @@ int World::reset(const char* text)
 
 void World::trace(const std::string& line)
 {
+    if (line.rfind("violation ", 0) == 0) {
+        // Counted across resets, so a test that reconfigures midway still sees its own; and
+        // said on stderr, where a run of the program under the simulator shows it too.
+        ++m_violations;
+        std::fprintf(stderr, "zorvex-sim: protocol %s\n", line.c_str());
+    }
     if (m_traceFile) {
         std::fprintf(m_traceFile, "%s\n", line.c_str());
         std::fflush(m_traceFile);
@@ -304,14 +328,24 @@ int World::check(usb_dev_handle* h) const
     return d && d->plugged ? 0 : -ENODEV;
 }
 
+void World::dropClaimLock(usb_dev_handle* h)
+{
+    if (h->claimLockFd >= 0) {
+        ::close(h->claimLockFd);  // the lock goes with the descriptor
+        h->claimLockFd = -1;
+    }
+}
+
 int World::close(usb_dev_handle* h)
 {
     if (!m_handles.count(h))
         return -EINVAL;
+    dropClaimLock(h);
     if (Device* d = deviceFor(h)) {
         ++d->closes;
         --d->openHandles;
         trace("usb close dev=" + std::to_string(h->device));
+        d->firmware->hostClosed("dev=" + std::to_string(h->device));
     }
     m_handles.erase(h);
     delete h;
@@ -339,6 +373,16 @@ int World::claim(usb_dev_handle* h, int interface)
         result = -EBUSY;
     else if (interface != d.config.interfaceNumber)
         result = -ENOENT;
+    if (result == 0 && !d.config.claimLockPath.empty() && h->claimLockFd < 0) {
+        const int fd = ::open(d.config.claimLockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (fd >= 0)
+                ::close(fd);
+            result = -EBUSY;
+        } else {
+            h->claimLockFd = fd;
+        }
+    }
     if (result == 0) {
         h->claimed = true;
         h->claimedInterface = interface;
@@ -357,6 +401,7 @@ int World::release(usb_dev_handle* h, int interface)
     const int result = h->claimed && h->claimedInterface == interface ? 0 : -ENOENT;
     if (result == 0) {
         h->claimed = false;
+        dropClaimLock(h);
         ++d.releases;
     }
     trace("usb release dev=" + std::to_string(h->device) + " interface="
@@ -476,6 +521,29 @@ bool World::transferFault(Device& d, int index, int ep, int& size, int& result)
     return false;
 }
 
+void World::followSocket(Device& d, int index)
+{
+    if (d.config.presentPath.empty())
+        return;
+    const std::string stamp = presenceStamp(d.config.presentPath);
+    if (stamp == d.presenceStamp)
+        return;
+    const bool wasFilled = !d.presenceStamp.empty();
+    d.presenceStamp = stamp;
+    d.firmware->setChip(nullptr);
+    d.chip.reset();
+    if (wasFilled)
+        trace("chip removed dev=" + std::to_string(index));
+    if (!stamp.empty() && d.config.chipFamily != NoChip) {
+        // A new chip in the socket: its image is read again, the file may have been replaced.
+        d.chip = std::make_unique<Chip>(d.config);
+        if (!d.chip->error().empty())
+            m_lastError = d.chip->error();
+        d.firmware->setChip(d.chip.get());
+        trace("chip inserted dev=" + std::to_string(index));
+    }
+}
+
 int World::bulkWrite(usb_dev_handle* h, int ep, const char* bytes, int size)
 {
     if (const int e = check(h))
@@ -483,6 +551,7 @@ int World::bulkWrite(usb_dev_handle* h, int ep, const char* bytes, int size)
     if (size < 0 || (size > 0 && !bytes))
         return -EINVAL;
     Device& d = *deviceFor(h);
+    followSocket(d, h->device);
     const int requested = size;
     int result = 0;
     if (transferFault(d, h->device, ep, size, result))
@@ -513,17 +582,21 @@ int World::bulkRead(usb_dev_handle* h, int ep, char* bytes, int size)
     if (size < 0 || (size > 0 && !bytes))
         return -EINVAL;
     Device& d = *deviceFor(h);
+    followSocket(d, h->device);
+    const int requested = size;
     int result = 0;
-    if (transferFault(d, h->device, ep, size, result))
+    if (transferFault(d, h->device, ep, size, result)) {
+        d.firmware->inTransferFailed();
         return result;
+    }
     const std::string where = tag(h->device, d.transfers);
     if (ep != d.epIn) {
         trace("fault endpoint " + where + " ep=" + hex(static_cast<std::uint32_t>(ep))
               + " result=" + std::to_string(-EPIPE));
         return -EPIPE;
     }
-    return d.firmware->read(
-        std::span(reinterpret_cast<std::uint8_t*>(bytes), static_cast<std::size_t>(size)), where);
+    return d.firmware->read(std::span(reinterpret_cast<std::uint8_t*>(bytes), static_cast<std::size_t>(size)),
+                            static_cast<std::size_t>(requested), where);
 }
 
 std::string World::set(int index, const std::string& key, const std::string& value)

@@ -21,6 +21,7 @@ struct usb_dev_handle {
     unsigned long generation = 0;
     bool claimed = false;
     int claimedInterface = 0;
+    int claimLockFd = -1;  // the claim_lock file, locked while claimed
 };
 
 namespace sim {
@@ -30,6 +31,7 @@ struct Device {
     std::unique_ptr<Chip> chip;
     std::unique_ptr<Firmware> firmware;
     bool plugged = true;
+    std::string presenceStamp;  // of chip_present_file as last seen; empty while missing
     int epIn = 0x85;
     int epOut = 5;
     int epCmd = 4;
@@ -71,7 +73,9 @@ public:
     // 0 for a live handle of a plugged device, else the error to return.
     [[nodiscard]] int check(usb_dev_handle* h) const;
 
+    // Lines starting "violation " are also counted and printed on stderr.
     void trace(const std::string& line);
+    [[nodiscard]] long violations() const { return m_violations; }
     [[nodiscard]] const std::vector<std::string>& traceLines() const { return m_trace; }
     void clearTrace();
 
@@ -102,6 +106,9 @@ private:
     [[nodiscard]] Device* deviceFor(usb_dev_handle* h) const;
     [[nodiscard]] std::vector<std::uint8_t> stringDescriptor(const Device& d, int index) const;
     [[nodiscard]] bool transferFault(Device& d, int index, int ep, int& size, int& result);
+    // Follows chip_present_file: empties the socket when it went, loads a fresh chip when it came.
+    void followSocket(Device& d, int index);
+    static void dropClaimLock(usb_dev_handle* h);
 
     std::mutex m_mutex;
     std::vector<std::unique_ptr<Device>> m_devices;
@@ -114,6 +121,7 @@ private:
     bool m_traceTruncated = false;
     std::FILE* m_traceFile = nullptr;
     std::string m_lastError;
+    long m_violations = 0;
 };
 
 // The world, locked for the span of one exported call: the host may call from any thread.

@@ -11,12 +11,35 @@ TUsbBulk::~TUsbBulk()
     USB_bulk_close();
 }
 
+namespace {
+
+std::string locationOf(const struct usb_device* device)
+{
+    return ProgrammerIdentity{0, device->bus ? device->bus->dirname : "", device->filename, {}, {}}.location();
+}
+
+}  // namespace
+
 int TUsbBulk::prog_open(int vid, int pid)
 {
     // A handle still held would otherwise stay claimed and leak.
     USB_bulk_close();
+    m_selectionFailure = SelectionFailure::None;
     if (!m_library.load() || !m_library.hasSearchEntries())
         return 0;
+
+    // With a selector the attached programmers are looked at first, so that a serial or list
+    // number can be matched; only the chosen one is then opened and claimed.
+    std::string chosen;
+    if (m_selector) {
+        const std::vector<ProgrammerIdentity> programmers = listProgrammers(vid, pid);
+        const ProgrammerIdentity* pick = m_selector->pick(programmers);
+        if (!pick) {
+            m_selectionFailure = SelectionFailure::NoMatch;
+            return 0;
+        }
+        chosen = pick->location();
+    }
 
     m_library.usb_find_busses();
     m_library.usb_find_devices();
@@ -24,11 +47,70 @@ int TUsbBulk::prog_open(int vid, int pid)
         for (struct usb_device* device = bus->devices; device; device = device->next) {
             if (device->descriptor.idVendor != vid || device->descriptor.idProduct != pid)
                 continue;
-            if (tryDevice(device))
+            if (!chosen.empty() && locationOf(device) != chosen)
+                continue;
+            if (tryDevice(device)) {
+                m_lastOpenedLocation = locationOf(device);
                 return 1;
+            }
+            if (!chosen.empty()) {
+                // Never another one in its place: it may be a neighbour's at a gang bench.
+                m_selectionFailure = m_refusedClaimResult != 0 ? SelectionFailure::ClaimRefused : SelectionFailure::NoMatch;
+                return 0;
+            }
         }
     }
+    if (!chosen.empty())
+        m_selectionFailure = SelectionFailure::NoMatch;
     return 0;
+}
+
+std::optional<std::string> TUsbBulk::qualifiedProduct(usb_dev_handle* h, const struct usb_device* device)
+{
+    std::array<char, StringBufferSize> text{};
+    if (usbGetStringAscii(h, device->descriptor.iManufacturer, LanguageId, text.data(), static_cast<int>(text.size())) < 0
+        || std::string_view(text.data()) != Manufacturer)
+        return std::nullopt;
+    if (usbGetStringAscii(h, device->descriptor.iProduct, LanguageId, text.data(), static_cast<int>(text.size())) < 0)
+        return std::nullopt;
+    const std::string_view product(text.data());
+    if (product != ProductDevice && product != ProductLegacy)
+        return std::nullopt;
+    return std::string(product);
+}
+
+std::string TUsbBulk::serialOf(usb_dev_handle* h, const struct usb_device* device)
+{
+    std::array<char, StringBufferSize> text{};
+    if (device->descriptor.iSerialNumber == 0
+        || usbGetStringAscii(h, device->descriptor.iSerialNumber, LanguageId, text.data(), static_cast<int>(text.size())) <= 0)
+        return "-";
+    return text.data();
+}
+
+std::vector<ProgrammerIdentity> TUsbBulk::listProgrammers(int vid, int pid)
+{
+    USB_bulk_close();
+    std::vector<ProgrammerIdentity> programmers;
+    if (!m_library.load() || !m_library.hasSearchEntries())
+        return programmers;
+    m_library.usb_find_busses();
+    m_library.usb_find_devices();
+    for (struct usb_bus* bus = m_library.usb_get_busses(); bus; bus = bus->next) {
+        for (struct usb_device* device = bus->devices; device; device = device->next) {
+            if (device->descriptor.idVendor != vid || device->descriptor.idProduct != pid)
+                continue;
+            usb_dev_handle* h = m_library.usb_open(device);
+            if (!h)
+                continue;
+            if (const std::optional<std::string> product = qualifiedProduct(h, device)) {
+                programmers.push_back({static_cast<int>(programmers.size()) + 1, bus->dirname, device->filename,
+                                       serialOf(h, device), *product});
+            }
+            m_library.usb_close(h);
+        }
+    }
+    return programmers;
 }
 
 bool TUsbBulk::tryDevice(struct usb_device* device)
@@ -36,25 +118,14 @@ bool TUsbBulk::tryDevice(struct usb_device* device)
     m_handle = m_library.usb_open(device);
     if (!m_handle)
         return false;
+    m_refusedClaimResult = 0;
 
-    std::array<char, StringBufferSize> text{};
-    if (usbGetStringAscii(m_handle, device->descriptor.iManufacturer, LanguageId, text.data(),
-                          static_cast<int>(text.size())) < 0
-        || std::string_view(text.data()) != Manufacturer) {
+    const std::optional<std::string> product = qualifiedProduct(m_handle, device);
+    if (!product) {
         rejectDevice();
         return false;
     }
-    if (usbGetStringAscii(m_handle, device->descriptor.iProduct, LanguageId, text.data(),
-                          static_cast<int>(text.size())) < 0) {
-        rejectDevice();
-        return false;
-    }
-    const std::string_view product(text.data());
-    const bool isDevice = product == ProductDevice;
-    if (!isDevice && product != ProductLegacy) {
-        rejectDevice();
-        return false;
-    }
+    const bool isDevice = *product == ProductDevice;
 
     // A device without the descriptors libusb normally fills in cannot be claimed by number.
     const usb_config_descriptor* config = device->config;
@@ -64,7 +135,8 @@ bool TUsbBulk::tryDevice(struct usb_device* device)
         return false;
     }
     s_interfaceNumber = config->interface->altsetting[0].bInterfaceNumber;
-    if (m_library.usb_claim_interface(m_handle, s_interfaceNumber) != 0) {
+    if (const int claimed = m_library.usb_claim_interface(m_handle, s_interfaceNumber); claimed != 0) {
+        m_refusedClaimResult = claimed;
         rejectDevice();
         return false;
     }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "usb/ProgrammerSelector.h"
 #include "usb/UsbLibrary.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The program's only path to the programmer: finds it among the attached USB devices, claims its
 // interface, moves 64-byte command packets and data blocks over bulk endpoints, and closes it
@@ -76,10 +79,31 @@ public:
     void setReplyPause(std::chrono::milliseconds pause) { m_replyPause = pause; }
     [[nodiscard]] const UsbLibrary& library() const { return m_library; }
 
+    // Several programmers attached: from now on prog_open opens only the one this selects (and
+    // reports it absent when none matches); without a selector, the first that qualifies.
+    void setSelector(std::optional<ProgrammerSelector> selector) { m_selector = std::move(selector); }
+    [[nodiscard]] const std::optional<ProgrammerSelector>& selector() const { return m_selector; }
+    // Why the last prog_open with a selector opened nothing.
+    enum class SelectionFailure { None, NoMatch, ClaimRefused };
+    [[nodiscard]] SelectionFailure selectionFailure() const { return m_selectionFailure; }
+    // libusb's result of the last refused interface claim (-EBUSY: another program holds it).
+    [[nodiscard]] int refusedClaimResult() const { return m_refusedClaimResult; }
+    // Every attached device that qualifies as the programmer, in search order. Each is opened
+    // only to read its strings and closed again; none is claimed, so one that another process
+    // is using is listed too. Any device this transport holds open is closed first.
+    [[nodiscard]] std::vector<ProgrammerIdentity> listProgrammers(int vid = VendorId, int pid = ProductId);
+    // BUS:DEVICE of the programmer the last successful prog_open opened ("001:004"); empty
+    // before the first.
+    [[nodiscard]] const std::string& lastOpenedLocation() const { return m_lastOpenedLocation; }
+
 private:
     // Opens and checks one device; leaves m_handle set only when it qualified.
     bool tryDevice(struct usb_device* device);
     void rejectDevice();
+    // The product string of an opened device when its manufacturer and product strings are
+    // those of the programmer; empty otherwise.
+    [[nodiscard]] std::optional<std::string> qualifiedProduct(usb_dev_handle* h, const struct usb_device* device);
+    [[nodiscard]] std::string serialOf(usb_dev_handle* h, const struct usb_device* device);
 
     UsbLibrary m_library;
     usb_dev_handle* m_handle = nullptr;
@@ -87,6 +111,10 @@ private:
     int m_epOut = 1;
     int m_epCmd = 2;
     std::chrono::milliseconds m_replyPause = DefaultReplyPause;
+    std::optional<ProgrammerSelector> m_selector;
+    SelectionFailure m_selectionFailure = SelectionFailure::None;
+    int m_refusedClaimResult = 0;
+    std::string m_lastOpenedLocation;
 
     static inline int s_interfaceNumber = 0;
 };

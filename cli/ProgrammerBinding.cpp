@@ -1,0 +1,58 @@
+#include "ProgrammerBinding.h"
+
+#include "ChipCommandLine.h"
+
+#include "usb/SimulatorLibrary.h"
+#include "usb/UsbBulk.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+
+std::unique_ptr<TUsbBulk> bindTransport(const ChipCommandLine& line)
+{
+    std::unique_ptr<TUsbBulk> usb;
+    if (line.simulate) {
+        // The simulator reads its configuration when the transport first binds it.
+        if (!line.simulatorConfig.isEmpty())
+            qputenv("ZORVEX_SIM_CONFIG", QFileInfo(line.simulatorConfig).absoluteFilePath().toLocal8Bit());
+        usb = std::make_unique<TUsbBulk>(simulatorLibraryPath(QCoreApplication::applicationDirPath().toStdString()));
+    } else if (!line.usbLibrary.isEmpty()) {
+        usb = std::make_unique<TUsbBulk>(line.usbLibrary.toStdString());
+    } else {
+        usb = std::make_unique<TUsbBulk>();
+    }
+    if (!line.programmer.isEmpty())
+        usb->setSelector(ProgrammerSelector(line.programmer.toStdString()));
+    return usb;
+}
+
+void explainNotConnected(const TUsbBulk& usb)
+{
+    // When the reason is a USB library that is not there at all, that is what the person has to
+    // fix, not the cable.
+    if (!usb.library().isLoaded()) {
+        std::fprintf(stderr, "zorvex-cli: the USB library %s could not be loaded\n", usb.library().path().c_str());
+        return;
+    }
+    if (!usb.selector())
+        return;
+    const char* selector = usb.selector()->text().c_str();
+    switch (usb.selectionFailure()) {
+    case TUsbBulk::SelectionFailure::None:
+        break;
+    case TUsbBulk::SelectionFailure::NoMatch:
+        std::fprintf(stderr, "zorvex-cli: no attached programmer matches --programmer %s (zorvex-cli programmers lists them)\n",
+                     selector);
+        break;
+    case TUsbBulk::SelectionFailure::ClaimRefused:
+        if (usb.refusedClaimResult() == -EBUSY)
+            std::fprintf(stderr, "zorvex-cli: programmer %s is busy: another program is using it\n", selector);
+        else
+            std::fprintf(stderr, "zorvex-cli: programmer %s refused to be claimed (error %d)\n", selector,
+                         usb.refusedClaimResult());
+        break;
+    }
+}

@@ -1,0 +1,45 @@
+#include "ProgrammersCommand.h"
+
+#include "ChipCommandLine.h"
+#include "ChipCommandRun.h"
+#include "CliCommand.h"
+#include "ProgrammerBinding.h"
+
+#include "usb/UsbBulk.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr ChipCommandSpec ProgrammersSpec{
+    "programmers", "list the attached programmers",
+    "Lists the attached programmers, one a line: its number N, BUS:DEVICE, serial (\"-\" when it has\n"
+    "none) and product, columns separated by two spaces. Any of the first three selects it for\n"
+    "another command with --programmer. No programmer attached: exit code 3.",
+    ChipCommandSpec::Programmer, ChipCommandSpec::Operand::None};
+
+}  // namespace
+
+QString programmersHelp()
+{
+    return ChipCommandLine::help(ProgrammersSpec);
+}
+
+int runProgrammers(const QStringList& arguments)
+{
+    const ChipCommandLine line = ChipCommandLine::parse(ProgrammersSpec, arguments);
+    if (!line.error.isEmpty())
+        return chipUsageError(ProgrammersSpec, line.error);
+    const std::unique_ptr<TUsbBulk> usb = bindTransport(line);
+    usb->setSelector(std::nullopt);  // the list shows them all
+    const std::vector<ProgrammerIdentity> programmers = usb->listProgrammers();
+    if (programmers.empty()) {
+        std::fputs("zorvex-cli: no programmer attached\n", stderr);
+        explainNotConnected(*usb);
+        return ExitNotConnected;
+    }
+    for (const ProgrammerIdentity& programmer : programmers)
+        std::printf("%d  %s  %s  %s\n", programmer.number, programmer.location().c_str(), programmer.serial.c_str(),
+                    programmer.product.c_str());
+    return ExitSuccess;
+}

@@ -1,7 +1,8 @@
 // Self-check of the default chip database as the build ships it, read through the program's own
 // loader.
 
-#include "chipdb/ChipDatabaseFile.h"
+#include "ShippedChips.h"
+
 #include "chipdb/ChipName.h"
 
 #include <QFileInfo>
@@ -13,60 +14,22 @@
 
 #include <bit>
 #include <map>
-#include <memory>
-#include <vector>
 
 namespace {
 
-struct Chip {
-    int slot;
-    QString type;
-    QString maker;
-    QString model;
-    const ChipRecord* rec;
-    [[nodiscard]] std::string label() const
-    {
-        return QStringLiteral("slot %1 %2 %3").arg(slot).arg(maker, model).toStdString();
-    }
-};
-
-const ChipDatabase& shippedDatabase()
-{
-    static const auto db = [] {
-        auto loaded = std::make_unique<ChipDatabase>();
-        const ChipDbLoadStatus status = LoadChipDatabase(
-            *loaded, QStringLiteral(ZORVEX_CHIP_DATABASE_FILE),
-            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
-        EXPECT_EQ(status, ChipDbLoadStatus::Loaded);
-        return loaded;
-    }();
-    return *db;
-}
-
-const std::vector<Chip>& shippedChips()
-{
-    static const std::vector<Chip> chips = [] {
-        std::vector<Chip> out;
-        const ChipDatabase& db = shippedDatabase();
-        for (int slot = 0; slot < db.count(); ++slot) {
-            const QStringList parts = SplitChipName(db[slot].nameText());
-            out.push_back({slot, parts.value(0), parts.value(1), parts.value(2), &db[slot]});
-        }
-        return out;
-    }();
-    return chips;
-}
+using Chip = ShippedChip;
 
 bool isPowerOfTwo(quint32 v)
 {
     return std::has_single_bit(v);
 }
 
-TEST(ShippedDatabase, HoldsEnoughChipsAndEndsInATerminator)
+TEST(ShippedDatabase, HoldsEnoughChipsAndLeavesRoomForThePersonsOwn)
 {
+    // At least 99 of the 999 usable slots stay free for chips added in the editor.
     const int count = shippedDatabase().count();
-    EXPECT_GE(count, 300);
-    EXPECT_LE(count, 999);
+    EXPECT_GE(count, 850);
+    EXPECT_LE(count, 900);
     EXPECT_EQ(QFileInfo(QStringLiteral(ZORVEX_CHIP_DATABASE_FILE)).size(),
               static_cast<qint64>(count + 1) * 68);
 }
@@ -163,8 +126,9 @@ TEST(ShippedDatabase, VoltageCodesMatchThePartNumbers)
     // A 3.3 V supply destroys a 1.8 V part, so the 1.8 V series are checked by name. Microchip's
     // 24C, 25C and 93C parts without letters before the C need 4.5 V to 5.5 V.
     const QRegularExpression lowVoltage(
-        QStringLiteral("^(W25Q\\d+[A-Z]W|MX25U|GD25LQ|IS25WP|XM25QU|MT25QU|N25Q\\d+A11|EN25S"
-                       "|SST2[56]WF|AT25SL|AT25DL|S25FS)"));
+        QStringLiteral("^(W25[QR]\\d+[A-Z]W|W74M\\d+[A-Z]W|MX25U|MX77U|GD25L[QBRF]|IS25W[PQ]"
+                       "|XM25[QLR]U|MT25QU|N25Q\\d+A11|EN25S|SST2[56]WF|AT25SL|AT25DL|AT25DF081$"
+                       "|S25FS)"));
     const QRegularExpression fiveVolt(QStringLiteral("^(24|25|93)C\\d"));
     for (const Chip& c : shippedChips()) {
         int expected = Voltage3V3;
@@ -218,11 +182,15 @@ TEST(ShippedDatabase, SpiFlashIdsCarryTheMakerCodeAndTheCapacity)
         {"Winbond", 0xEF}, {"Macronix", 0xC2}, {"GigaDevice", 0xC8}, {"Spansion", 0x01},
         {"ST", 0x20},      {"Micron", 0x20},   {"XMC", 0x20},        {"ISSI", 0x9D},
         {"EON", 0x1C},     {"Puya", 0x85},     {"Atmel", 0x1F},      {"Adesto", 0x1F},
-        {"SST", 0xBF}};
+        {"SST", 0xBF},     {"Boya", 0x68},     {"XTX", 0x0B},        {"Zbit", 0x0E},
+        {"Fudan", 0xA1},   {"AMIC", 0x37},     {"ESMT", 0x8C},       {"Zetta", 0xBA},
+        {"Nantronics", 0xD5}, {"Sanyo", 0x62}, {"Intel", 0x89},      {"ESI", 0x4A}};
     // Parts whose IDs do not follow their maker's capacity scheme, with the capacity they have.
     // SST numbers its devices without a capacity code; Atmel's AT25F/AT25FS came before the
-    // density scheme; Spansion's S25FL-A and -P parts below 128 Mbit count one less.
-    const QRegularExpression exception(QStringLiteral("^(SST|AT25F|S25FL0\\d\\d[AP])"));
+    // density scheme; Spansion's S25FL-A and -P parts below 128 Mbit count one less; Intel's S33
+    // parts, Sanyo's LE25FW and ISSI's IS25WQ040 and IS25LQ016 number their devices freely.
+    const QRegularExpression exception(
+        QStringLiteral("^(SST|AT25F|S25FL0\\d\\d[AP]|25F\\d+S33|LE25FW|IS25WQ040$|IS25LQ016$)"));
     for (const Chip& c : shippedChips()) {
         const ChipRecord& r = *c.rec;
         if (r.family != Family25Flash) {
@@ -244,9 +212,9 @@ TEST(ShippedDatabase, SpiFlashIdsCarryTheMakerCodeAndTheCapacity)
 
 TEST(ShippedDatabase, EepromCapacityMatchesThePartNumber)
 {
-    // 24/25/95 parts name their capacity in Kbit (M01, M02 in Mbit; 1026 is 1 Mbit);
+    // 24/25/95 parts name their capacity in Kbit (M01, M1, M04 in Mbit; 1026 is 1 Mbit);
     // 93 parts use the 46..86 series numbers.
-    const QRegularExpression kbit(QStringLiteral("(?:24|25|95)[A-Z]{0,2}?(M\\d\\d|\\d{2,4})"));
+    const QRegularExpression kbit(QStringLiteral("(?:24|25|95)[A-Z]{0,2}?(M\\d{1,2}|\\d{2,4})"));
     const QRegularExpression microwire(QStringLiteral("93[A-Z]*(46|56|57|66|76|86)"));
     const QHash<QString, quint32> bytesOf93{{"46", 128}, {"56", 256},  {"57", 256},
                                             {"66", 512}, {"76", 1024}, {"86", 2048}};
@@ -264,12 +232,48 @@ TEST(ShippedDatabase, EepromCapacityMatchesThePartNumber)
         ASSERT_TRUE(m.hasMatch()) << c.label();
         const QString code = m.captured(1);
         quint32 kbits = code.startsWith(u'M') ? code.mid(1).toUInt() * 1024 : code.toUInt();
-        // Three digits ending in 0 count tenths of a Kbit up to 64 Kbit: 010, 080, 640.
-        if (code.size() == 3 && code.endsWith(u'0'))
-            kbits /= 10;
+        // Three digits ending in 0 count tenths of a Kbit up to 64 Kbit: 010, 080, 640; three
+        // digits from 0 name a variant of the first two: 025 is a 2 Kbit part.
+        if (code.size() == 3 && (code.endsWith(u'0') || code.startsWith(u'0')))
+            kbits = code.left(2).toUInt();
         if (kbits == 1025 || kbits == 1026)
             kbits = 1024;
         EXPECT_EQ(r.flashSize, kbits * 128) << c.label();
+    }
+}
+
+TEST(ShippedDatabase, RecordsOfOneMakerAndTypeStayTogether)
+{
+    // The lists show a maker's models in file order; a maker split into two runs would also
+    // hide which of its parts detection finds first.
+    QSet<QString> closed;
+    QString current;
+    for (const Chip& c : shippedChips()) {
+        const QString group = c.type + u',' + c.maker;
+        if (group == current)
+            continue;
+        EXPECT_FALSE(closed.contains(group)) << c.label();
+        closed.insert(current);
+        current = group;
+    }
+}
+
+TEST(ShippedDatabase, DetectionFindsTheLowestSupplyOfASharedId)
+{
+    // Detection takes the first record with the reported ID and powers the chip with its
+    // voltage: 3.3 V destroys a 1.8 V part, while 1.8 V merely fails on a 3.3 V one.
+    const auto rank = [](quint8 voltage) { return voltage == Voltage1V8 ? 0 : voltage == Voltage3V3 ? 1 : 2; };
+    QHash<quint32, const Chip*> first;
+    for (const Chip& c : shippedChips()) {
+        if (c.rec->family != Family25Flash)
+            continue;
+        const Chip* detected = first.value(c.rec->chipId, nullptr);
+        if (!detected) {
+            first.insert(c.rec->chipId, &c);
+            continue;
+        }
+        EXPECT_LE(rank(detected->rec->voltage), rank(c.rec->voltage))
+            << c.label() << " comes after " << detected->label();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ChecksumCommand.h"
 #include "ChipCommands.h"
 #include "ConvertCommand.h"
+#include "ProduceCommand.h"
 #include "ProgrammersCommand.h"
 
 #include <array>
@@ -23,6 +24,9 @@ std::span<const CliCommand> cliCommands()
                    blankHelp},
         CliCommand{"auto", "(--chip MODEL | --detect) [--no-erase] [--no-write] [--no-verify] [options] IN",
                    "erase, write and verify in one run", runAuto, autoHelp},
+        CliCommand{"produce",
+                   "(--chip MODEL | --detect) [--count N] [--serial-at ADDR --serial-start N ...] [--log FILE] [options] IN",
+                   "program chip after chip with serial numbers, checksums and a log", runProduce, produceHelp},
         CliCommand{"convert", "IN OUT [--from bin|hex|srec] [--to bin|hex|srec] [--yes]",
                    "convert a buffer file between binary, Intel HEX and S-record", runConvert},
         CliCommand{"checksum", "IN [--from bin|hex|srec] [--chip MODEL [--maker M]]",

@@ -20,8 +20,8 @@ enum QueryResult : quint8 { NoChipAnswered = 0, FlashWithId = 1, SecondType = 2,
 constexpr quint32 StuckLowId = 0x000000;
 constexpr quint32 StuckHighId = 0xFFFFFF;
 
-// The record of a flash that answered with this ID: only flash records carry a real ID (every
-// EEPROM record holds 0), and the lowest slot wins when several chips share one.
+} // namespace
+
 const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id)
 {
     if (id == StuckLowId || id == StuckHighId)
@@ -31,8 +31,6 @@ const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id)
     });
     return found == chipSlots.end() ? nullptr : &*found;
 }
-
-} // namespace
 
 ChipDetector::Result ChipDetector::DetectChip(const ChipRecord& chip, int speedIndex,
                                               std::span<const ChipRecord> chipSlots, ChipListSelection& lists)

@@ -29,6 +29,11 @@ private:
     OperatorFeedback& m_feedback;
 };
 
+// The record of a flash that answered with this ID: only flash records carry a real ID (every
+// EEPROM record holds 0), and the lowest slot wins when several chips share one. Null for an
+// unknown ID and for the IDs of a stuck data line (000000, FFFFFF).
+[[nodiscard]] const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id);
+
 // The 24-bit ID of a query reply: byte 1 in bits 23..16, byte 2 in 15..8, byte 3 in 7..0.
 [[nodiscard]] constexpr quint32 detectedChipId(quint8 byte1, quint8 byte2, quint8 byte3)
 {

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// zorvex-cli produce: programs chip after chip from one image, each with its own serial number,
+// and reports and logs every chip.
+[[nodiscard]] int runProduce(const QStringList& arguments);
+[[nodiscard]] QString produceHelp();

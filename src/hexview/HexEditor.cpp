@@ -132,6 +132,8 @@ void HexEditor::finishLoad()
         ResetUndo();
     m_modifiedBits.clear();
     m_modified = false;
+    // A load starts in overwrite mode: typing into a fresh chip image must not shift it.
+    m_insertMode = false;
     m_selecting = false;
     m_selBeginPosition = -1;
     m_selAnchor = m_selStart = m_selEnd = -1;

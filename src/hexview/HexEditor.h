@@ -184,6 +184,7 @@ public:
     [[nodiscard]] qint64 SelCount() const;
     void SetSelStart(qint64 position);
     void SetSelEnd(qint64 position);
+    [[nodiscard]] bool HasSelection() const noexcept { return m_selStart >= 0; }
     // Lowest and highest selected byte, -1 when nothing is selected.
     [[nodiscard]] qint64 SelectionLow() const noexcept { return m_selStart; }
     [[nodiscard]] qint64 SelectionHigh() const noexcept { return m_selEnd; }
@@ -248,7 +249,6 @@ protected:
     // Moves the caret onto a byte in the current field (clamped to the store).
     void MoveCaretTo(qint64 position, bool inCharField);
     void ResetSelection();
-    [[nodiscard]] bool HasSelection() const noexcept { return m_selStart >= 0; }
     [[nodiscard]] int OffsetUnit() const noexcept;
     void ReportProgress(HexProgressKind kind, qint64 done, qint64 total, const QString& name,
                         int& lastPercent);
@@ -262,10 +262,16 @@ protected:
     void StoreInsert(qint64 position, const void* data, qint64 count);
     void StoreRemove(qint64 position, qint64 count);
     void StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count);
+    // After `removed` bytes at position gave way to `inserted` new ones: bookmarks at or after
+    // the point follow by the size difference, and one that ends past the end is cleared.
+    void MoveBookmarks(qint64 position, qint64 removed, qint64 inserted);
     // Overwrites bytes with an undo record; marks them changed outside insert mode.
     void ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 count);
     // Selects [anchor, other] in whole units; -1 for `other` clears the selection.
     void SetSelection(qint64 anchor, qint64 other);
+    // Every change of the store's size ends here: the selection is clipped to the bytes left,
+    // bookmarks past the end are cleared and the caret is kept on the store.
+    void KeepStateInStore();
     void AfterEdit();
     void BookmarksChanged();
 
@@ -305,7 +311,6 @@ protected:
     HexBookmarks m_bookmarks;
 
 private:
-    friend class HexPainter;
     qint64 findImpl(const void* data, qint64 length, qint64 from, qint64 to,
                     bool ignoreCase, int wildcard);
     void finishLoad();

@@ -94,15 +94,7 @@ void HexEditor::StoreInsert(qint64 position, const void* data, qint64 count)
 {
     m_data.insert(position, data, count);
     m_modifiedBits.truncate(position);
-    bool moved = false;
-    for (HexBookmark& b : m_bookmarks) {
-        if (b.position >= position) {
-            b.position += count;
-            moved = true;
-        }
-    }
-    if (moved)
-        BookmarksChanged();
+    MoveBookmarks(position, 0, count);
     RecomputeGrid();
 }
 
@@ -110,18 +102,7 @@ void HexEditor::StoreRemove(qint64 position, qint64 count)
 {
     m_data.remove(position, count);
     m_modifiedBits.truncate(position);
-    bool moved = false;
-    for (HexBookmark& b : m_bookmarks) {
-        if (b.position >= position) {
-            // Bookmarks inside the removed range end up at its start rather than before it.
-            b.position = std::max(position, b.position - count);
-            if (b.position > m_data.size() || (b.position == m_data.size() && !m_insertMode))
-                b.position = -1;
-            moved = true;
-        }
-    }
-    if (moved)
-        BookmarksChanged();
+    MoveBookmarks(position, count, 0);
     RecomputeGrid();
 }
 
@@ -130,13 +111,30 @@ void HexEditor::StoreReplace(qint64 position, qint64 removed, const void* data, 
     m_data.remove(position, removed);
     m_data.insert(position, data, count);
     m_modifiedBits.truncate(position);
-    if (count != removed) {
-        for (HexBookmark& b : m_bookmarks)
-            if (b.position >= position + removed)
-                b.position += count - removed;
-        BookmarksChanged();
-    }
+    MoveBookmarks(position, removed, count);
     RecomputeGrid();
+}
+
+void HexEditor::MoveBookmarks(qint64 position, qint64 removed, qint64 inserted)
+{
+    // Bookmarks behind the changed range keep their bytes; one inside a removed range stays on
+    // the last new byte, or on the point of removal when nothing new came in.
+    const qint64 insideLimit = position + std::max<qint64>(inserted - 1, 0);
+    const qint64 size = m_data.size();
+    bool changed = false;
+    for (HexBookmark& b : m_bookmarks) {
+        if (b.position < position)
+            continue;
+        const qint64 moved = b.position >= position + removed ? b.position + inserted - removed
+                                                              : std::min(b.position, insideLimit);
+        if (moved > size || (moved == size && !m_insertMode))
+            b = HexBookmark{};
+        else
+            b.position = moved;
+        changed = true;
+    }
+    if (changed)
+        BookmarksChanged();
 }
 
 void HexEditor::ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 count)
@@ -317,6 +315,31 @@ void HexEditor::SetSelection(qint64 anchor, qint64 other)
     m_selEnd = high;
     viewport()->update();
     RequestSelectionChanged();
+}
+
+void HexEditor::KeepStateInStore()
+{
+    const qint64 size = m_data.size();
+    if (m_selStart >= size) {
+        ResetSelection();
+    } else if (m_selEnd >= size) {
+        m_selEnd = size - 1;
+        m_selAnchor = std::min(m_selAnchor, size - 1);
+        RequestSelectionChanged();
+    }
+    m_selBeginPosition = std::min(m_selBeginPosition, size);
+    bool cleared = false;
+    for (HexBookmark& b : m_bookmarks) {
+        if (b.position > size || (b.position == size && !m_insertMode)) {
+            b = HexBookmark{};
+            cleared = true;
+        }
+    }
+    if (cleared)
+        BookmarksChanged();
+    const qint64 last = m_insertMode ? size : std::max<qint64>(size - 1, 0);
+    if (GetCursorPosition() > last)
+        MoveCaretTo(last, m_inCharField);
 }
 
 void HexEditor::SelectAll()

@@ -9,14 +9,21 @@
 
 namespace {
 
-// Digit of a bookmark key; Shift turns digits into symbols on most layouts.
+// X keyboard keycodes of the digit row, "1" to "9" then "0"; X11 and Wayland both report them
+// as the native scan code.
+constexpr quint32 kKeycodeDigit1 = 10;
+constexpr quint32 kKeycodeDigit0 = 19;
+
+// Digit of a bookmark key, by the physical key: with Shift held the layout turns the digit
+// into whatever symbol it puts there ("@" on a US layout, "&" on a German one for 6).
 int bookmarkDigit(const QKeyEvent* e)
 {
     if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9)
         return e->key() - Qt::Key_0;
-    static const QString shifted = QStringLiteral(")!@#$%^&*(");
-    const int i = e->text().isEmpty() ? -1 : int(shifted.indexOf(e->text()[0]));
-    return i;
+    const quint32 keycode = e->nativeScanCode();
+    if (keycode >= kKeycodeDigit1 && keycode <= kKeycodeDigit0)
+        return int(keycode - kKeycodeDigit1 + 1) % 10;
+    return -1;
 }
 
 } // namespace
@@ -307,16 +314,16 @@ void HexEditor::typeHexDigit(int digit)
         QByteArray unit(m_bytesPerUnit, '\0');
         unit[0] = char(m_swapNibbles ? digit : digit << 4);
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(unit.constData());
+        // The new unit stands where the selection began, or at the caret.
+        const qint64 unitAt = HasSelection() ? m_selStart : pos;
         if (size == 0)
             AppendBuffer(bytes, unit.size(), {}, false);
-        else if (HasSelection()) {
-            const qint64 low = m_selStart;
+        else if (HasSelection())
             ReplaceSelection(bytes, unit.size(), {}, false);
-            MoveCaretTo(low, false);
-        } else
+        else
             InsertBuffer(bytes, unit.size(), pos, {}, false);
         ResetSelection();
-        MoveCaretTo(std::min(pos, m_data.size() - unit.size()), false);
+        MoveCaretTo(unitAt, false);
     }
     m_selecting = false;
     moveCaretByKey(Qt::Key_Right, false);
@@ -332,11 +339,13 @@ void HexEditor::typeCharacter(QChar ch)
         unit[0] = char(m_unicodeBigEndian ? v >> 8 : v & 0xFF);
         unit[1] = char(m_unicodeBigEndian ? v & 0xFF : v >> 8);
     } else {
-        const char16_t code = ch.unicode();
+        // Back through the table the character field is shown with, so what is shown can be
+        // typed (the euro sign stands for 0x80).
+        const int ansi = ansiByteOf(ch);
         std::uint8_t b = 0;
-        if (code >= 32 && code < 256 && !(m_translation == tkASCII && code > 127))
-            b = m_tables.fromAnsi(m_translation)[code];
-        if (m_maskedChars.test(b) || code >= 256) {
+        if (ansi >= 32 && !(m_translation == tkASCII && ansi > 127))
+            b = m_tables.fromAnsi(m_translation)[std::size_t(ansi)];
+        if (m_maskedChars.test(b) || ansi < 0) {
             if (OnInvalidKey)
                 OnInvalidKey();
             return;

@@ -100,6 +100,7 @@ void HexEditor::RecomputeGrid()
     m_layout.update(p);
     SetGridGeometry(m_layout.colWidths(), m_layout.rowCount(), HexLayout::FixedCols,
                     HexLayout::FixedRows, {m_layout.rulerHeight(), 0}, m_layout.rowHeight());
+    KeepStateInStore();
 }
 
 qint64 HexEditor::GetCursorPosition() const
@@ -194,19 +195,10 @@ QChar HexEditor::DisplayChar(std::uint8_t byte) const
     const std::uint8_t shown = m_tables.toAnsi(m_translation)[byte];
     if (m_maskedChars.test(shown))
         return QLatin1Char(m_maskChar);
-    // The character field shows the ANSI code page (Windows-1252): bytes 0x80..0x9F are its
-    // printable characters there, while as Latin-1 they would be C1 controls that fonts draw
-    // as empty boxes. Its five unassigned codes show the mask character.
-    static constexpr char16_t kAnsi80To9F[32] = {
-        0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-        0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-    if (shown >= 0x80 && shown <= 0x9F) {
-        const char16_t ansi = kAnsi80To9F[shown - 0x80];
-        return ansi ? QChar(ansi) : QLatin1Char(m_maskChar);
-    }
-    return QChar(char16_t(shown));
+    // 0x80..0x9F show as their ANSI characters rather than C1 controls that fonts draw as empty
+    // boxes; the codes the ANSI table leaves unassigned show the mask character.
+    const QChar ch = ansiChar(shown);
+    return ch.isNull() ? QLatin1Char(m_maskChar) : ch;
 }
 
 void HexEditor::paintEvent(QPaintEvent* event)

@@ -117,7 +117,7 @@ void HexPainter::paint(QPainter& p, const QRect& dirty)
         p.drawText(gutter.adjusted(0, 1, -4, 0), Qt::AlignRight | Qt::AlignTop,
                    m_e.GetOffsetString(rowStart));
         for (int b = 0; b < 10; ++b) {
-            const HexBookmark& bm = m_e.m_bookmarks[static_cast<std::size_t>(b)];
+            const HexBookmark& bm = m_e.Bookmarks()[static_cast<std::size_t>(b)];
             if (bm.position >= rowStart && bm.position < rowStart + l.params().bytesPerRow) {
                 const int icon = b + (bm.inCharField ? 10 : 0);
                 p.drawPixmap(3, top + (l.rowHeight() - 10) / 2, m_e.BookmarkBitmap(),
@@ -181,7 +181,7 @@ void HexPainter::paintDataRow(QPainter& p, Fills& fills, std::vector<Text>& text
     const std::span<const std::uint8_t> data = m_e.Data();
     const qint64 avail = std::clamp<qint64>(qint64(data.size()) - rowStart, 0, bpr);
     const std::uint8_t* bytes = data.data() + std::min<qint64>(rowStart, qint64(data.size()));
-    const bool showSelection = m_e.m_selStart >= 0 && !(m_e.HideSelection() && !focused);
+    const bool showSelection = m_e.HasSelection() && !(m_e.HideSelection() && !focused);
     const bool gray = showSelection && m_e.GraySelectionIfNotFocused() && !focused;
     const bool hexActive = !m_e.InCharField();
     const bool insertMode = m_e.InsertMode();
@@ -231,8 +231,8 @@ void HexPainter::paintDataRow(QPainter& p, Fills& fills, std::vector<Text>& text
         } else {
             ch = m_e.DisplayChar(bytes[index]);
         }
-        const qint64 lastSelected = m_e.m_selEnd;
-        if (showSelection && pos >= m_e.m_selStart && pos <= lastSelected) {
+        const qint64 lastSelected = m_e.SelectionHigh();
+        if (showSelection && pos >= m_e.SelectionLow() && pos <= lastSelected) {
             fore = inverted(fore);
             back = inverted(back);
             // Inner gaps of a selected run take the selection colour, so the run reads as one band.

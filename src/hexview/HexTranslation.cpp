@@ -138,6 +138,24 @@ const BuiltIn& builtIn()
 
 } // namespace
 
+QChar ansiChar(std::uint8_t byte)
+{
+    if (byte >= 0x80 && byte < 0xA0)
+        return QChar(char16_t(kAnsiExtras[byte - 0x80]));
+    return QChar(char16_t(byte));
+}
+
+int ansiByteOf(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u < 0x100))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (kAnsiExtras[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+
 HexTranslation::HexTranslation() : m_customTo(identity()), m_customFrom(identity()) {}
 
 const HexByteTable& HexTranslation::toAnsi(TranslationKind kind) const

@@ -8,6 +8,13 @@
 
 using HexByteTable = std::array<std::uint8_t, 256>;
 
+// The character the character field shows for a display byte: the byte's code point, except
+// that 0x80..0x9F are the Windows-1252 characters there (the euro sign for 0x80). Null for the
+// five codes that table leaves unassigned.
+[[nodiscard]] QChar ansiChar(std::uint8_t byte);
+// The display byte showing a character, the inverse of ansiChar; -1 when none shows it.
+[[nodiscard]] int ansiByteOf(QChar ch);
+
 // Byte translation between the data's character set and the 8-bit display set (Latin-1 code
 // points with the Windows-1252 extras). Built-in tables are shared; the custom pair belongs to
 // one control so a program can fill it without affecting other controls.

@@ -2,10 +2,13 @@
 #include "hexview/HexEditorEx.h"
 #include "HexTestSupport.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 namespace {
@@ -333,4 +336,69 @@ TEST(HexEditorEdit, SizeChangesAreUndoneAndPagingScrolls)
     v.key(Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(v.editor.GetCursorPosition(), 4095);
     EXPECT_EQ(v.editor.DisplayEnd(), 4095);
+}
+
+TEST(HexEditorEdit, ReplacementsKeepBookmarksInsideTheStore)
+{
+    // Bookmarks before, inside and behind the replaced range, for a shrinking and a growing
+    // replacement.
+    struct Case {
+        qint64 low, high, newCount;
+    };
+    for (const Case& c : {Case{2, 9, 1}, Case{2, 5, 1}, Case{2, 3, 5}}) {
+        SCOPED_TRACE(c.newCount);
+        View v(std::vector<std::uint8_t>(10, 0x33));
+        const qint64 marks[] = {1, 2, 4, 9};
+        for (int i = 0; i < 4; ++i)
+            v.editor.SetBookmark(i, marks[i], false);
+        v.editor.SetSelStart(c.low);
+        v.editor.SetSelEnd(c.high);
+        const std::vector<std::uint8_t> data(std::size_t(c.newCount), 0xEE);
+        v.editor.ReplaceSelection(data.data(), c.newCount);
+        const qint64 diff = c.newCount - (c.high - c.low + 1);
+        for (int i = 0; i < 4; ++i) {
+            const qint64 b = v.editor.GetBookmark(i).position;
+            SCOPED_TRACE(i);
+            EXPECT_LT(b, v.editor.DataSize());
+            if (marks[i] < c.low) {
+                EXPECT_EQ(b, marks[i]);
+            } else if (marks[i] > c.high) {
+                EXPECT_EQ(b, marks[i] + diff);
+            } else {  // inside: kept on the new data
+                EXPECT_TRUE(b >= c.low && b < c.low + c.newCount) << b;
+            }
+        }
+        // Undo moves the ones outside the range back.
+        v.editor.Undo();
+        for (int i = 0; i < 4; ++i) {
+            if (marks[i] < c.low || marks[i] > c.high) {
+                EXPECT_EQ(v.editor.GetBookmark(i).position, marks[i]);
+            }
+        }
+    }
+}
+
+TEST(HexEditorEdit, EveryCharacterShownTypesBackAsItsByte)
+{
+    View v(std::vector<std::uint8_t>(1, 0));
+    v.key(Qt::Key_Tab);
+    for (const TranslationKind kind : {tkAsIs, tkDos8, tkASCII, tkMac, tkBCD}) {
+        v.editor.SetTranslation(kind);
+        std::map<char16_t, int> shownBy;
+        for (int b = 0; b < 256; ++b)
+            ++shownBy[v.editor.DisplayChar(std::uint8_t(b)).unicode()];
+        for (int b = 0; b < 256; ++b) {
+            const QChar shown = v.editor.DisplayChar(std::uint8_t(b));
+            // The mask character and look-alikes shared by several bytes name no single byte;
+            // masked bytes are refused as typed results whatever they show.
+            if (shown == QLatin1Char(v.editor.MaskChar()) || shownBy[shown.unicode()] > 1 ||
+                v.editor.MaskedChars().test(std::size_t(b)))
+                continue;
+            v.editor.SetSelStart(0);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(shown));
+            QApplication::sendEvent(&v.editor, &press);
+            ASSERT_EQ(v.editor.GetDataAt(0), b) << "translation " << kind << ", character U+"
+                                                << std::hex << int(shown.unicode());
+        }
+    }
 }

@@ -1,8 +1,12 @@
+#include "hexview/HexClipboard.h"
 #include "hexview/HexEditorError.h"
 #include "hexview/HexEditorEx.h"
 #include "HexTestSupport.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
+#include <QMimeData>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
@@ -240,4 +244,40 @@ TEST(HexEditorStore, SavingACopyLeavesTheControlWithoutAFile)
     EXPECT_TRUE(QFile::exists(dir.filePath("copy.bin")));
     EXPECT_FALSE(editor.HasFile());
     EXPECT_EQ(editor.FileName(), "Untitled");
+}
+
+TEST(HexEditorStore, ShrinkingClipsSelectionCaretAndBookmarks)
+{
+    // Selections reaching past the new end, by keyboard-style anchor on either side.
+    for (const auto& [anchor, other] : {std::pair<qint64, qint64>{10, 1999}, {1999, 10}, {60, 70}}) {
+        SCOPED_TRACE(anchor);
+        HexEditorEx editor;
+        editor.LoadFromBytes(std::vector<std::uint8_t>(2000, 0x5A));
+        editor.SetBookmark(1, 49, false);
+        editor.SetBookmark(2, 1500, true);
+        editor.SetSelStart(anchor);
+        editor.SetSelEnd(other);
+        editor.SetDataSize(50);
+        EXPECT_LT(editor.GetCursorPosition(), 50);
+        if (editor.SelCount() > 0) {
+            EXPECT_EQ(editor.SelectionLow(), std::min(anchor, other));
+            EXPECT_EQ(editor.SelectionHigh(), 49);
+            EXPECT_LT(editor.SelStart(), 50);
+            EXPECT_LT(editor.SelEnd(), 50);
+        }
+        EXPECT_LE(editor.SelCount(), 40);
+        EXPECT_EQ(editor.GetBookmark(1).position, 49);
+        EXPECT_EQ(editor.GetBookmark(2).position, -1);
+        // A copy takes only bytes the store still holds.
+        if (editor.CanCopy()) {
+            ASSERT_TRUE(editor.CBCopy());
+            const QMimeData* mime = QApplication::clipboard()->mimeData();
+            ASSERT_NE(mime, nullptr);
+            EXPECT_EQ(HexClipboard::fromPrivateBlock(mime->data(HexClipboard::PrivateFormat))->size(),
+                      editor.SelCount());
+        }
+        // Undo brings the bytes back.
+        editor.Undo();
+        EXPECT_EQ(editor.DataSize(), 2000);
+    }
 }

@@ -184,9 +184,12 @@ QStringList supportedFormats(const QMimeData& mime, bool otherFormats)
         found << QString::fromLatin1(PrivateFormat);
     if (!otherFormats)
         return found;
+    // Text from another program comes as plain text only (X11 knows no separate Unicode text);
+    // it is offered as the text pair, so the person chooses and sees the hex-text box.
+    const bool plainText = mime.hasFormat(QString::fromLatin1(TextFormat));
     for (const char* f : {TextFormat, RtfFormat, UnicodeTextFormat, BitmapFormat, TiffFormat,
                           WaveFormat, RegEditFormat, HtmlFormat})
-        if (mime.hasFormat(QString::fromLatin1(f)))
+        if (mime.hasFormat(QString::fromLatin1(f)) || (f == UnicodeTextFormat && plainText))
             found << QString::fromLatin1(f);
     return found;
 }
@@ -218,7 +221,9 @@ bool isTextFormat(const QString& format)
 std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool hexText,
                                   bool swapNibbles, bool unicodeBigEndian)
 {
-    if (!mime.hasFormat(format))
+    const bool unicodeFromPlain = format == QLatin1String(UnicodeTextFormat) &&
+                                  !mime.hasFormat(format) && mime.hasFormat(QString::fromLatin1(TextFormat));
+    if (!mime.hasFormat(format) && !unicodeFromPlain)
         return std::nullopt;
     if (format == QLatin1String(PrivateFormat))
         return fromPrivateBlock(mime.data(format));
@@ -231,7 +236,17 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
     if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
         return upToZero(mime.data(format));
     if (format == QLatin1String(UnicodeTextFormat)) {
-        QByteArray units = mime.data(format);
+        QByteArray units;
+        if (unicodeFromPlain) {
+            const QString text = mime.text();
+            units.reserve(text.size() * 2);
+            for (const QChar c : text) {
+                units.append(char(c.unicode() & 0xFF));
+                units.append(char(c.unicode() >> 8));
+            }
+        } else {
+            units = mime.data(format);
+        }
         units.truncate(units.size() & ~qsizetype(1));
         for (qsizetype i = 0; i + 1 < units.size(); i += 2) {
             if (units[i] == 0 && units[i + 1] == 0) {

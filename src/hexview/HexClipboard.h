@@ -48,7 +48,8 @@ struct CopyOptions {
 // an unpaired last digit is dropped.
 [[nodiscard]] QByteArray parseHexText(const QString& text, bool swapNibbles);
 
-// The supported formats a clipboard offers, in paste order (the file list excluded).
+// The supported formats a clipboard offers, in paste order (the file list excluded). Plain
+// text counts as Text and as Unicode Text.
 [[nodiscard]] QStringList supportedFormats(const QMimeData& mime, bool otherFormats);
 [[nodiscard]] QString displayName(const QString& format);
 [[nodiscard]] bool isTextFormat(const QString& format);

@@ -67,8 +67,15 @@ TEST(HexEditorExPaste, LinksThatAreNoFilesLeaveTheTextToPaste)
     HexEditorEx editor;
     editor.show();
     editor.setFocus();
+    QStringList offered;
+    editor.ChooseClipboardFormat = [&](const QStringList& formats, int& chosen, bool&) {
+        offered = formats;
+        chosen = 0;
+        return true;
+    };
     ASSERT_TRUE(editor.CanPaste());
     QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(offered.value(0), "text/plain");
     EXPECT_EQ(contents(editor), (std::vector<std::uint8_t>{'x', 'y'}));
 
     auto* linkOnly = new QMimeData;
@@ -128,4 +135,64 @@ TEST(HexEditorExPaste, FormatDialogOffersHexTextOnlyForText)
     offerTextAndHtml();
     QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(contents(editor), (std::vector<std::uint8_t>{0x41, 0x42}));  // cancelled: nothing
+}
+
+TEST(HexEditorExPaste, PlainTextAsksBetweenTextAndUnicodeTextAndShowsTheHexChoice)
+{
+    // What a text editor on X11 offers: plain text only.
+    const auto offerPlain = [] {
+        auto* mime = new QMimeData;
+        mime->setText(QStringLiteral("41 42"));
+        offer(mime);
+    };
+    HexEditorEx editor;
+    editor.show();
+    editor.setFocus();
+
+    // The dialog appears, lists both texts and shows the hex-text box as it stands.
+    QStringList shown;
+    bool boxChecked = true;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("FormatList"));
+        auto* hex = dialog->findChild<QCheckBox*>();
+        ASSERT_TRUE(list && hex);
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        boxChecked = hex->isChecked();
+        list->setCurrentRow(0);
+        hex->setChecked(true);
+        dialog->accept();
+    });
+    offerPlain();
+    QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown, (QStringList{"Text", "Unicode Text"}));
+    EXPECT_FALSE(boxChecked);
+    EXPECT_EQ(contents(editor), (std::vector<std::uint8_t>{0x41, 0x42}));
+
+    // The next paste asks again, with the box showing that text is read as hex.
+    bool hexOnEntry = false;
+    QString chosenFormat = QStringLiteral("text/plain");
+    editor.ChooseClipboardFormat = [&](const QStringList& formats, int& chosen, bool& hexText) {
+        hexOnEntry = hexText;
+        chosen = int(formats.indexOf(chosenFormat));
+        hexText = false;
+        return true;
+    };
+    editor.Undo();
+    offerPlain();
+    ASSERT_TRUE(editor.CBPaste());
+    EXPECT_TRUE(hexOnEntry);
+    EXPECT_EQ(contents(editor), (std::vector<std::uint8_t>{'4', '1', ' ', '4', '2'}));
+    EXPECT_FALSE(editor.ClipboardAsHexText());
+
+    // Unicode Text: the UTF-16 code units, little-endian.
+    editor.Undo();
+    chosenFormat = QStringLiteral("text/plain;charset=utf-16");
+    auto* euro = new QMimeData;
+    euro->setText(QStringLiteral("A\u20AC"));
+    offer(euro);
+    ASSERT_TRUE(editor.CBPaste());
+    EXPECT_EQ(contents(editor), (std::vector<std::uint8_t>{'A', 0, 0xAC, 0x20}));
 }

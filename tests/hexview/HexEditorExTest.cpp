@@ -82,6 +82,10 @@ TEST(HexEditorExClipboard, HexTextPasteSkipsJunkAndDropsAnUnpairedDigit)
 {
     View v({0xEE, 0xFF});
     v.editor.SetClipboardAsHexText(true);
+    v.editor.ChooseClipboardFormat = [](const QStringList&, int& chosen, bool&) {
+        chosen = 0;  // Text, with the hex-text box as it stands
+        return true;
+    };
     setClipboardText("41 42 zz 4");
     EXPECT_TRUE(v.editor.CanPaste());
     v.key(Qt::Key_V, Qt::ControlModifier);
@@ -98,7 +102,7 @@ TEST(HexEditorExClipboard, HexTextPasteSkipsJunkAndDropsAnUnpairedDigit)
     };
     setClipboardText("0102", "<b>x</b>");
     w.key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(offered, (QStringList{"text/plain", "text/html"}));
+    EXPECT_EQ(offered, (QStringList{"text/plain", "text/plain;charset=utf-16", "text/html"}));
     EXPECT_EQ(w.data(), (std::vector<std::uint8_t>{0x01, 0x02, 0xEE}));
     EXPECT_TRUE(w.editor.ClipboardAsHexText());
     w.editor.ChooseClipboardFormat = [](const QStringList&, int&, bool&) { return false; };
@@ -110,6 +114,10 @@ TEST(HexEditorExClipboard, FixedSizePasteOverwritesInPlaceAndCutIsRefused)
 {
     View v(std::vector<std::uint8_t>(6, 0));
     v.editor.SetNoSizeChange(true);
+    v.editor.ChooseClipboardFormat = [](const QStringList&, int& chosen, bool&) {
+        chosen = 0;
+        return true;
+    };
     setClipboardText("abc");
     v.editor.SetSelStart(4);
     EXPECT_TRUE(v.editor.CBPaste());

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <limits>
@@ -20,6 +21,15 @@ QString extensionOf(const QString& path)
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
+// The names S-record files go by; all of them are read and written as S-records.
+bool isSRecordExtension(const QString& extension)
+{
+    static const QStringList names = {QStringLiteral(".src"), QStringLiteral(".s19"), QStringLiteral(".s28"),
+                                      QStringLiteral(".s37"), QStringLiteral(".srec"), QStringLiteral(".sx"),
+                                      QStringLiteral(".mot")};
+    return names.contains(extension);
 }
 
 void cantOpen(const QFile& file, BufferFileFeedback& feedback)
@@ -40,6 +50,42 @@ qint64 readInto(QFile& file, std::uint8_t* target, qint64 count)
     return done;
 }
 
+void tooBig(BufferFileFeedback& feedback)
+{
+    feedback.showError(QStringLiteral("File is too big for Buffer"));
+}
+
+void shorterThanHeader(BufferFileFeedback& feedback)
+{
+    feedback.showError(QStringLiteral("File is shorter than the 2048-byte capsule header"));
+}
+
+// A read that stopped early is an error, not a shorter image.
+qint32 readFailed(const QFile& file, BufferFileFeedback& feedback)
+{
+    feedback.showError(withFileAndReason(QStringLiteral("Error reading File"), file.fileName(), file.errorString()));
+    return 0;
+}
+
+// A device or a pipe tells no size: it is read to its end, but never further than the buffer
+// holds and one byte more, which is enough to know the input is too big.
+qint32 readStream(QFile& file, std::span<std::uint8_t> buffer, qint64 capacity, qint64 skip, BufferFileFeedback& feedback)
+{
+    if (readInto(file, buffer.data(), skip) < skip) {
+        shorterThanHeader(feedback);
+        return 0;
+    }
+    const qint64 got = readInto(file, buffer.data(), capacity);
+    char extra = 0;
+    if (got == capacity && file.read(&extra, 1) == 1) {
+        tooBig(feedback);
+        return 0;
+    }
+    if (file.error() != QFileDevice::NoError)
+        return readFailed(file, feedback);
+    return static_cast<qint32>(got);
+}
+
 qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 skip, BufferFileFeedback& feedback)
 {
     QFile file(path);
@@ -47,21 +93,26 @@ qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 sk
         cantOpen(file, feedback);
         return 0;
     }
-    const qint64 size = file.size();
     const auto capacity = static_cast<qint64>(std::min<std::size_t>(buffer.size(), std::numeric_limits<qint32>::max()));
+    if (file.isSequential())
+        return readStream(file, buffer, capacity, skip, feedback);
+    const qint64 size = file.size();
     if (size > capacity) {
-        feedback.showError(QStringLiteral("File is too big for Buffer"));
+        tooBig(feedback);
         return 0;
     }
     if (size < skip) {
-        feedback.showError(QStringLiteral("File is shorter than the 2048-byte capsule header"));
+        shorterThanHeader(feedback);
         return 0;
     }
     if (skip > 0 && !file.seek(skip)) {
         cantOpen(file, feedback);
         return 0;
     }
-    return static_cast<qint32>(readInto(file, buffer.data(), size - skip));
+    const qint64 got = readInto(file, buffer.data(), size - skip);
+    if (got < size - skip)
+        return readFailed(file, feedback);
+    return static_cast<qint32>(got);
 }
 
 }  // namespace
@@ -73,6 +124,8 @@ std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFee
         return BufferFileFormat::IntelHex;
     if (extension == QLatin1String(".cap"))
         return BufferFileFormat::Capsule;
+    if (isSRecordExtension(extension))
+        return BufferFileFormat::SRecord;
     if (extension != QLatin1String(".eep"))
         return BufferFileFormat::Binary;
     QFile file(path);
@@ -89,7 +142,7 @@ std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFee
 BufferFileFormat SaveFormatFor(const QString& path)
 {
     const QString extension = extensionOf(path);
-    if (extension == QLatin1String(".src"))
+    if (isSRecordExtension(extension))
         return BufferFileFormat::SRecord;
     if (extension == QLatin1String(".hex"))
         return BufferFileFormat::IntelHex;

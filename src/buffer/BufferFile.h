@@ -13,8 +13,9 @@
 // Opening and saving the data buffer as a file, the format chosen by the file name.
 //
 // Open: ".bin" binary, ".hex" Intel HEX, ".cap" a capsule (a 2048-byte header, skipped, then
-// the image), ".eep" by its first byte (":" Intel HEX, "S" S-record, else binary); any other
-// extension or none is binary. Save: ".src" S-record, ".hex" Intel HEX, anything else binary.
+// the image), ".eep" by its first byte (":" Intel HEX, "S" S-record, else binary), the S-record
+// names ".src", ".s19", ".s28", ".s37", ".srec", ".sx", ".mot" S-record; any other extension or
+// none is binary. Save: the S-record names S-record, ".hex" Intel HEX, anything else binary.
 // Extensions are compared without regard to case and taken from the file name's last dot.
 
 enum class BufferFileFormat { Binary, Capsule, IntelHex, SRecord };

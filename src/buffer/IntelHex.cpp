@@ -18,6 +18,9 @@ using hextext::RecordLine;
 namespace {
 
 constexpr std::size_t kDataPos = 9;  // first data digit, counted from the start code
+// The longest valid line: a record of 255 data bytes, ":" and 2 digits for each of count (1),
+// offset (2), type (1), data (255) and checksum (1) bytes, and a carriage return.
+constexpr std::size_t kLongestValidLine = 1 + 2 * (1 + 2 + 1 + 255 + 1) + 1;
 
 }  // namespace
 
@@ -30,13 +33,16 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
     std::uint64_t linearBase = 0;
     std::uint64_t size = 0;
     ReaderErrors errors(feedback, device);
-    LineReader reader(device);
+    LineReader reader(device, kLongestValidLine);
     std::string_view text;
     for (qint64 lineNumber = 1;; ++lineNumber) {
-        if (!reader.next(text)) {
+        const LineReader::Status status = reader.next(text);
+        if (status == LineReader::Status::End) {
             errors.fail(lineNumber, "File Read Operation Failed");
             return errors.fail(lineNumber, "Error reading File");
         }
+        if (status == LineReader::Status::TooLong)
+            return errors.fail(lineNumber, "Illegal Line found");
         const RecordLine line(text);
         if (line.at(0) != ':')
             return errors.fail(lineNumber, "Illegal Line found");

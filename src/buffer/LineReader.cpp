@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-LineReader::LineReader(QIODevice& device, std::size_t blockSize)
+LineReader::LineReader(QIODevice& device, std::size_t maxLength, std::size_t blockSize)
     : m_device(device),
-      m_blockSize(std::max(blockSize, kKeptLength)),
+      m_maxLength(maxLength),
+      m_blockSize(std::max(blockSize, maxLength + 1)),  // a whole line and its line feed fit
       m_block(std::make_unique_for_overwrite<char[]>(m_blockSize))
 {
 }
@@ -28,47 +29,28 @@ bool LineReader::refill()
     return true;
 }
 
-bool LineReader::next(std::string_view& line)
+LineReader::Status LineReader::next(std::string_view& line)
 {
-    std::size_t searched = m_begin;
+    std::size_t searched = 0;  // bytes of this line already looked at
     for (;;) {
-        const char* start = m_block.get() + searched;
-        const auto* feed = static_cast<const char*>(std::memchr(start, '\n', m_end - searched));
-        if (feed) {
-            const auto feedAt = static_cast<std::size_t>(feed - m_block.get());
-            line = std::string_view(m_block.get() + m_begin, std::min(feedAt - m_begin, kKeptLength));
-            m_begin = feedAt + 1;
-            return true;
+        // A line feed is looked for only within the longest line and its line feed.
+        const std::size_t window = std::min(m_end - m_begin, m_maxLength + 1);
+        const char* start = m_block.get() + m_begin;
+        if (const auto* feed = static_cast<const char*>(std::memchr(start + searched, '\n', window - searched))) {
+            const auto length = static_cast<std::size_t>(feed - start);
+            line = std::string_view(start, length);
+            m_begin += length + 1;
+            return Status::Line;
         }
-        if (m_end - m_begin == m_blockSize) {
-            // A whole block without a line feed: keep the start, drop the rest of the line.
-            std::memcpy(m_longLine.data(), m_block.get() + m_begin, kKeptLength);
-            m_begin = m_end;
-            skipRestOfLine();
-            line = std::string_view(m_longLine.data(), kKeptLength);
-            return true;
-        }
-        searched = m_end - m_begin;
+        if (window > m_maxLength)
+            return Status::TooLong;
+        searched = window;
         if (!refill()) {
             if (m_begin == m_end)
-                return false;
-            line = std::string_view(m_block.get() + m_begin, std::min(m_end - m_begin, kKeptLength));
+                return Status::End;
+            line = std::string_view(m_block.get() + m_begin, m_end - m_begin);
             m_begin = m_end;
-            return true;
+            return Status::Line;
         }
-    }
-}
-
-void LineReader::skipRestOfLine()
-{
-    for (;;) {
-        const auto* feed = static_cast<const char*>(std::memchr(m_block.get() + m_begin, '\n', m_end - m_begin));
-        if (feed) {
-            m_begin = static_cast<std::size_t>(feed - m_block.get()) + 1;
-            return;
-        }
-        m_begin = m_end;
-        if (!refill())
-            return;
     }
 }

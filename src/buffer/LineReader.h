@@ -2,36 +2,36 @@
 
 #include <QIODevice>
 
-#include <array>
 #include <cstddef>
-#include <string_view>
 #include <memory>
+#include <string_view>
 
 // Splits a device into lines at line feeds, reading it in large blocks rather than one read and
-// one seek per line. Memory stays fixed whatever the size of the file or of a line: of a line
-// longer than kKeptLength only its start is handed out (more than the longest valid record
-// needs), and the rest up to the line feed is skipped.
+// one seek per line. A line longer than the longest one the caller can use is refused as soon as
+// that many bytes have come without a line feed: input without line feeds (a huge file, an
+// endless device) costs one block, not a read to its end. Memory stays fixed.
 class LineReader {
 public:
-    // 1 + 2 × (1 + 2 + 1 + 255 + 1) digits is the longest Intel HEX record; S-records are shorter.
-    static constexpr std::size_t kKeptLength = 1024;
+    enum class Status {
+        Line,     // the next line, without its line feed
+        End,      // no byte left (end of the device, or a read error)
+        TooLong,  // more than maxLength bytes without a line feed; reading goes no further
+    };
 
-    explicit LineReader(QIODevice& device, std::size_t blockSize = 256 * 1024);
+    LineReader(QIODevice& device, std::size_t maxLength, std::size_t blockSize = 256 * 1024);
 
-    // The next line without its line feed, valid until the next call. Returns false at the end
-    // of the device (or on a read error) when no byte at all is left; a last line without a
-    // line feed is returned like any other.
-    [[nodiscard]] bool next(std::string_view& line);
+    // The next line, valid until the next call. A last line without a line feed is a line like
+    // any other.
+    [[nodiscard]] Status next(std::string_view& line);
 
 private:
     bool refill();  // moves the unread rest to the front and reads more; false when none came
-    void skipRestOfLine();
 
     QIODevice& m_device;
+    std::size_t m_maxLength;
     std::size_t m_blockSize;
     std::unique_ptr<char[]> m_block;  // not cleared: only what was read is ever looked at
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_atEnd = false;
-    std::array<char, kKeptLength> m_longLine{};
 };

@@ -16,17 +16,28 @@
 
 using hextext::RecordLine;
 
+namespace {
+
+// The longest valid line: "S", the type, and 2 digits for each of the count and the 255 bytes
+// it counts, then a carriage return.
+constexpr std::size_t kLongestValidLine = 2 + 2 * (1 + 255) + 1;
+
+}  // namespace
+
 qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
 {
     // 64-bit addresses: an S3 record near 4 GiB must fail the capacity test, not wrap round.
     const std::uint64_t capacity = std::min<std::uint64_t>(buffer.size(), std::numeric_limits<qint32>::max());
     std::uint64_t size = 0;
     ReaderErrors errors(feedback, device);
-    LineReader reader(device);
+    LineReader reader(device, kLongestValidLine);
     std::string_view text;
     for (qint64 lineNumber = 1;; ++lineNumber) {
-        if (!reader.next(text))
+        const LineReader::Status status = reader.next(text);
+        if (status == LineReader::Status::End)
             return errors.fail(lineNumber, "File Read Operation Failed");
+        if (status == LineReader::Status::TooLong)
+            return errors.fail(lineNumber, "Illegal Line found");
         const RecordLine line(text);
         if (line.at(0) != 'S')
             return errors.fail(lineNumber, "Illegal Line found");

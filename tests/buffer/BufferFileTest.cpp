@@ -48,14 +48,27 @@ TEST_F(BufferFileTest, ExtensionChoosesTheReaderWhateverItsCase)
 {
     EXPECT_EQ(open(put("DATA.HEX", kHexFile)), 4);
     EXPECT_EQ(m_buffer[3], 0x04);
-    // Everything that is not .hex, .cap or .eep is the bytes as they are.
-    for (const char* name : {"data.Bin", "data.rom", "noextension", "data.s19", "data.src"}) {
+    // Everything that is not .hex, .cap, .eep or an S-record name is the bytes as they are.
+    for (const char* name : {"data.Bin", "data.rom", "noextension", "data.s", "data.s19.bin"}) {
         EXPECT_EQ(open(put(name, kHexFile)), kHexFile.size()) << name;
         EXPECT_EQ(m_buffer[0], ':') << name;
     }
     QDir(m_dir.path()).mkdir("folder.hex");
     EXPECT_EQ(open(put("folder.hex/image", kHexFile)), kHexFile.size());
     EXPECT_TRUE(m_feedback.errors.isEmpty());
+}
+
+// Every name S-records go by, in any case, is saved as S-records and read back byte for byte.
+TEST_F(BufferFileTest, SRecordNamesRoundTrip)
+{
+    for (const char* name : {"a.src", "a.s19", "a.S28", "a.s37", "a.srec", "a.sx", "a.MOT"}) {
+        ASSERT_EQ(save(path(name), 4), SaveOutcome::Saved) << name;
+        EXPECT_EQ(readWholeFile(path(name)), "S00600004844521B\r\nS10700003C3C3C3C08\r\nS9030000FC\r\n") << name;
+        EXPECT_EQ(open(path(name)), 4) << name;
+        EXPECT_EQ(std::vector<std::uint8_t>(m_buffer.begin(), m_buffer.begin() + 5),
+                  (std::vector<std::uint8_t>{0x3C, 0x3C, 0x3C, 0x3C, 0xFF})) << name;
+    }
+    EXPECT_TRUE(m_feedback.errors.isEmpty()) << m_feedback.errors.join(' ').toStdString();
 }
 
 TEST_F(BufferFileTest, ContentDoesNotOverrideTheExtension)
@@ -120,8 +133,8 @@ TEST_F(BufferFileTest, SaveFormatFollowsTheExtension)
     EXPECT_EQ(readWholeFile(path("out.hex")), ":040000003C3C3C3C0C\r\n:00000001FF\r\n");
     ASSERT_EQ(save(path("OUT.SRC"), 1), SaveOutcome::Saved);
     EXPECT_EQ(readWholeFile(path("OUT.SRC")), "S00600004844521B\r\nS10400003CBF\r\nS9030000FC\r\n");
-    ASSERT_EQ(save(path("out.s19"), 64), SaveOutcome::Saved);
-    EXPECT_EQ(readWholeFile(path("out.s19")), QByteArray(64, 0x3C));
+    ASSERT_EQ(save(path("out.rom"), 64), SaveOutcome::Saved);
+    EXPECT_EQ(readWholeFile(path("out.rom")), QByteArray(64, 0x3C));
     ASSERT_EQ(save(path("noextension"), 2), SaveOutcome::Saved);
     EXPECT_EQ(readWholeFile(path("noextension")), QByteArray(2, 0x3C));
     EXPECT_TRUE(m_feedback.errors.isEmpty());

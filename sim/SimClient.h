@@ -30,6 +30,7 @@ public:
         bind(chipWrite, "zorvex_sim_chip_write");
         bind(chipFill, "zorvex_sim_chip_fill");
         bind(counter, "zorvex_sim_counter");
+        bind(violations, "zorvex_sim_violations");
         bind(set, "zorvex_sim_set");
         bind(setPlugged, "zorvex_sim_set_plugged");
     }
@@ -79,6 +80,7 @@ public:
     zorvex_sim_chip_write_fn chipWrite = nullptr;
     zorvex_sim_chip_fill_fn chipFill = nullptr;
     zorvex_sim_counter_fn counter = nullptr;
+    zorvex_sim_violations_fn violations = nullptr;
     zorvex_sim_set_fn set = nullptr;
     zorvex_sim_set_plugged_fn setPlugged = nullptr;
 

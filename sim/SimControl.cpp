@@ -140,6 +140,12 @@ SIM_EXPORT long zorvex_sim_counter(int device, const char* name)
     return -1;
 }
 
+SIM_EXPORT long zorvex_sim_violations(void)
+{
+    Locked l;
+    return l.world.violations();
+}
+
 SIM_EXPORT int zorvex_sim_set(int device, const char* key, const char* value)
 {
     Locked l;

@@ -28,8 +28,13 @@
  *   reply dev=0 t=2 length=64 result=64                         (a reply read)
  *   read dev=0 t=5 address=0x0 length=256 result=256 [note=no-chip]
  *   write dev=0 t=5 address=0x0 length=256 result=256 [note=no-chip|note=sst-single-byte]
- *   read dev=0 t=5 length=64 result=-110 reason=nothing-to-send
- *   write dev=0 t=5 length=64 result=-110 reason=no-stream
+ *   fault noreply dev=0 t=5 length=64 result=-110               (the read of a withheld reply)
+ * Protocol violations, the host's mistakes (each also counted and printed on stderr):
+ *   violation unread-reply dev=0 t=5 reply=Begin by=command     (by=write, by=close; the reply was
+ *                                                               dropped unread; SetAddress's may be)
+ *   violation reply-length dev=0 t=5 length=256 reply=SetAddress (a block read took a reply)
+ *   violation read-nothing dev=0 t=5 length=64 result=-110      (no reply queued, no stream open)
+ *   violation write-no-stream dev=0 t=5 length=64 result=-110
  *   fault timeout dev=0 t=5 ep=0x85 result=-110
  *   fault short dev=0 t=5 ep=0x5 length=256 result=128
  *   fault unplugged dev=0 t=8 ep=0x4 result=-19
@@ -91,6 +96,11 @@ typedef int (*zorvex_sim_chip_fill_fn)(int, unsigned char);
  * -1 for an unknown name or device. */
 long zorvex_sim_counter(int device, const char* name);
 typedef long (*zorvex_sim_counter_fn)(int, const char*);
+
+/* Protocol violations traced since the library was loaded; a reset does not clear the count,
+ * so a test compares it with the value at its start. */
+long zorvex_sim_violations(void);
+typedef long (*zorvex_sim_violations_fn)(void);
 
 /* Changes one device key at run time (fault keys such as timeout_at or no_reply, strings,
  * refuse_claim, erase_polls...); the chip keys need a reset. Returns 0, or -1 with the reason

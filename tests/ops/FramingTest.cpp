@@ -82,6 +82,7 @@ TEST_F(FramingTest, FrameOrderAndTheTimeShownForASeventyFiveSecondRead)
     // Read, Erase and Write show the time before their line.
     const QStringList tail = feedback.events.mid(feedback.events.indexOf("elapsed:00:01:15"));
     EXPECT_EQ(tail, QStringList({"elapsed:00:01:15", "beep", "log:Read Complete!", "controls:on", "status:Ready"}));
+    ASSERT_FALSE(feedback.steps.empty());
     EXPECT_EQ(feedback.steps.front(), 0);
     EXPECT_EQ(feedback.steps.back(), 4096 - 256);
     EXPECT_FALSE(feedback.progressVisible);

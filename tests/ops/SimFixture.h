@@ -22,6 +22,17 @@ protected:
         setCurrentLanguage(Language::English);
         ASSERT_TRUE(sim.ok()) << "simulator not found at " ZORVEX_SIM_LIBRARY;
         usb.setReplyPause(std::chrono::milliseconds(0));
+        m_violationsAtStart = sim.violations();
+    }
+    // A reply left unread, or read where none is due, fails the test whatever it checked.
+    void TearDown() override
+    {
+        if (!sim.ok())
+            return;
+        std::string lines;
+        for (const std::string& line : traceWith("violation "))
+            lines += line + "\n";
+        EXPECT_EQ(sim.violations(), m_violationsAtStart) << lines;
     }
 
     // One programmer with the given chip keys (chip = ..., chip_size = ..., faults ...).
@@ -58,4 +69,7 @@ protected:
     FakeHost host;
     FakeClock clock;
     ChipOperations ops{usb, feedback, host, clock};
+
+private:
+    long m_violationsAtStart = 0;
 };

@@ -45,10 +45,12 @@ protected:
         QFile ini(m_environment.settingsPath);
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[DEVICE]\nLANGU=2\n");
+        m_violationsAtStart = m_sim.violations();
     }
     void TearDown() override
     {
         m_form.reset();
+        EXPECT_EQ(m_sim.violations(), m_violationsAtStart) << "protocol violations: see the simulator's stderr lines";
         EXPECT_EQ(MessageBoxes::pendingAnswers(), 0);
         MessageBoxes::reset();
     }
@@ -85,6 +87,7 @@ protected:
     TForm1::Environment m_environment;
     SimClient m_sim{ZORVEX_SIM_LIBRARY};
     std::unique_ptr<TForm1> m_form;
+    long m_violationsAtStart = 0;
 };
 
 TEST_F(WindowOperationsTest, EachActivationChecksTheConnection)

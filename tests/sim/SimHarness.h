@@ -17,7 +17,29 @@ class SimTest : public ::testing::Test {
 protected:
     SimTest() { usb.setReplyPause(std::chrono::milliseconds(0)); }
 
-    void SetUp() override { ASSERT_TRUE(sim.ok()) << "cannot bind " << ZORVEX_SIM_LIBRARY; }
+    void SetUp() override
+    {
+        ASSERT_TRUE(sim.ok()) << "cannot bind " << ZORVEX_SIM_LIBRARY;
+        m_violationsAtStart = sim.violations();
+    }
+    // Every test fails on a protocol violation it did not provoke on purpose.
+    void TearDown() override
+    {
+        if (sim.ok()) {
+            EXPECT_EQ(sim.violations() - m_violationsAtStart, m_violationsProvoked) << violationLines();
+        }
+    }
+
+    // A test that provokes violations checks them and counts them here.
+    void provoked(long count) { m_violationsProvoked += count; }
+    [[nodiscard]] std::string violationLines() const
+    {
+        std::string text;
+        for (const auto& line : sim.trace())
+            if (line.rfind("violation ", 0) == 0)
+                text += line + "\n";
+        return text;
+    }
 
     void load(const std::string& config)
     {
@@ -72,4 +94,8 @@ protected:
 
     SimClient sim{ZORVEX_SIM_LIBRARY};
     TUsbBulk usb{ZORVEX_SIM_LIBRARY};
+
+private:
+    long m_violationsAtStart = 0;
+    long m_violationsProvoked = 0;
 };

@@ -144,6 +144,7 @@ TEST_F(UsbBulk, SendOnlyCommandKeepsTheBufferAndReplyOverwritesIt)
     EXPECT_EQ(send(query, true), 64);
     EXPECT_EQ(query.bytes[0], 1);
     EXPECT_EQ(query.queryId(), 0xEF4017u);
+    provoked(1);  // the first query's reply was left unread on purpose
 }
 
 TEST_F(UsbBulk, FailedCommandIsNotFollowedByAReplyRead)

@@ -64,11 +64,8 @@ constexpr std::uint16_t kAnsiExtras[32] = {
 // Best 8-bit display byte for a code point; line and block graphics fall back to look-alikes.
 std::uint8_t ansiFor(std::uint16_t u)
 {
-    if (u < 0x80 || (u >= 0xA0 && u < 0x100))
-        return static_cast<std::uint8_t>(u);
-    for (int i = 0; i < 32; ++i)
-        if (kAnsiExtras[i] == u)
-            return static_cast<std::uint8_t>(0x80 + i);
+    if (const int exact = ansiByteOf(QChar(char16_t(u))); exact >= 0)
+        return static_cast<std::uint8_t>(exact);
     if (u >= 0x80 && u < 0xA0)
         return static_cast<std::uint8_t>(u);
     if (u == 0x2500 || u == 0x2550)

@@ -77,6 +77,17 @@ constexpr CaptionEntry kForm1[] = {
     menu("Enlish", {u"Enlish", u"Enlish", u"Enlish"}),
     menu("H1", {u"帮助(&H)", u"幫助(&H)", u"Help(&H)"}),
     menu("N5", {u"关于(&A)", u"關於(&A)", u"About(&A)"}, u"关于"),
+    // The edit commands of the Buffer menu, also FlashEditor's context menu.
+    menu("Undo1", {u"撤销(&U)", u"撤銷(&U)", u"Undo(&U)"}),
+    menu("Redo1", {u"重做(&R)", u"重做(&R)", u"Redo(&R)"}),
+    menu("Cut1", {u"剪切(&T)", u"剪切(&T)", u"Cut(&T)"}),
+    menu("Copy1", {u"复制(&C)", u"複製(&C)", u"Copy(&C)"}),
+    menu("Paste1", {u"粘贴(&P)", u"粘貼(&P)", u"Paste(&P)"}),
+    menu("PasteHex1", {u"粘贴十六进制文本(&X)", u"粘貼十六進制文本(&X)", u"Paste hex text(&X)"}),
+    menu("SelectAll1", {u"全选(&A)", u"全選(&A)", u"Select all(&A)"}),
+    menu("Find1", {u"查找(&D)...", u"查找(&D)...", u"Find(&D)..."}),
+    menu("FindNext1", {u"查找下一个(&N)", u"查找下一個(&N)", u"Find next(&N)"}),
+    menu("GoTo1", {u"转到地址(&G)...", u"轉到地址(&G)...", u"Go to address(&G)..."}),
 };
 
 constexpr CaptionEntry kForm2[] = {

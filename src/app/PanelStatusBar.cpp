@@ -1,8 +1,10 @@
 #include "PanelStatusBar.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 PanelStatusBar::PanelStatusBar(QWidget* parent)
     : QWidget(parent)
@@ -43,6 +45,41 @@ void PanelStatusBar::setOwnerDrawnPanel(int panel, DrawPanelHandler handler)
     m_ownerDrawnPanel = panel;
     m_drawPanel = std::move(handler);
     update();
+}
+
+void PanelStatusBar::setPanelToolTip(int panel, PanelToolTip toolTip)
+{
+    if (panel >= 0 && panel < PanelCount)
+        m_toolTips[static_cast<std::size_t>(panel)] = std::move(toolTip);
+}
+
+QString PanelStatusBar::panelToolTip(int panel) const
+{
+    if (panel < 0 || panel >= PanelCount || !m_toolTips[static_cast<std::size_t>(panel)])
+        return {};
+    return m_toolTips[static_cast<std::size_t>(panel)]();
+}
+
+bool PanelStatusBar::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (int panel = 0; panel < PanelCount; ++panel) {
+        const QRect rect = panelRect(panel);
+        if (!rect.contains(help->pos()))
+            continue;
+        const QString tip = panelToolTip(panel);
+        if (tip.isEmpty())
+            break;
+        // As rich text the tip is wrapped to a readable width instead of one long line.
+        QToolTip::showText(help->globalPos(), QStringLiteral("<p>") + tip.toHtmlEscaped()
+            + QStringLiteral("</p>"), this, rect);
+        return true;
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 QSize PanelStatusBar::sizeHint() const

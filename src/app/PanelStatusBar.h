@@ -19,6 +19,8 @@ public:
     static constexpr int DesignedHeight = 19;
 
     using DrawPanelHandler = std::function<void(QPainter&, int panel, const QRect&)>;
+    // The tool tip of a panel, asked for when the pointer rests on it; empty: none.
+    using PanelToolTip = std::function<QString()>;
 
     explicit PanelStatusBar(QWidget* parent = nullptr);
 
@@ -29,6 +31,8 @@ public:
 
     // Panels with a handler are drawn by it over the panel's normal background and frame.
     void setOwnerDrawnPanel(int panel, DrawPanelHandler handler);
+    void setPanelToolTip(int panel, PanelToolTip toolTip);
+    [[nodiscard]] QString panelToolTip(int panel) const;
 
     [[nodiscard]] QSize sizeHint() const override;
 
@@ -36,6 +40,7 @@ signals:
     void resized();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -43,4 +48,5 @@ private:
     QStringList m_texts;
     int m_ownerDrawnPanel = -1;
     DrawPanelHandler m_drawPanel;
+    std::array<PanelToolTip, PanelCount> m_toolTips;
 };

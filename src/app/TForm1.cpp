@@ -2,6 +2,7 @@
 
 #include "AppIcons.h"
 #include "PanelStatusBar.h"
+#include "SystemLanguage.h"
 #include "TAboutBox.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ProgramFiles.h"
@@ -36,7 +37,7 @@ int readInt(QSettings& settings, const QString& key, int defaultValue)
 TForm1::Environment TForm1::Environment::defaults()
 {
     return {ProgramFiles::locate(QCoreApplication::applicationFilePath()).settingsPath, chipDatabasePath(),
-            QString()};
+            QString(), SystemLanguage::current()};
 }
 
 TForm1::TForm1(const Environment& environment, QWidget* parent)
@@ -118,7 +119,9 @@ void TForm1::SettingsLoad()
     }
     // A speed outside the list leaves no speed selected.
     ComboBox4->setCurrentIndex(readInt(ini, QStringLiteral("DEVICE/SPEED"), 0));
-    setCurrentLanguage(static_cast<Language>(readInt(ini, QStringLiteral("DEVICE/LANGU"), 0)));
+    // Without a stored language the first start speaks the system's.
+    setCurrentLanguage(static_cast<Language>(readInt(ini, QStringLiteral("DEVICE/LANGU"),
+        static_cast<int>(m_environment.firstLanguage))));
 }
 
 void TForm1::SettingsSave()

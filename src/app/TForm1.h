@@ -11,6 +11,8 @@
 #include <memory>
 #include <span>
 
+class FindDialog;
+struct FindPattern;
 class HexEditorEx;
 class PanelStatusBar;
 class QAction;
@@ -48,6 +50,8 @@ public:
         QString settingsPath;
         QString databasePath;
         QString usbLibrary;  // empty: the transport's default library
+        // The language of a first start, when the settings hold none (the system locale's).
+        Language firstLanguage = Language::Simplified;
         [[nodiscard]] static Environment defaults();
     };
 
@@ -146,6 +150,24 @@ public slots:
     void ToolSaveClick();
     void ToolFillClick();
     void ToolDeviceClick();
+    // The edit commands of the Buffer menu and the hex view's context menu, on FlashEditor;
+    // their bodies are in TForm1Edit.cpp.
+    void Undo1Click();
+    void Redo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void PasteHex1Click();
+    void SelectAll1Click();
+    void Find1Click();
+    void FindNext1Click();
+    void GoTo1Click();
+
+public:
+    // True while a chip operation runs: commands that change the buffer are refused then.
+    [[nodiscard]] bool chipOperationRunning() const;
+    // Enables each edit command exactly when it can act.
+    void updateEditCommands();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -159,6 +181,11 @@ private:
     QWidget* buildClientPanel();
     void buildStatusBar();
     void createFileCommands();
+    void createEditCommands();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Selects the first match at from or later and scrolls it into view; false when none.
+    bool findAndSelect(const FindPattern& pattern, qint64 from);
+    void retranslateStatus();
     void chooseChipAfterEdit();
     void applyDesignedCaptions();
     void applyCaptionSet(const QString& setName, QWidget* form, bool designed);
@@ -182,6 +209,9 @@ private:
     std::unique_ptr<QSettings> m_settings;
     bool m_shown = false;
     std::array<QWidget*, 3> m_languageForms{};  // TForm2, TForm3, TForm4
+    FindDialog* m_findDialog = nullptr;  // created at the first Find, keeps what was typed
+    bool m_clipboardHasHex = false;      // the clipboard's text holds a pair of hex digits
+    bool m_clipboardOffersData = false;  // the clipboard holds a format the view pastes
 
 public:
     // The controls, named as on the form. Owned by their Qt parents.
@@ -204,6 +234,17 @@ public:
     QAction* Q1 = nullptr;
     QMenu* Buff = nullptr;
     QAction* Fill = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
+    QAction* Cut1 = nullptr;
+    QAction* Copy1 = nullptr;
+    QAction* Paste1 = nullptr;
+    QAction* PasteHex1 = nullptr;
+    QAction* SelectAll1 = nullptr;
+    QAction* Find1 = nullptr;
+    QAction* FindNext1 = nullptr;
+    QAction* GoTo1 = nullptr;
+    QMenu* EditPopupMenu = nullptr;  // FlashEditor's context menu: the same edit commands
     QMenu* O3 = nullptr;
     QAction* A1 = nullptr;
     QAction* E1 = nullptr;

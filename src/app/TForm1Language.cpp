@@ -2,7 +2,9 @@
 #include "TForm1.h"
 
 #include "Captions.h"
+#include "MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
+#include "QtTranslations.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -116,6 +118,8 @@ void TForm1::ApplyLanguage()
     China->setChecked(language == Language::Simplified);
     fanti->setChecked(language == Language::Traditional);
     Enlish->setChecked(language == Language::English);
+    // The buttons of every box and the file dialogs are Qt's own texts.
+    QtTranslations::apply(language);
     applyCaptionSet(QStringLiteral("TForm1"), this, false);
     for (std::size_t i = 0; i < dialogSets.size(); ++i)
         applyCaptionSet(dialogSets[i], m_languageForms[i], false);
@@ -128,8 +132,15 @@ void TForm1::switchLanguage(Language language)
     Enlish->setChecked(language == Language::English);
     setCurrentLanguage(language);
     ApplyLanguage();
-    // Panel 1 keeps its text, but whether it is drawn red depends on the language.
-    StatusBar1->update();
+    retranslateStatus();
+}
+
+void TForm1::retranslateStatus()
+{
+    // The connection state or the running operation, shown again in the new language (and so
+    // drawn red again when it says not connected). Log lines stay as they were written.
+    if (const std::optional<MessageKey> key = catalogKeyOf(StatusBar1->panelText(1)))
+        setStatus(MessageCatalog::text(*key));
 }
 
 void TForm1::ChinaClick()

@@ -2,6 +2,7 @@
 #include "TForm1.h"
 
 #include "AppIcons.h"
+#include "MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
 #include "hexview/HexEditorEx.h"
 
@@ -57,8 +58,10 @@ void TForm1::buildMenu()
     O1 = namedMenu(bar, "O1");
     O2 = O1->addAction(QString());
     O2->setObjectName(QStringLiteral("O2"));
+    O2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     S1 = O1->addAction(QString());
     S1->setObjectName(QStringLiteral("S1"));
+    S1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     O1->addSeparator();
     Q1 = O1->addAction(QString());
     Q1->setObjectName(QStringLiteral("Q1"));
@@ -67,6 +70,27 @@ void TForm1::buildMenu()
     Buff = namedMenu(bar, "Buff");
     Fill = Buff->addAction(QString());
     Fill->setObjectName(QStringLiteral("Fill"));
+    // The edit commands of the hex view. None of their keys shadows one of the view's own keys
+    // (it keeps Ctrl+Z, Ctrl+Shift+Z, Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A while it has the focus,
+    // TForm1Edit.cpp) or another accelerator of the window.
+    Buff->addSeparator();
+    auto edit = [this](const char* name, QList<QKeySequence> keys = {}) {
+        QAction* action = Buff->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        return action;
+    };
+    Undo1 = edit("Undo1", {Qt::CTRL | Qt::Key_Z});
+    Redo1 = edit("Redo1", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
+    Cut1 = edit("Cut1", {Qt::CTRL | Qt::Key_X});
+    Copy1 = edit("Copy1", {Qt::CTRL | Qt::Key_C});
+    Paste1 = edit("Paste1", {Qt::CTRL | Qt::Key_V});
+    PasteHex1 = edit("PasteHex1");
+    SelectAll1 = edit("SelectAll1", {Qt::CTRL | Qt::Key_A});
+    Buff->addSeparator();
+    Find1 = edit("Find1", {Qt::CTRL | Qt::Key_F});
+    FindNext1 = edit("FindNext1", {Qt::Key_F3});
+    GoTo1 = edit("GoTo1", {Qt::CTRL | Qt::Key_G});
 
     O3 = namedMenu(bar, "O3");
     A1 = O3->addAction(QString());
@@ -278,6 +302,7 @@ QWidget* TForm1::buildClientPanel()
     applyFlashEditorSettings(*editor);
     FlashEditor = editor;
     right->addWidget(FlashEditor, 1);
+    createEditCommands();
 
     RichEdit1 = named(new QTextEdit, "RichEdit1");
     RichEdit1->setReadOnly(true);
@@ -297,6 +322,12 @@ void TForm1::buildStatusBar()
     StatusBar1->setPanelText(3, QStringLiteral("00:00:00"));
     StatusBar1->setOwnerDrawnPanel(1, [this](QPainter& painter, int panel, const QRect& rect) {
         StatusBar1DrawPanel(painter, panel, rect);
+    });
+    // Over the not-connected text: what to check.
+    StatusBar1->setPanelToolTip(1, [this] {
+        return catalogKeyOf(StatusBar1->panelText(1)) == MessageKey::StatusNotConnected
+            ? ExtraMessages::text(ExtraText::NotConnectedCauses)
+            : QString();
     });
     Progress = named(new QProgressBar(StatusBar1), "Progress");
     Progress->setRange(0, 100);

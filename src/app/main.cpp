@@ -1,8 +1,11 @@
 #include "app/CommandLine.h"
+#include "app/MessageCatalogExtra.h"
+#include "app/SimulatorCheck.h"
 #include "app/TForm1.h"
 #include "app/ZorvexApplication.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -40,5 +43,15 @@ int main(int argc, char* argv[])
     environment.usbLibrary = options.libraryToBind(QCoreApplication::applicationDirPath());
     TForm1 window(environment);
     window.show();
+    // A configuration the simulator refused leaves it without a programmer; the window says
+    // why once, over the window, instead of only on standard error.
+    if (options.simulate) {
+        const QString reason = refusedSimulatorConfiguration(environment.usbLibrary);
+        if (!reason.isEmpty()) {
+            QTimer::singleShot(0, &window, [&window, reason] {
+                window.ShowError(ExtraMessages::text(ExtraText::SimulatorRefused).arg(reason));
+            });
+        }
+    }
     return QApplication::exec();
 }

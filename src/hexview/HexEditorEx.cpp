@@ -63,8 +63,7 @@ bool HexEditorEx::CBCopy()
     options.hexText = m_clipboardAsHexText;
     options.swapNibbles = SwapNibbles();
     options.fileName = FileName();
-    const qint64 count = SelectionHigh() - SelectionLow() + 1;
-    QMimeData* mime = HexClipboard::makeMimeData(Data().subspan(std::size_t(SelectionLow()), std::size_t(count)), options);
+    QMimeData* mime = HexClipboard::makeMimeData(SelectedBytes(), options);
     QApplication::clipboard()->setMimeData(mime);
     m_copied = mime;
     return true;
@@ -125,6 +124,13 @@ bool HexEditorEx::CBPaste()
     }
     const auto bytes = readClipboard(*mime);
     return bytes && pasteBytes(*bytes);
+}
+
+bool HexEditorEx::CBPasteHexText()
+{
+    if (ReadOnlyView() || (NoSizeChange() && DataSize() == 0))
+        return false;
+    return pasteBytes(HexClipboard::parseHexText(QApplication::clipboard()->text(), SwapNibbles()));
 }
 
 bool HexEditorEx::pasteBytes(const QByteArray& bytes)

@@ -67,6 +67,9 @@ public:
     bool CBCopy();
     bool CBCut();
     bool CBPaste();
+    // Pastes the clipboard's text read as hex digits, as with ClipboardAsHexText, whatever else
+    // the clipboard offers; false when the text holds no pair of hex digits.
+    bool CBPasteHexText();
     [[nodiscard]] bool OwnsClipBoard() const;
     // Leaves the data on the clipboard (flush) or empties it, if the clipboard holds ours.
     void ReleaseClipboard(bool flush);

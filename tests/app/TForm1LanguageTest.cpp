@@ -102,7 +102,7 @@ TEST_F(TForm1Language, AnUnknownStoredLanguageLeavesTheDesignedCaptions)
     EXPECT_EQ(window.ToolRead->text(), QStringLiteral("读出"));
 }
 
-TEST_F(TForm1Language, NotConnectedIsRedOnlyInTheLanguageItWasWrittenIn)
+TEST_F(TForm1Language, StatusTextFollowsALanguageSwitchAndStaysRedWhenNotConnected)
 {
     TForm1& window = openWindow();
     window.setStatus(MessageCatalog::text(MessageKey::StatusNotConnected));
@@ -112,10 +112,21 @@ TEST_F(TForm1Language, NotConnectedIsRedOnlyInTheLanguageItWasWrittenIn)
 
     window.setStatus(MessageCatalog::text(MessageKey::StatusNotConnected));
     window.Enlish->trigger();
-    // The old text stays until the next check or operation, and is no longer the current
-    // language's not-connected text.
-    EXPECT_EQ(window.statusText(), QStringLiteral("编程器未接入"));
-    EXPECT_EQ(redPixels(window.StatusBar1, 1), 0);
-    window.setStatus(QStringLiteral("Not connected"));
+    EXPECT_EQ(window.statusText(), QStringLiteral("Not connected"));
     EXPECT_GT(redPixels(window.StatusBar1, 1), 0);
+
+    // An operation's status, and a switch between the Chinese sets, whose texts differ.
+    window.setStatus(MessageCatalog::text(MessageKey::StatusWriting));
+    window.fanti->trigger();
+    EXPECT_EQ(window.statusText(), QStringLiteral("編程 Flash ... "));
+    window.China->trigger();
+    EXPECT_EQ(window.statusText(), QStringLiteral("编程 Flash ..."));
+    EXPECT_EQ(redPixels(window.StatusBar1, 1), 0);
+
+    // A text that is no catalog message is left alone, and so are the log lines.
+    window.LogLine(MessageCatalog::text(MessageKey::ReadComplete));
+    window.setStatus(QStringLiteral("W25Q64"));
+    window.Enlish->trigger();
+    EXPECT_EQ(window.statusText(), QStringLiteral("W25Q64"));
+    EXPECT_EQ(window.firstLogLine(), QStringLiteral("001:读出完成！"));
 }

@@ -1,0 +1,117 @@
+#include "app/MessageCatalogExtra.h"
+
+#include <array>
+
+namespace {
+
+using Texts = std::array<const char16_t*, LanguageCount>;
+
+// Simplified, Traditional, English, in the order of ExtraText. Chinese texts use only characters
+// of the GBK code page, like every other text of the program.
+constexpr Texts kTexts[ExtraMessages::Count] = {
+    // FindTitle
+    {u"查找", u"查找", u"Find"},
+    // FindWhat
+    {u"查找内容：", u"查找內容：", u"Find what:"},
+    // FindHexBytes
+    {u"十六进制字节（?? 代表任意一个字节）", u"十六進制字節（?? 代表任意一個字節）",
+     u"Hex bytes (?? stands for any one byte)"},
+    // FindText
+    {u"文本", u"文本", u"Text"},
+    // FindIgnoreCase
+    {u"忽略大小写", u"忽略大小寫", u"Ignore case"},
+    // FindFromCaret
+    {u"从光标处开始", u"從光標處開始", u"From the caret"},
+    // FindFromStart
+    {u"从头开始", u"從頭開始", u"From the start"},
+    // FindButton
+    {u"查找", u"查找", u"Find"},
+    // CloseButton
+    {u"关闭", u"關閉", u"Close"},
+    // FindEmpty
+    {u"请输入要查找的字节或文本。", u"請輸入要查找的字節或文本。", u"Enter the bytes or the text to find."},
+    // FindBadHexByte
+    {u"“%1”不是十六进制字节：每个字节写两位十六进制数字，或写 ?? 代表任意字节。",
+     u"“%1”不是十六進制字節：每個字節寫兩位十六進制數字，或寫 ?? 代表任意字節。",
+     u"\"%1\" is not a hex byte: write two hex digits per byte, or ?? for any byte."},
+    // FindOnlyWildcards
+    {u"至少需要一个不是 ?? 的字节。", u"至少需要一個不是 ?? 的字節。",
+     u"Give at least one byte that is not ??."},
+    // FindTooManyValues
+    {u"含 ?? 的查找内容最多只能有 255 种不同的字节值。", u"含 ?? 的查找內容最多只能有 255 種不同的字節值。",
+     u"A pattern with ?? can hold at most 255 different byte values."},
+    // FindTextNotShown
+    {u"文本只能包含字符栏能显示的字符，“%1”不在其中。", u"文本只能包含字符欄能顯示的字符，“%1”不在其中。",
+     u"The text can hold only characters the character column shows; \"%1\" is not one of them."},
+    // NotFoundInImage
+    {u"在缓冲区中未找到“%1”。", u"在緩沖區中未找到“%1”。", u"\"%1\" was not found in the buffer."},
+    // NotFoundAfterCaret
+    {u"从光标处到末尾未找到“%1”。", u"從光標處到末尾未找到“%1”。",
+     u"\"%1\" was not found between the caret and the end of the buffer."},
+    // GoToTitle
+    {u"转到地址", u"轉到地址", u"Go to address"},
+    // GoToAddress
+    {u"地址（十六进制）：", u"地址（十六進制）：", u"Address (hex):"},
+    // GoToButton
+    {u"转到", u"轉到", u"Go to"},
+    // CancelButton
+    {u"取消", u"取消", u"Cancel"},
+    // GoToEmpty
+    {u"请输入十六进制地址。", u"請輸入十六進制地址。", u"Enter an address in hex."},
+    // GoToBadHex
+    {u"“%1”不是十六进制地址。", u"“%1”不是十六進制地址。", u"\"%1\" is not a hex address."},
+    // GoToOutside
+    {u"地址 %1 超出缓冲区，有效范围为 0 到 %2（十六进制）。", u"地址 %1 超出緩沖區，有效範圍為 0 到 %2（十六進制）。",
+     u"Address %1 is outside the buffer: the valid range is 0 to %2 (hex)."},
+    // NotConnectedCauses
+    {u"请检查编程器是否已插好并通电，以及当前用户能否使用它（安装软件包的 udev 规则，安装后重新插拔编程器，"
+     u"从图形界面登录）；--simulate 可运行内置的模拟器。",
+     u"請檢查編程器是否已插好並通電，以及當前用戶能否使用它（安裝軟件包的 udev 規則，安裝後重新插拔編程器，"
+     u"從圖形界面登錄）；--simulate 可運行內置的模擬器。",
+     u"Check that the programmer is plugged in and powered, and that this user may use it (the "
+     u"package's udev rule, re-plugging the programmer after installing, a graphical login); "
+     u"--simulate runs the built-in simulator."},
+    // SimulatorRefused
+    {u"模拟器配置被拒绝，模拟器没有接入编程器：%1", u"模擬器配置被拒絕，模擬器沒有接入編程器：%1",
+     u"The simulator configuration was refused, so the simulator has no programmer: %1"},
+    // FileErrorLine
+    {u"文件 %1，第 %2 行", u"文件 %1，第 %2 行", u"File %1, line %2"},
+    // FileCannotCreate
+    {u"无法创建文件。", u"無法創建文件。", u"Cannot create the file."},
+    // EditorDiscardChanges
+    {u"芯片列表有未保存的修改，放弃这些修改吗？", u"芯片列表有未保存的修改，放棄這些修改嗎？",
+     u"The chip list has changes that are not saved. Discard them?"},
+    // ChipNameNotGbk
+    {u"第 %1 行：名称“%2”中的字符“%3”无法以 GBK 编码保存，未保存。",
+     u"第 %1 行：名稱“%2”中的字符“%3”無法以 GBK 編碼保存，未保存。",
+     u"Row %1: the name \"%2\" holds \"%3\", a character GBK cannot store; nothing was saved."},
+    // ShippedChipsOffer
+    {u"本版本自带的芯片数据库中有 %1 个芯片是您保存的数据库 %2 所没有的。"
+     u"是否把它们添加到您自己的芯片之后？您原有的芯片保持不变。",
+     u"本版本自帶的芯片數據庫中有 %1 個芯片是您保存的數據庫 %2 所沒有的。"
+     u"是否把它們添加到您自己的芯片之後？您原有的芯片保持不變。",
+     u"The chip database of this version holds %1 chips that your saved database %2 lacks. "
+     u"Add them after your own chips? Your own chips stay as they are."},
+    // ShippedChipsNoRoom
+    {u"另有 %1 个芯片放不下：数据库最多容纳 999 个芯片。",
+     u"另有 %1 個芯片放不下：數據庫最多容納 999 個芯片。",
+     u"%1 more do not fit: a database holds at most 999 chips."},
+};
+
+}  // namespace
+
+QString ExtraMessages::text(ExtraText key, Language language)
+{
+    const int l = isValidLanguage(language) ? static_cast<int>(language)
+                                            : static_cast<int>(Language::Simplified);
+    return QString::fromUtf16(kTexts[static_cast<int>(key)][static_cast<std::size_t>(l)]);
+}
+
+std::optional<MessageKey> catalogKeyOf(const QString& text)
+{
+    for (int index = 0; index < MessageCatalog::EntryCount; ++index) {
+        if (MessageCatalog::entry(index) == text)
+            return static_cast<MessageKey>(index / LanguageCount);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/MessageCatalog.h"
+
+#include <QString>
+
+// The language a first start speaks (no language in the settings yet): the one of the locale
+// the person's session sets for messages.
+namespace SystemLanguage {
+
+// The locale that governs messages, as the C library chooses it: LC_ALL, else LC_MESSAGES,
+// else LANG, the first one set and not empty; empty when none is.
+[[nodiscard]] QString messagesLocale();
+
+// zh_CN and zh_SG speak Simplified Chinese, zh_TW, zh_HK and zh_MO Traditional Chinese, any
+// other language English. The C and POSIX locales, or no locale at all, keep the program's
+// designed language, Simplified Chinese. Codeset and modifier ("zh_TW.UTF-8@x") are ignored.
+[[nodiscard]] Language forLocale(const QString& locale);
+
+[[nodiscard]] inline Language current() { return forLocale(messagesLocale()); }
+
+}  // namespace SystemLanguage

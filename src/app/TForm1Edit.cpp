@@ -1,0 +1,220 @@
+// The edit commands on the hex view: undo, redo, the clipboard, select all, find and go to, in
+// the Buffer menu and in FlashEditor's context menu. Like Open and Fill they are refused while a
+// chip operation runs: it moves the buffer block by block and processes events in between.
+#include "TForm1.h"
+
+#include "FindDialog.h"
+#include "GoToDialog.h"
+#include "MessageBoxes.h"
+#include "MessageCatalogExtra.h"
+#include "hexview/HexClipboard.h"
+#include "hexview/HexEditorEx.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QToolBar>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Keys the hex view serves itself. While it has the focus they reach it rather than the menu
+// items with the same keys, so the view keeps its own rules for them.
+bool isViewKey(const QKeyEvent& event)
+{
+    static const std::array<QKeyCombination, 6> viewKeys{Qt::CTRL | Qt::Key_Z,
+        Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_C,
+        Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_A};
+    const Qt::KeyboardModifiers modifiers = event.modifiers()
+        & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QKeyCombination pressed(modifiers, static_cast<Qt::Key>(event.key()));
+    return std::find(viewKeys.begin(), viewKeys.end(), pressed) != viewKeys.end();
+}
+
+// Where a search from the caret starts: just after the start of the selection, so that after
+// a match the next one is found, else at the caret.
+qint64 searchStart(const HexEditor& view)
+{
+    const qint64 selected = view.SelectionLow();
+    return selected >= 0 ? selected + 1 : view.GetCursorPosition();
+}
+
+}  // namespace
+
+void TForm1::createEditCommands()
+{
+    connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
+    connect(Redo1, &QAction::triggered, this, &TForm1::Redo1Click);
+    connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
+    connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+    connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
+    connect(PasteHex1, &QAction::triggered, this, &TForm1::PasteHex1Click);
+    connect(SelectAll1, &QAction::triggered, this, &TForm1::SelectAll1Click);
+    connect(Find1, &QAction::triggered, this, &TForm1::Find1Click);
+    connect(FindNext1, &QAction::triggered, this, &TForm1::FindNext1Click);
+    connect(GoTo1, &QAction::triggered, this, &TForm1::GoTo1Click);
+
+    EditPopupMenu = new QMenu(this);
+    EditPopupMenu->setObjectName(QStringLiteral("EditPopupMenu"));
+    EditPopupMenu->addActions({Undo1, Redo1, Cut1, Copy1, Paste1, PasteHex1, SelectAll1});
+    EditPopupMenu->addSeparator();
+    EditPopupMenu->addActions({Find1, FindNext1, GoTo1});
+
+    FlashEditor->installEventFilter(this);
+    FlashEditor->viewport()->installEventFilter(this);
+    // The tool bar is disabled exactly while a chip operation runs.
+    ToolBar1->installEventFilter(this);
+
+    // Whether a paste can act depends on the clipboard, which other programs change at any
+    // time; it is read when it changes, not each time the commands are updated.
+    QClipboard* clipboard = QApplication::clipboard();
+    auto readClipboard = [this, clipboard] {
+        m_clipboardHasHex = !HexClipboard::parseHexText(clipboard->text(), false).isEmpty();
+        m_clipboardOffersData = FlashEditor->CanPaste();
+        updateEditCommands();
+    };
+    connect(clipboard, &QClipboard::dataChanged, this, readClipboard);
+    readClipboard();
+    connect(Buff, &QMenu::aboutToShow, this, &TForm1::updateEditCommands);
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::updateEditCommands);
+    FlashEditor->OnChange = [this] { updateEditCommands(); };
+    FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
+}
+
+bool TForm1::chipOperationRunning() const
+{
+    return !ToolBar1->isEnabled();
+}
+
+void TForm1::updateEditCommands()
+{
+    const bool idle = !chipOperationRunning();
+    const bool hasData = FlashEditor->DataSize() > 0;
+    const bool writable = !FlashEditor->ReadOnlyView();
+    Undo1->setEnabled(idle && FlashEditor->CanUndo());
+    Redo1->setEnabled(idle && FlashEditor->CanRedo());
+    Cut1->setEnabled(idle && FlashEditor->CanCut());
+    Copy1->setEnabled(idle && FlashEditor->CanCopy());
+    Paste1->setEnabled(idle && writable && m_clipboardOffersData);
+    PasteHex1->setEnabled(idle && writable && m_clipboardHasHex);
+    SelectAll1->setEnabled(idle && hasData);
+    Find1->setEnabled(idle && hasData);
+    FindNext1->setEnabled(idle && hasData && m_findDialog && m_findDialog->lastPattern());
+    GoTo1->setEnabled(idle && hasData);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FlashEditor && event->type() == QEvent::ShortcutOverride
+        && isViewKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    if (watched == FlashEditor->viewport() && event->type() == QEvent::ContextMenu) {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        int col = 0;
+        int row = 0;
+        // The gutter keeps its own menu rule (the view's OffsetPopupMenu).
+        if (FlashEditor->CellAt(menuEvent->pos(), col, row) && col == 0)
+            return false;
+        updateEditCommands();
+        EditPopupMenu->popup(menuEvent->globalPos());
+        return true;
+    }
+    if (watched == ToolBar1 && event->type() == QEvent::EnabledChange)
+        updateEditCommands();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::Undo1Click()
+{
+    if (!chipOperationRunning())
+        FlashEditor->Undo();
+}
+
+void TForm1::Redo1Click()
+{
+    if (!chipOperationRunning())
+        FlashEditor->Redo();
+}
+
+void TForm1::Cut1Click()
+{
+    if (!chipOperationRunning())
+        FlashEditor->CBCut();
+}
+
+void TForm1::Copy1Click()
+{
+    if (!chipOperationRunning())
+        FlashEditor->CBCopy();
+}
+
+void TForm1::Paste1Click()
+{
+    if (!chipOperationRunning())
+        FlashEditor->CBPaste();
+}
+
+void TForm1::PasteHex1Click()
+{
+    if (!chipOperationRunning())
+        FlashEditor->CBPasteHexText();
+}
+
+void TForm1::SelectAll1Click()
+{
+    if (!chipOperationRunning())
+        FlashEditor->SelectAll();
+}
+
+bool TForm1::findAndSelect(const FindPattern& pattern, qint64 from)
+{
+    const qint64 found = pattern.findIn(*FlashEditor, from);
+    if (found < 0)
+        return false;
+    // The caret goes to the first byte, which scrolls it into view, and the match is selected.
+    FlashEditor->SetSelStart(found);
+    FlashEditor->SetSelEnd(found + pattern.bytes.size() - 1);
+    updateEditCommands();
+    return true;
+}
+
+void TForm1::Find1Click()
+{
+    if (chipOperationRunning() || FlashEditor->DataSize() == 0)
+        return;
+    if (!m_findDialog) {
+        m_findDialog = new FindDialog(
+            [this](const FindPattern& pattern, bool fromStart) {
+                return findAndSelect(pattern, fromStart ? 0 : searchStart(*FlashEditor));
+            },
+            this);
+    }
+    m_findDialog->applyLanguage();
+    m_findDialog->exec();
+    updateEditCommands();
+}
+
+void TForm1::FindNext1Click()
+{
+    if (chipOperationRunning() || !m_findDialog || !m_findDialog->lastPattern())
+        return;
+    const FindPattern& pattern = *m_findDialog->lastPattern();
+    if (!findAndSelect(pattern, searchStart(*FlashEditor)))
+        MessageBoxes::information(this, ExtraMessages::text(ExtraText::NotFoundAfterCaret).arg(pattern.typed));
+}
+
+void TForm1::GoTo1Click()
+{
+    if (chipOperationRunning() || FlashEditor->DataSize() == 0)
+        return;
+    GoToDialog dialog(FlashEditor->DataSize(), FlashEditor->GetCursorPosition(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        FlashEditor->SetSelStart(dialog.address());
+}

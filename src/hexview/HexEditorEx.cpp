@@ -63,7 +63,8 @@ bool HexEditorEx::CBCopy()
     options.hexText = m_clipboardAsHexText;
     options.swapNibbles = SwapNibbles();
     options.fileName = FileName();
-    QMimeData* mime = HexClipboard::makeMimeData(SelectedBytes(), options);
+    const qint64 count = SelectionHigh() - SelectionLow() + 1;
+    QMimeData* mime = HexClipboard::makeMimeData(Data().subspan(std::size_t(SelectionLow()), std::size_t(count)), options);
     QApplication::clipboard()->setMimeData(mime);
     m_copied = mime;
     return true;

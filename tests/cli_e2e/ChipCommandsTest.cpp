@@ -140,8 +140,9 @@ TEST(CliChipCommands, FileLargerThanTheChipIsWrittenOnlyWhenAllowed)
     const CliResult refused = cli.run(command("write", {QStringLiteral("big.bin")}));
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("larger than chip capacity"))) << refused.err.toStdString();
-    EXPECT_FALSE(cli.trace().contains(QStringLiteral("write dev=0")));
-    EXPECT_EQ(cli.chipImage(), QByteArray(ChipSize, '\xFF'));
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("nothing was changed on the chip"))) << refused.err.toStdString();
+    // Asked before the programmer was opened: the simulator never saw a transfer.
+    EXPECT_TRUE(cli.trace().isEmpty()) << cli.trace().toStdString();
 
     const CliResult allowed = cli.run(command("write", {QStringLiteral("--yes"), QStringLiteral("big.bin")}));
     EXPECT_EQ(allowed.exitCode, 0) << allowed.err.toStdString();
@@ -210,9 +211,81 @@ TEST(CliChipCommands, ReadThatFailsHalfwayLeavesNoFileBehind)
     EXPECT_FALSE(read.out.contains(QStringLiteral("Read Complete!")));
     EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("out.bin"))));
 
-    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("unplug_after = 40\n"));
+}
+
+// A bench must tell a bad cable from a bad chip: a programmer that goes away is exit 3 at any
+// point of any command, and says so in the language asked for.
+TEST(CliChipCommands, ProgrammerPulledMidCommandExitsWithThree)
+{
+    CliRunner cli;
     cli.put(QStringLiteral("image.bin"), randomBytes(ChipSize, 9));
-    const CliResult write = cli.run(command("write", {QStringLiteral("image.bin")}));
-    EXPECT_EQ(write.exitCode, 1);
-    EXPECT_FALSE(write.out.contains(QStringLiteral("Write Complete!")));
+    const struct {
+        QStringList arguments;
+        const char* unplugAfter;
+    } runs[] = {
+        {command("read", {QStringLiteral("out.bin")}), "40"},
+        {command("write", {QStringLiteral("image.bin")}), "40"},
+        {command("auto", {QStringLiteral("image.bin")}), "300"},
+        {command("erase"), "1"},  // during the chip query
+        {{QStringLiteral("detect"), QStringLiteral("--simulate")}, "0"},
+    };
+    for (const auto& run : runs) {
+        cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010,
+                    QStringLiteral("unplug_after = %1\n").arg(QLatin1String(run.unplugAfter)));
+        const CliResult result = cli.run(run.arguments);
+        EXPECT_EQ(result.exitCode, 3) << run.arguments.join(u' ').toStdString() << ": " << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("programmer was disconnected"))) << result.err.toStdString();
+        EXPECT_FALSE(result.out.contains(QStringLiteral("Complete!")));
+    }
+    EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("out.bin"))));
+
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("unplug_after = 40\n"));
+    const CliResult chinese = cli.run(command("read", {QStringLiteral("--lang"), QStringLiteral("zh-TW"),
+                                                       QStringLiteral("out.bin")}));
+    EXPECT_EQ(chinese.exitCode, 3);
+    EXPECT_TRUE(chinese.err.contains(QStringLiteral("編程器已斷開連接"))) << chinese.err.toStdString();
+}
+
+// Auto erased the chip and only then asked about a file longer than the chip: without --yes a
+// script ended with an erased chip.
+TEST(CliChipCommands, AutoWithAFileLargerThanTheChipChangesNothingUnlessAllowed)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("24"), QStringLiteral("1K"), 0, QStringLiteral("chip_content = pattern\n"));
+    const QStringList at24c08{QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("AT24C08")};
+    ASSERT_EQ(cli.run(QStringList{QStringLiteral("blank")} + at24c08).exitCode, 1);  // the chip holds its pattern
+    const QByteArray before = cli.chipImage();
+    QFile::remove(cli.path(QStringLiteral("trace.txt")));
+    cli.put(QStringLiteral("big.bin"), randomBytes(2048, 10));
+    const QStringList autoBig = QStringList{QStringLiteral("auto")} + at24c08 + QStringList{QStringLiteral("big.bin")};
+
+    const CliResult refused = cli.run(autoBig);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("nothing was changed on the chip"))) << refused.err.toStdString();
+    EXPECT_TRUE(cli.trace().isEmpty()) << cli.trace().toStdString();  // the programmer was never opened
+    EXPECT_EQ(cli.chipImage(), before);
+
+    const CliResult allowed = cli.run(autoBig + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(allowed.exitCode, 0) << allowed.err.toStdString();
+    EXPECT_EQ(cli.chipImage(), cli.contentOf(QStringLiteral("big.bin")).first(1024));
+}
+
+// A flash with a bad contact answers ID 000000, a floating bus FFFFFF: neither is a chip the
+// database knows (every EEPROM record carries ID 0), so --detect operates on nothing.
+TEST(CliChipCommands, AllZeroOrAllOnesFlashIdIsNotRecognised)
+{
+    CliRunner cli;
+    for (const quint32 id : {0x000000u, 0xFFFFFFu}) {
+        cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0,
+                    QStringLiteral("chip_id = 0x%1\nchip_content = pattern\n").arg(id, 6, 16, QLatin1Char('0')));
+        const QString bytes = id == 0 ? QStringLiteral("00 00 00") : QStringLiteral("FF FF FF");
+        const CliResult detect = cli.run({QStringLiteral("detect"), QStringLiteral("--simulate")});
+        EXPECT_EQ(detect.exitCode, 1);
+        EXPECT_TRUE(detect.err.contains(QStringLiteral("Unknown chip ID =") + bytes)) << detect.err.toStdString();
+        const QByteArray before = cli.chipImage();
+        const CliResult erase = cli.run({QStringLiteral("erase"), QStringLiteral("--simulate"), QStringLiteral("--detect")});
+        EXPECT_EQ(erase.exitCode, 1) << erase.err.toStdString();
+        EXPECT_FALSE(cli.trace().contains(QStringLiteral("cmd Erase")));
+        EXPECT_EQ(cli.chipImage(), before);
+    }
 }

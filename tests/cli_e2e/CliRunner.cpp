@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,16 @@ CliResult CliRunner::run(const QStringList& arguments) const
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(QStringLiteral(ZORVEX_CLI), arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(u' ').toStdString();
+    expectNoProtocolViolation();
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+void CliRunner::expectNoProtocolViolation() const
+{
+    const QStringList violations =
+        trace().split(u'\n').filter(QRegularExpression(QStringLiteral("^violation ")));
+    EXPECT_TRUE(violations.isEmpty()) << violations.join(u'\n').toStdString();
 }
 
 CliResult CliRunner::runOnTerminal(const QStringList& arguments, const QByteArray& typed) const
@@ -52,6 +61,7 @@ CliResult CliRunner::runOnTerminal(const QStringList& arguments, const QByteArra
     process.write(typed);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(120000));
+    expectNoProtocolViolation();
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }

@@ -35,6 +35,9 @@ public:
     [[nodiscard]] QString makeDatabase(const QString& name, const QStringList& rows) const;
 
 private:
+    // The simulator traces the program's protocol mistakes; any of them fails the test.
+    void expectNoProtocolViolation() const;
+
     QTemporaryDir m_dir;
 };
 

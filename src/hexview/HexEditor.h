@@ -188,6 +188,8 @@ public:
     // Lowest and highest selected byte, -1 when nothing is selected.
     [[nodiscard]] qint64 SelectionLow() const noexcept { return m_selStart; }
     [[nodiscard]] qint64 SelectionHigh() const noexcept { return m_selEnd; }
+    // The selected bytes, bounds-checked against the store; empty without a selection.
+    [[nodiscard]] std::span<const std::uint8_t> SelectedBytes() const;
 
     // ---- undo --------------------------------------------------------------------------------
     bool Undo();

@@ -342,6 +342,14 @@ void HexEditor::KeepStateInStore()
         MoveCaretTo(last, m_inCharField);
 }
 
+std::span<const std::uint8_t> HexEditor::SelectedBytes() const
+{
+    if (!HasSelection())
+        return {};
+    const qint64 count = m_selEnd - m_selStart + 1;
+    return {m_data.addressOf(m_selStart, count), std::size_t(count)};
+}
+
 void HexEditor::SelectAll()
 {
     if (m_data.size() == 0)

@@ -63,8 +63,7 @@ bool HexEditorEx::CBCopy()
     options.hexText = m_clipboardAsHexText;
     options.swapNibbles = SwapNibbles();
     options.fileName = FileName();
-    const qint64 count = SelectionHigh() - SelectionLow() + 1;
-    QMimeData* mime = HexClipboard::makeMimeData(Data().subspan(std::size_t(SelectionLow()), std::size_t(count)), options);
+    QMimeData* mime = HexClipboard::makeMimeData(SelectedBytes(), options);
     QApplication::clipboard()->setMimeData(mime);
     m_copied = mime;
     return true;

@@ -12,6 +12,13 @@ QQueue<QString>& queuedNames()
     return queue;
 }
 
+QStringList& offeredFilters(FileDialogs::Kind kind)
+{
+    static QStringList open;
+    static QStringList save;
+    return kind == FileDialogs::Kind::Open ? open : save;
+}
+
 }  // namespace
 
 void FileDialogs::setNextFileName(const QString& name)
@@ -27,6 +34,13 @@ int FileDialogs::pendingFileNames()
 void FileDialogs::reset()
 {
     queuedNames().clear();
+    offeredFilters(Kind::Open).clear();
+    offeredFilters(Kind::Save).clear();
+}
+
+QStringList FileDialogs::lastNameFilters(Kind kind)
+{
+    return offeredFilters(kind);
 }
 
 QStringList FileDialogs::nameFilters(const QString& filter)
@@ -50,12 +64,13 @@ QString FileDialogs::withDefaultExtension(const QString& name, const QString& ex
 
 QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int filterIndex)
 {
+    const QStringList filters = nameFilters(filter);
+    offeredFilters(Kind::Open) = filters;
     if (!queuedNames().isEmpty())
         return queuedNames().dequeue();
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    const QStringList filters = nameFilters(filter);
     dialog.setNameFilters(filters);
     if (filterIndex >= 1 && filterIndex <= filters.size())
         dialog.selectNameFilter(filters[filterIndex - 1]);
@@ -66,11 +81,12 @@ QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int fi
 
 QString FileDialogs::saveFileName(QWidget* parent, const QString& filter, const QString& defaultExtension)
 {
+    offeredFilters(Kind::Save) = nameFilters(filter);
     if (!queuedNames().isEmpty())
         return withDefaultExtension(queuedNames().dequeue(), defaultExtension);
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(nameFilters(filter));
+    dialog.setNameFilters(offeredFilters(Kind::Save));
     dialog.setDefaultSuffix(defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

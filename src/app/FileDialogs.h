@@ -15,6 +15,10 @@ public:
     [[nodiscard]] static int pendingFileNames();
     static void reset();
 
+    // The name filters the last open or save dialog offered (also when a queued name answered it).
+    enum class Kind { Open, Save };
+    [[nodiscard]] static QStringList lastNameFilters(Kind kind);
+
     // The chosen file, or an empty string when the user cancelled. filterIndex is 1-based.
     [[nodiscard]] static QString openFileName(QWidget* parent, const QString& filter, int filterIndex);
     // A name chosen without an extension gets defaultExtension appended. The dialog does not ask

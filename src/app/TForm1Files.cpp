@@ -3,6 +3,7 @@
 #include "TForm1.h"
 
 #include "FileDialogs.h"
+#include "MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"
@@ -10,28 +11,48 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QToolBar>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
 const QString OpenFilter = QStringLiteral(
     "Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|Asus Rom (*.cap)|*.cap|"
+    "Motorola S-record (*.s19 *.s28 *.s37 *.srec *.src *.mot)|*.s19;*.s28;*.s37;*.srec;*.src;*.mot|"
     "All files (*.*)|*.*");
 const QString SaveFilter = QStringLiteral(
-    "Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|All files (*.*)|*.*");
+    "Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|"
+    "Motorola S-record (*.s19 *.s28 *.s37 *.srec *.src *.mot)|*.s19;*.s28;*.s37;*.srec;*.src;*.mot|"
+    "All files (*.*)|*.*");
 const QString SaveDefaultExtension = QStringLiteral("hex");
 
-// The buffer file code reports through the window's own message boxes.
+// The buffer file code reports through the window's own message boxes. A reader's error keeps
+// its fixed text as the first line; the file and the line of the bad record follow below it.
 class WindowFileFeedback final : public BufferFileFeedback {
 public:
     explicit WindowFileFeedback(TForm1& form) : m_form(form) {}
-    void showError(const QString& message) override { m_form.ShowError(message); }
+    void showError(const QString& message) override
+    {
+        m_failed = true;
+        m_form.ShowError(m_location.isEmpty() ? message : message + QLatin1Char('\n') + m_location);
+        m_location.clear();
+    }
     bool askYesNo(const QString& message) override { return m_form.askYesNo(message); }
+    void errorLocation(const QString& file, qint64 line) override
+    {
+        m_location = ExtraMessages::text(ExtraText::FileErrorLine).arg(QDir::toNativeSeparators(file)).arg(line);
+    }
+
+    // Whether an error was shown: an open then changes nothing.
+    [[nodiscard]] bool failed() const { return m_failed; }
 
 private:
     TForm1& m_form;
+    QString m_location;
+    bool m_failed = false;
 };
 
 // The tool bar is disabled exactly while a chip operation runs. Its menu twins stay enabled, and
@@ -56,9 +77,10 @@ void TForm1::createFileCommands()
     Form4 = new TForm4(this);
     Form4->setBuffer(dataBuffer());
     Form4->setErrorReporter([this](const QString& message) { ShowError(message); });
-    connect(Form4, &TForm4::bufferFilled, this, [this](qint32 viewLength, qint32 dataLength) {
-        FlashEditor->LoadFromBytes({m_dataBuffer.get(), static_cast<std::size_t>(viewLength)});
-        m_dataLength = dataLength;
+    connect(Form4, &TForm4::bufferFilled, this, [this](qint32 filledEnd) {
+        // A fill changes bytes inside the image, it does not cut the image off after them.
+        m_dataLength = std::max(m_dataLength, filledEnd);
+        LoadViewFromBuffer();
     });
     registerLanguageForm(QStringLiteral("TForm4"), Form4);
 
@@ -100,11 +122,17 @@ void TForm1::ToolOpenClick()
     const QString path = FileDialogs::openFileName(this, OpenFilter, 1);
     if (path.isEmpty())
         return;
-    std::fill_n(m_dataBuffer.get(), DataBufferSize, quint8{0xFF});
+    // The file is decoded into an image of its own, which replaces DataBuffer only once the
+    // whole file has loaded: a failed open leaves the image in hand, its length and the view (with
+    // its unsaved edits) as they were.
+    const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
+    std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
     WindowFileFeedback feedback(*this);
-    m_dataLength = OpenBufferFile(path, dataBuffer(), feedback);
-    // Also after a failed open: the view then shows erased bytes, or what a text reader stored
-    // before its error.
+    const qint32 length = OpenBufferFile(path, {image.get(), static_cast<std::size_t>(DataBufferSize)}, feedback);
+    if (feedback.failed())
+        return;
+    std::copy_n(image.get(), DataBufferSize, m_dataBuffer.get());
+    m_dataLength = length;
     LoadViewFromBuffer();
     LogLine(MessageCatalog::text(MessageKey::LogOpen) + path);
 }
@@ -128,6 +156,8 @@ void TForm1::ToolFillClick()
 {
     if (operationRunning(*this))
         return;
+    // The fill shows the buffer again afterwards: the view's edits go into it first.
+    TakeViewEdits();
     Form4->offerEndFor(currentChipRecord().flashSize);
     Form4->exec();
 }

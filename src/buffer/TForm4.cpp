@@ -196,6 +196,6 @@ bool TForm4::FillBuffer()
     const auto seed = static_cast<std::uint32_t>(m_clock());
     if (!::FillBuffer(m_buffer, request, seed))
         return false;
-    emit bufferFilled(request.end + 1, request.end + 1);
+    emit bufferFilled(request.end + 1);
     return true;
 }

@@ -42,10 +42,9 @@ public:
     bool FillBuffer();
 
 signals:
-    // The range was filled. The view is to show the first viewLength bytes of the buffer, and
-    // the buffer's meaningful length becomes dataLength. Both are end + 1, so the filled range
-    // is visible in the view even when it starts above 0.
-    void bufferFilled(qint32 viewLength, qint32 dataLength);
+    // The range was filled; filledEnd is the address after its last byte (end + 1). The image
+    // reaches at least that far now; what lies beyond it is still part of the image.
+    void bufferFilled(qint32 filledEnd);
 
 private:
     void buildControls();

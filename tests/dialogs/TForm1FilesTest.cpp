@@ -86,18 +86,85 @@ TEST_F(FileCommands, OpenRefillsLoadsShowsTheChipAndLogsThePath)
     EXPECT_EQ(window.dataLength(), 3);
 }
 
-TEST_F(FileCommands, FailedOpenStillShowsTheErasedBufferAndLogs)
+// A chip read a minute ago, with an edit in the view not yet taken back, survives every open
+// that fails: buffer, length, view and edit stay, and no "Open" line claims a success.
+TEST_F(FileCommands, FailedOpenLeavesBufferViewAndEditsAsTheyWere)
 {
-    writeDatabase({{"SPI,ACME,A64K", 0x40}});
+    writeDatabase({{"SPI,ACME,A256", 0x100}});
     TForm1& window = openWindow();
+    for (int i = 0; i < 0x200; ++i)
+        window.dataBuffer()[i] = static_cast<quint8>(i * 3);
+    window.setDataLength(0x100);
+    window.LoadViewFromBuffer();
+    const quint8 edit = 0xEE;
+    window.FlashEditor->WriteBuffer(&edit, 0x10, 1);
+    window.FlashEditor->SetModified(true);
+    const QByteArray bufferBefore(reinterpret_cast<const char*>(window.dataBuffer().data()), 0x200);
+    const QByteArray viewBefore = viewBytes();
+    window.LogLine(QStringLiteral("before"));
+    const QString logBefore = window.firstLogLine();
+
+    // Five good records, then a bad checksum on line 6.
+    QByteArray badHex;
+    for (int line = 0; line < 5; ++line)
+        badHex += ":01000" + QByteArray::number(line) + "0042" + QByteArray::number(0xBD - line, 16).toUpper() + "\r\n";
+    badHex += ":0100050042FF\r\n:00000001FF\r\n";
+    writeFile(file("bad.hex"), badHex);
+    writeFile(file("bad.src"), "S107000001020304EE\r\nS1070004zz\r\n");
+    for (const QString& path : {file("bad.hex"), file("bad.src"), file("missing.bin"), file("missing.s19")}) {
+        MessageBoxes::reset();
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        FileDialogs::setNextFileName(path);
+        window.ToolOpen->trigger();
+        ASSERT_EQ(MessageBoxes::history().size(), 1) << path.toStdString();
+        EXPECT_EQ(window.dataLength(), 0x100) << path.toStdString();
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(window.dataBuffer().data()), 0x200), bufferBefore)
+            << path.toStdString();
+        EXPECT_EQ(viewBytes(), viewBefore) << path.toStdString();
+        EXPECT_TRUE(window.FlashEditor->Modified()) << "the unsaved edit is still an edit";
+        EXPECT_EQ(window.firstLogLine(), logBefore) << path.toStdString();
+    }
+
+    // The reader's message stays the first line; the file and line are named below it.
+    MessageBoxes::reset();
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    FileDialogs::setNextFileName(file("missing.bin"));
+    FileDialogs::setNextFileName(file("bad.hex"));
+    window.Enlish->trigger();
     window.ToolOpen->trigger();
     ASSERT_EQ(MessageBoxes::history().size(), 1);
-    EXPECT_EQ(MessageBoxes::history()[0].text, "Can't open File");
-    EXPECT_EQ(window.dataLength(), 0);
-    EXPECT_EQ(viewBytes(), QByteArray(0x40, '\xFF'));
-    EXPECT_TRUE(window.firstLogLine().endsWith(file("missing.bin")));
+    const QStringList lines = MessageBoxes::history()[0].text.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << MessageBoxes::history()[0].text.toStdString();
+    EXPECT_EQ(lines[0], "Checksum Error type 0");
+    EXPECT_TRUE(lines[1].contains(file("bad.hex")) && lines[1].contains("line 6")) << lines[1].toStdString();
+}
+
+TEST_F(FileCommands, SRecordsUnderEveryNameRoundTripThroughSaveAndOpen)
+{
+    writeDatabase({{"SPI,ACME,A64", 64}});
+    TForm1& window = openWindow();
+    for (int i = 0; i < 64; ++i)
+        window.dataBuffer()[i] = static_cast<quint8>(0x40 + i);
+    const QByteArray image(reinterpret_cast<const char*>(window.dataBuffer().data()), 64);
+    for (const char* name : {"fw.src", "fw.s19", "fw.s28", "fw.s37", "fw.srec", "fw.sx", "fw.mot"}) {
+        FileDialogs::setNextFileName(file(name));
+        window.ToolSave->trigger();
+        EXPECT_TRUE(readFile(file(name)).startsWith("S0")) << name;
+        std::fill_n(window.dataBuffer().begin(), 64, quint8{0});
+        FileDialogs::setNextFileName(file(name));
+        window.ToolOpen->trigger();
+        EXPECT_EQ(window.dataLength(), 64) << name;
+        EXPECT_EQ(viewBytes(), image) << name;
+    }
+    EXPECT_TRUE(MessageBoxes::history().isEmpty());
+
+    // Both dialogs offer the S-record names just before "All files"; the first entry is the default.
+    for (const QStringList& filters : {FileDialogs::lastNameFilters(FileDialogs::Kind::Open),
+                                       FileDialogs::lastNameFilters(FileDialogs::Kind::Save)}) {
+        ASSERT_GE(filters.size(), 3);
+        EXPECT_EQ(filters.front(), "Binary (*.bin)");
+        EXPECT_EQ(filters[filters.size() - 2], "Motorola S-record (*.s19 *.s28 *.s37 *.srec *.src *.mot)");
+        EXPECT_EQ(filters.back(), "All files (*.*)");
+    }
 }
 
 TEST_F(FileCommands, SaveWritesTheChipSizeAndAddsTheHexExtension)
@@ -177,6 +244,44 @@ TEST_F(FileCommands, FillOffersTheChipEndAndReloadsTheView)
         window.Form4->reject();
     });
     EXPECT_EQ(offered, "FF");
+}
+
+// A fill inside a read image changes the filled bytes and nothing else: the image keeps its
+// length (a write or Auto then programs all of it) and the view shows the whole chip.
+TEST_F(FileCommands, FillInsideAReadImageKeepsTheWholeImage)
+{
+    writeDatabase({{"SPI,ACME,A4K", 0x1000}});
+    TForm1& window = openWindow();
+    for (int i = 0; i < 0x1000; ++i)
+        window.dataBuffer()[i] = static_cast<quint8>(i);
+    window.setDataLength(0x1000);
+    window.LoadViewFromBuffer();
+    const quint8 edit = 0xEE;
+    window.FlashEditor->WriteBuffer(&edit, 0x800, 1);  // an edit not yet taken back
+    window.FlashEditor->SetModified(true);
+
+    whileModal([&] { window.ToolFill->trigger(); }, [&] {
+        window.Form4->findChild<QLineEdit*>("Edit1")->setText("55");
+        window.Form4->findChild<QLineEdit*>("Edit3")->setText("20");
+        window.Form4->findChild<QLineEdit*>("Edit4")->setText("2F");
+        QTest::mouseClick(window.Form4->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+    });
+    EXPECT_EQ(window.dataLength(), 0x1000);
+    QByteArray expected(0x1000, '\0');
+    for (int i = 0; i < 0x1000; ++i)
+        expected[i] = static_cast<char>(i >= 0x20 && i <= 0x2F ? 0x55 : i);
+    expected[0x800] = static_cast<char>(0xEE);
+    EXPECT_EQ(viewBytes(), expected);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(window.dataBuffer().data()), 0x1000), expected);
+
+    // A fill beyond the old length lengthens the image up to its end.
+    whileModal([&] { window.Fill->trigger(); }, [&] {
+        window.Form4->findChild<QLineEdit*>("Edit3")->setText("1000");
+        window.Form4->findChild<QLineEdit*>("Edit4")->setText("1FFF");
+        QTest::mouseClick(window.Form4->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+    });
+    EXPECT_EQ(window.dataLength(), 0x2000);
+    EXPECT_EQ(window.FlashEditor->DataSize(), 0x1000);
 }
 
 TEST_F(FileCommands, FillWithAnEmptyChipListIsRefused)

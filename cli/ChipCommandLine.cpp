@@ -1,6 +1,7 @@
 #include "ChipCommandLine.h"
 
 #include "CommonOptions.h"
+#include "InputImage.h"
 
 #include <optional>
 
@@ -85,6 +86,11 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         } else if (takes(ChipCommandSpec::Chip) && name == u"--detect") {
             noValue();
             line.detect = true;
+        } else if (spec.operand == ChipCommandSpec::Operand::Input && name == u"--from") {
+            QString text;
+            needValue(text);
+            if (line.error.isEmpty() && !(line.inputFormat = parseImageFormat(text)))
+                line.error = QStringLiteral("unknown format '%1' (%2)").arg(text, QLatin1String(ImageFormatNames));
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-erase") {
             noValue();
             line.autoOptions.erase = false;
@@ -136,6 +142,8 @@ QString ChipCommandLine::synopsis(const ChipCommandSpec& spec)
         parts << QStringLiteral("[--no-erase] [--no-write] [--no-verify]");
     if (spec.options & ChipCommandSpec::Yes)
         parts << QStringLiteral("[--yes]");
+    if (spec.operand == ChipCommandSpec::Operand::Input)
+        parts << QStringLiteral("[--from %1]").arg(QLatin1String(ImageFormatNames));
     parts << QStringLiteral("[options]");
     if (spec.operand != ChipCommandSpec::Operand::None)
         parts << operandName(spec.operand);
@@ -158,9 +166,11 @@ QString ChipCommandLine::help(const ChipCommandSpec& spec)
             "  --no-write            leave out the write step\n"
             "  --no-verify           leave out the verify step\n");
     }
+    if (spec.operand == ChipCommandSpec::Operand::Input)
+        text += QStringLiteral("  --from FORMAT         read IN as bin, hex or srec whatever its name\n");
     for (const CommonOption& option : commonOptions()) {
         if (option.group == 0 || (spec.options & option.group) != 0)
-            text += QStringLiteral("  %1 %2\n").arg(commonOptionSynopsis(option), -20).arg(QLatin1String(option.help));
+            text += QStringLiteral("  %1 %2\n").arg(commonOptionSynopsis(option), -21).arg(QLatin1String(option.help));
     }
     text += QStringLiteral("  --help                this text\n");
     return text;

@@ -85,6 +85,7 @@ check "erase and blank check run through it" \
 # The manual pages: no complaint from man, and every command and option the installed programs
 # name in their help has its entry.
 for page in zorvex zorvex-cli; do
+  check "man page $page is of this version" bash -c "zcat '$root/share/man/man1/$page.1.gz' | grep -q '^\.TH .* \"Zorvex $version\"'"
   check "man page $page renders without warnings" \
     bash -c "out=\$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l '$root/share/man/man1/$page.1.gz' 2>&1 >/dev/null); echo \"\$out\"; test -z \"\$out\""
 done

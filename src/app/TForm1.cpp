@@ -2,6 +2,7 @@
 
 #include "AppIcons.h"
 #include "PanelStatusBar.h"
+#include "SettingsFile.h"
 #include "SystemLanguage.h"
 #include "TAboutBox.h"
 #include "chipdb/ChipDatabaseFile.h"
@@ -16,23 +17,10 @@
 #include <QCoreApplication>
 #include <QProgressBar>
 #include <QScreen>
-#include <QSettings>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-
-// A value that is missing or not a number reads as its default.
-int readInt(QSettings& settings, const QString& key, int defaultValue)
-{
-    bool ok = false;
-    const int value = settings.value(key).toString().trimmed().toInt(&ok);
-    return ok ? value : defaultValue;
-}
-
-}  // namespace
 
 TForm1::Environment TForm1::Environment::defaults()
 {
@@ -93,54 +81,61 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
-    m_settings = std::make_unique<QSettings>(m_environment.settingsPath, QSettings::IniFormat);
+    m_settings = std::make_unique<SettingsFile>(m_environment.settingsPath);
     SettingsLoad();
 }
 
 void TForm1::SettingsLoad()
 {
-    QSettings& ini = *m_settings;
-    if (readInt(ini, QStringLiteral("Environment/FormMax"), 0) != 0) {
+    // A value that is missing or not a number reads as its default.
+    const SettingsFile& ini = *m_settings;
+    const QString environment = QStringLiteral("Environment");
+    const QString chip = QStringLiteral("CHIP");
+    const QString device = QStringLiteral("DEVICE");
+    if (ini.readInt(environment, QStringLiteral("FormMax"), 0) != 0) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
-        const int top = readInt(ini, QStringLiteral("Environment/FormTop"), 10);
-        const int left = readInt(ini, QStringLiteral("Environment/FormLeft"), 10);
-        const int height = readInt(ini, QStringLiteral("Environment/FormHeight"), 500);
-        const int width = readInt(ini, QStringLiteral("Environment/FormWidth"), 700);
+        const int top = ini.readInt(environment, QStringLiteral("FormTop"), 10);
+        const int left = ini.readInt(environment, QStringLiteral("FormLeft"), 10);
+        const int height = ini.readInt(environment, QStringLiteral("FormHeight"), 500);
+        const int width = ini.readInt(environment, QStringLiteral("FormWidth"), 700);
         move(left, top);
         resize(width, height);
     }
-    m_index[0] = readInt(ini, QStringLiteral("CHIP/INDEX1"), 0);
-    m_index[1] = readInt(ini, QStringLiteral("CHIP/INDEX2"), 0);
-    m_index[2] = readInt(ini, QStringLiteral("CHIP/INDEX3"), 0);
-    if (readInt(ini, QStringLiteral("DEVICE/chip"), 0) != 0) {
+    m_index[0] = ini.readInt(chip, QStringLiteral("INDEX1"), 0);
+    m_index[1] = ini.readInt(chip, QStringLiteral("INDEX2"), 0);
+    m_index[2] = ini.readInt(chip, QStringLiteral("INDEX3"), 0);
+    if (ini.readInt(device, QStringLiteral("chip"), 0) != 0) {
         ToolDevice->setVisible(true);
         N3->setVisible(true);
     }
     // A speed outside the list leaves no speed selected.
-    ComboBox4->setCurrentIndex(readInt(ini, QStringLiteral("DEVICE/SPEED"), 0));
+    ComboBox4->setCurrentIndex(ini.readInt(device, QStringLiteral("SPEED"), 0));
     // Without a stored language the first start speaks the system's.
-    setCurrentLanguage(static_cast<Language>(readInt(ini, QStringLiteral("DEVICE/LANGU"),
+    setCurrentLanguage(static_cast<Language>(ini.readInt(device, QStringLiteral("LANGU"),
         static_cast<int>(m_environment.firstLanguage))));
 }
 
 void TForm1::SettingsSave()
 {
     if (!m_settings)
-        m_settings = std::make_unique<QSettings>(m_environment.settingsPath, QSettings::IniFormat);
-    QSettings& ini = *m_settings;
+        m_settings = std::make_unique<SettingsFile>(m_environment.settingsPath);
+    SettingsFile& ini = *m_settings;
+    const QString environment = QStringLiteral("Environment");
+    const QString chip = QStringLiteral("CHIP");
+    const QString device = QStringLiteral("DEVICE");
     // The bounds in force, maximised or not: a window restored from maximised comes back at
     // the size it had when it was closed.
-    ini.setValue(QStringLiteral("Environment/FormHeight"), height());
-    ini.setValue(QStringLiteral("Environment/FormWidth"), width());
-    ini.setValue(QStringLiteral("Environment/FormTop"), y());
-    ini.setValue(QStringLiteral("Environment/FormLeft"), x());
-    ini.setValue(QStringLiteral("Environment/FormMax"), isMaximized() ? 1 : 0);
-    ini.setValue(QStringLiteral("CHIP/INDEX1"), m_index[0]);
-    ini.setValue(QStringLiteral("CHIP/INDEX2"), m_index[1]);
-    ini.setValue(QStringLiteral("CHIP/INDEX3"), m_index[2]);
-    ini.setValue(QStringLiteral("DEVICE/SPEED"), ComboBox4->currentIndex());
-    ini.setValue(QStringLiteral("DEVICE/LANGU"), static_cast<int>(currentLanguage()));
+    ini.writeInt(environment, QStringLiteral("FormHeight"), height());
+    ini.writeInt(environment, QStringLiteral("FormWidth"), width());
+    ini.writeInt(environment, QStringLiteral("FormTop"), y());
+    ini.writeInt(environment, QStringLiteral("FormLeft"), x());
+    ini.writeInt(environment, QStringLiteral("FormMax"), isMaximized() ? 1 : 0);
+    ini.writeInt(chip, QStringLiteral("INDEX1"), m_index[0]);
+    ini.writeInt(chip, QStringLiteral("INDEX2"), m_index[1]);
+    ini.writeInt(chip, QStringLiteral("INDEX3"), m_index[2]);
+    ini.writeInt(device, QStringLiteral("SPEED"), ComboBox4->currentIndex());
+    ini.writeInt(device, QStringLiteral("LANGU"), static_cast<int>(currentLanguage()));
     ini.sync();
     m_settings.reset();
 }

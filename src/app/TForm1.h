@@ -24,9 +24,9 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QSettings;
 class QTextEdit;
 class QToolBar;
+class SettingsFile;
 class TAboutBox;
 class TForm2;
 class TForm3;
@@ -206,7 +206,7 @@ private:
     int m_currentChip = 0;
     std::array<int, 3> m_index{0, 0, 0};
     std::unique_ptr<TUsbBulk> m_usb;
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<SettingsFile> m_settings;
     bool m_shown = false;
     std::array<QWidget*, 3> m_languageForms{};  // TForm2, TForm3, TForm4
     FindDialog* m_findDialog = nullptr;  // created at the first Find, keeps what was typed

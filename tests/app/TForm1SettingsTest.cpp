@@ -107,6 +107,24 @@ TEST_F(TForm1Settings, ValuesThatAreNotNumbersReadAsDefaultsAndOutOfRangeValuesP
     EXPECT_EQ(iniInt(m_environment.settingsPath, "DEVICE/LANGU"), 7);
 }
 
+TEST_F(TForm1Settings, NamesInAnyLetterCaseAreReadAndKeptOnClose)
+{
+    // The key a person types by hand, and sections spelled their way.
+    writeSettings(QStringLiteral("[environment]\nformtop=200\nFormLeft=30\n[Device]\nChip=1\nlangu=2\n"));
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.pos(), QPoint(30, 200));
+    EXPECT_TRUE(window.ToolDevice->isVisible());
+    EXPECT_EQ(currentLanguage(), Language::English);
+    closeWindow();
+
+    const QString written = readSettings();
+    EXPECT_EQ(written.count(QStringLiteral("[environment]"), Qt::CaseInsensitive), 1) << written.toStdString();
+    EXPECT_EQ(written.count(QStringLiteral("[device]"), Qt::CaseInsensitive), 1) << written.toStdString();
+    EXPECT_TRUE(written.contains(QStringLiteral("\nformtop=200\n"))) << written.toStdString();
+    EXPECT_TRUE(written.contains(QStringLiteral("\nlangu=2\n"))) << written.toStdString();
+    EXPECT_TRUE(written.contains(QStringLiteral("\nChip=1\n"))) << written.toStdString();
+}
+
 TEST_F(TForm1Settings, TheWindowDoesNotCloseWhileAnOperationRuns)
 {
     TForm1& window = openWindow();

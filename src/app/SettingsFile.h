@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+class QVariant;
+
+// The program's INI settings file, read and written the way people who edit such files by hand
+// expect from Windows: section and key names match without regard to letter case
+// ("[device] Chip=1" is DEVICE/chip), a value is written back under the spelling the file
+// already has, and a section is never written twice. When the file holds one name in several
+// spellings (files written by earlier versions can hold "[Device]" beside "[DEVICE]"), the one
+// that comes first in the file counts, and the next write folds the others into it.
+class SettingsFile {
+public:
+    explicit SettingsFile(const QString& path);
+    ~SettingsFile();
+    SettingsFile(const SettingsFile&) = delete;
+    SettingsFile& operator=(const SettingsFile&) = delete;
+
+    // The integer stored under section and key; nullopt when it is missing or not a number.
+    [[nodiscard]] std::optional<int> intValue(const QString& section, const QString& key) const;
+    [[nodiscard]] int readInt(const QString& section, const QString& key, int defaultValue) const
+    {
+        return intValue(section, key).value_or(defaultValue);
+    }
+
+    void writeInt(const QString& section, const QString& key, int value);
+
+    // The text stored under section and key; nullopt when it is missing.
+    [[nodiscard]] std::optional<QString> stringValue(const QString& section, const QString& key) const;
+    void writeString(const QString& section, const QString& key, const QString& value);
+
+    // Puts the written values into the file; false when it could not be written.
+    bool sync();
+
+private:
+    // Stored "section/key" names that match section and key, first in the file first.
+    [[nodiscard]] QStringList spellingsOf(const QString& section, const QString& key) const;
+    // Moves the keys of every other spelling of section into its first one; returns that
+    // spelling, or section itself when the file has none.
+    QString foldSection(const QString& section);
+    void write(const QString& section, const QString& key, const QVariant& value);
+
+    QString m_path;
+    std::unique_ptr<QSettings> m_ini;
+};

@@ -265,7 +265,7 @@ protected:
     void StoreRemove(qint64 position, qint64 count);
     void StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count);
     // After `removed` bytes at position gave way to `inserted` new ones: bookmarks at or after
-    // the point follow by the size difference, and one that ends past the end is cleared.
+    // the point follow by the size difference.
     void MoveBookmarks(qint64 position, qint64 removed, qint64 inserted);
     // Overwrites bytes with an undo record; marks them changed outside insert mode.
     void ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 count);

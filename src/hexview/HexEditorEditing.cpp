@@ -118,19 +118,15 @@ void HexEditor::StoreReplace(qint64 position, qint64 removed, const void* data, 
 void HexEditor::MoveBookmarks(qint64 position, qint64 removed, qint64 inserted)
 {
     // Bookmarks behind the changed range keep their bytes; one inside a removed range stays on
-    // the last new byte, or on the point of removal when nothing new came in.
+    // the last new byte, or on the point of removal when nothing new came in. One that ends
+    // past the end is cleared with the grid's next recount (KeepStateInStore).
     const qint64 insideLimit = position + std::max<qint64>(inserted - 1, 0);
-    const qint64 size = m_data.size();
     bool changed = false;
     for (HexBookmark& b : m_bookmarks) {
         if (b.position < position)
             continue;
-        const qint64 moved = b.position >= position + removed ? b.position + inserted - removed
-                                                              : std::min(b.position, insideLimit);
-        if (moved > size || (moved == size && !m_insertMode))
-            b = HexBookmark{};
-        else
-            b.position = moved;
+        b.position = b.position >= position + removed ? b.position + inserted - removed
+                                                      : std::min(b.position, insideLimit);
         changed = true;
     }
     if (changed)

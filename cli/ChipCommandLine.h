@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/MessageCatalog.h"
+#include "buffer/BufferFile.h"
 #include "programmer/OperationHost.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The programming speeds the programmer offers, in the window's list order; the position is the
 // speed index sent with every operation.
@@ -46,6 +49,7 @@ struct ChipCommandLine {
     QString programmer;               // --programmer SEL; empty: the first programmer found
     bool assumeYes = false;
     AutoOptions autoOptions;
+    std::optional<BufferFileFormat> inputFormat;  // --from; empty: chosen by IN's name
     QString operand;                  // the file (or the list filter)
     QString error;                    // not empty: the arguments were not understood
 

@@ -5,10 +5,13 @@
 #include "CliChipLists.h"
 #include "CliDatabase.h"
 #include "CliCommand.h"
+#include "InputImage.h"
+#include "OutputFile.h"
 #include "ProgrammedImage.h"
 #include "ProgrammerBinding.h"
 
 #include "app/MessageCatalog.h"
+#include "app/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipDatabaseFile.h"
@@ -36,6 +39,18 @@ constexpr int Continue = -1;
 void printError(const QString& message)
 {
     std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
+}
+
+// Verify compares the chip's size: a longer file passes with its tail never looked at.
+void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session)
+{
+    const qint64 fileBytes = session.dataLength();
+    const qint64 chipBytes = session.currentChipRecord().flashSize;
+    if (fileBytes > chipBytes) {
+        std::fprintf(stderr, "zorvex-cli: warning: %s holds %lld bytes, the chip %lld: only the first %lld are compared\n",
+                     path.toUtf8().constData(), static_cast<long long>(fileBytes), static_cast<long long>(chipBytes),
+                     static_cast<long long>(chipBytes));
+    }
 }
 
 }  // namespace
@@ -100,7 +115,7 @@ int ChipCommandRun::listChips() const
 
 int ChipCommandRun::loadInput()
 {
-    const qint32 length = OpenBufferFile(m_line.operand, m_session->dataBuffer(), m_feedback);
+    const qint32 length = loadInputImage(m_line.operand, m_line.inputFormat, m_session->dataBuffer(), m_feedback);
     if (m_feedback.errorCount() > 0)
         return ExitUsage;
     if (length <= 0) {
@@ -115,6 +130,10 @@ int ChipCommandRun::confirmOutput()
 {
     // Asked before the chip is read: a long read should not end in a question, or in finding
     // out that its result cannot be kept.
+    if (const QString reason = whyNotWritable(m_line.operand); !reason.isEmpty()) {
+        m_feedback.showError(withFileAndReason(ExtraMessages::text(ExtraText::FileCannotCreate), m_line.operand, reason));
+        return ExitUsage;
+    }
     if (m_line.assumeYes || !QFileInfo::exists(m_line.operand))
         return Continue;
     if (!m_feedback.askYesNo(MessageCatalog::text(MessageKey::FileExistsOverwrite))) {
@@ -197,7 +216,10 @@ int ChipCommandRun::operate()
     switch (m_action) {
     case Action::Read: outcome = operations.runRead(); break;
     case Action::Write: outcome = operations.runWrite(); break;
-    case Action::Verify: outcome = operations.runVerify(); break;
+    case Action::Verify:
+        warnAboutBytesBeyondTheChip(m_line.operand, *m_session);
+        outcome = operations.runVerify();
+        break;
     case Action::Erase: outcome = operations.runErase(); break;
     case Action::Blank: outcome = operations.runBlankCheck(); break;
     case Action::Auto: outcome = operations.runAuto(); break;
@@ -248,7 +270,8 @@ int ChipCommandRun::notConnected() const
 int ChipCommandRun::saveOutput()
 {
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
-                                MessageCatalog::text(MessageKey::FileWriteError)};
+                                MessageCatalog::text(MessageKey::FileWriteError),
+                                ExtraMessages::text(ExtraText::FileCannotCreate)};
     const qint64 length = m_session->currentChipRecord().flashSize;
     switch (SaveBufferFile(m_line.operand, m_session->dataBuffer(), length, m_feedback, texts)) {
     case SaveOutcome::Saved:

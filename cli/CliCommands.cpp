@@ -28,7 +28,7 @@ std::span<const CliCommand> cliCommands()
                    "(--chip MODEL | --detect) [--count N] [--serial-at ADDR --serial-start N ...] [--log FILE] [options] IN",
                    "program chip after chip with serial numbers, checksums and a log", runProduce, produceHelp},
         CliCommand{"convert", "IN OUT [--from bin|hex|srec] [--to bin|hex|srec] [--yes]",
-                   "convert a buffer file between binary, Intel HEX and S-record", runConvert},
+                   "convert a buffer file between binary, Intel HEX and S-record (OUT - : standard output)", runConvert},
         CliCommand{"checksum", "IN [--from bin|hex|srec] [--chip MODEL [--maker M]]",
                    "print the CRC32 and SHA-256 of a file as it would be programmed", runChecksum, checksumHelp},
     };

@@ -9,9 +9,13 @@
 #include "buffer/BufferFile.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 
 #include <cstdio>
 #include <optional>
+#include <span>
+
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +24,19 @@ int usageError(const QString& message)
     std::fprintf(stderr, "zorvex-cli convert: %s\nUsage: zorvex-cli convert IN OUT [--from bin|hex|srec] "
                          "[--to bin|hex|srec] [--yes]\n", qPrintable(message));
     return ExitUsage;
+}
+
+// OUT "-": the image goes to standard output, the report to stderr so the data stays clean.
+int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data, TerminalFeedback& feedback)
+{
+    QFile out;
+    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteImageAs(format, out, data)) {
+        feedback.showError(withFileAndReason(MessageCatalog::text(MessageKey::FileWriteError, Language::English),
+                                             QStringLiteral("standard output"), out.errorString()));
+        return ExitUsage;
+    }
+    std::fprintf(stderr, "%zu bytes written to standard output\n", data.size());
+    return ExitSuccess;
 }
 
 }  // namespace
@@ -46,12 +63,13 @@ int runConvert(const QStringList& arguments)
     const QString& in = files[0];
     const QString& out = files[1];
     TerminalFeedback feedback(parser.isSet(yesOption));
-    if (!from && !(from = OpenFormatFor(in, feedback)))
-        return ExitUsage;
     ImageBuffer image;
-    const qint32 length = OpenBufferFileAs(*from, in, image.bytes(), feedback);
+    const qint32 length = loadInputImage(in, from, image.bytes(), feedback);
     if (feedback.errorCount() > 0)
         return ExitUsage;
+    const std::span<const std::uint8_t> data = image.bytes().first(static_cast<std::size_t>(length));
+    if (out == QLatin1String("-"))
+        return writeToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
 
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),
                                 MessageCatalog::text(MessageKey::FileWriteError, Language::English)};

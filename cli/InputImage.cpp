@@ -1,5 +1,31 @@
 #include "InputImage.h"
 
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+bool allHexDigits(std::span<const std::uint8_t> bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    });
+}
+
+// The text record format whose first record an image starts like: ":" and the eight digits of
+// count, offset and type, or "S0" to "S3" and the four digits of count and address. Nothing
+// for anything else: a raw image starts like that only by a rare chance.
+std::optional<BufferFileFormat> recordFormatOf(std::span<const std::uint8_t> image)
+{
+    if (image.size() >= 9 && image[0] == ':' && allHexDigits(image.subspan(1, 8)))
+        return BufferFileFormat::IntelHex;
+    if (image.size() >= 6 && image[0] == 'S' && image[1] >= '0' && image[1] <= '3' && allHexDigits(image.subspan(2, 4)))
+        return BufferFileFormat::SRecord;
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<BufferFileFormat> parseImageFormat(const QString& name)
 {
     if (name == QLatin1String("bin"))
@@ -14,9 +40,19 @@ std::optional<BufferFileFormat> parseImageFormat(const QString& name)
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
                       BufferFileFeedback& feedback)
 {
+    const bool chosenByName = !format;
     if (!format)
         format = OpenFormatFor(path, feedback);
     if (!format)
         return 0;
-    return OpenBufferFileAs(*format, path, buffer, feedback);
+    const qint32 length = OpenBufferFileAs(*format, path, buffer, feedback);
+    // Text records loaded as binary program their characters, not their data.
+    const auto looksLike = recordFormatOf(buffer.first(static_cast<std::size_t>(std::max(length, 0))));
+    if (chosenByName && *format == BufferFileFormat::Binary && looksLike) {
+        const bool hex = *looksLike == BufferFileFormat::IntelHex;
+        std::fprintf(stderr, "zorvex-cli: warning: %s is read as binary, but it starts like %s file; %s reads it as one\n",
+                     path.toUtf8().constData(), hex ? "an Intel HEX" : "an S-record",
+                     hex ? "--from hex" : "--from srec");
+    }
+    return length;
 }

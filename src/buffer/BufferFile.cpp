@@ -171,6 +171,22 @@ qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, Buffe
     return format ? OpenBufferFileAs(*format, path, buffer, feedback) : 0;
 }
 
+bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data)
+{
+    switch (format) {
+    case BufferFileFormat::IntelHex:
+        return WriteIntelHex(device, data);
+    case BufferFileFormat::SRecord:
+        return WriteSRecord(device, data);
+    case BufferFileFormat::Binary:
+    case BufferFileFormat::Capsule:  // a capsule's header is not kept, so it is saved as its image
+        break;
+    }
+    TextSink sink(device);
+    sink.writeRaw(reinterpret_cast<const char*>(data.data()), data.size());
+    return sink.finish();
+}
+
 SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> buffer,
                              qint64 length, BufferFileFeedback& feedback, const BufferSaveTexts& texts)
 {
@@ -183,26 +199,13 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
         return SaveOutcome::Declined;
     const std::span<const std::uint8_t> data = buffer.first(static_cast<std::size_t>(length));
 
-    FileSaveResult result;
-    switch (format) {
-    case BufferFileFormat::IntelHex:
-        result = saveFile(path, [data](QIODevice& device) { return WriteIntelHex(device, data); });
-        break;
-    case BufferFileFormat::SRecord:
-        result = saveFile(path, [data](QIODevice& device) { return WriteSRecord(device, data); });
-        break;
-    case BufferFileFormat::Binary:
-    case BufferFileFormat::Capsule:  // a capsule's header is not kept, so it is saved as its image
-        result = saveFile(path, [data](QIODevice& device) {
-            TextSink sink(device);
-            sink.writeRaw(reinterpret_cast<const char*>(data.data()), data.size());
-            return sink.finish();
-        });
-        if (result.status == FileSaveStatus::CreateFailed) {
-            feedback.showError(withFileAndReason(texts.fileCreateError, path, result.reason));
-            return SaveOutcome::Failed;
-        }
-        break;
+    const FileSaveResult result =
+        saveFile(path, [format, data](QIODevice& device) { return WriteImageAs(format, device, data); });
+    // A binary file that cannot be created has a text of its own; the text formats say "write".
+    const bool binary = format == BufferFileFormat::Binary || format == BufferFileFormat::Capsule;
+    if (result.status == FileSaveStatus::CreateFailed && binary) {
+        feedback.showError(withFileAndReason(texts.fileCreateError, path, result.reason));
+        return SaveOutcome::Failed;
     }
     if (result.status != FileSaveStatus::Saved) {
         feedback.showError(withFileAndReason(texts.fileWriteError, path, result.reason));

@@ -3,6 +3,7 @@
 #include "buffer/BufferFileFeedback.h"
 #include "buffer/FileErrors.h"
 
+#include <QIODevice>
 #include <QString>
 #include <QtGlobal>
 
@@ -46,6 +47,10 @@ enum class SaveOutcome { Saved, Declined, Failed };
 [[nodiscard]] qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback);
 [[nodiscard]] qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
                                       BufferFileFeedback& feedback);
+
+// Writes data in the format to an open device (standard output, a pipe); a capsule is written as
+// its image. False when the device did not take every byte.
+[[nodiscard]] bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data);
 
 // Writes the first `length` bytes of `buffer` (the selected chip's size) to the file. An
 // existing file is replaced only after a Yes to the overwrite question, and only once the new

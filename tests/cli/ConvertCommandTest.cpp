@@ -4,21 +4,44 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 // Runs the real zorvex-cli with stdin closed, as a script would.
 namespace {
 
 struct CliRun {
     int exitCode;
     QString errors;
+    QByteArray output;
 };
 
-CliRun cli(const QStringList& arguments)
+// fileSizeLimit >= 0: the tool may write files of at most that many bytes (a "full disk").
+CliRun cli(const QStringList& arguments, long fileSizeLimit = -1)
 {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
+    if (fileSizeLimit >= 0) {
+        process.setChildProcessModifier([fileSizeLimit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = static_cast<rlim_t>(fileSizeLimit);
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
     process.start(QStringLiteral(ZORVEX_CLI), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()), process.readAllStandardOutput()};
+}
+
+// An EEPROM image of bytes no format leaves out.
+QByteArray eepromImage(int size)
+{
+    QByteArray image(size, '\0');
+    for (int i = 0; i < size; ++i)
+        image[i] = static_cast<char>(i * 7 + 1);
+    return image;
 }
 
 class ConvertCommand : public ::testing::Test {
@@ -96,4 +119,64 @@ TEST_F(ConvertCommand, CommandLineMistakesExitWithUsage)
     EXPECT_EQ(cli({"frobnicate"}).exitCode, 2);
     EXPECT_EQ(cli({}).exitCode, 2);
     EXPECT_FALSE(QFile::exists(path("o.bin")));
+}
+
+// A 24C02 image onto a disk that is full after 100 bytes: no format may report success, and the
+// old file stays as it was.
+TEST_F(ConvertCommand, AFullDiskFailsNamingTheFileAndReasonAndKeepsTheOldFile)
+{
+    put("eeprom256.bin", eepromImage(256));
+    for (const char* name : {"chip.bin", "chip.hex", "chip.src"}) {
+        put(name, "old");
+        const CliRun run = cli({"convert", path("eeprom256.bin"), path(name), "--yes"}, 100);
+        EXPECT_EQ(run.exitCode, 2) << name;
+        EXPECT_TRUE(run.errors.contains("Error writing file.")) << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.contains(path(name) + ": File too large")) << run.errors.toStdString();
+        EXPECT_FALSE(run.output.contains("written")) << run.output.toStdString();
+        EXPECT_EQ(contentOf(name), "old") << name;
+    }
+}
+
+TEST_F(ConvertCommand, DashWritesToStandardOutput)
+{
+    put("in.hex", ":0400100001020304E2\r\n:00000001FF\r\n");
+    const CliRun binary = cli({"convert", path("in.hex"), "-"});
+    EXPECT_EQ(binary.exitCode, 0) << binary.errors.toStdString();
+    EXPECT_EQ(binary.output, QByteArray(16, '\xFF') + QByteArray("\x01\x02\x03\x04"));
+    EXPECT_FALSE(QFile::exists(path("-")));
+
+    const CliRun records = cli({"convert", path("in.hex"), "-", "--to", "srec"});
+    EXPECT_EQ(records.exitCode, 0) << records.errors.toStdString();
+    EXPECT_EQ(records.output, "S00600004844521B\r\nS107001001020304DE\r\nS9030000FC\r\n");
+}
+
+TEST_F(ConvertCommand, SRecordNamesAreReadAndWrittenAsSRecords)
+{
+    const QByteArray records = "S00600004844521B\r\nS107001001020304DE\r\nS9030000FC\r\n";
+    put("fw.s19", records);
+    for (const char* name : {"out.src", "out.s28", "out.s37", "out.srec", "out.sx", "out.mot"}) {
+        const CliRun run = cli({"convert", path("fw.s19"), path(name)});
+        EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+        EXPECT_EQ(contentOf(name), records) << name;
+    }
+    EXPECT_EQ(cli({"convert", path("out.mot"), path("out.bin")}).exitCode, 0);
+    EXPECT_EQ(contentOf("out.bin"), QByteArray(16, '\xFF') + QByteArray("\x01\x02\x03\x04"));
+}
+
+// A text record file under a binary name loads its characters; the tool says which option
+// reads it as what it is.
+TEST_F(ConvertCommand, ABinaryThatStartsLikeRecordsIsWarnedAbout)
+{
+    put("fw.bin", ":0400100001020304E2\r\n:00000001FF\r\n");
+    put("fw.rom", "S107001001020304DE\r\nS9030000FC\r\n");
+    put("plain.bin", QByteArray(":\x01\x02", 3) + eepromImage(64));
+    const CliRun hex = cli({"convert", path("fw.bin"), path("a.bin")});
+    EXPECT_EQ(hex.exitCode, 0);
+    EXPECT_TRUE(hex.errors.contains("Intel HEX") && hex.errors.contains("--from hex")) << hex.errors.toStdString();
+    const CliRun srec = cli({"convert", path("fw.rom"), path("b.bin")});
+    EXPECT_TRUE(srec.errors.contains("S-record") && srec.errors.contains("--from srec")) << srec.errors.toStdString();
+
+    // No warning for bytes that only start with a colon, or when binary was asked for.
+    EXPECT_TRUE(cli({"convert", path("plain.bin"), path("c.bin")}).errors.isEmpty());
+    EXPECT_TRUE(cli({"convert", path("fw.bin"), path("d.bin"), "--from", "bin"}).errors.isEmpty());
 }

@@ -1,0 +1,98 @@
+#include "CliRunner.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+// The image files of the chip commands: every S-record name, --from for any name, and what the
+// tool says about a file it cannot use as given.
+namespace {
+
+constexpr qsizetype ChipSize = 64 * 1024;  // the W25X05 of the default database
+
+QStringList command(const char* name, const QStringList& more)
+{
+    return QStringList{QString::fromLatin1(name), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                       QStringLiteral("w25x05")} + more;
+}
+
+}  // namespace
+
+TEST(CliImageFiles, SRecordFilesProgramTheirBytesUnderEveryName)
+{
+    CliRunner cli;
+    const QByteArray image = randomBytes(ChipSize, 21);
+    cli.put(QStringLiteral("image.bin"), image);
+    ASSERT_EQ(cli.run({QStringLiteral("convert"), QStringLiteral("image.bin"), QStringLiteral("fw.src")}).exitCode, 0);
+    const QByteArray records = cli.contentOf(QStringLiteral("fw.src"));
+    ASSERT_TRUE(records.startsWith("S0"));
+
+    // Detected chip, as a production bench runs it: the decoded bytes go in, not the text.
+    const CliResult autoRun = cli.run({QStringLiteral("auto"), QStringLiteral("--simulate"), QStringLiteral("--detect"),
+                                       QStringLiteral("fw.src")});
+    ASSERT_EQ(autoRun.exitCode, 0) << autoRun.err.toStdString();
+    EXPECT_EQ(cli.chipImage(), image);
+
+    for (const char* name : {"fw.s19", "fw.s28", "fw.s37", "fw.srec", "fw.sx", "fw.mot"}) {
+        cli.put(QString::fromLatin1(name), records);
+        const CliResult verify = cli.run(command("verify", {QString::fromLatin1(name)}));
+        EXPECT_EQ(verify.exitCode, 0) << name << verify.err.toStdString();
+        EXPECT_TRUE(verify.err.isEmpty()) << verify.err.toStdString();
+    }
+    const CliResult read = cli.run(command("read", {QStringLiteral("back.s37")}));
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_TRUE(cli.contentOf(QStringLiteral("back.s37")).startsWith("S0"));
+    ASSERT_EQ(cli.run({QStringLiteral("convert"), QStringLiteral("back.s37"), QStringLiteral("back.bin")}).exitCode, 0);
+    EXPECT_EQ(cli.contentOf(QStringLiteral("back.bin")), image);
+}
+
+TEST(CliImageFiles, FromReadsAnyNameAndABinaryThatLooksLikeRecordsIsWarnedAbout)
+{
+    CliRunner cli;
+    const QByteArray image = randomBytes(ChipSize, 22);
+    cli.put(QStringLiteral("image.bin"), image);
+    ASSERT_EQ(cli.run({QStringLiteral("convert"), QStringLiteral("image.bin"), QStringLiteral("fw.txt"),
+                       QStringLiteral("--to"), QStringLiteral("hex")}).exitCode, 0);
+
+    const CliResult write = cli.run(command("write", {QStringLiteral("--from"), QStringLiteral("hex"), QStringLiteral("fw.txt")}));
+    ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_EQ(cli.chipImage(), image);
+    EXPECT_EQ(cli.run(command("verify", {QStringLiteral("fw.txt"), QStringLiteral("--from=hex")})).exitCode, 0);
+
+    // Read as binary, the text is not the image: the tool names the option that reads it.
+    const CliResult asBinary = cli.run(command("verify", {QStringLiteral("fw.txt")}));
+    EXPECT_EQ(asBinary.exitCode, 1);
+    EXPECT_TRUE(asBinary.err.contains(QStringLiteral("--from hex"))) << asBinary.err.toStdString();
+
+    const CliResult unknown = cli.run(command("write", {QStringLiteral("--from"), QStringLiteral("elf"), QStringLiteral("fw.txt")}));
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("elf"))) << unknown.err.toStdString();
+}
+
+TEST(CliImageFiles, VerifyWithAFileLongerThanTheChipWarnsWithBothSizes)
+{
+    CliRunner cli;
+    const QByteArray image = randomBytes(ChipSize + 1000, 23);
+    cli.put(QStringLiteral("big.bin"), image);
+    ASSERT_EQ(cli.run(command("write", {QStringLiteral("--yes"), QStringLiteral("big.bin")})).exitCode, 0);
+    const CliResult verify = cli.run(command("verify", {QStringLiteral("big.bin")}));
+    EXPECT_EQ(verify.exitCode, 0) << verify.err.toStdString();
+    EXPECT_TRUE(verify.err.contains(QStringLiteral("66536")) && verify.err.contains(QStringLiteral("65536")))
+        << verify.err.toStdString();
+}
+
+TEST(CliImageFiles, ReadIntoAFileThatCannotBeCreatedStopsBeforeTheChipInTheChosenLanguage)
+{
+    CliRunner cli;
+    const CliResult english = cli.run(command("read", {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("none/out.bin")}));
+    EXPECT_EQ(english.exitCode, 2);
+    EXPECT_TRUE(english.err.contains(QStringLiteral("Cannot create the file."))) << english.err.toStdString();
+    EXPECT_TRUE(english.err.contains(QStringLiteral("none/out.bin: No such file or directory"))) << english.err.toStdString();
+    EXPECT_FALSE(english.out.contains(QStringLiteral("Read Complete!")));
+    EXPECT_TRUE(cli.trace().isEmpty()) << "the programmer was opened: " << cli.trace().toStdString();
+
+    const CliResult chinese = cli.run(command("read", {QStringLiteral("--lang"), QStringLiteral("zh-CN"), QStringLiteral("none/out.hex")}));
+    EXPECT_EQ(chinese.exitCode, 2);
+    EXPECT_TRUE(chinese.err.contains(QString::fromUtf8("无法创建文件。"))) << chinese.err.toStdString();
+    EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("none"))));
+}

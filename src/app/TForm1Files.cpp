@@ -71,6 +71,7 @@ void TForm1::createFileCommands()
     Form2 = new TForm2(m_chipDatabase, this);
     Form2->setDatabasePath(m_environment.databasePath);
     Form2->setErrorReporter([this](const QString& message) { ShowError(message); });
+    Form2->setQuestioner([this](const QString& question) { return askYesNo(question); });
     connect(Form2, &TForm2::chipDatabaseSaved, this, &TForm1::chooseChipAfterEdit);
     registerLanguageForm(QStringLiteral("TForm2"), Form2);
 
@@ -166,5 +167,8 @@ void TForm1::ToolDeviceClick()
 {
     if (operationRunning(*this))
         return;
+    // A save in the editor chooses the chip again, which reloads the view from DataBuffer: the
+    // view's edits go there first, as before a write or a file save.
+    TakeViewEdits();
     Form2->exec();
 }

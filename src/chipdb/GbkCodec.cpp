@@ -24,3 +24,15 @@ std::optional<QByteArray> encodeGbk(const QString& text)
         return std::nullopt;
     return bytes;
 }
+
+QString firstCharacterOutsideGbk(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!encodeGbk(character))
+            return character;
+        i += length;
+    }
+    return {};
+}

@@ -13,3 +13,6 @@
 // Empty when the text holds a character GBK cannot represent: a name is never stored with a
 // silent substitute in place of what the user typed.
 [[nodiscard]] std::optional<QByteArray> encodeGbk(const QString& text);
+// The first character of text that GBK cannot represent (one or two UTF-16 units), or an empty
+// string when it can represent them all: what to name when a text is refused.
+[[nodiscard]] QString firstCharacterOutsideGbk(const QString& text);

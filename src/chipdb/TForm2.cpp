@@ -1,6 +1,7 @@
 #include "chipdb/TForm2.h"
 
 #include "app/MessageCatalog.h"
+#include "app/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ChipName.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -103,6 +106,12 @@ void TForm2::buildControls()
         auto* list = new QComboBox(group);
         list->setObjectName(QStringLiteral("ComboBox%1").arg(number));
         list->setEditable(editable);
+        // Texts are stored as typed: no completion from the list, and Enter neither adds the
+        // text to the list nor swaps it for an item that differs only in letter case.
+        if (editable) {
+            list->setCompleter(nullptr);
+            list->setInsertPolicy(QComboBox::NoInsert);
+        }
         list->addItems(items);
         return list;
     };
@@ -189,6 +198,19 @@ void TForm2::reportError(const QString& message)
         QMessageBox::critical(this, QStringLiteral("Error"), message);
 }
 
+void TForm2::reject()
+{
+    if (hasUnsavedRows()) {
+        const QString question = ExtraMessages::text(ExtraText::EditorDiscardChanges);
+        const bool discard = m_ask ? m_ask(question)
+                                   : QMessageBox::question(this, QStringLiteral("Info"), question)
+                == QMessageBox::Yes;
+        if (!discard)
+            return;
+    }
+    QDialog::reject();
+}
+
 void TForm2::reloadFromFile()
 {
     // A damaged file is reported; the editor then shows what the table holds.
@@ -221,6 +243,7 @@ void TForm2::reloadFromFile()
     for (QComboBox* list : {m_type, m_manufacturer, m_model})
         if (list->count() > 0)
             list->setCurrentIndex(0);
+    m_savedRows = gridRows();
 }
 
 void TForm2::writeRow(int gridRow, const ChipGridRow& row)
@@ -368,11 +391,17 @@ bool TForm2::SaveChipDatabase()
         reportError(converted.error);
         return false;
     }
+    // The table and the file change together or not at all: after a failed write the main
+    // window's chip slot must still hold the chip it chose.
+    const auto before = std::make_unique<ChipDatabase>(m_database);
     for (int slot = 0; slot < count; ++slot)
         m_database[slot] = converted.records[static_cast<std::size_t>(slot)];
-    const bool written = WriteChipDatabaseFile(m_database, count, m_path,
-                                               [this](const QString& message) { reportError(message); });
-    // The table changed even if the file could not be written.
+    if (!WriteChipDatabaseFile(m_database, count, m_path,
+                               [this](const QString& message) { reportError(message); })) {
+        m_database = *before;
+        return false;
+    }
+    m_savedRows = rows;
     emit chipDatabaseSaved();
-    return written;
+    return true;
 }

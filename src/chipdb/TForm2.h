@@ -21,6 +21,8 @@ class TForm2 : public QDialog {
 
 public:
     using ErrorReporter = std::function<void(const QString& message)>;
+    // Asks a yes/no question; true when the user chose Yes.
+    using Questioner = std::function<bool(const QString& question)>;
 
     // database is the main window's table, which Save writes directly.
     explicit TForm2(ChipDatabase& database, QWidget* parent = nullptr);
@@ -29,6 +31,8 @@ public:
     void setDatabasePath(const QString& path) { m_path = path; }
     // Where error messages go; a modal "Error" box by default.
     void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+    // Where questions go; a modal "Info" box by default.
+    void setQuestioner(Questioner questioner) { m_ask = std::move(questioner); }
 
     // Grid row (1-based, the header being row 0) the user last selected; 0 before any.
     [[nodiscard]] int selectedRow() const { return m_selectedRow; }
@@ -41,12 +45,18 @@ public:
     void addRow();
     void editRow();
     void deleteRow();
-    // Returns false, leaving the table and the file alone, when a row cannot be stored.
+    // Returns false, leaving the table and the file alone, when a row cannot be stored or the
+    // file cannot be written.
     bool SaveChipDatabase();
+    // Whether the grid differs from the rows last loaded from the file or saved into it.
+    [[nodiscard]] bool hasUnsavedRows() const { return gridRows() != m_savedRows; }
+
+    // Escape, the close box and Quit all end here: with unsaved rows the user is asked first.
+    void reject() override;
 
 signals:
-    // The table was rewritten; the main window chooses its chip again, since the slot it had
-    // may now hold another chip.
+    // The table and the file were rewritten; the main window chooses its chip again, since the
+    // slot it had may now hold another chip.
     void chipDatabaseSaved();
 
 protected:
@@ -64,7 +74,9 @@ private:
     ChipDatabase& m_database;
     QString m_path;
     ErrorReporter m_reportError;
+    Questioner m_ask;
     int m_selectedRow = 0;
+    std::vector<ChipGridRow> m_savedRows;
 
     QTableWidget* m_grid = nullptr;
     QComboBox* m_type = nullptr;          // ComboBox1

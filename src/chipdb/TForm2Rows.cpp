@@ -1,8 +1,10 @@
 #include "chipdb/TForm2Rows.h"
 
 #include "app/MessageCatalog.h"
+#include "app/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipName.h"
+#include "chipdb/GbkCodec.h"
 
 namespace {
 
@@ -259,8 +261,12 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
         const ChipGridRow& row = rows[r];
         ChipRecord record;
         const QString name = joinChipName(row[ColType], row[ColManufacturer], row[ColModel]);
-        if (!record.setNameText(name))
-            return {{}, nameTooLongMessage(static_cast<int>(r) + 1, name)};
+        if (!record.setNameText(name)) {
+            const int gridRow = static_cast<int>(r) + 1;
+            const QString outside = firstCharacterOutsideGbk(name);
+            return {{}, outside.isEmpty() ? nameTooLongMessage(gridRow, name)
+                                          : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside)};
+        }
         for (const auto& [column, field] : numeric) {
             const std::optional<qint32> value = parseCellInteger(row[column]);
             if (!value)

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -344,6 +345,73 @@ TEST_F(FileCommands, EditorSaveChoosesTheCurrentChipAgain)
     EXPECT_EQ(window.currentChip(), 0);
     EXPECT_EQ(window.currentChipRecord().nameText(), "SPI,ACME,BIG");
     EXPECT_EQ(window.FlashEditor->DataSize(), 0x10000);
+}
+
+TEST_F(FileCommands, EditorSaveKeepsTheEditsTypedIntoTheView)
+{
+    writeSettings("[DEVICE]\nchip=1\n");
+    writeDatabase({{"SPI,ACME,A256", 0x100}});
+    TForm1& window = openWindow();
+    window.FlashEditor->setFocus();
+    QTest::keyClicks(window.FlashEditor, "1234ABCD");
+    ASSERT_EQ(viewBytes().left(4), QByteArray("\x12\x34\xAB\xCD", 4));
+
+    whileModal([&] { window.ToolDevice->trigger(); }, [&] {
+        QTest::mouseClick(window.Form2->findChild<QPushButton*>("BtnSave"), Qt::LeftButton);
+        QTest::mouseClick(window.Form2->findChild<QPushButton*>("BtnExit"), Qt::LeftButton);
+    });
+    EXPECT_EQ(viewBytes().left(5), QByteArray("\x12\x34\xAB\xCD\xFF", 5));
+    EXPECT_EQ(window.dataBuffer()[3], 0xCD);
+    EXPECT_EQ(window.dataLength(), 0x100);
+}
+
+TEST_F(FileCommands, AFailedEditorSaveKeepsTheTableAndTheChosenChip)
+{
+    writeSettings("[DEVICE]\nchip=1\n[CHIP]\nINDEX1=0\nINDEX2=0\nINDEX3=1\n");
+    writeDatabase({{"SPI,ACME,BIG", 0x10000}, {"SPI,ACME,SMALL", 0x100}});
+    TForm1& window = openWindow();
+    ASSERT_EQ(window.currentChip(), 1);
+
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    whileModal([&] { window.N3->trigger(); }, [&] {
+        // A folder where the file was: the new file cannot take its place.
+        ASSERT_TRUE(QFile::remove(m_environment.databasePath));
+        ASSERT_TRUE(QDir().mkdir(m_environment.databasePath));
+        auto* grid = window.Form2->findChild<QTableWidget*>("StringGrid1");
+        grid->setCurrentCell(0, 1);
+        QTest::mouseClick(window.Form2->findChild<QPushButton*>("BtnDelete"), Qt::LeftButton);
+        QTest::mouseClick(window.Form2->findChild<QPushButton*>("BtnSave"), Qt::LeftButton);
+        window.Form2->done(QDialog::Rejected);
+    });
+    ASSERT_EQ(MessageBoxes::history().size(), 1);
+    EXPECT_TRUE(MessageBoxes::history()[0].text.contains(QDir::toNativeSeparators(m_environment.databasePath)));
+    EXPECT_EQ(window.chipDatabase().count(), 2);
+    EXPECT_EQ(window.chipDatabase()[0].nameText(), "SPI,ACME,BIG");
+    EXPECT_EQ(window.currentChip(), 1);
+    EXPECT_EQ(window.currentChipRecord().nameText(), "SPI,ACME,SMALL");
+}
+
+TEST_F(FileCommands, TheEditorAsksInTheWindowsQuestionBoxBeforeDroppingRows)
+{
+    writeSettings("[DEVICE]\nchip=1\n");
+    writeDatabase({{"SPI,ACME,A256", 0x100}});
+    TForm1& window = openWindow();
+    window.Enlish->trigger();
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    bool keptOpen = false;
+    whileModal([&] { window.ToolDevice->trigger(); }, [&] {
+        auto* grid = window.Form2->findChild<QTableWidget*>("StringGrid1");
+        grid->item(0, 2)->setText("EDITED");
+        QTest::keyClick(grid, Qt::Key_Escape);
+        keptOpen = window.Form2->isVisible();
+        QTest::keyClick(grid, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(keptOpen);
+    EXPECT_FALSE(window.Form2->isVisible());
+    ASSERT_EQ(MessageBoxes::history().size(), 2);
+    EXPECT_EQ(MessageBoxes::history()[0].title, "Info");
+    EXPECT_EQ(MessageBoxes::history()[0].text, "The chip list has changes that are not saved. Discard them?");
 }
 
 TEST_F(FileCommands, MenuCommandsWaitForARunningOperation)

@@ -1,5 +1,6 @@
 #include "chipdb/TForm2Rows.h"
 
+#include "app/MessageCatalog.h"
 #include "chipdb/ChipCodes.h"
 
 #include <gtest/gtest.h>
@@ -183,6 +184,30 @@ TEST(ChipRows, SaveTrimsNamePartsAndChecksEveryRow)
     ChipGridRow fits = rowFromRecord(sampleRecord());
     fits[2] = QString(29, QLatin1Char('M'));  // exactly 47 bytes
     EXPECT_TRUE(recordsFromRows({fits}).error.isEmpty());
+}
+
+TEST(ChipRows, ANameGbkCannotHoldIsRefusedNamingTheCharacterNotItsLength)
+{
+    setCurrentLanguage(Language::English);
+    // In every part of the name, outside and inside the Basic Multilingual Plane, after
+    // characters GBK does hold.
+    const std::pair<int, QString> cases[] = {
+        {0, QString::fromUtf8("SPI\u20A9")},             // won sign
+        {1, QString::fromUtf8("华邦\xF0\x9F\x98\x80")},   // an emoji: two UTF-16 units
+        {2, QString::fromUtf8("W25\uD55C")},             // a Hangul syllable
+    };
+    for (const auto& [column, text] : cases) {
+        ChipGridRow row = rowFromRecord(sampleRecord());
+        row[static_cast<std::size_t>(column)] = text;
+        const RowsToRecordsResult refused = recordsFromRows({rowFromRecord(sampleRecord()), row});
+        EXPECT_TRUE(refused.records.empty());
+        const QString bad = text.mid(column == 1 ? 2 : 3);
+        EXPECT_TRUE(refused.error.contains(u'"' + bad + u'"')) << refused.error.toStdString();
+        EXPECT_TRUE(refused.error.contains("GBK") && refused.error.contains("2"))
+            << refused.error.toStdString();
+        EXPECT_FALSE(refused.error.contains("47")) << refused.error.toStdString();
+    }
+    setCurrentLanguage(Language::Simplified);
 }
 
 }  // namespace

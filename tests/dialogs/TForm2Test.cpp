@@ -1,8 +1,10 @@
 #include "chipdb/TForm2.h"
 
+#include "app/MessageCatalogExtra.h"
 #include "chipdb/ChipDatabaseFile.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -40,6 +43,8 @@ struct ChipEditor : ::testing::Test {
     ChipDatabase database;
     std::unique_ptr<TForm2> editor;
     QStringList errors;
+    QStringList questions;
+    QList<bool> answers;  // one per question; a question without a queued answer reads No
 
     void writeFile(std::initializer_list<ChipRecord> records)
     {
@@ -55,6 +60,10 @@ struct ChipEditor : ::testing::Test {
         editor = std::make_unique<TForm2>(database);
         editor->setDatabasePath(path);
         editor->setErrorReporter([this](const QString& message) { errors << message; });
+        editor->setQuestioner([this](const QString& question) {
+            questions << question;
+            return !answers.isEmpty() && answers.takeFirst();
+        });
         editor->show();
     }
 
@@ -235,6 +244,103 @@ TEST_F(ChipEditor, ABadCellLeavesTableAndFileUnchanged)
     doubleClickRow(1);
     EXPECT_EQ(errors, QStringList{"'fast' is not a valid integer value"});
     EXPECT_EQ(list(3)->currentText(), "MX25L3205");
+}
+
+TEST_F(ChipEditor, AFailedWriteLeavesTheTableAsItWasAndSignalsNothing)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("SPI_FLASH,MXIC,MX25L6405", 0, 0, 8 << 20)});
+    open();
+    const auto loaded = std::make_unique<ChipDatabase>(database);
+    // A folder where the file was: the new file cannot take its place.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
+    grid()->setCurrentCell(0, 1);
+    click("BtnDelete");
+    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    EXPECT_FALSE(editor->SaveChipDatabase());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(path))) << errors[0].toStdString();
+    EXPECT_TRUE(std::ranges::equal(database.table(), loaded->table()));
+    EXPECT_EQ(saved.count(), 0);
+}
+
+TEST_F(ChipEditor, ClosingWithUnsavedRowsAsksFirstEveryWay)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    QTest::keyClick(grid(), Qt::Key_Escape);  // nothing changed: closes without a word
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_FALSE(editor->isVisible());
+
+    editor->show();
+    grid()->item(0, 2)->setText("EDITED");
+    QTest::keyClick(grid(), Qt::Key_Escape);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], ExtraMessages::text(ExtraText::EditorDiscardChanges));
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(grid()->item(0, 2)->text(), "EDITED");
+
+    EXPECT_FALSE(editor->close());  // the close box
+    click("BtnExit");
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_TRUE(editor->isVisible());
+
+    answers << true;
+    click("BtnExit");
+    EXPECT_FALSE(editor->isVisible());
+    editor->show();
+    EXPECT_EQ(grid()->item(0, 2)->text(), "MX25L3205");
+}
+
+TEST_F(ChipEditor, NoQuestionOnceTheGridMatchesTheFileAgainOrWasSaved)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    doubleClickRow(0);
+    click("BtnAdd");
+    click("BtnDelete");  // the added row is the current one
+    click("BtnExit");
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_FALSE(editor->isVisible());
+
+    editor->show();
+    grid()->item(0, 1)->setText("  MXIC");
+    click("BtnSave");
+    ASSERT_TRUE(errors.isEmpty());
+    click("BtnExit");
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_FALSE(editor->isVisible());
+}
+
+TEST_F(ChipEditor, TypedTextsAreNotCompletedFromTheLists)
+{
+    writeFile({chip("SPI_FLASH,WINBOND,W25Q16JV", 0, 0, 2 << 20)});
+    open();
+    // Completion works only in the field that has the focus, as when a person types.
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    const auto typeInto = [](QComboBox* box, const char* text) {
+        box->setFocus();
+        box->lineEdit()->clear();
+        QTest::keyClicks(box->lineEdit(), text);
+    };
+    typeInto(list(1), "SPI");
+    typeInto(list(3), "W25Q16");
+    EXPECT_EQ(list(1)->currentText(), "SPI");
+    EXPECT_EQ(list(3)->currentText(), "W25Q16");
+
+    // Enter keeps the text as typed, letter case included, and adds nothing to the list.
+    typeInto(list(2), "winbond");
+    QTest::keyClick(list(2)->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(list(2)->currentText(), "winbond");
+    EXPECT_EQ(list(2)->count(), 1);
+
+    list(12)->setEditText("0");
+    click("BtnAdd");
+    ASSERT_EQ(grid()->rowCount(), 2);
+    EXPECT_EQ(grid()->item(1, 0)->text(), "SPI");
+    EXPECT_EQ(grid()->item(1, 1)->text(), "winbond");
+    EXPECT_EQ(grid()->item(1, 2)->text(), "W25Q16");
 }
 
 TEST_F(ChipEditor, MoreThan999RowsAreRefused)

@@ -17,7 +17,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <functional>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -188,6 +191,36 @@ TEST_F(FileCommands, SaveWritesTheChipSizeAndAddsTheHexExtension)
     EXPECT_TRUE(hex.startsWith(':') && hex.mid(3, 6) == "000000" && hex.contains("A5A5A5"))
         << hex.left(40).toStdString();
     EXPECT_TRUE(hex.trimmed().endsWith(":00000001FF"));
+}
+
+// A whole 24C02 image fits in the write buffer Qt keeps; a disk that is full must still show,
+// in every format, and the old file must stay as it was.
+TEST_F(FileCommands, SaveOnAFullDiskShowsTheErrorAndKeepsTheOldFile)
+{
+    writeDatabase({{"I2C,ACME,24C02", 256}});
+    TForm1& window = openWindow();
+    for (int i = 0; i < 256; ++i)
+        window.dataBuffer()[i] = static_cast<quint8>(i);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    for (const char* name : {"chip.bin", "chip.hex", "chip.src"}) {
+        writeFile(file(name), "old");
+        MessageBoxes::reset();
+        MessageBoxes::setNextAnswer(QMessageBox::Yes);  // replace the old file
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        FileDialogs::setNextFileName(file(name));
+        rlimit full = saved;
+        full.rlim_cur = 100;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+        window.ToolSave->trigger();
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        ASSERT_EQ(MessageBoxes::history().size(), 2) << name;
+        EXPECT_EQ(MessageBoxes::history()[1].title, "Error");
+        EXPECT_TRUE(MessageBoxes::history()[1].text.startsWith(QString::fromUtf8("写入文件出错。\n"))) << name;
+        EXPECT_TRUE(MessageBoxes::history()[1].text.contains(file(name))) << name;
+        EXPECT_EQ(readFile(file(name)), "old") << name;
+    }
 }
 
 TEST_F(FileCommands, SaveTakesViewEditsAndAsksBeforeOverwriting)

@@ -39,6 +39,8 @@
  *   fault short dev=0 t=5 ep=0x5 length=256 result=128
  *   fault unplugged dev=0 t=8 ep=0x4 result=-19
  *   fault endpoint dev=0 t=5 ep=0x3 result=-32
+ * Every cmd line but "cmd dropped" then carries " packet=" and the packet's bytes as they came,
+ * two hex digits each without spaces (omitted in the examples above).
  * A cmd line may end in " noreply" (no reply queued: no_reply fault), " prefix=N" (byte 0 not
  * the command's prefix) or " length=N" (packet not 64 bytes). A "fault short" line is followed
  * by the line of what the shortened transfer did.

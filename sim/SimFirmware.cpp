@@ -242,6 +242,13 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         reply.reset();
         break;
     }
+    // The bytes as they came, so a test can check every field's byte order on the wire.
+    line += " packet=";
+    for (const std::uint8_t byte : packet) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02X", byte);
+        line += digits;
+    }
     if (packet.size() != p.size())
         line += " length=" + std::to_string(packet.size());
     // Only the erase and the end carry prefix 1; a wrong one is worth seeing in a trace.

@@ -217,3 +217,81 @@ TEST_F(WriteRoutinesTest, ProgressCountsPollsPagesAndBlockStarts)
     EXPECT_THAT(feedback.steps, ElementsAre(0, 64, 128, 192));
     EXPECT_FALSE(feedback.progressVisible);
 }
+
+// Without 0xB7 a 3-byte-address flash wraps at 16 MiB: the upper half of the image would land
+// on the lower half. Write, verify and read of a 32 MiB flash all switch first; 16 MiB does not.
+TEST_F(WriteRoutinesTest, StreamsAboveSixteenMiBSwitchToFourByteAddressesFirst)
+{
+    constexpr quint32 Size = 0x2000000;
+    configure("chip = 25flash\nchip_size = 32M\nchip_content = blank\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, Size, 256);
+    for (quint32 i = 0; i < Size; i += 4096)
+        host.bytes()[i] = static_cast<quint8>(i >> 24 ? 0xA5 : 0x5A);  // each half its own mark
+    host.length = static_cast<qint32>(Size);
+
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Completed);
+    std::vector<std::string> steps = protocol();
+    const auto begin = std::find(steps.begin(), steps.end(), "Begin");
+    ASSERT_LE(begin + 2, steps.end());
+    EXPECT_EQ(*(begin + 1), "SpiTransfer");
+    EXPECT_EQ(*(begin + 2), "SetAddress");
+    EXPECT_NE(traceWith("cmd SpiTransfer").at(0).find("n=1 data=B7"), std::string::npos);
+    const std::vector<unsigned char> chip = sim.chip();
+    EXPECT_TRUE(std::equal(chip.begin(), chip.end(), host.bytes()));
+
+    EXPECT_EQ(ops.runVerify(), CommandOutcome::Completed);
+    std::fill_n(host.bytes(), Size, quint8{0x00});
+    EXPECT_EQ(ops.runRead(), CommandOutcome::Completed);
+    EXPECT_TRUE(std::equal(chip.begin(), chip.end(), host.bytes()));
+    EXPECT_EQ(count("cmd SpiTransfer"), 3);
+
+    configure("chip = 25flash\nchip_size = 16M\nchip_content = blank\n");
+    host.chip = makeChip("25,W,Q", Family25Flash, 0x1000000, 256);
+    host.length = 4096;
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Completed);
+    EXPECT_EQ(count("cmd SpiTransfer"), 0);
+}
+
+// The SPI EEPROMs erase page by page like the 24-series, the page address wrapping at 64 KiB.
+TEST_F(WriteRoutinesTest, SpiEepromsEraseOnePageAtATime)
+{
+    struct Case {
+        const char* keys;
+        ChipRecord chip;
+    };
+    const Case cases[] = {
+        {"chip = 25eeprom\nchip_size = 512\n", makeChip("25E,A,B", Family25Eeprom, 512, 16)},
+        {"chip = 95\nchip_size = 128K\n", makeChip("95,A,B", Family95Eeprom, 0x20000, 256)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        configure(c.keys);
+        host.chip = c.chip;
+        feedback.events.clear();
+        EXPECT_EQ(ops.runErase(), CommandOutcome::Completed);
+        const std::vector<long> arguments = eraseArguments();
+        ASSERT_EQ(arguments.size(), c.chip.flashSize / c.chip.flashPage);
+        for (std::size_t i = 0; i < arguments.size(); ++i)
+            ASSERT_EQ(arguments[i], static_cast<long>(i * c.chip.flashPage % 65536)) << i;
+        EXPECT_EQ(count("cmd SetAddress"), 0);
+        EXPECT_EQ(count("cmd ReadStatus"), 0);
+        EXPECT_EQ(sim.chip(), std::vector<unsigned char>(c.chip.flashSize, 0xFF));
+        EXPECT_EQ(feedback.only("log:"), QStringList({"log:Erase Complete!"}));
+    }
+}
+
+// A family the program has no erase for gets no erase command, inside a frame as usual.
+TEST_F(WriteRoutinesTest, UnknownFamilyGetsNoEraseCommand)
+{
+    configure("chip = 25flash\nchip_size = 64K\n");
+    const std::vector<unsigned char> before = sim.chip();
+    const ChipRecord chip = makeChip("X,A,B", 7, 0x10000, 256);
+    ProgrammerLink link(usb, feedback, clock);
+    WriteRoutines routines(RoutineContext{link, feedback, host});
+    ASSERT_TRUE(link.BeginOperation(chip, 0));
+    EXPECT_TRUE(routines.EraseChip(chip));
+    link.EndOperation();
+    EXPECT_EQ(protocol(), (std::vector<std::string>{"Begin", "End"}));
+    EXPECT_EQ(sim.chip(), before);
+    EXPECT_FALSE(feedback.progressVisible);
+}

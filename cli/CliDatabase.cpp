@@ -36,7 +36,8 @@ bool loadCliDatabase(ChipDatabase& database, const QString& databasePath, bool r
         printError(QStringLiteral("no chip database at %1 (--db FILE names one)").arg(shownPath));
         return false;
     case ChipDbLoadStatus::WrongSize:
-        printError(QStringLiteral("%1 %2").arg(message, shownPath));
+        // One line on the terminal: the message names the file on a line of its own.
+        printError(message.replace(u'\n', u' '));
         return false;
     case ChipDbLoadStatus::Unreadable:
         printError(message);

@@ -68,8 +68,11 @@ ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const 
         return ChipDbLoadStatus::Unreadable;
     }
     const ChipDbLoadStatus status = loadChipDatabaseBytes(db, *bytes);
+    // The file goes on a second line: an installed program's database is not beside it, and the
+    // person needs to know which file to replace.
     if (status == ChipDbLoadStatus::WrongSize)
-        tell(report, MessageCatalog::text(MessageKey::ChipListDamaged, damagedLanguage));
+        tell(report, MessageCatalog::text(MessageKey::ChipListDamaged, damagedLanguage) + QLatin1Char('\n')
+                         + QDir::toNativeSeparators(path));
     return status;
 }
 

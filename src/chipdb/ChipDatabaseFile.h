@@ -42,7 +42,7 @@ enum class ChipDbLoadStatus {
 // Reads the file at path into the table; when path is the running program's own database
 // (chipDatabasePath()) and the user has not saved one yet, the copy shipped with the program is
 // read instead. WrongSize reports "The configuration file was destroyed." in the current
-// language; Unreadable reports a message naming the file. On any failure the table is unchanged.
+// language with the file on a second line; Unreadable reports a message naming the file. On any failure the table is unchanged.
 [[nodiscard]] ChipDbLoadStatus LoadChipDatabase(ChipDatabase& db, const QString& path,
                                                 const ChipDbErrorReporter& report);
 // The editor's variant: the wrong-size message is always the Simplified Chinese text.

@@ -376,7 +376,7 @@ TEST_F(ChipEditor, EachOpeningReloadsTheFileDiscardingGridChanges)
     editor->hide();
     editor->show();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0], QString::fromUtf8("配置文件被破坏！"));
+    EXPECT_EQ(errors[0], QString::fromUtf8("配置文件被破坏！\n") + QDir::toNativeSeparators(path));
     EXPECT_EQ(grid()->rowCount(), 1);  // what the table held
 }
 

@@ -242,14 +242,16 @@ void HexEditor::SetDataSize(qint64 size)
         else
             CreateUndo(ufKindAppendBuffer, old, size - old);
     }
+    const qint64 caret = GetCursorPosition();
+    const bool caretCut = caret > size || (caret == size && !m_insertMode);
     m_data.setSize(size, 0);
     m_modifiedBits.truncate(size);
     m_modified = true;
-    RecomputeGrid();
-    if (GetCursorPosition() >= size && !(m_insertMode && GetCursorPosition() == size)) {
+    if (caretCut)
         ResetSelection();
+    RecomputeGrid();
+    if (caretCut)
         MoveCaretTo(std::max<qint64>(size - 1, 0), m_inCharField);
-    }
     viewport()->update();
     NotifyChange();
 }

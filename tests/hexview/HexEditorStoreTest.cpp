@@ -258,14 +258,16 @@ TEST(HexEditorStore, ShrinkingClipsSelectionCaretAndBookmarks)
         editor.SetSelStart(anchor);
         editor.SetSelEnd(other);
         editor.SetDataSize(50);
+        // A caret cut off drops the selection; one still inside keeps what is left of it.
         EXPECT_LT(editor.GetCursorPosition(), 50);
-        if (editor.SelCount() > 0) {
+        if (anchor < 50) {
             EXPECT_EQ(editor.SelectionLow(), std::min(anchor, other));
             EXPECT_EQ(editor.SelectionHigh(), 49);
             EXPECT_LT(editor.SelStart(), 50);
             EXPECT_LT(editor.SelEnd(), 50);
+        } else {
+            EXPECT_EQ(editor.SelCount(), 0);
         }
-        EXPECT_LE(editor.SelCount(), 40);
         EXPECT_EQ(editor.GetBookmark(1).position, 49);
         EXPECT_EQ(editor.GetBookmark(2).position, -1);
         // A copy takes only bytes the store still holds.

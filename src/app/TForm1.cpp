@@ -7,6 +7,7 @@
 #include "TAboutBox.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ProgramFiles.h"
+#include "chipdb/ShippedChipUpgrade.h"
 #include "chipdb/TForm3.h"
 #include "usb/UsbBulk.h"
 
@@ -144,8 +145,24 @@ void TForm1::FormShow()
 {
     const ChipDbLoadStatus status = LoadChipDatabase(m_chipDatabase, m_environment.databasePath,
         [this](const QString& message) { ShowError(message); });
-    if (status == ChipDbLoadStatus::Loaded)
+    if (status == ChipDbLoadStatus::Loaded) {
+        // A database the person saved is offered the chips a newer package ships; they go after
+        // the person's own, so the remembered list positions still hold.
+        const ProgramFiles files = ProgramFiles::locate(QCoreApplication::applicationFilePath());
+        const QString section = QLatin1String(ShippedDatabaseSection);
+        const QString key = QLatin1String(ShippedDatabaseKey);
+        if (m_settings && m_environment.databasePath == files.databasePath) {
+            const ShippedChipOfferResult offer = offerShippedChips(m_chipDatabase, files,
+                m_settings->stringValue(section, key).value_or(QString()),
+                {[this](const QString& question) { return askYesNo(question); },
+                 [this](const QString& message) { ShowError(message); }});
+            if (!offer.fingerprintToRemember.isEmpty()) {
+                m_settings->writeString(section, key, offer.fingerprintToRemember);
+                m_settings->sync();
+            }
+        }
         SelectChip(m_index[0], m_index[1], m_index[2]);
+    }
     ApplyLanguage();
 }
 

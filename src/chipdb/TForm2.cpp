@@ -6,6 +6,7 @@
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ChipName.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -200,6 +201,11 @@ void TForm2::reportError(const QString& message)
 
 void TForm2::reject()
 {
+    // A cell still being typed in counts as changed: its text goes into the grid first (the cell
+    // editor hands its text over when it loses the focus). Escape never gets here from a cell
+    // editor, which takes that key to cancel the typing.
+    if (QWidget* focused = QApplication::focusWidget(); focused && m_grid->viewport()->isAncestorOf(focused))
+        focused->clearFocus();
     if (hasUnsavedRows()) {
         const QString question = ExtraMessages::text(ExtraText::EditorDiscardChanges);
         const bool discard = m_ask ? m_ask(question)

@@ -3,6 +3,7 @@
 #include "app/MessageCatalogExtra.h"
 #include "chipdb/ChipDatabaseFile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -290,6 +291,22 @@ TEST_F(ChipEditor, ClosingWithUnsavedRowsAsksFirstEveryWay)
     EXPECT_FALSE(editor->isVisible());
     editor->show();
     EXPECT_EQ(grid()->item(0, 2)->text(), "MX25L3205");
+}
+
+TEST_F(ChipEditor, ACellStillBeingTypedCountsAsAChange)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    grid()->setCurrentCell(0, 2);
+    grid()->editItem(grid()->item(0, 2));
+    QWidget* cellEditor = QApplication::focusWidget();
+    ASSERT_TRUE(cellEditor && grid()->isAncestorOf(cellEditor));
+    QTest::keyClicks(cellEditor, "X");
+    EXPECT_FALSE(editor->close());  // the close box, with the cell editor still open
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(grid()->item(0, 2)->text(), "X");
 }
 
 TEST_F(ChipEditor, NoQuestionOnceTheGridMatchesTheFileAgainOrWasSaved)

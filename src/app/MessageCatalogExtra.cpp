@@ -96,6 +96,15 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
     {u"另有 %1 个芯片放不下：数据库最多容纳 999 个芯片。",
      u"另有 %1 個芯片放不下：數據庫最多容納 999 個芯片。",
      u"%1 more do not fit: a database holds at most 999 chips."},
+    // EditorListNotChosen
+    {u"请先在每个列表中选择一项。", u"請先在每個列表中選擇一項。", u"Choose an item in every list first."},
+    // EditorTooManyRows
+    {u"芯片表最多保存 %1 个芯片，当前有 %2 行，未保存。", u"芯片表最多保存 %1 個芯片，當前有 %2 行，未保存。",
+     u"The chip table holds at most %1 chips, the grid has %2 rows; nothing was saved."},
+    // ChipNameTooLong
+    {u"第 %1 行：名称“%2”无法存入芯片记录（最多 47 字节 GBK 文字），未保存。",
+     u"第 %1 行：名稱“%2”無法存入芯片記錄（最多 47 字節 GBK 文字），未保存。",
+     u"Row %1: the name \"%2\" does not fit the chip record (at most 47 bytes of GBK text); nothing was saved."},
 };
 
 }  // namespace

@@ -41,11 +41,14 @@ enum class ExtraText : int {
     ChipNameNotGbk,      // %1: the grid row, %2: the name, %3: the character GBK cannot hold
     ShippedChipsOffer,   // %1: how many shipped chips the person's database lacks, %2: its path
     ShippedChipsNoRoom,  // %1: how many of them do not fit
+    EditorListNotChosen,
+    EditorTooManyRows,   // %1: the most chips the table holds, %2: the grid's rows
+    ChipNameTooLong,     // %1: the grid row, %2: the name
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ShippedChipsNoRoom) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::ChipNameTooLong) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -1,6 +1,5 @@
 #include "chipdb/TForm2.h"
 
-#include "app/MessageCatalog.h"
 #include "app/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
@@ -27,30 +26,6 @@ constexpr int DialogWidth = 880;
 constexpr int DialogHeight = 442;
 constexpr int GridHeight = 240;
 constexpr int GroupHeight = 128;
-
-QString listNotChosenMessage()
-{
-    switch (currentLanguage()) {
-    case Language::Traditional: return QStringLiteral("請先在每個列表中選擇一項。");
-    case Language::English: return QStringLiteral("Choose an item in every list first.");
-    default: return QStringLiteral("请先在每个列表中选择一项。");
-    }
-}
-
-QString tooManyRowsMessage(int rows)
-{
-    switch (currentLanguage()) {
-    case Language::Traditional:
-        return QStringLiteral("芯片表最多保存 %1 個芯片，當前有 %2 行，未保存。").arg(MaxEditorChips).arg(rows);
-    case Language::English:
-        return QStringLiteral("The chip table holds at most %1 chips, the grid has %2 rows; nothing "
-                              "was saved.")
-            .arg(MaxEditorChips)
-            .arg(rows);
-    default:
-        return QStringLiteral("芯片表最多保存 %1 个芯片，当前有 %2 行，未保存。").arg(MaxEditorChips).arg(rows);
-    }
-}
 
 void selectPosition(QComboBox* list, int position)
 {
@@ -349,7 +324,7 @@ bool TForm2::encodableFields(ChipGridRow& row)
 {
     const ChipEditorFields f = fields();
     if (!f.allListsChosen()) {
-        reportError(listNotChosenMessage());
+        reportError(ExtraMessages::text(ExtraText::EditorListNotChosen));
         return false;
     }
     row = encodeRow(f);
@@ -389,7 +364,7 @@ bool TForm2::SaveChipDatabase()
     const std::vector<ChipGridRow> rows = gridRows();
     const int count = static_cast<int>(rows.size());
     if (count > MaxEditorChips) {
-        reportError(tooManyRowsMessage(count));
+        reportError(ExtraMessages::text(ExtraText::EditorTooManyRows).arg(MaxEditorChips).arg(count));
         return false;
     }
     RowsToRecordsResult converted = recordsFromRows(rows);

@@ -1,6 +1,5 @@
 #include "chipdb/TForm2Rows.h"
 
-#include "app/MessageCatalog.h"
 #include "app/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipName.h"
@@ -28,21 +27,6 @@ int hexDigit(char16_t c)
     if (c >= u'A' && c <= u'F')
         return c - u'A' + 10;
     return -1;
-}
-
-QString nameTooLongMessage(int row, const QString& name)
-{
-    switch (currentLanguage()) {
-    case Language::Traditional:
-        return QStringLiteral("第 %1 行：名稱 \"%2\" 無法存入芯片記錄（最多 47 字節 GBK 文字），未保存。").arg(row).arg(name);
-    case Language::English:
-        return QStringLiteral("Row %1: the name \"%2\" does not fit the chip record (at most 47 bytes "
-                              "of GBK text); nothing was saved.")
-            .arg(row)
-            .arg(name);
-    default:
-        return QStringLiteral("第 %1 行：名称 \"%2\" 无法存入芯片记录（最多 47 字节 GBK 文字），未保存。").arg(row).arg(name);
-    }
 }
 
 }  // namespace
@@ -264,7 +248,7 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
         if (!record.setNameText(name)) {
             const int gridRow = static_cast<int>(r) + 1;
             const QString outside = firstCharacterOutsideGbk(name);
-            return {{}, outside.isEmpty() ? nameTooLongMessage(gridRow, name)
+            return {{}, outside.isEmpty() ? ExtraMessages::text(ExtraText::ChipNameTooLong).arg(gridRow).arg(name)
                                           : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside)};
         }
         for (const auto& [column, field] : numeric) {

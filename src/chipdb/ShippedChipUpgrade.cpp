@@ -22,12 +22,14 @@ QString chipKey(const ChipRecord& rec)
     return (parts.type + u'\n' + parts.manufacturer + u'\n' + parts.model).toCaseFolded();
 }
 
-std::optional<QByteArray> readWhole(const QString& path)
+// The file's bytes, or one more than a full table holds: enough to refuse a file that is too long
+// without reading all of it.
+std::optional<QByteArray> readBounded(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = file.read(static_cast<qint64>(ChipDatabase::SlotCount * ChipRecord::Size) + 1);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
@@ -40,7 +42,8 @@ bool sameFile(const QString& a, const QString& b)
 
 QString question(int adding, int left, const QString& path)
 {
-    QString text = ExtraMessages::text(ExtraText::ShippedChipsOffer).arg(adding).arg(QDir::toNativeSeparators(path));
+    QString text = ExtraMessages::text(ExtraText::ShippedChipsOffer)
+                       .arg(QString::number(adding), QDir::toNativeSeparators(path));
     if (left > 0)
         text += u'\n' + ExtraMessages::text(ExtraText::ShippedChipsNoRoom).arg(left);
     return text;
@@ -87,7 +90,7 @@ ShippedChipOfferResult offerShippedChips(ChipDatabase& db, const ProgramFiles& f
     if (!QFileInfo::exists(files.databasePath) || !QFileInfo::exists(files.shippedDatabasePath)
         || sameFile(files.databasePath, files.shippedDatabasePath))
         return {ShippedChipOffer::NotApplicable, {}};
-    const std::optional<QByteArray> shippedBytes = readWhole(files.shippedDatabasePath);
+    const std::optional<QByteArray> shippedBytes = readBounded(files.shippedDatabasePath);
     auto shipped = std::make_unique<ChipDatabase>();
     if (!shippedBytes || loadChipDatabaseBytes(*shipped, *shippedBytes) != ChipDbLoadStatus::Loaded)
         return {ShippedChipOffer::NotApplicable, {}};

@@ -177,9 +177,17 @@ TEST_F(ShippedChipOfferTest, NothingIsAskedWhereThereIsNothingToOffer)
     own({"SPI_FLASH,Mine,MY25Q01"});
     EXPECT_EQ(offer(true), ShippedChipOffer::AlreadyAsked);
 
+    // A damaged shipped file offers nothing.
+    m_remembered.clear();
+    {
+        QFile damaged(m_files.shippedDatabasePath);
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(QByteArray(69, 'x'));
+    }
+    EXPECT_EQ(offer(true), ShippedChipOffer::NotApplicable);
+
     // No own copy yet (the program reads the shipped one), or a portable program whose own
     // database is the shipped file.
-    m_remembered.clear();
     QFile::remove(m_files.databasePath);
     EXPECT_EQ(offer(true), ShippedChipOffer::NotApplicable);
     m_files.databasePath = m_files.shippedDatabasePath;

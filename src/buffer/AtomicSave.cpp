@@ -15,11 +15,6 @@ namespace {
 // when flushed, which a commit does not check. Every write reaches the system and is checked.
 constexpr QIODevice::OpenMode kWriteMode = QIODevice::WriteOnly | QIODevice::Unbuffered;
 
-FileSaveResult failure(FileSaveStatus status, const QString& reason)
-{
-    return {status, reason};
-}
-
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -29,12 +24,12 @@ FileSaveResult writeInPlace(const QString& path, const std::function<bool(QIODev
 {
     QFile file(path);
     if (!file.open(kWriteMode))
-        return failure(FileSaveStatus::CreateFailed, file.errorString());
+        return {FileSaveStatus::CreateFailed, file.errorString()};
     if (!writeBody(file))
-        return failure(FileSaveStatus::WriteFailed, file.errorString());
+        return {FileSaveStatus::WriteFailed, file.errorString()};
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return failure(FileSaveStatus::WriteFailed, file.errorString());
+        return {FileSaveStatus::WriteFailed, file.errorString()};
     return {};
 }
 
@@ -49,19 +44,19 @@ FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(kWriteMode))
-        return failure(FileSaveStatus::CreateFailed, file.errorString());
+        return {FileSaveStatus::CreateFailed, file.errorString()};
     if (!writeBody(file)) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return failure(FileSaveStatus::WriteFailed, reason);
+        return {FileSaveStatus::WriteFailed, reason};
     }
     // commit() syncs too but ignores a failure; some file systems report a full disk only here.
     if (fsync(file.handle()) != 0 && errno != EINVAL) {
         const QString reason = systemReason(errno);
         file.cancelWriting();
-        return failure(FileSaveStatus::WriteFailed, reason);
+        return {FileSaveStatus::WriteFailed, reason};
     }
     if (!file.commit())
-        return failure(FileSaveStatus::WriteFailed, file.errorString());
+        return {FileSaveStatus::WriteFailed, file.errorString()};
     return {};
 }

@@ -39,9 +39,11 @@ struct View {
     Bytes data() const { return {editor.Data().begin(), editor.Data().end()}; }
 };
 
-// The plain model of one typed key at the caret, given the control's mode and selection.
+// The plain model of one typed key at the caret, given the control's mode and selection. In
+// insert mode a key makes a new unit of `unit` bytes: the typed byte, then zeros.
 struct Model {
     Bytes bytes;
+    int unit = 1;
 
     // First of two hex digits: a new unit in insert mode (over the selection), else the high
     // nibble of the byte at the caret.
@@ -59,13 +61,15 @@ struct Model {
         else
             bytes[std::size_t(caret)] = value;
     }
-    void replace(qint64 caret, qint64 selLow, qint64 selHigh, std::uint8_t value)
+    void replace(qint64 caret, qint64 selLow, qint64 selHigh, std::uint8_t first)
     {
         if (selLow >= 0) {
             bytes.erase(bytes.begin() + selLow, bytes.begin() + selHigh + 1);
             caret = selLow;
         }
-        bytes.insert(bytes.begin() + caret, value);
+        Bytes newUnit(std::size_t(unit), 0);
+        newUnit[0] = first;
+        bytes.insert(bytes.begin() + caret, newUnit.begin(), newUnit.end());
     }
     void erase(qint64 from, qint64 to) { bytes.erase(bytes.begin() + from, bytes.begin() + to + 1); }
 };
@@ -75,16 +79,16 @@ const std::vector<std::pair<QChar, std::uint8_t>> kChars = {
     {QLatin1Char('A'), 0x41}, {QLatin1Char('z'), 0x7A}, {QLatin1Char('7'), 0x37},
     {QChar(0x20AC), 0x80}, {QChar(0xE9), 0xE9}};
 
-} // namespace
-
-TEST(HexEditorTypingModel, TypingInBothModesMatchesTheModelThroughUndoAndRedo)
+// Random keys at random places, in units of `unit` bytes, each step compared with the model.
+void typeAgainstTheModel(int unit, unsigned seed)
 {
-    std::mt19937 rng(23);
+    std::mt19937 rng(seed);
     Bytes original(40);
     for (auto& b : original)
         b = std::uint8_t(rng());
     View v(original);
-    Model model{original};
+    v.editor.SetBytesPerUnit(unit);
+    Model model{original, unit};
     // The state after each recorded step, oldest first; undo walks back along it.
     std::vector<Bytes> history{original};
     const auto matches = [&](const char* what, int step) -> ::testing::AssertionResult {
@@ -129,9 +133,10 @@ TEST(HexEditorTypingModel, TypingInBothModesMatchesTheModelThroughUndoAndRedo)
         }
         if (size == 0)
             break;
-        // Caret on a byte, or behind the last one in insert mode.
+        // Caret on a unit, or behind the last one in insert mode.
+        ASSERT_EQ(size % unit, 0);
         const bool insert = v.editor.InsertMode();
-        const qint64 caret = insert && rng() % 8 == 0 ? size : qint64(rng() % std::uint64_t(size));
+        const qint64 caret = insert && rng() % 8 == 0 ? size : qint64(rng() % std::uint64_t(size / unit)) * unit;
         if (caret == size)
             v.key(Qt::Key_End, Qt::ControlModifier);
         else
@@ -139,15 +144,15 @@ TEST(HexEditorTypingModel, TypingInBothModesMatchesTheModelThroughUndoAndRedo)
         ASSERT_EQ(v.editor.GetCursorPosition(), caret);
         // Sometimes a selection by Shift+Right; in insert mode it ends before the caret.
         qint64 selLow = -1, selHigh = -1;
-        const int extend = caret < size - 1 && rng() % 2 ? 1 + int(rng() % 3) : 0;
-        for (int i = 0; i < extend && v.editor.GetCursorPosition() < size - 1; ++i)
+        const int extend = caret < size - unit && rng() % 2 ? 1 + int(rng() % 3) : 0;
+        for (int i = 0; i < extend && v.editor.GetCursorPosition() < size - unit; ++i)
             v.key(Qt::Key_Right, Qt::ShiftModifier);
-        qint64 at = v.editor.GetCursorPosition();
+        const qint64 at = v.editor.GetCursorPosition();
         if (v.editor.SelCount() > 0) {
             selLow = v.editor.SelectionLow();
             selHigh = v.editor.SelectionHigh();
             ASSERT_EQ(selLow, caret);
-            ASSERT_EQ(selHigh, insert ? at - 1 : at);
+            ASSERT_EQ(selHigh, insert ? at - 1 : at + unit - 1);
         }
         if (!insert) {
             // Typing in overwrite mode drops the selection and changes the byte at the caret.
@@ -174,16 +179,16 @@ TEST(HexEditorTypingModel, TypingInBothModesMatchesTheModelThroughUndoAndRedo)
             ASSERT_TRUE(matches("character", step));
             record(insert);
         } else if (insert && size > 1) {
-            // Backspace takes the selection or the byte before the caret; Delete the one at it.
+            // Backspace takes the selection or the unit before the caret; Delete the one at it.
             const bool back = rng() & 1;
             v.key(back ? Qt::Key_Backspace : Qt::Key_Delete);
             bool erased = true;
             if (selLow >= 0)
                 model.erase(selLow, selHigh);
             else if (back && at > 0)
-                model.erase(at - 1, at - 1);
+                model.erase(at - unit, at - 1);
             else if (!back && at < size)
-                model.erase(at, at);
+                model.erase(at, at + unit - 1);
             else
                 erased = false;
             ASSERT_TRUE(matches(back ? "backspace" : "delete", step));
@@ -196,4 +201,18 @@ TEST(HexEditorTypingModel, TypingInBothModesMatchesTheModelThroughUndoAndRedo)
         ASSERT_EQ(v.data(), history.back()) << "final undo, " << history.size() << " left";
     }
     EXPECT_EQ(v.data(), original);
+}
+
+} // namespace
+
+TEST(HexEditorTypingModel, TypingInBothModesMatchesTheModelThroughUndoAndRedo)
+{
+    for (const int unit : {1, 2}) {
+        for (const unsigned seed : {23u, 5u}) {
+            SCOPED_TRACE(testing::Message() << "unit " << unit << ", seed " << seed);
+            typeAgainstTheModel(unit, seed);
+            if (HasFatalFailure())
+                return;
+        }
+    }
 }

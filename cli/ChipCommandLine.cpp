@@ -100,6 +100,9 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-verify") {
             noValue();
             line.autoOptions.verify = false;
+        } else if (takes(ChipCommandSpec::AllDifferences) && name == u"--all") {
+            noValue();
+            line.allDifferences = true;
         } else {
             // Unknown, or one that belongs to other commands.
             line.error = QStringLiteral("the %1 command has no option %2").arg(QLatin1String(spec.name), name);
@@ -140,6 +143,8 @@ QString ChipCommandLine::synopsis(const ChipCommandSpec& spec)
         parts << QStringLiteral("(--chip MODEL [--maker MAKER] | --detect)");
     if (spec.options & ChipCommandSpec::AutoSteps)
         parts << QStringLiteral("[--no-erase] [--no-write] [--no-verify]");
+    if (spec.options & ChipCommandSpec::AllDifferences)
+        parts << QStringLiteral("[--all]");
     if (spec.options & ChipCommandSpec::Yes)
         parts << QStringLiteral("[--yes]");
     if (spec.operand == ChipCommandSpec::Operand::Input)
@@ -166,6 +171,8 @@ QString ChipCommandLine::help(const ChipCommandSpec& spec)
             "  --no-write            leave out the write step\n"
             "  --no-verify           leave out the verify step\n");
     }
+    if (spec.options & ChipCommandSpec::AllDifferences)
+        text += QStringLiteral("  --all                 on a difference, read the whole chip and list every one\n");
     if (spec.operand == ChipCommandSpec::Operand::Input)
         text += QStringLiteral("  --from FORMAT         read IN as bin, hex or srec whatever its name\n");
     for (const CommonOption& option : commonOptions()) {

@@ -20,6 +20,7 @@ struct ChipCommandSpec {
         Chip = 1u << 1,        // --chip MODEL [--maker MAKER] or --detect (one is required)
         Yes = 1u << 2,         // --yes (CommonOptions.cpp)
         AutoSteps = 1u << 3,   // --no-erase, --no-write, --no-verify
+        AllDifferences = 1u << 4,  // --all: every difference, not only the first
     };
     enum class Operand { None, Input, Output, Filter };
 
@@ -49,6 +50,7 @@ struct ChipCommandLine {
     QString programmer;               // --programmer SEL; empty: the first programmer found
     bool assumeYes = false;
     AutoOptions autoOptions;
+    bool allDifferences = false;      // --all
     std::optional<BufferFileFormat> inputFormat;  // --from; empty: chosen by IN's name
     QString operand;                  // the file (or the list filter)
     QString error;                    // not empty: the arguments were not understood

@@ -1,5 +1,6 @@
 #include "ChipCommandRun.h"
 
+#include "AllDifferences.h"
 #include "ChipChoice.h"
 #include "ChipCommands.h"
 #include "CliChipLists.h"
@@ -228,8 +229,12 @@ int ChipCommandRun::operate()
     }
     if (outcome == CommandOutcome::Disconnected)
         return notConnected();
-    if (outcome != CommandOutcome::Completed)
-        return stoppedCode();
+    if (outcome != CommandOutcome::Completed) {
+        const int code = stoppedCode();
+        if (code == ExitFailure && m_action == Action::Verify && m_line.allDifferences)
+            return reportAllDifferences(*m_usb, m_feedback, *m_session);
+        return code;
+    }
     printChecksums();
     return m_action == Action::Read ? saveOutput() : ExitSuccess;
 }

@@ -34,8 +34,9 @@ constexpr Spec WriteSpec{"write", "write a file into the chip",
                          Operation | Spec::Yes, Spec::Operand::Input};
 constexpr Spec VerifySpec{"verify", "compare the chip with a file",
                                 "Loads IN as write does and compares the chip with it; of a file longer than the chip\n"
-                                "only the chip's size is compared, and a warning says so.",
-                                Operation, Spec::Operand::Input};
+                                "only the chip's size is compared, and a warning says so. With --all a difference\n"
+                                "is followed by a read of the whole chip and a list of every differing range.",
+                                Operation | Spec::AllDifferences, Spec::Operand::Input};
 constexpr Spec EraseSpec{"erase", "erase the chip", "Erases the whole chip.", Operation, Spec::Operand::None};
 constexpr Spec BlankSpec{"blank", "check that the chip is erased",
                          "Checks that every byte of the chip reads 0xFF.", Operation, Spec::Operand::None};

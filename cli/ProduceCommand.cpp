@@ -7,11 +7,11 @@
 #include "CliDatabase.h"
 #include "CliFeedback.h"
 #include "InputImage.h"
-#include "ProduceFeedback.h"
 #include "ProduceOptions.h"
 #include "ProductionLog.h"
 #include "ProgrammedImage.h"
 #include "ProgrammerBinding.h"
+#include "QuietFeedback.h"
 #include "SerialFile.h"
 
 #include "app/MessageCatalog.h"
@@ -98,7 +98,7 @@ private:
 
     ProduceOptions m_options;
     CliFeedback m_terminal;
-    ProduceFeedback m_feedback;
+    QuietFeedback m_feedback;
     std::unique_ptr<ChipSession> m_session;
     std::unique_ptr<ImageBuffer> m_pristine;  // IN as decoded; every chip starts from it
     qint32 m_imageLength = 0;
@@ -165,7 +165,7 @@ int ProduceRun::prepare()
         m_session->setCurrentChip(choice.slot);
         m_chipKnown = true;
     }
-    m_imageLength = loadInputImage(line.operand, m_options.format, m_pristine->bytes(), m_terminal);
+    m_imageLength = loadInputImage(line.operand, line.inputFormat, m_pristine->bytes(), m_terminal);
     if (m_terminal.errorCount() > 0)
         return ExitUsage;
     if (m_imageLength <= 0) {

@@ -1,6 +1,6 @@
 #include "ProduceOptions.h"
 
-#include "InputImage.h"
+#include <limits>
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr ChipCommandSpec ProduceSpec{
     ChipCommandSpec::Programmer | ChipCommandSpec::Chip, ChipCommandSpec::Operand::Input};
 
 // The options of the loop itself, each with a value except the two step switches.
-const QStringList ValueOptions{QStringLiteral("--from"),         QStringLiteral("--count"),
+const QStringList ValueOptions{QStringLiteral("--count"),
                                QStringLiteral("--serial-at"),    QStringLiteral("--serial-start"),
                                QStringLiteral("--serial-step"),  QStringLiteral("--serial-format"),
                                QStringLiteral("--serial-file"),  QStringLiteral("--log"),
@@ -40,12 +40,11 @@ QString ProduceOptions::help()
 {
     QString text = ChipCommandLine::help(ProduceSpec);
     text.replace(QStringLiteral("[options] IN"),
-                 QStringLiteral("[--from FORMAT] [--count N] [--no-erase] [--no-verify] [--serial-at ADDR\n"
+                 QStringLiteral("[--count N] [--no-erase] [--no-verify] [--serial-at ADDR\n"
                                 "       --serial-start N [--serial-step K] [--serial-format FMT] [--serial-file FILE]]\n"
                                 "       [--log FILE] [--poll-ms MS] [options] IN"));
     text.replace(QStringLiteral("Options:\n"),
                  QStringLiteral("Options:\n"
-                                "  --from FORMAT         read IN as bin, hex or srec whatever its name\n"
                                 "  --count N             stop after N chips\n"
                                 "  --no-erase            leave out the erase step\n"
                                 "  --no-verify           leave out the verify step\n"
@@ -99,10 +98,7 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
             return n;
         };
         constexpr quint64 Any = std::numeric_limits<quint64>::max();
-        if (name == u"--from") {
-            if (!(options.format = parseImageFormat(value)))
-                options.error = QStringLiteral("unknown format '%1' (%2)").arg(value, QLatin1String(ImageFormatNames));
-        } else if (name == u"--count") {
+        if (name == u"--count") {
             options.count = number(1, Any);
         } else if (name == u"--serial-at") {
             options.serialAt = number(0, Any);

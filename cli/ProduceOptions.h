@@ -3,18 +3,15 @@
 #include "ChipCommandLine.h"
 #include "SerialNumber.h"
 
-#include "buffer/BufferFile.h"
-
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 // The command line of zorvex-cli produce: the chip command's options (chip, programmer, speed,
-// database, language) and those of the production loop.
+// database, language, --from) and those of the production loop.
 struct ProduceOptions {
     ChipCommandLine line;
-    std::optional<BufferFileFormat> format;    // --from
     std::optional<quint64> count;              // --count N
     bool erase = true;                         // --no-erase
     bool verify = true;                        // --no-verify

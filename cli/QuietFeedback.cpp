@@ -1,10 +1,13 @@
-#include "ProduceFeedback.h"
+#include "QuietFeedback.h"
 
 #include <QStringList>
 
-void ProduceFeedback::showError(const QString& message)
+#include <utility>
+
+void QuietFeedback::showError(const QString& message)
 {
-    m_terminal.showError(message);
+    if (m_errors == Errors::Shown)
+        m_terminal.showError(message);
     // A box's text may run over several lines; the chip's line carries its first one.
     for (const QString& line : message.split(QLatin1Char('\n'))) {
         if (!line.trimmed().isEmpty()) {
@@ -14,7 +17,7 @@ void ProduceFeedback::showError(const QString& message)
     }
 }
 
-QString ProduceFeedback::takeLastError()
+QString QuietFeedback::takeLastError()
 {
     return std::exchange(m_lastError, QString());
 }

@@ -4,12 +4,15 @@
 
 #include <QString>
 
-// The feedback of one chip of a production run: progress, questions and errors reach the
-// terminal as for any command, but the completion line and the elapsed time do not, since the
-// run prints one line per chip. The last error is kept as the chip's reason for failing.
-class ProduceFeedback final : public OperatorFeedback {
+// Feedback of an operation that is one step of something larger (a chip of a production run,
+// the read-back of verify --all): progress and questions reach the terminal as for any command,
+// the completion line and the elapsed time do not, since the larger thing reports for itself.
+// Errors reach the terminal too unless they are only to be kept; the last one is kept either way.
+class QuietFeedback final : public OperatorFeedback {
 public:
-    explicit ProduceFeedback(OperatorFeedback& terminal) : m_terminal(terminal) {}
+    enum class Errors { Shown, KeptOnly };
+    explicit QuietFeedback(OperatorFeedback& terminal, Errors errors = Errors::Shown)
+        : m_terminal(terminal), m_errors(errors) {}
 
     void setStatus(const QString& text) override { m_terminal.setStatus(text); }
     void setElapsed(const QString&) override {}
@@ -28,5 +31,6 @@ public:
 
 private:
     OperatorFeedback& m_terminal;
+    Errors m_errors;
     QString m_lastError;
 };

@@ -212,6 +212,9 @@ private:
     FindDialog* m_findDialog = nullptr;  // created at the first Find, keeps what was typed
     bool m_clipboardHasHex = false;      // the clipboard's text holds a pair of hex digits
     bool m_clipboardOffersData = false;  // the clipboard holds a format the view pastes
+    // Receives the clipboard and focus notifications that update the edit commands. A member,
+    // so they stop before the controls are destroyed: the view empties the clipboard as it goes.
+    QObject m_editNotifications;
 
 public:
     // The controls, named as on the form. Owned by their Qt parents.

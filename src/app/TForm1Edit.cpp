@@ -78,10 +78,10 @@ void TForm1::createEditCommands()
         m_clipboardOffersData = FlashEditor->CanPaste();
         updateEditCommands();
     };
-    connect(clipboard, &QClipboard::dataChanged, this, readClipboard);
+    connect(clipboard, &QClipboard::dataChanged, &m_editNotifications, readClipboard);
     readClipboard();
     connect(Buff, &QMenu::aboutToShow, this, &TForm1::updateEditCommands);
-    connect(qApp, &QApplication::focusChanged, this, &TForm1::updateEditCommands);
+    connect(qApp, &QApplication::focusChanged, &m_editNotifications, [this] { updateEditCommands(); });
     FlashEditor->OnChange = [this] { updateEditCommands(); };
     FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
 }

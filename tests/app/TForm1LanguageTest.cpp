@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "NextDialog.h"
+
 #include "app/PanelStatusBar.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"
@@ -9,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -129,4 +132,36 @@ TEST_F(TForm1Language, StatusTextFollowsALanguageSwitchAndStaysRedWhenNotConnect
     window.Enlish->trigger();
     EXPECT_EQ(window.statusText(), QStringLiteral("W25Q64"));
     EXPECT_EQ(window.firstLogLine(), QStringLiteral("001:读出完成！"));
+}
+
+TEST_F(TForm1Language, YesNoButtonsSpeakBothChineseLanguagesAndEnglishAgain)
+{
+    TForm1& window = openWindow();
+    struct Case {
+        QAction* item;
+        QString yes;
+        QString no;
+    };
+    const Case cases[] = {
+        {window.China, QStringLiteral("是(&Y)"), QStringLiteral("否(&N)")},
+        {window.fanti, QStringLiteral("是(&Y)"), QStringLiteral("否(&N)")},
+        {window.Enlish, QStringLiteral("&Yes"), QStringLiteral("&No")},
+        {window.fanti, QStringLiteral("是(&Y)"), QStringLiteral("否(&N)")},
+    };
+    for (const Case& c : cases) {
+        c.item->trigger();
+        QString yes;
+        QString no;
+        QString title;
+        const NextDialog<QMessageBox> next([&](QMessageBox& box) {
+            title = box.windowTitle();
+            yes = box.button(QMessageBox::Yes)->text();
+            no = box.button(QMessageBox::No)->text();
+            box.button(QMessageBox::No)->click();
+        });
+        EXPECT_FALSE(window.askYesNo(QStringLiteral("?")));
+        EXPECT_EQ(yes, c.yes) << qPrintable(c.item->objectName());
+        EXPECT_EQ(no, c.no) << qPrintable(c.item->objectName());
+        EXPECT_EQ(title, QStringLiteral("Info"));
+    }
 }

@@ -1,0 +1,457 @@
+#include "WindowFixture.h"
+
+#include "NextDialog.h"
+
+#include "app/Captions.h"
+#include "app/FindDialog.h"
+#include "app/GoToDialog.h"
+#include "app/MessageBoxes.h"
+#include "app/MessageCatalogExtra.h"
+#include "app/PanelStatusBar.h"
+#include "hexview/HexClipboard.h"
+#include "hexview/HexEditorEx.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+// What to type and choose in the find dialog.
+struct FindRun {
+    QString text;
+    bool asText = false;
+    bool ignoreCase = false;
+    bool fromStart = false;
+};
+
+class TForm1Edit : public WindowFixture {
+protected:
+    static constexpr quint32 ChipSize = 0x1000;
+
+    TForm1& openWithImage(quint32 size = ChipSize)
+    {
+        writeDatabase({{"SPI_FLASH,Test,T", size}});
+        TForm1& window = openWindow();
+        for (quint32 i = 0; i < size; ++i)
+            window.dataBuffer()[i] = static_cast<quint8>(i);
+        window.LoadViewFromBuffer();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        // Keys go to a control outside the hex view, so they reach the window's shortcuts.
+        window.ComboBox4->setFocus();
+        QApplication::clipboard()->clear();
+        return window;
+    }
+
+    void switchTo(TForm1& window, Language language)
+    {
+        QAction* item = language == Language::Simplified ? window.China
+            : language == Language::Traditional            ? window.fanti
+                                                            : window.Enlish;
+        item->trigger();
+        ASSERT_EQ(currentLanguage(), language);
+    }
+
+    // The view reports selection changes once the event loop runs, as it does between two
+    // inputs of a person; the commands' enabled state follows then.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    static void keyToWindow(TForm1& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        settle();
+        // Without a window manager a closed dialog leaves no window active; a person's window
+        // manager hands activation back.
+        if (!window.isActiveWindow()) {
+            window.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+            window.ComboBox4->setFocus();
+        }
+        QTest::keyClick(window.ComboBox4, key, modifiers);
+    }
+
+    // A click on the menu item: only an enabled item acts.
+    static void choose(QAction* item)
+    {
+        settle();
+        item->trigger();
+    }
+
+    static quint8 viewByte(TForm1& window, qint64 position) { return window.FlashEditor->GetDataAt(position); }
+
+    // The message the find dialog shows after Find, or "found" when it closed on a match.
+    static QString find(const FindRun& run, const std::function<void()>& open)
+    {
+        QString outcome;
+        const NextDialog<FindDialog> next([&](FindDialog& dialog) {
+            dialog.FindEdit->setText(run.text);
+            (run.asText ? dialog.TextRadio : dialog.HexRadio)->setChecked(true);
+            dialog.IgnoreCaseBox->setChecked(run.ignoreCase);
+            (run.fromStart ? dialog.FromStartRadio : dialog.FromCaretRadio)->setChecked(true);
+            dialog.FindButton->click();
+            if (dialog.isVisible()) {
+                outcome = dialog.MessageLabel->text();
+                dialog.CloseButton->click();
+            } else {
+                outcome = QStringLiteral("found");
+            }
+        });
+        open();
+        return outcome;
+    }
+};
+
+constexpr Language kLanguages[] = {Language::Simplified, Language::Traditional, Language::English};
+
+TEST_F(TForm1Edit, EveryCommandIsCaptionedInEachLanguageAndNoKeyServesTwoCommands)
+{
+    TForm1& window = openWithImage();
+    const CaptionSet& captions = captionsFor(u"TForm1");
+    for (const Language language : kLanguages) {
+        switchTo(window, language);
+        for (QAction* action : {window.Undo1, window.Redo1, window.Cut1, window.Copy1, window.Paste1,
+                 window.PasteHex1, window.SelectAll1, window.Find1, window.FindNext1, window.GoTo1}) {
+            const CaptionEntry* entry = captions.find(action->objectName(), CaptionProperty::MenuCaption);
+            ASSERT_NE(entry, nullptr) << qPrintable(action->objectName());
+            EXPECT_EQ(action->text(), entry->text(language));
+            EXPECT_TRUE(window.EditPopupMenu->actions().contains(action));
+        }
+    }
+    QMap<QKeySequence, QString> owners;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            EXPECT_FALSE(owners.contains(key)) << qPrintable(key.toString()) << " on "
+                << qPrintable(owners.value(key)) << " and " << qPrintable(action->objectName());
+            owners.insert(key, action->objectName());
+        }
+    }
+    EXPECT_EQ(window.O2->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(window.S1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(window.Redo1->shortcuts(),
+        QList<QKeySequence>({Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}));
+}
+
+TEST_F(TForm1Edit, UndoRedoAndSelectAllWorkFromTheMenuAndTheKeysInEachLanguage)
+{
+    TForm1& window = openWithImage();
+    for (const Language language : kLanguages) {
+        switchTo(window, language);
+        window.LoadViewFromBuffer();
+        window.updateEditCommands();
+        EXPECT_FALSE(window.Undo1->isEnabled());
+        EXPECT_FALSE(window.Redo1->isEnabled());
+
+        window.FlashEditor->setFocus();
+        QTest::keyClicks(window.FlashEditor, QStringLiteral("5A"));
+        ASSERT_EQ(viewByte(window, 0), 0x5A);
+        window.ComboBox4->setFocus();
+        EXPECT_TRUE(window.Undo1->isEnabled());
+
+        choose(window.Undo1);  // high nibble back
+        choose(window.Undo1);
+        EXPECT_EQ(viewByte(window, 0), 0x00);
+        EXPECT_TRUE(window.Redo1->isEnabled());
+        choose(window.Redo1);
+        EXPECT_EQ(viewByte(window, 0), 0x50);
+
+        keyToWindow(window, Qt::Key_Z);
+        EXPECT_EQ(viewByte(window, 0), 0x00);
+        keyToWindow(window, Qt::Key_Y);
+        EXPECT_EQ(viewByte(window, 0), 0x50);
+        keyToWindow(window, Qt::Key_Z);
+        keyToWindow(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(viewByte(window, 0), 0x50);
+
+        keyToWindow(window, Qt::Key_A);
+        EXPECT_EQ(window.FlashEditor->SelCount(), ChipSize);
+        window.FlashEditor->SetSelStart(0);
+        choose(window.SelectAll1);
+        EXPECT_EQ(window.FlashEditor->SelCount(), ChipSize);
+    }
+}
+
+TEST_F(TForm1Edit, CutCopyPasteAndPasteHexTextFromTheMenuAndTheKeys)
+{
+    TForm1& window = openWithImage();
+    HexEditorEx& view = *window.FlashEditor;
+    for (const Language language : kLanguages) {
+        switchTo(window, language);
+        window.LoadViewFromBuffer();
+        view.SetSelStart(0x10);
+        view.SetSelEnd(0x11);
+        choose(window.Copy1);
+        ASSERT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(QString::fromLatin1(HexClipboard::PrivateFormat)));
+        view.SetSelStart(0x20);
+        choose(window.Paste1);  // inserts at the caret
+        EXPECT_EQ(view.DataSize(), ChipSize + 2);
+        EXPECT_EQ(viewByte(window, 0x20), 0x10);
+        EXPECT_EQ(viewByte(window, 0x21), 0x11);
+        EXPECT_EQ(viewByte(window, 0x22), 0x20);
+
+        view.SetSelStart(0x30);
+        view.SetSelEnd(0x33);
+        keyToWindow(window, Qt::Key_X);
+        EXPECT_EQ(view.DataSize(), ChipSize - 2);
+        EXPECT_EQ(viewByte(window, 0x30), 0x32);  // 0x30 moved up by the two pasted bytes
+        view.SetSelStart(0);
+        keyToWindow(window, Qt::Key_V);
+        EXPECT_EQ(view.DataSize(), ChipSize + 2);
+        EXPECT_EQ(viewByte(window, 0), 0x2E);
+        view.SetSelStart(0);
+        view.SetSelEnd(1);
+        keyToWindow(window, Qt::Key_C);
+        choose(window.Cut1);
+        EXPECT_EQ(view.DataSize(), ChipSize);
+        EXPECT_EQ(viewByte(window, 0), 0x2E + 2);
+
+        // Text from another program, read as hex whatever the view's hex-text setting says.
+        QApplication::clipboard()->setText(QStringLiteral("41 42 zz 4"));
+        view.SetSelStart(5);
+        choose(window.PasteHex1);
+        EXPECT_EQ(view.DataSize(), ChipSize + 2);
+        EXPECT_EQ(viewByte(window, 5), 0x41);
+        EXPECT_EQ(viewByte(window, 6), 0x42);
+        EXPECT_FALSE(view.ClipboardAsHexText());
+    }
+}
+
+TEST_F(TForm1Edit, TheHexViewKeepsItsOwnKeysWhileItHasTheFocus)
+{
+    TForm1& window = openWithImage();
+    HexEditorEx& view = *window.FlashEditor;
+    int menuCommands = 0;
+    for (QAction* action : window.EditPopupMenu->actions())
+        QObject::connect(action, &QAction::triggered, [&menuCommands] { ++menuCommands; });
+    auto key = [&view](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        settle();  // the menu items are enabled, so only the view's claim keeps the keys from them
+        QTest::keyClick(&view, key, modifiers);
+    };
+    view.setFocus();
+    QTest::keyClicks(&view, QStringLiteral("AB"));
+    key(Qt::Key_Z);
+    EXPECT_EQ(viewByte(window, 0), 0xA0);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(viewByte(window, 0), 0xAB);
+    view.SetSelStart(2);
+    key(Qt::Key_A);
+    EXPECT_EQ(view.SelCount(), ChipSize);
+    view.SetSelStart(2);
+    view.SetSelEnd(3);
+    key(Qt::Key_C);
+    key(Qt::Key_X);
+    EXPECT_EQ(view.DataSize(), ChipSize - 2);
+    key(Qt::Key_V);
+    EXPECT_EQ(view.DataSize(), ChipSize);
+    EXPECT_EQ(menuCommands, 0);
+
+    // Ctrl+Y is the window's alone, and reaches it from the view.
+    key(Qt::Key_Z);
+    key(Qt::Key_Y);
+    EXPECT_EQ(menuCommands, 1);
+    EXPECT_EQ(view.DataSize(), ChipSize);
+}
+
+TEST_F(TForm1Edit, CommandsAreEnabledOnlyWhenTheyCanAct)
+{
+    TForm1& window = openWithImage();
+    HexEditorEx& view = *window.FlashEditor;
+    window.updateEditCommands();
+    for (QAction* action : {window.Undo1, window.Redo1, window.Cut1, window.Copy1, window.Paste1,
+             window.PasteHex1, window.FindNext1})
+        EXPECT_FALSE(action->isEnabled()) << qPrintable(action->objectName());
+    for (QAction* action : {window.SelectAll1, window.Find1, window.GoTo1})
+        EXPECT_TRUE(action->isEnabled()) << qPrintable(action->objectName());
+
+    view.SetSelStart(3);
+    view.SetSelEnd(4);
+    window.updateEditCommands();
+    EXPECT_TRUE(window.Copy1->isEnabled());
+    EXPECT_TRUE(window.Cut1->isEnabled());
+
+    QApplication::clipboard()->setText(QStringLiteral("xyz, not hex"));
+    EXPECT_TRUE(window.Paste1->isEnabled());
+    EXPECT_FALSE(window.PasteHex1->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("de ad"));
+    EXPECT_TRUE(window.PasteHex1->isEnabled());
+    QApplication::clipboard()->clear();
+    EXPECT_FALSE(window.Paste1->isEnabled());
+    EXPECT_FALSE(window.PasteHex1->isEnabled());
+
+    // Nothing shown (a chip of size 0): nothing to select, find or go to.
+    window.FlashEditor->LoadFromBytes({});
+    window.updateEditCommands();
+    for (QAction* action : {window.SelectAll1, window.Find1, window.GoTo1, window.Copy1})
+        EXPECT_FALSE(action->isEnabled()) << qPrintable(action->objectName());
+}
+
+TEST_F(TForm1Edit, CommandsAreRefusedWhileAChipOperationRuns)
+{
+    TForm1& window = openWithImage();
+    HexEditorEx& view = *window.FlashEditor;
+    view.setFocus();
+    QTest::keyClicks(&view, QStringLiteral("77"));
+    view.SetSelStart(8);
+    view.SetSelEnd(9);
+    QApplication::clipboard()->setText(QStringLiteral("01 02"));
+
+    window.setOperationControlsEnabled(false);
+    for (QAction* action : {window.Undo1, window.Redo1, window.Cut1, window.Copy1, window.Paste1,
+             window.PasteHex1, window.SelectAll1, window.Find1, window.FindNext1, window.GoTo1})
+        EXPECT_FALSE(action->isEnabled()) << qPrintable(action->objectName());
+    // A command that arrives anyway (its key queued before the operation started) does nothing.
+    window.Undo1Click();
+    window.Cut1Click();
+    window.PasteHex1Click();
+    window.SelectAll1Click();
+    window.Find1Click();  // would block in its dialog if it opened one
+    window.GoTo1Click();
+    EXPECT_EQ(viewByte(window, 0), 0x77);
+    EXPECT_EQ(view.DataSize(), ChipSize);
+    EXPECT_EQ(view.SelCount(), 2);
+
+    window.setOperationControlsEnabled(true);
+    EXPECT_TRUE(window.Undo1->isEnabled());
+    choose(window.Undo1);
+    EXPECT_EQ(viewByte(window, 0), 0x70);
+}
+
+TEST_F(TForm1Edit, TheContextMenuOpensOnTheDataButNotOnTheGutter)
+{
+    TForm1& window = openWithImage();
+    HexEditorEx& view = *window.FlashEditor;
+    view.SetSelStart(0x40);
+    view.SetSelEnd(0x41);
+    QWidget* viewport = view.viewport();
+    const QRect data = view.CellRect(view.FixedCols(), view.FixedRows() + 1);
+    const QRect gutter = view.CellRect(0, view.FixedRows() + 1);
+    ASSERT_FALSE(data.isNull());
+    ASSERT_FALSE(gutter.isNull());
+
+    QContextMenuEvent onData(QContextMenuEvent::Mouse, data.center(), viewport->mapToGlobal(data.center()));
+    QApplication::sendEvent(viewport, &onData);
+    EXPECT_TRUE(window.EditPopupMenu->isVisible());
+    // Opening it keeps the selection, so Copy acts on it.
+    EXPECT_TRUE(window.Copy1->isEnabled());
+    EXPECT_EQ(view.SelCount(), 2);
+    window.EditPopupMenu->hide();
+
+    QContextMenuEvent onGutter(QContextMenuEvent::Mouse, gutter.center(), viewport->mapToGlobal(gutter.center()));
+    QApplication::sendEvent(viewport, &onGutter);
+    EXPECT_FALSE(window.EditPopupMenu->isVisible());
+}
+
+TEST_F(TForm1Edit, FindWithAWildcardReachesTheLastBytesOfA64MiBImageAndNoFurther)
+{
+    constexpr quint32 size = 0x4000000;
+    TForm1& window = openWithImage(size);
+    HexEditorEx& view = *window.FlashEditor;
+    auto bytes = window.dataBuffer();
+    std::fill(bytes.begin(), bytes.end(), quint8{0xFF});
+    bytes[size - 3] = 0xDE;
+    bytes[size - 2] = 0x00;
+    bytes[size - 1] = 0xEF;
+    window.LoadViewFromBuffer();
+    ASSERT_EQ(view.DataSize(), size);
+
+    for (const Language language : kLanguages) {
+        switchTo(window, language);
+        view.SetSelStart(0);
+        EXPECT_EQ(find({QStringLiteral("DE ?? EF")}, [&] { keyToWindow(window, Qt::Key_F); }), QStringLiteral("found"));
+        EXPECT_EQ(view.SelectionLow(), size - 3);
+        EXPECT_EQ(view.SelectionHigh(), size - 1);
+        EXPECT_GE(view.Row(), view.TopRow());  // scrolled into view
+        EXPECT_LE(view.Row(), view.LastVisibleRow());
+
+        // A match would need a byte past the end: none, said in the dialog in the language.
+        const QString notFound = find({QStringLiteral("00 EF ??"), false, false, true}, [&] { choose(window.Find1); });
+        EXPECT_EQ(notFound, ExtraMessages::text(ExtraText::NotFoundInImage).arg(QStringLiteral("00 EF ??")));
+        EXPECT_EQ(view.SelectionLow(), size - 3);  // the last match stays selected
+    }
+}
+
+TEST_F(TForm1Edit, FindNextGoesOnFromTheMatchAndSaysWhenThereIsNoneLeft)
+{
+    TForm1& window = openWithImage();
+    HexEditorEx& view = *window.FlashEditor;
+    auto bytes = window.dataBuffer();
+    std::memcpy(bytes.data() + 0x100, "Boot", 4);
+    std::memcpy(bytes.data() + 0x800, "BOOT", 4);
+    window.LoadViewFromBuffer();
+    window.Enlish->trigger();
+
+    EXPECT_EQ(find({QStringLiteral("boot"), true, true, true}, [&] { choose(window.Find1); }), QStringLiteral("found"));
+    EXPECT_EQ(view.SelectionLow(), 0x100);
+    EXPECT_TRUE(window.FindNext1->isEnabled());
+    keyToWindow(window, Qt::Key_F3, Qt::NoModifier);
+    EXPECT_EQ(view.SelectionLow(), 0x800);
+    EXPECT_EQ(view.SelCount(), 4);
+
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    choose(window.FindNext1);
+    ASSERT_EQ(MessageBoxes::history().size(), 1);
+    EXPECT_EQ(MessageBoxes::history().front().text,
+        QStringLiteral("\"boot\" was not found between the caret and the end of the buffer."));
+    EXPECT_EQ(view.SelectionLow(), 0x800);
+
+    // With case: only the exact spelling; a bad input is refused in the dialog.
+    EXPECT_EQ(find({QStringLiteral("BOOT"), true, false, true}, [&] { choose(window.Find1); }), QStringLiteral("found"));
+    EXPECT_EQ(view.SelectionLow(), 0x800);
+    EXPECT_EQ(find({QStringLiteral("B0 0")}, [&] { choose(window.Find1); }),
+        ExtraMessages::text(ExtraText::FindBadHexByte).arg(QStringLiteral("0")));
+}
+
+TEST_F(TForm1Edit, GoToRefusesAnAddressOutsideTheBufferAndMovesTheCaretToOneInside)
+{
+    TForm1& window = openWithImage();
+    for (const Language language : kLanguages) {
+        switchTo(window, language);
+        QString refusal;
+        QString title;
+        const NextDialog<GoToDialog> next([&](GoToDialog& dialog) {
+            title = dialog.windowTitle();
+            dialog.AddressEdit->setText(QStringLiteral("1000"));
+            dialog.GoToButton->click();
+            refusal = dialog.MessageLabel->text();
+            dialog.AddressEdit->setText(QStringLiteral("0ffe"));
+            dialog.GoToButton->click();
+        });
+        keyToWindow(window, Qt::Key_G);
+        EXPECT_EQ(title, ExtraMessages::text(ExtraText::GoToTitle, language));
+        EXPECT_EQ(refusal, ExtraMessages::text(ExtraText::GoToOutside, language).arg(QStringLiteral("1000"), QStringLiteral("FFF")));
+        EXPECT_EQ(window.FlashEditor->GetCursorPosition(), 0xFFE);
+        window.FlashEditor->SetSelStart(0);
+    }
+}
+
+TEST_F(TForm1Edit, NotConnectedCarriesItsLikelyCausesAsTheStatusTip)
+{
+    TForm1& window = openWindow();
+    window.setStatus(MessageCatalog::text(MessageKey::StatusNotConnected));
+    EXPECT_EQ(window.StatusBar1->panelToolTip(1), ExtraMessages::text(ExtraText::NotConnectedCauses, Language::Simplified));
+    window.Enlish->trigger();
+    const QString tip = window.StatusBar1->panelToolTip(1);
+    EXPECT_TRUE(tip.contains(QStringLiteral("plugged in"))) << qPrintable(tip);
+    EXPECT_TRUE(tip.contains(QStringLiteral("udev"))) << qPrintable(tip);
+    EXPECT_TRUE(tip.contains(QStringLiteral("--simulate"))) << qPrintable(tip);
+    window.setStatus(MessageCatalog::text(MessageKey::StatusReady));
+    EXPECT_TRUE(window.StatusBar1->panelToolTip(1).isEmpty());
+    EXPECT_TRUE(window.StatusBar1->panelToolTip(3).isEmpty());
+}
+
+}  // namespace

@@ -30,7 +30,7 @@ package)
     || { cat "$work/cpack.log"; exit 1; }
   deb=$(ls "$work"/deb/*.deb)
   depends=$(dpkg-deb -f "$deb" Depends)
-  for package in libusb-0.1-4 fonts-wqy-microhei libqt6core6 libqt6widgets6 libqt6gui6 qt6-qpa-plugins; do
+  for package in libusb-0.1-4 fonts-wqy-microhei libqt6core6 libqt6widgets6 libqt6gui6 qt6-qpa-plugins qt6-translations-l10n; do
     check "package depends on $package" grep -q "\b$package\b" <<<"$depends"
   done
   check "package version is the program's" test "$(dpkg-deb -f "$deb" Version)" = "$version"

@@ -17,7 +17,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     quint32 seed = std::random_device{}();
-    int steps = 3000;
+    int steps = 20000;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--seed") == 0) {
             seed = static_cast<quint32>(std::stoul(argv[i + 1]));

@@ -249,6 +249,9 @@ void Soak::step()
     m_sim.traceClear();
     m_feedback.events.clear();
     m_feedback.steps.clear();
+    // A stopped routine leaves its bar up until the next routine resets it; an auto run with
+    // every step switched off runs none.
+    m_feedback.progressVisible = false;
     m_clock.sleeps.clear();
     const long transfersBefore = m_sim.counter(0, "transfers");
 

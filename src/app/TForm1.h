@@ -15,6 +15,7 @@ class FindDialog;
 struct FindPattern;
 class HexEditorEx;
 class PanelStatusBar;
+class ChecksumPanel;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -290,6 +291,7 @@ public:
     QTextEdit* RichEdit1 = nullptr;
     PanelStatusBar* StatusBar1 = nullptr;
     QProgressBar* Progress = nullptr;
+    ChecksumPanel* CrcPanel = nullptr;  // "CRC32: ..." of the hex view, at the status bar's right end
 
     TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;

@@ -3,6 +3,8 @@
 // chip operation runs: it moves the buffer block by block and processes events in between.
 #include "TForm1.h"
 
+#include "ChecksumPanel.h"
+
 #include "FindDialog.h"
 #include "GoToDialog.h"
 #include "MessageBoxes.h"
@@ -82,7 +84,11 @@ void TForm1::createEditCommands()
     readClipboard();
     connect(Buff, &QMenu::aboutToShow, this, &TForm1::updateEditCommands);
     connect(qApp, &QApplication::focusChanged, &m_editNotifications, [this] { updateEditCommands(); });
-    FlashEditor->OnChange = [this] { updateEditCommands(); };
+    FlashEditor->OnChange = [this] {
+        updateEditCommands();
+        if (CrcPanel)
+            CrcPanel->imageChanged();
+    };
     FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
 }
 

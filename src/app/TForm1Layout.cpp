@@ -4,6 +4,7 @@
 #include "AppIcons.h"
 #include "MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
+#include "ChecksumPanel.h"
 #include "hexview/HexEditorEx.h"
 
 #include <QAction>
@@ -332,15 +333,22 @@ void TForm1::buildStatusBar()
     Progress = named(new QProgressBar(StatusBar1), "Progress");
     Progress->setRange(0, 100);
     Progress->setTextVisible(false);
+    CrcPanel = named(new ChecksumPanel(
+                         [this] { return FlashEditor ? FlashEditor->Data() : std::span<const std::uint8_t>(); },
+                         StatusBar1),
+                     "CrcPanel");
     connect(StatusBar1, &PanelStatusBar::resized, this, &TForm1::placeProgress);
 }
 
 void TForm1::placeProgress()
 {
-    // Over panel 4: the first four panels take 315 pixels.
+    // Over panel 4: the first four panels take 315 pixels; the checksum panel closes the bar
+    // at its right end.
+    constexpr int CrcPanelWidth = 128;
     const int border = PanelStatusBar::borderWidth();
-    Progress->setGeometry(317, border + 2, qMax(0, StatusBar1->width() - 315),
-        StatusBar1->height() - border - 2);
+    const int crcLeft = qMax(317, StatusBar1->width() - CrcPanelWidth);
+    CrcPanel->setGeometry(crcLeft, border, StatusBar1->width() - crcLeft, StatusBar1->height() - border);
+    Progress->setGeometry(317, border + 2, qMax(0, crcLeft - 319), StatusBar1->height() - border - 2);
 }
 
 void TForm1::StatusBar1DrawPanel(QPainter& painter, int panel, const QRect& rect)

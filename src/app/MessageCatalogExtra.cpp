@@ -105,6 +105,12 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
     {u"第 %1 行：名称“%2”无法存入芯片记录（最多 47 字节 GBK 文字），未保存。",
      u"第 %1 行：名稱“%2”無法存入芯片記錄（最多 47 字節 GBK 文字），未保存。",
      u"Row %1: the name \"%2\" does not fit the chip record (at most 47 bytes of GBK text); nothing was saved."},
+    // ProgrammerMenu
+    {u"编程器(&P)", u"編程器(&P)", u"&Programmer"},
+    // ProgrammerAutomatic
+    {u"自动（第一个找到的编程器）", u"自動（第一個找到的編程器）", u"Automatic (the first one found)"},
+    // ProgrammerNotAttached
+    {u"%1（未连接）", u"%1（未連接）", u"%1 (not attached)"},
 };
 
 }  // namespace

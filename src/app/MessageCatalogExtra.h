@@ -44,11 +44,14 @@ enum class ExtraText : int {
     EditorListNotChosen,
     EditorTooManyRows,   // %1: the most chips the table holds, %2: the grid's rows
     ChipNameTooLong,     // %1: the grid row, %2: the name
+    ProgrammerMenu,
+    ProgrammerAutomatic,
+    ProgrammerNotAttached,  // %1: the chosen programmer
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ChipNameTooLong) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerNotAttached) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

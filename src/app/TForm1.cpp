@@ -120,6 +120,7 @@ void TForm1::SettingsLoad()
     // Without a stored language the first start speaks the system's.
     setCurrentLanguage(static_cast<Language>(ini.readInt(device, QStringLiteral("LANGU"),
         static_cast<int>(m_environment.firstLanguage))));
+    applyProgrammerChoice(ini.stringValue(device, QStringLiteral("PROGRAMMER")).value_or(QString()));
 }
 
 void TForm1::SettingsSave()
@@ -142,6 +143,7 @@ void TForm1::SettingsSave()
     ini.writeInt(chip, QStringLiteral("INDEX3"), m_index[2]);
     ini.writeInt(device, QStringLiteral("SPEED"), ComboBox4->currentIndex());
     ini.writeInt(device, QStringLiteral("LANGU"), static_cast<int>(currentLanguage()));
+    ini.writeString(device, QStringLiteral("PROGRAMMER"), m_programmerChoice);
     ini.sync();
     m_settings.reset();
 }

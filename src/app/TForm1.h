@@ -3,6 +3,7 @@
 #include "app/MessageCatalog.h"
 #include "chipdb/ChipDatabase.h"
 #include "programmer/OperatorFeedback.h"
+#include "usb/ProgrammerSelector.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <span>
+#include <vector>
 
 class FindDialog;
 struct FindPattern;
@@ -197,6 +199,12 @@ private:
     void FormActivate();
     void SettingsLoad();
     void SettingsSave();
+    // The Programmer submenu (TForm1Programmers.cpp).
+    void createProgrammerMenu();
+    void applyProgrammerChoice(const QString& selector);
+    void chooseProgrammer(const QString& selector);
+    void refreshProgrammerMenu();
+    void buildProgrammerMenu();
     void switchLanguage(Language language);
 
     Environment m_environment;
@@ -207,6 +215,8 @@ private:
     int m_currentChip = 0;
     std::array<int, 3> m_index{0, 0, 0};
     std::unique_ptr<TUsbBulk> m_usb;
+    QString m_programmerChoice;                     // empty: the first programmer found
+    std::vector<ProgrammerIdentity> m_programmers;   // as the last connection check found them
     std::unique_ptr<SettingsFile> m_settings;
     bool m_shown = false;
     std::array<QWidget*, 3> m_languageForms{};  // TForm2, TForm3, TForm4
@@ -256,6 +266,7 @@ public:
     QAction* R1 = nullptr;
     QAction* V1 = nullptr;
     QAction* N7 = nullptr;
+    QMenu* ProgrammerMenu = nullptr;
     QAction* N3 = nullptr;
     QMenu* L1 = nullptr;
     QAction* China = nullptr;

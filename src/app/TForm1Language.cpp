@@ -123,6 +123,7 @@ void TForm1::ApplyLanguage()
     applyCaptionSet(QStringLiteral("TForm1"), this, false);
     for (std::size_t i = 0; i < dialogSets.size(); ++i)
         applyCaptionSet(dialogSets[i], m_languageForms[i], false);
+    buildProgrammerMenu();
 }
 
 void TForm1::switchLanguage(Language language)

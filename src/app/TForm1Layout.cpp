@@ -107,6 +107,8 @@ void TForm1::buildMenu()
     V1->setObjectName(QStringLiteral("V1"));
     N7 = O3->addAction(QString());
     N7->setObjectName(QStringLiteral("N7"));
+    O3->addSeparator();
+    createProgrammerMenu();
     connect(A1, &QAction::triggered, this, &TForm1::ToolAutoClick);
     connect(E1, &QAction::triggered, this, &TForm1::ToolEraseClick);
     connect(W1, &QAction::triggered, this, &TForm1::ToolWriteClick);

@@ -87,4 +87,8 @@ void TForm1::BitBtn1Click()
     operations.operations().runDetect(chipDatabase().table(), operations);
 }
 
-void TForm1::ProbeProgrammer() { windowOperations(*this).operations().ProbeProgrammer(); }
+void TForm1::ProbeProgrammer()
+{
+    windowOperations(*this).operations().ProbeProgrammer();
+    refreshProgrammerMenu();
+}

@@ -90,7 +90,6 @@ std::string TUsbBulk::serialOf(usb_dev_handle* h, const struct usb_device* devic
 
 std::vector<ProgrammerIdentity> TUsbBulk::listProgrammers(int vid, int pid)
 {
-    USB_bulk_close();
     std::vector<ProgrammerIdentity> programmers;
     if (!m_library.load() || !m_library.hasSearchEntries())
         return programmers;

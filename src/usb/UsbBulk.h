@@ -90,7 +90,7 @@ public:
     [[nodiscard]] int refusedClaimResult() const { return m_refusedClaimResult; }
     // Every attached device that qualifies as the programmer, in search order. Each is opened
     // only to read its strings and closed again; none is claimed, so one that another process
-    // is using is listed too. Any device this transport holds open is closed first.
+    // (or this transport) is using is listed too.
     [[nodiscard]] std::vector<ProgrammerIdentity> listProgrammers(int vid = VendorId, int pid = ProductId);
     // BUS:DEVICE of the programmer the last successful prog_open opened ("001:004"); empty
     // before the first.

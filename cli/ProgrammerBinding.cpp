@@ -2,6 +2,7 @@
 
 #include "ChipCommandLine.h"
 
+#include "app/MessageCatalogExtra.h"
 #include "usb/SimulatorLibrary.h"
 #include "usb/UsbBulk.h"
 
@@ -37,22 +38,24 @@ void explainNotConnected(const TUsbBulk& usb)
         std::fprintf(stderr, "zorvex-cli: the USB library %s could not be loaded\n", usb.library().path().c_str());
         return;
     }
-    if (!usb.selector())
-        return;
-    const char* selector = usb.selector()->text().c_str();
-    switch (usb.selectionFailure()) {
-    case TUsbBulk::SelectionFailure::None:
-        break;
-    case TUsbBulk::SelectionFailure::NoMatch:
-        std::fprintf(stderr, "zorvex-cli: no attached programmer matches --programmer %s (zorvex-cli programmers lists them)\n",
-                     selector);
-        break;
-    case TUsbBulk::SelectionFailure::ClaimRefused:
-        if (usb.refusedClaimResult() == -EBUSY)
-            std::fprintf(stderr, "zorvex-cli: programmer %s is busy: another program is using it\n", selector);
-        else
-            std::fprintf(stderr, "zorvex-cli: programmer %s refused to be claimed (error %d)\n", selector,
-                         usb.refusedClaimResult());
-        break;
+    if (usb.selector()) {
+        const char* selector = usb.selector()->text().c_str();
+        switch (usb.selectionFailure()) {
+        case TUsbBulk::SelectionFailure::None:
+            break;
+        case TUsbBulk::SelectionFailure::NoMatch:
+            std::fprintf(stderr, "zorvex-cli: no attached programmer matches --programmer %s (zorvex-cli programmers lists them)\n",
+                         selector);
+            return;
+        case TUsbBulk::SelectionFailure::ClaimRefused:
+            if (usb.refusedClaimResult() == -EBUSY)
+                std::fprintf(stderr, "zorvex-cli: programmer %s is busy: another program is using it\n", selector);
+            else
+                std::fprintf(stderr, "zorvex-cli: programmer %s refused to be claimed (error %d)\n", selector,
+                             usb.refusedClaimResult());
+            return;
+        }
     }
+    // Nothing more particular is known: what to check, in the language of the messages.
+    std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::NotConnectedCauses).toUtf8().constData());
 }

@@ -289,3 +289,25 @@ TEST(CliChipCommands, AllZeroOrAllOnesFlashIdIsNotRecognised)
         EXPECT_EQ(cli.chipImage(), before);
     }
 }
+
+TEST(CliChipCommands, NotConnectedIsFollowedByWhatToCheckInTheChosenLanguage)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("sim.conf"), QByteArray("# nothing attached\n"));
+    const CliResult english = cli.run({QStringLiteral("detect"), QStringLiteral("--simulate")});
+    EXPECT_EQ(english.exitCode, 3);
+    const QStringList lines = english.err.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << english.err.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("zorvex-cli: Not connected"));
+    for (const char* cause : {"plugged in and powered", "udev rule", "re-plugging", "--simulate"})
+        EXPECT_TRUE(lines[1].contains(QLatin1String(cause))) << cause;
+
+    const CliResult chinese = cli.run({QStringLiteral("detect"), QStringLiteral("--simulate"), QStringLiteral("--lang"),
+                                       QStringLiteral("zh-CN")});
+    EXPECT_TRUE(chinese.err.split(u'\n', Qt::SkipEmptyParts).value(1).startsWith(
+        QStringLiteral("zorvex-cli: 请检查编程器是否已插好并通电")))
+        << chinese.err.toStdString();
+    // A known reason replaces the general hint.
+    const CliResult missing = cli.run({QStringLiteral("detect"), QStringLiteral("--usb-library"), QStringLiteral("/nonexistent.so")});
+    EXPECT_FALSE(missing.err.contains(QStringLiteral("udev"))) << missing.err.toStdString();
+}

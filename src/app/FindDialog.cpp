@@ -39,6 +39,8 @@ FindDialog::FindDialog(Search search, QWidget* parent)
     FromStartRadio = named(new QRadioButton, "FromStartRadio");
     MessageLabel = named(new QLabel, "MessageLabel");
     MessageLabel->setWordWrap(true);
+    // Room for two lines, so that a message does not squeeze the controls above it.
+    MessageLabel->setMinimumHeight(2 * MessageLabel->fontMetrics().lineSpacing());
     FindButton = named(new QPushButton, "FindButton");
     CloseButton = named(new QPushButton, "CloseButton");
     FindButton->setDefault(true);

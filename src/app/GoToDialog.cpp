@@ -38,6 +38,8 @@ GoToDialog::GoToDialog(qint64 size, qint64 caret, QWidget* parent)
     AddressLabel->setBuddy(AddressEdit);
     MessageLabel = named(new QLabel, "MessageLabel");
     MessageLabel->setWordWrap(true);
+    // Room for two lines, so that a message does not squeeze the controls above it.
+    MessageLabel->setMinimumHeight(2 * MessageLabel->fontMetrics().lineSpacing());
     GoToButton = named(new QPushButton(ExtraMessages::text(ExtraText::GoToButton)), "GoToButton");
     CancelButton = named(new QPushButton(ExtraMessages::text(ExtraText::CancelButton)), "CancelButton");
     GoToButton->setDefault(true);
@@ -53,7 +55,7 @@ GoToDialog::GoToDialog(qint64 size, qint64 caret, QWidget* parent)
     column->addLayout(row);
     column->addWidget(MessageLabel);
     column->addLayout(buttons);
-    setMinimumWidth(360);
+    setMinimumWidth(440);
 
     connect(GoToButton, &QPushButton::clicked, this, &GoToDialog::GoToButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

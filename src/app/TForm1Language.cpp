@@ -123,6 +123,7 @@ void TForm1::ApplyLanguage()
     applyCaptionSet(QStringLiteral("TForm1"), this, false);
     for (std::size_t i = 0; i < dialogSets.size(); ++i)
         applyCaptionSet(dialogSets[i], m_languageForms[i], false);
+    retranslateStatus();
     buildProgrammerMenu();
 }
 
@@ -133,7 +134,6 @@ void TForm1::switchLanguage(Language language)
     Enlish->setChecked(language == Language::English);
     setCurrentLanguage(language);
     ApplyLanguage();
-    retranslateStatus();
 }
 
 void TForm1::retranslateStatus()

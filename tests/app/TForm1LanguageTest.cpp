@@ -165,3 +165,12 @@ TEST_F(TForm1Language, YesNoButtonsSpeakBothChineseLanguagesAndEnglishAgain)
         EXPECT_EQ(title, QStringLiteral("Info"));
     }
 }
+
+TEST_F(TForm1Language, TheDesignedNotConnectedTextSpeaksTheStoredLanguageFromTheStart)
+{
+    // Before the first connection check (a box at start holds it back) panel 1 shows the text
+    // the form was designed with.
+    writeSettings(QStringLiteral("[DEVICE]\nLANGU=2\n"));
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.statusText(), QStringLiteral("Not connected"));
+}

@@ -45,8 +45,9 @@ public:
         m_process.setStandardInputFile(QProcess::nullDevice());
         m_process.start(QStringLiteral(ZORVEX_CLI),
                         QStringList{QStringLiteral("produce"), QStringLiteral("--simulate=%1").arg(m_cli.path(QStringLiteral("sim.conf"))),
-                                    QStringLiteral("--chip"), QStringLiteral("w25x05"), QStringLiteral("--poll-ms"),
-                                    QStringLiteral("20")}
+                                    QStringLiteral("--poll-ms"), QStringLiteral("20")}
+                            + (options.contains(QStringLiteral("--detect")) ? QStringList()
+                                                                              : QStringList{QStringLiteral("--chip"), QStringLiteral("w25x05")})
                             + options);
         ASSERT_TRUE(m_process.waitForStarted());
     }
@@ -274,4 +275,17 @@ TEST(CliProduce, ProgrammerThatGoesAwayEndsTheRunWithExitCode3)
     EXPECT_EQ(bench.finish(), 3) << bench.err().toStdString();
     EXPECT_TRUE(bench.out().endsWith(QStringLiteral("0 passed, 0 failed\n"))) << bench.out().toStdString();
     EXPECT_TRUE(bench.err().contains(QStringLiteral("Not connected"))) << bench.err().toStdString();
+}
+
+TEST(CliProduce, DetectTakesTheChipOfTheFirstOne)
+{
+    Bench bench;
+    const QByteArray image = randomBytes(ChipSize, 38);
+    bench.cli().put(QStringLiteral("image.bin"), image);
+    bench.start({QStringLiteral("--detect"), QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("image.bin")});
+    bench.serve(1);
+    EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
+    bench.remove();
+    EXPECT_TRUE(bench.out().contains(QStringLiteral("Chip: W25X05\n"))) << bench.out().toStdString();
+    EXPECT_EQ(bench.chips()[0], image);
 }

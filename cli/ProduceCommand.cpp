@@ -49,6 +49,8 @@ void catchStopSignals()
 {
     struct sigaction action {};
     action.sa_handler = requestStop;
+    // A transfer or a pause under way carries on; the flag is looked at between chips.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);

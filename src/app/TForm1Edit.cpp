@@ -67,6 +67,12 @@ void TForm1::createEditCommands()
     EditPopupMenu->addSeparator();
     EditPopupMenu->addActions({Find1, FindNext1, GoTo1});
 
+    // The edit keys act on the view while it has the focus. Elsewhere they are not the window's:
+    // the log pane keeps its own select all and copy.
+    for (QAction* action : {Undo1, Redo1, Cut1, Copy1, Paste1, PasteHex1, SelectAll1}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        FlashEditor->addAction(action);
+    }
     FlashEditor->installEventFilter(this);
     FlashEditor->viewport()->installEventFilter(this);
     // The tool bar is disabled exactly while a chip operation runs.

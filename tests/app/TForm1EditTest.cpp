@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 
@@ -54,7 +55,7 @@ protected:
         window.LoadViewFromBuffer();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        // Keys go to a control outside the hex view, so they reach the window's shortcuts.
+        // Keys go to a control outside the hex view unless a test gives it the focus.
         window.ComboBox4->setFocus();
         QApplication::clipboard()->clear();
         return window;
@@ -73,17 +74,30 @@ protected:
     // inputs of a person; the commands' enabled state follows then.
     static void settle() { QCoreApplication::processEvents(); }
 
-    static void keyToWindow(TForm1& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    // Without a window manager a closed dialog leaves no window active; a person's window
+    // manager hands activation back, and the window's keys need it.
+    static void activate(TForm1& window)
     {
         settle();
-        // Without a window manager a closed dialog leaves no window active; a person's window
-        // manager hands activation back.
         if (!window.isActiveWindow()) {
             window.activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-            window.ComboBox4->setFocus();
         }
+    }
+
+    static void keyToWindow(TForm1& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        activate(window);
+        window.ComboBox4->setFocus();
         QTest::keyClick(window.ComboBox4, key, modifiers);
+    }
+
+    // The edit keys belong to the view: they act while it has the focus.
+    static void keyToView(TForm1& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        activate(window);
+        window.FlashEditor->setFocus();
+        QTest::keyClick(window.FlashEditor, key, modifiers);
     }
 
     // A click on the menu item: only an enabled item acts.
@@ -170,15 +184,15 @@ TEST_F(TForm1Edit, UndoRedoAndSelectAllWorkFromTheMenuAndTheKeysInEachLanguage)
         choose(window.Redo1);
         EXPECT_EQ(viewByte(window, 0), 0x50);
 
-        keyToWindow(window, Qt::Key_Z);
+        keyToView(window, Qt::Key_Z);
         EXPECT_EQ(viewByte(window, 0), 0x00);
-        keyToWindow(window, Qt::Key_Y);
+        keyToView(window, Qt::Key_Y);
         EXPECT_EQ(viewByte(window, 0), 0x50);
-        keyToWindow(window, Qt::Key_Z);
-        keyToWindow(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        keyToView(window, Qt::Key_Z);
+        keyToView(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(viewByte(window, 0), 0x50);
 
-        keyToWindow(window, Qt::Key_A);
+        keyToView(window, Qt::Key_A);
         EXPECT_EQ(window.FlashEditor->SelCount(), ChipSize);
         window.FlashEditor->SetSelStart(0);
         choose(window.SelectAll1);
@@ -206,16 +220,16 @@ TEST_F(TForm1Edit, CutCopyPasteAndPasteHexTextFromTheMenuAndTheKeys)
 
         view.SetSelStart(0x30);
         view.SetSelEnd(0x33);
-        keyToWindow(window, Qt::Key_X);
+        keyToView(window, Qt::Key_X);
         EXPECT_EQ(view.DataSize(), ChipSize - 2);
         EXPECT_EQ(viewByte(window, 0x30), 0x32);  // 0x30 moved up by the two pasted bytes
         view.SetSelStart(0);
-        keyToWindow(window, Qt::Key_V);
+        keyToView(window, Qt::Key_V);
         EXPECT_EQ(view.DataSize(), ChipSize + 2);
         EXPECT_EQ(viewByte(window, 0), 0x2E);
         view.SetSelStart(0);
         view.SetSelEnd(1);
-        keyToWindow(window, Qt::Key_C);
+        keyToView(window, Qt::Key_C);
         choose(window.Cut1);
         EXPECT_EQ(view.DataSize(), ChipSize);
         EXPECT_EQ(viewByte(window, 0), 0x2E + 2);
@@ -455,3 +469,17 @@ TEST_F(TForm1Edit, NotConnectedCarriesItsLikelyCausesAsTheStatusTip)
 }
 
 }  // namespace
+
+TEST_F(TForm1Edit, TheLogPaneKeepsItsOwnCopyAndSelectAll)
+{
+    TForm1& window = openWithImage();
+    window.LogLine(QStringLiteral("log text"));
+    window.FlashEditor->SetSelStart(0);
+    window.FlashEditor->SetSelEnd(3);
+    window.RichEdit1->setFocus();
+    settle();
+    QTest::keyClick(window.RichEdit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window.RichEdit1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("001:log text"));
+    EXPECT_EQ(window.FlashEditor->SelCount(), 4);
+}

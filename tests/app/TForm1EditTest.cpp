@@ -146,6 +146,16 @@ TEST_F(TForm1Edit, EveryCommandIsCaptionedInEachLanguageAndNoKeyServesTwoCommand
             EXPECT_EQ(action->text(), entry->text(language));
             EXPECT_TRUE(window.EditPopupMenu->actions().contains(action));
         }
+        // Within the Buffer menu each item has an accelerator letter of its own.
+        QSet<QChar> letters;
+        for (QAction* item : window.Buff->actions()) {
+            const qsizetype amp = item->text().indexOf(u'&');
+            if (item->isSeparator())
+                continue;
+            ASSERT_GE(amp, 0) << qPrintable(item->text());
+            EXPECT_TRUE(!letters.contains(item->text().at(amp + 1).toUpper())) << qPrintable(item->text());
+            letters.insert(item->text().at(amp + 1).toUpper());
+        }
     }
     QMap<QKeySequence, QString> owners;
     for (QAction* action : window.findChildren<QAction*>()) {

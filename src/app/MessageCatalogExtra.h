@@ -47,11 +47,12 @@ enum class ExtraText : int {
     ProgrammerMenu,
     ProgrammerAutomatic,
     ProgrammerNotAttached,  // %1: the chosen programmer
+    SettingsNotSaved,       // %1: the settings file, %2: the reason
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerNotAttached) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::SettingsNotSaved) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

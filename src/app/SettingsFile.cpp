@@ -1,10 +1,17 @@
 #include "SettingsFile.h"
 
+#include "buffer/AtomicSave.h"
+
 #include <QFile>
+#include <QSaveFile>
 #include <QSettings>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <limits>
+
+#include <unistd.h>
 
 namespace {
 
@@ -61,12 +68,57 @@ bool splitName(const QString& name, QStringView& section, QStringView& key)
     return true;
 }
 
+// When the settings could not even be rendered, a probe file of their size beside the real one
+// tells whether there is room for them. The probe is never committed: the file stays as it is.
+QString whyNotWritable(const QString& path, qint64 size)
+{
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return probe.errorString();
+    // Straight to the system, whose error number names the reason, not Qt's wording of it.
+    const QByteArray block(size, ' ');
+    int error = EIO;  // all of it fits: the system has no more to say than that the write failed
+    for (qint64 done = 0; done < size;) {
+        const ssize_t written = ::write(probe.handle(), block.constData() + done, static_cast<size_t>(size - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0) {
+            error = errno;
+            break;
+        }
+        done += written;
+    }
+    probe.cancelWriting();
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Puts the bytes into a new file; the system's reason when they did not all arrive.
+QString copyInto(const QByteArray& bytes, const QString& path)
+{
+    QFile copy(path);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return copy.errorString();
+    if (copy.write(bytes) != bytes.size())
+        return copy.errorString();
+    return QString();
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile(const QString& path)
     : m_path(path)
-    , m_ini(std::make_unique<QSettings>(path, QSettings::IniFormat))
 {
+    // QSettings writes its file on its own whenever it likes (at the latest when destroyed), and
+    // its write buffer can let a cut-short file pass for a written one. So it works on a private
+    // copy, and sync() saves that copy to the real file when it is whole.
+    const QString copy = m_scratch.filePath(QStringLiteral("settings.ini"));
+    QFile file(path);
+    if (file.exists() && !file.open(QIODevice::ReadOnly))
+        m_readFailure = file.errorString();
+    else if (file.isOpen())
+        m_readFailure = copyInto(file.readAll(), copy);
+    // A file that could not be read reads as empty, and sync() does not write over it.
+    m_ini = std::make_unique<QSettings>(copy, QSettings::IniFormat);
 }
 
 SettingsFile::~SettingsFile() = default;
@@ -147,6 +199,43 @@ void SettingsFile::write(const QString& section, const QString& key, const QVari
 
 bool SettingsFile::sync()
 {
+    m_failureReason = m_readFailure;
+    if (!m_failureReason.isEmpty())
+        return false;
+    // The values are rendered into the private copy, read back whole, and only then saved.
     m_ini->sync();
-    return m_ini->status() == QSettings::NoError;
+    QFile rendered(m_ini->fileName());
+    const QByteArray bytes = rendered.open(QIODevice::ReadOnly) ? rendered.readAll() : QByteArray();
+    if (m_ini->status() != QSettings::NoError || !renderedCompletely(bytes)) {
+        m_failureReason = whyNotWritable(m_path, contentSize());
+        return false;
+    }
+    const FileSaveResult saved = saveFile(m_path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    m_failureReason = saved.reason;
+    return saved.status == FileSaveStatus::Saved;
+}
+
+qint64 SettingsFile::contentSize() const
+{
+    qint64 size = 0;
+    for (const QString& key : m_ini->allKeys())
+        size += key.toUtf8().size() + m_ini->value(key).toString().toUtf8().size() + 2;  // "=", newline
+    return size;
+}
+
+bool SettingsFile::renderedCompletely(const QByteArray& bytes)
+{
+    // Qt keeps what it read of a file for the next reader of that name: a fresh name each time.
+    const QString path = m_scratch.filePath(QStringLiteral("check%1.ini").arg(++m_checks));
+    bool whole = copyInto(bytes, path).isEmpty();
+    if (whole) {
+        const QSettings written(path, QSettings::IniFormat);
+        const QStringList keys = m_ini->allKeys();
+        whole = written.status() == QSettings::NoError && written.allKeys() == keys
+            && std::ranges::all_of(keys, [&](const QString& key) {
+                   return written.value(key).toString() == m_ini->value(key).toString();
+               });
+    }
+    QFile::remove(path);
+    return whole;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <optional>
@@ -34,8 +35,11 @@ public:
     [[nodiscard]] std::optional<QString> stringValue(const QString& section, const QString& key) const;
     void writeString(const QString& section, const QString& key, const QString& value);
 
-    // Puts the written values into the file; false when it could not be written.
+    // Puts the written values into the file; false when it could not be written. A file that
+    // cannot be read is never written over, and a failed write leaves the file as it was.
     bool sync();
+    // Why the last sync() failed, in the system's words; empty after one that succeeded.
+    [[nodiscard]] const QString& failureReason() const { return m_failureReason; }
 
 private:
     // Stored "section/key" names that match section and key, first in the file first.
@@ -44,7 +48,15 @@ private:
     // spelling, or section itself when the file has none.
     QString foldSection(const QString& section);
     void write(const QString& section, const QString& key, const QVariant& value);
+    // Whether the bytes QSettings wrote hold every value, read back as a new reader would.
+    [[nodiscard]] bool renderedCompletely(const QByteArray& bytes);
+    // About how many bytes the values take in the file, section headers left out.
+    [[nodiscard]] qint64 contentSize() const;
 
     QString m_path;
+    QTemporaryDir m_scratch;  // holds the private copy QSettings works on
     std::unique_ptr<QSettings> m_ini;
+    QString m_readFailure;    // why the file could not be read; such a file is never written
+    QString m_failureReason;
+    int m_checks = 0;
 };

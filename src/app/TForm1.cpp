@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "AppIcons.h"
+#include "MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
 #include "SettingsFile.h"
 #include "SystemLanguage.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QProgressBar>
 #include <QScreen>
 #include <QToolBar>
@@ -144,7 +146,11 @@ void TForm1::SettingsSave()
     ini.writeInt(device, QStringLiteral("SPEED"), ComboBox4->currentIndex());
     ini.writeInt(device, QStringLiteral("LANGU"), static_cast<int>(currentLanguage()));
     ini.writeString(device, QStringLiteral("PROGRAMMER"), m_programmerChoice);
-    ini.sync();
+    // The window closes all the same: losing this session's settings is no reason to keep the
+    // person in it, but they are told.
+    if (!ini.sync())
+        ShowError(ExtraMessages::text(ExtraText::SettingsNotSaved)
+                      .arg(QDir::toNativeSeparators(m_environment.settingsPath), ini.failureReason()));
     m_settings.reset();
 }
 

@@ -2,9 +2,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -104,8 +111,116 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenSaysSo)
     const QString folder = m_dir.filePath(QStringLiteral("folder.ini"));
     ASSERT_TRUE(QDir().mkdir(folder));
     SettingsFile settings(folder);
+    EXPECT_EQ(settings.intValue("DEVICE", "SPEED"), std::nullopt);
     settings.writeInt("DEVICE", "SPEED", 1);
     EXPECT_FALSE(settings.sync());
+    EXPECT_FALSE(settings.failureReason().isEmpty());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// A file size limit stands for a full disk. The settings are short or longer than the 16 KiB Qt
+// keeps in its own write buffer, which reports a full disk only when it is flushed; the limits
+// lie below the old file, between it and the new one, and inside the buffer's span.
+TEST_F(SettingsFileTest, AFullDiskKeepsTheOldFileAsItWasAndSaysWhy)
+{
+    const QByteArray old = "[DEVICE]\nSPEED=2\nLANGU=1\n";
+    write(old.constData());
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    for (const auto& [limit, noteSize] : {std::pair{rlim_t{0}, 100}, std::pair{rlim_t{10}, 100}, std::pair{rlim_t{64}, 100},
+             std::pair{rlim_t{64}, 20000}, std::pair{rlim_t{16385}, 20000}}) {
+        SettingsFile settings(m_path);
+        settings.writeInt("DEVICE", "SPEED", 5);
+        settings.writeString("DEVICE", "NOTE", QString(noteSize, u'x'));
+        rlimit small = saved;
+        small.rlim_cur = limit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written = settings.sync();
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        EXPECT_FALSE(written) << limit;
+        EXPECT_TRUE(settings.failureReason().contains("File too large"))
+            << limit << ": " << settings.failureReason().toStdString();
+        EXPECT_EQ(text().toUtf8(), old) << limit;
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvex.ini"}) << limit;
+    }
+}
+
+// Root reads and writes everything, so these cases run as an ordinary user in a child process,
+// which reports what it saw in its exit code.
+class UnprivilegedSettings : public SettingsFileTest {
+protected:
+    enum Seen { AsExpected = 0, WrongValue = 1, Written = 2, NotWritten = 3, NoReason = 4, CannotDropRoot = 10 };
+
+    void SetUp() override { ASSERT_EQ(chmod(m_dir.path().toLocal8Bit().constData(), 0755), 0); }
+    void TearDown() override { chmod(m_dir.path().toLocal8Bit().constData(), 0700); }
+
+    static void chmodPath(const QString& path, mode_t mode)
+    {
+        ASSERT_EQ(chmod(path.toLocal8Bit().constData(), mode), 0);
+    }
+
+    // Opens the file as user nobody, checks that SPEED reads as expected, writes 7 and syncs.
+    void runAsNobody(std::optional<int> expectedSpeed, bool expectWritten)
+    {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(CannotDropRoot);
+            SettingsFile settings(m_path);
+            if (settings.intValue("DEVICE", "SPEED") != expectedSpeed)
+                _exit(WrongValue);
+            settings.writeInt("DEVICE", "SPEED", 7);
+            if (settings.sync())
+                _exit(expectWritten ? AsExpected : Written);
+            _exit(expectWritten ? NotWritten : settings.failureReason().isEmpty() ? NoReason : AsExpected);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        if (WEXITSTATUS(status) == CannotDropRoot)
+            GTEST_SKIP() << "cannot run as an ordinary user";
+        EXPECT_EQ(WEXITSTATUS(status), AsExpected);
+    }
+};
+
+TEST_F(UnprivilegedSettings, AReadOnlyFileKeepsTheOldFileAsItWasInAFolderReadOnlyOrNot)
+{
+    const QByteArray old = "[DEVICE]\nSPEED=2\n";
+    for (const bool lockFolder : {true, false}) {
+        write(old.constData());
+        chmodPath(m_path, 0644);
+        chmodPath(m_dir.path(), lockFolder ? 0555 : 0777);
+        runAsNobody(2, false);
+        chmodPath(m_dir.path(), 0755);
+        EXPECT_EQ(text().toUtf8(), old) << lockFolder;
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvex.ini"}) << lockFolder;
+    }
+}
+
+// Like every other file the program saves: in place when the folder takes no temporary file.
+TEST_F(UnprivilegedSettings, AWritableFileInAReadOnlyFolderIsWrittenInPlace)
+{
+    write("[DEVICE]\nSPEED=2\n");
+    chmodPath(m_path, 0666);
+    chmodPath(m_dir.path(), 0555);
+    runAsNobody(2, true);
+    chmodPath(m_dir.path(), 0755);
+    EXPECT_EQ(SettingsFile(m_path).intValue("DEVICE", "SPEED"), 7);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvex.ini"});
+}
+
+TEST_F(UnprivilegedSettings, AFileThatCannotBeReadGivesDefaultsAndIsNotOverwritten)
+{
+    const QByteArray old = "[DEVICE]\nSPEED=2\n";
+    write(old.constData());
+    chmodPath(m_path, 0222);  // writable, but not readable
+    chmodPath(m_dir.path(), 0777);
+    runAsNobody(std::nullopt, false);
+    chmodPath(m_path, 0644);
+    EXPECT_EQ(text().toUtf8(), old);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvex.ini"});
 }
 
 }  // namespace

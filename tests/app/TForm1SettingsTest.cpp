@@ -1,9 +1,17 @@
 #include "WindowFixture.h"
 
+#include "app/MessageBoxes.h"
+#include "app/MessageCatalogExtra.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QScreen>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -135,4 +143,49 @@ TEST_F(TForm1Settings, TheWindowDoesNotCloseWhileAnOperationRuns)
     window.setOperationControlsEnabled(true);
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(readSettings().isEmpty());
+}
+
+// The settings are not worth keeping the person in the window: a write that fails says so, with
+// the file and the reason, and the window closes all the same.
+TEST_F(TForm1Settings, AFullDiskAtCloseSaysSoKeepsTheOldFileAndStillCloses)
+{
+    const QString old = QStringLiteral("[DEVICE]\nSPEED=3\nLANGU=2\n");
+    writeSettings(old);
+    TForm1& window = openWindow();
+    window.ComboBox4->setCurrentIndex(5);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
+    const bool closed = window.close();
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    EXPECT_TRUE(closed);
+    ASSERT_EQ(MessageBoxes::history().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::history().front();
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.title, QStringLiteral("Error"));
+    EXPECT_TRUE(box.text.contains(m_environment.settingsPath)) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains(QStringLiteral("File too large"))) << box.text.toStdString();
+    EXPECT_TRUE(box.text.startsWith(ExtraMessages::text(ExtraText::SettingsNotSaved, Language::English)
+        .section(u'%', 0, 0))) << box.text.toStdString();
+    EXPECT_EQ(readSettings(), old);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvex.ini"});
+}
+
+TEST_F(TForm1Settings, AFolderInPlaceOfTheFileGivesDefaultsAndIsReportedAtClose)
+{
+    ASSERT_TRUE(QDir().mkdir(m_environment.settingsPath));
+    TForm1& window = openWindow();
+    EXPECT_EQ(window.size(), QSize(700, 500));
+    EXPECT_EQ(window.ComboBox4->currentIndex(), 0);
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    EXPECT_TRUE(window.close());
+    ASSERT_EQ(MessageBoxes::history().size(), 1);
+    EXPECT_EQ(MessageBoxes::history().front().title, QStringLiteral("Error"));
+    EXPECT_TRUE(MessageBoxes::history().front().text.contains(m_environment.settingsPath));
+    EXPECT_TRUE(QFileInfo(m_environment.settingsPath).isDir());
 }

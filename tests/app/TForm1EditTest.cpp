@@ -417,21 +417,26 @@ TEST_F(TForm1Edit, FindNextGoesOnFromTheMatchAndSaysWhenThereIsNoneLeft)
     std::memcpy(bytes.data() + 0x100, "Boot", 4);
     std::memcpy(bytes.data() + 0x800, "BOOT", 4);
     window.LoadViewFromBuffer();
-    window.Enlish->trigger();
 
-    EXPECT_EQ(find({QStringLiteral("boot"), true, true, true}, [&] { choose(window.Find1); }), QStringLiteral("found"));
-    EXPECT_EQ(view.SelectionLow(), 0x100);
-    EXPECT_TRUE(window.FindNext1->isEnabled());
-    keyToWindow(window, Qt::Key_F3, Qt::NoModifier);
-    EXPECT_EQ(view.SelectionLow(), 0x800);
-    EXPECT_EQ(view.SelCount(), 4);
+    for (const Language language : kLanguages) {
+        switchTo(window, language);
+        EXPECT_EQ(find({QStringLiteral("boot"), true, true, true}, [&] { choose(window.Find1); }), QStringLiteral("found"));
+        EXPECT_EQ(view.SelectionLow(), 0x100);
+        EXPECT_TRUE(window.FindNext1->isEnabled());
+        keyToWindow(window, Qt::Key_F3, Qt::NoModifier);
+        EXPECT_EQ(view.SelectionLow(), 0x800);
+        EXPECT_EQ(view.SelCount(), 4);
 
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    choose(window.FindNext1);
-    ASSERT_EQ(MessageBoxes::history().size(), 1);
+        MessageBoxes::clearHistory();
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        choose(window.FindNext1);
+        ASSERT_EQ(MessageBoxes::history().size(), 1);
+        EXPECT_EQ(MessageBoxes::history().front().text,
+            ExtraMessages::text(ExtraText::NotFoundAfterCaret, language).arg(QStringLiteral("boot")));
+        EXPECT_EQ(view.SelectionLow(), 0x800);
+    }
     EXPECT_EQ(MessageBoxes::history().front().text,
         QStringLiteral("\"boot\" was not found between the caret and the end of the buffer."));
-    EXPECT_EQ(view.SelectionLow(), 0x800);
 
     // With case: only the exact spelling; a bad input is refused in the dialog.
     EXPECT_EQ(find({QStringLiteral("BOOT"), true, false, true}, [&] { choose(window.Find1); }), QStringLiteral("found"));

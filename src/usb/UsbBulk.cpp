@@ -41,23 +41,17 @@ int TUsbBulk::prog_open(int vid, int pid)
         chosen = pick->location();
     }
 
-    m_library.usb_find_busses();
-    m_library.usb_find_devices();
-    for (struct usb_bus* bus = m_library.usb_get_busses(); bus; bus = bus->next) {
-        for (struct usb_device* device = bus->devices; device; device = device->next) {
-            if (device->descriptor.idVendor != vid || device->descriptor.idProduct != pid)
-                continue;
-            if (!chosen.empty() && locationOf(device) != chosen)
-                continue;
-            if (tryDevice(device)) {
-                m_lastOpenedLocation = locationOf(device);
-                return 1;
-            }
-            if (!chosen.empty()) {
-                // Never another one in its place: it may be a neighbour's at a gang bench.
-                m_selectionFailure = m_refusedClaimResult != 0 ? SelectionFailure::ClaimRefused : SelectionFailure::NoMatch;
-                return 0;
-            }
+    for (struct usb_device* device : devicesWithId(vid, pid)) {
+        if (!chosen.empty() && locationOf(device) != chosen)
+            continue;
+        if (tryDevice(device)) {
+            m_lastOpenedLocation = locationOf(device);
+            return 1;
+        }
+        if (!chosen.empty()) {
+            // Never another one in its place: it may be a neighbour's at a gang bench.
+            m_selectionFailure = m_refusedClaimResult != 0 ? SelectionFailure::ClaimRefused : SelectionFailure::NoMatch;
+            return 0;
         }
     }
     if (!chosen.empty())
@@ -93,23 +87,31 @@ std::vector<ProgrammerIdentity> TUsbBulk::listProgrammers(int vid, int pid)
     std::vector<ProgrammerIdentity> programmers;
     if (!m_library.load() || !m_library.hasSearchEntries())
         return programmers;
+    for (struct usb_device* device : devicesWithId(vid, pid)) {
+        usb_dev_handle* h = m_library.usb_open(device);
+        if (!h)
+            continue;
+        if (const std::optional<std::string> product = qualifiedProduct(h, device)) {
+            programmers.push_back({static_cast<int>(programmers.size()) + 1, device->bus ? device->bus->dirname : "",
+                                   device->filename, serialOf(h, device), *product});
+        }
+        m_library.usb_close(h);
+    }
+    return programmers;
+}
+
+std::vector<struct usb_device*> TUsbBulk::devicesWithId(int vid, int pid)
+{
+    std::vector<struct usb_device*> devices;
     m_library.usb_find_busses();
     m_library.usb_find_devices();
     for (struct usb_bus* bus = m_library.usb_get_busses(); bus; bus = bus->next) {
         for (struct usb_device* device = bus->devices; device; device = device->next) {
-            if (device->descriptor.idVendor != vid || device->descriptor.idProduct != pid)
-                continue;
-            usb_dev_handle* h = m_library.usb_open(device);
-            if (!h)
-                continue;
-            if (const std::optional<std::string> product = qualifiedProduct(h, device)) {
-                programmers.push_back({static_cast<int>(programmers.size()) + 1, bus->dirname, device->filename,
-                                       serialOf(h, device), *product});
-            }
-            m_library.usb_close(h);
+            if (device->descriptor.idVendor == vid && device->descriptor.idProduct == pid)
+                devices.push_back(device);
         }
     }
-    return programmers;
+    return devices;
 }
 
 bool TUsbBulk::tryDevice(struct usb_device* device)

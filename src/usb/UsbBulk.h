@@ -99,6 +99,8 @@ public:
 private:
     // Opens and checks one device; leaves m_handle set only when it qualified.
     bool tryDevice(struct usb_device* device);
+    // The devices with this vendor and product ID, in the library's bus order, after a fresh scan.
+    [[nodiscard]] std::vector<struct usb_device*> devicesWithId(int vid, int pid);
     void rejectDevice();
     // The product string of an opened device when its manufacturer and product strings are
     // those of the programmer; empty otherwise.

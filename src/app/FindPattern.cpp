@@ -2,6 +2,7 @@
 
 #include "MessageCatalogExtra.h"
 #include "hexview/HexEditor.h"
+#include "hexview/HexTypes.h"
 
 #include <QRegularExpression>
 
@@ -15,18 +16,6 @@ ParsedFindPattern refused(ExtraText text, const QString& argument = {})
 {
     const QString message = ExtraMessages::text(text);
     return {std::nullopt, argument.isNull() ? message : message.arg(argument)};
-}
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -52,8 +41,8 @@ ParsedFindPattern FindPattern::fromHex(const QString& text)
                 bytes.append('\0');
                 continue;
             }
-            const int high = hexDigit(digits[i]);
-            const int low = hexDigit(digits[i + 1]);
+            const int high = hexDigitValue(digits[i]);
+            const int low = hexDigitValue(digits[i + 1]);
             if (high < 0 || low < 0)
                 return refused(ExtraText::FindBadHexByte, token);
             const int value = high * 16 + low;

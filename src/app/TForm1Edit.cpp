@@ -98,6 +98,10 @@ void TForm1::createEditCommands()
     FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
 }
 
+// The tool bar is disabled exactly while a chip operation runs. Its menu twins stay enabled, and
+// the operation processes pending events between blocks, so a menu command can arrive in the
+// middle of a write or verify; changing the buffer or the chip table then would corrupt what the
+// operation is moving.
 bool TForm1::chipOperationRunning() const
 {
     return !ToolBar1->isEnabled();

@@ -55,15 +55,6 @@ private:
     bool m_failed = false;
 };
 
-// The tool bar is disabled exactly while a chip operation runs. Its menu twins stay enabled, and
-// the operation processes pending events between blocks, so a menu command can arrive in the
-// middle of a write or verify; changing the buffer or the chip table then would corrupt what the
-// operation is moving.
-bool operationRunning(const TForm1& form)
-{
-    return !form.ToolBar1->isEnabled();
-}
-
 }  // namespace
 
 void TForm1::createFileCommands()
@@ -118,7 +109,7 @@ void TForm1::chooseChipAfterEdit()
 
 void TForm1::ToolOpenClick()
 {
-    if (operationRunning(*this))
+    if (chipOperationRunning())
         return;
     const QString path = FileDialogs::openFileName(this, OpenFilter, 1);
     if (path.isEmpty())
@@ -140,7 +131,7 @@ void TForm1::ToolOpenClick()
 
 void TForm1::ToolSaveClick()
 {
-    if (operationRunning(*this))
+    if (chipOperationRunning())
         return;
     const QString path = FileDialogs::saveFileName(this, SaveFilter, SaveDefaultExtension);
     if (path.isEmpty())
@@ -155,7 +146,7 @@ void TForm1::ToolSaveClick()
 
 void TForm1::ToolFillClick()
 {
-    if (operationRunning(*this))
+    if (chipOperationRunning())
         return;
     // The fill shows the buffer again afterwards: the view's edits go into it first.
     TakeViewEdits();
@@ -165,7 +156,7 @@ void TForm1::ToolFillClick()
 
 void TForm1::ToolDeviceClick()
 {
-    if (operationRunning(*this))
+    if (chipOperationRunning())
         return;
     // A save in the editor chooses the chip again, which reloads the view from DataBuffer: the
     // view's edits go there first, as before a write or a file save.

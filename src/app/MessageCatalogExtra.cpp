@@ -112,9 +112,8 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
     // ProgrammerNotAttached
     {u"%1（未连接）", u"%1（未連接）", u"%1 (not attached)"},
     // SettingsNotSaved
-    {u"无法保存设置文件 %1：%2。本次的设置没有保存，原来的文件保持不变。",
-     u"無法保存設置文件 %1：%2。本次的設置沒有保存，原來的文件保持不變。",
-     u"The settings file %1 could not be written: %2. This session's settings are not saved; the file was left as it was."},
+    {u"无法保存设置文件 %1：%2。本次的设置没有保存。", u"無法保存設置文件 %1：%2。本次的設置沒有保存。",
+     u"The settings file %1 could not be written: %2. This session's settings are not saved."},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "hexview/HexEditorError.h"
 #include "hexview/HexEditorEx.h"
 #include "HexTestSupport.h"
+#include "ShownEditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,20 +14,8 @@
 
 namespace {
 
-struct View {
-    HexEditorEx editor;
-    explicit View(std::vector<std::uint8_t> bytes)
-    {
-        applyFlashEditorSettings(editor);
-        editor.resize(880, 518);
-        editor.show();
-        editor.activateWindow();
-        editor.setFocus();
-        editor.LoadFromBytes(bytes);
-    }
-    void keys(const char* text) { QTest::keyClicks(&editor, text); }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&editor, k, m); }
-    std::vector<std::uint8_t> data() const { return {editor.Data().begin(), editor.Data().end()}; }
+struct View : ShownEditor {
+    using ShownEditor::ShownEditor;
     QPoint cellCentre(qint64 position, bool charField = false) const
     {
         const HexLayout& l = editor.Layout();
@@ -79,7 +68,7 @@ TEST(HexEditorEdit, InvalidAndMaskedKeysChangeNothing)
     EXPECT_EQ(v.editor.GetDataAt(1), 0x11);
     EXPECT_EQ(v.editor.UndoStorage().count(), 1);
 
-    View empty({});
+    View empty(std::vector<std::uint8_t>{});
     empty.keys("AB");
     EXPECT_EQ(empty.editor.DataSize(), 0);
     EXPECT_FALSE(empty.editor.Modified());

@@ -2,6 +2,7 @@
 #include "hexview/HexEditorError.h"
 #include "hexview/HexEditorEx.h"
 #include "HexTestSupport.h"
+#include "ShownEditor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,18 +16,8 @@
 
 namespace {
 
-struct View {
-    HexEditorEx editor;
-    explicit View(const std::vector<std::uint8_t>& bytes)
-    {
-        applyFlashEditorSettings(editor);
-        editor.resize(880, 518);
-        editor.show();
-        editor.setFocus();
-        editor.LoadFromBytes(bytes);
-    }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&editor, k, m); }
-    std::vector<std::uint8_t> data() const { return {editor.Data().begin(), editor.Data().end()}; }
+struct View : ShownEditor {
+    using ShownEditor::ShownEditor;
     void select(qint64 from, qint64 to)
     {
         editor.SetSelStart(from);

@@ -2,6 +2,7 @@
 // insert mode, the mode a load leaves, and bookmark keys under different keyboard layouts.
 #include "hexview/HexEditorEx.h"
 #include "HexTestSupport.h"
+#include "ShownEditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,20 +12,8 @@
 
 namespace {
 
-struct View {
-    HexEditorEx editor;
-    explicit View(const std::vector<std::uint8_t>& bytes)
-    {
-        applyFlashEditorSettings(editor);
-        editor.resize(880, 518);
-        editor.show();
-        editor.activateWindow();
-        editor.setFocus();
-        editor.LoadFromBytes(bytes);
-    }
-    void keys(const char* text) { QTest::keyClicks(&editor, text); }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&editor, k, m); }
-    std::vector<std::uint8_t> data() const { return {editor.Data().begin(), editor.Data().end()}; }
+struct View : ShownEditor {
+    using ShownEditor::ShownEditor;
     void caretTo(qint64 position)
     {
         key(Qt::Key_Home, Qt::ControlModifier);

@@ -2,6 +2,7 @@
 // fields, selections replaced by typing, deletions, and undo several levels deep with redo.
 #include "hexview/HexEditorEx.h"
 #include "HexTestSupport.h"
+#include "ShownEditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,18 +16,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct View {
-    HexEditorEx editor;
-    explicit View(const Bytes& bytes)
-    {
-        applyFlashEditorSettings(editor);
-        editor.resize(880, 518);
-        editor.show();
-        editor.activateWindow();
-        editor.setFocus();
-        editor.LoadFromBytes(bytes);
-    }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&editor, k, m); }
+struct View : ShownEditor {
+    using ShownEditor::ShownEditor;
     // A typed character as the keyboard delivers it: its key and its text.
     void type(QChar c)
     {
@@ -36,7 +27,6 @@ struct View {
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
         QApplication::sendEvent(&editor, &release);
     }
-    Bytes data() const { return {editor.Data().begin(), editor.Data().end()}; }
 };
 
 // The plain model of one typed key at the caret, given the control's mode and selection. In

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -76,12 +77,17 @@ protected:
 
     // Without a window manager a closed dialog leaves no window active; a person's window
     // manager hands activation back, and the window's keys need it.
+    // Shortcuts go to the focus window, which can still be a dialog just closed while the
+    // window already counts as active: wait for both.
     static void activate(TForm1& window)
     {
         settle();
-        if (!window.isActiveWindow()) {
+        const auto ready = [&] {
+            return window.isActiveWindow() && QGuiApplication::focusWindow() == window.windowHandle();
+        };
+        if (!ready()) {
             window.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+            EXPECT_TRUE(QTest::qWaitFor(ready));
         }
     }
 

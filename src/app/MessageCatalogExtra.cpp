@@ -114,6 +114,8 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
     // SettingsNotSaved
     {u"无法保存设置文件 %1：%2。本次的设置没有保存。", u"無法保存設置文件 %1：%2。本次的設置沒有保存。",
      u"The settings file %1 could not be written: %2. This session's settings are not saved."},
+    // ProgrammerBusy
+    {u"编程器 %1 正被另一个程序使用。", u"編程器 %1 正被另一個程序使用。", u"The programmer %1 is in use by another program."},
 };
 
 }  // namespace

@@ -48,11 +48,12 @@ enum class ExtraText : int {
     ProgrammerAutomatic,
     ProgrammerNotAttached,  // %1: the chosen programmer
     SettingsNotSaved,       // %1: the settings file, %2: the reason
+    ProgrammerBusy,         // %1: the chosen programmer
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::SettingsNotSaved) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerBusy) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -6,6 +6,7 @@
 #include "PanelStatusBar.h"
 #include "ChecksumPanel.h"
 #include "hexview/HexEditorEx.h"
+#include "usb/UsbBulk.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -26,6 +27,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace {
 
@@ -326,11 +329,14 @@ void TForm1::buildStatusBar()
     StatusBar1->setOwnerDrawnPanel(1, [this](QPainter& painter, int panel, const QRect& rect) {
         StatusBar1DrawPanel(painter, panel, rect);
     });
-    // Over the not-connected text: what to check.
+    // Over the not-connected text: what to check, or that the chosen programmer is attached but
+    // another program holds it.
     StatusBar1->setPanelToolTip(1, [this] {
-        return catalogKeyOf(StatusBar1->panelText(1)) == MessageKey::StatusNotConnected
-            ? ExtraMessages::text(ExtraText::NotConnectedCauses)
-            : QString();
+        if (catalogKeyOf(StatusBar1->panelText(1)) != MessageKey::StatusNotConnected)
+            return QString();
+        if (usb().selectionFailure() == TUsbBulk::SelectionFailure::ClaimRefused && usb().refusedClaimResult() == -EBUSY)
+            return ExtraMessages::text(ExtraText::ProgrammerBusy).arg(m_programmerChoice);
+        return ExtraMessages::text(ExtraText::NotConnectedCauses);
     });
     Progress = named(new QProgressBar(StatusBar1), "Progress");
     Progress->setRange(0, 100);

@@ -1,11 +1,19 @@
-// The Programmer submenu and its setting, with no programmer attached (the fixture binds a USB
-// library that does not exist); the choice among attached ones runs through the same selector
+// The Programmer submenu and its setting, mostly with no programmer attached (the fixture binds a
+// USB library that does not exist); the choice among attached ones runs through the same selector
 // the command-line tool's tests drive against several simulated programmers.
 #include "WindowFixture.h"
 
+#include "app/PanelStatusBar.h"
+
 #include <QAction>
 #include <QMenu>
+#include <QFile>
 #include <QSettings>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -67,3 +75,39 @@ TEST_F(ProgrammerMenu, ChoiceSurvivesARestart)
     closeWindow();
     EXPECT_EQ(iniText(m_environment.settingsPath, "DEVICE/PROGRAMMER"), QStringLiteral("002:001"));
 }
+
+#ifdef ZORVEX_SIM_LIBRARY
+// Two simulated programmers, ALPHA's claim held here as another program would hold it: the
+// window must not send the person to check cables and udev rules for a programmer that is fine.
+TEST_F(ProgrammerMenu, AChosenProgrammerHeldByAnotherProgramIsSaidToBeBusy)
+{
+    void* library = dlopen(ZORVEX_SIM_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr);
+    const auto reset = reinterpret_cast<int (*)(const char*)>(dlsym(library, "zorvex_sim_reset"));
+    ASSERT_NE(reset, nullptr);
+    const QString lockPath = m_dir.filePath(QStringLiteral("ALPHA.lock"));
+    QString config;
+    for (const char* serial : {"ALPHA", "BETA"}) {
+        config += QStringLiteral("[device]\nserial = \"%1\"\nchip = 25flash\nchip_size = 1M\nchip_id = 0xEF3014\n"
+                                 "claim_lock = %2\n")
+                      .arg(QString::fromLatin1(serial), m_dir.filePath(QStringLiteral("%1.lock").arg(serial)));
+    }
+    ASSERT_EQ(reset(config.toUtf8().constData()), 0);
+    m_environment.usbLibrary = QStringLiteral(ZORVEX_SIM_LIBRARY);
+    writeSettings(QStringLiteral("[DEVICE]\nLANGU=2\nPROGRAMMER=ALPHA\n"));
+    TForm1& window = openWindow();
+
+    const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT, 0644);
+    ASSERT_EQ(flock(lock, LOCK_EX | LOCK_NB), 0);
+    window.ProbeProgrammer();
+    EXPECT_EQ(window.StatusBar1->panelToolTip(1), QStringLiteral("The programmer ALPHA is in use by another program."));
+
+    // Free again: connected, no tip; BETA's claim was never touched.
+    ::close(lock);
+    window.ProbeProgrammer();
+    EXPECT_TRUE(window.StatusBar1->panelToolTip(1).isEmpty()) << qPrintable(window.StatusBar1->panelToolTip(1));
+    closeWindow();
+    reset(nullptr);
+    dlclose(library);
+}
+#endif

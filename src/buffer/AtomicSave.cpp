@@ -1,12 +1,17 @@
 #include "buffer/AtomicSave.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,7 +25,36 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-FileSaveResult writeInPlace(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
+// The user's folders for settings, data, state and cache. Qt of this generation names no state
+// folder, so that one is found the way the desktop conventions describe it.
+QStringList userProgramFolders()
+{
+    QStringList roots{QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                      QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)};
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    roots << (QDir::isAbsolutePath(state) ? state : QDir::homePath() + QStringLiteral("/.local/state"));
+    for (QString& root : roots)
+        root = QDir::cleanPath(root);
+    return roots;
+}
+
+// Folders made in one of the user's program folders, or on the way there from the home folder,
+// are for the program's eyes only.
+bool isPrivateFolder(const QString& folder, const QStringList& roots)
+{
+    const QString home = QDir::cleanPath(QDir::homePath()) + QLatin1Char('/');
+    for (const QString& root : roots) {
+        if (folder == root || folder.startsWith(root + QLatin1Char('/')))
+            return true;
+        if (folder.startsWith(home) && root.startsWith(folder + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+// A device, a FIFO or a socket: written as it is, there is nothing to replace or reserve.
+FileSaveResult writeToSpecialFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
 {
     QFile file(path);
     if (!file.open(kWriteMode))
@@ -33,18 +67,92 @@ FileSaveResult writeInPlace(const QString& path, const std::function<bool(QIODev
     return {};
 }
 
+bool writeAll(int handle, const QByteArray& bytes, int& error)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::pwrite(handle, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            error = written < 0 ? errno : EIO;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// A regular file in a folder that takes no temporary file. The new content is put together in
+// memory, and the disk space for all of it is reserved before the first old byte is written
+// over; a disk that has no room refuses the save with the old file as it was.
+FileSaveResult writeInPlace(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
+{
+    QBuffer rendered;
+    rendered.open(QIODevice::WriteOnly);
+    if (!writeBody(rendered))
+        return {FileSaveStatus::WriteFailed, rendered.errorString()};
+    const QByteArray& bytes = rendered.data();
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return {FileSaveStatus::CreateFailed, file.errorString()};
+    const int handle = file.handle();
+    const qint64 oldSize = file.size();
+    if (!bytes.isEmpty()) {
+        const int error = ::posix_fallocate(handle, 0, static_cast<off_t>(bytes.size()));
+        if (error != 0) {
+            // A reservation that got part of the way may have made the file longer.
+            [[maybe_unused]] const int restored = ::ftruncate(handle, static_cast<off_t>(oldSize));
+            return {FileSaveStatus::WriteFailed, systemReason(error)};
+        }
+    }
+    int error = 0;
+    if (!writeAll(handle, bytes, error) || ::ftruncate(handle, static_cast<off_t>(bytes.size())) != 0
+        || ::fsync(handle) != 0)
+        return {FileSaveStatus::WriteFailed, systemReason(error != 0 ? error : errno)};
+    return {};
+}
+
 }  // namespace
+
+QString makeMissingFolders(const QString& path)
+{
+    QStringList missing;
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo::exists(folder)) {
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    if (missing.isEmpty())
+        return {};
+    const QStringList roots = userProgramFolders();
+    for (const QString& next : missing) {
+        const mode_t mode = isPrivateFolder(next, roots) ? 0700 : 0777;
+        if (::mkdir(QFile::encodeName(next).constData(), mode) != 0 && errno != EEXIST)
+            return QDir::toNativeSeparators(next) + QStringLiteral(": ") + systemReason(errno);
+    }
+    return {};
+}
 
 FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
 {
+    const QString folderFailure = makeMissingFolders(path);
+    if (!folderFailure.isEmpty())
+        return {FileSaveStatus::FolderFailed, folderFailure};
+
     const QFileInfo target(path);  // follows symbolic links
     if (target.exists() && !target.isFile() && !target.isDir())
-        return writeInPlace(path, writeBody);
+        return writeToSpecialFile(path, writeBody);
 
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(kWriteMode))
+    if (!file.open(kWriteMode)) {
+        if (target.isFile() && target.isWritable())
+            return writeInPlace(path, writeBody);
         return {FileSaveStatus::CreateFailed, file.errorString()};
+    }
     if (!writeBody(file)) {
         const QString reason = file.errorString();
         file.cancelWriting();

@@ -5,19 +5,32 @@
 
 #include <functional>
 
-enum class FileSaveStatus { Saved, CreateFailed, WriteFailed };
+enum class FileSaveStatus { Saved, FolderFailed, CreateFailed, WriteFailed };
 
 struct FileSaveResult {
     FileSaveStatus status = FileSaveStatus::Saved;
-    QString reason;  // the system's reason for a failure ("No space left on device")
+    // The system's reason for a failure ("No space left on device"); for a folder that could
+    // not be made, that folder and the reason ("/home/me/.config: Permission denied").
+    QString reason;
 };
 
+// Makes the missing folders on the way to the file at path, as saveFile() does before it
+// writes; on failure, the folder that could not be made and why ("/mnt/ro/logs: Read-only file
+// system"), else an empty text. A check that a file can be written before the work that makes
+// it begins asks this first.
+[[nodiscard]] QString makeMissingFolders(const QString& path);
+
 // Saves a file so that a failure never passes for success and never costs the old file.
+//
+// Missing folders on the way to the file are made first (makeMissingFolders()). Those inside the user's own folders
+// for settings, data, state and cache (XDG_CONFIG_HOME and its kin) are made private (0700),
+// as desktops expect of a program's folders there; elsewhere they get the usual permissions.
 //
 // A regular file, or a new one, is written to a temporary file beside it, synced, and renamed
 // over the old one only when every byte arrived; a symbolic link is followed and stays a link.
 // Where the folder takes no temporary file but the file itself is writable, the file is written
-// in place (a failure then leaves it cut short, and is reported like any other). A target that
-// exists and is no regular file (a device, a FIFO, a socket) is always written in place, never
-// replaced by a regular file. `writeBody` returns false when it could not write everything.
+// in place, and only after room for all of the new content was reserved: a full disk then
+// refuses the save and the old content stays as it was. A target that exists and is no regular
+// file (a device, a FIFO, a socket) is always written in place, never replaced by a regular file.
+// `writeBody` returns false when it could not write everything.
 [[nodiscard]] FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody);

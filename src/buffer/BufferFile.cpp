@@ -203,7 +203,8 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
         saveFile(path, [format, data](QIODevice& device) { return WriteImageAs(format, device, data); });
     // A binary file that cannot be created has a text of its own; the text formats say "write".
     const bool binary = format == BufferFileFormat::Binary || format == BufferFileFormat::Capsule;
-    if (result.status == FileSaveStatus::CreateFailed && binary) {
+    const bool notCreated = result.status == FileSaveStatus::CreateFailed || result.status == FileSaveStatus::FolderFailed;
+    if (notCreated && binary) {
         feedback.showError(withFileAndReason(texts.fileCreateError, path, result.reason));
         return SaveOutcome::Failed;
     }

@@ -1,13 +1,13 @@
 #include "chipdb/ChipDatabaseFile.h"
 
 #include "app/MessageCatalog.h"
+#include "buffer/AtomicSave.h"
 #include "chipdb/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -137,17 +137,10 @@ bool WriteChipDatabaseFile(ChipDatabase& db, int count, const QString& path,
     db[count] = ChipRecord{};
     const QByteArray bytes = chipDatabaseBytes(db, count);
 
-    // The new content goes to a temporary file beside the old one and replaces it only when
-    // complete, so a full disk or a lost device never leaves a cut-off database behind. The
-    // explicit flush matters: write() only fills Qt's buffer, and commit() renames the file into
-    // place even when the buffer could be written out only in part.
-    // The user's data folder of an installed program may not exist before its first save.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
-        || !file.commit()) {
-        file.cancelWriting();
-        tell(report, writeErrorMessage(path));
+    const FileSaveResult saved =
+        saveFile(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    if (saved.status != FileSaveStatus::Saved) {
+        tell(report, writeErrorMessage(path) + QLatin1Char('\n') + saved.reason);
         return false;
     }
     return true;

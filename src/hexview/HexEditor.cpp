@@ -1,12 +1,12 @@
 #include "HexEditor.h"
 
 #include "HexEditorError.h"
+#include "buffer/AtomicSave.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -189,13 +189,14 @@ void HexEditor::SaveToFile(const QString& fileName, bool makeCurrent)
         m_hasFile && QFileInfo(fileName).absoluteFilePath() == QFileInfo(m_fileName).absoluteFilePath();
     if (overCurrent && m_readOnlyFile)
         throw HexEditorError(QString::fromLatin1(HexMessages::ReadOnlySave).arg(fileName));
-    // Written beside the target and renamed at the end, so a failed save keeps the old file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
-    SaveToStream(file);
-    if (!file.commit())
-        throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
+    // A failed save keeps the old file; a write the stream refuses throws from inside the save,
+    // which then leaves the old file as it was too.
+    const FileSaveResult saved = saveFile(fileName, [this](QIODevice& file) {
+        SaveToStream(file);
+        return true;
+    });
+    if (saved.status != FileSaveStatus::Saved)
+        throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, saved.reason));
     // Only a save that makes the file current gives the control a file: a copy saved elsewhere
     // must not leave it believing "Untitled" exists and is its own.
     if (makeCurrent) {

@@ -1,3 +1,4 @@
+#include "buffer/AtomicSave.h"
 #include "buffer/BufferFile.h"
 #include "buffer/IntelHex.h"
 #include "buffer/SRecord.h"
@@ -14,6 +15,8 @@
 
 #include <csignal>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -238,35 +241,107 @@ TEST_F(SaveTargets, ADeviceNodeIsWrittenInPlace)
     }
 }
 
-TEST_F(SaveTargets, AnUnwritableFolderWithAWritableFileIsWrittenInPlace)
+// Runs save as an ordinary user in a child process (root writes into any folder) after folder
+// was made read-only; its exit code, or nullopt when no user the folder refuses can be had.
+std::optional<int> saveAsUserRefusedBy(const QString& folder, const std::function<bool()>& save)
 {
-    const QString folder = m_dir.filePath(QStringLiteral("locked"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString target = folder + QStringLiteral("/image.src");
-    ASSERT_TRUE(writeWholeFile(target, "old"));
-    ASSERT_EQ(chmod(target.toLocal8Bit().constData(), 0666), 0);
-    ASSERT_EQ(chmod(folder.toLocal8Bit().constData(), 0555), 0);
-    ASSERT_EQ(chmod(m_dir.path().toLocal8Bit().constData(), 0755), 0);
-
-    // Root writes into any folder, so the save runs as an ordinary user in a child process.
     const pid_t child = fork();
-    ASSERT_GE(child, 0);
+    if (child < 0)
+        return std::nullopt;
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(3);
         if (access(folder.toLocal8Bit().constData(), W_OK) == 0)
-            _exit(4);  // the folder is writable after all: nothing to test
-        RecordingFeedback feedback(true);
-        _exit(SaveBufferFile(target, pattern(4), 4, feedback, kTexts) == SaveOutcome::Saved ? 0 : 1);
+            _exit(3);  // the folder is writable after all: nothing to test
+        _exit(save() ? 0 : 1);
     }
     int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    waitpid(child, &status, 0);
     chmod(folder.toLocal8Bit().constData(), 0755);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 4)
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 3)
+        return std::nullopt;
+    return WEXITSTATUS(status);
+}
+
+// A folder, with a file in it writable for everyone, that refuses new files.
+QString lockedFolderWith(const QString& parent, const QString& name, const QByteArray& content)
+{
+    const QString folder = parent + QStringLiteral("/locked");
+    EXPECT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(writeWholeFile(folder + QLatin1Char('/') + name, content));
+    EXPECT_EQ(chmod((folder + QLatin1Char('/') + name).toLocal8Bit().constData(), 0666), 0);
+    EXPECT_EQ(chmod(folder.toLocal8Bit().constData(), 0555), 0);
+    EXPECT_EQ(chmod(parent.toLocal8Bit().constData(), 0755), 0);
+    return folder;
+}
+
+TEST_F(SaveTargets, AnUnwritableFolderWithAWritableFileIsWrittenInPlace)
+{
+    const QString folder = lockedFolderWith(m_dir.path(), QStringLiteral("image.src"), "old");
+    const QString target = folder + QStringLiteral("/image.src");
+    const std::optional<int> status = saveAsUserRefusedBy(folder, [&] {
+        RecordingFeedback feedback(true);
+        return SaveBufferFile(target, pattern(4), 4, feedback, kTexts) == SaveOutcome::Saved;
+    });
+    if (!status)
         GTEST_SKIP() << "cannot run as a user the folder refuses";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(*status, 0);
     EXPECT_EQ(readWholeFile(target), "S00600004844521B\r\nS107000001080F16CA\r\nS9030000FC\r\n");
+}
+
+// In place, the old content is written over only once room for the new one is reserved.
+TEST_F(FullDisk, AnInPlaceSaveThatDoesNotFitKeepsTheOldFile)
+{
+    const QString folder = lockedFolderWith(m_mountPoint, QStringLiteral("backup.bin"), "previous content");
+    const QString target = folder + QStringLiteral("/backup.bin");
+    ASSERT_EQ(chmod(m_dir.path().toLocal8Bit().constData(), 0755), 0);
+    fillDisk();
+    const std::optional<int> status = saveAsUserRefusedBy(folder, [&] {
+        RecordingFeedback feedback(true);
+        return SaveBufferFile(target, pattern(32768), 32768, feedback, kTexts) == SaveOutcome::Saved;
+    });
+    if (!status)
+        GTEST_SKIP() << "cannot run as a user the folder refuses";
+    EXPECT_EQ(*status, 1);
+    EXPECT_EQ(readWholeFile(target), "previous content");
+}
+
+// Files the program writes for the person make their folders; those among the person's own
+// program folders (XDG_CONFIG_HOME and its kin) are private, others get the usual permissions.
+TEST_F(SaveTargets, MissingFoldersAreMadePrivateOnlyAmongTheUsersProgramFolders)
+{
+    const QString config = m_dir.filePath(QStringLiteral("home/.config"));
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    const mode_t oldMask = umask(022);
+    struct Case {
+        QString path;
+        int folderMode;  // of every folder the save made
+    };
+    const Case cases[] = {
+        {config + QStringLiteral("/zorvex/zorvex.ini"), 0700},
+        {m_dir.filePath(QStringLiteral("dumps/today/flash.bin")), 0755},
+    };
+    for (const Case& c : cases) {
+        const FileSaveResult saved = saveFile(c.path, [](QIODevice& file) { return file.write("x", 1) == 1; });
+        ASSERT_EQ(saved.status, FileSaveStatus::Saved) << c.path.toStdString() << ": " << saved.reason.toStdString();
+        EXPECT_EQ(readWholeFile(c.path), "x");
+        for (QString folder = QFileInfo(c.path).path(); folder != m_dir.path() && folder != m_dir.filePath("home");
+             folder = QFileInfo(folder).path()) {
+            struct stat status {};
+            ASSERT_EQ(stat(folder.toLocal8Bit().constData(), &status), 0);
+            EXPECT_EQ(status.st_mode & 0777, c.folderMode) << folder.toStdString();
+        }
+    }
+    umask(oldMask);
+    qunsetenv("XDG_CONFIG_HOME");
+
+    // A folder that cannot be made is named with the reason, and nothing is left behind.
+    put(QStringLiteral("blocker"), "a file where a folder should be");
+    const QString blocked = m_dir.filePath(QStringLiteral("blocker/sub/image.bin"));
+    const FileSaveResult refused = saveFile(blocked, [](QIODevice& file) { return file.write("x", 1) == 1; });
+    EXPECT_EQ(refused.status, FileSaveStatus::FolderFailed);
+    EXPECT_EQ(refused.reason, m_dir.filePath(QStringLiteral("blocker/sub")) + QStringLiteral(": Not a directory"));
+    EXPECT_EQ(readWholeFile(m_dir.filePath(QStringLiteral("blocker"))), "a file where a folder should be");
 }
 
 }  // namespace

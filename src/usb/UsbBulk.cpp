@@ -135,8 +135,9 @@ bool TUsbBulk::tryDevice(struct usb_device* device)
         rejectDevice();
         return false;
     }
-    s_interfaceNumber = config->interface->altsetting[0].bInterfaceNumber;
-    if (const int claimed = m_library.usb_claim_interface(m_handle, s_interfaceNumber); claimed != 0) {
+    m_interfaceNumber = config->interface->altsetting[0].bInterfaceNumber;
+    s_interfaceNumber = m_interfaceNumber;
+    if (const int claimed = m_library.usb_claim_interface(m_handle, m_interfaceNumber); claimed != 0) {
         m_refusedClaimResult = claimed;
         rejectDevice();
         return false;
@@ -189,7 +190,7 @@ void TUsbBulk::USB_bulk_close()
     if (!m_handle)
         return;
     // The release may fail on an unplugged device; the handle is closed all the same.
-    m_library.usb_release_interface(m_handle, s_interfaceNumber);
+    m_library.usb_release_interface(m_handle, m_interfaceNumber);
     m_library.usb_close(m_handle);
     m_handle = nullptr;
 }

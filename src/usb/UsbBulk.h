@@ -71,7 +71,8 @@ public:
     [[nodiscard]] int epCmd() const { return m_epCmd; }
     // The "WinUSBComm" variant sends multi-byte packet fields most significant byte first.
     [[nodiscard]] bool bigEndianFields() const { return m_epIn == 0x82; }
-    // Transport-wide: the interface claimed by the last successful open.
+    // Transport-wide: the interface claimed by the last successful open of any transport. Each
+    // transport releases the one it claimed itself.
     [[nodiscard]] static int interfaceNumber() { return s_interfaceNumber; }
 
     // The pause between a command and the read of its reply. The hardware needs the default;
@@ -119,4 +120,5 @@ private:
     std::string m_lastOpenedLocation;
 
     static inline int s_interfaceNumber = 0;
+    int m_interfaceNumber = 0;  // claimed on m_handle
 };

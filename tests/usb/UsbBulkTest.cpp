@@ -132,6 +132,20 @@ TEST_F(UsbBulk, RefusedClaimRejectsTheDevice)
     EXPECT_TRUE(traceHas("usb release dev=0 interface=3 result=0"));
 }
 
+// Two transports in one process, on programmers whose interfaces differ: each releases its own.
+TEST_F(UsbBulk, EachTransportReleasesTheInterfaceItClaimed)
+{
+    const std::string lock = "claim_lock = " + ::testing::TempDir() + "zorvex-usb-claim-";
+    load(device("interface = 3\n" + lock + "a") + device("interface = 5\n" + lock + "b"));
+    open();
+    TUsbBulk second{ZORVEX_SIM_LIBRARY};
+    ASSERT_EQ(second.prog_open(TUsbBulk::VendorId, TUsbBulk::ProductId), 1);
+    usb.USB_bulk_close();
+    second.USB_bulk_close();
+    EXPECT_TRUE(traceHas("usb release dev=0 interface=3 result=0"));
+    EXPECT_TRUE(traceHas("usb release dev=1 interface=5 result=0"));
+}
+
 TEST_F(UsbBulk, SendOnlyCommandKeepsTheBufferAndReplyOverwritesIt)
 {
     ASSERT_EQ(sim.reset(nullptr), 0);  // the built-in default: an SPI flash EF 40 17

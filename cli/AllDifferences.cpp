@@ -51,7 +51,8 @@ int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHos
         const QString reason = feedback.takeLastError();
         std::fprintf(stderr, "zorvex-cli: the chip could not be read for the full comparison%s%s\n",
                      reason.isEmpty() ? "" : ": ", reason.toUtf8().constData());
-        return outcome == CommandOutcome::Disconnected ? ExitNotConnected : ExitFailure;
+        const bool unreachable = outcome == CommandOutcome::Disconnected || outcome == CommandOutcome::NotConnected;
+        return unreachable ? ExitNotConnected : ExitFailure;
     }
     // The range the verify compares: the data up to the chip's size, in whole blocks.
     const qint64 block = blockSize(chip.flashPage);

@@ -227,13 +227,22 @@ int ChipCommandRun::operate()
     case Action::List:
     case Action::Detect: break;
     }
-    if (outcome == CommandOutcome::Disconnected)
+    switch (outcome) {
+    case CommandOutcome::Completed:
+        break;
+    case CommandOutcome::Disconnected:
+    case CommandOutcome::NotConnected:
         return notConnected();
-    if (outcome != CommandOutcome::Completed) {
-        const int code = stoppedCode();
-        if (code == ExitFailure && m_action == Action::Verify && m_line.allDifferences)
+    case CommandOutcome::Declined:
+        // A file larger than the chip that was not to be cut. The question comes before the
+        // programmer is touched, so the chip is as it was.
+        printError(QStringLiteral("nothing was changed on the chip"));
+        return ExitUsage;
+    case CommandOutcome::Stopped:
+    case CommandOutcome::Refused:
+        if (m_action == Action::Verify && m_line.allDifferences)
             return reportAllDifferences(*m_usb, m_feedback, *m_session);
-        return code;
+        return ExitFailure;
     }
     printChecksums();
     return m_action == Action::Read ? saveOutput() : ExitSuccess;
@@ -252,17 +261,6 @@ void ChipCommandRun::printChecksums() const
         return;
     std::printf("%s\n", imageChecksums(image).line().toUtf8().constData());
     std::fflush(stdout);
-}
-
-int ChipCommandRun::stoppedCode() const
-{
-    // Declined: a file larger than the chip that was not to be cut. The question comes before
-    // the programmer is touched, so the chip is as it was.
-    if (m_feedback.declined()) {
-        printError(QStringLiteral("nothing was changed on the chip"));
-        return ExitUsage;
-    }
-    return m_feedback.programmerReached() ? ExitFailure : notConnected();
 }
 
 int ChipCommandRun::notConnected() const

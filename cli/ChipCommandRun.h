@@ -32,8 +32,6 @@ private:
     [[nodiscard]] int saveOutput();
     // The CRC32 and SHA-256 line of the image the operation read, sent or compared.
     void printChecksums() const;
-    // The exit code of an operation that stopped, from what the feedback saw.
-    [[nodiscard]] int stoppedCode() const;
     [[nodiscard]] int notConnected() const;
 
     const ChipCommandSpec& m_spec;

@@ -99,15 +99,7 @@ bool CliFeedback::askYesNo(const QString& message)
     } else {
         answer = m_questions.askYesNo(message);
     }
-    if (!answer)
-        m_declined = true;
     return answer;
-}
-
-void CliFeedback::setOperationControlsEnabled(bool enabled)
-{
-    if (!enabled)
-        m_programmerReached = true;
 }
 
 void CliFeedback::beep()

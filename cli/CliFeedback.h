@@ -28,7 +28,7 @@ public:
     void showError(const QString& message) override;
     void showInfo(const QString& message) override;
     bool askYesNo(const QString& message) override;
-    void setOperationControlsEnabled(bool enabled) override;
+    void setOperationControlsEnabled(bool) override {}
     void beep() override;
     void errorLocation(const QString& file, qint64 line) override;
 
@@ -37,10 +37,6 @@ public:
     void answerNextQuestion(bool answer) { m_nextAnswer = answer; }
 
     [[nodiscard]] int errorCount() const { return m_errorCount; }
-    [[nodiscard]] bool declined() const { return m_declined; }
-    // Whether the programmer was opened at some point: the operation frame and the chip query
-    // both disable the controls right after a successful open, and only then.
-    [[nodiscard]] bool programmerReached() const { return m_programmerReached; }
 
 private:
     void clearProgress();
@@ -57,6 +53,4 @@ private:
     int m_drawnPermille = -1;
     bool m_progressShown = false;
     int m_errorCount = 0;
-    bool m_declined = false;
-    bool m_programmerReached = false;
 };

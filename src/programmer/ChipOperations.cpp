@@ -78,11 +78,13 @@ CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routi
         return CommandOutcome::Stopped;
     }
     if (steps.writesBuffer && !confirmOversizedBuffer(chip))
-        return CommandOutcome::Stopped;
+        return CommandOutcome::Declined;
 
     m_link.watchConnection();
     const auto stopped = [this] {
-        return m_link.disconnected() ? CommandOutcome::Disconnected : CommandOutcome::Stopped;
+        if (m_link.disconnected())
+            return CommandOutcome::Disconnected;
+        return m_link.reached() ? CommandOutcome::Stopped : CommandOutcome::NotConnected;
     };
     const bool presenceNeeded = !steps.queryOnlyUpToFamily93 || chip.family <= Family93Eeprom;
     if (presenceNeeded && !ChipPresenceCheck(chip))
@@ -225,6 +227,7 @@ CommandOutcome ChipOperations::runDetect(std::span<const ChipRecord> chipSlots, 
     case ChipDetector::Result::Disconnected:
         return CommandOutcome::Disconnected;
     case ChipDetector::Result::NotConnected:
+        return CommandOutcome::NotConnected;
     case ChipDetector::Result::UnknownId:
     case ChipDetector::Result::NoChip:
         break;

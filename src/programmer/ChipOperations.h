@@ -19,8 +19,10 @@ enum class MessageKey : int;
 
 // How a command ended, for callers that report it (the command-line tool's exit code).
 enum class CommandOutcome {
-    Completed,  // the routine ran to its end and its success condition held
-    Stopped,       // refused by a check, declined, not connected, a finding or a failed transfer
+    Completed,     // the routine ran to its end and its success condition held
+    Stopped,       // refused by a check of the buffer, the record or the chip, a finding or a failed transfer
+    Declined,      // a question before the chip was touched was answered no; the chip is as it was
+    NotConnected,  // the programmer could not be reached; the chip is as it was
     Disconnected,  // the programmer went away during the command (a fault of the link, not the chip)
     Refused,       // another operation was running; nothing was done
 };

@@ -28,6 +28,8 @@ public:
     // after an earlier open of the same command had succeeded.
     void watchConnection();
     [[nodiscard]] bool disconnected() const { return m_disconnected; }
+    // Whether an open since watchConnection() found the programmer.
+    [[nodiscard]] bool reached() const { return m_reached; }
 
     // Opens the programmer, disables the operation controls and sends CmdBegin with the chip's
     // parameters. False with an error shown when the programmer is absent, has gone since the

@@ -99,7 +99,7 @@ TEST_F(DetectionTest, EmptySocketAndAbsentProgrammer)
 
     feedback.events.clear();
     configureNoProgrammer();
-    EXPECT_EQ(detect(), CommandOutcome::Stopped);
+    EXPECT_EQ(detect(), CommandOutcome::NotConnected);
     EXPECT_EQ(feedback.events, QStringList({"error:Not connected"}));
     EXPECT_TRUE(lists.selections.empty());
 }

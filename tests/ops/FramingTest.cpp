@@ -27,7 +27,7 @@ TEST_F(FramingTest, ReadWithTheProgrammerUnpluggedSaysNotConnectedOnce)
 {
     configureNoProgrammer();
     host.chip = makeChip("25,W,Q", Family25Flash, 4096, 256);
-    EXPECT_EQ(ops.runRead(), CommandOutcome::Stopped);
+    EXPECT_EQ(ops.runRead(), CommandOutcome::NotConnected);
     EXPECT_EQ(feedback.only("error:"), QStringList({"error:Not connected"}));
     EXPECT_TRUE(feedback.only("log:").isEmpty());
     EXPECT_TRUE(feedback.only("beep").isEmpty());

@@ -259,6 +259,8 @@ void Soak::step()
     switch (outcome) {
     case CommandOutcome::Completed: count("completed"); break;
     case CommandOutcome::Stopped: count("stopped"); break;
+    case CommandOutcome::Declined: count("declined"); break;
+    case CommandOutcome::NotConnected: count("not connected"); break;
     case CommandOutcome::Disconnected: count("disconnected"); break;
     case CommandOutcome::Refused: count("refused"); break;
     }
@@ -275,7 +277,7 @@ void Soak::step()
         const bool asked = !m_feedback.only("ask:").isEmpty();
         if (!asked)
             fail("a buffer longer than the chip was written without asking");
-        if (!m_answer && (outcome != CommandOutcome::Stopped || !noAccess))
+        if (!m_answer && (outcome != CommandOutcome::Declined || !noAccess))
             fail("No to the question about a long buffer still reached the programmer");
     }
     check(command, outcome);

@@ -51,7 +51,7 @@ TEST_F(WriteRoutinesTest, OversizedBufferAsksAndWritesOnlyTheChipOnYes)
     host.chip = makeChip("24,A,B", Family24Eeprom, 1024, 16);
     host.length = 2048;
     feedback.answers = {false};
-    EXPECT_EQ(ops.runWrite(), CommandOutcome::Stopped);
+    EXPECT_EQ(ops.runWrite(), CommandOutcome::Declined);
     // The question comes before the programmer is touched; No leaves it untouched.
     EXPECT_EQ(feedback.events,
               QStringList({"ask:File length is larger than chip capacity. Do you want to continue to write?"}));
@@ -87,7 +87,7 @@ TEST_F(WriteRoutinesTest, AutoAsksAboutAnOversizedBufferBeforeAnyProgrammerAcces
         host.length = static_cast<qint32>(c.chip.flashSize) + 1;
         feedback.events.clear();
         feedback.answers = {false};
-        EXPECT_EQ(ops.runAuto(), CommandOutcome::Stopped);
+        EXPECT_EQ(ops.runAuto(), CommandOutcome::Declined);
         EXPECT_EQ(feedback.events,
                   QStringList({"ask:File length is larger than chip capacity. Do you want to continue to write?"}));
         EXPECT_EQ(sim.counter(0, "opens"), 0);

@@ -1,5 +1,6 @@
-// Every SPI flash record of the shipped database against the reference table of JEDEC IDs,
-// capacities, pages and supply ranges (spi-flash-ids.tsv, a copy of the project's reference).
+// Every SPI flash record of the shipped database against the reference tables of JEDEC IDs,
+// capacities, pages and supply ranges: spi-flash-ids.tsv, a copy of the project's reference, and
+// spi-flash-ids-more.tsv, the facts it lacks with the source of each.
 
 #include "ShippedChips.h"
 
@@ -51,29 +52,37 @@ QStringList patternStems(const QString& pattern)
     return stems;
 }
 
+void readReferenceTable(const QString& path, std::vector<ReferenceRow>& out)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        const QStringList f = line.split(u'\t');
+        if (line.startsWith(u'#') || f.size() < 5 || f[0] == u"maker")
+            continue;
+        ReferenceRow row;
+        row.maker = f[0];
+        row.stems = patternStems(f[1]);
+        bool ok = false;
+        row.id = f[2].toUInt(&ok, 16);
+        EXPECT_TRUE(ok) << line.toStdString();
+        row.size = f[3].toUInt();
+        row.page = f[4].toUInt();
+        row.maxMillivolts = f.value(5).section(u'-', 1, 1).toInt();
+        out.push_back(row);
+    }
+}
+
 const std::vector<ReferenceRow>& referenceRows()
 {
     static const std::vector<ReferenceRow> rows = [] {
         std::vector<ReferenceRow> out;
-        QFile file(QStringLiteral(ZORVEX_SPI_FLASH_REFERENCE));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            const QStringList f = line.split(u'\t');
-            if (line.startsWith(u'#') || f.size() < 5 || f[0] == u"maker")
-                continue;
-            ReferenceRow row;
-            row.maker = f[0];
-            row.stems = patternStems(f[1]);
-            bool ok = false;
-            row.id = f[2].toUInt(&ok, 16);
-            EXPECT_TRUE(ok) << line.toStdString();
-            row.size = f[3].toUInt();
-            row.page = f[4].toUInt();
-            row.maxMillivolts = f.value(5).section(u'-', 1, 1).toInt();
-            out.push_back(row);
-        }
-        EXPECT_GT(out.size(), 400u);
+        readReferenceTable(QStringLiteral(ZORVEX_SPI_FLASH_REFERENCE), out);
+        const std::size_t mainRows = out.size();
+        EXPECT_GT(mainRows, 400u);
+        readReferenceTable(QStringLiteral(ZORVEX_SPI_FLASH_REFERENCE_MORE), out);
+        EXPECT_GT(out.size(), mainRows);
         return out;
     }();
     return rows;
@@ -96,9 +105,9 @@ std::vector<const ReferenceRow*> matchingRows(const ShippedChip& c)
     return out;
 }
 
-// Shipped parts the table lacks; data/README.md names where their facts come from.
+// Shipped parts neither table has; data/README.md names where their facts come from.
 const QSet<QString> kNotInReference{
-    "Winbond W25Q20BV",     "Winbond W25Q20EW",     "Winbond W25Q16JW-IM",  "Macronix MX25L6433F",
+    "Winbond W25Q20EW",     "Winbond W25Q16JW-IM",  "Macronix MX25L6433F",
     "Macronix MX25U2033E",  "Macronix MX25U4035",   "Macronix MX25U8035",   "GigaDevice GD25Q512MC",
     "GigaDevice GD25WQ16E", "GigaDevice GD25WQ32E", "GigaDevice GD25WQ64E", "GigaDevice GD25WQ128E",
     "GigaDevice GD25LQ256D", "Spansion S25FL064L",  "Spansion S25FS064S",   "ISSI IS25LP080D",

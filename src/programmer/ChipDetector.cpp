@@ -20,16 +20,32 @@ enum QueryResult : quint8 { NoChipAnswered = 0, FlashWithId = 1, SecondType = 2,
 constexpr quint32 StuckLowId = 0x000000;
 constexpr quint32 StuckHighId = 0xFFFFFF;
 
+// How safe a supply is for a chip of unknown voltage: the lowest first. A 3 V chip powered at
+// 1.8 V only fails to answer; a 1.8 V chip powered at 3.3 V may be damaged.
+int supplyRank(quint8 voltage)
+{
+    switch (voltage) {
+    case Voltage1V8: return 0;
+    case Voltage3V3: return 1;
+    case Voltage5V0: return 2;
+    default: return 3;
+    }
+}
+
 } // namespace
 
 const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id)
 {
     if (id == StuckLowId || id == StuckHighId)
         return nullptr;
-    const auto found = std::find_if(chipSlots.begin(), chipSlots.end(), [id](const ChipRecord& slot) {
-        return slot.family == Family25Flash && slot.chipId == id;
-    });
-    return found == chipSlots.end() ? nullptr : &*found;
+    const ChipRecord* found = nullptr;
+    for (const ChipRecord& slot : chipSlots) {
+        if (slot.family != Family25Flash || slot.chipId != id)
+            continue;
+        if (!found || supplyRank(slot.voltage) < supplyRank(found->voltage))
+            found = &slot;
+    }
+    return found;
 }
 
 ChipDetector::Result ChipDetector::DetectChip(const ChipRecord& chip, int speedIndex,

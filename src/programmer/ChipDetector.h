@@ -30,8 +30,10 @@ private:
 };
 
 // The record of a flash that answered with this ID: only flash records carry a real ID (every
-// EEPROM record holds 0), and the lowest slot wins when several chips share one. Null for an
-// unknown ID and for the IDs of a stuck data line (000000, FFFFFF).
+// EEPROM record holds 0). When several chips share one, the one with the lowest supply wins
+// (a 1.8 V part powered at 3.3 V may be damaged, the other way round it only stays silent), and
+// among those the lowest slot. Null for an unknown ID and for the IDs of a stuck data line
+// (000000, FFFFFF).
 [[nodiscard]] const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id);
 
 // The 24-bit ID of a query reply: byte 1 in bits 23..16, byte 2 in 15..8, byte 3 in 7..0.

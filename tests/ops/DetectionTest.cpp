@@ -1,6 +1,7 @@
 #include "SimFixture.h"
 
 #include "chipdb/ChipDatabase.h"
+#include "programmer/ChipDetector.h"
 
 using ::testing::ElementsAre;
 
@@ -128,4 +129,23 @@ TEST_F(DetectionTest, FlashReplyMatchesOnlyFlashRecordsAndNeverABlankId)
     feedback.events.clear();
     EXPECT_EQ(detect(), CommandOutcome::Completed);
     EXPECT_EQ(lists.remembered, (std::array{0, 1, 1}));
+}
+
+// Chips that share an ID: the lowest supply wins wherever its record stands (a person's own
+// database may list the 3 V part first), then the lowest slot.
+TEST(FindFlash, ASharedIdChoosesTheLowestSupplyThenTheLowestSlot)
+{
+    const auto chip = [](const char* name, quint32 id, quint8 voltage) {
+        ChipRecord record = makeChip(name, Family25Flash, 0x400000, 256, id);
+        record.voltage = voltage;
+        return record;
+    };
+    const ChipRecord records[] = {
+        chip("25,P,Q32H", 0x856016, Voltage3V3), chip("25,P,Q32L", 0x856016, Voltage1V8),
+        chip("25,P,Q32L2", 0x856016, Voltage1V8), chip("25,A,FIVE", 0x1F4401, Voltage5V0),
+        chip("25,A,THREE", 0x1F4401, Voltage3V3),
+    };
+    EXPECT_EQ(findFlash(records, 0x856016), &records[1]);
+    EXPECT_EQ(findFlash(records, 0x1F4401), &records[4]);
+    EXPECT_EQ(findFlash(records, 0xEF4017), nullptr);
 }

@@ -7,7 +7,7 @@
 #include "InputImage.h"
 #include "TerminalFeedback.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipDatabase.h"
 

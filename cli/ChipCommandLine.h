@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "buffer/BufferFile.h"
 #include "programmer/OperationHost.h"
 

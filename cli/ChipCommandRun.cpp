@@ -11,8 +11,8 @@
 #include "ProgrammedImage.h"
 #include "ProgrammerBinding.h"
 
-#include "app/MessageCatalog.h"
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalog.h"
+#include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipDatabaseFile.h"

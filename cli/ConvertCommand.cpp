@@ -5,7 +5,7 @@
 #include "InputImage.h"
 #include "TerminalFeedback.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "buffer/BufferFile.h"
 
 #include <QCommandLineParser>

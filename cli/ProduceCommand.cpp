@@ -14,7 +14,7 @@
 #include "QuietFeedback.h"
 #include "SerialFile.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"

@@ -2,7 +2,7 @@
 
 #include "ChipCommandLine.h"
 
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "usb/SimulatorLibrary.h"
 #include "usb/UsbBulk.h"
 

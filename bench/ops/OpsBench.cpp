@@ -3,7 +3,7 @@
 // block, as in use) and through the operations core alone. The simulator's own cost is measured
 // by a bare transfer loop over the same blocks and taken off, leaving what the host adds.
 #include "app/MessageBoxes.h"
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "app/TForm1.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "programmer/ChipOperations.h"

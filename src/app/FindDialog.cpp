@@ -1,6 +1,6 @@
 #include "FindDialog.h"
 
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

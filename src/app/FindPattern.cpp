@@ -1,6 +1,6 @@
 #include "FindPattern.h"
 
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "hexview/HexEditor.h"
 #include "hexview/HexTypes.h"
 

@@ -1,6 +1,6 @@
 #include "GoToDialog.h"
 
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

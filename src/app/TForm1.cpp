@@ -1,7 +1,7 @@
 #include "TForm1.h"
 
 #include "AppIcons.h"
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
 #include "SettingsFile.h"
 #include "SystemLanguage.h"

@@ -8,7 +8,7 @@
 #include "FindDialog.h"
 #include "GoToDialog.h"
 #include "MessageBoxes.h"
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "hexview/HexClipboard.h"
 #include "hexview/HexEditorEx.h"
 

@@ -3,7 +3,7 @@
 #include "TForm1.h"
 
 #include "FileDialogs.h"
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"

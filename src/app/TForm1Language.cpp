@@ -1,8 +1,8 @@
 // The language switch: the captions of the four forms and the check marks of the language menu.
 #include "TForm1.h"
 
-#include "Captions.h"
-#include "MessageCatalogExtra.h"
+#include "text/Captions.h"
+#include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
 #include "QtTranslations.h"
 

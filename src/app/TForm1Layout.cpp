@@ -2,7 +2,7 @@
 #include "TForm1.h"
 
 #include "AppIcons.h"
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
 #include "ChecksumPanel.h"
 #include "hexview/HexEditorEx.h"

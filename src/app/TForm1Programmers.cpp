@@ -4,7 +4,7 @@
 // every connection check opens.
 #include "TForm1.h"
 
-#include "MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "usb/UsbBulk.h"
 
 #include <QActionGroup>

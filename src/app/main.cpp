@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "app/SimulatorCheck.h"
 #include "app/TForm1.h"
 #include "app/ZorvexApplication.h"

@@ -1,6 +1,7 @@
 #include "buffer/TForm4.h"
 
-#include "app/MessageCatalog.h"
+#include "text/FillTexts.h"
+#include "text/MessageCatalog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -58,16 +59,7 @@ public:
 
 QString invalidRangeText(std::size_t capacity)
 {
-    const QString limit = QString::number(static_cast<qulonglong>(capacity) - 1, 16).toUpper();
-    switch (currentLanguage()) {
-    case Language::Traditional:
-        return QStringLiteral("填充範圍無效：需要 0 <= 開始地址 <= 結束地址 <= %1。").arg(limit);
-    case Language::English:
-        return QStringLiteral("Invalid fill range: 0 <= Start ADDR <= End ADDR <= %1 is required.")
-            .arg(limit);
-    default:
-        return QStringLiteral("填充范围无效：需要 0 <= 开始地址 <= 结束地址 <= %1。").arg(limit);
-    }
+    return fillRangeInvalidText(QString::number(static_cast<qulonglong>(capacity) - 1, 16).toUpper());
 }
 
 QString notAnIntegerText(const QString& text)

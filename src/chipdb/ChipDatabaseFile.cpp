@@ -1,6 +1,6 @@
 #include "chipdb/ChipDatabaseFile.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "buffer/AtomicSave.h"
 #include "chipdb/ProgramFiles.h"
 

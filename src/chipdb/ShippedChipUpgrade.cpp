@@ -1,6 +1,6 @@
 #include "chipdb/ShippedChipUpgrade.h"
 
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipName.h"
 #include "chipdb/ProgramFiles.h"
 

@@ -1,6 +1,6 @@
 #include "chipdb/TForm2.h"
 
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ChipName.h"

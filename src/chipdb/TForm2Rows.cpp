@@ -1,6 +1,6 @@
 #include "chipdb/TForm2Rows.h"
 
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipName.h"
 #include "chipdb/GbkCodec.h"

@@ -1,6 +1,6 @@
 #include "TForm3.h"
 
-#include "app/Captions.h"
+#include "text/Captions.h"
 #include "chipdb/ChipDatabase.h"
 #include "chipdb/ChipName.h"
 

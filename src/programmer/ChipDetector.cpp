@@ -1,10 +1,10 @@
 #include "programmer/ChipDetector.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/OperationHost.h"
-#include "programmer/OperationTexts.h"
+#include "text/OperationTexts.h"
 #include "programmer/OperatorFeedback.h"
 #include "programmer/ProgrammerLink.h"
 

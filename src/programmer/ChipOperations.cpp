@@ -1,13 +1,13 @@
 #include "programmer/ChipOperations.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/ChipDetector.h"
 #include "programmer/ChipRecordCheck.h"
 #include "programmer/ElapsedTime.h"
 #include "programmer/OperationClock.h"
 #include "programmer/OperationHost.h"
-#include "programmer/OperationTexts.h"
+#include "text/OperationTexts.h"
 #include "programmer/OperatorFeedback.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "chipdb/ChipRecord.h"
 #include "programmer/CommandPacket.h"
-#include "programmer/OperationTexts.h"
+#include "text/OperationTexts.h"
 
 std::optional<QString> checkChipRecord(const ChipRecord& chip, qint64 bufferSize)
 {

@@ -1,9 +1,9 @@
 #include "programmer/ProgrammerLink.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/CommandPacket.h"
-#include "programmer/OperationTexts.h"
+#include "text/OperationTexts.h"
 #include "programmer/OperatorFeedback.h"
 #include "usb/UsbBulk.h"
 

@@ -1,6 +1,6 @@
 #include "programmer/ReadRoutines.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/CommandPacket.h"
 #include "programmer/OperationHost.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programmer/OperationTexts.h"
+#include "text/OperationTexts.h"
 #include "programmer/RoutineContext.h"
 
 #include <QtGlobal>

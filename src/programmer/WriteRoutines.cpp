@@ -1,6 +1,6 @@
 #include "programmer/WriteRoutines.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/CommandPacket.h"
 #include "programmer/OperationClock.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programmer/OperationTexts.h"
+#include "text/OperationTexts.h"
 #include "programmer/RoutineContext.h"
 
 // DataLength rounded up to whole pages of flashPage (a page of 0 leaves it as it is).

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "app/Captions.h"
+#include "text/Captions.h"
 
 #include <QAction>
 #include <QCoreApplication>

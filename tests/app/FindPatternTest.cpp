@@ -1,6 +1,6 @@
 #include "app/FindPattern.h"
 #include "app/GoToDialog.h"
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "hexview/HexEditor.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 
 #include "NextDialog.h"
 
-#include "app/Captions.h"
+#include "text/Captions.h"
 #include "app/FindDialog.h"
 #include "app/GoToDialog.h"
 #include "app/MessageBoxes.h"
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "app/PanelStatusBar.h"
 #include "hexview/HexClipboard.h"
 #include "hexview/HexEditorEx.h"

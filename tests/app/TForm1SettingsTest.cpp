@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 
 #include "app/MessageBoxes.h"
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 
 #include <QAction>
 #include <QComboBox>

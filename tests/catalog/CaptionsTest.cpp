@@ -1,4 +1,4 @@
-#include "app/Captions.h"
+#include "text/Captions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 
 #include <QStringEncoder>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 
 #include <gtest/gtest.h>
 

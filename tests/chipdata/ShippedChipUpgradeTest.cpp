@@ -1,6 +1,6 @@
 // The offer of newly shipped chips to a person's own saved database at start.
 
-#include "app/MessageCatalogExtra.h"
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ProgramFiles.h"
 #include "chipdb/ShippedChipUpgrade.h"
 

@@ -1,6 +1,6 @@
 #include "chipdb/TForm2Rows.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "chipdb/ChipCodes.h"
 
 #include <gtest/gtest.h>

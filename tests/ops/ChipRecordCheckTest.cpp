@@ -1,6 +1,6 @@
 #include "OpsTestDoubles.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "programmer/ChipRecordCheck.h"
 
 #include <gtest/gtest.h>

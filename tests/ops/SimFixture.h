@@ -2,7 +2,7 @@
 
 #include "OpsTestDoubles.h"
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "programmer/ChipOperations.h"
 #include "sim/SimClient.h"
 #include "usb/UsbBulk.h"

@@ -1,7 +1,7 @@
 #include "OpsTestDoubles.h"
 
 #include "app/MessageBoxes.h"
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 #include "app/TForm1.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "hexview/HexEditorEx.h"

@@ -1,21 +1,10 @@
-#include "programmer/OperationTexts.h"
+#include "text/OperationTexts.h"
 
-#include "app/MessageCatalog.h"
-
-#include <array>
+#include "text/LanguageTexts.h"
 
 namespace {
 
-using Texts = std::array<const char*, LanguageCount>;
-
-// The catalog falls back to Simplified Chinese for a language outside 0..2; so do these texts.
-const char* pick(const Texts& texts)
-{
-    const Language language = currentLanguage();
-    return texts[static_cast<std::size_t>(isValidLanguage(language) ? static_cast<int>(language) : 0)];
-}
-
-QString tr3(const Texts& texts) { return QString::fromUtf8(pick(texts)); }
+QString tr3(const LanguageTexts& texts) { return inCurrentLanguage(texts); }
 
 QString stageName(OperationStage stage)
 {

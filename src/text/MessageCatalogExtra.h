@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageCatalog.h"
+#include "text/MessageCatalog.h"
 
 #include <QString>
 

@@ -1,0 +1,25 @@
+# Fails, naming every offending line, when a file of the core or of the command-line tool
+# includes a header of the window (app/) or of Qt's widgets. The dialogs of the chip database
+# and the fill dialog (TForm*) are widgets and live beside their core on purpose.
+set(folders src/text src/usb src/programmer src/chipdb src/buffer cli sim)
+set(widgetHeader "Q(Widget|Dialog|MainWindow|Application|MessageBox|FileDialog|AbstractScrollArea|Label|PushButton|ComboBox|LineEdit|Menu|MenuBar|ToolBar|StatusBar|ProgressBar|TableWidget|ListWidget|TextEdit|CheckBox|RadioButton|GroupBox|Layout|BoxLayout|GridLayout|Splitter|Style)")
+set(found "")
+foreach(folder ${folders})
+  file(GLOB_RECURSE sources ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+  foreach(source ${sources})
+    if(source MATCHES "/TForm[^/]*$")
+      continue()
+    endif()
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${includes})
+      if(line MATCHES "[<\"]app/" OR line MATCHES "[<\"](QtWidgets/)?${widgetHeader}[>\"]"
+         OR line MATCHES "<QtWidgets")
+        file(RELATIVE_PATH name ${ROOT} ${source})
+        string(APPEND found "\n  ${name}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(found)
+  message(FATAL_ERROR "the core includes the window or widgets:${found}")
+endif()

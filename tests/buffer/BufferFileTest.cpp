@@ -157,12 +157,13 @@ TEST_F(BufferFileTest, ExistingFileIsReplacedOnlyAfterYes)
 
 TEST_F(BufferFileTest, FilesThatCannotBeCreatedAreReportedPerFormat)
 {
+    ASSERT_TRUE(writeWholeFile(path("none"), "a file where the folder should be"));
     EXPECT_EQ(save(path("none/out.bin"), 4), SaveOutcome::Failed);
     EXPECT_EQ(save(path("none/out.hex"), 4), SaveOutcome::Failed);
     EXPECT_EQ(save(path("none/out.src"), 4), SaveOutcome::Failed);
     EXPECT_EQ(m_feedback.messages(), (QStringList{QStringLiteral("创建文件失败"), "write failed", "write failed"}));
     for (const QString& error : m_feedback.errors)
-        EXPECT_TRUE(error.contains("/none/out.") && error.endsWith(": No such file or directory")) << error.toStdString();
+        EXPECT_TRUE(error.contains("/none/out.") && error.endsWith(": Not a directory")) << error.toStdString();
 }
 
 TEST_F(BufferFileTest, LengthBeyondTheBufferIsRefused)

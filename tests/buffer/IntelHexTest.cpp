@@ -259,5 +259,6 @@ TEST(IntelHexWrite, ReportsAWriteThatTheDeviceRefuses)
     FillingDevice full(100);
     EXPECT_FALSE(WriteIntelHex(full, data));
     QTemporaryDir dir;
-    EXPECT_FALSE(WriteIntelHex(dir.filePath("missing/folder/out.hex"), data));
+    ASSERT_TRUE(writeWholeFile(dir.filePath("file"), "a file, not a folder"));
+    EXPECT_FALSE(WriteIntelHex(dir.filePath("file/folder/out.hex"), data));
 }

@@ -200,7 +200,8 @@ TEST(SRecordWrite, FailsWhenTheFileCannotBeCreated)
 {
     QTemporaryDir dir;
     const std::vector<std::uint8_t> data(16, 0);
-    EXPECT_FALSE(WriteSRecord(dir.filePath("missing/out.src"), data));
+    ASSERT_TRUE(writeWholeFile(dir.filePath("file"), "a file, not a folder"));
+    EXPECT_FALSE(WriteSRecord(dir.filePath("file/out.src"), data));
     RecordingFeedback feedback;
     std::vector<std::uint8_t> buffer = erased(16);
     EXPECT_EQ(ReadSRecord(dir.filePath("missing.src"), buffer, feedback), 0);

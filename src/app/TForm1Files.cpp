@@ -123,6 +123,8 @@ void TForm1::ToolOpenClick()
     const qint32 length = OpenBufferFile(path, {image.get(), static_cast<std::size_t>(DataBufferSize)}, feedback);
     if (feedback.failed())
         return;
+    // The file replaces the whole image, the view's edits taken into it included.
+    TakeViewEdits();
     std::copy_n(image.get(), DataBufferSize, m_dataBuffer.get());
     m_dataLength = length;
     LoadViewFromBuffer();

@@ -211,6 +211,9 @@ private:
     std::unique_ptr<quint8[]> m_dataBuffer;
     qint32 m_dataLength = 0;
     qint64 m_viewLength = 0;  // bytes the view was last loaded with
+    // The header of the capsule the image was opened from, put back by a save as a capsule;
+    // empty when the image came from anything else.
+    QByteArray m_capsuleHeader;
     qint32 m_logCounter = 1;
     ChipDatabase m_chipDatabase;
     int m_currentChip = 0;

@@ -29,8 +29,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
+#include <QTemporaryFile>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -131,6 +135,11 @@ int ChipCommandRun::confirmOutput()
 {
     // Asked before the chip is read: a long read should not end in a question, or in finding
     // out that its result cannot be kept.
+    if (SaveFormatFor(m_line.operand) == BufferFileFormat::Capsule) {
+        // A chip holds no capsule header to save in front of the image.
+        m_feedback.showError(ExtraMessages::text(ExtraText::CapsuleWithoutHeader).arg(m_line.operand));
+        return ExitUsage;
+    }
     if (const QString reason = whyNotWritable(m_line.operand); !reason.isEmpty()) {
         m_feedback.showError(withFileAndReason(ExtraMessages::text(ExtraText::FileCannotCreate), m_line.operand, reason));
         return ExitUsage;
@@ -212,6 +221,10 @@ int ChipCommandRun::detectChip(bool forOperation)
 
 int ChipCommandRun::operate()
 {
+    if (m_action == Action::Read) {
+        if (const int code = confirmRoomForOutput(); code != Continue)
+            return code;
+    }
     ChipOperations operations(*m_usb, m_feedback, *m_session, systemClock());
     CommandOutcome outcome = CommandOutcome::Stopped;
     switch (m_action) {
@@ -284,7 +297,34 @@ int ChipCommandRun::saveOutput()
         printError(QStringLiteral("%1 left as it was").arg(m_line.operand));
         break;
     case SaveOutcome::Failed:
+        keepImageElsewhere();
         break;
     }
     return ExitUsage;
+}
+
+int ChipCommandRun::confirmRoomForOutput()
+{
+    const qint64 needed = largestSaveSize(SaveFormatFor(m_line.operand), m_session->currentChipRecord().flashSize);
+    const QStorageInfo storage(QFileInfo(m_line.operand).absolutePath());
+    const qint64 available = storage.isValid() ? storage.bytesAvailable() : -1;
+    if (available < 0 || available >= needed)
+        return Continue;
+    m_feedback.showError(ExtraMessages::text(ExtraText::NoRoomForImage).arg(m_line.operand).arg(needed).arg(available));
+    return ExitUsage;
+}
+
+void ChipCommandRun::keepImageElsewhere() const
+{
+    const qint64 length = m_session->currentChipRecord().flashSize;
+    QTemporaryFile kept(QDir(QDir::tempPath()).filePath(QStringLiteral("zorvex-read-XXXXXX.bin")));
+    kept.setAutoRemove(false);
+    const bool whole = kept.open()
+        && kept.write(reinterpret_cast<const char*>(m_session->dataBuffer().data()), length) == length && kept.flush()
+        && ::fsync(kept.handle()) == 0;
+    if (!whole) {
+        kept.remove();
+        return;
+    }
+    printError(ExtraMessages::text(ExtraText::ReadImageKept).arg(kept.fileName()));
 }

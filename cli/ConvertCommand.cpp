@@ -6,6 +6,7 @@
 #include "TerminalFeedback.h"
 
 #include "text/MessageCatalog.h"
+#include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 
 #include <QCommandLineParser>
@@ -64,7 +65,8 @@ int runConvert(const QStringList& arguments)
     const QString& out = files[1];
     TerminalFeedback feedback(parser.isSet(yesOption));
     ImageBuffer image;
-    const qint32 length = loadInputImage(in, from, image.bytes(), feedback);
+    QByteArray capsuleHeader;  // a capsule converted to a capsule keeps its header
+    const qint32 length = loadInputImage(in, from, image.bytes(), feedback, &capsuleHeader);
     if (feedback.errorCount() > 0)
         return ExitUsage;
     const std::span<const std::uint8_t> data = image.bytes().first(static_cast<std::size_t>(length));
@@ -72,8 +74,10 @@ int runConvert(const QStringList& arguments)
         return writeToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
 
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),
-                                MessageCatalog::text(MessageKey::FileWriteError, Language::English)};
-    switch (SaveBufferFileAs(to.value_or(SaveFormatFor(out)), out, image.bytes(), length, feedback, texts)) {
+                                MessageCatalog::text(MessageKey::FileWriteError, Language::English),
+                                ExtraMessages::text(ExtraText::FileCannotCreate, Language::English),
+                                ExtraMessages::text(ExtraText::CapsuleWithoutHeader, Language::English)};
+    switch (SaveBufferFileAs(to.value_or(SaveFormatFor(out)), out, image.bytes(), length, feedback, texts, capsuleHeader)) {
     case SaveOutcome::Saved:
         std::printf("%s: %d bytes written to %s\n", qPrintable(in), length, qPrintable(out));
         return ExitSuccess;

@@ -38,14 +38,14 @@ std::optional<BufferFileFormat> parseImageFormat(const QString& name)
 }
 
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
-                      BufferFileFeedback& feedback)
+                      BufferFileFeedback& feedback, QByteArray* capsuleHeader)
 {
     const bool chosenByName = !format;
     if (!format)
         format = OpenFormatFor(path, feedback);
     if (!format)
         return 0;
-    const qint32 length = OpenBufferFileAs(*format, path, buffer, feedback);
+    const qint32 length = OpenBufferFileAs(*format, path, buffer, feedback, capsuleHeader);
     // Text records loaded as binary program their characters, not their data.
     const auto looksLike = recordFormatOf(buffer.first(static_cast<std::size_t>(std::max(length, 0))));
     if (chosenByName && *format == BufferFileFormat::Binary && looksLike) {

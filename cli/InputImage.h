@@ -17,5 +17,7 @@ inline constexpr const char* ImageFormatNames = "bin|hex|srec";
 // Loads path into buffer (the caller fills it with 0xFF first). Returns the decoded length; 0
 // after an error, which feedback has shown. A file chosen as binary by its name that starts
 // like an Intel HEX or S-record file gets a warning on stderr naming the --from that reads it.
+// `capsuleHeader`, when given, gets the header of a capsule (see OpenBufferFileAs).
 [[nodiscard]] qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format,
-                                    std::span<std::uint8_t> buffer, BufferFileFeedback& feedback);
+                                    std::span<std::uint8_t> buffer, BufferFileFeedback& feedback,
+                                    QByteArray* capsuleHeader = nullptr);

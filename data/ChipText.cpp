@@ -164,6 +164,11 @@ QString recordFromColumns(const QStringList& columns, ChipRecord& rec)
         }
         rec.setField(kNumericFields[i], static_cast<qint64>(*value));
     }
+    // Records the programs would refuse to work with are no chips to ship.
+    if (!isChipCapacity(rec.flashSize))
+        return QStringLiteral("flashSize %1 is no power of two from %2").arg(rec.flashSize).arg(MinChipCapacity);
+    if (!isChipFamily(rec.family))
+        return QStringLiteral("family %1 is none of 0 to %2").arg(rec.family).arg(ChipFamilyCount - 1);
     return {};
 }
 

@@ -1,26 +1,20 @@
 #pragma once
 
+#include "IniText.h"
+
 #include <QString>
-#include <QTemporaryDir>
 
-#include <memory>
 #include <optional>
+#include <tuple>
+#include <vector>
 
-class QSettings;
-class QVariant;
-
-// The program's INI settings file, read and written the way people who edit such files by hand
-// expect from Windows: section and key names match without regard to letter case
-// ("[device] Chip=1" is DEVICE/chip), a value is written back under the spelling the file
-// already has, and a section is never written twice. When the file holds one name in several
-// spellings (files written by earlier versions can hold "[Device]" beside "[DEVICE]"), the one
-// that comes first in the file counts, and the next write folds the others into it.
+// The program's INI settings file, a file people edit by hand. Section and key names match
+// without regard to letter case ("[device] Chip=1" is DEVICE/chip); when a key is in the file
+// more than once, the first one counts (see IniText). Writing changes the values of the
+// program's own keys and adds the missing ones; every other byte of the file stays as it is.
 class SettingsFile {
 public:
     explicit SettingsFile(const QString& path);
-    ~SettingsFile();
-    SettingsFile(const SettingsFile&) = delete;
-    SettingsFile& operator=(const SettingsFile&) = delete;
 
     // The integer stored under section and key; nullopt when it is missing or not a number.
     [[nodiscard]] std::optional<int> intValue(const QString& section, const QString& key) const;
@@ -35,28 +29,18 @@ public:
     [[nodiscard]] std::optional<QString> stringValue(const QString& section, const QString& key) const;
     void writeString(const QString& section, const QString& key, const QString& value);
 
-    // Puts the written values into the file; false when it could not be written. A file that
-    // cannot be read is never written over, and a failed write leaves the file as it was.
+    // Puts the values written since the last sync into the file as it is now (another program
+    // may have changed it meanwhile); false when it could not be written. A file that cannot be
+    // read is never written over, a failed write leaves the file as it was, and a file that
+    // already holds every value is not written at all.
     bool sync();
     // Why the last sync() failed, in the system's words; empty after one that succeeded.
     [[nodiscard]] const QString& failureReason() const { return m_failureReason; }
 
 private:
-    // Stored "section/key" names that match section and key, first in the file first.
-    [[nodiscard]] QStringList spellingsOf(const QString& section, const QString& key) const;
-    // Moves the keys of every other spelling of section into its first one; returns that
-    // spelling, or section itself when the file has none.
-    QString foldSection(const QString& section);
-    void write(const QString& section, const QString& key, const QVariant& value);
-    // Whether the bytes QSettings wrote hold every value, read back as a new reader would.
-    [[nodiscard]] bool renderedCompletely(const QByteArray& bytes);
-    // About how many bytes the values take in the file, section headers left out.
-    [[nodiscard]] qint64 contentSize() const;
-
     QString m_path;
-    QTemporaryDir m_scratch;  // holds the private copy QSettings works on
-    std::unique_ptr<QSettings> m_ini;
-    QString m_readFailure;    // why the file could not be read; such a file is never written
+    QString m_readFailure;  // why the file could not be read at start; such a file is never written
+    IniText m_text;         // after m_readFailure, which reading it sets
+    std::vector<std::tuple<QString, QString, QString>> m_written;  // section, key, value
     QString m_failureReason;
-    int m_checks = 0;
 };

@@ -94,10 +94,10 @@ public:
     void setRememberedIndex(int list, int position) { m_index.at(list) = position; }
 
     // --- the hex view ---------------------------------------------------------------------
-    // Shows the first flashSize bytes of DataBuffer, discarding edits not yet taken back.
+    // Takes the view's edits (TakeViewEdits), then shows the first flashSize bytes of DataBuffer.
     void LoadViewFromBuffer();
-    // Only when the view was modified: DataLength = min(flashSize, view size), that many
-    // bytes copied into DataBuffer, the view's modified flag cleared.
+    // Only when the view was modified: DataLength = min(size it was loaded with, view size),
+    // that many bytes copied into DataBuffer, the view's modified flag cleared.
     void TakeViewEdits();
 
     // --- presentation services ------------------------------------------------------------
@@ -210,6 +210,10 @@ private:
     Environment m_environment;
     std::unique_ptr<quint8[]> m_dataBuffer;
     qint32 m_dataLength = 0;
+    qint64 m_viewLength = 0;  // bytes the view was last loaded with
+    // The header of the capsule the image was opened from, put back by a save as a capsule;
+    // empty when the image came from anything else.
+    QByteArray m_capsuleHeader;
     qint32 m_logCounter = 1;
     ChipDatabase m_chipDatabase;
     int m_currentChip = 0;

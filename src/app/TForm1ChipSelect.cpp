@@ -111,19 +111,23 @@ void TForm1::BitBtn2Click()
 
 void TForm1::LoadViewFromBuffer()
 {
+    // Every reload of the view passes here, so none can drop the view's unsaved edits: they go
+    // into DataBuffer first. A path that replaces DataBuffer as a whole takes them before it does.
+    TakeViewEdits();
     // The view gets its own copy; flashSize never exceeds the buffer, but a damaged database
     // record could claim more.
     const qint64 size = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
     FlashEditor->LoadFromBytes({m_dataBuffer.get(), static_cast<std::size_t>(size)});
+    m_viewLength = size;
 }
 
 void TForm1::TakeViewEdits()
 {
     if (!FlashEditor->Modified())
         return;
-    const qint64 count = std::min<qint64>(
-        {static_cast<qint64>(currentChipRecord().flashSize), FlashEditor->DataSize(),
-            DataBufferSize});
+    // Capped at the size of the chip the view was loaded for, not the chip chosen since: a
+    // chip choice reloads the view after the current chip has changed.
+    const qint64 count = std::min<qint64>({m_viewLength, FlashEditor->DataSize(), DataBufferSize});
     FlashEditor->ReadBuffer(m_dataBuffer.get(), 0, count);
     m_dataLength = static_cast<qint32>(count);
     FlashEditor->SetModified(false);

@@ -120,11 +120,16 @@ void TForm1::ToolOpenClick()
     const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
     std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
     WindowFileFeedback feedback(*this);
-    const qint32 length = OpenBufferFile(path, {image.get(), static_cast<std::size_t>(DataBufferSize)}, feedback);
+    QByteArray capsuleHeader;
+    const qint32 length =
+        OpenBufferFile(path, {image.get(), static_cast<std::size_t>(DataBufferSize)}, feedback, &capsuleHeader);
     if (feedback.failed())
         return;
+    // The file replaces the whole image, the view's edits taken into it included.
+    TakeViewEdits();
     std::copy_n(image.get(), DataBufferSize, m_dataBuffer.get());
     m_dataLength = length;
+    m_capsuleHeader = capsuleHeader;
     LoadViewFromBuffer();
     LogLine(MessageCatalog::text(MessageKey::LogOpen) + path);
 }
@@ -140,8 +145,13 @@ void TForm1::ToolSaveClick()
     WindowFileFeedback feedback(*this);
     // The file always gets the whole chip, whatever DataLength says.
     const qint64 length = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
-    SaveBufferFile(path, dataBuffer(), length, feedback,
-        {MessageCatalog::text(MessageKey::FileExistsOverwrite), MessageCatalog::text(MessageKey::FileWriteError)});
+    // An image larger than the chip (a file opened with a smaller chip chosen) would be cut.
+    if (m_dataLength > length
+        && !askYesNo(ExtraMessages::text(ExtraText::SaveCutsImage).arg(m_dataLength).arg(length)))
+        return;
+    BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite), MessageCatalog::text(MessageKey::FileWriteError)};
+    texts.capsuleWithoutHeader = ExtraMessages::text(ExtraText::CapsuleWithoutHeader);
+    SaveBufferFile(path, dataBuffer(), length, feedback, texts, m_capsuleHeader);
 }
 
 void TForm1::ToolFillClick()

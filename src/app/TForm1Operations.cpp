@@ -74,7 +74,13 @@ WindowOperations& windowOperations(TForm1& form)
 
 } // namespace
 
-void TForm1::ToolReadClick() { windowOperations(*this).operations().runRead(); }
+void TForm1::ToolReadClick()
+{
+    // A read that started replaces the image: the header of a capsule opened before is no
+    // longer its header.
+    if (windowOperations(*this).operations().runRead() != CommandOutcome::Refused)
+        m_capsuleHeader.clear();
+}
 void TForm1::ToolEraseClick() { windowOperations(*this).operations().runErase(); }
 void TForm1::ToolWriteClick() { windowOperations(*this).operations().runWrite(); }
 void TForm1::ToolVerifyClick() { windowOperations(*this).operations().runVerify(); }

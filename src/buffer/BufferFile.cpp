@@ -69,9 +69,9 @@ qint32 readFailed(const QFile& file, BufferFileFeedback& feedback)
 
 // A device or a pipe tells no size: it is read to its end, but never further than the buffer
 // holds and one byte more, which is enough to know the input is too big.
-qint32 readStream(QFile& file, std::span<std::uint8_t> buffer, qint64 capacity, qint64 skip, BufferFileFeedback& feedback)
+qint32 readStream(QFile& file, std::span<std::uint8_t> buffer, qint64 capacity, QByteArray& header, BufferFileFeedback& feedback)
 {
-    if (readInto(file, buffer.data(), skip) < skip) {
+    if (readInto(file, reinterpret_cast<std::uint8_t*>(header.data()), header.size()) < header.size()) {
         shorterThanHeader(feedback);
         return 0;
     }
@@ -86,8 +86,11 @@ qint32 readStream(QFile& file, std::span<std::uint8_t> buffer, qint64 capacity, 
     return static_cast<qint32>(got);
 }
 
-qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 skip, BufferFileFeedback& feedback)
+// A capsule's header, as many bytes as `header` holds (none for a plain binary), goes into
+// `header`, the rest of the file into the buffer.
+qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, QByteArray& header, BufferFileFeedback& feedback)
 {
+    const qint64 skip = header.size();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         cantOpen(file, feedback);
@@ -95,7 +98,7 @@ qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 sk
     }
     const auto capacity = static_cast<qint64>(std::min<std::size_t>(buffer.size(), std::numeric_limits<qint32>::max()));
     if (file.isSequential())
-        return readStream(file, buffer, capacity, skip, feedback);
+        return readStream(file, buffer, capacity, header, feedback);
     const qint64 size = file.size();
     if (size > capacity) {
         tooBig(feedback);
@@ -105,10 +108,8 @@ qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, qint64 sk
         shorterThanHeader(feedback);
         return 0;
     }
-    if (skip > 0 && !file.seek(skip)) {
-        cantOpen(file, feedback);
-        return 0;
-    }
+    if (readInto(file, reinterpret_cast<std::uint8_t*>(header.data()), skip) < skip)
+        return readFailed(file, feedback);
     const qint64 got = readInto(file, buffer.data(), size - skip);
     if (got < size - skip)
         return readFailed(file, feedback);
@@ -146,50 +147,93 @@ BufferFileFormat SaveFormatFor(const QString& path)
         return BufferFileFormat::SRecord;
     if (extension == QLatin1String(".hex"))
         return BufferFileFormat::IntelHex;
+    if (extension == QLatin1String(".cap"))
+        return BufferFileFormat::Capsule;
     return BufferFileFormat::Binary;
 }
 
-qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
-                        BufferFileFeedback& feedback)
+qint64 largestSaveSize(BufferFileFormat format, qint64 length)
 {
+    const auto recordsOf = [length](qint64 perRecord) { return (length + perRecord - 1) / perRecord; };
     switch (format) {
     case BufferFileFormat::IntelHex:
-        return ReadIntelHex(path, buffer, feedback);
-    case BufferFileFormat::SRecord:
-        return ReadSRecord(path, buffer, feedback);
+        // Data lines of 13 + 2n bytes, a base record of 17 per 64 KiB, the end record.
+        return recordsOf(32) * 13 + 2 * length + recordsOf(0x10000) * 17 + 13;
+    case BufferFileFormat::SRecord: {
+        const qint64 addressBytes = length <= 0xFFFF ? 2 : length <= 0xFFFFFF ? 3 : 4;
+        // The header, lines of "S", type, count, address, data, checksum and CR LF, the end.
+        return 18 + recordsOf(16) * (6 + 2 * (addressBytes + 1)) + 2 * length + 16;
+    }
     case BufferFileFormat::Capsule:
-        return openBinary(path, buffer, kCapsuleHeaderSize, feedback);
+        return kCapsuleHeaderSize + length;
     case BufferFileFormat::Binary:
         break;
     }
-    return openBinary(path, buffer, 0, feedback);
+    return length;
 }
 
-qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
+qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
+                        BufferFileFeedback& feedback, QByteArray* capsuleHeader)
+{
+    QByteArray header;
+    qint32 length = 0;
+    switch (format) {
+    case BufferFileFormat::IntelHex:
+        length = ReadIntelHex(path, buffer, feedback);
+        break;
+    case BufferFileFormat::SRecord:
+        length = ReadSRecord(path, buffer, feedback);
+        break;
+    case BufferFileFormat::Capsule:
+        header.resize(kCapsuleHeaderSize);
+        length = openBinary(path, buffer, header, feedback);
+        break;
+    case BufferFileFormat::Binary:
+        length = openBinary(path, buffer, header, feedback);
+        break;
+    }
+    if (capsuleHeader)
+        *capsuleHeader = header;
+    return length;
+}
+
+qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback,
+                      QByteArray* capsuleHeader)
 {
     const std::optional<BufferFileFormat> format = OpenFormatFor(path, feedback);
-    return format ? OpenBufferFileAs(*format, path, buffer, feedback) : 0;
+    return format ? OpenBufferFileAs(*format, path, buffer, feedback, capsuleHeader) : 0;
 }
 
-bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data)
+bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data,
+                  const QByteArray& capsuleHeader)
 {
     switch (format) {
     case BufferFileFormat::IntelHex:
         return WriteIntelHex(device, data);
     case BufferFileFormat::SRecord:
         return WriteSRecord(device, data);
+    case BufferFileFormat::Capsule:
+        if (capsuleHeader.size() != kCapsuleHeaderSize)
+            return false;
+        break;
     case BufferFileFormat::Binary:
-    case BufferFileFormat::Capsule:  // a capsule's header is not kept, so it is saved as its image
         break;
     }
     TextSink sink(device);
+    if (format == BufferFileFormat::Capsule)
+        sink.writeRaw(capsuleHeader.constData(), static_cast<std::size_t>(capsuleHeader.size()));
     sink.writeRaw(reinterpret_cast<const char*>(data.data()), data.size());
     return sink.finish();
 }
 
 SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> buffer,
-                             qint64 length, BufferFileFeedback& feedback, const BufferSaveTexts& texts)
+                             qint64 length, BufferFileFeedback& feedback, const BufferSaveTexts& texts,
+                             const QByteArray& capsuleHeader)
 {
+    if (format == BufferFileFormat::Capsule && capsuleHeader.size() != kCapsuleHeaderSize) {
+        feedback.showError(texts.capsuleWithoutHeader.arg(path));
+        return SaveOutcome::Failed;
+    }
     // A chip record larger than the buffer must not make the save read past its end.
     if (length < 0 || static_cast<std::uint64_t>(length) > buffer.size()) {
         feedback.showError(QStringLiteral("Data length exceeds the buffer"));
@@ -199,8 +243,8 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
         return SaveOutcome::Declined;
     const std::span<const std::uint8_t> data = buffer.first(static_cast<std::size_t>(length));
 
-    const FileSaveResult result =
-        saveFile(path, [format, data](QIODevice& device) { return WriteImageAs(format, device, data); });
+    const FileSaveResult result = saveFile(
+        path, [format, data, &capsuleHeader](QIODevice& device) { return WriteImageAs(format, device, data, capsuleHeader); });
     // A binary file that cannot be created has a text of its own; the text formats say "write".
     const bool binary = format == BufferFileFormat::Binary || format == BufferFileFormat::Capsule;
     const bool notCreated = result.status == FileSaveStatus::CreateFailed || result.status == FileSaveStatus::FolderFailed;
@@ -216,7 +260,7 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
 }
 
 SaveOutcome SaveBufferFile(const QString& path, std::span<const std::uint8_t> buffer, qint64 length,
-                           BufferFileFeedback& feedback, const BufferSaveTexts& texts)
+                           BufferFileFeedback& feedback, const BufferSaveTexts& texts, const QByteArray& capsuleHeader)
 {
-    return SaveBufferFileAs(SaveFormatFor(path), path, buffer, length, feedback, texts);
+    return SaveBufferFileAs(SaveFormatFor(path), path, buffer, length, feedback, texts, capsuleHeader);
 }

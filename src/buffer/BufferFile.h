@@ -3,6 +3,7 @@
 #include "buffer/BufferFileFeedback.h"
 #include "buffer/FileErrors.h"
 
+#include <QByteArray>
 #include <QIODevice>
 #include <QString>
 #include <QtGlobal>
@@ -13,11 +14,16 @@
 
 // Opening and saving the data buffer as a file, the format chosen by the file name.
 //
-// Open: ".bin" binary, ".hex" Intel HEX, ".cap" a capsule (a 2048-byte header, skipped, then
-// the image), ".eep" by its first byte (":" Intel HEX, "S" S-record, else binary), the S-record
-// names ".src", ".s19", ".s28", ".s37", ".srec", ".sx", ".mot" S-record; any other extension or
-// none is binary. Save: the S-record names S-record, ".hex" Intel HEX, anything else binary.
-// Extensions are compared without regard to case and taken from the file name's last dot.
+// Open: ".bin" binary, ".hex" Intel HEX, ".cap" a capsule (a 2048-byte header, then the image),
+// ".eep" by its first byte (":" Intel HEX, "S" S-record, else binary), the S-record names
+// ".src", ".s19", ".s28", ".s37", ".srec", ".sx", ".mot" S-record; any other extension or none
+// is binary. Save: the S-record names S-record, ".hex" Intel HEX, ".cap" a capsule, anything
+// else binary. Extensions are compared without regard to case and taken from the file name's
+// last dot.
+//
+// A capsule's header is no part of the image; whoever keeps the image keeps the header beside
+// it, and a save as a capsule puts it back in front. Without it there is no capsule to save:
+// a ".cap" file is never written without its header, whose absence the next open could not see.
 
 enum class BufferFileFormat { Binary, Capsule, IntelHex, SRecord };
 
@@ -30,6 +36,10 @@ struct BufferSaveTexts {
     QString fileExistsOverwrite;  // the overwrite question
     QString fileWriteError;       // a file that could not be written completely
     QString fileCreateError = QStringLiteral("创建文件失败");  // a binary file that could not be created
+    // %1: the file. A capsule save without the header of a capsule opened before.
+    QString capsuleWithoutHeader = QStringLiteral(
+        "%1: only an image opened from a .cap file can be saved as .cap, with the 2048-byte header it was "
+        "opened with. Save this image as .bin.");
 };
 
 
@@ -38,24 +48,35 @@ enum class SaveOutcome { Saved, Declined, Failed };
 // The format a file is opened with. Only ".eep" needs to look into the file; when it cannot be
 // opened, "Can't open File" is shown and the result is empty.
 [[nodiscard]] std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFeedback& feedback);
-// The format a file is saved in (never Capsule).
+// The format a file is saved in.
 [[nodiscard]] BufferFileFormat SaveFormatFor(const QString& path);
+
+// The most bytes a save of `length` bytes in the format writes (the text formats leave erased
+// runs out): the room a folder must have before a long read is worth starting.
+[[nodiscard]] qint64 largestSaveSize(BufferFileFormat format, qint64 length);
 
 // Loads the file into `buffer`, whose size is the capacity (the caller fills it with 0xFF
 // first). Returns the count of loaded bytes (binary, capsule) or the size the text reader found;
-// 0 after any error, which has then been shown through `feedback`.
-[[nodiscard]] qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback);
+// 0 after any error, which has then been shown through `feedback`. `capsuleHeader`, when given,
+// gets a capsule's header, and is emptied for any other format.
+[[nodiscard]] qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback,
+                                    QByteArray* capsuleHeader = nullptr);
 [[nodiscard]] qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
-                                      BufferFileFeedback& feedback);
+                                      BufferFileFeedback& feedback, QByteArray* capsuleHeader = nullptr);
 
-// Writes data in the format to an open device (standard output, a pipe); a capsule is written as
-// its image. False when the device did not take every byte.
-[[nodiscard]] bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data);
+// Writes data in the format to an open device (standard output, a pipe); a capsule is its header
+// and the image. False when the device did not take every byte, or for a capsule without a
+// header of kCapsuleHeaderSize bytes.
+[[nodiscard]] bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data,
+                                const QByteArray& capsuleHeader = {});
 
 // Writes the first `length` bytes of `buffer` (the selected chip's size) to the file. An
 // existing file is replaced only after a Yes to the overwrite question, and only once the new
-// file is written completely. Failures are shown through `feedback`; success shows nothing.
+// file is written completely. A capsule save without a header is refused before anything is
+// asked. Failures are shown through `feedback`; success shows nothing.
 SaveOutcome SaveBufferFile(const QString& path, std::span<const std::uint8_t> buffer, qint64 length,
-                           BufferFileFeedback& feedback, const BufferSaveTexts& texts);
+                           BufferFileFeedback& feedback, const BufferSaveTexts& texts,
+                           const QByteArray& capsuleHeader = {});
 SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> buffer,
-                             qint64 length, BufferFileFeedback& feedback, const BufferSaveTexts& texts);
+                             qint64 length, BufferFileFeedback& feedback, const BufferSaveTexts& texts,
+                             const QByteArray& capsuleHeader = {});

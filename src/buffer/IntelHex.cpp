@@ -96,8 +96,18 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
                 linearBase = value * 65536;
             break;
         }
-        default:  // 03 and 05 carry start addresses, which mean nothing to a memory image
+        default: {
+            // 03 and 05 carry start addresses, which mean nothing to a memory image. Their
+            // checksum is checked all the same: one damaged type digit turns a data or base
+            // record into one of them, and skipping it would load a different image.
+            std::uint8_t fields[255];
+            std::uint8_t checksum = 0;
+            if (line.bytesAt(kDataPos, fields, count) != count || !line.byteAt(kDataPos + 2 * count, checksum))
+                return errors.fail(lineNumber, "Illegal Char in File");
+            if (((sum + hextext::sumOf(fields, count) + checksum) & 0xFF) != 0)
+                return errors.fail(lineNumber, type == 3 ? "Checksum Error type 3" : "Checksum Error type 5");
             break;
+        }
         }
     }
 }

@@ -22,6 +22,26 @@ namespace {
 // it counts, then a carriage return.
 constexpr std::size_t kLongestValidLine = 2 + 2 * (1 + 255) + 1;
 
+// The byte count of a record that holds an address or a record count and its checksum only:
+// S5 and S6 (2 and 3 count bytes), S7 to S9 (4 to 2 address bytes); 0 for the other types.
+unsigned countOfAddressOnlyRecord(char kind)
+{
+    switch (kind) {
+    case '5':
+        return 3;
+    case '6':
+        return 4;
+    case '7':
+        return 5;
+    case '8':
+        return 4;
+    case '9':
+        return 3;
+    default:
+        return 0;
+    }
+}
+
 }  // namespace
 
 qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
@@ -42,10 +62,20 @@ qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFile
         if (line.at(0) != 'S')
             return errors.fail(lineNumber, "Illegal Line found");
         const char kind = line.at(1);
+        // A termination or record count whose byte count does not fit its type is a damaged
+        // line, most likely a data record with a damaged type digit: taking it as it reads
+        // would end the file early or drop a record.
+        if (const unsigned expected = countOfAddressOnlyRecord(kind); expected != 0) {
+            std::uint8_t count = 0;
+            if (!line.byteAt(2, count))
+                return errors.fail(lineNumber, "Illegal Char in File");
+            if (count != expected)
+                return errors.fail(lineNumber, "Invalid Record Length");
+        }
         if (kind == '7' || kind == '8' || kind == '9')
             return static_cast<qint32>(size);
         if (kind < '1' || kind > '3')
-            continue;  // S0 header, S4 to S6 counts and anything that is not a record at all
+            continue;  // S0 header, S4 and anything that is not a record at all
 
         const unsigned addressBytes = static_cast<unsigned>(kind - '0') + 1;
         std::uint8_t count = 0;

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <span>
 
@@ -16,6 +17,15 @@ enum ChipFamily : quint8 {
     Family95Eeprom = 4,
 };
 inline constexpr int ChipFamilyCount = 5;
+
+// A record whose family code no routine knows, or whose capacity is no power of two from 64
+// bytes, is damaged: operations on it would check or write nothing and still complete.
+inline constexpr quint32 MinChipCapacity = 64;
+[[nodiscard]] constexpr bool isChipFamily(unsigned family) { return family < ChipFamilyCount; }
+[[nodiscard]] constexpr bool isChipCapacity(quint64 bytes)
+{
+    return bytes >= MinChipCapacity && std::has_single_bit(bytes);
+}
 
 // Sub-type codes (ChipRecord::subType); their meaning depends on the family.
 enum ChipSubType : quint8 {

@@ -32,6 +32,20 @@ int supplyRank(quint8 voltage)
     }
 }
 
+// The type list position of a family's chips: the lists follow the database's order, so the
+// type of its first chip of that family. The family's reply code as a position when the
+// database holds none of them.
+int typePositionOf(quint8 family, std::span<const ChipRecord> chipSlots, const ChipListSelection& lists)
+{
+    for (const ChipRecord& slot : chipSlots) {
+        if (slot.isTerminator())
+            break;
+        if (slot.family == family)
+            return lists.findItem(ChipList::Type, chipNamePartsForLists(slot.nameText()).type);
+    }
+    return family;
+}
+
 } // namespace
 
 const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id)
@@ -65,8 +79,8 @@ ChipDetector::Result ChipDetector::DetectChip(const ChipRecord& chip, int speedI
     case FlashWithId: {
         if (const ChipRecord* found = findFlash(chipSlots, detectedChipId(reply[1], reply[2], reply[3])))
             return selectFound(*found, lists);
-        if (lists.position(ChipList::Type) != 0)
-            lists.selectChip(0, 0, 0);
+        if (const int flashType = typePositionOf(Family25Flash, chipSlots, lists); lists.position(ChipList::Type) != flashType)
+            lists.selectChip(flashType, 0, 0);
         m_feedback.showError(MessageCatalog::text(MessageKey::UnknownChipId)
                              + QString::asprintf("%2.2X %2.2X %2.2X", reply[1], reply[2], reply[3])
                              + MessageCatalog::text(MessageKey::ChooseCompatibleManually));
@@ -74,8 +88,9 @@ ChipDetector::Result ChipDetector::DetectChip(const ChipRecord& chip, int speedI
     }
     case SecondType:
     case ThirdType: {
-        // The programmer names only a class of chip: the matching entry of the type list.
-        const int type = reply[0] - 1;
+        // The programmer names only a class of chip, by its family code + 1: the type list's
+        // entry of that family, wherever the database puts it.
+        const int type = typePositionOf(static_cast<quint8>(reply[0] - 1), chipSlots, lists);
         if (lists.position(ChipList::Type) != type)
             lists.selectChip(type, 0, 0);
         m_feedback.showInfo(MessageCatalog::text(MessageKey::ChipTypeDetected) + lists.selectedText(ChipList::Type)

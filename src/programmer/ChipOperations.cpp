@@ -124,6 +124,9 @@ CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routi
 CommandOutcome ChipOperations::runRead()
 {
     CommandSteps steps;
+    // The read replaces the image and then shows it: the view's edits are taken before, or the
+    // reload would lay them over what was read.
+    steps.takeEdits = true;
     steps.queryOnlyUpToFamily93 = true;
     steps.completion = MessageKey::ReadComplete;
     steps.routine = [this](const ChipRecord& chip) {

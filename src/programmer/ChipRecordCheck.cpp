@@ -6,6 +6,10 @@
 
 std::optional<QString> checkChipRecord(const ChipRecord& chip, qint64 bufferSize)
 {
+    if (!isChipFamily(chip.family))
+        return damagedRecordText(RecordDefect::UnknownFamily, chip.family, ChipFamilyCount - 1);
+    if (!isChipCapacity(chip.flashSize))
+        return damagedRecordText(RecordDefect::BadCapacity, chip.flashSize, MinChipCapacity);
     if (chip.flashPage == 0)
         return damagedRecordText(RecordDefect::PageZero, 0, MaxBlockSize);
     if (chip.flashPage > MaxBlockSize)

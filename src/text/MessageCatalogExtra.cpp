@@ -116,6 +116,21 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
      u"The settings file %1 could not be written: %2. This session's settings are not saved."},
     // ProgrammerBusy
     {u"编程器 %1 正被另一个程序使用。", u"編程器 %1 正被另一個程序使用。", u"The programmer %1 is in use by another program."},
+    // CapsuleWithoutHeader
+    {u"%1：只有从 .cap 文件打开的映像才能保存为 .cap（连同打开时的 2048 字节文件头）。请把这个映像保存为 .bin。",
+     u"%1：只有從 .cap 文件打開的映像才能保存為 .cap（連同打開時的 2048 字節文件頭）。請把這個映像保存為 .bin。",
+     u"%1: only an image opened from a .cap file can be saved as .cap, with the 2048-byte header it was "
+     u"opened with. Save this image as .bin."},
+    // SaveCutsImage
+    {u"缓冲区中的数据有 %1 字节，大于 %2 字节的芯片；文件只保存芯片的前 %2 字节。继续吗？",
+     u"緩沖區中的數據有 %1 字節，大於 %2 字節的芯片；文件只保存芯片的前 %2 字節。繼續嗎？",
+     u"The buffer holds %1 bytes, more than the %2-byte chip; the file gets only the chip's first %2 bytes. "
+     u"Continue?"},
+    // NoRoomForImage
+    {u"%1：映像需要 %2 字节，磁盘只剩 %3 字节。芯片没有读取。", u"%1：映像需要 %2 字節，磁盤只剩 %3 字節。芯片沒有讀取。",
+     u"%1: the image needs %2 bytes, the disk has %3 bytes free. The chip was not read."},
+    // ReadImageKept
+    {u"读出的映像保存在 %1。", u"讀出的映像保存在 %1。", u"The image read is kept in %1."},
 };
 
 }  // namespace

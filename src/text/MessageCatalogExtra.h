@@ -49,11 +49,15 @@ enum class ExtraText : int {
     ProgrammerNotAttached,  // %1: the chosen programmer
     SettingsNotSaved,       // %1: the settings file, %2: the reason
     ProgrammerBusy,         // %1: the chosen programmer
+    CapsuleWithoutHeader,   // %1: the file
+    SaveCutsImage,          // %1: the image's length, %2: the chip's size, both in bytes
+    NoRoomForImage,         // %1: the output file, %2: bytes needed, %3: bytes free
+    ReadImageKept,          // %1: the file the image read went to
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerBusy) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::ReadImageKept) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

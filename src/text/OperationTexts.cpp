@@ -78,6 +78,18 @@ QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)
                      .arg(size)
                      .arg(limit);
         break;
+    case RecordDefect::UnknownFamily:
+        reason = tr3({"芯片系列代码 %1 无效（应为 0 到 %2）。", "芯片系列代碼 %1 無效（應為 0 到 %2）。",
+                      "its family code %1 is none of 0 to %2."})
+                     .arg(size)
+                     .arg(limit);
+        break;
+    case RecordDefect::BadCapacity:
+        reason = tr3({"容量 %1 字节不是从 %2 字节起的 2 的幂。", "容量 %1 字節不是從 %2 字節起的 2 的冪。",
+                      "its capacity of %1 bytes is no power of two from %2 bytes."})
+                     .arg(size)
+                     .arg(limit);
+        break;
     }
     return tr3({"芯片记录已损坏：%1请重新选择芯片或修复芯片数据库。", "芯片記錄已損壞：%1請重新選擇芯片或修復芯片數據庫。",
                 "The chip record is damaged: %1 Choose the chip again or repair the chip database."})

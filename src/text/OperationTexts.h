@@ -33,8 +33,9 @@ struct TransferFailure {
 // Appended when a read stopped after blocks had arrived and the buffer was cleared.
 [[nodiscard]] QString partialReadDiscardedText();
 
-enum class RecordDefect { TooLarge, PageZero, PageTooLarge };
+enum class RecordDefect { TooLarge, PageZero, PageTooLarge, UnknownFamily, BadCapacity };
 
 // "The chip record is damaged: its page size is 0. Choose the chip again or repair the chip
-// database." size is the offending capacity or page size, limit the buffer it must fit.
+// database." size is the offending capacity, page size or family code, limit the buffer it
+// must fit, the highest family code or the smallest capacity.
 [[nodiscard]] QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit);

@@ -1,8 +1,16 @@
 #include "WindowFixture.h"
 
+#include "chipdb/TForm2.h"
+#include "chipdb/TForm3.h"
+#include "hexview/HexEditorEx.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
 
 namespace {
 
@@ -99,4 +107,59 @@ TEST_F(TForm1ChipSelect, TheTypeListOnlyGrows)
     ASSERT_TRUE(window.chipDatabase()[1].setNameText(QStringLiteral("C,N,Z")));
     window.SelectChip(0, 0, 0);
     EXPECT_EQ(items(window.ComboBox1), (QStringList{"A", "B", "C"}));
+}
+
+TEST_F(TForm1ChipSelect, EveryPathThatReloadsTheViewTakesItsEditsFirst)
+{
+    // An edit typed into a 24C02's image, then another chip chosen: from the lists, the search
+    // dialog, the database editor's save. The edit must be in the buffer and in the new view;
+    // one past the smaller chip's end is kept in the buffer too.
+    struct Path {
+        const char* name;
+        std::function<void(TForm1&)> choose04;
+    };
+    const Path paths[] = {
+        {"lists", [](TForm1& window) { choose(window.ComboBox3, 1); }},
+        {"search", [](TForm1& window) {
+             TForm3* dialog = window.Form3;
+             QTimer::singleShot(0, dialog, [dialog] {
+                 dialog->ComboBox1->setEditText(QStringLiteral("C04"));
+                 dialog->ListView1->setCurrentItem(dialog->ListView1->topLevelItem(0));
+                 dialog->BitBtn1Click();
+             });
+             dialog->exec();
+         }},
+        {"database save", [](TForm1& window) {
+             window.ComboBox3->setCurrentIndex(1);
+             emit window.Form2->chipDatabaseSaved();
+         }},
+    };
+    for (const Path& path : paths) {
+        SCOPED_TRACE(path.name);
+        writeDatabase({{"EEPROM,ACME,C02", 256, 8}, {"EEPROM,ACME,C04", 512, 16}});
+        writeSettings(QStringLiteral("[CHIP]\nINDEX1=0\nINDEX2=0\nINDEX3=0\n"));
+        TForm1& window = openWindow();
+        ASSERT_EQ(window.currentChip(), 0);
+        const quint8 edit[] = {0x12, 0x34, 0xAB, 0xCD};
+        window.FlashEditor->WriteBuffer(edit, 0, 4);
+        window.FlashEditor->SetModified(true);
+
+        path.choose04(window);
+        ASSERT_EQ(window.currentChip(), 1);
+        EXPECT_EQ(window.FlashEditor->DataSize(), 512);
+        quint8 shown[4] = {};
+        window.FlashEditor->ReadBuffer(shown, 0, 4);
+        EXPECT_TRUE(std::equal(edit, edit + 4, shown));
+        EXPECT_TRUE(std::equal(edit, edit + 4, window.dataBuffer().data()));
+        EXPECT_EQ(window.dataLength(), 256);
+
+        const quint8 late = 0x5A;
+        window.FlashEditor->WriteBuffer(&late, 300, 1);
+        window.FlashEditor->SetModified(true);
+        choose(window.ComboBox3, 0);
+        EXPECT_EQ(window.dataBuffer()[300], late);
+        EXPECT_EQ(window.dataLength(), 512);
+        EXPECT_EQ(window.dataBuffer()[0], 0x12);
+        closeWindow();
+    }
 }

@@ -182,6 +182,8 @@ TEST_F(TForm1Edit, UndoRedoAndSelectAllWorkFromTheMenuAndTheKeysInEachLanguage)
     TForm1& window = openWithImage();
     for (const Language language : kLanguages) {
         switchTo(window, language);
+        // Each language starts from the image, not from the last round's edits.
+        window.FlashEditor->SetModified(false);
         window.LoadViewFromBuffer();
         window.updateEditCommands();
         EXPECT_FALSE(window.Undo1->isEnabled());
@@ -222,6 +224,7 @@ TEST_F(TForm1Edit, CutCopyPasteAndPasteHexTextFromTheMenuAndTheKeys)
     HexEditorEx& view = *window.FlashEditor;
     for (const Language language : kLanguages) {
         switchTo(window, language);
+        view.SetModified(false);  // each language starts from the image
         window.LoadViewFromBuffer();
         view.SetSelStart(0x10);
         view.SetSelEnd(0x11);

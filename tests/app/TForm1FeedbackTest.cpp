@@ -55,18 +55,20 @@ TEST_F(TForm1Feedback, EditsComeBackUpToTheChipSize)
     EXPECT_FALSE(window.FlashEditor->Modified());
 }
 
-TEST_F(TForm1Feedback, ChipChangeShowsExactlyTheNewSizeAndDropsEditsNotTakenBack)
+TEST_F(TForm1Feedback, ChipChangeShowsExactlyTheNewSizeWithTheEditsTakenBack)
 {
     writeDatabase({{"T,M,Small", 128}, {"T,M,Large", 4096}});
     TForm1& window = openWindow();
-    window.dataBuffer()[100] = 0x42;
+    window.dataBuffer()[200] = 0x42;  // past the small chip's view
     window.FlashEditor->SetDataAt(0, 0x00);
     window.FlashEditor->SetModified(true);
     ASSERT_EQ(window.SelectChip(0, 0, 1), 1);
     EXPECT_EQ(window.FlashEditor->DataSize(), 4096);
     EXPECT_FALSE(window.FlashEditor->Modified());
-    EXPECT_EQ(window.FlashEditor->GetDataAt(0), 0xFF);
-    EXPECT_EQ(window.FlashEditor->GetDataAt(100), 0x42);
+    EXPECT_EQ(window.FlashEditor->GetDataAt(0), 0x00);
+    EXPECT_EQ(window.dataBuffer()[0], 0x00);
+    EXPECT_EQ(window.FlashEditor->GetDataAt(200), 0x42);
+    EXPECT_EQ(window.FlashEditor->GetDataAt(1000), 0xFF);
 }
 
 TEST_F(TForm1Feedback, ProgressLivesInsideTheStatusBarAndOnlyWhileARoutineRuns)

@@ -4,6 +4,7 @@
 #include "RecordingFeedback.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -104,6 +105,40 @@ TEST_F(BufferFileTest, CapsuleHeaderIsSkipped)
 
     EXPECT_EQ(open(put("short.cap", QByteArray(100, 'H'))), 0);
     EXPECT_EQ(m_feedback.errors, QStringList{"File is shorter than the 2048-byte capsule header"});
+}
+
+// Open a capsule, change a byte, save it as a capsule: the same file but for that byte. A capsule
+// needs the header it was opened with; an image without one is not saved under the name.
+TEST_F(BufferFileTest, ACapsuleIsSavedWithItsHeaderAndNeverWithoutOne)
+{
+    QByteArray header(2048, 'H');
+    header[0] = 'C';
+    const QString original = put("BIOS.cap", header + QByteArray(0x100, 'i'));
+    QByteArray kept;
+    m_buffer = erased(0x1000);
+    ASSERT_EQ(OpenBufferFile(original, m_buffer, m_feedback, &kept), 0x100);
+    EXPECT_EQ(kept, header);
+    m_buffer[5] = 'x';
+    const std::span<const std::uint8_t> image(m_buffer);
+    RecordingFeedback yes(true);
+    ASSERT_EQ(SaveBufferFile(original, image, 0x100, yes, kTexts, kept), SaveOutcome::Saved);
+    QByteArray expected = header + QByteArray(0x100, 'i');
+    expected[2048 + 5] = 'x';
+    EXPECT_EQ(readWholeFile(original), expected);
+
+    // A file of any other format leaves no header behind, and a capsule save without one is
+    // refused before the overwrite question, the old file as it was.
+    ASSERT_EQ(OpenBufferFile(put("plain.bin", "abc"), m_buffer, m_feedback, &kept), 3);
+    EXPECT_TRUE(kept.isEmpty());
+    for (const char* name : {"BIOS.cap", "new.CAP"}) {
+        RecordingFeedback refused;
+        EXPECT_EQ(SaveBufferFile(path(name), image, 0x100, refused, kTexts, kept), SaveOutcome::Failed) << name;
+        EXPECT_EQ(refused.errors, QStringList{kTexts.capsuleWithoutHeader.arg(path(name))}) << name;
+        EXPECT_TRUE(refused.questions.isEmpty()) << name;
+    }
+    EXPECT_EQ(readWholeFile(original), expected);
+    EXPECT_FALSE(QFileInfo::exists(path("new.CAP")));
+    EXPECT_TRUE(m_feedback.errors.isEmpty());
 }
 
 TEST_F(BufferFileTest, FilesLargerThanTheBufferAreRefusedUntouched)

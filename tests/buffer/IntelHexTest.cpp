@@ -97,10 +97,10 @@ TEST(IntelHexRead, PlacesDataByLinearAndSegmentBase)
     EXPECT_EQ(buffer[0x1005], 0xBB);
 }
 
-TEST(IntelHexRead, SkipsStartAddressRecordsWithoutChecking)
+TEST(IntelHexRead, SkipsStartAddressRecords)
 {
     std::vector<std::uint8_t> buffer = erased(0x10);
-    const ReadResult result = readHex(":0400000300001234AA\r\n:04000005zzzz\r\n:0100000042BD\r\n:00000001FF\r\n", buffer);
+    const ReadResult result = readHex(":0400000300001234B3\r\n:0400000500001234B1\r\n:0100000042BD\r\n:00000001FF\r\n", buffer);
     EXPECT_EQ(result.size, 1);
     EXPECT_TRUE(result.errors.isEmpty());
     EXPECT_EQ(buffer[0], 0x42);
@@ -166,6 +166,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BadHex{":020000020100FC\r\n", "Checksum Error type 2"},
                       BadHex{":01000004FFFC\r\n", "Invalid Record Length for type 4"},
                       BadHex{":020000040001F8\r\n", "Checksum Error type 4"},
+                      // Start address records are checked like all others: one damaged type
+                      // digit makes one of a data (00) or a base record (02).
+                      BadHex{":0400000300001234AA\r\n:00000001FF\r\n", "Checksum Error type 3"},
+                      BadHex{":04000005zzzz\r\n:00000001FF\r\n", "Illegal Char in File"},
+                      BadHex{":0100000542BD\r\n:00000001FF\r\n", "Checksum Error type 5"},
+                      BadHex{":020000031000EC\r\n:0100000042BD\r\n:00000001FF\r\n", "Checksum Error type 3"},
                       BadHex{":02010000000000FD\r\n:00000001FF\r\n", "File exceeds Maximum Size"}));
 
 TEST(IntelHexRead, AddressesNearFourGigabytesDoNotWrapIntoTheBuffer)

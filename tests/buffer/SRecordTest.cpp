@@ -65,20 +65,20 @@ TEST(SRecordRead, ReadsAllThreeWidthsUpToTheTermination)
 TEST(SRecordRead, SkipsHeaderCountAndNonRecordLinesWhateverTheyHold)
 {
     std::vector<std::uint8_t> buffer = erased(0x20);
-    const ReadResult result = readSRecord("S0zz\r\nS4\r\nS5030001FB\r\nS6!!\r\nSX garbage\r\nS\r\ns1060010010203e3\r\n", buffer);
+    const ReadResult result = readSRecord("S0zz\r\nS4\r\nS5030001FB\r\nS604!!\r\nSX garbage\r\nS\r\ns1060010010203e3\r\n", buffer);
     // The lower-case "s" line is the first one that is not skipped.
     EXPECT_EQ(result.errors, QStringList{"Illegal Line found"});
-    const ReadResult lower = readSRecord("S0zz\r\nS1060010010203e3\r\nS9\r\n", buffer);
+    const ReadResult lower = readSRecord("S0zz\r\nS1060010010203e3\r\nS903\r\n", buffer);
     EXPECT_EQ(lower.size, 0x13);
     EXPECT_TRUE(lower.errors.isEmpty());
 }
 
-TEST(SRecordRead, AnyTerminationEndsReadingUnchecked)
+TEST(SRecordRead, AnyTerminationOfItsLengthEndsReadingOtherwiseUnchecked)
 {
     std::vector<std::uint8_t> buffer = erased(0x20000);
-    EXPECT_EQ(readSRecord("S205010000AA4F\r\nS9 not checked\r\nS1zz\r\n\r\n", buffer).size, 0x10001);
-    EXPECT_EQ(readSRecord("S1060010010203E3\r\nS7\r\n", buffer).size, 0x13);
-    EXPECT_EQ(readSRecord("S8", buffer).size, 0);
+    EXPECT_EQ(readSRecord("S205010000AA4F\r\nS903 not checked\r\nS1zz\r\n\r\n", buffer).size, 0x10001);
+    EXPECT_EQ(readSRecord("S1060010010203E3\r\nS705\r\n", buffer).size, 0x13);
+    EXPECT_EQ(readSRecord("S804", buffer).size, 0);
 }
 
 TEST(SRecordRead, FileWithoutTerminationFailsWithOneMessageButKeepsTheData)
@@ -124,7 +124,15 @@ INSTANTIATE_TEST_SUITE_P(Table, SRecordErrors,
                                            BadSRecord{"S10500FF0102F8\r\nS9030000FC\r\n", "File exceeds Maximum Size"},
                                            // A count too small for the address and the checksum.
                                            BadSRecord{"S1020010ED\r\nS9030000FC\r\n", "Invalid Record Length"},
-                                           BadSRecord{"S30400000010EB\r\nS9030000FC\r\n", "Invalid Record Length"}));
+                                           BadSRecord{"S30400000010EB\r\nS9030000FC\r\n", "Invalid Record Length"},
+                                           // A data record with a damaged type digit: a count or
+                                           // termination record of the wrong length.
+                                           BadSRecord{"S8060010010203E3\r\nS9030000FC\r\n", "Invalid Record Length"},
+                                           BadSRecord{"S5060010010203E3\r\nS9030000FC\r\n", "Invalid Record Length"},
+                                           BadSRecord{"S6060010010203E3\r\nS9030000FC\r\n", "Invalid Record Length"},
+                                           BadSRecord{"S9060010010203E3\r\nS9030000FC\r\n", "Invalid Record Length"},
+                                           BadSRecord{"S7060010010203E3\r\nS9030000FC\r\n", "Invalid Record Length"},
+                                           BadSRecord{"S1060010010203E3\r\nS7\r\n", "Illegal Char in File"}));
 
 TEST(SRecordRead, AddressesNearFourGigabytesDoNotWrapIntoTheBuffer)
 {

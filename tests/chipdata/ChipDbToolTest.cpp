@@ -90,6 +90,27 @@ TEST(ChipDbTool, BadInputFailsWithTheFileNamedAndLeavesTheOutputAlone)
         << run.err.toStdString();
     EXPECT_EQ(readFile(dat), QByteArray("old"));
 
+    // Records the programs refuse to work with: a capacity no chip has, a family no routine knows.
+    const struct {
+        const char* row;
+        const char* names;
+    } refused[] = {
+        {"SPI_FLASH W W25Q80 0xEF4014 0 256 0 0 0 0 0 0 0", "flashSize 0 is no power of two from 64"},
+        {"SPI_FLASH W W25Q80 0xEF4014 1000000 256 0 0 0 0 0 0 0", "flashSize 1000000"},
+        {"SPI_FLASH W W25Q80 0xEF4014 32 16 0 0 0 0 0 0 0", "flashSize 32"},
+        {"SPI_FLASH W W25Q80 0xEF4014 1048576 256 9 0 0 0 0 0 0", "family 9 is none of 0 to 4"},
+    };
+    for (const auto& [row, names] : refused) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("type manufacturer model chipId flashSize flashPage family subType delay xmlLink "
+                              "eepromSize eepromPage voltage\n") + row + "\n");
+        file.close();
+        const ToolRun damaged = runTool({QStringLiteral("to-dat"), bad, dat});
+        EXPECT_EQ(damaged.exitCode, 1) << row;
+        EXPECT_TRUE(damaged.err.contains(bad + QStringLiteral(":2: ") + QString::fromLatin1(names))) << damaged.err.toStdString();
+        EXPECT_EQ(readFile(dat), QByteArray("old")) << row;
+    }
+
     // 69 bytes are no whole number of records.
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.write(QByteArray(69, 'x'));

@@ -137,6 +137,27 @@ TEST_F(ConvertCommand, AFullDiskFailsNamingTheFileAndReasonAndKeepsTheOldFile)
     }
 }
 
+// A capsule converts to a capsule with its header; anything else is refused under a ".cap" name.
+TEST_F(ConvertCommand, ACapsuleIsWrittenOnlyWithItsHeader)
+{
+    const QByteArray capsule = QByteArray(2048, 'H') + eepromImage(256);
+    put("in.cap", capsule);
+    const CliRun kept = cli({"convert", path("in.cap"), path("out.cap")});
+    EXPECT_EQ(kept.exitCode, 0) << kept.errors.toStdString();
+    EXPECT_EQ(contentOf("out.cap"), capsule);
+
+    put("in.bin", eepromImage(256));
+    const CliRun refused = cli({"convert", path("in.bin"), path("bare.cap")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.errors.contains("Save this image as .bin.")) << refused.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(path("bare.cap")));
+
+    // A binary that cannot be created says so in the tool's language.
+    const CliRun uncreatable = cli({"convert", path("in.bin"), path("in.bin") + "/out.bin"});
+    EXPECT_EQ(uncreatable.exitCode, 2);
+    EXPECT_TRUE(uncreatable.errors.contains("Cannot create the file.")) << uncreatable.errors.toStdString();
+}
+
 TEST_F(ConvertCommand, DashWritesToStandardOutput)
 {
     put("in.hex", ":0400100001020304E2\r\n:00000001FF\r\n");

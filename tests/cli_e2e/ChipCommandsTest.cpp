@@ -1,9 +1,15 @@
 #include "CliRunner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -211,6 +217,29 @@ TEST(CliChipCommands, ReadThatFailsHalfwayLeavesNoFileBehind)
     EXPECT_FALSE(read.out.contains(QStringLiteral("Read Complete!")));
     EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("out.bin"))));
 
+}
+
+// A read whose result could not be kept never starts: under a ".cap" name (a chip has no
+// capsule header), or onto a disk without room for the file.
+TEST(CliChipCommands, AReadThatCouldNotBeKeptLeavesTheProgrammerAlone)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
+    const QString disk = cli.path(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (mount("tmpfs", disk.toLocal8Bit().constData(), "tmpfs", 0, "size=64k,mode=0755") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    for (const QString& output : {QStringLiteral("image.cap"), disk + QStringLiteral("/image.hex")}) {
+        const CliResult read = cli.run(command("read", {output}));
+        EXPECT_EQ(read.exitCode, 2) << output.toStdString();
+        EXPECT_FALSE(read.out.contains(QStringLiteral("Read Complete!"))) << output.toStdString();
+        EXPECT_FALSE(cli.trace().contains(QStringLiteral("cmd Begin"))) << output.toStdString();
+        EXPECT_FALSE(QFile::exists(cli.path(output))) << output.toStdString();
+        EXPECT_TRUE(read.err.contains(output.endsWith(QStringLiteral(".cap")) ? QStringLiteral("Save this image as .bin")
+                                                                              : QStringLiteral("bytes free")))
+            << read.err.toStdString();
+    }
+    umount2(disk.toLocal8Bit().constData(), MNT_DETACH);
 }
 
 // A bench must tell a bad cable from a bad chip: a programmer that goes away is exit 3 at any

@@ -251,6 +251,58 @@ TEST_F(FileCommands, SaveTakesViewEditsAndAsksBeforeOverwriting)
     EXPECT_EQ(saved.left(3), QByteArray("\x12\x34\xFF", 3));
 }
 
+// Open a capsule, edit a byte, save it under its name: the header comes back in front. An image
+// from anything else has no header, and a save under a ".cap" name is refused with a message.
+TEST_F(FileCommands, ACapsuleIsSavedWithTheHeaderItWasOpenedWith)
+{
+    writeDatabase({{"SPI,ACME,A256", 0x100}});
+    TForm1& window = openWindow();
+    const QByteArray header = QByteArray(2047, 'H') + 'C';
+    const QString capsule = file("BIOS.cap");
+    writeFile(capsule, header + QByteArray(0x100, 'i'));
+    FileDialogs::setNextFileName(capsule);
+    window.ToolOpen->trigger();
+    const quint8 edit = 0xEE;
+    window.FlashEditor->WriteBuffer(&edit, 1, 1);
+    window.FlashEditor->SetModified(true);
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);  // replace it
+    FileDialogs::setNextFileName(capsule);
+    window.ToolSave->trigger();
+    EXPECT_EQ(readFile(capsule), header + 'i' + '\xEE' + QByteArray(0xFE, 'i'));
+
+    writeFile(file("plain.bin"), "abc");
+    FileDialogs::setNextFileName(file("plain.bin"));
+    window.ToolOpen->trigger();
+    MessageBoxes::reset();
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    FileDialogs::setNextFileName(capsule);
+    window.ToolSave->trigger();
+    ASSERT_EQ(MessageBoxes::history().size(), 1);
+    EXPECT_EQ(MessageBoxes::history()[0].title, "Error");
+    EXPECT_TRUE(MessageBoxes::history()[0].text.contains(".bin")) << MessageBoxes::history()[0].text.toStdString();
+    EXPECT_EQ(readFile(capsule), header + 'i' + '\xEE' + QByteArray(0xFE, 'i'));
+}
+
+// A 16 MiB file opened with a 2 MiB chip chosen: the save of the chip's size would cut it.
+TEST_F(FileCommands, SaveAsksBeforeCuttingAnImageLargerThanTheChip)
+{
+    writeDatabase({{"SPI,ACME,A256", 0x100}});
+    TForm1& window = openWindow();
+    writeFile(file("large.bin"), QByteArray(0x180, 'L'));
+    FileDialogs::setNextFileName(file("large.bin"));
+    window.ToolOpen->trigger();
+    ASSERT_EQ(window.dataLength(), 0x180);
+    for (const bool cut : {false, true}) {
+        MessageBoxes::reset();
+        MessageBoxes::setNextAnswer(cut ? QMessageBox::Yes : QMessageBox::No);
+        FileDialogs::setNextFileName(file("chip.bin"));
+        window.ToolSave->trigger();
+        ASSERT_EQ(MessageBoxes::history().size(), 1);
+        EXPECT_TRUE(MessageBoxes::history()[0].text.contains("384")) << MessageBoxes::history()[0].text.toStdString();
+        EXPECT_EQ(readFile(file("chip.bin")), cut ? QByteArray(0x100, 'L') : QByteArray()) << cut;
+    }
+}
+
 TEST_F(FileCommands, FillOffersTheChipEndAndReloadsTheView)
 {
     writeDatabase({{"SPI,ACME,A256", 0x100}});

@@ -88,6 +88,24 @@ TEST(HexUndoStorage, LimitIsCheckedBeforeAppendingAndDropsTheOldest)
     EXPECT_EQ(store.newest()->position, 99998);
 }
 
+// A record larger than the others must be paid for with as many old ones as it takes: every
+// append leaves at most the newest record above the limit.
+TEST(HexUndoStorage, ALargerRecordDropsAsManyOldOnesAsItTakes)
+{
+    HexUndoStorage store;
+    const qint64 limit = 4096;
+    HexUndoRecord large = byteChange(7);
+    large.count = 3000;
+    large.saved = QByteArray(3000, 'L');
+    const qint64 largeSize = large.encode().size();
+    for (int i = 0; i < 600; ++i) {
+        const bool isLarge = i % 200 == 150;
+        store.append(isLarge ? large : byteChange(i), limit);
+        ASSERT_LE(store.size() - (isLarge ? largeSize : 34), limit) << i;
+    }
+    EXPECT_LE(store.size(), limit + 34);
+}
+
 TEST(HexUndoStorage, DamagedRecordsAreNotReadBack)
 {
     QByteArray b = byteChange(1).encode();

@@ -16,16 +16,31 @@ TEST(ChipRecordCheck, AcceptsEveryShapeTheDatabaseHolds)
     EXPECT_FALSE(checkChipRecord(makeChip("a,b,c", Family93Eeprom, 64, 256), Buffer));
 }
 
-TEST(ChipRecordCheck, RefusesRecordsThatWouldOverrunOrNeverEnd)
+// Each damaged record and what its message names; without the check an operation would run
+// past a buffer, never end, or complete having checked or written nothing.
+TEST(ChipRecordCheck, RefusesDamagedRecordsNamingTheDefect)
 {
     setCurrentLanguage(Language::English);
-    const auto tooLarge = checkChipRecord(makeChip("a,b,c", Family25Flash, 0x8000000, 256), Buffer);
-    ASSERT_TRUE(tooLarge);
-    EXPECT_TRUE(tooLarge->startsWith("The chip record is damaged: its capacity of 134217728 bytes")) << tooLarge->toStdString();
-    const auto pageZero = checkChipRecord(makeChip("a,b,c", Family24Eeprom, 256, 0), Buffer);
-    ASSERT_TRUE(pageZero);
-    EXPECT_TRUE(pageZero->contains("page size is 0"));
-    EXPECT_TRUE(checkChipRecord(makeChip("a,b,c", Family25Flash, 4096, 512), Buffer));
-    // Just under the buffer, but the last whole block would end past it.
-    EXPECT_TRUE(checkChipRecord(makeChip("a,b,c", Family25Flash, 0x4000000 - 1, 200), Buffer));
+    const struct {
+        ChipRecord chip;
+        const char* names;
+    } damaged[] = {
+        {makeChip("a,b,c", Family25Flash, 0x8000000, 256), "its capacity of 134217728 bytes does not fit"},
+        {makeChip("a,b,c", Family24Eeprom, 256, 0), "page size is 0"},
+        {makeChip("a,b,c", Family25Flash, 4096, 512), "page size of 512 bytes"},
+        // A power of two, but the last whole block would end past the buffer.
+        {makeChip("a,b,c", Family25Flash, 0x4000000, 200), "does not fit the 67108864-byte data buffer"},
+        {makeChip("a,b,c", Family25Flash, 0x4000000 - 1, 200), "capacity of 67108863 bytes is no power of two"},
+        {makeChip("a,b,c", Family24Eeprom, 0, 16), "capacity of 0 bytes is no power of two from 64"},
+        {makeChip("a,b,c", Family24Eeprom, 32, 8), "capacity of 32 bytes"},
+        {makeChip("a,b,c", Family25Flash, 3 * 1024 * 1024, 256), "capacity of 3145728 bytes"},
+        {makeChip("a,b,c", 5, 4096, 256), "family code 5 is none of 0 to 4"},
+        {makeChip("a,b,c", 9, 0x800000, 256), "family code 9"},
+    };
+    for (const auto& [chip, names] : damaged) {
+        const auto defect = checkChipRecord(chip, Buffer);
+        ASSERT_TRUE(defect) << names;
+        EXPECT_TRUE(defect->startsWith("The chip record is damaged: ")) << defect->toStdString();
+        EXPECT_TRUE(defect->contains(names)) << defect->toStdString();
+    }
 }

@@ -91,6 +91,34 @@ TEST_F(DetectionTest, ChipClassWithoutIdSelectsItsTypeOnly)
                                                    "the corresponding type burn."}));
 }
 
+// A person's database whose types come in another order: a chip class is told by its family,
+// never by where the type stands in the list.
+TEST_F(DetectionTest, AChipClassSelectsTheTypeOfItsFamilyWhereverTheListPutsIt)
+{
+    database[0] = makeChip("24EEPROM,MAKER,PART1", Family24Eeprom, 256, 8);
+    database[1] = makeChip("SPIFLASH,MAKER,PART1", Family25Flash, 0x800000, 256, 0xEF4017);
+    database[2] = makeChip("93EEPROM,MAKER,PART1", Family93Eeprom, 256, 16);
+    lists.items[0] = QStringList{"24EEPROM", "SPIFLASH", "93EEPROM"};
+    const struct {
+        const char* simKeys;
+        int type;
+        const char* said;
+    } classes[] = {
+        {"chip = 24\nchip_size = 256\n", 0, "info:Chip type is detected:24EEPROM"},
+        {"chip = 93\nchip_size = 256\n", 2, "info:Chip type is detected:93EEPROM"},
+        {"chip = 25flash\nchip_id = 0xC22018\n", 1, "error:Unknown chip ID =C2 20 18"},
+    };
+    for (const auto& [simKeys, type, said] : classes) {
+        configure(simKeys);
+        lists.positions = {-1, 0, 0};
+        lists.selections.clear();
+        feedback.events.clear();
+        detect();
+        EXPECT_THAT(lists.selections, ElementsAre(std::array{type, 0, 0})) << simKeys;
+        EXPECT_TRUE(feedback.events.last().startsWith(said)) << feedback.events.last().toStdString();
+    }
+}
+
 TEST_F(DetectionTest, EmptySocketAndAbsentProgrammer)
 {
     configure("chip = none\n");

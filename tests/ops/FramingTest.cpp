@@ -51,6 +51,28 @@ TEST_F(FramingTest, SpiEepromReadSkipsTheQueryButVerifyStopsOnAnEmptySocket)
     EXPECT_EQ(feedback.only("error:"), QStringList({"error:No chips detected, please put the chip to try again!"}));
 }
 
+// The families that answer the presence query, the 93 series included, are asked before every
+// command: an empty socket stops each one before its frame.
+TEST_F(FramingTest, AnEmptySocketStopsEveryCommandOfTheFamiliesThatAnswerTheQuery)
+{
+    configure("chip = none\n");
+    host.length = 16;
+    for (const ChipRecord& chip : {makeChip("25,W,Q", Family25Flash, 4096, 256), makeChip("24,A,B", Family24Eeprom, 256, 8),
+             makeChip("93,A,B", Family93Eeprom, 256, 16)}) {
+        host.chip = chip;
+        for (auto run : {&ChipOperations::runRead, &ChipOperations::runWrite, &ChipOperations::runVerify,
+                 &ChipOperations::runErase, &ChipOperations::runBlankCheck, &ChipOperations::runAuto}) {
+            sim.traceClear();
+            feedback.events.clear();
+            EXPECT_EQ((ops.*run)(), CommandOutcome::Stopped) << chip.nameText().toStdString();
+            EXPECT_EQ(count("cmd QueryChip"), 1) << chip.nameText().toStdString();
+            EXPECT_EQ(count("cmd Begin"), 0) << chip.nameText().toStdString();
+            EXPECT_EQ(feedback.only("error:"),
+                      QStringList({"error:No chips detected, please put the chip to try again!"}));
+        }
+    }
+}
+
 TEST_F(FramingTest, EmptyBufferIsRefusedBeforeTheProgrammerIsTouched)
 {
     configure("chip = 25flash\n");

@@ -48,11 +48,11 @@ TEST_F(ReadRoutinesTest, SmallPagesMoveInSixtyFourByteBlocks)
 
 TEST_F(ReadRoutinesTest, VerifyComparesAtMostTheChipInWholeBlocks)
 {
-    configure("chip = 24\nchip_size = 1K\nchip_content = blank\n");
-    host.chip = makeChip("24,A,B", Family24Eeprom, 1000, 16);  // not a whole number of blocks
+    configure("chip = 24\nchip_size = 2K\nchip_content = blank\n");
+    host.chip = makeChip("24,A,B", Family24Eeprom, 1024, 96);  // not a whole number of blocks
     host.length = 2048;
     EXPECT_EQ(ops.runVerify(), CommandOutcome::Completed);
-    EXPECT_EQ(streamBytes("read"), 1024);
+    EXPECT_EQ(streamBytes("read"), 1056);
     EXPECT_EQ(feedback.only("log:"), QStringList({"log:Verify Complete!"}));
 }
 

@@ -12,6 +12,8 @@ struct RoutineCase {
     ChipRecord chip;
     CommandOutcome (ChipOperations::*run)();
     const char* stage;  // how the error names the routine
+    AutoOptions options{};
+    quint8 image = 0xFF;  // every byte of the buffer
 };
 
 struct FaultCase {
@@ -36,6 +38,10 @@ const RoutineCase Routines[] = {
      makeChip("25,W,Q", Family25Flash, 0x10000, 256, 0, 100), &ChipOperations::runErase, "Erase"},
     {"Auto", "chip = 24\nchip_size = 4K\n", makeChip("24,A,B", Family24Eeprom, 4096, 16), &ChipOperations::runAuto,
      "Erase"},
+    // Without the erase step the fault lands in the write: a verify after it would bury the
+    // write's error under a difference of its own.
+    {"AutoWriteStep", "chip = 24\nchip_size = 4K\nchip_content = blank\n", makeChip("24,A,B", Family24Eeprom, 4096, 16),
+     &ChipOperations::runAuto, "Write", AutoOptions{false, true, true}, 0x5A},
 };
 
 const FaultCase Faults[] = {
@@ -59,6 +65,8 @@ TEST_P(TransferFaultTest, StopsWithAnErrorNamingTheRoutineAndNoCompletionLine)
     configure(std::string(routine.chipKeys) + fault.keys);
     host.chip = routine.chip;
     host.length = 4096;
+    host.options = routine.options;
+    std::fill_n(host.bytes(), 4096, routine.image);
 
     EXPECT_EQ((ops.*routine.run)(), fault.outcome);
     const QStringList errors = feedback.only("error:");

@@ -67,7 +67,8 @@ ChipCommandRun::ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipC
     : m_spec(spec)
     , m_action(action)
     , m_line(std::move(line))
-    , m_feedback(m_line.assumeYes)
+    , m_results(m_action == Action::Read && isStandardStream(m_line.operand) ? stderr : stdout)
+    , m_feedback(m_line.assumeYes, m_results)
     , m_session(std::make_unique<ChipSession>())
 {
     setCurrentLanguage(m_line.language);
@@ -131,6 +132,8 @@ int ChipCommandRun::confirmOutput()
 {
     // Asked before the chip is read: a long read should not end in a question, or in finding
     // out that its result cannot be kept.
+    if (isStandardStream(m_line.operand))
+        return Continue;
     if (const QString reason = whyNotWritable(m_line.operand); !reason.isEmpty()) {
         m_feedback.showError(withFileAndReason(ExtraMessages::text(ExtraText::FileCannotCreate), m_line.operand, reason));
         return ExitUsage;
@@ -250,8 +253,8 @@ void ChipCommandRun::printChecksums() const
         image = programmedImage(buffer, m_session->dataLength(), chip);
     else
         return;
-    std::printf("%s\n", imageChecksums(image).line().toUtf8().constData());
-    std::fflush(stdout);
+    std::fprintf(m_results, "%s\n", imageChecksums(image).line().toUtf8().constData());
+    std::fflush(m_results);
 }
 
 int ChipCommandRun::stoppedCode() const
@@ -278,6 +281,13 @@ int ChipCommandRun::saveOutput()
                                 MessageCatalog::text(MessageKey::FileWriteError),
                                 ExtraMessages::text(ExtraText::FileCannotCreate)};
     const qint64 length = m_session->currentChipRecord().flashSize;
+    if (isStandardStream(m_line.operand)) {
+        const std::span<const quint8> image = m_session->dataBuffer().first(static_cast<std::size_t>(length));
+        if (!writeImageToStandardOutput(BufferFileFormat::Binary, image, m_feedback))
+            return ExitUsage;
+        std::fprintf(m_results, "%lld bytes written to standard output\n", static_cast<long long>(length));
+        return ExitSuccess;
+    }
     switch (SaveBufferFile(m_line.operand, m_session->dataBuffer(), length, m_feedback, texts)) {
     case SaveOutcome::Saved:
         std::printf("%lld bytes written to %s\n", static_cast<long long>(length), m_line.operand.toUtf8().constData());

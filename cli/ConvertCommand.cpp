@@ -3,19 +3,17 @@
 #include "CliCommand.h"
 #include "ImageBuffer.h"
 #include "InputImage.h"
+#include "OutputFile.h"
 #include "TerminalFeedback.h"
 
 #include "app/MessageCatalog.h"
 #include "buffer/BufferFile.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 #include <cstdio>
 #include <optional>
 #include <span>
-
-#include <unistd.h>
 
 namespace {
 
@@ -29,12 +27,8 @@ int usageError(const QString& message)
 // OUT "-": the image goes to standard output, the report to stderr so the data stays clean.
 int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data, TerminalFeedback& feedback)
 {
-    QFile out;
-    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteImageAs(format, out, data)) {
-        feedback.showError(withFileAndReason(MessageCatalog::text(MessageKey::FileWriteError, Language::English),
-                                             QStringLiteral("standard output"), out.errorString()));
+    if (!writeImageToStandardOutput(format, data, feedback))
         return ExitUsage;
-    }
     std::fprintf(stderr, "%zu bytes written to standard output\n", data.size());
     return ExitSuccess;
 }
@@ -68,7 +62,7 @@ int runConvert(const QStringList& arguments)
     if (feedback.errorCount() > 0)
         return ExitUsage;
     const std::span<const std::uint8_t> data = image.bytes().first(static_cast<std::size_t>(length));
-    if (out == QLatin1String("-"))
+    if (isStandardStream(out))
         return writeToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
 
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),

@@ -1,5 +1,9 @@
 #include "InputImage.h"
 
+#include "OutputFile.h"
+
+#include "app/MessageCatalogExtra.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -40,6 +44,14 @@ std::optional<BufferFileFormat> parseImageFormat(const QString& name)
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
                       BufferFileFeedback& feedback)
 {
+    if (isStandardStream(path)) {
+        // No name to choose the format by, and no second look at the data either.
+        if (!format) {
+            feedback.showError(ExtraMessages::text(ExtraText::StandardInputNeedsFormat));
+            return 0;
+        }
+        return OpenBufferFileAs(*format, QStringLiteral("/dev/stdin"), buffer, feedback);
+    }
     const bool chosenByName = !format;
     if (!format)
         format = OpenFormatFor(path, feedback);

@@ -116,6 +116,30 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
      u"The settings file %1 could not be written: %2. This session's settings are not saved."},
     // ProgrammerBusy
     {u"编程器 %1 正被另一个程序使用。", u"編程器 %1 正被另一個程序使用。", u"The programmer %1 is in use by another program."},
+    // ProgrammerNoMatch
+    {u"没有与 --programmer %1 相符的已连接编程器（zorvex-cli programmers 列出已连接的编程器）。",
+     u"沒有與 --programmer %1 相符的已連接編程器（zorvex-cli programmers 列出已連接的編程器）。",
+     u"No attached programmer matches --programmer %1 (zorvex-cli programmers lists them)."},
+    // ProgrammerClaimRefused
+    {u"编程器 %1 拒绝被占用（错误 %2）。",
+     u"編程器 %1 拒絕被佔用（錯誤 %2）。",
+     u"The programmer %1 refused to be claimed (error %2)."},
+    // NoProgrammerAttached
+    {u"没有连接编程器。",
+     u"沒有連接編程器。",
+     u"No programmer is attached."},
+    // UsbLibraryNotLoaded
+    {u"无法加载 USB 库 %1。",
+     u"無法加載 USB 庫 %1。",
+     u"The USB library %1 could not be loaded."},
+    // StandardInputNeedsFormat
+    {u"标准输入没有文件名可判断格式：请用 --from bin、hex 或 srec 指定。",
+     u"標準輸入沒有文件名可判斷格式：請用 --from bin、hex 或 srec 指定。",
+     u"Standard input has no name that tells its format: give it with --from bin, hex or srec."},
+    // StandardOutputFailed
+    {u"无法写入标准输出：%1。",
+     u"無法寫入標準輸出：%1。",
+     u"Standard output could not be written: %1."},
 };
 
 }  // namespace

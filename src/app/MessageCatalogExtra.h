@@ -49,11 +49,17 @@ enum class ExtraText : int {
     ProgrammerNotAttached,  // %1: the chosen programmer
     SettingsNotSaved,       // %1: the settings file, %2: the reason
     ProgrammerBusy,         // %1: the chosen programmer
+    ProgrammerNoMatch,      // %1: the --programmer selection
+    ProgrammerClaimRefused, // %1: the chosen programmer, %2: the USB library's error code
+    NoProgrammerAttached,
+    UsbLibraryNotLoaded,    // %1: the library's path
+    StandardInputNeedsFormat,
+    StandardOutputFailed,   // %1: the reason
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerBusy) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::StandardOutputFailed) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

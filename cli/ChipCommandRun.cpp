@@ -48,9 +48,7 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
     const qint64 fileBytes = session.dataLength();
     const qint64 chipBytes = session.currentChipRecord().flashSize;
     if (fileBytes > chipBytes) {
-        std::fprintf(stderr, "zorvex-cli: warning: %s holds %lld bytes, the chip %lld: only the first %lld are compared\n",
-                     path.toUtf8().constData(), static_cast<long long>(fileBytes), static_cast<long long>(chipBytes),
-                     static_cast<long long>(chipBytes));
+        printError(ExtraMessages::text(ExtraText::CliComparesChipSizeOnly).arg(path).arg(fileBytes).arg(chipBytes));
     }
 }
 
@@ -141,7 +139,7 @@ int ChipCommandRun::confirmOutput()
     if (m_line.assumeYes || !QFileInfo::exists(m_line.operand))
         return Continue;
     if (!m_feedback.askYesNo(MessageCatalog::text(MessageKey::FileExistsOverwrite))) {
-        printError(QStringLiteral("%1 left as it was").arg(m_line.operand));
+        printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(m_line.operand));
         return ExitUsage;
     }
     m_feedback.answerNextQuestion(true);
@@ -194,7 +192,7 @@ int ChipCommandRun::detectChip(bool forOperation)
             return ExitSuccess;
         // Only a class of chip is known; its first entry is not necessarily the chip in the
         // socket, and operating on a wrong guess can destroy it.
-        printError(QStringLiteral("the programmer reports only the chip type; choose the chip with --chip MODEL"));
+        printError(ExtraMessages::text(ExtraText::CliOnlyChipType));
         return ExitFailure;
     case ChipDetector::Result::ChipFound:
         break;
@@ -202,7 +200,7 @@ int ChipCommandRun::detectChip(bool forOperation)
     if (!lists.lastChoiceFound()) {
         // The window's lists cannot hold this record (a manufacturer or model spelt like an
         // earlier one but for letter case); the chip chosen before is not the one in the socket.
-        printError(QStringLiteral("the detected chip cannot be chosen from the chip lists; choose it with --chip MODEL"));
+        printError(ExtraMessages::text(ExtraText::CliDetectedNotInLists));
         return ExitFailure;
     }
     m_session->setCurrentChip(lists.currentChip());
@@ -262,7 +260,7 @@ int ChipCommandRun::stoppedCode() const
     // Declined: a file larger than the chip that was not to be cut. The question comes before
     // the programmer is touched, so the chip is as it was.
     if (m_feedback.declined()) {
-        printError(QStringLiteral("nothing was changed on the chip"));
+        printError(ExtraMessages::text(ExtraText::CliNothingChanged));
         return ExitUsage;
     }
     return m_feedback.programmerReached() ? ExitFailure : notConnected();
@@ -285,15 +283,16 @@ int ChipCommandRun::saveOutput()
         const std::span<const quint8> image = m_session->dataBuffer().first(static_cast<std::size_t>(length));
         if (!writeImageToStandardOutput(BufferFileFormat::Binary, image, m_feedback))
             return ExitUsage;
-        std::fprintf(m_results, "%lld bytes written to standard output\n", static_cast<long long>(length));
+        std::fprintf(m_results, "%s\n",
+                     ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(ExtraMessages::text(ExtraText::CliStandardOutput)).toUtf8().constData());
         return ExitSuccess;
     }
     switch (SaveBufferFile(m_line.operand, m_session->dataBuffer(), length, m_feedback, texts)) {
     case SaveOutcome::Saved:
-        std::printf("%lld bytes written to %s\n", static_cast<long long>(length), m_line.operand.toUtf8().constData());
+        std::printf("%s\n", ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(m_line.operand).toUtf8().constData());
         return ExitSuccess;
     case SaveOutcome::Declined:
-        printError(QStringLiteral("%1 left as it was").arg(m_line.operand));
+        printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(m_line.operand));
         break;
     case SaveOutcome::Failed:
         break;

@@ -62,9 +62,10 @@ qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> forma
     const auto looksLike = recordFormatOf(buffer.first(static_cast<std::size_t>(std::max(length, 0))));
     if (chosenByName && *format == BufferFileFormat::Binary && looksLike) {
         const bool hex = *looksLike == BufferFileFormat::IntelHex;
-        std::fprintf(stderr, "zorvex-cli: warning: %s is read as binary, but it starts like %s file; %s reads it as one\n",
-                     path.toUtf8().constData(), hex ? "an Intel HEX" : "an S-record",
-                     hex ? "--from hex" : "--from srec");
+        const QString warning = ExtraMessages::text(ExtraText::CliReadAsBinary)
+                                    .arg(path, hex ? QStringLiteral("Intel HEX") : QStringLiteral("S-record"),
+                                         hex ? QStringLiteral("hex") : QStringLiteral("srec"));
+        std::fprintf(stderr, "zorvex-cli: %s\n", warning.toUtf8().constData());
     }
     return length;
 }

@@ -55,11 +55,31 @@ enum class ExtraText : int {
     UsbLibraryNotLoaded,    // %1: the library's path
     StandardInputNeedsFormat,
     StandardOutputFailed,   // %1: the reason
+    // zorvex-cli's own messages
+    CliLeftAsItWas,         // %1: the file a command did not replace
+    CliNothingChanged,
+    CliOnlyChipType,
+    CliDetectedNotInLists,
+    CliComparesChipSizeOnly,// %1: the file, %2: its bytes, %3: the chip's
+    CliReadAsBinary,        // %1: the file, %2: Intel HEX or S-record, %3: hex or srec
+    CliNoDatabase,          // %1: the path looked at
+    CliDatabaseEmpty,       // %1: the database file
+    CliNoChipNamed,         // %1: the model asked for
+    CliClosestChips,        // %1: the models nearest to it
+    CliNoChipByMaker,       // %1: model, %2: maker, %3: the chips of the model
+    CliSeveralMakers,       // %1: the model, %2: the chips of the model
+    CliBytesWritten,        // %1: a count, %2: the file
+    CliStandardOutput,
+    CliAnsweredNo,          // %1: the question
+    CliFullCompareUnread,
+    CliDifferingBytes,      // %1: bytes, %2: ranges
+    CliMoreRanges,          // %1: ranges
+    CliElapsedTime,         // %1: hh:mm:ss
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::StandardOutputFailed) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::CliElapsedTime) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

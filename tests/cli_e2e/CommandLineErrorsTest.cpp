@@ -21,6 +21,11 @@ TEST(CliCommandLine, ChipChoiceMistakesExitWithUsage)
                                        QStringLiteral("W25Q64J")});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("closest: W25Q64JV"))) << unknown.err.toStdString();
+    // In the language asked for, as every message of a command.
+    const CliResult traditional = cli.run({QStringLiteral("erase"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                           QStringLiteral("W25Q64J"), QStringLiteral("--lang"), QStringLiteral("zh-TW")});
+    EXPECT_TRUE(traditional.err.contains(QStringLiteral("芯片數據庫中沒有名為“W25Q64J”的芯片；最接近的：W25Q64JV")))
+        << traditional.err.toStdString();
     EXPECT_TRUE(cli.trace().isEmpty());
 }
 

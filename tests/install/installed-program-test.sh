@@ -23,7 +23,7 @@ chmod 755 "$work"
 uid=61000
 while getent passwd "$uid" >/dev/null || getent group "$uid" >/dev/null; do uid=$((uid + 1)); done
 home=$work/home
-mkdir -m 700 "$home" && chown "$uid:$uid" "$home"
+mkdir -m 700 "$home" "$work/runtime" && chown "$uid:$uid" "$home" "$work/runtime"
 xvfb_pid=
 cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
@@ -47,7 +47,8 @@ check() {  # check DESCRIPTION COMMAND...
 # COMMAND as the new user, in its home, with only what a login would set.
 as_user() {
   setpriv --reuid="$uid" --regid="$uid" --clear-groups \
-    env -i -C "$home" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 ${DISPLAY:+DISPLAY=$DISPLAY} "$@"
+    env -i -C "$home" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 XDG_RUNTIME_DIR="$work/runtime" \
+    ${DISPLAY:+DISPLAY=$DISPLAY} "$@"
 }
 
 # The install, as a person does it: apt takes the file and what it depends on.
@@ -87,9 +88,8 @@ open_menu() {  # the File menu of window $1
   xdotool windowfocus --sync "$1" mousemove --window "$1" 12 8 click 1
 }
 # window_session COMMAND... -- starts the window with COMMAND before it (the only window on the
-# display), waits for it, switches
-# to English when switch_to_english is set, notes its title in $work/title, closes it by
-# File > Exit and returns its exit status.
+# display), waits for it, switches to English when switch_to_english is set, notes its title and
+# class, closes it by File > Exit and returns its exit status.
 switch_to_english=
 window_session() {
   "$@" zorvex --simulate="$work/sim.conf" 2>"$work/window.err" &

@@ -8,6 +8,7 @@
 #include "TerminalFeedback.h"
 
 #include "app/MessageCatalog.h"
+#include "app/MessageCatalogExtra.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipDatabase.h"
 
@@ -56,13 +57,13 @@ int runChecksum(const QStringList& arguments)
         return usageError(parser.errorText());
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return usageError(files.isEmpty() ? QStringLiteral("IN is missing")
-                                          : QStringLiteral("unexpected argument '%1'").arg(files[1]));
+        return usageError(files.isEmpty() ? ExtraMessages::text(ExtraText::CliOperandMissing).arg(QStringLiteral("IN"))
+                                          : ExtraMessages::text(ExtraText::CliUnexpectedArgument).arg(files[1]));
     std::optional<BufferFileFormat> format;
     if (parser.isSet(fromOption) && !(format = parseImageFormat(parser.value(fromOption))))
-        return usageError(QStringLiteral("unknown format '%1' (%2)").arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
+        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
     if (parser.isSet(makerOption) && !parser.isSet(chipOption))
-        return usageError(QStringLiteral("--maker goes with --chip"));
+        return usageError(ExtraMessages::text(ExtraText::CliMakerWithChip));
 
     qint64 chipSize = -1;
     if (parser.isSet(chipOption)) {

@@ -7,6 +7,7 @@
 #include "TerminalFeedback.h"
 
 #include "app/MessageCatalog.h"
+#include "app/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 
 #include <QCommandLineParser>
@@ -50,9 +51,9 @@ int runConvert(const QStringList& arguments)
     std::optional<BufferFileFormat> from;
     std::optional<BufferFileFormat> to;
     if (parser.isSet(fromOption) && !(from = parseImageFormat(parser.value(fromOption))))
-        return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(fromOption)));
+        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
     if (parser.isSet(toOption) && !(to = parseImageFormat(parser.value(toOption))))
-        return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(toOption)));
+        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(toOption), QLatin1String(ImageFormatNames)));
 
     const QString& in = files[0];
     const QString& out = files[1];

@@ -2,7 +2,7 @@
 #include "CommonOptions.h"
 #include "OutputFile.h"
 
-#include "app/MessageCatalog.h"
+#include "app/MessageCatalogExtra.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +25,7 @@ void printUsage(std::FILE* out)
 // What is wrong, and where to read more, instead of the whole usage.
 int usageError(const QString& message)
 {
-    std::fprintf(stderr, "zorvex-cli: %s\nTry 'zorvex-cli --help'.\n", qPrintable(message));
+    std::fprintf(stderr, "zorvex-cli: %s\n%s\n", qPrintable(message), qPrintable(ExtraMessages::text(ExtraText::UsageTryHelp)));
     return ExitUsage;
 }
 
@@ -49,7 +49,7 @@ int run(const QStringList& arguments)
         return ExitSuccess;
     }
     if (name.isEmpty())
-        return usageError(QStringLiteral("the command is missing"));
+        return usageError(ExtraMessages::text(ExtraText::CliCommandMissing));
     for (const CliCommand& command : cliCommands()) {
         if (name != QLatin1String(command.name))
             continue;
@@ -63,7 +63,7 @@ int run(const QStringList& arguments)
         // Shared options given before the command are the command's as if given after it.
         return command.run(leading.options + leading.rest);
     }
-    return usageError(QStringLiteral("unknown command '%1'").arg(name));
+    return usageError(ExtraMessages::text(ExtraText::CliUnknownCommand).arg(name));
 }
 
 }  // namespace
@@ -71,9 +71,10 @@ int run(const QStringList& arguments)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // Messages are English until a command's --lang says otherwise.
-    setCurrentLanguage(Language::English);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
+    // Every message in the language --lang asks for, even one about a mistake before it;
+    // English without one.
+    setCurrentLanguage(languageAsked(arguments).value_or(Language::English));
     return checkStandardOutput(run(arguments));
 }

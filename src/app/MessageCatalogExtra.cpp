@@ -197,6 +197,57 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
     // CliElapsedTime
     {u"使用时间：%1", u"使用時間：%1",
      u"Elapsed time: %1"},
+    // UsageTryHelp
+    {u"用法见 'zorvex-cli --help'。", u"用法見 'zorvex-cli --help'。",
+     u"Try 'zorvex-cli --help'."},
+    // CliCommandMissing
+    {u"缺少命令", u"缺少命令",
+     u"the command is missing"},
+    // CliUnknownCommand
+    {u"未知命令“%1”", u"未知命令“%1”",
+     u"unknown command '%1'"},
+    // CliNotLeadingOption
+    {u"%1 不是可以放在命令之前的共用选项", u"%1 不是可以放在命令之前的共用選項",
+     u"%1 is not one of the shared options that may stand before the command"},
+    // CliUnknownSpeed
+    {u"未知速度“%1”（%2）", u"未知速度“%1”（%2）",
+     u"unknown speed '%1' (%2)"},
+    // CliUnknownLanguage
+    {u"未知语言“%1”（en、zh-CN、zh-TW）", u"未知語言“%1”（en、zh-CN、zh-TW）",
+     u"unknown language '%1' (en, zh-CN, zh-TW)"},
+    // CliNeedsValue
+    {u"%1 需要一个值", u"%1 需要一個值",
+     u"%1 needs a value"},
+    // CliTakesNoValue
+    {u"%1 不带值", u"%1 不帶值",
+     u"%1 takes no value"},
+    // CliNeedsInlineValue
+    {u"%1= 需要一个值（%2）", u"%1= 需要一個值（%2）",
+     u"%1= needs a value (%2)"},
+    // CliUnknownFormat
+    {u"未知格式“%1”（%2）", u"未知格式“%1”（%2）",
+     u"unknown format '%1' (%2)"},
+    // CliNoSuchOption
+    {u"%1 命令没有选项 %2", u"%1 命令沒有選項 %2",
+     u"the %1 command has no option %2"},
+    // CliUnexpectedArgument
+    {u"多余的参数“%1”", u"多餘的參數“%1”",
+     u"unexpected argument '%1'"},
+    // CliOperandMissing
+    {u"缺少 %1", u"缺少 %1",
+     u"%1 is missing"},
+    // CliChipOrDetect
+    {u"--chip 与 --detect 不能同时使用", u"--chip 與 --detect 不能同時使用",
+     u"--chip and --detect exclude each other"},
+    // CliChooseChip
+    {u"请用 --chip MODEL 或 --detect 选择芯片", u"請用 --chip MODEL 或 --detect 選擇芯片",
+     u"choose the chip with --chip MODEL or --detect"},
+    // CliMakerWithChip
+    {u"--maker 须与 --chip 一起使用", u"--maker 須與 --chip 一起使用",
+     u"--maker goes with --chip"},
+    // CliSimulateOrLibrary
+    {u"--simulate 与 --usb-library 不能同时使用", u"--simulate 與 --usb-library 不能同時使用",
+     u"--simulate and --usb-library exclude each other"},
 };
 
 }  // namespace

@@ -75,11 +75,28 @@ enum class ExtraText : int {
     CliDifferingBytes,      // %1: bytes, %2: ranges
     CliMoreRanges,          // %1: ranges
     CliElapsedTime,         // %1: hh:mm:ss
+    UsageTryHelp,
+    CliCommandMissing,
+    CliUnknownCommand,      // %1: the word given
+    CliNotLeadingOption,    // %1: the option
+    CliUnknownSpeed,        // %1: the value, %2: the speeds
+    CliUnknownLanguage,     // %1: the value
+    CliNeedsValue,          // %1: the option
+    CliTakesNoValue,        // %1: the option
+    CliNeedsInlineValue,    // %1: the option, %2: its value
+    CliUnknownFormat,       // %1: the value, %2: the formats
+    CliNoSuchOption,        // %1: the command, %2: the option
+    CliUnexpectedArgument,  // %1: the argument
+    CliOperandMissing,      // %1: IN or OUT
+    CliChipOrDetect,
+    CliChooseChip,
+    CliMakerWithChip,
+    CliSimulateOrLibrary,
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::CliElapsedTime) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::CliSimulateOrLibrary) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -77,8 +77,8 @@ int runChecksum(const QStringList& arguments)
         }
         chipSize = (*database)[choice.slot].flashSize;
         if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
-            std::fprintf(stderr, "zorvex-cli: the chip's size %lld does not fit the 64 MiB image\n",
-                         static_cast<long long>(chipSize));
+            std::fprintf(stderr, "zorvex-cli: %s\n",
+                         qPrintable(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize)));
             return ExitUsage;
         }
     }
@@ -89,7 +89,7 @@ int runChecksum(const QStringList& arguments)
     if (feedback.errorCount() > 0)
         return ExitUsage;
     if (length <= 0 && chipSize < 0) {
-        feedback.showError(MessageCatalog::text(MessageKey::BufferEmpty, Language::English));
+        feedback.showError(MessageCatalog::text(MessageKey::BufferEmpty));
         return ExitUsage;
     }
     // The image buffer is 0xFF past the decoded data, which is the padding a chip gets.

@@ -30,7 +30,10 @@ int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t>
 {
     if (!writeImageToStandardOutput(format, data, feedback))
         return ExitUsage;
-    std::fprintf(stderr, "%zu bytes written to standard output\n", data.size());
+    const QString written = ExtraMessages::text(ExtraText::CliBytesWritten)
+                                .arg(data.size())
+                                .arg(ExtraMessages::text(ExtraText::CliStandardOutput));
+    std::fprintf(stderr, "%s\n", written.toUtf8().constData());
     return ExitSuccess;
 }
 
@@ -47,7 +50,7 @@ int runConvert(const QStringList& arguments)
         return usageError(parser.errorText());
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2)
-        return usageError(QStringLiteral("expected IN and OUT"));
+        return usageError(ExtraMessages::text(ExtraText::CliExpectedInAndOut));
     std::optional<BufferFileFormat> from;
     std::optional<BufferFileFormat> to;
     if (parser.isSet(fromOption) && !(from = parseImageFormat(parser.value(fromOption))))
@@ -66,14 +69,15 @@ int runConvert(const QStringList& arguments)
     if (isStandardStream(out))
         return writeToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
 
-    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),
-                                MessageCatalog::text(MessageKey::FileWriteError, Language::English)};
+    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
+                                MessageCatalog::text(MessageKey::FileWriteError)};
     switch (SaveBufferFileAs(to.value_or(SaveFormatFor(out)), out, image.bytes(), length, feedback, texts)) {
     case SaveOutcome::Saved:
-        std::printf("%s: %d bytes written to %s\n", qPrintable(in), length, qPrintable(out));
+        std::printf("%s: %s\n", qPrintable(in),
+                    qPrintable(ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(out)));
         return ExitSuccess;
     case SaveOutcome::Declined:
-        std::fprintf(stderr, "zorvex-cli: %s left as it was\n", qPrintable(out));
+        std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(out)));
         return ExitUsage;
     case SaveOutcome::Failed:
         break;

@@ -248,6 +248,12 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
     // CliSimulateOrLibrary
     {u"--simulate 与 --usb-library 不能同时使用", u"--simulate 與 --usb-library 不能同時使用",
      u"--simulate and --usb-library exclude each other"},
+    // CliExpectedInAndOut
+    {u"需要 IN 和 OUT 两个文件", u"需要 IN 和 OUT 兩個文件",
+     u"expected IN and OUT"},
+    // CliChipTooBigForImage
+    {u"芯片容量 %1 超出 64 MiB 的映像", u"芯片容量 %1 超出 64 MiB 的映像",
+     u"the chip's size %1 does not fit the 64 MiB image"},
 };
 
 }  // namespace

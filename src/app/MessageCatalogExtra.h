@@ -92,11 +92,13 @@ enum class ExtraText : int {
     CliChooseChip,
     CliMakerWithChip,
     CliSimulateOrLibrary,
+    CliExpectedInAndOut,
+    CliChipTooBigForImage,  // %1: the chip's size in bytes
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::CliSimulateOrLibrary) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::CliChipTooBigForImage) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -5,6 +5,7 @@
 #include "ImageBuffer.h"
 #include "QuietFeedback.h"
 
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/ChipOperations.h"
 #include "programmer/CommandPacket.h"
@@ -49,7 +50,7 @@ int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHos
     const CommandOutcome outcome = operations.runRead();
     if (outcome != CommandOutcome::Completed) {
         const QString reason = feedback.takeLastError();
-        std::fprintf(stderr, "zorvex-cli: the chip could not be read for the full comparison%s%s\n",
+        std::fprintf(stderr, "zorvex-cli: %s%s%s\n", ExtraMessages::text(ExtraText::CliFullCompareUnread).toUtf8().constData(),
                      reason.isEmpty() ? "" : ": ", reason.toUtf8().constData());
         const bool unreachable = outcome == CommandOutcome::Disconnected || outcome == CommandOutcome::NotConnected;
         return unreachable ? ExitNotConnected : ExitFailure;

@@ -8,6 +8,7 @@
 #include "TerminalFeedback.h"
 
 #include "text/MessageCatalog.h"
+#include "text/MessageCatalogExtra.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipDatabase.h"
 
@@ -56,13 +57,13 @@ int runChecksum(const QStringList& arguments)
         return usageError(parser.errorText());
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return usageError(files.isEmpty() ? QStringLiteral("IN is missing")
-                                          : QStringLiteral("unexpected argument '%1'").arg(files[1]));
+        return usageError(files.isEmpty() ? ExtraMessages::text(ExtraText::CliOperandMissing).arg(QStringLiteral("IN"))
+                                          : ExtraMessages::text(ExtraText::CliUnexpectedArgument).arg(files[1]));
     std::optional<BufferFileFormat> format;
     if (parser.isSet(fromOption) && !(format = parseImageFormat(parser.value(fromOption))))
-        return usageError(QStringLiteral("unknown format '%1' (%2)").arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
+        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
     if (parser.isSet(makerOption) && !parser.isSet(chipOption))
-        return usageError(QStringLiteral("--maker goes with --chip"));
+        return usageError(ExtraMessages::text(ExtraText::CliMakerWithChip));
 
     qint64 chipSize = -1;
     if (parser.isSet(chipOption)) {
@@ -76,8 +77,8 @@ int runChecksum(const QStringList& arguments)
         }
         chipSize = (*database)[choice.slot].flashSize;
         if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
-            std::fprintf(stderr, "zorvex-cli: the chip's size %lld does not fit the 64 MiB image\n",
-                         static_cast<long long>(chipSize));
+            std::fprintf(stderr, "zorvex-cli: %s\n",
+                         qPrintable(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize)));
             return ExitUsage;
         }
     }
@@ -88,7 +89,7 @@ int runChecksum(const QStringList& arguments)
     if (feedback.errorCount() > 0)
         return ExitUsage;
     if (length <= 0 && chipSize < 0) {
-        feedback.showError(MessageCatalog::text(MessageKey::BufferEmpty, Language::English));
+        feedback.showError(MessageCatalog::text(MessageKey::BufferEmpty));
         return ExitUsage;
     }
     // The image buffer is 0xFF past the decoded data, which is the padding a chip gets.

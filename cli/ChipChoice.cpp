@@ -1,5 +1,6 @@
 #include "ChipChoice.h"
 
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipDatabase.h"
 #include "chipdb/ChipName.h"
 
@@ -44,9 +45,9 @@ ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, 
     ChipChoice choice;
     if (byModel.empty()) {
         const QStringList near = closestModels(database, model);
-        choice.error = QStringLiteral("no chip named '%1' in the chip database").arg(model);
+        choice.error = ExtraMessages::text(ExtraText::CliNoChipNamed).arg(model);
         if (!near.isEmpty())
-            choice.error += QStringLiteral("; closest: %1").arg(near.join(QStringLiteral(", ")));
+            choice.error += ExtraMessages::text(ExtraText::CliClosestChips).arg(near.join(QStringLiteral(", ")));
         return choice;
     }
     std::vector<int> matches;
@@ -71,9 +72,8 @@ ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, 
     for (const int slot : byModel)
         candidates << describe(chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText()));
     choice.error = matches.empty()
-        ? QStringLiteral("no chip '%1' by '%2'; the database has: %3").arg(model, maker, candidates.join(QStringLiteral(", ")))
-        : QStringLiteral("several makers have a chip '%1', choose one with --maker: %2")
-              .arg(model, candidates.join(QStringLiteral(", ")));
+        ? ExtraMessages::text(ExtraText::CliNoChipByMaker).arg(model, maker, candidates.join(QStringLiteral(", ")))
+        : ExtraMessages::text(ExtraText::CliSeveralMakers).arg(model, candidates.join(QStringLiteral(", ")));
     return choice;
 }
 

@@ -3,6 +3,8 @@
 #include "CommonOptions.h"
 #include "InputImage.h"
 
+#include "text/MessageCatalogExtra.h"
+
 #include <optional>
 
 namespace {
@@ -52,13 +54,13 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         const auto needValue = [&](QString& target) {
             const std::optional<QString> v = value();
             if (!v || v->isEmpty())
-                line.error = QStringLiteral("%1 needs a value").arg(name);
+                line.error = ExtraMessages::text(ExtraText::CliNeedsValue).arg(name);
             else
                 target = *v;
         };
         const auto noValue = [&] {
             if (inlineValue)
-                line.error = QStringLiteral("%1 takes no value").arg(name);
+                line.error = ExtraMessages::text(ExtraText::CliTakesNoValue).arg(name);
         };
 
         const CommonOption* common = findCommonOption(name);
@@ -70,7 +72,7 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
                 break;
             case CommonOption::Value::InlineOptional:
                 if (inlineValue && inlineValue->isEmpty())
-                    line.error = QStringLiteral("%1= needs a value (%2)").arg(name, QLatin1String(common->valueName));
+                    line.error = ExtraMessages::text(ExtraText::CliNeedsInlineValue).arg(name, QLatin1String(common->valueName));
                 text = inlineValue.value_or(QString());
                 break;
             case CommonOption::Value::Required:
@@ -90,7 +92,7 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
             QString text;
             needValue(text);
             if (line.error.isEmpty() && !(line.inputFormat = parseImageFormat(text)))
-                line.error = QStringLiteral("unknown format '%1' (%2)").arg(text, QLatin1String(ImageFormatNames));
+                line.error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(text, QLatin1String(ImageFormatNames));
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-erase") {
             noValue();
             line.autoOptions.erase = false;
@@ -105,7 +107,7 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
             line.allDifferences = true;
         } else {
             // Unknown, or one that belongs to other commands.
-            line.error = QStringLiteral("the %1 command has no option %2").arg(QLatin1String(spec.name), name);
+            line.error = ExtraMessages::text(ExtraText::CliNoSuchOption).arg(QLatin1String(spec.name), name);
         }
     }
     if (!line.error.isEmpty())
@@ -115,9 +117,9 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         spec.operand == ChipCommandSpec::Operand::Input || spec.operand == ChipCommandSpec::Operand::Output;
     const qsizetype allowed = spec.operand == ChipCommandSpec::Operand::None ? 0 : 1;
     if (operands.size() > allowed)
-        line.error = QStringLiteral("unexpected argument '%1'").arg(operands.value(allowed));
+        line.error = ExtraMessages::text(ExtraText::CliUnexpectedArgument).arg(operands.value(allowed));
     else if (operandRequired && operands.isEmpty())
-        line.error = QStringLiteral("%1 is missing").arg(operandName(spec.operand));
+        line.error = ExtraMessages::text(ExtraText::CliOperandMissing).arg(operandName(spec.operand));
     else if (!operands.isEmpty())
         line.operand = operands.front();
     if (!line.error.isEmpty())
@@ -125,14 +127,14 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
 
     if (takes(ChipCommandSpec::Chip)) {
         if (line.detect && !line.chipModel.isEmpty())
-            line.error = QStringLiteral("--chip and --detect exclude each other");
+            line.error = ExtraMessages::text(ExtraText::CliChipOrDetect);
         else if (!line.detect && line.chipModel.isEmpty())
-            line.error = QStringLiteral("choose the chip with --chip MODEL or --detect");
+            line.error = ExtraMessages::text(ExtraText::CliChooseChip);
         else if (line.detect && !line.maker.isEmpty())
-            line.error = QStringLiteral("--maker goes with --chip");
+            line.error = ExtraMessages::text(ExtraText::CliMakerWithChip);
     }
     if (line.error.isEmpty() && line.simulate && !line.usbLibrary.isEmpty())
-        line.error = QStringLiteral("--simulate and --usb-library exclude each other");
+        line.error = ExtraMessages::text(ExtraText::CliSimulateOrLibrary);
     return line;
 }
 

@@ -52,9 +52,7 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
     const qint64 fileBytes = session.dataLength();
     const qint64 chipBytes = session.currentChipRecord().flashSize;
     if (fileBytes > chipBytes) {
-        std::fprintf(stderr, "zorvex-cli: warning: %s holds %lld bytes, the chip %lld: only the first %lld are compared\n",
-                     path.toUtf8().constData(), static_cast<long long>(fileBytes), static_cast<long long>(chipBytes),
-                     static_cast<long long>(chipBytes));
+        printError(ExtraMessages::text(ExtraText::CliComparesChipSizeOnly).arg(path).arg(fileBytes).arg(chipBytes));
     }
 }
 
@@ -71,7 +69,8 @@ ChipCommandRun::ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipC
     : m_spec(spec)
     , m_action(action)
     , m_line(std::move(line))
-    , m_feedback(m_line.assumeYes)
+    , m_results(m_action == Action::Read && isStandardStream(m_line.operand) ? stderr : stdout)
+    , m_feedback(m_line.assumeYes, m_results)
     , m_session(std::make_unique<ChipSession>())
 {
     setCurrentLanguage(m_line.language);
@@ -135,6 +134,8 @@ int ChipCommandRun::confirmOutput()
 {
     // Asked before the chip is read: a long read should not end in a question, or in finding
     // out that its result cannot be kept.
+    if (isStandardStream(m_line.operand))
+        return Continue;
     if (SaveFormatFor(m_line.operand) == BufferFileFormat::Capsule) {
         // A chip holds no capsule header to save in front of the image.
         m_feedback.showError(ExtraMessages::text(ExtraText::CapsuleWithoutHeader).arg(m_line.operand));
@@ -147,7 +148,7 @@ int ChipCommandRun::confirmOutput()
     if (m_line.assumeYes || !QFileInfo::exists(m_line.operand))
         return Continue;
     if (!m_feedback.askYesNo(MessageCatalog::text(MessageKey::FileExistsOverwrite))) {
-        printError(QStringLiteral("%1 left as it was").arg(m_line.operand));
+        printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(m_line.operand));
         return ExitUsage;
     }
     m_feedback.answerNextQuestion(true);
@@ -200,7 +201,7 @@ int ChipCommandRun::detectChip(bool forOperation)
             return ExitSuccess;
         // Only a class of chip is known; its first entry is not necessarily the chip in the
         // socket, and operating on a wrong guess can destroy it.
-        printError(QStringLiteral("the programmer reports only the chip type; choose the chip with --chip MODEL"));
+        printError(ExtraMessages::text(ExtraText::CliOnlyChipType));
         return ExitFailure;
     case ChipDetector::Result::ChipFound:
         break;
@@ -208,7 +209,7 @@ int ChipCommandRun::detectChip(bool forOperation)
     if (!lists.lastChoiceFound()) {
         // The window's lists cannot hold this record (a manufacturer or model spelt like an
         // earlier one but for letter case); the chip chosen before is not the one in the socket.
-        printError(QStringLiteral("the detected chip cannot be chosen from the chip lists; choose it with --chip MODEL"));
+        printError(ExtraMessages::text(ExtraText::CliDetectedNotInLists));
         return ExitFailure;
     }
     m_session->setCurrentChip(lists.currentChip());
@@ -249,7 +250,7 @@ int ChipCommandRun::operate()
     case CommandOutcome::Declined:
         // A file larger than the chip that was not to be cut. The question comes before the
         // programmer is touched, so the chip is as it was.
-        printError(QStringLiteral("nothing was changed on the chip"));
+        printError(ExtraMessages::text(ExtraText::CliNothingChanged));
         return ExitUsage;
     case CommandOutcome::Stopped:
     case CommandOutcome::Refused:
@@ -272,8 +273,8 @@ void ChipCommandRun::printChecksums() const
         image = programmedImage(buffer, m_session->dataLength(), chip);
     else
         return;
-    std::printf("%s\n", imageChecksums(image).line().toUtf8().constData());
-    std::fflush(stdout);
+    std::fprintf(m_results, "%s\n", imageChecksums(image).line().toUtf8().constData());
+    std::fflush(m_results);
 }
 
 int ChipCommandRun::notConnected() const
@@ -289,12 +290,20 @@ int ChipCommandRun::saveOutput()
                                 MessageCatalog::text(MessageKey::FileWriteError),
                                 ExtraMessages::text(ExtraText::FileCannotCreate)};
     const qint64 length = m_session->currentChipRecord().flashSize;
+    if (isStandardStream(m_line.operand)) {
+        const std::span<const quint8> image = m_session->dataBuffer().first(static_cast<std::size_t>(length));
+        if (!writeImageToStandardOutput(BufferFileFormat::Binary, image, m_feedback))
+            return ExitUsage;
+        std::fprintf(m_results, "%s\n",
+                     ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(ExtraMessages::text(ExtraText::CliStandardOutput)).toUtf8().constData());
+        return ExitSuccess;
+    }
     switch (SaveBufferFile(m_line.operand, m_session->dataBuffer(), length, m_feedback, texts)) {
     case SaveOutcome::Saved:
-        std::printf("%lld bytes written to %s\n", static_cast<long long>(length), m_line.operand.toUtf8().constData());
+        std::printf("%s\n", ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(m_line.operand).toUtf8().constData());
         return ExitSuccess;
     case SaveOutcome::Declined:
-        printError(QStringLiteral("%1 left as it was").arg(m_line.operand));
+        printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(m_line.operand));
         break;
     case SaveOutcome::Failed:
         keepImageElsewhere();

@@ -4,6 +4,7 @@
 #include "CliFeedback.h"
 #include "ChipSession.h"
 
+#include <cstdio>
 #include <memory>
 
 class TUsbBulk;
@@ -41,6 +42,9 @@ private:
     const ChipCommandSpec& m_spec;
     Action m_action;
     ChipCommandLine m_line;
+    // Where the completion and result lines go: stdout, or stderr while stdout carries the
+    // image a read writes to "-".
+    std::FILE* m_results;
     CliFeedback m_feedback;
     std::unique_ptr<ChipSession> m_session;
     std::unique_ptr<TUsbBulk> m_usb;

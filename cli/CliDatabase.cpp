@@ -1,5 +1,6 @@
 #include "CliDatabase.h"
 
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ProgramFiles.h"
 
@@ -33,7 +34,7 @@ bool loadCliDatabase(ChipDatabase& database, const QString& databasePath, bool r
     case ChipDbLoadStatus::Loaded:
         break;
     case ChipDbLoadStatus::Missing:
-        printError(QStringLiteral("no chip database at %1 (--db FILE names one)").arg(shownPath));
+        printError(ExtraMessages::text(ExtraText::CliNoDatabase).arg(shownPath));
         return false;
     case ChipDbLoadStatus::WrongSize:
         // One line on the terminal: the message names the file on a line of its own.
@@ -44,7 +45,7 @@ bool loadCliDatabase(ChipDatabase& database, const QString& databasePath, bool r
         return false;
     }
     if (requireChips && database.count() == 0) {
-        printError(QStringLiteral("the chip database %1 lists no chips").arg(shownPath));
+        printError(ExtraMessages::text(ExtraText::CliDatabaseEmpty).arg(shownPath));
         return false;
     }
     return true;

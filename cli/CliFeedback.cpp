@@ -1,5 +1,7 @@
 #include "CliFeedback.h"
 
+#include "text/MessageCatalogExtra.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -40,7 +42,7 @@ CliFeedback::CliFeedback(bool assumeYes, std::FILE* out, std::FILE* err)
 void CliFeedback::setElapsed(const QString& hhmmss)
 {
     clearProgress();
-    std::fprintf(m_out, "Elapsed time: %s\n", utf8(hhmmss).constData());
+    std::fprintf(m_out, "%s\n", utf8(ExtraMessages::text(ExtraText::CliElapsedTime).arg(hhmmss)).constData());
     std::fflush(m_out);
 }
 

@@ -2,6 +2,8 @@
 
 #include "ChipCommandLine.h"
 
+#include "text/MessageCatalogExtra.h"
+
 #include <array>
 #include <optional>
 
@@ -35,7 +37,7 @@ QString applySpeed(ChipCommandLine& line, const QString& value)
 {
     const std::optional<int> speed = parseSpeed(value);
     if (!speed)
-        return QStringLiteral("unknown speed '%1' (%2)").arg(value, speedList());
+        return ExtraMessages::text(ExtraText::CliUnknownSpeed).arg(value, speedList());
     line.speedIndex = *speed;
     return {};
 }
@@ -63,7 +65,7 @@ QString applyLanguage(ChipCommandLine& line, const QString& value)
 {
     const std::optional<Language> language = parseLanguage(value);
     if (!language)
-        return QStringLiteral("unknown language '%1' (en, zh-CN, zh-TW)").arg(value);
+        return ExtraMessages::text(ExtraText::CliUnknownLanguage).arg(value);
     line.language = *language;
     return {};
 }
@@ -158,7 +160,7 @@ LeadingOptions LeadingOptions::split(const QStringList& arguments)
         const QStringView name = equals < 0 ? QStringView(argument) : QStringView(argument).first(equals);
         const CommonOption* option = findCommonOption(name);
         if (!option) {
-            leading.error = QStringLiteral("%1 is not one of the shared options that may stand before the command")
+            leading.error = ExtraMessages::text(ExtraText::CliNotLeadingOption)
                                 .arg(name);
             return leading;
         }
@@ -172,4 +174,16 @@ LeadingOptions LeadingOptions::split(const QStringList& arguments)
         leading.rest = arguments.mid(i + 1);
     }
     return leading;
+}
+
+std::optional<Language> languageAsked(const QStringList& arguments)
+{
+    std::optional<Language> language;
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--"; ++i) {
+        if (arguments[i] == u"--lang" && i + 1 < arguments.size())
+            language = parseLanguage(arguments[++i]);
+        else if (arguments[i].startsWith(u"--lang="))
+            language = parseLanguage(arguments[i].mid(7));
+    }
+    return language;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "text/MessageCatalog.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
 #include <span>
 
 struct ChipCommandLine;
@@ -49,3 +52,8 @@ struct LeadingOptions {
 
     [[nodiscard]] static LeadingOptions split(const QStringList& arguments);
 };
+
+// The language the last --lang of the command line names (not past "--"), so that a mistake
+// found before that option is read is told in it too; nullopt without one, or for a value that
+// names no language (which the command then reports).
+[[nodiscard]] std::optional<Language> languageAsked(const QStringList& arguments);

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "ImageBuffer.h"
 #include "InputImage.h"
+#include "OutputFile.h"
 #include "TerminalFeedback.h"
 
 #include "text/MessageCatalog.h"
@@ -10,13 +11,10 @@
 #include "buffer/BufferFile.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 #include <cstdio>
 #include <optional>
 #include <span>
-
-#include <unistd.h>
 
 namespace {
 
@@ -30,13 +28,12 @@ int usageError(const QString& message)
 // OUT "-": the image goes to standard output, the report to stderr so the data stays clean.
 int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data, TerminalFeedback& feedback)
 {
-    QFile out;
-    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteImageAs(format, out, data)) {
-        feedback.showError(withFileAndReason(MessageCatalog::text(MessageKey::FileWriteError, Language::English),
-                                             QStringLiteral("standard output"), out.errorString()));
+    if (!writeImageToStandardOutput(format, data, feedback))
         return ExitUsage;
-    }
-    std::fprintf(stderr, "%zu bytes written to standard output\n", data.size());
+    const QString written = ExtraMessages::text(ExtraText::CliBytesWritten)
+                                .arg(data.size())
+                                .arg(ExtraMessages::text(ExtraText::CliStandardOutput));
+    std::fprintf(stderr, "%s\n", written.toUtf8().constData());
     return ExitSuccess;
 }
 
@@ -53,13 +50,13 @@ int runConvert(const QStringList& arguments)
         return usageError(parser.errorText());
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2)
-        return usageError(QStringLiteral("expected IN and OUT"));
+        return usageError(ExtraMessages::text(ExtraText::CliExpectedInAndOut));
     std::optional<BufferFileFormat> from;
     std::optional<BufferFileFormat> to;
     if (parser.isSet(fromOption) && !(from = parseImageFormat(parser.value(fromOption))))
-        return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(fromOption)));
+        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
     if (parser.isSet(toOption) && !(to = parseImageFormat(parser.value(toOption))))
-        return usageError(QStringLiteral("unknown format '%1'").arg(parser.value(toOption)));
+        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(toOption), QLatin1String(ImageFormatNames)));
 
     const QString& in = files[0];
     const QString& out = files[1];
@@ -70,19 +67,20 @@ int runConvert(const QStringList& arguments)
     if (feedback.errorCount() > 0)
         return ExitUsage;
     const std::span<const std::uint8_t> data = image.bytes().first(static_cast<std::size_t>(length));
-    if (out == QLatin1String("-"))
+    if (isStandardStream(out))
         return writeToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
 
-    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite, Language::English),
-                                MessageCatalog::text(MessageKey::FileWriteError, Language::English),
-                                ExtraMessages::text(ExtraText::FileCannotCreate, Language::English),
-                                ExtraMessages::text(ExtraText::CapsuleWithoutHeader, Language::English)};
+    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
+                                MessageCatalog::text(MessageKey::FileWriteError),
+                                ExtraMessages::text(ExtraText::FileCannotCreate),
+                                ExtraMessages::text(ExtraText::CapsuleWithoutHeader)};
     switch (SaveBufferFileAs(to.value_or(SaveFormatFor(out)), out, image.bytes(), length, feedback, texts, capsuleHeader)) {
     case SaveOutcome::Saved:
-        std::printf("%s: %d bytes written to %s\n", qPrintable(in), length, qPrintable(out));
+        std::printf("%s: %s\n", qPrintable(in),
+                    qPrintable(ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(out)));
         return ExitSuccess;
     case SaveOutcome::Declined:
-        std::fprintf(stderr, "zorvex-cli: %s left as it was\n", qPrintable(out));
+        std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(out)));
         return ExitUsage;
     case SaveOutcome::Failed:
         break;

@@ -1,5 +1,7 @@
 #include "DifferenceReport.h"
 
+#include "text/MessageCatalogExtra.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -32,13 +34,13 @@ DifferenceReport DifferenceReport::compare(std::span<const quint8> expected, std
 
 QStringList DifferenceReport::lines() const
 {
-    QStringList text{QStringLiteral("%1 differing bytes in %2 ranges").arg(differingBytes).arg(rangeCount)};
+    QStringList text{ExtraMessages::text(ExtraText::CliDifferingBytes).arg(differingBytes).arg(rangeCount)};
     for (const Range& range : ranges) {
         text << QStringLiteral("0x%1-0x%2  %3 bytes")
                     .arg(QString::number(range.start, 16).toUpper(), QString::number(range.end, 16).toUpper())
                     .arg(range.end - range.start + 1);
     }
     if (rangeCount > static_cast<qint64>(ranges.size()))
-        text << QStringLiteral("(%1 more ranges not listed)").arg(rangeCount - static_cast<qint64>(ranges.size()));
+        text << ExtraMessages::text(ExtraText::CliMoreRanges).arg(rangeCount - static_cast<qint64>(ranges.size()));
     return text;
 }

@@ -1,5 +1,9 @@
 #include "InputImage.h"
 
+#include "OutputFile.h"
+
+#include "text/MessageCatalogExtra.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -40,6 +44,14 @@ std::optional<BufferFileFormat> parseImageFormat(const QString& name)
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
                       BufferFileFeedback& feedback, QByteArray* capsuleHeader)
 {
+    if (isStandardStream(path)) {
+        // No name to choose the format by, and no second look at the data either.
+        if (!format) {
+            feedback.showError(ExtraMessages::text(ExtraText::StandardInputNeedsFormat));
+            return 0;
+        }
+        return OpenBufferFileAs(*format, QStringLiteral("/dev/stdin"), buffer, feedback);
+    }
     const bool chosenByName = !format;
     if (!format)
         format = OpenFormatFor(path, feedback);
@@ -50,9 +62,10 @@ qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> forma
     const auto looksLike = recordFormatOf(buffer.first(static_cast<std::size_t>(std::max(length, 0))));
     if (chosenByName && *format == BufferFileFormat::Binary && looksLike) {
         const bool hex = *looksLike == BufferFileFormat::IntelHex;
-        std::fprintf(stderr, "zorvex-cli: warning: %s is read as binary, but it starts like %s file; %s reads it as one\n",
-                     path.toUtf8().constData(), hex ? "an Intel HEX" : "an S-record",
-                     hex ? "--from hex" : "--from srec");
+        const QString warning = ExtraMessages::text(ExtraText::CliReadAsBinary)
+                                    .arg(path, hex ? QStringLiteral("Intel HEX") : QStringLiteral("S-record"),
+                                         hex ? QStringLiteral("hex") : QStringLiteral("srec"));
+        std::fprintf(stderr, "zorvex-cli: %s\n", warning.toUtf8().constData());
     }
     return length;
 }

@@ -14,7 +14,8 @@ inline constexpr const char* ImageFormatNames = "bin|hex|srec";
 // bin, hex or srec; empty for any other name.
 [[nodiscard]] std::optional<BufferFileFormat> parseImageFormat(const QString& name);
 
-// Loads path into buffer (the caller fills it with 0xFF first). Returns the decoded length; 0
+// Loads path into buffer (the caller fills it with 0xFF first); "-" reads standard input, in
+// the format that must then be given. Returns the decoded length; 0
 // after an error, which feedback has shown. A file chosen as binary by its name that starts
 // like an Intel HEX or S-record file gets a warning on stderr naming the --from that reads it.
 // `capsuleHeader`, when given, gets the header of a capsule (see OpenBufferFileAs).

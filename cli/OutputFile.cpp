@@ -1,9 +1,14 @@
 #include "OutputFile.h"
 
+#include "CliCommand.h"
+
+#include "text/MessageCatalogExtra.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <unistd.h>
@@ -27,4 +32,29 @@ QString whyNotWritable(const QString& path)
     probe.close();
     probe.remove();
     return {};
+}
+
+bool writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
+                                BufferFileFeedback& feedback)
+{
+    // Whatever stdio holds for standard output goes first, so nothing lands inside the image.
+    std::fflush(stdout);
+    QFile out;
+    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteImageAs(format, out, data)) {
+        feedback.showError(ExtraMessages::text(ExtraText::StandardOutputFailed).arg(out.errorString()));
+        return false;
+    }
+    return true;
+}
+
+int checkStandardOutput(int code)
+{
+    const bool flushFailed = std::fflush(stdout) != 0;
+    const int error = errno;
+    if (!flushFailed && !std::ferror(stdout))
+        return code;
+    // An earlier failed write has left only its mark, not its reason.
+    const QString reason = flushFailed ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("write error");
+    std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::StandardOutputFailed).arg(reason).toUtf8().constData());
+    return code == ExitSuccess ? ExitUsage : code;
 }

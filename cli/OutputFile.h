@@ -1,8 +1,26 @@
 #pragma once
 
+#include "buffer/BufferFile.h"
+
 #include <QString>
+
+#include <cstdint>
+#include <span>
+
+// "-" as a file names standard output where a command writes and standard input where it reads.
+[[nodiscard]] inline bool isStandardStream(const QString& path) { return path == QLatin1String("-"); }
 
 // Why a command could not write its output file, asked before the programmer is touched: a
 // long read must not end in a file that cannot be kept. Empty when the file can be written.
 // Nothing that exists is changed; a new file is made and removed again, the surest test.
 [[nodiscard]] QString whyNotWritable(const QString& path);
+
+// Writes an image to standard output in the format. A failure is shown with its reason and
+// returns false.
+[[nodiscard]] bool writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
+                                              BufferFileFeedback& feedback);
+
+// A result that could not reach standard output is a failure, whatever the command did: a script
+// reading it would go on with nothing. Returns code when everything written there arrived, else
+// says so and returns a failing code (code itself when it is one already).
+[[nodiscard]] int checkStandardOutput(int code);

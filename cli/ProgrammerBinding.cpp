@@ -34,28 +34,27 @@ void explainNotConnected(const TUsbBulk& usb)
 {
     // When the reason is a USB library that is not there at all, that is what the person has to
     // fix, not the cable.
+    const auto say = [](const QString& message) { std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData()); };
     if (!usb.library().isLoaded()) {
-        std::fprintf(stderr, "zorvex-cli: the USB library %s could not be loaded\n", usb.library().path().c_str());
+        say(ExtraMessages::text(ExtraText::UsbLibraryNotLoaded).arg(QString::fromStdString(usb.library().path())));
         return;
     }
     if (usb.selector()) {
-        const char* selector = usb.selector()->text().c_str();
+        const QString selector = QString::fromStdString(usb.selector()->text());
         switch (usb.selectionFailure()) {
         case TUsbBulk::SelectionFailure::None:
             break;
         case TUsbBulk::SelectionFailure::NoMatch:
-            std::fprintf(stderr, "zorvex-cli: no attached programmer matches --programmer %s (zorvex-cli programmers lists them)\n",
-                         selector);
+            say(ExtraMessages::text(ExtraText::ProgrammerNoMatch).arg(selector));
             return;
         case TUsbBulk::SelectionFailure::ClaimRefused:
             if (usb.refusedClaimResult() == -EBUSY)
-                std::fprintf(stderr, "zorvex-cli: programmer %s is busy: another program is using it\n", selector);
+                say(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(selector));
             else
-                std::fprintf(stderr, "zorvex-cli: programmer %s refused to be claimed (error %d)\n", selector,
-                             usb.refusedClaimResult());
+                say(ExtraMessages::text(ExtraText::ProgrammerClaimRefused).arg(selector).arg(usb.refusedClaimResult()));
             return;
         }
     }
     // Nothing more particular is known: what to check, in the language of the messages.
-    std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::NotConnectedCauses).toUtf8().constData());
+    say(ExtraMessages::text(ExtraText::NotConnectedCauses));
 }

@@ -5,6 +5,7 @@
 #include "CliCommand.h"
 #include "ProgrammerBinding.h"
 
+#include "text/MessageCatalogExtra.h"
 #include "usb/UsbBulk.h"
 
 #include <cstdio>
@@ -30,11 +31,12 @@ int runProgrammers(const QStringList& arguments)
     const ChipCommandLine line = ChipCommandLine::parse(ProgrammersSpec, arguments);
     if (!line.error.isEmpty())
         return chipUsageError(ProgrammersSpec, line.error);
+    setCurrentLanguage(line.language);
     const std::unique_ptr<TUsbBulk> usb = bindTransport(line);
     usb->setSelector(std::nullopt);  // the list shows them all
     const std::vector<ProgrammerIdentity> programmers = usb->listProgrammers();
     if (programmers.empty()) {
-        std::fputs("zorvex-cli: no programmer attached\n", stderr);
+        std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::NoProgrammerAttached).toUtf8().constData());
         explainNotConnected(*usb);
         return ExitNotConnected;
     }

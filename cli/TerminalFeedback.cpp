@@ -1,5 +1,7 @@
 #include "TerminalFeedback.h"
 
+#include "text/MessageCatalogExtra.h"
+
 #include <QByteArray>
 
 #include <cstdio>
@@ -23,7 +25,8 @@ bool TerminalFeedback::askYesNo(const QString& message)
     if (m_assumeYes)
         return true;
     if (!isatty(STDIN_FILENO)) {
-        std::fprintf(stderr, "zorvex-cli: %s -- no (--yes answers yes)\n", text.constData());
+        std::fprintf(stderr, "zorvex-cli: %s\n",
+                     ExtraMessages::text(ExtraText::CliAnsweredNo).arg(message.trimmed()).toUtf8().constData());
         return false;
     }
     std::fprintf(stderr, "%s [y/N] ", text.constData());

@@ -1,5 +1,8 @@
 #include "CliCommand.h"
 #include "CommonOptions.h"
+#include "OutputFile.h"
+
+#include "text/MessageCatalogExtra.h"
 
 #include <QCoreApplication>
 
@@ -19,21 +22,25 @@ void printUsage(std::FILE* out)
         std::fprintf(out, "  %-20s %s\n", qPrintable(commonOptionSynopsis(option)), option.help);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// What is wrong, and where to read more, instead of the whole usage.
+int usageError(const QString& message)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    std::fprintf(stderr, "zorvex-cli: %s\n%s\n", qPrintable(message), qPrintable(ExtraMessages::text(ExtraText::UsageTryHelp)));
+    return ExitUsage;
+}
+
+int run(const QStringList& arguments)
+{
     const LeadingOptions leading = LeadingOptions::split(arguments);
-    if (!leading.error.isEmpty()) {
-        std::fprintf(stderr, "zorvex-cli: %s\n\n", qPrintable(leading.error));
-        printUsage(stderr);
-        return ExitUsage;
-    }
+    if (!leading.error.isEmpty())
+        return usageError(leading.error);
     if (leading.version) {
-        std::printf("zorvex-cli %s\n", ZORVEX_VERSION);
+        std::printf("zorvex-cli %s\n"
+                    "Copyright (C) 2026 Zorvex developers\n"
+                    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                    "This is free software: you are free to change and redistribute it.\n"
+                    "There is NO WARRANTY, to the extent permitted by law.\n",
+                    ZORVEX_VERSION);
         return ExitSuccess;
     }
     const QString& name = leading.command;
@@ -41,12 +48,8 @@ int main(int argc, char** argv)
         printUsage(stdout);
         return ExitSuccess;
     }
-    if (name.isEmpty()) {
-        if (!leading.options.isEmpty())
-            std::fputs("zorvex-cli: the command is missing\n\n", stderr);
-        printUsage(stderr);
-        return ExitUsage;
-    }
+    if (name.isEmpty())
+        return usageError(ExtraMessages::text(ExtraText::CliCommandMissing));
     for (const CliCommand& command : cliCommands()) {
         if (name != QLatin1String(command.name))
             continue;
@@ -60,7 +63,18 @@ int main(int argc, char** argv)
         // Shared options given before the command are the command's as if given after it.
         return command.run(leading.options + leading.rest);
     }
-    std::fprintf(stderr, "zorvex-cli: unknown command '%s'\n\n", qPrintable(name));
-    printUsage(stderr);
-    return ExitUsage;
+    return usageError(ExtraMessages::text(ExtraText::CliUnknownCommand).arg(name));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    // Every message in the language --lang asks for, even one about a mistake before it;
+    // English without one.
+    setCurrentLanguage(languageAsked(arguments).value_or(Language::English));
+    return checkStandardOutput(run(arguments));
 }

@@ -5,6 +5,41 @@
 namespace {
 const QString simulateOption = QStringLiteral("--simulate");
 const QString libraryOption = QStringLiteral("--usb-library");
+
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+
+// The options QGuiApplication, its X11 platform and QApplication take off the command line.
+constexpr QtOption QtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"reverse", false},
+    {"session", true}, {"display", true}, {"name", true}, {"title", true}, {"geometry", true},
+    {"visual", true}, {"nograb", false}, {"dograb", false}, {"sync", false}, {"style", true},
+    {"stylesheet", true}, {"widgetcount", false},
+};
+
+// How many arguments the Qt option at the start of arguments spans: 0 when it is none, 2 for
+// "-display :1", 1 for "-style=fusion" or "-reverse". Qt takes one dash or two.
+qsizetype qtOptionLength(const QStringList& arguments, qsizetype i)
+{
+    QStringView argument(arguments[i]);
+    if (!argument.startsWith(u'-'))
+        return 0;
+    argument = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+    const qsizetype equals = argument.indexOf(u'=');
+    const QStringView name = equals < 0 ? argument : argument.first(equals);
+    for (const QtOption& option : QtOptions) {
+        if (name != QLatin1String(option.name))
+            continue;
+        if (!option.takesValue || equals >= 0)
+            return 1;
+        return i + 1 < arguments.size() ? 2 : 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments)
@@ -12,7 +47,17 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     CommandLine line;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == simulateOption) {
+        if (const qsizetype qtLength = qtOptionLength(arguments, i); qtLength > 0) {
+            i += qtLength - 1;
+        } else if (argument == u"--") {
+            // Whatever follows is a file, even a name that starts with a dash.
+            const QStringList files = arguments.mid(i + 1);
+            if (files.size() + (line.file.isEmpty() ? 0 : 1) > 1)
+                line.error = QStringLiteral("only one file can be opened: %1").arg(files.back());
+            else if (!files.isEmpty())
+                line.file = files.front();
+            break;
+        } else if (argument == simulateOption) {
             line.simulate = true;
         } else if (argument.startsWith(simulateOption + u'=')) {
             line.simulate = true;
@@ -29,8 +74,13 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             line.usbLibrary = argument.mid(libraryOption.size() + 1);
             if (line.usbLibrary.isEmpty())
                 line.error = QStringLiteral("--usb-library needs a path");
+        } else if (argument.startsWith(u'-') && argument != u"-") {
+            line.error = QStringLiteral("unknown option: %1").arg(argument);
+            break;
+        } else if (line.file.isEmpty()) {
+            line.file = argument;
         } else {
-            line.error = QStringLiteral("unknown argument: %1").arg(argument);
+            line.error = QStringLiteral("only one file can be opened: %1").arg(argument);
             break;
         }
     }
@@ -42,8 +92,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 QString CommandLine::usage()
 {
     return QStringLiteral(
-        "Usage: zorvex [--simulate[=CONFIG] | --usb-library PATH]\n"
+        "Usage: zorvex [--simulate[=CONFIG] | --usb-library PATH] [FILE]\n"
         "       zorvex --help | --version\n"
+        "  FILE                 open this buffer file (binary, Intel HEX, S-record) at start\n"
         "  --simulate[=CONFIG]  use the programmer simulator shipped with the program instead of the\n"
         "                       USB library; CONFIG names a simulator configuration file\n"
         "  --usb-library PATH   bind this library (libusb-0.1 interface) instead of the default\n");

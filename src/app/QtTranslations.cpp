@@ -31,8 +31,12 @@ bool QtTranslations::apply(Language language)
         return true;
     // Owned by the application object, so it goes with it.
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(QString::fromLatin1(name), folder)) {
         delete translator;
+        // Said on standard error, where an install that lacks them can be found out.
+        qWarning("zorvex: Qt's translation %s is not in %s: Qt's buttons and dialogs stay in English", name,
+                 qPrintable(folder));
         return false;
     }
     QCoreApplication::installTranslator(translator);

@@ -8,7 +8,7 @@ namespace QtTranslations {
 
 // Installs the translation of language in place of the one installed before. English, and a
 // language outside 0..2, use Qt's built-in English texts. Returns false when the translation
-// file cannot be loaded; Qt's texts are then English.
+// file cannot be loaded, which is said on standard error; Qt's texts are then English.
 bool apply(Language language);
 
 }  // namespace QtTranslations

@@ -9,7 +9,9 @@
 namespace SystemLanguage {
 
 // The locale that governs messages, as the C library chooses it: LC_ALL, else LC_MESSAGES,
-// else LANG, the first one set and not empty; empty when none is.
+// else LANG, the first one set and not empty; empty when none is. As in gettext programs,
+// LANGUAGE (languages by preference, "fr:zh_TW:en") goes before them unless that locale is C
+// or POSIX: its first English or Chinese entry, or else its first entry.
 [[nodiscard]] QString messagesLocale();
 
 // zh_CN and zh_SG speak Simplified Chinese, zh_TW, zh_HK and zh_MO Traditional Chinese, any

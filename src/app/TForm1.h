@@ -167,6 +167,9 @@ public slots:
     void GoTo1Click();
 
 public:
+    // Loads a buffer file as Open does once its dialog has named it (also the file named on the
+    // command line); a file that cannot be loaded is reported and changes nothing.
+    void openImageFile(const QString& path);
     // True while a chip operation runs: commands that change the buffer are refused then.
     [[nodiscard]] bool chipOperationRunning() const;
     // Enables each edit command exactly when it can act.

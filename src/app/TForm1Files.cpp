@@ -112,8 +112,12 @@ void TForm1::ToolOpenClick()
     if (chipOperationRunning())
         return;
     const QString path = FileDialogs::openFileName(this, OpenFilter, 1);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openImageFile(path);
+}
+
+void TForm1::openImageFile(const QString& path)
+{
     // The file is decoded into an image of its own, which replaces DataBuffer only once the
     // whole file has loaded: a failed open leaves the image in hand, its length and the view (with
     // its unsaved edits) as they were.

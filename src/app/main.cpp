@@ -12,8 +12,9 @@
 
 int main(int argc, char* argv[])
 {
-    // Help and the version need no display; everything else is parsed once Qt has taken its
-    // own options.
+    // Help, the version and a bad option need no display: all are dealt with before the
+    // application object exists (which needs one).
+    QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(qPrintable(CommandLine::usage()), stdout);
@@ -23,16 +24,18 @@ int main(int argc, char* argv[])
             std::printf("zorvex %s\n", ZORVEX_VERSION);
             return 0;
         }
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    ZorvexApplication application(argc, argv);
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
     const CommandLine options = CommandLine::parse(arguments);
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "zorvex: %s\n", qPrintable(options.error));
-        std::fputs(qPrintable(CommandLine::usage()), stderr);
+        std::fprintf(stderr, "zorvex: %s\nTry 'zorvex --help'.\n", qPrintable(options.error));
         return 2;
     }
+    // The window's class and its desktop entry name the same application, so docks and task
+    // bars show the entry's name and icon for it.
+    QCoreApplication::setApplicationName(QStringLiteral("zorvex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvex.Zorvex"));
+    ZorvexApplication application(argc, argv);
     // The simulator reads its configuration when the transport first binds it.
     if (!options.simulatorConfig.isEmpty()) {
         qputenv("ZORVEX_SIM_CONFIG",
@@ -53,5 +56,7 @@ int main(int argc, char* argv[])
             });
         }
     }
+    if (!options.file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file = options.file] { window.openImageFile(file); });
     return QApplication::exec();
 }

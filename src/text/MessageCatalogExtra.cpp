@@ -131,6 +131,144 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
      u"%1: the image needs %2 bytes, the disk has %3 bytes free. The chip was not read."},
     // ReadImageKept
     {u"读出的映像保存在 %1。", u"讀出的映像保存在 %1。", u"The image read is kept in %1."},
+    // ProgrammerNoMatch
+    {u"没有与 --programmer %1 相符的已连接编程器（zorvex-cli programmers 列出已连接的编程器）。",
+     u"沒有與 --programmer %1 相符的已連接編程器（zorvex-cli programmers 列出已連接的編程器）。",
+     u"No attached programmer matches --programmer %1 (zorvex-cli programmers lists them)."},
+    // ProgrammerClaimRefused
+    {u"编程器 %1 拒绝被占用（错误 %2）。",
+     u"編程器 %1 拒絕被佔用（錯誤 %2）。",
+     u"The programmer %1 refused to be claimed (error %2)."},
+    // NoProgrammerAttached
+    {u"没有连接编程器。",
+     u"沒有連接編程器。",
+     u"No programmer is attached."},
+    // UsbLibraryNotLoaded
+    {u"无法加载 USB 库 %1。",
+     u"無法加載 USB 庫 %1。",
+     u"The USB library %1 could not be loaded."},
+    // StandardInputNeedsFormat
+    {u"标准输入没有文件名可判断格式：请用 --from bin、hex 或 srec 指定。",
+     u"標準輸入沒有文件名可判斷格式：請用 --from bin、hex 或 srec 指定。",
+     u"Standard input has no name that tells its format: give it with --from bin, hex or srec."},
+    // StandardOutputFailed
+    {u"无法写入标准输出：%1。",
+     u"無法寫入標準輸出：%1。",
+     u"Standard output could not be written: %1."},
+    // CliLeftAsItWas
+    {u"%1 保持原样，没有改动", u"%1 保持原樣，沒有改動",
+     u"%1 left as it was"},
+    // CliNothingChanged
+    {u"芯片没有任何改动", u"芯片沒有任何改動",
+     u"nothing was changed on the chip"},
+    // CliOnlyChipType
+    {u"编程器只报告了芯片类型；请用 --chip MODEL 选择芯片", u"編程器只報告了芯片類型；請用 --chip MODEL 選擇芯片",
+     u"the programmer reports only the chip type; choose the chip with --chip MODEL"},
+    // CliDetectedNotInLists
+    {u"检测到的芯片无法从芯片列表中选中；请用 --chip MODEL 选择它", u"檢測到的芯片無法從芯片列表中選中；請用 --chip MODEL 選擇它",
+     u"the detected chip cannot be chosen from the chip lists; choose it with --chip MODEL"},
+    // CliComparesChipSizeOnly
+    {u"警告：%1 有 %2 字节，芯片只有 %3 字节：只比较前 %3 字节", u"警告：%1 有 %2 字節，芯片只有 %3 字節：只比較前 %3 字節",
+     u"warning: %1 holds %2 bytes, the chip %3: only the first %3 are compared"},
+    // CliReadAsBinary
+    {u"警告：%1 按二进制读入，但它的开头像 %2 文件；--from %3 可按此格式读入", u"警告：%1 按二進制讀入，但它的開頭像 %2 文件；--from %3 可按此格式讀入",
+     u"warning: %1 is read as binary, but it starts like an %2 file; --from %3 reads it as one"},
+    // CliNoDatabase
+    {u"%1 没有芯片数据库（可用 --db FILE 指定一个）", u"%1 沒有芯片數據庫（可用 --db FILE 指定一個）",
+     u"no chip database at %1 (--db FILE names one)"},
+    // CliDatabaseEmpty
+    {u"芯片数据库 %1 中没有芯片", u"芯片數據庫 %1 中沒有芯片",
+     u"the chip database %1 lists no chips"},
+    // CliNoChipNamed
+    {u"芯片数据库中没有名为“%1”的芯片", u"芯片數據庫中沒有名為“%1”的芯片",
+     u"no chip named '%1' in the chip database"},
+    // CliClosestChips
+    {u"；最接近的：%1", u"；最接近的：%1",
+     u"; closest: %1"},
+    // CliNoChipByMaker
+    {u"没有厂商“%2”的芯片“%1”；数据库中有：%3", u"沒有廠商“%2”的芯片“%1”；數據庫中有：%3",
+     u"no chip '%1' by '%2'; the database has: %3"},
+    // CliSeveralMakers
+    {u"多个厂商都有芯片“%1”，请用 --maker 选择其一：%2", u"多個廠商都有芯片“%1”，請用 --maker 選擇其一：%2",
+     u"several makers have a chip '%1', choose one with --maker: %2"},
+    // CliBytesWritten
+    {u"已写入 %1 字节到 %2", u"已寫入 %1 字節到 %2",
+     u"%1 bytes written to %2"},
+    // CliStandardOutput
+    {u"标准输出", u"標準輸出",
+     u"standard output"},
+    // CliAnsweredNo
+    {u"%1 -- 否（--yes 表示回答是）", u"%1 -- 否（--yes 表示回答是）",
+     u"%1 -- no (--yes answers yes)"},
+    // CliFullCompareUnread
+    {u"无法读出芯片以作完整比较", u"無法讀出芯片以作完整比較",
+     u"the chip could not be read for the full comparison"},
+    // CliDifferingBytes
+    {u"%1 个字节不同，共 %2 段", u"%1 個字節不同，共 %2 段",
+     u"%1 differing bytes in %2 ranges"},
+    // CliMoreRanges
+    {u"（另有 %1 段未列出）", u"（另有 %1 段未列出）",
+     u"(%1 more ranges not listed)"},
+    // CliElapsedTime
+    {u"使用时间：%1", u"使用時間：%1",
+     u"Elapsed time: %1"},
+    // UsageTryHelp
+    {u"用法见 'zorvex-cli --help'。", u"用法見 'zorvex-cli --help'。",
+     u"Try 'zorvex-cli --help'."},
+    // CliCommandMissing
+    {u"缺少命令", u"缺少命令",
+     u"the command is missing"},
+    // CliUnknownCommand
+    {u"未知命令“%1”", u"未知命令“%1”",
+     u"unknown command '%1'"},
+    // CliNotLeadingOption
+    {u"%1 不是可以放在命令之前的共用选项", u"%1 不是可以放在命令之前的共用選項",
+     u"%1 is not one of the shared options that may stand before the command"},
+    // CliUnknownSpeed
+    {u"未知速度“%1”（%2）", u"未知速度“%1”（%2）",
+     u"unknown speed '%1' (%2)"},
+    // CliUnknownLanguage
+    {u"未知语言“%1”（en、zh-CN、zh-TW）", u"未知語言“%1”（en、zh-CN、zh-TW）",
+     u"unknown language '%1' (en, zh-CN, zh-TW)"},
+    // CliNeedsValue
+    {u"%1 需要一个值", u"%1 需要一個值",
+     u"%1 needs a value"},
+    // CliTakesNoValue
+    {u"%1 不带值", u"%1 不帶值",
+     u"%1 takes no value"},
+    // CliNeedsInlineValue
+    {u"%1= 需要一个值（%2）", u"%1= 需要一個值（%2）",
+     u"%1= needs a value (%2)"},
+    // CliUnknownFormat
+    {u"未知格式“%1”（%2）", u"未知格式“%1”（%2）",
+     u"unknown format '%1' (%2)"},
+    // CliNoSuchOption
+    {u"%1 命令没有选项 %2", u"%1 命令沒有選項 %2",
+     u"the %1 command has no option %2"},
+    // CliUnexpectedArgument
+    {u"多余的参数“%1”", u"多餘的參數“%1”",
+     u"unexpected argument '%1'"},
+    // CliOperandMissing
+    {u"缺少 %1", u"缺少 %1",
+     u"%1 is missing"},
+    // CliChipOrDetect
+    {u"--chip 与 --detect 不能同时使用", u"--chip 與 --detect 不能同時使用",
+     u"--chip and --detect exclude each other"},
+    // CliChooseChip
+    {u"请用 --chip MODEL 或 --detect 选择芯片", u"請用 --chip MODEL 或 --detect 選擇芯片",
+     u"choose the chip with --chip MODEL or --detect"},
+    // CliMakerWithChip
+    {u"--maker 须与 --chip 一起使用", u"--maker 須與 --chip 一起使用",
+     u"--maker goes with --chip"},
+    // CliSimulateOrLibrary
+    {u"--simulate 与 --usb-library 不能同时使用", u"--simulate 與 --usb-library 不能同時使用",
+     u"--simulate and --usb-library exclude each other"},
+    // CliExpectedInAndOut
+    {u"需要 IN 和 OUT 两个文件", u"需要 IN 和 OUT 兩個文件",
+     u"expected IN and OUT"},
+    // CliChipTooBigForImage
+    {u"芯片容量 %1 超出 64 MiB 的映像", u"芯片容量 %1 超出 64 MiB 的映像",
+     u"the chip's size %1 does not fit the 64 MiB image"},
 };
 
 }  // namespace

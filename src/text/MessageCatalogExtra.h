@@ -53,11 +53,56 @@ enum class ExtraText : int {
     SaveCutsImage,          // %1: the image's length, %2: the chip's size, both in bytes
     NoRoomForImage,         // %1: the output file, %2: bytes needed, %3: bytes free
     ReadImageKept,          // %1: the file the image read went to
+    ProgrammerNoMatch,      // %1: the --programmer selection
+    ProgrammerClaimRefused, // %1: the chosen programmer, %2: the USB library's error code
+    NoProgrammerAttached,
+    UsbLibraryNotLoaded,    // %1: the library's path
+    StandardInputNeedsFormat,
+    StandardOutputFailed,   // %1: the reason
+    // zorvex-cli's own messages
+    CliLeftAsItWas,         // %1: the file a command did not replace
+    CliNothingChanged,
+    CliOnlyChipType,
+    CliDetectedNotInLists,
+    CliComparesChipSizeOnly,// %1: the file, %2: its bytes, %3: the chip's
+    CliReadAsBinary,        // %1: the file, %2: Intel HEX or S-record, %3: hex or srec
+    CliNoDatabase,          // %1: the path looked at
+    CliDatabaseEmpty,       // %1: the database file
+    CliNoChipNamed,         // %1: the model asked for
+    CliClosestChips,        // %1: the models nearest to it
+    CliNoChipByMaker,       // %1: model, %2: maker, %3: the chips of the model
+    CliSeveralMakers,       // %1: the model, %2: the chips of the model
+    CliBytesWritten,        // %1: a count, %2: the file
+    CliStandardOutput,
+    CliAnsweredNo,          // %1: the question
+    CliFullCompareUnread,
+    CliDifferingBytes,      // %1: bytes, %2: ranges
+    CliMoreRanges,          // %1: ranges
+    CliElapsedTime,         // %1: hh:mm:ss
+    UsageTryHelp,
+    CliCommandMissing,
+    CliUnknownCommand,      // %1: the word given
+    CliNotLeadingOption,    // %1: the option
+    CliUnknownSpeed,        // %1: the value, %2: the speeds
+    CliUnknownLanguage,     // %1: the value
+    CliNeedsValue,          // %1: the option
+    CliTakesNoValue,        // %1: the option
+    CliNeedsInlineValue,    // %1: the option, %2: its value
+    CliUnknownFormat,       // %1: the value, %2: the formats
+    CliNoSuchOption,        // %1: the command, %2: the option
+    CliUnexpectedArgument,  // %1: the argument
+    CliOperandMissing,      // %1: IN or OUT
+    CliChipOrDetect,
+    CliChooseChip,
+    CliMakerWithChip,
+    CliSimulateOrLibrary,
+    CliExpectedInAndOut,
+    CliChipTooBigForImage,  // %1: the chip's size in bytes
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ReadImageKept) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::CliChipTooBigForImage) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

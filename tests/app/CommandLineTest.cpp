@@ -38,8 +38,26 @@ TEST(CommandLine, UsbLibraryTakesAPathInEitherSpelling)
 TEST(CommandLine, RefusesWhatItDoesNotKnow)
 {
     EXPECT_FALSE(CommandLine::parse({QStringLiteral("--simulat")}).error.isEmpty());
-    EXPECT_FALSE(CommandLine::parse({QStringLiteral("image.bin")}).error.isEmpty());
+    EXPECT_FALSE(CommandLine::parse({QStringLiteral("a.bin"), QStringLiteral("b.bin")}).error.isEmpty());
+    EXPECT_FALSE(CommandLine::parse({QStringLiteral("--bad-option"), QStringLiteral("a.bin")}).error.isEmpty());
     EXPECT_FALSE(CommandLine::parse({QStringLiteral("--simulate"), QStringLiteral("--usb-library"),
                                         QStringLiteral("x.so")})
                      .error.isEmpty());
+}
+
+TEST(CommandLine, OneFileIsOpenedAtStartAndQtsOwnOptionsAreLeftToQt)
+{
+    const std::pair<QStringList, const char*> cases[] = {
+        {{QStringLiteral("image.bin")}, "image.bin"},
+        {{QStringLiteral("--simulate"), QStringLiteral("fw.hex")}, "fw.hex"},
+        {{QStringLiteral("--"), QStringLiteral("-odd.bin")}, "-odd.bin"},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("fw.hex")}, "fw.hex"},
+        {{QStringLiteral("-style=fusion"), QStringLiteral("--reverse"), QStringLiteral("fw.hex")}, "fw.hex"},
+        {{QStringLiteral("-display"), QStringLiteral(":1")}, ""},
+    };
+    for (const auto& [arguments, file] : cases) {
+        const CommandLine line = CommandLine::parse(arguments);
+        EXPECT_TRUE(line.error.isEmpty()) << qPrintable(arguments.join(u' ')) << ": " << qPrintable(line.error);
+        EXPECT_EQ(line.file, QLatin1String(file)) << qPrintable(arguments.join(u' '));
+    }
 }

@@ -25,9 +25,9 @@ public:
                 qunsetenv(Names[i]);
         }
     }
-    void set(const char* lcAll, const char* lcMessages, const char* lang)
+    void set(const char* lcAll, const char* lcMessages, const char* lang, const char* language = nullptr)
     {
-        const std::array<const char*, 3> values{lcAll, lcMessages, lang};
+        const std::array<const char*, 4> values{lcAll, lcMessages, lang, language};
         for (std::size_t i = 0; i < Names.size(); ++i) {
             if (values[i])
                 qputenv(Names[i], values[i]);
@@ -37,7 +37,7 @@ public:
     }
 
 private:
-    static constexpr std::array<const char*, 3> Names{"LC_ALL", "LC_MESSAGES", "LANG"};
+    static constexpr std::array<const char*, 4> Names{"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
     std::vector<std::optional<QByteArray>> m_saved;
 };
 
@@ -71,6 +71,21 @@ TEST(SystemLanguage, LcAllOverridesLcMessagesWhichOverridesLang)
     EXPECT_EQ(SystemLanguage::current(), Language::Simplified);
     variables.set("fr_FR.UTF-8", nullptr, nullptr);
     EXPECT_EQ(TForm1::Environment::defaults().firstLanguage, Language::English);
+}
+
+TEST(SystemLanguage, LanguageListGoesFirstExceptUnderTheCLocale)
+{
+    LocaleVariables variables;
+    variables.set(nullptr, nullptr, "en_US.UTF-8", "zh_TW:en");
+    EXPECT_EQ(SystemLanguage::current(), Language::Traditional);
+    variables.set("zh_CN.UTF-8", nullptr, nullptr, "fr:en_GB:zh_TW");
+    EXPECT_EQ(SystemLanguage::current(), Language::English);
+    variables.set(nullptr, nullptr, "zh_CN.UTF-8", "de");
+    EXPECT_EQ(SystemLanguage::current(), Language::English);
+    variables.set(nullptr, nullptr, "zh_TW.UTF-8", "");
+    EXPECT_EQ(SystemLanguage::current(), Language::Traditional);
+    variables.set("C.UTF-8", nullptr, nullptr, "en");
+    EXPECT_EQ(SystemLanguage::current(), Language::Simplified);
 }
 
 using FirstStartLanguage = WindowFixture;

@@ -24,14 +24,16 @@ void CliRunner::setChip(const QString& family, const QString& size, quint32 chip
     put(QStringLiteral("sim.conf"), config.toUtf8());
 }
 
-CliResult CliRunner::run(const QStringList& arguments) const
+CliResult CliRunner::run(const QStringList& arguments, const QString& inputFile, const QString& outputFile) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(m_dir.path());
-    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardInputFile(inputFile.isEmpty() ? QProcess::nullDevice() : inputFile);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(ZORVEX_CLI), arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(u' ').toStdString();
     expectNoProtocolViolation();

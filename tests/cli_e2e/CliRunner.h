@@ -22,7 +22,9 @@ public:
     // A chip_id of 0 leaves the simulator's own choice for the family.
     void setChip(const QString& family, const QString& size, quint32 chipId = 0, const QString& extra = {});
 
-    [[nodiscard]] CliResult run(const QStringList& arguments) const;
+    // Standard input and output may come from and go to files (stdout then is not captured).
+    [[nodiscard]] CliResult run(const QStringList& arguments, const QString& inputFile = {},
+                                const QString& outputFile = {}) const;
     // The same on a pseudo terminal, input typed; both output streams arrive together.
     [[nodiscard]] CliResult runOnTerminal(const QStringList& arguments, const QByteArray& typed) const;
 

@@ -12,6 +12,11 @@ TEST(CliCommandLine, ChipChoiceMistakesExitWithUsage)
     const CliResult none = cli.run({QStringLiteral("erase"), QStringLiteral("--simulate")});
     EXPECT_EQ(none.exitCode, 2);
     EXPECT_TRUE(none.err.contains(QStringLiteral("--chip MODEL or --detect")));
+    // A mistake found before --lang is read is told in its language too.
+    const CliResult simplified = cli.run({QStringLiteral("--chip"), QStringLiteral("W25X05"), QStringLiteral("erase"),
+                                          QStringLiteral("--lang"), QStringLiteral("zh-CN")});
+    EXPECT_EQ(simplified.exitCode, 2);
+    EXPECT_EQ(simplified.err, QStringLiteral("zorvex-cli: --chip 不是可以放在命令之前的共用选项\n用法见 'zorvex-cli --help'。\n"));
     EXPECT_EQ(cli.run({QStringLiteral("erase"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
                        QStringLiteral("W25X05"), QStringLiteral("--detect")})
                   .exitCode,
@@ -21,6 +26,11 @@ TEST(CliCommandLine, ChipChoiceMistakesExitWithUsage)
                                        QStringLiteral("W25Q64J")});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("closest: W25Q64JV"))) << unknown.err.toStdString();
+    // In the language asked for, as every message of a command.
+    const CliResult traditional = cli.run({QStringLiteral("erase"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                           QStringLiteral("W25Q64J"), QStringLiteral("--lang"), QStringLiteral("zh-TW")});
+    EXPECT_TRUE(traditional.err.contains(QStringLiteral("芯片數據庫中沒有名為“W25Q64J”的芯片；最接近的：W25Q64JV")))
+        << traditional.err.toStdString();
     EXPECT_TRUE(cli.trace().isEmpty());
 }
 

@@ -55,7 +55,11 @@ TEST(CliProgrammers, ListsEveryAttachedProgrammer)
     const CliResult none = cli.run({QStringLiteral("programmers"), QStringLiteral("--simulate")});
     EXPECT_EQ(none.exitCode, 3);
     EXPECT_TRUE(none.out.isEmpty());
-    EXPECT_TRUE(none.err.contains(QStringLiteral("no programmer attached"))) << none.err.toStdString();
+    EXPECT_TRUE(none.err.contains(QStringLiteral("No programmer is attached"))) << none.err.toStdString();
+    // The hint that follows speaks the language asked for, as every message does.
+    const CliResult english = cli.run({QStringLiteral("programmers"), QStringLiteral("--simulate"),
+                                       QStringLiteral("--lang"), QStringLiteral("en")});
+    EXPECT_TRUE(english.err.contains(QStringLiteral("Check that the programmer is plugged in"))) << english.err.toStdString();
 }
 
 TEST(CliProgrammers, EachFormOfSelectorWritesOnlyItsChip)
@@ -84,6 +88,10 @@ TEST(CliProgrammers, NoMatchIsNotConnectedNamingTheSelector)
         EXPECT_TRUE(result.err.contains(QStringLiteral("Not connected"))) << result.err.toStdString();
         EXPECT_TRUE(result.err.contains(selector)) << result.err.toStdString();
     }
+    // In the language asked for.
+    const CliResult traditional = cli.run(writeTo(QStringLiteral("GAMMA"), QStringLiteral("image.bin")) +
+                                          QStringList{QStringLiteral("--lang"), QStringLiteral("zh-TW")});
+    EXPECT_TRUE(traditional.err.contains(QStringLiteral("沒有與 --programmer GAMMA 相符"))) << traditional.err.toStdString();
     EXPECT_EQ(cli.contentOf(QStringLiteral("alpha.img")), QByteArray(ChipSize, '\xFF'));
 }
 
@@ -98,7 +106,7 @@ TEST(CliProgrammers, ProgrammerHeldByAnotherProcessIsBusy)
     const CliResult result = cli.run(writeTo(QStringLiteral("ALPHA"), QStringLiteral("image.bin")));
     ::close(lock);
     EXPECT_EQ(result.exitCode, 3);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("ALPHA is busy"))) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("ALPHA is in use by another program"))) << result.err.toStdString();
     EXPECT_EQ(cli.contentOf(QStringLiteral("alpha.img")), QByteArray(ChipSize, '\xFF'));
     EXPECT_EQ(cli.contentOf(QStringLiteral("beta.img")), QByteArray(ChipSize, '\xFF'));
 }

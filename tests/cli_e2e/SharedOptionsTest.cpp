@@ -117,6 +117,8 @@ TEST(CliSharedOptions, HelpListsTheSharedOptionsEachCommandTakesAndVersionPrints
 
     const CliResult version = cli.run(args({"--version"}));
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^zorvex-cli \\d+\\.\\d+\\.\\d+\\n$")).match(version.out).hasMatch())
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^zorvex-cli \\d+\\.\\d+\\.\\d+\\nCopyright \\(C\\) \\d{4} .*\\nLicense GPLv3\\+"))
+                    .match(version.out)
+                    .hasMatch())
         << version.out.toStdString();
 }

@@ -47,13 +47,16 @@ for file in bin/zorvex bin/zorvex-cli share/zorvex/zorvex.Dat lib/zorvex/libzorv
     lib/udev/rules.d/70-zorvex.rules share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
     share/icons/hicolor/256x256/apps/$id.png share/man/man1/zorvex.1.gz share/man/man1/zorvex-cli.1.gz \
-    share/bash-completion/completions/zorvex-cli share/doc/zorvex/copyright share/doc/zorvex/changelog.gz; do
+    share/bash-completion/completions/zorvex-cli share/doc/zorvex/copyright share/doc/zorvex/changelog.gz \
+    share/doc/zorvex/README.md share/doc/zorvex/examples/70-zorvex-group.rules; do
   check "installed $file" test -s "$root/$file"
 done
 check "programs are executable" test -x "$root/bin/zorvex" -a -x "$root/bin/zorvex-cli"
 check "bin holds the two user commands and nothing else" test "$(ls "$root/bin" | tr '\n' ' ')" = "zorvex zorvex-cli "
 check "both programs print the version" \
-  bash -c "test \"\$('$root/bin/zorvex' --version)\" = 'zorvex $version' && test \"\$('$root/bin/zorvex-cli' --version)\" = 'zorvex-cli $version'"
+  bash -c "test \"\$('$root/bin/zorvex' --version)\" = 'zorvex $version' && test \"\$('$root/bin/zorvex-cli' --version | head -1)\" = 'zorvex-cli $version'"
+check "a bad option of the window is refused without a display" \
+  bash -c "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '$root/bin/zorvex' --bad-option 2>'$work/err'; test \$? -eq 2 && grep -q 'bad-option' '$work/err'"
 check "the changelog's latest entry is this version" \
   bash -c "zcat '$root/share/doc/zorvex/changelog.gz' | head -1 | grep -q '^zorvex ($version) '"
 check "copyright is machine-readable GPL-3+" \
@@ -61,8 +64,8 @@ check "copyright is machine-readable GPL-3+" \
 check "metainfo names the licence" grep -q '<project_license>GPL-3.0-or-later</project_license>' "$root/share/metainfo/$id.metainfo.xml"
 check "udev rule grants the seat's user the programmer" \
   grep -Eq 'ATTR\{idVendor\}=="1fc8".*ATTR\{idProduct\}=="310b".*TAG\+="uaccess"' "$root/lib/udev/rules.d/70-zorvex.rules"
-check "desktop entry starts the window with its icon" \
-  bash -c "grep -qx 'Exec=zorvex' '$root/share/applications/$id.desktop' && grep -qx 'Icon=$id' '$root/share/applications/$id.desktop'"
+check "desktop entry starts the window with its icon, a file and the window's class" \
+  bash -c "grep -qx 'Exec=zorvex %f' '$root/share/applications/$id.desktop' && grep -qx 'Icon=$id' '$root/share/applications/$id.desktop' && grep -qx 'StartupWMClass=zorvex' '$root/share/applications/$id.desktop'"
 if command -v appstreamcli >/dev/null; then
   check "metainfo is valid AppStream" appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
 fi

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -58,4 +59,40 @@ void explainNotConnected(const TUsbBulk& usb)
     }
     // Nothing more particular is known: what to check, in the language of the messages.
     std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::NotConnectedCauses).toUtf8().constData());
+}
+
+QString ambiguousProgrammer(TUsbBulk& usb)
+{
+    if (!usb.selector())
+        return {};
+    const std::string& text = usb.selector()->text();
+    QStringList matches;
+    for (const ProgrammerIdentity& programmer : usb.listProgrammers()) {
+        if (programmer.serial == text)
+            matches << QString::fromStdString(programmer.location());
+    }
+    if (matches.size() < 2)
+        return {};
+    return QStringLiteral("--programmer %1 matches %2 programmers (%3); choose one by its BUS:DEVICE")
+        .arg(QString::fromStdString(text)).arg(matches.size()).arg(matches.join(QStringLiteral(", ")));
+}
+
+QString pinOpenedProgrammer(TUsbBulk& usb)
+{
+    const std::string location = usb.lastOpenedLocation();
+    usb.setSelector(ProgrammerSelector(location));
+    const std::vector<ProgrammerIdentity> programmers = usb.listProgrammers();
+    const auto it = std::find_if(programmers.begin(), programmers.end(),
+                                 [&](const ProgrammerIdentity& p) { return p.location() == location; });
+    return QString::fromStdString(it == programmers.end() ? location : it->name());
+}
+
+bool programmerHeldElsewhere(TUsbBulk& usb)
+{
+    if (usb.refusedClaimResult() != -EBUSY)
+        return false;
+    if (usb.selector())
+        return usb.selectionFailure() == TUsbBulk::SelectionFailure::ClaimRefused;
+    // Without a selector the refusal kept is that of the last device tried, so one must be there.
+    return !usb.listProgrammers().empty();
 }

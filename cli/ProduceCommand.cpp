@@ -93,7 +93,7 @@ public:
     explicit ProduceRun(ProduceOptions options)
         : m_options(std::move(options))
         , m_terminal(false)
-        , m_feedback(m_terminal)
+        , m_feedback(m_terminal, QuietFeedback::Errors::KeptOnly)  // a chip's reason is in its FAIL line
         , m_session(std::make_unique<ChipSession>())
         , m_pristine(std::make_unique<ImageBuffer>())
     {
@@ -141,6 +141,7 @@ private:
     ProductionLog m_log;
     QString m_programmer;                  // the run's programmer as records name it, once pinned
     QElapsedTimer m_busySince;             // valid while the programmer is held elsewhere
+    bool m_busyShown = false;              // the wait was announced for the chip in hand
     bool m_outputLost = false;
     bool m_chipKnown = false;   // --chip, or the first chip detected
     int m_detectedSlot = -1;
@@ -159,9 +160,10 @@ int ProduceRun::exec()
             return finish(code);
         if (!say(QStringLiteral("Insert a chip")))
             return finish(ExitRecordLost);
+        m_busyShown = false;
         switch (waitForSocket(true, reply)) {
         case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(ExitNotConnected);
+        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
         case Socket::Reached: break;
         }
         if (const int code = programChip(reply); code != Continue)
@@ -173,7 +175,7 @@ int ProduceRun::exec()
             return finish(ExitRecordLost);
         switch (waitForSocket(false, reply)) {
         case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(ExitNotConnected);
+        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
         case Socket::Reached: break;
         }
     }
@@ -396,8 +398,11 @@ ProduceRun::Busy ProduceRun::waitWhileBusy()
 {
     const QString name = m_programmer.isEmpty() && m_usb->selector() ? QString::fromStdString(m_usb->selector()->text())
                                                                      : m_programmer;
-    if (!m_busySince.isValid()) {
+    if (!m_busySince.isValid())
         m_busySince.start();
+    // Once a chip: a holder that comes back and back again does not fill the screen.
+    if (!m_busyShown) {
+        m_busyShown = true;
         if (!say(ExtraMessages::text(ExtraText::ProgrammerBusyWaiting).arg(name).arg(m_options.busyWaitSeconds)))
             return Busy::GaveUp;
     }
@@ -473,6 +478,7 @@ int ProduceRun::runAuto(QString& reason)
         (void)m_feedback.takeLastError();
         if (m_operations->runAuto() == CommandOutcome::Completed) {
             m_busySince.invalidate();
+            reason.clear();  // a refused claim before this attempt is no finding about the chip
             return Continue;
         }
         reason = m_feedback.takeLastError();
@@ -482,7 +488,7 @@ int ProduceRun::runAuto(QString& reason)
         switch (waitWhileBusy()) {
         case Busy::Retry: continue;
         case Busy::Stopped: reason = QStringLiteral("stopped while the programmer was held by another program"); break;
-        case Busy::GaveUp: return ExitNotConnected;
+        case Busy::GaveUp: return m_outputLost ? ExitRecordLost : ExitNotConnected;
         }
         break;
     }

@@ -543,6 +543,7 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
         const ImageChecksums sums = imageChecksums(programmedImage(buffer, length, chip));
         produced.crc32 = sums.crc32;
         produced.sha256 = QString::fromLatin1(sums.sha256.toHex());
+        produced.bytes = sums.bytes;
         if (const int code = runAuto(reason); code != Continue)
             return code;
         passed = reason.isEmpty();
@@ -565,7 +566,11 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
     const QString serialText = produced.serial ? QString::number(*produced.serial) : QStringLiteral("-");
     if (passed) {
         ++m_passed;
-        if (!say(QStringLiteral("#%1 PASS %2 %3 %4").arg(number).arg(serialText, crc32Text(*produced.crc32)).arg(produced.seconds, 0, 'f', 1)))
+        if (!say(QStringLiteral("#%1 PASS %2 %3 %4 (CRC32 of %5 bytes)")
+                     .arg(number)
+                     .arg(serialText, crc32Text(*produced.crc32))
+                     .arg(produced.seconds, 0, 'f', 1)
+                     .arg(produced.bytes)))
             return ExitRecordLost;
     } else {
         ++m_failed;

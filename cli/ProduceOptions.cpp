@@ -7,9 +7,10 @@ namespace {
 constexpr ChipCommandSpec ProduceSpec{
     "produce", "program chip after chip, with serial numbers and a log",
     "Programs one chip after another with IN: prints \"Insert a chip\" and waits for a chip in the\n"
-    "socket, erases, writes and verifies it, prints \"#K PASS SERIAL CRC32 SECONDS\" or \"#K FAIL\n"
-    "REASON\", then \"Remove the chip\" and waits for the socket to be empty. Stops after --count\n"
-    "chips, or at Ctrl+C once the chip in hand is finished, and prints \"N passed, M failed\".\n"
+    "socket, erases, writes and verifies it, prints \"#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)\"\n"
+    "(the image rounded up to whole pages, as checksum IN --chip labels it) or \"#K FAIL REASON\",\n"
+    "then \"Remove the chip\" and waits for the socket to be empty. Stops after --count chips, or\n"
+    "at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints \"N passed, M failed\".\n"
     "Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before\n"
     "the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard\n"
     "output) could not be written after chips were programmed.\n\n"

@@ -151,6 +151,7 @@ QByteArray ProductionLog::line(const ProducedChip& chip, const QString& time)
     object.insert(QStringLiteral("serial"), chip.serial ? QJsonValue(QString::number(*chip.serial)) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("crc32"), chip.crc32 ? QJsonValue(crc32Text(*chip.crc32)) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("sha256"), chip.crc32 ? QJsonValue(chip.sha256) : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("bytes"), chip.crc32 ? QJsonValue(chip.bytes) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("result"), resultText(chip.result));
     object.insert(QStringLiteral("reason"), chip.reason.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(chip.reason));
     object.insert(QStringLiteral("seconds"), std::round(chip.seconds * 10) / 10);

@@ -16,6 +16,7 @@ struct ProducedChip {
     std::optional<quint64> serial;
     std::optional<quint32> crc32;     // of the programmed image; none for an unused number
     QString sha256;                   // hex
+    qint64 bytes = 0;                 // how many bytes the two sums cover
     Result result = Result::Fail;
     QString reason;                   // why it failed
     double seconds = 0;

@@ -187,7 +187,7 @@ TEST(CliProduce, ThreeChipsWithAFailedOneInTheMiddleAndAParsedLog)
 
     const QByteArray first = withSerial(image, 0x100, "000100");
     const QByteArray third = withSerial(image, 0x100, "000101");
-    const QString pass = QStringLiteral("#%1 PASS %2 %3 \\d+\\.\\d");
+    const QString pass = QStringLiteral("#%1 PASS %2 %3 \\d+\\.\\d \\(CRC32 of 4096 bytes\\)");
     EXPECT_FALSE(bench.waitForLine(pass.arg(1).arg(100).arg(crcOf(bench.cli(), first))).isEmpty()) << bench.out().toStdString();
     EXPECT_FALSE(bench.waitForLine(QStringLiteral("#2 FAIL .*address.*")).isEmpty()) << bench.out().toStdString();
     // The failed chip's number goes to the next one.
@@ -256,7 +256,7 @@ TEST(CliProduce, InterruptBetweenChipsEndsTheRunWithItsSummary)
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("Remove the chip")).isEmpty());
     bench.interrupt();
     EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
-    EXPECT_TRUE(bench.out().contains(QRegularExpression(QStringLiteral("^#1 PASS - [0-9A-F]{8} \\d+\\.\\d$"),
+    EXPECT_TRUE(bench.out().contains(QRegularExpression(QStringLiteral("^#1 PASS - [0-9A-F]{8} \\d+\\.\\d \\(CRC32 of 512 bytes\\)$"),
                                                         QRegularExpression::MultilineOption)))
         << bench.out().toStdString();
     EXPECT_TRUE(bench.out().endsWith(QStringLiteral("1 passed, 0 failed\n"))) << bench.out().toStdString();

@@ -10,6 +10,7 @@
 #include "ProduceOptions.h"
 #include "ProductionLog.h"
 #include "ProgrammedImage.h"
+#include "ProduceTexts.h"
 #include "ProgrammerBinding.h"
 #include "QuietFeedback.h"
 #include "SerialFile.h"
@@ -81,7 +82,7 @@ QString wrongChipReason(const ChipRecord& chip, const std::array<quint8, 4>& rep
     const quint32 found = detectedChipId(reply[1], reply[2], reply[3]);
     if (reply[0] == 1 && found == chip.chipId)
         return {};
-    return QStringLiteral("wrong chip in the socket: ID %1, expected %2")
+    return produceText(ProduceText::WrongChip)
         .arg(reply[0] == 1 ? idText(found) : QStringLiteral("none"), idText(chip.chipId));
 }
 
@@ -212,8 +213,7 @@ bool ProduceRun::say(const QString& line)
     if (std::printf("%s\n", line.toUtf8().constData()) >= 0 && std::fflush(stdout) == 0)
         return true;
     m_outputLost = true;
-    printError(QStringLiteral("standard output cannot be written (%1); stopping, the log and the serial file "
-                              "hold every chip so far")
+    printError(produceText(ProduceText::OutputLost)
                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return false;
 }
@@ -309,8 +309,7 @@ int ProduceRun::prepareSerials()
     // that no longer fits.
     const quint64 chips = m_options.count.value_or(1);
     if (!fitsFrom(*next, chips)) {
-        printError(chips > 1 ? QStringLiteral("the serial numbers from %1 for %2 chips: the last does not fit the serial format")
-                                   .arg(*next).arg(chips)
+        printError(chips > 1 ? produceText(ProduceText::SerialRunDoesNotFit).arg(*next).arg(chips)
                              : QStringLiteral("serial number %1 does not fit the serial format").arg(*next));
         return ExitUsage;
     }
@@ -329,7 +328,7 @@ int ProduceRun::serialsLeft()
     }
     if (fitsFrom(*next, 1))
         return Continue;
-    printError(QStringLiteral("no serial number is left: the next one, %1, does not fit the serial format; stopping").arg(*next));
+    printError(produceText(ProduceText::SerialsUsedUp).arg(*next));
     return ExitUsage;
 }
 
@@ -351,14 +350,12 @@ int ProduceRun::reserveSerial()
         m_reserved = taken.number;
         return Continue;
     case SerialFile::Taken::UsedUp:
-        printError(QStringLiteral("no serial number is left for the chip in the socket (the next one, %1, does not fit "
-                                  "the serial format); it was not written; stopping")
-                       .arg(taken.number));
+        printError(produceText(ProduceText::SerialsUsedUpInSocket).arg(taken.number));
         return ExitUsage;
     case SerialFile::Taken::Failed:
         break;
     }
-    printError(taken.error + QStringLiteral("; the chip in the socket was not written; stopping"));
+    printError(produceText(ProduceText::ChipNotWritten).arg(taken.error));
     return ExitRecordLost;
 }
 
@@ -403,7 +400,7 @@ ProduceRun::Busy ProduceRun::waitWhileBusy()
     // Once a chip: a holder that comes back and back again does not fill the screen.
     if (!m_busyShown) {
         m_busyShown = true;
-        if (!say(ExtraMessages::text(ExtraText::ProgrammerBusyWaiting).arg(name).arg(m_options.busyWaitSeconds)))
+        if (!say(produceText(ProduceText::ProgrammerBusyWaiting).arg(name).arg(m_options.busyWaitSeconds)))
             return Busy::GaveUp;
     }
     if (m_busySince.elapsed() >= qint64{m_options.busyWaitSeconds} * 1000) {
@@ -487,7 +484,7 @@ int ProduceRun::runAuto(QString& reason)
             break;
         switch (waitWhileBusy()) {
         case Busy::Retry: continue;
-        case Busy::Stopped: reason = QStringLiteral("stopped while the programmer was held by another program"); break;
+        case Busy::Stopped: reason = produceText(ProduceText::StoppedWhileHeld); break;
         case Busy::GaveUp: return m_outputLost ? ExitRecordLost : ExitNotConnected;
         }
         break;
@@ -558,9 +555,8 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
         m_reserved.reset();
     if (!record(produced)) {
         if (passed)
-            printError(QStringLiteral("chip #%1 passed%2, but its record could not be written; stopping")
-                           .arg(number)
-                           .arg(produced.serial ? QStringLiteral(" with serial number %1").arg(*produced.serial) : QString()));
+            printError(produced.serial ? produceText(ProduceText::PassedUnrecordedSerial).arg(number).arg(*produced.serial)
+                                       : produceText(ProduceText::PassedUnrecorded).arg(number));
         return ExitRecordLost;
     }
     const QString serialText = produced.serial ? QString::number(*produced.serial) : QStringLiteral("-");

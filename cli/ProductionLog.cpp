@@ -1,5 +1,7 @@
 #include "ProductionLog.h"
 
+#include "ProduceTexts.h"
+
 #include "buffer/ImageChecksum.h"
 
 #include <QDateTime>
@@ -61,13 +63,13 @@ bool ProductionLog::open(const QString& path, QString& error)
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
-        error = QStringLiteral("cannot create the folder %1 of the log").arg(info.absolutePath());
+        error = produceText(ProduceText::LogFolder).arg(info.absolutePath());
         return false;
     }
     // A device or a pipe is written as it is; only a regular file lives on a disk that may be full.
     if (!info.exists() || info.isFile()) {
         if (const QString problem = folderProblem(path); !problem.isEmpty()) {
-            error = QStringLiteral("cannot write the log %1: %2").arg(path, problem);
+            error = produceText(ProduceText::LogNotWritten).arg(path, problem);
             return false;
         }
     }
@@ -102,7 +104,7 @@ bool ProductionLog::append(const ProducedChip& chip, QString& error)
     if (locked == 0)
         ::flock(fd, LOCK_UN);
     if (!appended)
-        error = QStringLiteral("cannot write the log %1: %2").arg(m_path, error);
+        error = produceText(ProduceText::LogNotWritten).arg(m_path, error);
     return appended;
 }
 
@@ -126,10 +128,10 @@ bool ProductionLog::appendLocked(const QByteArray& record, QString& error)
     while ((written = ::write(fd, text.constData(), static_cast<size_t>(text.size()))) < 0 && errno == EINTR) {
     }
     if (written != text.size()) {
-        error = written < 0 ? systemReason() : QStringLiteral("the disk took only part of the record");
+        error = written < 0 ? systemReason() : produceText(ProduceText::LogRecordCut);
         // A record cut short would glue the next one onto it.
         if (regular && written > 0 && ::ftruncate(fd, status.st_size) != 0)
-            error += QStringLiteral("; the part written stays at the end of the log");
+            error += produceText(ProduceText::LogPartLeft);
         return false;
     }
     if (::fsync(fd) != 0 && (regular || errno != EINVAL)) {

@@ -1,6 +1,7 @@
 #include "ProgrammerBinding.h"
 
 #include "ChipCommandLine.h"
+#include "ProduceTexts.h"
 
 #include "app/MessageCatalogExtra.h"
 #include "usb/SimulatorLibrary.h"
@@ -73,7 +74,7 @@ QString ambiguousProgrammer(TUsbBulk& usb)
     }
     if (matches.size() < 2)
         return {};
-    return QStringLiteral("--programmer %1 matches %2 programmers (%3); choose one by its BUS:DEVICE")
+    return produceText(ProduceText::TwinProgrammers)
         .arg(QString::fromStdString(text)).arg(matches.size()).arg(matches.join(QStringLiteral(", ")));
 }
 

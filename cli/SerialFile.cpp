@@ -1,5 +1,6 @@
 #include "SerialFile.h"
 
+#include "ProduceTexts.h"
 #include "SerialNumber.h"
 
 #include <QDir>
@@ -30,14 +31,14 @@ public:
     {
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         if (m_fd < 0) {
-            m_error = QStringLiteral("cannot open the lock file %1: %2").arg(path, systemReason());
+            m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
             return;
         }
         int result = 0;
         while ((result = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
         }
         if (result != 0)
-            m_error = QStringLiteral("cannot lock %1: %2").arg(path, systemReason());
+            m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
     }
     ~SerialLock()
     {
@@ -76,7 +77,7 @@ bool SerialFile::check(QString& error) const
 {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("cannot create the folder %1 of the serial file").arg(folder);
+        error = produceText(ProduceText::SerialFolder).arg(folder);
         return false;
     }
     // The widest number the file can come to hold, written and synced as a replace writes it.
@@ -88,7 +89,7 @@ bool SerialFile::check(QString& error) const
     else if (::fsync(probe.handle()) != 0)
         reason = systemReason();
     if (!reason.isEmpty()) {
-        error = QStringLiteral("the serial file %1 cannot be replaced: its folder takes no new file (%2)").arg(m_path, reason);
+        error = produceText(ProduceText::SerialFolderRefuses).arg(m_path, reason);
         return false;
     }
     const SerialLock lock(lockPathOf(m_path));

@@ -116,9 +116,6 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
      u"The settings file %1 could not be written: %2. This session's settings are not saved."},
     // ProgrammerBusy
     {u"编程器 %1 正被另一个程序使用。", u"編程器 %1 正被另一個程序使用。", u"The programmer %1 is in use by another program."},
-    // ProgrammerBusyWaiting
-    {u"编程器 %1 正被另一个程序使用，最多等待 %2 秒。", u"編程器 %1 正被另一個程序使用，最多等待 %2 秒。",
-     u"The programmer %1 is in use by another program; waiting up to %2 s for it."},
 };
 
 }  // namespace

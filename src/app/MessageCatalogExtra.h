@@ -49,12 +49,11 @@ enum class ExtraText : int {
     ProgrammerNotAttached,  // %1: the chosen programmer
     SettingsNotSaved,       // %1: the settings file, %2: the reason
     ProgrammerBusy,         // %1: the chosen programmer
-    ProgrammerBusyWaiting,  // %1: the programmer, %2: the seconds waited at most
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerBusyWaiting) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerBusy) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -5,17 +5,20 @@
 #include "CliDatabase.h"
 #include "ImageBuffer.h"
 #include "InputImage.h"
+#include "ProgrammedImage.h"
 #include "TerminalFeedback.h"
 
 #include "text/MessageCatalog.h"
 #include "text/MessageCatalogExtra.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipDatabase.h"
+#include "chipdb/ChipRecord.h"
 
 #include <QCommandLineParser>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -33,9 +36,11 @@ QString checksumHelp()
 {
     return QStringLiteral(
                "Usage: zorvex-cli checksum %1\n\n"
-               "Prints \"CRC32 XXXXXXXX  SHA-256 <64 hex digits>\" for IN as it would be programmed: decoded\n"
-               "(.hex Intel HEX, .eep by content, .cap capsule, else binary, unless --from says), and with\n"
-               "--chip cut or padded with 0xFF to the chip's size. The CRC32 is the common IEEE one.\n\n"
+               "Prints \"CRC32 XXXXXXXX  SHA-256 <64 hex digits>  N bytes\" for IN as it would be programmed:\n"
+               "decoded (.hex Intel HEX, .eep by content, .cap capsule, else binary, unless --from says). With\n"
+               "--chip, two labelled lines: the whole chip (IN cut or padded with 0xFF to the chip's size), the\n"
+               "sum a later read gives; and the programmed image (IN rounded up to whole pages), the sum the\n"
+               "PASS, auto and write lines show. The CRC32 is the common IEEE one.\n\n"
                "Options:\n"
                "  --from FORMAT         read IN as bin, hex or srec whatever its name\n"
                "  --chip MODEL          cut or pad to this chip's size\n"
@@ -66,6 +71,7 @@ int runChecksum(const QStringList& arguments)
         return usageError(ExtraMessages::text(ExtraText::CliMakerWithChip));
 
     qint64 chipSize = -1;
+    std::optional<ChipRecord> chip;
     if (parser.isSet(chipOption)) {
         const auto database = std::make_unique<ChipDatabase>();
         if (!loadCliDatabase(*database, parser.value(dbOption), true))
@@ -75,7 +81,8 @@ int runChecksum(const QStringList& arguments)
             std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(choice.error));
             return ExitUsage;
         }
-        chipSize = (*database)[choice.slot].flashSize;
+        chip = (*database)[choice.slot];
+        chipSize = chip->flashSize;
         if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
             std::fprintf(stderr, "zorvex-cli: %s\n",
                          qPrintable(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize)));
@@ -94,6 +101,17 @@ int runChecksum(const QStringList& arguments)
     }
     // The image buffer is 0xFF past the decoded data, which is the padding a chip gets.
     const qint64 size = chipSize >= 0 ? chipSize : length;
-    std::printf("%s\n", qPrintable(imageChecksums(image.bytes().first(static_cast<std::size_t>(size))).line()));
+    const QString whole = imageChecksums(image.bytes().first(static_cast<std::size_t>(size))).line();
+    if (!chip) {
+        std::printf("%s\n", qPrintable(whole));
+        return ExitSuccess;
+    }
+    // The sum a later read gives, and the one the programming commands print: they differ for an
+    // image shorter than the chip.
+    std::printf("%s: the whole chip, as a later read gives it (when it was erased first)\n", qPrintable(whole));
+    if (length > 0) {
+        std::printf("%s: the programmed image, as PASS, auto and write show it\n",
+                    qPrintable(imageChecksums(programmedImage(image.bytes(), length, *chip)).line()));
+    }
     return ExitSuccess;
 }

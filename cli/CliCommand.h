@@ -12,6 +12,7 @@ enum ExitCode : int {
     ExitFailure = 1,       // the operation failed (for a chip: verify mismatch, not blank, no chip)
     ExitUsage = 2,         // the command line was not understood, or a file it names cannot be used
     ExitNotConnected = 3,  // the programmer could not be reached, or went away during the command
+    ExitRecordLost = 4,    // produce: chips were programmed, but a record of them could not be written
 };
 
 // One subcommand of zorvex-cli. `run` gets the arguments after the subcommand's name and returns

@@ -10,11 +10,13 @@
 #include "ProduceOptions.h"
 #include "ProductionLog.h"
 #include "ProgrammedImage.h"
+#include "ProduceTexts.h"
 #include "ProgrammerBinding.h"
 #include "QuietFeedback.h"
 #include "SerialFile.h"
 
 #include "text/MessageCatalog.h"
+#include "text/MessageCatalogExtra.h"
 #include "buffer/ImageChecksum.h"
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
@@ -29,10 +31,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -44,7 +48,9 @@ void requestStop(int)
     stopRequested = 1;
 }
 
-// Ctrl+C and a service manager's stop end the run between chips, never in the middle of one.
+// Ctrl+C, a service manager's stop and a closed terminal end the run between chips, never in
+// the middle of one. A closed standard output (a reader such as head that has seen enough) is an
+// error of a write, reported and recorded, not a signal that kills the run after a chip.
 void catchStopSignals()
 {
     struct sigaction action {};
@@ -54,17 +60,30 @@ void catchStopSignals()
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-}
-
-void say(const QString& line)
-{
-    std::printf("%s\n", line.toUtf8().constData());
-    std::fflush(stdout);
+    sigaction(SIGHUP, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void printError(const QString& message)
 {
     std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
+}
+
+QString idText(quint32 id)
+{
+    return QStringLiteral("%1").arg(id, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+// A chip whose record names its ID is compared with the socket's before anything is erased.
+QString wrongChipReason(const ChipRecord& chip, const std::array<quint8, 4>& reply)
+{
+    if (chip.family != Family25Flash || chip.chipId == 0)
+        return {};
+    const quint32 found = detectedChipId(reply[1], reply[2], reply[3]);
+    if (reply[0] == 1 && found == chip.chipId)
+        return {};
+    return produceText(ProduceText::WrongChip)
+        .arg(reply[0] == 1 ? idText(found) : QStringLiteral("none"), idText(chip.chipId));
 }
 
 constexpr int StopCheckMs = 20;
@@ -75,7 +94,7 @@ public:
     explicit ProduceRun(ProduceOptions options)
         : m_options(std::move(options))
         , m_terminal(false)
-        , m_feedback(m_terminal)
+        , m_feedback(m_terminal, QuietFeedback::Errors::KeptOnly)  // a chip's reason is in its FAIL line
         , m_session(std::make_unique<ChipSession>())
         , m_pristine(std::make_unique<ImageBuffer>())
     {
@@ -88,15 +107,25 @@ public:
 
 private:
     enum class Socket { Reached, Stopped, Vanished };
+    enum class Busy { Retry, Stopped, GaveUp };
 
     [[nodiscard]] int prepare();
     [[nodiscard]] int prepareSerials();
     [[nodiscard]] int chooseChip(const std::array<quint8, 4>& reply, QString& reason);
     [[nodiscard]] int checkChipFits();
     [[nodiscard]] Socket waitForSocket(bool chipWanted, std::array<quint8, 4>& reply);
+    [[nodiscard]] Busy waitWhileBusy();
+    [[nodiscard]] bool pause();
     [[nodiscard]] int programChip(const std::array<quint8, 4>& reply);
+    [[nodiscard]] int runAuto(QString& reason);
+    [[nodiscard]] int reserveSerial();
+    [[nodiscard]] int serialsLeft();
+    [[nodiscard]] std::optional<quint64> nextSerial(QString& error) const;
+    [[nodiscard]] bool fitsFrom(quint64 first, quint64 chips) const;
+    [[nodiscard]] bool record(const ProducedChip& chip);
     [[nodiscard]] int finish(int code);
-    [[nodiscard]] QString programmerName();
+    [[nodiscard]] bool say(const QString& line);
+    [[nodiscard]] bool countReached() const { return m_options.count && m_passed + m_failed >= *m_options.count; }
 
     ProduceOptions m_options;
     CliFeedback m_terminal;
@@ -108,9 +137,13 @@ private:
     std::unique_ptr<ChipOperations> m_operations;
     std::unique_ptr<ProgrammerLink> m_link;
     std::optional<SerialFile> m_serialFile;
-    quint64 m_nextSerial = 0;
+    quint64 m_nextSerial = 0;              // without a serial file: the next number of this run
+    std::optional<quint64> m_reserved;     // taken for this run and in no passed chip yet
     ProductionLog m_log;
-    std::vector<ProgrammerIdentity> m_programmers;
+    QString m_programmer;                  // the run's programmer as records name it, once pinned
+    QElapsedTimer m_busySince;             // valid while the programmer is held elsewhere
+    bool m_busyShown = false;              // the wait was announced for the chip in hand
+    bool m_outputLost = false;
     bool m_chipKnown = false;   // --chip, or the first chip detected
     int m_detectedSlot = -1;
     quint64 m_passed = 0;
@@ -119,26 +152,31 @@ private:
 
 int ProduceRun::exec()
 {
+    catchStopSignals();
     if (const int code = prepare(); code != Continue)
         return code;
-    catchStopSignals();
     std::array<quint8, 4> reply{};
-    while (!stopRequested && (!m_options.count || m_passed + m_failed < *m_options.count)) {
-        say(QStringLiteral("Insert a chip"));
+    while (!stopRequested && !countReached()) {
+        if (const int code = serialsLeft(); code != Continue)
+            return finish(code);
+        if (!say(QStringLiteral("Insert a chip")))
+            return finish(ExitRecordLost);
+        m_busyShown = false;
         switch (waitForSocket(true, reply)) {
         case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(ExitNotConnected);
+        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
         case Socket::Reached: break;
         }
         if (const int code = programChip(reply); code != Continue)
             return finish(code);
         // The chip in hand is finished; a stop asked for now ends the run without waiting.
-        if (stopRequested || (m_options.count && m_passed + m_failed >= *m_options.count))
+        if (stopRequested || countReached())
             break;
-        say(QStringLiteral("Remove the chip"));
+        if (!say(QStringLiteral("Remove the chip")))
+            return finish(ExitRecordLost);
         switch (waitForSocket(false, reply)) {
         case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(ExitNotConnected);
+        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
         case Socket::Reached: break;
         }
     }
@@ -147,10 +185,46 @@ int ProduceRun::exec()
 
 int ProduceRun::finish(int code)
 {
-    say(QStringLiteral("%1 passed, %2 failed").arg(m_passed).arg(m_failed));
-    if (code != Continue)
-        return code;
-    return m_failed > 0 ? ExitFailure : ExitSuccess;
+    int result = code != Continue ? code : m_failed > 0 ? ExitFailure : ExitSuccess;
+    const auto lost = [&] {
+        if (result == ExitSuccess || result == ExitFailure)
+            result = ExitRecordLost;
+    };
+    // A number taken from the shared file and put into no chip is a gap; the log says so.
+    if (m_reserved && m_serialFile) {
+        ProducedChip unused;
+        unused.programmer = m_programmer;
+        unused.chip = chipNamePartsForLists(m_session->currentChipRecord().nameText()).model;
+        unused.serial = m_reserved;
+        unused.result = ProducedChip::Result::Unused;
+        unused.reason = QStringLiteral("reserved by this run, in no passed chip");
+        if (!record(unused))
+            lost();
+    }
+    if (!say(QStringLiteral("%1 passed, %2 failed").arg(m_passed).arg(m_failed)))
+        lost();
+    return result;
+}
+
+bool ProduceRun::say(const QString& line)
+{
+    if (m_outputLost)
+        return false;
+    if (std::printf("%s\n", line.toUtf8().constData()) >= 0 && std::fflush(stdout) == 0)
+        return true;
+    m_outputLost = true;
+    printError(produceText(ProduceText::OutputLost)
+                   .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return false;
+}
+
+bool ProduceRun::record(const ProducedChip& chip)
+{
+    QString error;
+    if (m_log.append(chip, error))
+        return true;
+    printError(error);
+    return false;
 }
 
 int ProduceRun::prepare()
@@ -188,9 +262,29 @@ int ProduceRun::prepare()
         }
     }
     m_usb = bindTransport(line);
+    if (const QString twins = ambiguousProgrammer(*m_usb); !twins.isEmpty()) {
+        printError(twins);
+        return ExitUsage;
+    }
     m_operations = std::make_unique<ChipOperations>(*m_usb, m_feedback, *m_session, systemClock());
     m_link = std::make_unique<ProgrammerLink>(*m_usb, m_feedback, systemClock());
     return Continue;
+}
+
+std::optional<quint64> ProduceRun::nextSerial(QString& error) const
+{
+    if (m_serialFile)
+        return m_serialFile->peek(m_options.serialStart, error);
+    return m_nextSerial;
+}
+
+bool ProduceRun::fitsFrom(quint64 first, quint64 chips) const
+{
+    // Each number needs the one after it too: the serial file has to be able to hold it.
+    const quint64 step = m_options.serialStep;
+    const quint64 largest = m_options.serialFormat->largest();
+    return first <= largest && (largest - first) / step >= chips - 1
+        && std::numeric_limits<quint64>::max() - (first + (chips - 1) * step) >= step;
 }
 
 int ProduceRun::prepareSerials()
@@ -198,37 +292,71 @@ int ProduceRun::prepareSerials()
     if (!m_options.serialAt)
         return Continue;
     m_nextSerial = m_options.serialStart;
+    QString error;
     if (!m_options.serialFile.isEmpty()) {
         m_serialFile.emplace(m_options.serialFile);
-        if (m_serialFile->exists()) {
-            QString error;
-            const std::optional<quint64> next = m_serialFile->read(error);
-            if (!next) {
-                printError(error);
-                return ExitUsage;
-            }
-            m_nextSerial = *next;
+        if (!m_serialFile->check(error)) {
+            printError(error);
+            return ExitUsage;
         }
+    }
+    const std::optional<quint64> next = nextSerial(error);
+    if (!next) {
+        printError(error);
+        return ExitUsage;
     }
     // The whole run is checked when its length is known, so it cannot stop halfway for a number
     // that no longer fits.
-    std::vector<quint64> serials{m_nextSerial};
-    if (m_options.count && *m_options.count > 1) {
-        const quint64 steps = *m_options.count - 1;
-        if (m_options.serialStep > (std::numeric_limits<quint64>::max() - m_nextSerial) / steps) {
-            printError(QStringLiteral("the serial numbers from %1 run past 64 bits within %2 chips")
-                           .arg(m_nextSerial).arg(*m_options.count));
-            return ExitUsage;
-        }
-        serials.push_back(m_nextSerial + steps * m_options.serialStep);
-    }
-    for (const quint64 serial : serials) {
-        if (!m_options.serialFormat->encode(serial)) {
-            printError(QStringLiteral("serial number %1 does not fit the serial format").arg(serial));
-            return ExitUsage;
-        }
+    const quint64 chips = m_options.count.value_or(1);
+    if (!fitsFrom(*next, chips)) {
+        printError(chips > 1 ? produceText(ProduceText::SerialRunDoesNotFit).arg(*next).arg(chips)
+                             : QStringLiteral("serial number %1 does not fit the serial format").arg(*next));
+        return ExitUsage;
     }
     return Continue;
+}
+
+int ProduceRun::serialsLeft()
+{
+    if (!m_options.serialAt || m_reserved)
+        return Continue;
+    QString error;
+    const std::optional<quint64> next = nextSerial(error);
+    if (!next) {
+        printError(error + QStringLiteral("; stopping"));
+        return ExitRecordLost;
+    }
+    if (fitsFrom(*next, 1))
+        return Continue;
+    printError(produceText(ProduceText::SerialsUsedUp).arg(*next));
+    return ExitUsage;
+}
+
+int ProduceRun::reserveSerial()
+{
+    const quint64 step = m_options.serialStep;
+    const quint64 last = m_options.serialFormat->largest();
+    SerialFile::Reservation taken;
+    if (m_serialFile) {
+        taken = m_serialFile->reserve(m_options.serialStart, step, last);
+    } else if (fitsFrom(m_nextSerial, 1)) {
+        taken = {SerialFile::Taken::Number, m_nextSerial, {}};
+        m_nextSerial += step;
+    } else {
+        taken = {SerialFile::Taken::UsedUp, m_nextSerial, {}};
+    }
+    switch (taken.taken) {
+    case SerialFile::Taken::Number:
+        m_reserved = taken.number;
+        return Continue;
+    case SerialFile::Taken::UsedUp:
+        printError(produceText(ProduceText::SerialsUsedUpInSocket).arg(taken.number));
+        return ExitUsage;
+    case SerialFile::Taken::Failed:
+        break;
+    }
+    printError(produceText(ProduceText::ChipNotWritten).arg(taken.error));
+    return ExitRecordLost;
 }
 
 int ProduceRun::checkChipFits()
@@ -254,25 +382,62 @@ int ProduceRun::checkChipFits()
     return Continue;
 }
 
-ProduceRun::Socket ProduceRun::waitForSocket(bool chipWanted, std::array<quint8, 4>& reply)
+bool ProduceRun::pause()
 {
     QElapsedTimer sinceQuery;
+    sinceQuery.start();
+    while (!stopRequested && sinceQuery.elapsed() < m_options.pollMs)
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<qint64>(StopCheckMs, m_options.pollMs)));
+    return !stopRequested;
+}
+
+ProduceRun::Busy ProduceRun::waitWhileBusy()
+{
+    const QString name = m_programmer.isEmpty() && m_usb->selector() ? QString::fromStdString(m_usb->selector()->text())
+                                                                     : m_programmer;
+    if (!m_busySince.isValid())
+        m_busySince.start();
+    // Once a chip: a holder that comes back and back again does not fill the screen.
+    if (!m_busyShown) {
+        m_busyShown = true;
+        if (!say(produceText(ProduceText::ProgrammerBusyWaiting).arg(name).arg(m_options.busyWaitSeconds)))
+            return Busy::GaveUp;
+    }
+    if (m_busySince.elapsed() >= qint64{m_options.busyWaitSeconds} * 1000) {
+        printError(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(name));
+        return Busy::GaveUp;
+    }
+    return pause() ? Busy::Retry : Busy::Stopped;
+}
+
+ProduceRun::Socket ProduceRun::waitForSocket(bool chipWanted, std::array<quint8, 4>& reply)
+{
     for (;;) {
         if (stopRequested)
             return Socket::Stopped;
         reply = {};
         m_link->watchConnection();
         const bool reached = m_link->QueryChip(m_session->currentChipRecord(), m_session->speedIndex(), reply);
+        if (!reached && !m_link->disconnected() && programmerHeldElsewhere(*m_usb)) {
+            switch (waitWhileBusy()) {
+            case Busy::Retry: continue;
+            case Busy::Stopped: return Socket::Stopped;
+            case Busy::GaveUp: return Socket::Vanished;
+            }
+        }
         if (!reached || m_link->disconnected()) {
             m_terminal.showError(MessageCatalog::text(MessageKey::StatusNotConnected));
             explainNotConnected(*m_usb);
             return Socket::Vanished;
         }
+        m_busySince.invalidate();
+        // The first programmer reached is the run's until it ends, whatever else is attached.
+        if (m_programmer.isEmpty())
+            m_programmer = pinOpenedProgrammer(*m_usb);
         if ((reply[0] != 0) == chipWanted)
             return Socket::Reached;
-        sinceQuery.start();
-        while (!stopRequested && sinceQuery.elapsed() < m_options.pollMs)
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::min<qint64>(StopCheckMs, m_options.pollMs)));
+        if (!pause())
+            return Socket::Stopped;
     }
 }
 
@@ -299,8 +464,35 @@ int ProduceRun::chooseChip(const std::array<quint8, 4>& reply, QString& reason)
     m_detectedSlot = slot;
     m_session->setCurrentChip(slot);
     m_chipKnown = true;
-    say(QStringLiteral("Chip: %1").arg(chipNamePartsForLists(found->nameText()).model));
+    if (!say(QStringLiteral("Chip: %1").arg(chipNamePartsForLists(found->nameText()).model)))
+        return ExitRecordLost;
     return checkChipFits();
+}
+
+int ProduceRun::runAuto(QString& reason)
+{
+    for (;;) {
+        (void)m_feedback.takeLastError();
+        if (m_operations->runAuto() == CommandOutcome::Completed) {
+            m_busySince.invalidate();
+            reason.clear();  // a refused claim before this attempt is no finding about the chip
+            return Continue;
+        }
+        reason = m_feedback.takeLastError();
+        // The claim of the operation's own frame was refused: the chip has not been touched yet.
+        if (!programmerHeldElsewhere(*m_usb))
+            break;
+        switch (waitWhileBusy()) {
+        case Busy::Retry: continue;
+        case Busy::Stopped: reason = produceText(ProduceText::StoppedWhileHeld); break;
+        case Busy::GaveUp: return m_outputLost ? ExitRecordLost : ExitNotConnected;
+        }
+        break;
+    }
+    m_busySince.invalidate();
+    if (reason.isEmpty())
+        reason = QStringLiteral("the operation did not complete");
+    return Continue;
 }
 
 int ProduceRun::programChip(const std::array<quint8, 4>& reply)
@@ -315,90 +507,73 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
         }
     }
     const ChipRecord& chip = m_session->currentChipRecord();
+    if (reason.isEmpty())
+        reason = wrongChipReason(chip, reply);
 
-    // Every chip starts from IN as it was read, with its own serial number patched in.
+    ProducedChip produced;
+    produced.programmer = m_programmer;
+    produced.chip = chipNamePartsForLists(chip.nameText()).model;
+    if (reply[0] == 1)
+        produced.jedecId = detectedChipId(reply[1], reply[2], reply[3]);
+
+    // Every chip starts from IN as it was read, with its own serial number patched in. The
+    // number is taken before the chip is touched, so that whatever fails later it is never
+    // handed out again.
     const std::span<quint8> buffer = m_session->dataBuffer();
     std::memcpy(buffer.data(), m_pristine->bytes().data(), buffer.size());
     qint64 length = m_imageLength;
-    std::optional<quint64> serial;
-    if (m_options.serialAt) {
-        const std::optional<QByteArray> bytes = m_options.serialFormat->encode(m_nextSerial);
-        if (!bytes) {
-            printError(QStringLiteral("serial number %1 does not fit the serial format").arg(m_nextSerial));
-            return ExitUsage;
-        }
-        serial = m_nextSerial;
-        std::memcpy(buffer.data() + *m_options.serialAt, bytes->constData(), static_cast<std::size_t>(bytes->size()));
-        length = std::max<qint64>(length, static_cast<qint64>(*m_options.serialAt) + bytes->size());
-    }
-    m_session->setDataLength(static_cast<qint32>(length));
-    const ImageChecksums sums = imageChecksums(programmedImage(buffer, length, chip));
-
     QElapsedTimer timer;
     timer.start();
     bool passed = false;
     if (reason.isEmpty()) {
-        (void)m_feedback.takeLastError();
-        passed = m_operations->runAuto() == CommandOutcome::Completed;
-        if (!passed) {
-            reason = m_feedback.takeLastError();
-            if (reason.isEmpty())
-                reason = QStringLiteral("the operation did not complete");
+        if (m_options.serialAt) {
+            if (!m_reserved) {
+                if (const int code = reserveSerial(); code != Continue)
+                    return code;
+            }
+            const QByteArray bytes = m_options.serialFormat->encode(*m_reserved).value_or(QByteArray());
+            std::memcpy(buffer.data() + *m_options.serialAt, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            length = std::max<qint64>(length, static_cast<qint64>(*m_options.serialAt) + bytes.size());
+            produced.serial = m_reserved;
         }
+        m_session->setDataLength(static_cast<qint32>(length));
+        const ImageChecksums sums = imageChecksums(programmedImage(buffer, length, chip));
+        produced.crc32 = sums.crc32;
+        produced.sha256 = QString::fromLatin1(sums.sha256.toHex());
+        produced.bytes = sums.bytes;
+        if (const int code = runAuto(reason); code != Continue)
+            return code;
+        passed = reason.isEmpty();
     }
-    const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+    produced.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+    produced.result = passed ? ProducedChip::Result::Pass : ProducedChip::Result::Fail;
+    produced.reason = reason;
 
-    const QString serialText = serial ? QString::number(*serial) : QStringLiteral("-");
+    // The record is on the disk before the chip is reported: a PASS line that is printed is
+    // never lost, and a number in a passed chip is never given again.
+    if (passed)
+        m_reserved.reset();
+    if (!record(produced)) {
+        if (passed)
+            printError(produced.serial ? produceText(ProduceText::PassedUnrecordedSerial).arg(number).arg(*produced.serial)
+                                       : produceText(ProduceText::PassedUnrecorded).arg(number));
+        return ExitRecordLost;
+    }
+    const QString serialText = produced.serial ? QString::number(*produced.serial) : QStringLiteral("-");
     if (passed) {
         ++m_passed;
-        say(QStringLiteral("#%1 PASS %2 %3 %4").arg(number).arg(serialText, crc32Text(sums.crc32)).arg(seconds, 0, 'f', 1));
+        if (!say(QStringLiteral("#%1 PASS %2 %3 %4 (CRC32 of %5 bytes)")
+                     .arg(number)
+                     .arg(serialText, crc32Text(*produced.crc32))
+                     .arg(produced.seconds, 0, 'f', 1)
+                     .arg(produced.bytes)))
+            return ExitRecordLost;
     } else {
         ++m_failed;
-        say(QStringLiteral("#%1 FAIL %2").arg(number).arg(reason));
-    }
-
-    ProducedChip record;
-    record.programmer = programmerName();
-    record.chip = chipNamePartsForLists(chip.nameText()).model;
-    if (reply[0] == 1)
-        record.jedecId = detectedChipId(reply[1], reply[2], reply[3]);
-    record.serial = serial;
-    record.crc32 = sums.crc32;
-    record.sha256 = QString::fromLatin1(sums.sha256.toHex());
-    record.passed = passed;
-    record.reason = reason;
-    record.seconds = seconds;
-    if (!m_log.append(record)) {
-        printError(QStringLiteral("the log %1 could not be written; stopping").arg(m_options.logPath));
-        return ExitUsage;
-    }
-
-    if (passed && serial) {
-        if (std::numeric_limits<quint64>::max() - *serial < m_options.serialStep) {
-            printError(QStringLiteral("no serial number follows %1 within 64 bits; stopping").arg(*serial));
-            return ExitUsage;
-        }
-        m_nextSerial = *serial + m_options.serialStep;
-        QString error;
-        if (m_serialFile && !m_serialFile->write(m_nextSerial, error)) {
-            // Carrying on could hand the next number out twice after a restart.
-            printError(error + QStringLiteral("; stopping"));
-            return ExitUsage;
-        }
+        if (!say(QStringLiteral("#%1 FAIL %2").arg(number).arg(reason)))
+            return ExitRecordLost;
     }
     return Continue;
-}
-
-QString ProduceRun::programmerName()
-{
-    const std::string& location = m_usb->lastOpenedLocation();
-    if (m_programmers.empty())
-        m_programmers = m_usb->listProgrammers();
-    for (const ProgrammerIdentity& programmer : m_programmers) {
-        if (programmer.location() == location)
-            return QString::fromStdString(programmer.name());
-    }
-    return QString::fromStdString(location);
 }
 
 }  // namespace

@@ -7,16 +7,21 @@ namespace {
 constexpr ChipCommandSpec ProduceSpec{
     "produce", "program chip after chip, with serial numbers and a log",
     "Programs one chip after another with IN: prints \"Insert a chip\" and waits for a chip in the\n"
-    "socket, erases, writes and verifies it, prints \"#K PASS SERIAL CRC32 SECONDS\" or \"#K FAIL\n"
-    "REASON\", then \"Remove the chip\" and waits for the socket to be empty. Stops after --count\n"
-    "chips, or at Ctrl+C once the chip in hand is finished, and prints \"N passed, M failed\".\n"
-    "Exit code 0 when every chip passed, 1 when one failed, 3 when the programmer went away.\n\n"
+    "socket, erases, writes and verifies it, prints \"#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)\"\n"
+    "(the image rounded up to whole pages, as checksum IN --chip labels it) or \"#K FAIL REASON\",\n"
+    "then \"Remove the chip\" and waits for the socket to be empty. Stops after --count chips, or\n"
+    "at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints \"N passed, M failed\".\n"
+    "Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before\n"
+    "the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard\n"
+    "output) could not be written after chips were programmed.\n\n"
     "Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each\n"
     "passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.\n"
     "--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal\n"
     "digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next\n"
-    "number between runs: read at the start (it wins over --serial-start once it exists) and\n"
-    "replaced after every passed chip. --log FILE appends one JSON object per chip.",
+    "number between runs and between the runs of a gang that share it: each number is taken from\n"
+    "it under a lock before its chip is written (it wins over --serial-start once it exists).\n"
+    "--log FILE appends one JSON object per chip, written before its PASS line is printed. The run\n"
+    "keeps the first programmer it opens; one held by another program is waited for (--busy-wait).",
     ChipCommandSpec::Programmer | ChipCommandSpec::Chip, ChipCommandSpec::Operand::Input};
 
 // The options of the loop itself, each with a value except the two step switches.
@@ -24,10 +29,11 @@ const QStringList ValueOptions{QStringLiteral("--count"),
                                QStringLiteral("--serial-at"),    QStringLiteral("--serial-start"),
                                QStringLiteral("--serial-step"),  QStringLiteral("--serial-format"),
                                QStringLiteral("--serial-file"),  QStringLiteral("--log"),
-                               QStringLiteral("--poll-ms")};
+                               QStringLiteral("--poll-ms"),      QStringLiteral("--busy-wait")};
 
 constexpr quint64 MinPollMs = 10;
 constexpr quint64 MaxPollMs = 60000;
+constexpr quint64 MaxBusyWaitSeconds = 86400;
 
 }  // namespace
 
@@ -42,7 +48,7 @@ QString ProduceOptions::help()
     text.replace(QStringLiteral("[options] IN"),
                  QStringLiteral("[--count N] [--no-erase] [--no-verify] [--serial-at ADDR\n"
                                 "       --serial-start N [--serial-step K] [--serial-format FMT] [--serial-file FILE]]\n"
-                                "       [--log FILE] [--poll-ms MS] [options] IN"));
+                                "       [--log FILE] [--poll-ms MS] [--busy-wait S] [options] IN"));
     text.replace(QStringLiteral("Options:\n"),
                  QStringLiteral("Options:\n"
                                 "  --count N             stop after N chips\n"
@@ -54,7 +60,9 @@ QString ProduceOptions::help()
                                 "  --serial-format FMT   le16, be16, le32, be32, le64, be64, ascii:W, hex:W\n"
                                 "  --serial-file FILE    the next serial number, kept between runs\n"
                                 "  --log FILE            append one JSON line per chip\n"
-                                "  --poll-ms MS          socket poll interval (default 300)\n"));
+                                "  --poll-ms MS          socket poll interval (default 300)\n"
+                                "  --busy-wait S         wait up to S seconds while another program holds the\n"
+                                "                        programmer (default 60)\n"));
     return text;
 }
 
@@ -116,6 +124,8 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
             options.logPath = value;
         } else if (name == u"--poll-ms") {
             options.pollMs = static_cast<int>(number(MinPollMs, MaxPollMs).value_or(MinPollMs));
+        } else if (name == u"--busy-wait") {
+            options.busyWaitSeconds = static_cast<int>(number(0, MaxBusyWaitSeconds).value_or(0));
         }
     }
     if (!options.error.isEmpty())

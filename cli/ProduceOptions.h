@@ -22,6 +22,7 @@ struct ProduceOptions {
     QString serialFile;
     QString logPath;
     int pollMs = 300;
+    int busyWaitSeconds = 60;                  // --busy-wait S: how long another program may hold the programmer
     QString error;                             // not empty: the arguments were not understood
 
     [[nodiscard]] static ProduceOptions parse(const QStringList& arguments);

@@ -1,14 +1,24 @@
 #include "ProductionLog.h"
 
+#include "ProduceTexts.h"
+
 #include "buffer/ImageChecksum.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryFile>
 
+#include <cerrno>
 #include <cmath>
-#include <limits>
+#include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,26 +30,115 @@ QString nowWithZone()
     return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
 }
 
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString resultText(ProducedChip::Result result)
+{
+    switch (result) {
+    case ProducedChip::Result::Pass: return QStringLiteral("pass");
+    case ProducedChip::Result::Fail: return QStringLiteral("fail");
+    case ProducedChip::Result::Unused: return QStringLiteral("unused");
+    }
+    return {};
+}
+
+// Proves that the folder takes a new file of about a record's size, written and synced.
+QString folderProblem(const QString& path)
+{
+    QTemporaryFile probe(QDir(QFileInfo(path).absolutePath()).filePath(QStringLiteral(".log-probe-XXXXXX")));
+    const QByteArray record(512, ' ');
+    if (!probe.open() || probe.write(record) != record.size() || !probe.flush())
+        return probe.errorString();
+    if (::fsync(probe.handle()) != 0)
+        return systemReason();
+    return {};
+}
+
 }  // namespace
 
 bool ProductionLog::open(const QString& path, QString& error)
 {
-    m_file.setFileName(path);
-    if (m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        error = produceText(ProduceText::LogFolder).arg(info.absolutePath());
+        return false;
+    }
+    // A device or a pipe is written as it is; only a regular file lives on a disk that may be full.
+    if (!info.exists() || info.isFile()) {
+        if (const QString problem = folderProblem(path); !problem.isEmpty()) {
+            error = produceText(ProduceText::LogNotWritten).arg(path, problem);
+            return false;
+        }
+    }
+    m_path = path;
+    // Read access too, to see whether the last line has its line end.
+    const QByteArray name = QFile::encodeName(path);
+    m_fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (m_fd < 0 && errno == EACCES)
+        m_fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (m_fd >= 0)
         return true;
-    error = QStringLiteral("cannot open the log %1: %2").arg(path, m_file.errorString());
+    error = QStringLiteral("cannot open the log %1: %2").arg(path, systemReason());
     return false;
 }
 
-bool ProductionLog::append(const ProducedChip& chip)
+ProductionLog::~ProductionLog()
 {
-    if (!m_file.isOpen())
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool ProductionLog::append(const ProducedChip& chip, QString& error)
+{
+    if (m_fd < 0)
         return true;
-    const QByteArray text = line(chip, nowWithZone()) + '\n';
-    if (m_file.write(text) != text.size())
+    const int fd = m_fd;
+    int locked = 0;
+    while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    // A device or a pipe takes no lock, and needs none.
+    const bool appended = appendLocked(line(chip, nowWithZone()) + '\n', error);
+    if (locked == 0)
+        ::flock(fd, LOCK_UN);
+    if (!appended)
+        error = produceText(ProduceText::LogNotWritten).arg(m_path, error);
+    return appended;
+}
+
+bool ProductionLog::appendLocked(const QByteArray& record, QString& error)
+{
+    const int fd = m_fd;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        error = systemReason();
         return false;
-    // A line is on the disk before the next chip is started.
-    return fsync(m_file.handle()) == 0;
+    }
+    const bool regular = S_ISREG(status.st_mode);
+    QByteArray text = record;
+    if (regular && status.st_size > 0) {
+        char last = '\n';
+        if (::pread(fd, &last, 1, status.st_size - 1) == 1 && last != '\n')
+            text.prepend('\n');
+    }
+    // One write, so that runs sharing the log never interleave within a record.
+    ssize_t written = 0;
+    while ((written = ::write(fd, text.constData(), static_cast<size_t>(text.size()))) < 0 && errno == EINTR) {
+    }
+    if (written != text.size()) {
+        error = written < 0 ? systemReason() : produceText(ProduceText::LogRecordCut);
+        // A record cut short would glue the next one onto it.
+        if (regular && written > 0 && ::ftruncate(fd, status.st_size) != 0)
+            error += produceText(ProduceText::LogPartLeft);
+        return false;
+    }
+    if (::fsync(fd) != 0 && (regular || errno != EINVAL)) {
+        error = systemReason();
+        return false;
+    }
+    return true;
 }
 
 QByteArray ProductionLog::line(const ProducedChip& chip, const QString& time)
@@ -50,18 +149,13 @@ QByteArray ProductionLog::line(const ProducedChip& chip, const QString& time)
     object.insert(QStringLiteral("chip"), chip.chip);
     if (chip.jedecId)
         object.insert(QStringLiteral("jedec_id"), QStringLiteral("%1").arg(*chip.jedecId, 6, 16, QLatin1Char('0')).toUpper());
-    // JSON readers take integers exactly only up to 2^53; a larger serial is written as text.
-    constexpr quint64 ExactLimit = quint64{1} << 53;
-    if (!chip.serial)
-        object.insert(QStringLiteral("serial"), QJsonValue::Null);
-    else if (*chip.serial <= ExactLimit)
-        object.insert(QStringLiteral("serial"), static_cast<qint64>(*chip.serial));
-    else
-        object.insert(QStringLiteral("serial"), QString::number(*chip.serial));
-    object.insert(QStringLiteral("crc32"), crc32Text(chip.crc32));
-    object.insert(QStringLiteral("sha256"), chip.sha256);
-    object.insert(QStringLiteral("result"), chip.passed ? QStringLiteral("pass") : QStringLiteral("fail"));
-    object.insert(QStringLiteral("reason"), chip.passed ? QJsonValue(QJsonValue::Null) : QJsonValue(chip.reason));
+    // A string always: JSON readers take integers exactly only up to 2^53, serial numbers go to 2^64.
+    object.insert(QStringLiteral("serial"), chip.serial ? QJsonValue(QString::number(*chip.serial)) : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("crc32"), chip.crc32 ? QJsonValue(crc32Text(*chip.crc32)) : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("sha256"), chip.crc32 ? QJsonValue(chip.sha256) : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("bytes"), chip.crc32 ? QJsonValue(chip.bytes) : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("result"), resultText(chip.result));
+    object.insert(QStringLiteral("reason"), chip.reason.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(chip.reason));
     object.insert(QStringLiteral("seconds"), std::round(chip.seconds * 10) / 10);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

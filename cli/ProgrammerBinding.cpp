@@ -1,6 +1,7 @@
 #include "ProgrammerBinding.h"
 
 #include "ChipCommandLine.h"
+#include "ProduceTexts.h"
 
 #include "text/MessageCatalogExtra.h"
 #include "usb/SimulatorLibrary.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -57,4 +59,40 @@ void explainNotConnected(const TUsbBulk& usb)
     }
     // Nothing more particular is known: what to check, in the language of the messages.
     say(ExtraMessages::text(ExtraText::NotConnectedCauses));
+}
+
+QString ambiguousProgrammer(TUsbBulk& usb)
+{
+    if (!usb.selector())
+        return {};
+    const std::string& text = usb.selector()->text();
+    QStringList matches;
+    for (const ProgrammerIdentity& programmer : usb.listProgrammers()) {
+        if (programmer.serial == text)
+            matches << QString::fromStdString(programmer.location());
+    }
+    if (matches.size() < 2)
+        return {};
+    return produceText(ProduceText::TwinProgrammers)
+        .arg(QString::fromStdString(text)).arg(matches.size()).arg(matches.join(QStringLiteral(", ")));
+}
+
+QString pinOpenedProgrammer(TUsbBulk& usb)
+{
+    const std::string location = usb.lastOpenedLocation();
+    usb.setSelector(ProgrammerSelector(location));
+    const std::vector<ProgrammerIdentity> programmers = usb.listProgrammers();
+    const auto it = std::find_if(programmers.begin(), programmers.end(),
+                                 [&](const ProgrammerIdentity& p) { return p.location() == location; });
+    return QString::fromStdString(it == programmers.end() ? location : it->name());
+}
+
+bool programmerHeldElsewhere(TUsbBulk& usb)
+{
+    if (usb.refusedClaimResult() != -EBUSY)
+        return false;
+    if (usb.selector())
+        return usb.selectionFailure() == TUsbBulk::SelectionFailure::ClaimRefused;
+    // Without a selector the refusal kept is that of the last device tried, so one must be there.
+    return !usb.listProgrammers().empty();
 }

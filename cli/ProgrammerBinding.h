@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class TUsbBulk;
@@ -14,3 +16,16 @@ struct ChipCommandLine;
 // nothing answered (a USB library that could not be loaded, no programmer matching SEL, SEL
 // held by another program).
 void explainNotConnected(const TUsbBulk& usb);
+
+// --programmer SEL naming more than one attached programmer (twins sharing a serial): the
+// refusal that lists them with their BUS:DEVICE. Empty when SEL names one or none.
+[[nodiscard]] QString ambiguousProgrammer(TUsbBulk& usb);
+
+// After a command's first successful open: from then on the transport opens only that
+// programmer, by its BUS:DEVICE (which no twin shares), never another in its place. Returns
+// the name a record gives it: its serial, else BUS:DEVICE.
+QString pinOpenedProgrammer(TUsbBulk& usb);
+
+// The last open failed because another program holds the programmer's interface (it may let
+// go of it in a moment), not because it is absent.
+[[nodiscard]] bool programmerHeldElsewhere(TUsbBulk& usb);

@@ -1,19 +1,106 @@
 #include "SerialFile.h"
 
+#include "ProduceTexts.h"
 #include "SerialNumber.h"
 
-#include "buffer/AtomicSave.h"
-
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
-bool SerialFile::exists() const
+#include <cerrno>
+#include <cstring>
+#include <limits>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemReason()
 {
-    return QFileInfo::exists(m_path);
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-std::optional<quint64> SerialFile::read(QString& error) const
+// An exclusive lock on a file beside the number file, held while it lives.
+class SerialLock {
+public:
+    explicit SerialLock(const QString& path)
+    {
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (m_fd < 0) {
+            m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
+            return;
+        }
+        int result = 0;
+        while ((result = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (result != 0)
+            m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
+    }
+    ~SerialLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);  // releases the lock
+    }
+    SerialLock(const SerialLock&) = delete;
+    SerialLock& operator=(const SerialLock&) = delete;
+
+    [[nodiscard]] const QString& error() const { return m_error; }
+
+private:
+    int m_fd = -1;
+    QString m_error;
+};
+
+QString lockPathOf(const QString& path)
 {
+    return path + QStringLiteral(".lock");
+}
+
+// The rename of a replaced file reaches the disk only with its folder.
+bool syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
+}  // namespace
+
+bool SerialFile::check(QString& error) const
+{
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        error = produceText(ProduceText::SerialFolder).arg(folder);
+        return false;
+    }
+    // The widest number the file can come to hold, written and synced as a replace writes it.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".serial-probe-XXXXXX")));
+    const QByteArray widest = QByteArray::number(std::numeric_limits<quint64>::max()) + '\n';
+    QString reason;
+    if (!probe.open() || probe.write(widest) != widest.size() || !probe.flush())
+        reason = probe.errorString();
+    else if (::fsync(probe.handle()) != 0)
+        reason = systemReason();
+    if (!reason.isEmpty()) {
+        error = produceText(ProduceText::SerialFolderRefuses).arg(m_path, reason);
+        return false;
+    }
+    const SerialLock lock(lockPathOf(m_path));
+    error = lock.error();
+    return error.isEmpty();
+}
+
+std::optional<quint64> SerialFile::readNumber(quint64 start, QString& error) const
+{
+    if (!QFileInfo::exists(m_path))
+        return start;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("cannot read the serial file %1: %2").arg(m_path, file.errorString());
@@ -27,14 +114,50 @@ std::optional<quint64> SerialFile::read(QString& error) const
     return next;
 }
 
-bool SerialFile::write(quint64 next, QString& error) const
+std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
+{
+    // The file is only ever replaced whole, so a read without the lock sees one number.
+    return readNumber(start, error);
+}
+
+bool SerialFile::replace(quint64 next, QString& error) const
 {
     const QByteArray text = QByteArray::number(next) + '\n';
-    const FileSaveResult result = saveFile(m_path, [&text](QIODevice& device) {
-        return device.write(text) == text.size();
-    });
-    if (result.status == FileSaveStatus::Saved)
-        return true;
-    error = QStringLiteral("cannot write the serial file %1: %2").arg(m_path, result.reason);
-    return false;
+    // Never written in place: a number cut short could read as a smaller one.
+    QSaveFile file(m_path);
+    file.setDirectWriteFallback(false);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
+    if (!written || ::fsync(file.handle()) != 0) {
+        error = QStringLiteral("cannot write the serial file %1: %2")
+                    .arg(m_path, written ? systemReason() : file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit() || !syncFolder(QFileInfo(m_path).absolutePath())) {
+        error = QStringLiteral("cannot write the serial file %1: %2").arg(m_path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last) const
+{
+    Reservation reservation;
+    const SerialLock lock(lockPathOf(m_path));
+    if (!lock.error().isEmpty()) {
+        reservation.error = lock.error();
+        return reservation;
+    }
+    const std::optional<quint64> number = readNumber(start, reservation.error);
+    if (!number)
+        return reservation;
+    reservation.number = *number;
+    // The file must be able to hold the number after this one, or the next run would reuse it.
+    if (*number > last || std::numeric_limits<quint64>::max() - *number < step) {
+        reservation.taken = Taken::UsedUp;
+        return reservation;
+    }
+    if (replace(*number + step, reservation.error))
+        reservation.taken = Taken::Number;
+    return reservation;
 }

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <limits>
+
 namespace {
 
 // The widest text form: 20 decimal digits hold every 64-bit number, 16 hex digits too.
@@ -34,6 +36,25 @@ std::optional<SerialFormat> SerialFormat::parse(const QString& text)
         return SerialFormat(m.captured(1) == u"ascii" ? Kind::Decimal : Kind::Hex, width);
     }
     return std::nullopt;
+}
+
+quint64 SerialFormat::largest() const
+{
+    constexpr quint64 All = std::numeric_limits<quint64>::max();
+    switch (m_kind) {
+    case Kind::LittleEndian:
+    case Kind::BigEndian:
+        return m_width >= 8 ? All : (quint64{1} << (8 * m_width)) - 1;
+    case Kind::Hex:
+        return m_width >= 16 ? All : (quint64{1} << (4 * m_width)) - 1;
+    case Kind::Decimal: {
+        quint64 largest = 0;
+        for (int i = 0; i < m_width && largest <= (All - 9) / 10; ++i)
+            largest = largest * 10 + 9;
+        return m_width >= MaxTextWidth ? All : largest;
+    }
+    }
+    return 0;
 }
 
 std::optional<QByteArray> SerialFormat::encode(quint64 value) const

@@ -17,6 +17,8 @@ public:
     [[nodiscard]] static std::optional<SerialFormat> parse(const QString& text);
 
     [[nodiscard]] int width() const { return m_width; }
+    // The largest number that fits.
+    [[nodiscard]] quint64 largest() const;
     // The bytes of value in this format; empty when it does not fit.
     [[nodiscard]] std::optional<QByteArray> encode(quint64 value) const;
 

@@ -13,14 +13,14 @@ constexpr std::size_t ZlibSlice = 1u << 30;
 
 QString ImageChecksums::line() const
 {
-    return QStringLiteral("CRC32 %1  SHA-256 %2").arg(crc32Text(crc32), QString::fromLatin1(sha256.toHex()));
+    return QStringLiteral("CRC32 %1  SHA-256 %2  %3 bytes").arg(crc32Text(crc32), QString::fromLatin1(sha256.toHex())).arg(bytes);
 }
 
 ImageChecksums imageChecksums(std::span<const quint8> image)
 {
     QCryptographicHash sha(QCryptographicHash::Sha256);
     sha.addData(QByteArrayView(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())));
-    return {crc32Continue(crc32Start(), image), sha.result()};
+    return {crc32Continue(crc32Start(), image), sha.result(), static_cast<qint64>(image.size())};
 }
 
 quint32 crc32Start()

@@ -11,8 +11,10 @@
 struct ImageChecksums {
     quint32 crc32 = 0;
     QByteArray sha256;  // 32 bytes
+    qint64 bytes = 0;   // how many bytes both cover
 
-    // "CRC32 1A2B3C4D  SHA-256 <64 lower-case hex digits>"
+    // "CRC32 1A2B3C4D  SHA-256 <64 lower-case hex digits>  1024 bytes": two sums compare only
+    // when they cover the same bytes, so the line says how many.
     [[nodiscard]] QString line() const;
 };
 

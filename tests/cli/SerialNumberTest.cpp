@@ -38,6 +38,17 @@ TEST(SerialFormat, ValuesAtAndPastEachWidth)
     EXPECT_EQ(encoded("ascii:20", ~quint64{0}), "18446744073709551615");
 }
 
+TEST(SerialFormat, TheLargestNumberIsTheLastThatFits)
+{
+    for (const char* text : {"le16", "be32", "le64", "ascii:1", "ascii:19", "ascii:20", "hex:3", "hex:16"}) {
+        const SerialFormat format = *SerialFormat::parse(QString::fromLatin1(text));
+        EXPECT_TRUE(format.encode(format.largest())) << text;
+        if (format.largest() != ~quint64{0}) {
+            EXPECT_FALSE(format.encode(format.largest() + 1)) << text;
+        }
+    }
+}
+
 TEST(SerialFormat, TextFormatsAreZeroPaddedAndUpperCase)
 {
     EXPECT_EQ(encoded("ascii:6", 42), "000042");

@@ -9,10 +9,11 @@ namespace {
 
 constexpr qsizetype ChipSize = 64 * 1024;  // the W25X05 the runner's simulator holds
 
-// The one line of the form "CRC32 XXXXXXXX  SHA-256 <64 hex digits>" in text; empty when none.
+// The first line of the form "CRC32 XXXXXXXX  SHA-256 <64 hex digits>  N bytes" in text, without
+// a label after it; empty when none.
 QString checksumLine(const QString& text)
 {
-    static const QRegularExpression line(QStringLiteral("^CRC32 [0-9A-F]{8}  SHA-256 [0-9a-f]{64}$"),
+    static const QRegularExpression line(QStringLiteral("^CRC32 [0-9A-F]{8}  SHA-256 [0-9a-f]{64}  \\d+ bytes"),
                                          QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = line.match(text);
     return match.hasMatch() ? match.captured(0) : QString();
@@ -33,7 +34,7 @@ TEST(CliChecksum, StandardCheckValues)
     cli.put(QStringLiteral("check.bin"), "123456789");
     // The CRC-32 check value of the IEEE polynomial every tool shows, and SHA-256 of the same.
     EXPECT_EQ(checksumOf(cli, QStringLiteral("check.bin")),
-              QStringLiteral("CRC32 CBF43926  SHA-256 15e2b0d3c33891ebb0f1ef609ec419420c20e320ce94c65fbc8c3312448eb225"));
+              QStringLiteral("CRC32 CBF43926  SHA-256 15e2b0d3c33891ebb0f1ef609ec419420c20e320ce94c65fbc8c3312448eb225  9 bytes"));
 }
 
 TEST(CliChecksum, ChipCutsOrPadsWithErasedBytes)
@@ -108,6 +109,11 @@ TEST(CliChecksum, EveryDataOperationPrintsTheLineOfItsImage)
     ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
     EXPECT_EQ(checksumLine(read.out), checksumOf(cli, QStringLiteral("back.bin")));
     EXPECT_EQ(checksumLine(read.out), checksumOf(cli, QStringLiteral("image.bin"), {QStringLiteral("--chip"), QStringLiteral("w25x05")}));
+    // With --chip both sums are printed, each saying what it is: the chip's for the read, the
+    // programmed image's for the lines above.
+    const CliResult both = cli.run({QStringLiteral("checksum"), QStringLiteral("image.bin"), QStringLiteral("--chip"), QStringLiteral("w25x05")});
+    EXPECT_TRUE(both.out.contains(checksumLine(read.out) + QStringLiteral(": the whole chip"))) << both.out.toStdString();
+    EXPECT_TRUE(both.out.contains(pages + QStringLiteral(": the programmed image"))) << both.out.toStdString();
 
     // No line for a verify that found a difference: its image was not the chip's.
     cli.put(QStringLiteral("other.bin"), randomBytes(1000, 12));

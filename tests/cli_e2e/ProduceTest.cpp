@@ -8,10 +8,19 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
+#include <functional>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +52,10 @@ public:
     {
         m_process.setWorkingDirectory(m_cli.path(QString()));
         m_process.setStandardInputFile(QProcess::nullDevice());
+        if (m_head) {
+            m_process.setStandardOutputProcess(m_head.get());
+            m_head->start(QStringLiteral("head"), {QStringLiteral("-n1")});
+        }
         m_process.start(QStringLiteral(ZORVEX_CLI),
                         QStringList{QStringLiteral("produce"), QStringLiteral("--simulate=%1").arg(m_cli.path(QStringLiteral("sim.conf"))),
                                     QStringLiteral("--poll-ms"), QStringLiteral("20")}
@@ -59,7 +72,7 @@ public:
         const QRegularExpression expression(QStringLiteral("^") + pattern + QStringLiteral("$"));
         QDeadlineTimer deadline(WaitMs);
         for (;;) {
-            m_out += QString::fromUtf8(m_process.readAllStandardOutput());
+            m_out += QString::fromUtf8(output().readAllStandardOutput());
             int seen = 0;
             for (const QString& line : m_out.split(u'\n')) {
                 if (expression.match(line).hasMatch() && ++seen == occurrence)
@@ -67,7 +80,7 @@ public:
             }
             if (m_process.state() == QProcess::NotRunning || deadline.hasExpired())
                 return {};
-            m_process.waitForReadyRead(100);
+            output().waitForReadyRead(100);
         }
     }
 
@@ -93,12 +106,16 @@ public:
         ASSERT_FALSE(waitForLine(QStringLiteral("#%1 .*").arg(chip)).isEmpty()) << err().toStdString();
     }
 
-    void interrupt() { ::kill(static_cast<pid_t>(m_process.processId()), SIGINT); }
+    void interrupt(int signal = SIGINT) { ::kill(static_cast<pid_t>(m_process.processId()), signal); }
+    // From the next start, the run's output goes through head -n1, as in produce ... | head -n1.
+    void throughHead() { m_head = std::make_unique<QProcess>(); }
+    // Once head has its line, nothing reads the run's output any more.
+    void headGone() { EXPECT_TRUE(m_head->waitForFinished(WaitMs)); }
 
     int finish()
     {
         EXPECT_TRUE(m_process.waitForFinished(WaitMs));
-        m_out += QString::fromUtf8(m_process.readAllStandardOutput());
+        m_out += QString::fromUtf8(output().readAllStandardOutput());
         return m_process.exitCode();
     }
     [[nodiscard]] const QString& out() const { return m_out; }
@@ -106,11 +123,33 @@ public:
     [[nodiscard]] const QList<QByteArray>& chips() const { return m_chips; }
 
 private:
+    QProcess& output() { return m_head ? *m_head : m_process; }
+
     CliRunner m_cli;
+    std::unique_ptr<QProcess> m_head;
     QProcess m_process;
     QString m_out;
     QString m_err;
     QList<QByteArray> m_chips;
+};
+
+// Another program holding a programmer's claim (the simulator's claim_lock), until released.
+class ForeignClaim {
+public:
+    explicit ForeignClaim(const QString& lockFile) : m_fd(::open(QFile::encodeName(lockFile).constData(), O_RDWR | O_CREAT, 0644))
+    {
+        EXPECT_EQ(::flock(m_fd, LOCK_EX), 0);
+    }
+    ~ForeignClaim() { release(); }
+    void release()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    int m_fd;
 };
 
 QByteArray withSerial(QByteArray image, qsizetype at, const QByteArray& serial)
@@ -148,7 +187,7 @@ TEST(CliProduce, ThreeChipsWithAFailedOneInTheMiddleAndAParsedLog)
 
     const QByteArray first = withSerial(image, 0x100, "000100");
     const QByteArray third = withSerial(image, 0x100, "000101");
-    const QString pass = QStringLiteral("#%1 PASS %2 %3 \\d+\\.\\d");
+    const QString pass = QStringLiteral("#%1 PASS %2 %3 \\d+\\.\\d \\(CRC32 of 4096 bytes\\)");
     EXPECT_FALSE(bench.waitForLine(pass.arg(1).arg(100).arg(crcOf(bench.cli(), first))).isEmpty()) << bench.out().toStdString();
     EXPECT_FALSE(bench.waitForLine(QStringLiteral("#2 FAIL .*address.*")).isEmpty()) << bench.out().toStdString();
     // The failed chip's number goes to the next one.
@@ -169,7 +208,7 @@ TEST(CliProduce, ThreeChipsWithAFailedOneInTheMiddleAndAParsedLog)
         const QJsonObject entry = QJsonDocument::fromJson(lines[i], &error).object();
         ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[i].toStdString();
         EXPECT_EQ(entry[QStringLiteral("result")].toString(), results[i]);
-        EXPECT_EQ(entry[QStringLiteral("serial")].toInt(), serials[i]);
+        EXPECT_EQ(entry[QStringLiteral("serial")].toString(), QString::number(serials[i]));
         EXPECT_EQ(entry[QStringLiteral("programmer")].toString(), QStringLiteral("LINE1"));
         EXPECT_EQ(entry[QStringLiteral("chip")].toString(), QStringLiteral("W25X05"));
         EXPECT_EQ(entry[QStringLiteral("jedec_id")].toString(), QStringLiteral("EF3010"));
@@ -217,7 +256,7 @@ TEST(CliProduce, InterruptBetweenChipsEndsTheRunWithItsSummary)
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("Remove the chip")).isEmpty());
     bench.interrupt();
     EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
-    EXPECT_TRUE(bench.out().contains(QRegularExpression(QStringLiteral("^#1 PASS - [0-9A-F]{8} \\d+\\.\\d$"),
+    EXPECT_TRUE(bench.out().contains(QRegularExpression(QStringLiteral("^#1 PASS - [0-9A-F]{8} \\d+\\.\\d \\(CRC32 of 512 bytes\\)$"),
                                                         QRegularExpression::MultilineOption)))
         << bench.out().toStdString();
     EXPECT_TRUE(bench.out().endsWith(QStringLiteral("1 passed, 0 failed\n"))) << bench.out().toStdString();
@@ -288,4 +327,252 @@ TEST(CliProduce, DetectTakesTheChipOfTheFirstOne)
     bench.remove();
     EXPECT_TRUE(bench.out().contains(QStringLiteral("Chip: W25X05\n"))) << bench.out().toStdString();
     EXPECT_EQ(bench.chips()[0], image);
+}
+
+TEST(CliProduce, FourRunsSharingASerialFileAndALogGiveEveryChipItsOwnNumber)
+{
+    constexpr int Stations = 4;
+    constexpr int ChipsEach = 25;
+    CliRunner cli;
+    const auto file = [&](const char* name, int station) { return cli.path(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(station)); };
+    QString config = QStringLiteral("trace_file = %1\n").arg(cli.path(QStringLiteral("trace.txt")));
+    for (int i = 0; i < Stations; ++i) {
+        config += QStringLiteral("[device]\nserial = GANG%1\nchip = 25flash\nchip_size = 64K\nchip_id = 0xEF3010\nchip_content = blank\n"
+                                 "chip_image = %2\nchip_present_file = %3\nclaim_lock = %4\n")
+                      .arg(i)
+                      .arg(file("chip", i), file("present", i), file("claim", i));
+    }
+    cli.put(QStringLiteral("sim.conf"), config.toUtf8());
+    cli.put(QStringLiteral("image.bin"), randomBytes(256, 40));
+
+    struct Station {
+        QProcess process;
+        QString pending;
+        QList<quint64> passed;
+    };
+    std::array<Station, Stations> stations;
+    QList<QByteArray> chips;  // what every chip held when it left its socket
+    for (int i = 0; i < Stations; ++i) {
+        stations[i].process.setWorkingDirectory(cli.path(QString()));
+        stations[i].process.setStandardInputFile(QProcess::nullDevice());
+        stations[i].process.start(QStringLiteral(ZORVEX_CLI),
+                                  {QStringLiteral("produce"), QStringLiteral("--simulate=sim.conf"), QStringLiteral("--poll-ms"),
+                                   QStringLiteral("20"), QStringLiteral("--chip"), QStringLiteral("w25x05"), QStringLiteral("--programmer"),
+                                   QStringLiteral("GANG%1").arg(i), QStringLiteral("--count"), QString::number(ChipsEach),
+                                   QStringLiteral("--serial-at"), QStringLiteral("0x10"), QStringLiteral("--serial-start"),
+                                   QStringLiteral("100"), QStringLiteral("--serial-file"), QStringLiteral("serial.txt"),
+                                   QStringLiteral("--log"), QStringLiteral("run.jsonl"), QStringLiteral("image.bin")});
+    }
+    // The operator serves all four sockets as they ask.
+    static const QRegularExpression pass(QStringLiteral("^#\\d+ PASS (\\d+) "));
+    for (int running = Stations; running > 0;) {
+        running = 0;
+        for (int i = 0; i < Stations; ++i) {
+            Station& station = stations[i];
+            station.process.waitForReadyRead(10);
+            station.pending += QString::fromUtf8(station.process.readAllStandardOutput());
+            for (qsizetype end = station.pending.indexOf(u'\n'); end >= 0; end = station.pending.indexOf(u'\n')) {
+                const QString line = station.pending.left(end);
+                station.pending.remove(0, end + 1);
+                if (line == u"Insert a chip") {
+                    QFile::remove(file("chip", i));
+                    cli.put(QStringLiteral("present%1").arg(i), {});
+                } else if (line == u"Remove the chip") {
+                    chips << cli.contentOf(QStringLiteral("chip%1").arg(i));
+                    QFile::remove(file("present", i));
+                } else if (const QRegularExpressionMatch m = pass.match(line); m.hasMatch()) {
+                    station.passed << m.captured(1).toULongLong();
+                }
+            }
+            if (station.process.state() != QProcess::NotRunning || station.process.bytesAvailable() > 0)
+                ++running;
+        }
+    }
+
+    QList<quint64> serials;
+    for (int i = 0; i < Stations; ++i) {
+        EXPECT_EQ(stations[i].process.exitCode(), 0) << stations[i].process.readAllStandardError().toStdString();
+        EXPECT_EQ(stations[i].passed.size(), ChipsEach);
+        serials << stations[i].passed;
+        chips << cli.contentOf(QStringLiteral("chip%1").arg(i));  // the last chip stays in its socket
+    }
+    std::sort(serials.begin(), serials.end());
+    QList<quint64> held;
+    for (const QByteArray& chip : chips)
+        held << qFromLittleEndian<quint32>(chip.constData() + 0x10);
+    std::sort(held.begin(), held.end());
+    QList<quint64> expected;
+    for (quint64 n = 100; n < 100 + Stations * ChipsEach; ++n)
+        expected << n;
+    EXPECT_EQ(serials, expected);
+    EXPECT_EQ(held, expected);
+    EXPECT_EQ(cli.contentOf(QStringLiteral("serial.txt")), QByteArray::number(100 + Stations * ChipsEach) + '\n');
+
+    QList<quint64> logged;
+    for (const QByteArray& line : cli.contentOf(QStringLiteral("run.jsonl")).split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QJsonObject entry = QJsonDocument::fromJson(line).object();
+        EXPECT_EQ(entry[QStringLiteral("result")].toString(), QStringLiteral("pass")) << line.toStdString();
+        logged << entry[QStringLiteral("serial")].toString().toULongLong();
+    }
+    std::sort(logged.begin(), logged.end());
+    EXPECT_EQ(logged, expected);
+    EXPECT_FALSE(cli.trace().contains(QStringLiteral("\nviolation ")));
+}
+
+TEST(CliProduce, BookkeepingThatFailsNeverLetsANumberBeUsedTwice)
+{
+    struct Fault {
+        const char* name;
+        QStringList options;
+        std::function<void(Bench&)> before;  // before the run starts
+        std::function<void(Bench&)> play;    // from the start of the run
+        int exitCode;
+        QByteArray serialFile;       // the next number afterwards
+        QStringList logResults;      // the records the log holds afterwards
+        const char* error;           // on standard error
+    };
+    const auto serveOne = [](Bench& bench) { bench.serve(1); };
+    const QStringList logged{QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--log"), QStringLiteral("logs/run.jsonl")};
+    const QList<Fault> faults{
+        // The PASS line is never printed for a chip whose record did not reach the disk.
+        {"full log disk", {QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--log"), QStringLiteral("/dev/full")},
+         {}, [](Bench& bench) {
+             ASSERT_FALSE(bench.waitForLine(QStringLiteral("Insert a chip")).isEmpty());
+             bench.insert();
+         },
+         4, "101\n", {}, "chip #1 passed with serial number 100, but its record could not be written"},
+        {"missing serial folder", logged, {}, serveOne, 0, "101\n", {QStringLiteral("pass")}, ""},
+        {"serial folder that cannot be made", logged,
+         [](Bench& bench) { bench.cli().put(QStringLiteral("serials"), "a file, not a folder"); }, {}, 2, {}, {},
+         "cannot create the folder"},
+        {"closed pipe", logged, [](Bench& bench) { bench.throughHead(); },
+         [](Bench& bench) {
+             ASSERT_FALSE(bench.waitForLine(QStringLiteral("Insert a chip")).isEmpty());
+             bench.headGone();
+             bench.insert();
+         },
+         4, "101\n", {QStringLiteral("pass")}, "standard output cannot be written"},
+        // A chip that fails keeps its number for the next; the run ending first leaves a gap.
+        {"SIGHUP after a failed chip", logged + QStringList{QStringLiteral("--no-erase"), QStringLiteral("--count"), QStringLiteral("2")},
+         {}, [](Bench& bench) {
+             bench.serve(1, QByteArray(ChipSize, '\0'));
+             ASSERT_FALSE(bench.waitForLine(QStringLiteral("Remove the chip")).isEmpty());
+             bench.interrupt(SIGHUP);
+         },
+         1, "101\n", {QStringLiteral("fail"), QStringLiteral("unused")}, ""},
+    };
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(fault.name);
+        Bench bench;
+        bench.cli().put(QStringLiteral("image.bin"), randomBytes(300, 41));
+        const QString serialFile = QStringLiteral("serials/new/next.txt");
+        if (fault.before)
+            fault.before(bench);
+        bench.start(fault.options + QStringList{QStringLiteral("--serial-at"), QStringLiteral("0x10"), QStringLiteral("--serial-start"),
+                                                QStringLiteral("100"), QStringLiteral("--serial-file"), serialFile,
+                                                QStringLiteral("image.bin")});
+        if (fault.play)
+            fault.play(bench);
+        EXPECT_EQ(bench.finish(), fault.exitCode) << bench.err().toStdString();
+        EXPECT_TRUE(bench.err().contains(QLatin1String(fault.error))) << bench.err().toStdString();
+        EXPECT_EQ(bench.out().contains(QStringLiteral("Insert a chip")), fault.exitCode != 2);
+        EXPECT_EQ(bench.cli().contentOf(serialFile), fault.serialFile);
+        QStringList results;
+        for (const QByteArray& line : bench.cli().contentOf(QStringLiteral("logs/run.jsonl")).split('\n')) {
+            if (line.isEmpty())
+                continue;
+            const QJsonObject entry = QJsonDocument::fromJson(line).object();
+            results << entry[QStringLiteral("result")].toString();
+            EXPECT_EQ(entry[QStringLiteral("serial")].toString(), QStringLiteral("100"));
+        }
+        EXPECT_EQ(results, fault.logResults);
+    }
+}
+
+TEST(CliProduce, AProgrammerHeldElsewhereIsWaitedForAndNeverSwapped)
+{
+    Bench bench(QStringLiteral("claim_lock = %1\n[device]\nserial = LINE2\nchip = 25flash\nchip_size = 64K\nchip_id = 0xEF3010\n"
+                               "chip_content = blank\nchip_image = %2\nchip_present_file = %3\n"));
+    const CliRunner& cli = bench.cli();
+    // Bench's device keys end with the first programmer's; the second gets files of its own.
+    cli.put(QStringLiteral("sim.conf"), cli.contentOf(QStringLiteral("sim.conf"))
+                                            .replace("%1", cli.path(QStringLiteral("claim")).toUtf8())
+                                            .replace("%2", cli.path(QStringLiteral("second.img")).toUtf8())
+                                            .replace("%3", cli.path(QStringLiteral("second.present")).toUtf8()));
+    cli.put(QStringLiteral("image.bin"), randomBytes(300, 42));
+    const QByteArray bait = randomBytes(ChipSize, 46);
+    cli.put(QStringLiteral("second.img"), bait);
+    bench.start({QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--log"), QStringLiteral("run.jsonl"),
+                 QStringLiteral("image.bin")});
+    bench.serve(1);
+    ASSERT_FALSE(bench.waitForLine(QStringLiteral("Remove the chip")).isEmpty());
+
+    // Another program takes the run's programmer; a chip waits in the other one's socket.
+    ForeignClaim claim(cli.path(QStringLiteral("claim")));
+    ASSERT_FALSE(bench.waitForLine(QStringLiteral("The programmer LINE1 is in use by another program; waiting up to 60 s for it\\.")).isEmpty())
+        << bench.err().toStdString();
+    bench.remove();
+    cli.put(QStringLiteral("second.present"), {});
+    claim.release();
+    bench.serve(2);
+    EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
+    EXPECT_EQ(bench.out().count(QStringLiteral("in use by another program")), 1) << bench.out().toStdString();
+    EXPECT_EQ(cli.contentOf(QStringLiteral("second.img")), bait);
+    for (const QByteArray& line : cli.contentOf(QStringLiteral("run.jsonl")).trimmed().split('\n')) {
+        EXPECT_EQ(QJsonDocument::fromJson(line).object()[QStringLiteral("programmer")].toString(), QStringLiteral("LINE1"));
+    }
+
+    // Held longer than --busy-wait allows, it ends the run as one that is gone.
+    ForeignClaim held(cli.path(QStringLiteral("claim")));
+    bench.start({QStringLiteral("--programmer"), QStringLiteral("LINE1"), QStringLiteral("--busy-wait"), QStringLiteral("0"),
+                 QStringLiteral("image.bin")});
+    EXPECT_EQ(bench.finish(), 3);
+    EXPECT_TRUE(bench.err().contains(QStringLiteral("The programmer LINE1 is in use by another program."))) << bench.err().toStdString();
+}
+
+TEST(CliProduce, TheWrongChipAndTwinProgrammersAreRefused)
+{
+    // An 8 MiB part in the socket of a W25X05 run: nothing is written into it.
+    Bench wrong(QStringLiteral("chip_id = 0xC22017\n"));
+    wrong.cli().put(QStringLiteral("image.bin"), randomBytes(300, 43));
+    wrong.start({QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("image.bin")});
+    wrong.serve(1);
+    EXPECT_EQ(wrong.finish(), 1);
+    EXPECT_TRUE(wrong.out().contains(QStringLiteral("#1 FAIL wrong chip in the socket: ID C22017, expected EF3010\n")))
+        << wrong.out().toStdString();
+    EXPECT_EQ(wrong.cli().chipImage(), QByteArray(ChipSize, '\xFF'));
+
+    Bench twins(QStringLiteral("[device]\nserial = LINE1\n"));
+    twins.cli().put(QStringLiteral("image.bin"), randomBytes(300, 44));
+    twins.start({QStringLiteral("--programmer"), QStringLiteral("LINE1"), QStringLiteral("image.bin")});
+    EXPECT_EQ(twins.finish(), 2);
+    EXPECT_TRUE(twins.err().contains(QStringLiteral("--programmer LINE1 matches 2 programmers (001:001, 001:002)")))
+        << twins.err().toStdString();
+}
+
+TEST(CliProduce, ARunMayEndOnTheLastSerialNumberAndTheNextIsRefusedBeforeAChip)
+{
+    Bench bench;
+    bench.cli().put(QStringLiteral("image.bin"), randomBytes(300, 45));
+    // An earlier program's log line cut short: the next record starts on a line of its own.
+    bench.cli().put(QStringLiteral("run.jsonl"), "{\"result\":\"pa");
+    const QStringList options{QStringLiteral("--serial-at"), QStringLiteral("0"), QStringLiteral("--serial-format"), QStringLiteral("le16"),
+                              QStringLiteral("--serial-start"), QStringLiteral("65534"), QStringLiteral("--serial-file"),
+                              QStringLiteral("next.txt"), QStringLiteral("--log"), QStringLiteral("run.jsonl")};
+    bench.start(options + QStringList{QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("image.bin")});
+    bench.serve(1);
+    bench.remove();
+    bench.serve(2);
+    EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
+    EXPECT_EQ(bench.cli().contentOf(QStringLiteral("next.txt")), "65536\n");
+    const QList<QByteArray> lines = bench.cli().contentOf(QStringLiteral("run.jsonl")).split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(QJsonDocument::fromJson(lines[2]).object()[QStringLiteral("serial")].toString(), QStringLiteral("65535"));
+
+    bench.start(options + QStringList{QStringLiteral("image.bin")});
+    EXPECT_EQ(bench.finish(), 2);
+    EXPECT_EQ(bench.out().count(QStringLiteral("Insert a chip")), 2);  // both of the first run
+    EXPECT_TRUE(bench.err().contains(QStringLiteral("serial number 65536 does not fit"))) << bench.err().toStdString();
 }

@@ -1,0 +1,71 @@
+#include "ProduceTexts.h"
+
+#include "text/MessageCatalog.h"
+
+#include <array>
+
+namespace {
+
+using Texts = std::array<const char16_t*, LanguageCount>;
+
+// Simplified, Traditional, English, in the order of ProduceText; GBK characters only.
+constexpr Texts kTexts[] = {
+    // ProgrammerBusyWaiting
+    {u"编程器 %1 正被另一个程序使用，最多等待 %2 秒。", u"編程器 %1 正被另一個程序使用，最多等待 %2 秒。",
+     u"The programmer %1 is in use by another program; waiting up to %2 s for it."},
+    // TwinProgrammers
+    {u"--programmer %1 对应 %2 个编程器（%3）；请用其 BUS:DEVICE 选择一个", u"--programmer %1 對應 %2 個編程器（%3）；請用其 BUS:DEVICE 選擇一個",
+     u"--programmer %1 matches %2 programmers (%3); choose one by its BUS:DEVICE"},
+    // WrongChip
+    {u"插座中的芯片不对：ID %1，应为 %2", u"插座中的芯片不對：ID %1，應為 %2", u"wrong chip in the socket: ID %1, expected %2"},
+    // StoppedWhileHeld
+    {u"在编程器被另一个程序占用时停止", u"在編程器被另一個程序佔用時停止", u"stopped while the programmer was held by another program"},
+    // OutputLost
+    {u"无法写入标准输出（%1）；停止。日志和序列号文件记录了到目前为止的每一片芯片",
+     u"無法寫入標準輸出（%1）；停止。日誌和序列號文件記錄了到目前為止的每一片芯片",
+     u"standard output cannot be written (%1); stopping, the log and the serial file hold every chip so far"},
+    // PassedUnrecorded
+    {u"第 %1 片芯片已通过，但无法写入它的记录；停止", u"第 %1 片芯片已通過，但無法寫入它的記錄；停止",
+     u"chip #%1 passed, but its record could not be written; stopping"},
+    // PassedUnrecordedSerial
+    {u"第 %1 片芯片已以序列号 %2 通过，但无法写入它的记录；停止", u"第 %1 片芯片已以序列號 %2 通過，但無法寫入它的記錄；停止",
+     u"chip #%1 passed with serial number %2, but its record could not be written; stopping"},
+    // SerialsUsedUp
+    {u"序列号已用完：下一个 %1 超出序列号格式；停止", u"序列號已用完：下一個 %1 超出序列號格式；停止",
+     u"no serial number is left: the next one, %1, does not fit the serial format; stopping"},
+    // SerialsUsedUpInSocket
+    {u"插座中的芯片没有可用的序列号（下一个 %1 超出序列号格式），没有写入它；停止",
+     u"插座中的芯片沒有可用的序列號（下一個 %1 超出序列號格式），沒有寫入它；停止",
+     u"no serial number is left for the chip in the socket (the next one, %1, does not fit the serial format); it was not written; stopping"},
+    // SerialRunDoesNotFit
+    {u"从 %1 开始的 %2 片芯片的序列号：最后一个超出序列号格式", u"從 %1 開始的 %2 片芯片的序列號：最後一個超出序列號格式",
+     u"the serial numbers from %1 for %2 chips: the last does not fit the serial format"},
+    // ChipNotWritten
+    {u"%1；插座中的芯片没有写入；停止", u"%1；插座中的芯片沒有寫入；停止", u"%1; the chip in the socket was not written; stopping"},
+    // SerialFolder
+    {u"无法创建序列号文件的文件夹 %1", u"無法創建序列號文件的文件夾 %1", u"cannot create the folder %1 of the serial file"},
+    // SerialFolderRefuses
+    {u"无法替换序列号文件 %1：它的文件夹不接受新文件（%2）", u"無法替換序列號文件 %1：它的文件夾不接受新文件（%2）",
+     u"the serial file %1 cannot be replaced: its folder takes no new file (%2)"},
+    // SerialLockFile
+    {u"无法锁定 %1：%2", u"無法鎖定 %1：%2", u"cannot lock %1: %2"},
+    // LogFolder
+    {u"无法创建日志的文件夹 %1", u"無法創建日誌的文件夾 %1", u"cannot create the folder %1 of the log"},
+    // LogNotWritten
+    {u"无法写入日志 %1：%2", u"無法寫入日誌 %1：%2", u"cannot write the log %1: %2"},
+    // LogRecordCut
+    {u"磁盘只接受了记录的一部分", u"磁盤只接受了記錄的一部分", u"the disk took only part of the record"},
+    // LogPartLeft
+    {u"；写入的部分留在日志末尾", u"；寫入的部分留在日誌末尾", u"; the part written stays at the end of the log"},
+};
+
+static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::LogPartLeft) + 1);
+
+}  // namespace
+
+QString produceText(ProduceText key)
+{
+    const Language language = currentLanguage();
+    const int l = isValidLanguage(language) ? static_cast<int>(language) : static_cast<int>(Language::Simplified);
+    return QString::fromUtf16(kTexts[static_cast<int>(key)][static_cast<std::size_t>(l)]);
+}

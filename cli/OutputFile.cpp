@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 
+#include "buffer/AtomicSave.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <QFile>
@@ -25,6 +26,9 @@ QString whyNotWritable(const QString& path)
             return QString::fromLocal8Bit(std::strerror(errno));
         return {};
     }
+    // The save makes missing folders; one that cannot be made is the reason.
+    if (const QString folder = makeMissingFolders(path); !folder.isEmpty())
+        return folder;
     // A link to a file not there yet: the save makes that file.
     QFile probe(target.isSymLink() ? target.symLinkTarget() : path);
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))

@@ -10,7 +10,7 @@
 #include "ProduceOptions.h"
 #include "ProductionLog.h"
 #include "ProgrammedImage.h"
-#include "ProduceTexts.h"
+#include "text/ProduceTexts.h"
 #include "ProgrammerBinding.h"
 #include "QuietFeedback.h"
 #include "SerialFile.h"

@@ -1,6 +1,6 @@
 #include "ProductionLog.h"
 
-#include "ProduceTexts.h"
+#include "text/ProduceTexts.h"
 
 #include "buffer/ImageChecksum.h"
 

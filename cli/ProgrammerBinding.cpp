@@ -1,7 +1,7 @@
 #include "ProgrammerBinding.h"
 
 #include "ChipCommandLine.h"
-#include "ProduceTexts.h"
+#include "text/ProduceTexts.h"
 
 #include "text/MessageCatalogExtra.h"
 #include "usb/SimulatorLibrary.h"

@@ -1,6 +1,6 @@
 #include "SerialFile.h"
 
-#include "ProduceTexts.h"
+#include "text/ProduceTexts.h"
 #include "SerialNumber.h"
 
 #include <QDir>

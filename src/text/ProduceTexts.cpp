@@ -1,4 +1,4 @@
-#include "ProduceTexts.h"
+#include "text/ProduceTexts.h"
 
 #include "text/MessageCatalog.h"
 

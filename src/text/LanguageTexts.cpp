@@ -1,8 +1,7 @@
 #include "text/LanguageTexts.h"
 
-QString inCurrentLanguage(const LanguageTexts& texts)
+QString textIn(const LanguageTexts& texts, Language language)
 {
-    const Language language = currentLanguage();
     const int index = isValidLanguage(language) ? static_cast<int>(language) : 0;
-    return QString::fromUtf8(texts[static_cast<std::size_t>(index)]);
+    return QString::fromUtf16(texts[static_cast<std::size_t>(index)]);
 }

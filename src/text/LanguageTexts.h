@@ -7,8 +7,12 @@
 #include <array>
 
 // One text in each of the program's languages, in the order of Language.
-using LanguageTexts = std::array<const char*, LanguageCount>;
+using LanguageTexts = std::array<const char16_t*, LanguageCount>;
 
-// The text in the current language; a language outside the known ones reads the Simplified
-// text, as the catalog does.
-[[nodiscard]] QString inCurrentLanguage(const LanguageTexts& texts);
+// The text in this language; a language outside the known ones reads the Simplified text, as
+// the catalog does.
+[[nodiscard]] QString textIn(const LanguageTexts& texts, Language language);
+[[nodiscard]] inline QString inCurrentLanguage(const LanguageTexts& texts)
+{
+    return textIn(texts, currentLanguage());
+}

@@ -1,14 +1,12 @@
 #include "text/MessageCatalogExtra.h"
 
-#include <array>
+#include "text/LanguageTexts.h"
 
 namespace {
 
-using Texts = std::array<const char16_t*, LanguageCount>;
-
 // Simplified, Traditional, English, in the order of ExtraText. Chinese texts use only characters
 // of the GBK code page, like every other text of the program.
-constexpr Texts kTexts[ExtraMessages::Count] = {
+constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
     // FindTitle
     {u"查找", u"查找", u"Find"},
     // FindWhat
@@ -275,9 +273,7 @@ constexpr Texts kTexts[ExtraMessages::Count] = {
 
 QString ExtraMessages::text(ExtraText key, Language language)
 {
-    const int l = isValidLanguage(language) ? static_cast<int>(language)
-                                            : static_cast<int>(Language::Simplified);
-    return QString::fromUtf16(kTexts[static_cast<int>(key)][static_cast<std::size_t>(l)]);
+    return textIn(kTexts[static_cast<int>(key)], language);
 }
 
 std::optional<MessageKey> catalogKeyOf(const QString& text)

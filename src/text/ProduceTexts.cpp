@@ -1,15 +1,11 @@
 #include "text/ProduceTexts.h"
 
-#include "text/MessageCatalog.h"
-
-#include <array>
+#include "text/LanguageTexts.h"
 
 namespace {
 
-using Texts = std::array<const char16_t*, LanguageCount>;
-
 // Simplified, Traditional, English, in the order of ProduceText; GBK characters only.
-constexpr Texts kTexts[] = {
+constexpr LanguageTexts kTexts[] = {
     // ProgrammerBusyWaiting
     {u"编程器 %1 正被另一个程序使用，最多等待 %2 秒。", u"編程器 %1 正被另一個程序使用，最多等待 %2 秒。",
      u"The programmer %1 is in use by another program; waiting up to %2 s for it."},
@@ -65,7 +61,5 @@ static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::LogPart
 
 QString produceText(ProduceText key)
 {
-    const Language language = currentLanguage();
-    const int l = isValidLanguage(language) ? static_cast<int>(language) : static_cast<int>(Language::Simplified);
-    return QString::fromUtf16(kTexts[static_cast<int>(key)][static_cast<std::size_t>(l)]);
+    return inCurrentLanguage(kTexts[static_cast<int>(key)]);
 }

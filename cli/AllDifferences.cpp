@@ -1,9 +1,11 @@
 #include "AllDifferences.h"
 
 #include "CliCommand.h"
-#include "DifferenceReport.h"
 #include "ImageBuffer.h"
 #include "QuietFeedback.h"
+
+#include "app/MessageCatalogExtra.h"
+#include "buffer/DifferenceReport.h"
 
 #include "chipdb/ChipRecord.h"
 #include "programmer/ChipOperations.h"
@@ -61,7 +63,7 @@ int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHos
         return std::span<const quint8>(image.first(static_cast<std::size_t>(length)));
     };
     const DifferenceReport report = DifferenceReport::compare(range(reference.dataBuffer()), range(readBack.dataBuffer()));
-    for (const QString& line : report.lines())
+    for (const QString& line : report.lines(ExtraMessages::differenceWording()))
         std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     return ExitFailure;
 }

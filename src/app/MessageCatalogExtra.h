@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MessageCatalog.h"
+#include "buffer/DifferenceReport.h"
 
 #include <QString>
 
@@ -49,15 +50,30 @@ enum class ExtraText : int {
     ProgrammerNotAttached,  // %1: the chosen programmer
     SettingsNotSaved,       // %1: the settings file, %2: the reason
     ProgrammerBusy,         // %1: the chosen programmer
+    PasteHexNotHex,         // %1: the first character that is no hex, %2: its place in the text (from 1)
+    PasteHexEmpty,
+    CloseAfterOperation,
+    DifferenceSummary,      // %1: differing bytes, %2: ranges
+    DifferenceRange,        // %1, %2: first and last byte in hex, %3: bytes
+    DifferencesNotListed,   // %1: ranges left out
+    CompareChipHeading,     // %1: the chip, %2: bytes compared
+    CompareFileHeading,     // %1: the file, %2: bytes compared
+    CompareChipEqual,       // %1: the chip, %2: bytes compared
+    CompareFileEqual,       // %1: the file, %2: bytes compared
+    DifferenceRangeStatus,  // %1: the range's number (from 1), %2: ranges
+    CompareNoChip,
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ProgrammerBusy) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::CompareNoChip) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);
 [[nodiscard]] inline QString text(ExtraText key) { return text(key, currentLanguage()); }
+
+// The lines of a difference report (verify --all, the window's compare) in the current language.
+[[nodiscard]] DifferenceReport::Wording differenceWording();
 
 }  // namespace ExtraMessages
 

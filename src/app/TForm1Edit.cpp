@@ -6,10 +6,11 @@
 #include "ChecksumPanel.h"
 
 #include "FindDialog.h"
+#include "FocusReturn.h"
 #include "GoToDialog.h"
 #include "MessageBoxes.h"
 #include "MessageCatalogExtra.h"
-#include "hexview/HexClipboard.h"
+#include "hexview/HexByteText.h"
 #include "hexview/HexEditorEx.h"
 
 #include <QAction>
@@ -82,7 +83,8 @@ void TForm1::createEditCommands()
     // time; it is read when it changes, not each time the commands are updated.
     QClipboard* clipboard = QApplication::clipboard();
     auto readClipboard = [this, clipboard] {
-        m_clipboardHasHex = !HexClipboard::parseHexText(clipboard->text(), false).isEmpty();
+        // Any text: what is not hex bytes is refused on use, with the character that is not.
+        m_clipboardHasText = !clipboard->text().trimmed().isEmpty();
         m_clipboardOffersData = FlashEditor->CanPaste();
         updateEditCommands();
     };
@@ -117,11 +119,16 @@ void TForm1::updateEditCommands()
     Cut1->setEnabled(idle && FlashEditor->CanCut());
     Copy1->setEnabled(idle && FlashEditor->CanCopy());
     Paste1->setEnabled(idle && writable && m_clipboardOffersData);
-    PasteHex1->setEnabled(idle && writable && m_clipboardHasHex);
+    PasteHex1->setEnabled(idle && writable && m_clipboardHasText);
     SelectAll1->setEnabled(idle && hasData);
     Find1->setEnabled(idle && hasData);
     FindNext1->setEnabled(idle && hasData && m_findDialog && m_findDialog->lastPattern());
     GoTo1->setEnabled(idle && hasData);
+    CompareChip1->setEnabled(idle);
+    CompareFile1->setEnabled(idle);
+    const bool marked = !FlashEditor->DifferenceMarks().empty();
+    NextDiff1->setEnabled(idle && marked);
+    PrevDiff1->setEnabled(idle && marked);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -138,6 +145,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         // The gutter keeps its own menu rule (the view's OffsetPopupMenu).
         if (FlashEditor->CellAt(menuEvent->pos(), col, row) && col == 0)
             return false;
+        // The commands act where the person clicked: outside the selection the caret moves to
+        // the byte under the pointer and the selection goes; inside it the selection stays.
+        if (menuEvent->reason() == QContextMenuEvent::Mouse)
+            FlashEditor->PlaceCaretForMenu(menuEvent->pos());
         updateEditCommands();
         EditPopupMenu->popup(menuEvent->globalPos());
         return true;
@@ -179,8 +190,24 @@ void TForm1::Paste1Click()
 
 void TForm1::PasteHex1Click()
 {
-    if (!chipOperationRunning())
-        FlashEditor->CBPasteHexText();
+    if (chipOperationRunning())
+        return;
+    // Text that is not hex bytes from end to end is refused whole: read around what it cannot
+    // read, it would become other bytes than the person copied.
+    const QString text = QApplication::clipboard()->text();
+    const HexByteText::Parsed parsed = HexByteText::parse(text);
+    if (!parsed.ok()) {
+        const bool pair = text.at(parsed.badAt).isHighSurrogate() && parsed.badAt + 1 < text.size();
+        ShowError(ExtraMessages::text(ExtraText::PasteHexNotHex)
+                      .arg(text.mid(parsed.badAt, pair ? 2 : 1))
+                      .arg(parsed.badAt + 1));
+        return;
+    }
+    if (parsed.bytes.isEmpty()) {
+        ShowError(ExtraMessages::text(ExtraText::PasteHexEmpty));
+        return;
+    }
+    FlashEditor->CBPasteHexText();
 }
 
 void TForm1::SelectAll1Click()
@@ -213,6 +240,7 @@ void TForm1::Find1Click()
             this);
     }
     m_findDialog->applyLanguage();
+    const FocusReturn focus(this);
     m_findDialog->exec();
     updateEditCommands();
 }
@@ -230,6 +258,7 @@ void TForm1::GoTo1Click()
 {
     if (chipOperationRunning() || FlashEditor->DataSize() == 0)
         return;
+    const FocusReturn focus(this);
     GoToDialog dialog(FlashEditor->DataSize(), FlashEditor->GetCursorPosition(), this);
     if (dialog.exec() == QDialog::Accepted)
         FlashEditor->SetSelStart(dialog.address());

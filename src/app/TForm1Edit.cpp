@@ -240,8 +240,14 @@ void TForm1::Find1Click()
             this);
     }
     m_findDialog->applyLanguage();
-    const FocusReturn focus(this);
-    m_findDialog->exec();
+    bool found = false;
+    {
+        const FocusReturn focus(this);
+        found = m_findDialog->exec() == QDialog::Accepted;
+    }
+    // The match is selected in the view, which takes the keys next (Ctrl+C copies it).
+    if (found)
+        FlashEditor->setFocus(Qt::OtherFocusReason);
     updateEditCommands();
 }
 
@@ -258,8 +264,16 @@ void TForm1::GoTo1Click()
 {
     if (chipOperationRunning() || FlashEditor->DataSize() == 0)
         return;
-    const FocusReturn focus(this);
-    GoToDialog dialog(FlashEditor->DataSize(), FlashEditor->GetCursorPosition(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        FlashEditor->SetSelStart(dialog.address());
+    qint64 address = -1;
+    {
+        const FocusReturn focus(this);
+        GoToDialog dialog(FlashEditor->DataSize(), FlashEditor->GetCursorPosition(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            address = dialog.address();
+    }
+    // The caret is where the person goes on typing.
+    if (address >= 0) {
+        FlashEditor->SetSelStart(address);
+        FlashEditor->setFocus(Qt::OtherFocusReason);
+    }
 }

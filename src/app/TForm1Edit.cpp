@@ -23,6 +23,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,11 +71,22 @@ void TForm1::createEditCommands()
     EditPopupMenu->addActions({Find1, FindNext1, GoTo1});
 
     // The edit keys act on the view while it has the focus. Elsewhere they are not the window's:
-    // the log pane keeps its own select all and copy.
+    // the log pane keeps its own select all and copy. The menus show them only while they act,
+    // so a key shown beside an enabled command always does what the command says.
+    std::vector<std::pair<QAction*, QList<QKeySequence>>> viewKeys;
     for (QAction* action : {Undo1, Redo1, Cut1, Copy1, Paste1, PasteHex1, SelectAll1}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         FlashEditor->addAction(action);
+        viewKeys.emplace_back(action, action->shortcuts());
     }
+    auto showViewKeys = [this, viewKeys] {
+        const QWidget* focus = QApplication::focusWidget();
+        const bool inView = focus && (focus == FlashEditor || FlashEditor->isAncestorOf(focus));
+        for (const auto& [action, keys] : viewKeys)
+            action->setShortcuts(inView ? keys : QList<QKeySequence>());
+    };
+    connect(qApp, &QApplication::focusChanged, &m_editNotifications, showViewKeys);
+    showViewKeys();
     FlashEditor->installEventFilter(this);
     FlashEditor->viewport()->installEventFilter(this);
     // The tool bar is disabled exactly while a chip operation runs.
@@ -147,8 +160,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return false;
         // The commands act where the person clicked: outside the selection the caret moves to
         // the byte under the pointer and the selection goes; inside it the selection stays.
-        if (menuEvent->reason() == QContextMenuEvent::Mouse)
+        if (menuEvent->reason() == QContextMenuEvent::Mouse) {
+            FlashEditor->setFocus(Qt::MouseFocusReason);
             FlashEditor->PlaceCaretForMenu(menuEvent->pos());
+        }
         updateEditCommands();
         EditPopupMenu->popup(menuEvent->globalPos());
         return true;

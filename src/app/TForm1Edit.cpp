@@ -19,6 +19,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 
 #include <algorithm>
@@ -81,6 +82,10 @@ void TForm1::createEditCommands()
     }
     auto showViewKeys = [this, viewKeys] {
         const QWidget* focus = QApplication::focusWidget();
+        // The menu bar holds the focus only while the keyboard walks the menus, over the control
+        // the keys go back to.
+        if (qobject_cast<const QMenuBar*>(focus))
+            return;
         const bool inView = focus && (focus == FlashEditor || FlashEditor->isAncestorOf(focus));
         for (const auto& [action, keys] : viewKeys)
             action->setShortcuts(inView ? keys : QList<QKeySequence>());

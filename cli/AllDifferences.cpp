@@ -1,11 +1,12 @@
 #include "AllDifferences.h"
 
 #include "CliCommand.h"
-#include "DifferenceReport.h"
 #include "ImageBuffer.h"
 #include "QuietFeedback.h"
 
 #include "text/MessageCatalogExtra.h"
+#include "buffer/DifferenceReport.h"
+
 #include "chipdb/ChipRecord.h"
 #include "programmer/ChipOperations.h"
 #include "programmer/CommandPacket.h"
@@ -63,7 +64,7 @@ int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHos
         return std::span<const quint8>(image.first(static_cast<std::size_t>(length)));
     };
     const DifferenceReport report = DifferenceReport::compare(range(reference.dataBuffer()), range(readBack.dataBuffer()));
-    for (const QString& line : report.lines())
+    for (const QString& line : report.lines(DifferenceReport::wordingInCurrentLanguage()))
         std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     return ExitFailure;
 }

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QQueue>
 
 namespace {
@@ -17,6 +18,35 @@ QStringList& offeredFilters(FileDialogs::Kind kind)
     static QStringList open;
     static QStringList save;
     return kind == FileDialogs::Kind::Open ? open : save;
+}
+
+QString& startFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// The dialog takes a filter's patterns from its parentheses, and "*.*" there needs a dot in the
+// name: a dump called flash_dump would not be listed under "All files (*.*)". The label stays;
+// while such a filter is chosen, the file list matches every name.
+// The dialog is Qt's own, the same on every desktop, so the file list can be reached.
+void matchEveryFileUnderStarDotStar(QFileDialog& dialog)
+{
+    const auto apply = [&dialog](const QString& filter) {
+        if (!filter.endsWith(QLatin1String("(*.*)")))
+            return;
+        if (auto* model = dialog.findChild<QFileSystemModel*>())
+            model->setNameFilters({QStringLiteral("*")});
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, apply);
+    apply(dialog.selectedNameFilter());
+}
+
+void startIn(QFileDialog& dialog, const QString& folder)
+{
+    startFolder() = folder;
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
 }
 
 }  // namespace
@@ -36,6 +66,12 @@ void FileDialogs::reset()
     queuedNames().clear();
     offeredFilters(Kind::Open).clear();
     offeredFilters(Kind::Save).clear();
+    startFolder().clear();
+}
+
+QString FileDialogs::lastStartFolder()
+{
+    return startFolder();
 }
 
 QStringList FileDialogs::lastNameFilters(Kind kind)
@@ -62,31 +98,40 @@ QString FileDialogs::withDefaultExtension(const QString& name, const QString& ex
     return name + QLatin1Char('.') + extension;
 }
 
-QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int filterIndex)
+QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int filterIndex, const QString& folder)
 {
     const QStringList filters = nameFilters(filter);
     offeredFilters(Kind::Open) = filters;
+    startFolder() = folder;
     if (!queuedNames().isEmpty())
         return queuedNames().dequeue();
     QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
+    startIn(dialog, folder);
     if (filterIndex >= 1 && filterIndex <= filters.size())
         dialog.selectNameFilter(filters[filterIndex - 1]);
+    matchEveryFileUnderStarDotStar(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
 }
 
-QString FileDialogs::saveFileName(QWidget* parent, const QString& filter, const QString& defaultExtension)
+QString FileDialogs::saveFileName(QWidget* parent, const QString& filter, const QString& defaultExtension,
+                                  const QString& folder)
 {
     offeredFilters(Kind::Save) = nameFilters(filter);
+    startFolder() = folder;
     if (!queuedNames().isEmpty())
         return withDefaultExtension(queuedNames().dequeue(), defaultExtension);
     QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(offeredFilters(Kind::Save));
+    startIn(dialog, folder);
+    matchEveryFileUnderStarDotStar(dialog);
     dialog.setDefaultSuffix(defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

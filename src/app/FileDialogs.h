@@ -19,12 +19,18 @@ public:
     enum class Kind { Open, Save };
     [[nodiscard]] static QStringList lastNameFilters(Kind kind);
 
-    // The chosen file, or an empty string when the user cancelled. filterIndex is 1-based.
-    [[nodiscard]] static QString openFileName(QWidget* parent, const QString& filter, int filterIndex);
+    // The folder the last open or save dialog started in (also when a queued name answered it).
+    [[nodiscard]] static QString lastStartFolder();
+
+    // The chosen file, or an empty string when the user cancelled. filterIndex is 1-based. The
+    // dialog starts in folder (the current folder when it is empty). A filter whose pattern is
+    // "*.*" lists every file, those without a dot in their name too, as people expect of it.
+    [[nodiscard]] static QString openFileName(QWidget* parent, const QString& filter, int filterIndex,
+                                              const QString& folder = {});
     // A name chosen without an extension gets defaultExtension appended. The dialog does not ask
     // about overwriting: the save itself asks.
     [[nodiscard]] static QString saveFileName(QWidget* parent, const QString& filter,
-                                              const QString& defaultExtension);
+                                              const QString& defaultExtension, const QString& folder = {});
 
     // "Binary (*.bin)|*.bin|..." as the dialog's list of name filters.
     [[nodiscard]] static QStringList nameFilters(const QString& filter);

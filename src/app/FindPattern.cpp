@@ -1,10 +1,8 @@
 #include "FindPattern.h"
 
 #include "text/MessageCatalogExtra.h"
+#include "hexview/HexByteText.h"
 #include "hexview/HexEditor.h"
-#include "hexview/HexTypes.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -22,33 +20,28 @@ ParsedFindPattern refused(ExtraText text, const QString& argument = {})
 
 ParsedFindPattern FindPattern::fromHex(const QString& text)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
-    const QStringList tokens = text.split(separators, Qt::SkipEmptyParts);
-    if (tokens.isEmpty())
+    HexByteText::Parsed parsed = HexByteText::parse(text, true);
+    if (!parsed.ok()) {
+        // The message names the whole group the unreadable character stands in.
+        qsizetype first = parsed.badAt;
+        qsizetype last = parsed.badAt;
+        while (first > 0 && !HexByteText::isSeparator(text[first - 1]))
+            --first;
+        while (last + 1 < text.size() && !HexByteText::isSeparator(text[last + 1]))
+            ++last;
+        return refused(ExtraText::FindBadHexByte, text.mid(first, last - first + 1));
+    }
+    QByteArray& bytes = parsed.bytes;
+    const std::vector<qsizetype>& wildcards = parsed.wildcards;
+    if (bytes.isEmpty())
         return refused(ExtraText::FindEmpty);
-    QByteArray bytes;
     std::array<bool, 256> used{};
-    std::vector<qsizetype> wildcards;  // positions of ?? in bytes
-    for (const QString& token : tokens) {
-        QStringView digits(token);
-        if (digits.startsWith(u"0x", Qt::CaseInsensitive))
-            digits = digits.mid(2);
-        if (digits.isEmpty() || digits.size() % 2 != 0)
-            return refused(ExtraText::FindBadHexByte, token);
-        for (qsizetype i = 0; i < digits.size(); i += 2) {
-            if (digits[i] == u'?' && digits[i + 1] == u'?') {
-                wildcards.push_back(bytes.size());
-                bytes.append('\0');
-                continue;
-            }
-            const int high = hexDigitValue(digits[i]);
-            const int low = hexDigitValue(digits[i + 1]);
-            if (high < 0 || low < 0)
-                return refused(ExtraText::FindBadHexByte, token);
-            const int value = high * 16 + low;
-            used[static_cast<std::size_t>(value)] = true;
-            bytes.append(static_cast<char>(value));
+    for (qsizetype i = 0, next = 0; i < bytes.size(); ++i) {
+        if (next < static_cast<qsizetype>(wildcards.size()) && wildcards[next] == i) {
+            ++next;
+            continue;
         }
+        used[static_cast<quint8>(bytes[i])] = true;
     }
     if (static_cast<qsizetype>(wildcards.size()) == bytes.size())
         return refused(ExtraText::FindOnlyWildcards);

@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "FocusReturn.h"
+
 #include <QQueue>
 
 namespace {
@@ -52,6 +54,8 @@ QMessageBox::StandardButton MessageBoxes::show(QWidget* parent, QMessageBox::Ico
         shownBoxes().append(Shown{icon, title, text});
         return answers().dequeue();
     }
+    // The focus goes back where it was: a box must not leave the keys of the window dead.
+    const FocusReturn focus(parent ? parent->window() : nullptr);
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);

@@ -1,8 +1,10 @@
 #include "TForm1.h"
 
 #include "AppIcons.h"
+#include "FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
+#include "QtTranslations.h"
 #include "SettingsFile.h"
 #include "SystemLanguage.h"
 #include "TAboutBox.h"
@@ -25,6 +27,15 @@
 
 #include <algorithm>
 
+namespace {
+
+// The folder the file dialogs start in: where the last image was opened, saved or compared.
+// A section of its own, beside the sections other versions read.
+const QString FoldersSection = QStringLiteral("Folders");
+const QString ImagesKey = QStringLiteral("Images");
+
+}  // namespace
+
 TForm1::Environment TForm1::Environment::defaults()
 {
     return {ProgramFiles::locate(QCoreApplication::applicationFilePath()).settingsPath, chipDatabasePath(),
@@ -46,6 +57,7 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     column->setSpacing(0);
     column->addWidget(buildClientPanel(), 1);
     buildStatusBar();
+    createCompareCommands();
     column->addWidget(StatusBar1);
     setCentralWidget(central);
     applyDesignedCaptions();
@@ -123,6 +135,10 @@ void TForm1::SettingsLoad()
     setCurrentLanguage(static_cast<Language>(ini.readInt(device, QStringLiteral("LANGU"),
         static_cast<int>(m_environment.firstLanguage))));
     applyProgrammerChoice(ini.stringValue(device, QStringLiteral("PROGRAMMER")).value_or(QString()));
+    m_imageFolder = ini.stringValue(FoldersSection, ImagesKey).value_or(QString());
+    // Qt's own texts (the buttons of every box) speak the language before anything can ask.
+    if (isValidLanguage(currentLanguage()))
+        QtTranslations::apply(currentLanguage());
 }
 
 void TForm1::SettingsSave()
@@ -146,6 +162,8 @@ void TForm1::SettingsSave()
     ini.writeInt(device, QStringLiteral("SPEED"), ComboBox4->currentIndex());
     ini.writeInt(device, QStringLiteral("LANGU"), static_cast<int>(currentLanguage()));
     ini.writeString(device, QStringLiteral("PROGRAMMER"), m_programmerChoice);
+    if (!m_imageFolder.isEmpty())
+        ini.writeString(FoldersSection, ImagesKey, m_imageFolder);
     // The window closes all the same: losing this session's settings is no reason to keep the
     // person in it, but they are told.
     if (!ini.sync())
@@ -156,6 +174,9 @@ void TForm1::SettingsSave()
 
 void TForm1::FormShow()
 {
+    // The window speaks its language before the first box (a database error, the offer of new
+    // chips) can appear over it.
+    ApplyLanguage();
     const ChipDbLoadStatus status = LoadChipDatabase(m_chipDatabase, m_environment.databasePath,
         [this](const QString& message) { ShowError(message); });
     if (status == ChipDbLoadStatus::Loaded) {
@@ -176,7 +197,6 @@ void TForm1::FormShow()
         }
         SelectChip(m_index[0], m_index[1], m_index[2]);
     }
-    ApplyLanguage();
 }
 
 void TForm1::FormActivate()
@@ -196,9 +216,17 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A chip operation runs inside a handler and processes events between blocks, so a close
-    // can arrive in the middle of it. The window stays until the operation has ended: closing
-    // it would leave the routine writing to a chip behind a window that is gone.
-    if (!ToolBar1->isEnabled()) {
+    // can arrive in the middle of it. The window stays until the operation has ended (closing
+    // it would leave the routine writing to a chip behind a window that is gone), says so, and
+    // closes then (runOperation).
+    if (chipOperationRunning()) {
+        m_closeWhenIdle = true;
+        // In the status panel, which the operation's next step writes over, and in the
+        // progress bar, which stays in view while a step runs.
+        const QString notice = ExtraMessages::text(ExtraText::CloseAfterOperation);
+        setStatus(notice);
+        Progress->setFormat(notice);
+        Progress->setTextVisible(true);
         event->ignore();
         return;
     }
@@ -235,5 +263,6 @@ bool TForm1::autoVerify() const
 
 void TForm1::ToolAboutClick()
 {
+    const FocusReturn focus(this);
     AboutBox->exec();
 }

@@ -9,12 +9,14 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
 
 class FindDialog;
 struct FindPattern;
+struct DifferenceReport;
 class HexEditorEx;
 class PanelStatusBar;
 class ChecksumPanel;
@@ -99,6 +101,10 @@ public:
     // Only when the view was modified: DataLength = min(size it was loaded with, view size),
     // that many bytes copied into DataBuffer, the view's modified flag cleared.
     void TakeViewEdits();
+    // The chip-sized image Save writes and Write programs from, as it stands now: the view's
+    // bytes up to the chip's size once its edits are taken, then DataBuffer's. Two parts, so
+    // that nothing is copied to read it.
+    [[nodiscard]] std::array<std::span<const quint8>, 2> savedImage() const;
 
     // --- presentation services ------------------------------------------------------------
     void LogLine(const QString& text);
@@ -165,6 +171,12 @@ public slots:
     void Find1Click();
     void FindNext1Click();
     void GoTo1Click();
+    // Compare with the chip or with a file, and the moves between the differences found; their
+    // bodies are in TForm1Compare.cpp.
+    void CompareChip1Click();
+    void CompareFile1Click();
+    void NextDiff1Click();
+    void PrevDiff1Click();
 
 public:
     // Loads a buffer file as Open does once its dialog has named it (also the file named on the
@@ -188,6 +200,16 @@ private:
     void buildStatusBar();
     void createFileCommands();
     void createEditCommands();
+    void createCompareCommands();
+    // Runs a chip operation's handler: gives the focus back afterwards, and closes the window
+    // when the person asked to close it while the operation ran.
+    void runOperation(const std::function<void()>& operation);
+    // Shows the result of a compare in the log, the view and the status bar.
+    void showDifferences(const DifferenceReport& report, bool withChip, const QString& against);
+    void showDifferenceRange(qint64 index);
+    // The last folder an image was opened from or saved to, for the next file dialog.
+    [[nodiscard]] QString imageFolder() const { return m_imageFolder; }
+    void rememberImageFolder(const QString& path);
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Selects the first match at from or later and scrolls it into view; false when none.
     bool findAndSelect(const FindPattern& pattern, qint64 from);
@@ -228,11 +250,13 @@ private:
     bool m_shown = false;
     std::array<QWidget*, 3> m_languageForms{};  // TForm2, TForm3, TForm4
     FindDialog* m_findDialog = nullptr;  // created at the first Find, keeps what was typed
-    bool m_clipboardHasHex = false;      // the clipboard's text holds a pair of hex digits
+    bool m_clipboardHasText = false;     // the clipboard holds text, which Paste hex text reads
     bool m_clipboardOffersData = false;  // the clipboard holds a format the view pastes
     // Receives the clipboard and focus notifications that update the edit commands. A member,
     // so they stop before the controls are destroyed: the view empties the clipboard as it goes.
     QObject m_editNotifications;
+    bool m_closeWhenIdle = false;  // the close box was used while an operation ran
+    QString m_imageFolder;         // [Folders] Images
 
 public:
     // The controls, named as on the form. Owned by their Qt parents.
@@ -265,6 +289,10 @@ public:
     QAction* Find1 = nullptr;
     QAction* FindNext1 = nullptr;
     QAction* GoTo1 = nullptr;
+    QAction* CompareChip1 = nullptr;
+    QAction* CompareFile1 = nullptr;
+    QAction* NextDiff1 = nullptr;
+    QAction* PrevDiff1 = nullptr;
     QMenu* EditPopupMenu = nullptr;  // FlashEditor's context menu: the same edit commands
     QMenu* O3 = nullptr;
     QAction* A1 = nullptr;
@@ -309,7 +337,8 @@ public:
     QTextEdit* RichEdit1 = nullptr;
     PanelStatusBar* StatusBar1 = nullptr;
     QProgressBar* Progress = nullptr;
-    ChecksumPanel* CrcPanel = nullptr;  // "CRC32: ..." of the hex view, at the status bar's right end
+    ChecksumPanel* CrcPanel = nullptr;  // "CRC32: ..." of the saved image, at the status bar's right end
+    QLabel* DiffPanel = nullptr;        // "Range k of n" after a compare, beside the checksum panel
 
     TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;

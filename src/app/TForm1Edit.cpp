@@ -6,9 +6,11 @@
 #include "ChecksumPanel.h"
 
 #include "FindDialog.h"
+#include "FocusReturn.h"
 #include "GoToDialog.h"
 #include "MessageBoxes.h"
 #include "text/MessageCatalogExtra.h"
+#include "hexview/HexByteText.h"
 #include "hexview/HexClipboard.h"
 #include "hexview/HexEditorEx.h"
 
@@ -18,10 +20,13 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -68,11 +73,26 @@ void TForm1::createEditCommands()
     EditPopupMenu->addActions({Find1, FindNext1, GoTo1});
 
     // The edit keys act on the view while it has the focus. Elsewhere they are not the window's:
-    // the log pane keeps its own select all and copy.
+    // the log pane keeps its own select all and copy. The menus show them only while they act,
+    // so a key shown beside an enabled command always does what the command says.
+    std::vector<std::pair<QAction*, QList<QKeySequence>>> viewKeys;
     for (QAction* action : {Undo1, Redo1, Cut1, Copy1, Paste1, PasteHex1, SelectAll1}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         FlashEditor->addAction(action);
+        viewKeys.emplace_back(action, action->shortcuts());
     }
+    auto showViewKeys = [this, viewKeys] {
+        const QWidget* focus = QApplication::focusWidget();
+        // The menu bar holds the focus only while the keyboard walks the menus, over the control
+        // the keys go back to.
+        if (qobject_cast<const QMenuBar*>(focus))
+            return;
+        const bool inView = focus && (focus == FlashEditor || FlashEditor->isAncestorOf(focus));
+        for (const auto& [action, keys] : viewKeys)
+            action->setShortcuts(inView ? keys : QList<QKeySequence>());
+    };
+    connect(qApp, &QApplication::focusChanged, &m_editNotifications, showViewKeys);
+    showViewKeys();
     FlashEditor->installEventFilter(this);
     FlashEditor->viewport()->installEventFilter(this);
     // The tool bar is disabled exactly while a chip operation runs.
@@ -82,7 +102,8 @@ void TForm1::createEditCommands()
     // time; it is read when it changes, not each time the commands are updated.
     QClipboard* clipboard = QApplication::clipboard();
     auto readClipboard = [this, clipboard] {
-        m_clipboardHasHex = !HexClipboard::parseHexText(clipboard->text(), false).isEmpty();
+        // Any text: what is not hex bytes is refused on use, with the character that is not.
+        m_clipboardHasText = !clipboard->text().trimmed().isEmpty();
         m_clipboardOffersData = FlashEditor->CanPaste();
         updateEditCommands();
     };
@@ -117,11 +138,16 @@ void TForm1::updateEditCommands()
     Cut1->setEnabled(idle && FlashEditor->CanCut());
     Copy1->setEnabled(idle && FlashEditor->CanCopy());
     Paste1->setEnabled(idle && writable && m_clipboardOffersData);
-    PasteHex1->setEnabled(idle && writable && m_clipboardHasHex);
+    PasteHex1->setEnabled(idle && writable && m_clipboardHasText);
     SelectAll1->setEnabled(idle && hasData);
     Find1->setEnabled(idle && hasData);
     FindNext1->setEnabled(idle && hasData && m_findDialog && m_findDialog->lastPattern());
     GoTo1->setEnabled(idle && hasData);
+    CompareChip1->setEnabled(idle);
+    CompareFile1->setEnabled(idle);
+    const bool marked = !FlashEditor->DifferenceMarks().empty();
+    NextDiff1->setEnabled(idle && marked);
+    PrevDiff1->setEnabled(idle && marked);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -138,6 +164,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         // The gutter keeps its own menu rule (the view's OffsetPopupMenu).
         if (FlashEditor->CellAt(menuEvent->pos(), col, row) && col == 0)
             return false;
+        // The commands act where the person clicked: outside the selection the caret moves to
+        // the byte under the pointer and the selection goes; inside it the selection stays.
+        if (menuEvent->reason() == QContextMenuEvent::Mouse) {
+            FlashEditor->setFocus(Qt::MouseFocusReason);
+            FlashEditor->PlaceCaretForMenu(menuEvent->pos());
+        }
         updateEditCommands();
         EditPopupMenu->popup(menuEvent->globalPos());
         return true;
@@ -179,8 +211,24 @@ void TForm1::Paste1Click()
 
 void TForm1::PasteHex1Click()
 {
-    if (!chipOperationRunning())
-        FlashEditor->CBPasteHexText();
+    if (chipOperationRunning())
+        return;
+    // Text that is not hex bytes from end to end is refused whole: read around what it cannot
+    // read, it would become other bytes than the person copied.
+    const QString text = QApplication::clipboard()->text();
+    const HexByteText::Parsed parsed = HexByteText::parse(text);
+    if (!parsed.ok()) {
+        const bool pair = text.at(parsed.badAt).isHighSurrogate() && parsed.badAt + 1 < text.size();
+        ShowError(ExtraMessages::text(ExtraText::PasteHexNotHex)
+                      .arg(text.mid(parsed.badAt, pair ? 2 : 1))
+                      .arg(parsed.badAt + 1));
+        return;
+    }
+    if (parsed.bytes.isEmpty()) {
+        ShowError(ExtraMessages::text(ExtraText::PasteHexEmpty));
+        return;
+    }
+    FlashEditor->CBPasteHexText();
 }
 
 void TForm1::SelectAll1Click()
@@ -213,7 +261,14 @@ void TForm1::Find1Click()
             this);
     }
     m_findDialog->applyLanguage();
-    m_findDialog->exec();
+    bool found = false;
+    {
+        const FocusReturn focus(this);
+        found = m_findDialog->exec() == QDialog::Accepted;
+    }
+    // The match is selected in the view, which takes the keys next (Ctrl+C copies it).
+    if (found)
+        FlashEditor->setFocus(Qt::OtherFocusReason);
     updateEditCommands();
 }
 
@@ -230,7 +285,16 @@ void TForm1::GoTo1Click()
 {
     if (chipOperationRunning() || FlashEditor->DataSize() == 0)
         return;
-    GoToDialog dialog(FlashEditor->DataSize(), FlashEditor->GetCursorPosition(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        FlashEditor->SetSelStart(dialog.address());
+    qint64 address = -1;
+    {
+        const FocusReturn focus(this);
+        GoToDialog dialog(FlashEditor->DataSize(), FlashEditor->GetCursorPosition(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            address = dialog.address();
+    }
+    // The caret is where the person goes on typing.
+    if (address >= 0) {
+        FlashEditor->SetSelStart(address);
+        FlashEditor->setFocus(Qt::OtherFocusReason);
+    }
 }

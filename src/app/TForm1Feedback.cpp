@@ -7,6 +7,7 @@
 #include "hexview/HexEditorEx.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -96,6 +97,8 @@ void TForm1::setOperationControlsEnabled(bool enabled)
 {
     ToolBar1->setEnabled(enabled);
     Panel1->setEnabled(enabled);
+    // A programmer chosen now would only take effect under the running operation's feet.
+    ProgrammerMenu->menuAction()->setEnabled(enabled);
 }
 
 void TForm1::beep()

@@ -3,8 +3,10 @@
 #include "TForm1.h"
 
 #include "FileDialogs.h"
+#include "FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
+#include "buffer/DifferenceReport.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"
 #include "hexview/HexEditorEx.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QToolBar>
 
 #include <algorithm>
@@ -111,7 +114,8 @@ void TForm1::ToolOpenClick()
 {
     if (chipOperationRunning())
         return;
-    const QString path = FileDialogs::openFileName(this, OpenFilter, 1);
+    const FocusReturn focus(this);
+    const QString path = FileDialogs::openFileName(this, OpenFilter, 1, m_imageFolder);
     if (!path.isEmpty())
         openImageFile(path);
 }
@@ -136,13 +140,41 @@ void TForm1::openImageFile(const QString& path)
     m_capsuleHeader = capsuleHeader;
     LoadViewFromBuffer();
     LogLine(MessageCatalog::text(MessageKey::LogOpen) + path);
+    rememberImageFolder(path);
+}
+
+void TForm1::CompareFile1Click()
+{
+    if (chipOperationRunning())
+        return;
+    if (currentChipRecord().flashSize == 0) {
+        ShowError(ExtraMessages::text(ExtraText::CompareNoChip));
+        return;
+    }
+    const FocusReturn focus(this);
+    const QString path = FileDialogs::openFileName(this, OpenFilter, 1, m_imageFolder);
+    if (path.isEmpty())
+        return;
+    // The file is read as Open reads it, into an image of its own: the buffer stays as it is.
+    const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
+    std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
+    WindowFileFeedback feedback(*this);
+    (void)OpenBufferFile(path, {image.get(), static_cast<std::size_t>(DataBufferSize)}, feedback);
+    if (feedback.failed())
+        return;
+    rememberImageFolder(path);
+    const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
+    TakeViewEdits();
+    showDifferences(DifferenceReport::compare({m_dataBuffer.get(), size}, {image.get(), size}), false,
+        QDir::toNativeSeparators(path));
 }
 
 void TForm1::ToolSaveClick()
 {
     if (chipOperationRunning())
         return;
-    const QString path = FileDialogs::saveFileName(this, SaveFilter, SaveDefaultExtension);
+    const FocusReturn focus(this);
+    const QString path = FileDialogs::saveFileName(this, SaveFilter, SaveDefaultExtension, m_imageFolder);
     if (path.isEmpty())
         return;
     TakeViewEdits();
@@ -155,7 +187,13 @@ void TForm1::ToolSaveClick()
         return;
     BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite), MessageCatalog::text(MessageKey::FileWriteError)};
     texts.capsuleWithoutHeader = ExtraMessages::text(ExtraText::CapsuleWithoutHeader);
-    SaveBufferFile(path, dataBuffer(), length, feedback, texts, m_capsuleHeader);
+    if (SaveBufferFile(path, dataBuffer(), length, feedback, texts, m_capsuleHeader) == SaveOutcome::Saved)
+        rememberImageFolder(path);
+}
+
+void TForm1::rememberImageFolder(const QString& path)
+{
+    m_imageFolder = QFileInfo(path).absolutePath();
 }
 
 void TForm1::ToolFillClick()
@@ -165,6 +203,7 @@ void TForm1::ToolFillClick()
     // The fill shows the buffer again afterwards: the view's edits go into it first.
     TakeViewEdits();
     Form4->offerEndFor(currentChipRecord().flashSize);
+    const FocusReturn focus(this);
     Form4->exec();
 }
 
@@ -175,5 +214,6 @@ void TForm1::ToolDeviceClick()
     // A save in the editor chooses the chip again, which reloads the view from DataBuffer: the
     // view's edits go there first, as before a write or a file save.
     TakeViewEdits();
+    const FocusReturn focus(this);
     Form2->exec();
 }

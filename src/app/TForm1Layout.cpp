@@ -95,6 +95,11 @@ void TForm1::buildMenu()
     Find1 = edit("Find1", {Qt::CTRL | Qt::Key_F});
     FindNext1 = edit("FindNext1", {Qt::Key_F3});
     GoTo1 = edit("GoTo1", {Qt::CTRL | Qt::Key_G});
+    Buff->addSeparator();
+    CompareChip1 = edit("CompareChip1");
+    CompareFile1 = edit("CompareFile1");
+    NextDiff1 = edit("NextDiff1", {Qt::Key_F8});
+    PrevDiff1 = edit("PrevDiff1", {Qt::SHIFT | Qt::Key_F8});
 
     O3 = namedMenu(bar, "O3");
     A1 = O3->addAction(QString());
@@ -341,10 +346,10 @@ void TForm1::buildStatusBar()
     Progress = named(new QProgressBar(StatusBar1), "Progress");
     Progress->setRange(0, 100);
     Progress->setTextVisible(false);
-    CrcPanel = named(new ChecksumPanel(
-                         [this] { return FlashEditor ? FlashEditor->Data() : std::span<const std::uint8_t>(); },
-                         StatusBar1),
-                     "CrcPanel");
+    CrcPanel = named(new ChecksumPanel([this] { return savedImage(); }, StatusBar1), "CrcPanel");
+    DiffPanel = named(new QLabel(StatusBar1), "DiffPanel");
+    DiffPanel->setTextFormat(Qt::PlainText);
+    DiffPanel->setIndent(3);
     connect(StatusBar1, &PanelStatusBar::resized, this, &TForm1::placeProgress);
 }
 
@@ -357,6 +362,9 @@ void TForm1::placeProgress()
     const int crcLeft = qMax(317, StatusBar1->width() - CrcPanelWidth);
     CrcPanel->setGeometry(crcLeft, border, StatusBar1->width() - crcLeft, StatusBar1->height() - border);
     Progress->setGeometry(317, border + 2, qMax(0, crcLeft - 319), StatusBar1->height() - border - 2);
+    // Under the progress bar, which covers it while an operation runs.
+    DiffPanel->setGeometry(317, border, qMax(0, crcLeft - 317), StatusBar1->height() - border);
+    DiffPanel->lower();
 }
 
 void TForm1::StatusBar1DrawPanel(QPainter& painter, int panel, const QRect& rect)

@@ -4,12 +4,18 @@
 #include "TForm1.h"
 
 #include "app/DeviceChangeWatcher.h"
+#include "app/FocusReturn.h"
+#include "text/MessageCatalogExtra.h"
+#include "buffer/DifferenceReport.h"
 #include "programmer/ChipOperations.h"
 #include "programmer/OperationClock.h"
 #include "programmer/OperationHost.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -32,17 +38,42 @@ public:
 
     [[nodiscard]] ChipOperations& operations() { return m_operations; }
 
-    std::span<quint8> dataBuffer() override { return m_form.dataBuffer(); }
-    qint32 dataLength() const override { return m_form.dataLength(); }
-    void setDataLength(qint32 length) override { m_form.setDataLength(length); }
     const ChipRecord& currentChipRecord() const override { return m_form.currentChipRecord(); }
     int speedIndex() const override { return m_form.speedIndex(); }
     AutoOptions autoOptions() const override
     {
         return {m_form.autoErase(), m_form.autoProgram(), m_form.autoVerify()};
     }
-    void takeViewEdits() override { m_form.TakeViewEdits(); }
-    void loadViewFromBuffer() override { m_form.LoadViewFromBuffer(); }
+    std::span<quint8> dataBuffer() override { return m_readBack.empty() ? m_form.dataBuffer() : m_readBack; }
+    qint32 dataLength() const override { return m_readBack.empty() ? m_form.dataLength() : m_readBackLength; }
+    void setDataLength(qint32 length) override
+    {
+        if (m_readBack.empty())
+            m_form.setDataLength(length);
+        else
+            m_readBackLength = length;
+    }
+    void takeViewEdits() override
+    {
+        if (m_readBack.empty())
+            m_form.TakeViewEdits();
+    }
+    void loadViewFromBuffer() override
+    {
+        if (m_readBack.empty())
+            m_form.LoadViewFromBuffer();
+    }
+
+    // Reads the chip into image instead of the buffer, which stays as it is with the view; the
+    // read runs as every other operation, under the same guard.
+    CommandOutcome readChipInto(std::span<quint8> image)
+    {
+        m_readBack = image;
+        m_readBackLength = 0;
+        const CommandOutcome outcome = m_operations.runRead();
+        m_readBack = {};
+        return outcome;
+    }
 
     int findItem(ChipList list, const QString& text) const override
     {
@@ -63,6 +94,8 @@ public:
 private:
     TForm1& m_form;
     ChipOperations m_operations;
+    std::span<quint8> m_readBack;  // not empty while Compare with chip reads
+    qint32 m_readBackLength = 0;
 };
 
 WindowOperations& windowOperations(TForm1& form)
@@ -74,27 +107,86 @@ WindowOperations& windowOperations(TForm1& form)
 
 } // namespace
 
+void TForm1::runOperation(const std::function<void()>& operation)
+{
+    {
+        const FocusReturn focus(this);
+        operation();
+    }
+    // Only the outermost handler gets here with the operation over: one refused inside it
+    // returns while the tool bar is still disabled.
+    if (m_closeWhenIdle && !chipOperationRunning())
+        close();
+}
+
 void TForm1::ToolReadClick()
 {
-    // A read that started replaces the image: the header of a capsule opened before is no
-    // longer its header.
-    if (windowOperations(*this).operations().runRead() != CommandOutcome::Refused)
-        m_capsuleHeader.clear();
+    runOperation([this] {
+        // A read that started replaces the image: the header of a capsule opened before is no
+        // longer its header.
+        if (windowOperations(*this).operations().runRead() != CommandOutcome::Refused)
+            m_capsuleHeader.clear();
+    });
 }
-void TForm1::ToolEraseClick() { windowOperations(*this).operations().runErase(); }
-void TForm1::ToolWriteClick() { windowOperations(*this).operations().runWrite(); }
-void TForm1::ToolVerifyClick() { windowOperations(*this).operations().runVerify(); }
-void TForm1::ToolAutoClick() { windowOperations(*this).operations().runAuto(); }
-void TForm1::ToolBankClick() { windowOperations(*this).operations().runBlankCheck(); }
+
+void TForm1::ToolEraseClick()
+{
+    runOperation([this] { windowOperations(*this).operations().runErase(); });
+}
+
+void TForm1::ToolWriteClick()
+{
+    runOperation([this] { windowOperations(*this).operations().runWrite(); });
+}
+
+void TForm1::ToolVerifyClick()
+{
+    runOperation([this] { windowOperations(*this).operations().runVerify(); });
+}
+
+void TForm1::ToolAutoClick()
+{
+    runOperation([this] { windowOperations(*this).operations().runAuto(); });
+}
+
+void TForm1::ToolBankClick()
+{
+    runOperation([this] { windowOperations(*this).operations().runBlankCheck(); });
+}
 
 void TForm1::BitBtn1Click()
 {
-    WindowOperations& operations = windowOperations(*this);
-    operations.operations().runDetect(chipDatabase().table(), operations);
+    runOperation([this] {
+        WindowOperations& operations = windowOperations(*this);
+        operations.operations().runDetect(chipDatabase().table(), operations);
+    });
 }
 
 void TForm1::ProbeProgrammer()
 {
-    windowOperations(*this).operations().ProbeProgrammer();
+    runOperation([this] { windowOperations(*this).operations().ProbeProgrammer(); });
     refreshProgrammerMenu();
+}
+
+void TForm1::CompareChip1Click()
+{
+    if (chipOperationRunning())
+        return;
+    const ChipRecord& chip = currentChipRecord();
+    if (chip.flashSize == 0) {
+        ShowError(ExtraMessages::text(ExtraText::CompareNoChip));
+        return;
+    }
+    const QString chipName = ComboBox3->currentText();
+    runOperation([this, chipName] {
+        // The read moves whole blocks and may pass the chip's size up to the end of its last.
+        const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
+        std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
+        const std::span<quint8> readBack(image.get(), DataBufferSize);
+        if (windowOperations(*this).readChipInto(readBack) != CommandOutcome::Completed)
+            return;
+        const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
+        TakeViewEdits();
+        showDifferences(DifferenceReport::compare(dataBuffer().first(size), readBack.first(size)), true, chipName);
+    });
 }

@@ -26,6 +26,8 @@ void TForm1::applyProgrammerChoice(const QString& selector)
 
 void TForm1::chooseProgrammer(const QString& selector)
 {
+    if (chipOperationRunning())
+        return;
     applyProgrammerChoice(selector);
     ProbeProgrammer();
 }

@@ -131,6 +131,8 @@ void HexEditor::finishLoad()
     if (m_undo.updateCount == 0)
         ResetUndo();
     m_modifiedBits.clear();
+    const bool marked = !m_differences.empty();
+    m_differences.clear();
     m_modified = false;
     // A load starts in overwrite mode: typing into a fresh chip image must not shift it.
     m_insertMode = false;
@@ -143,6 +145,8 @@ void HexEditor::finishLoad()
     SetLeftCol(HexLayout::FixedCols);
     SetCurrentCell(HexLayout::FixedCols, HexLayout::FixedRows);
     viewport()->update();
+    if (marked)
+        emit DifferenceMarksChanged();
     NotifyChange();
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 class HexPainter;
 class QIODevice;
@@ -205,6 +206,23 @@ public:
     [[nodiscard]] const HexUndoStorage& UndoStorage() const noexcept { return m_undo; }
 
     // ---- bookmarks ---------------------------------------------------------------------------
+    // Bytes marked as differing from another image, as runs in address order, drawn in the
+    // difference colours until the next load or the next marks. Kept as runs, so a million
+    // scattered differences cost no more to paint than a few.
+    void SetDifferenceMarks(std::vector<HexRange> ranges);
+    [[nodiscard]] const std::vector<HexRange>& DifferenceMarks() const noexcept { return m_differences; }
+    [[nodiscard]] bool IsByteDifferent(qint64 position) const;
+    // Index of the run holding position, of the first run starting after it, of the last run
+    // starting before it; -1 when there is none.
+    [[nodiscard]] qint64 DifferenceAt(qint64 position) const;
+    [[nodiscard]] qint64 NextDifference(qint64 position) const;
+    [[nodiscard]] qint64 PreviousDifference(qint64 position) const;
+    // Puts the caret on the first byte of run index and scrolls it into view.
+    void GotoDifference(qint64 index);
+    // Before a context menu opens at point: outside the selection the caret moves to the byte
+    // there and the selection goes; inside it (or off the bytes) nothing changes.
+    void PlaceCaretForMenu(QPoint point);
+
     [[nodiscard]] HexBookmark GetBookmark(int index) const;
     // Setting a bookmark to the position and field it already has clears it.
     void SetBookmark(int index, qint64 position, bool inCharField);
@@ -241,6 +259,10 @@ public:
 
     // A fixed-width face for the control: Courier New when installed, else the system font.
     [[nodiscard]] static QFont FixedFont(int pixelSize, qreal pointSize = -1);
+
+signals:
+    // New difference marks, or the old ones gone with a load.
+    void DifferenceMarksChanged();
 
 protected:
     // Re-derives metrics, column widths and row count after any geometry-relevant change.
@@ -311,6 +333,7 @@ protected:
     qint64 m_selBeginPosition = -1;
     bool m_inCharField = false;
     HexBookmarks m_bookmarks;
+    std::vector<HexRange> m_differences;
 
 private:
     qint64 findImpl(const void* data, qint64 length, qint64 from, qint64 to,

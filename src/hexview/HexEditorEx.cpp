@@ -1,6 +1,7 @@
 #include "HexEditorEx.h"
 
 #include "HexBookmarkText.h"
+#include "HexByteText.h"
 #include "HexClipboard.h"
 #include "HexEditorError.h"
 #include "HexFormatDialog.h"
@@ -130,7 +131,15 @@ bool HexEditorEx::CBPasteHexText()
 {
     if (ReadOnlyView() || (NoSizeChange() && DataSize() == 0))
         return false;
-    return pasteBytes(HexClipboard::parseHexText(QApplication::clipboard()->text(), SwapNibbles()));
+    HexByteText::Parsed parsed = HexByteText::parse(QApplication::clipboard()->text());
+    if (!parsed.ok())
+        return false;
+    if (SwapNibbles()) {
+        // The text is read as the view shows the bytes.
+        for (char& byte : parsed.bytes)
+            byte = static_cast<char>((static_cast<quint8>(byte) << 4) | (static_cast<quint8>(byte) >> 4));
+    }
+    return pasteBytes(parsed.bytes);
 }
 
 bool HexEditorEx::pasteBytes(const QByteArray& bytes)

@@ -67,8 +67,9 @@ public:
     bool CBCopy();
     bool CBCut();
     bool CBPaste();
-    // Pastes the clipboard's text read as hex digits, as with ClipboardAsHexText, whatever else
-    // the clipboard offers; false when the text holds no pair of hex digits.
+    // Pastes the clipboard's text read as hex bytes (HexByteText), whatever else the clipboard
+    // offers. A text that is not hex bytes from end to end, or holds none, pastes nothing and
+    // returns false.
     bool CBPasteHexText();
     [[nodiscard]] bool OwnsClipBoard() const;
     // Leaves the data on the clipboard (flush) or empties it, if the clipboard holds ours.

@@ -220,6 +220,10 @@ void HexPainter::paintDataRow(QPainter& p, Fills& fills, std::vector<Text>& text
             fore = c.ChangedText;
             back = c.ChangedBackground;
         }
+        if (m_e.IsByteDifferent(pos)) {
+            fore = c.DifferenceText;
+            back = c.DifferenceBackground;
+        }
         QChar ch;
         if (nibble) {
             const bool high = l.isSecondNibble(col) == swap;

@@ -20,6 +20,8 @@ HexColors HexColors::defaults()
     c.CurrentOffset = palette.color(QPalette::Light);
     c.OffsetBackground = palette.color(QPalette::Button);
     c.Grid = palette.color(QPalette::Button);
+    c.DifferenceText = QColor(0, 0, 0);
+    c.DifferenceBackground = QColor(0xFF, 0xA8, 0xB4);
     return c;
 }
 

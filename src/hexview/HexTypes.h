@@ -10,7 +10,7 @@ enum TranslationKind { tkAsIs, tkDos8, tkASCII, tkMac, tkBCD, tkCustom };
 enum HexCaretKind { ckFull, ckLeft, ckBottom, ckAuto };
 enum HexProgressKind { pkLoad, pkSave, pkFind };
 
-// The thirteen colours of the control. Defaults that name system colours are taken from the
+// The fifteen colours of the control. Defaults that name system colours are taken from the
 // application palette when the set is built, so a themed desktop gets matching cells.
 struct HexColors {
     QColor Background;
@@ -26,6 +26,10 @@ struct HexColors {
     QColor CurrentOffset;
     QColor OffsetBackground;
     QColor Grid;
+    // Bytes marked as differing from another image. A fixed pair, apart from the changed-byte
+    // pair, so the marks read the same on a light or a dark desktop.
+    QColor DifferenceText;
+    QColor DifferenceBackground;
 
     [[nodiscard]] static HexColors defaults();
     bool operator==(const HexColors&) const = default;
@@ -38,6 +42,13 @@ struct HexBookmark {
 };
 
 using HexBookmarks = std::array<HexBookmark, 10>;
+
+// A run of bytes, first and last included.
+struct HexRange {
+    qint64 start = 0;
+    qint64 end = 0;
+    bool operator==(const HexRange&) const = default;
+};
 
 // Display names of the translations and of the two 16-bit character modes.
 [[nodiscard]] QString translationName(TranslationKind kind);

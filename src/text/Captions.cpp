@@ -88,6 +88,11 @@ constexpr CaptionEntry kForm1[] = {
     menu("Find1", {u"查找(&D)...", u"查找(&D)...", u"Find(&D)..."}),
     menu("FindNext1", {u"查找下一个(&N)", u"查找下一個(&N)", u"Find next(&N)"}),
     menu("GoTo1", {u"转到地址(&G)...", u"轉到地址(&G)...", u"Go to address(&G)..."}),
+    // Compare of the buffer with the chip or a file, and the moves between the differences.
+    menu("CompareChip1", {u"与芯片比较(&H)...", u"與芯片比較(&H)...", u"Compare with chip(&H)..."}),
+    menu("CompareFile1", {u"与文件比较(&I)...", u"與文件比較(&I)...", u"Compare with file(&I)..."}),
+    menu("NextDiff1", {u"下一处差异(&E)", u"下一處差異(&E)", u"Next difference(&E)"}),
+    menu("PrevDiff1", {u"上一处差异(&V)", u"上一處差異(&V)", u"Previous difference(&V)"}),
 };
 
 constexpr CaptionEntry kForm2[] = {

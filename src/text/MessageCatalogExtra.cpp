@@ -201,12 +201,6 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
     // CliFullCompareUnread
     {u"无法读出芯片以作完整比较", u"無法讀出芯片以作完整比較",
      u"the chip could not be read for the full comparison"},
-    // CliDifferingBytes
-    {u"%1 个字节不同，共 %2 段", u"%1 個字節不同，共 %2 段",
-     u"%1 differing bytes in %2 ranges"},
-    // CliMoreRanges
-    {u"（另有 %1 段未列出）", u"（另有 %1 段未列出）",
-     u"(%1 more ranges not listed)"},
     // CliElapsedTime
     {u"使用时间：%1", u"使用時間：%1",
      u"Elapsed time: %1"},
@@ -267,6 +261,42 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
     // CliChipTooBigForImage
     {u"芯片容量 %1 超出 64 MiB 的映像", u"芯片容量 %1 超出 64 MiB 的映像",
      u"the chip's size %1 does not fit the 64 MiB image"},
+    // PasteHexNotHex
+    {u"剪贴板中的文本不是十六进制字节：第 %2 个字符“%1”无法识别。每个字节写两位十六进制数字（也可写成 0x12），"
+     u"用空格、逗号或换行分隔。缓冲区没有改变。",
+     u"剪貼板中的文本不是十六進制字節：第 %2 個字符“%1”無法識別。每個字節寫兩位十六進制數字（也可寫成 0x12），"
+     u"用空格、逗號或換行分隔。緩沖區沒有改變。",
+     u"The clipboard text is not hex bytes: character %2, \"%1\", cannot be read. Write two hex digits per byte "
+     u"(0x12 too), separated by blanks, commas or line ends. The buffer is unchanged."},
+    // PasteHexEmpty
+    {u"剪贴板中的文本不含十六进制字节，缓冲区没有改变。", u"剪貼板中的文本不含十六進制字節，緩沖區沒有改變。",
+     u"The clipboard text holds no hex bytes; the buffer is unchanged."},
+    // CloseAfterOperation
+    {u"操作正在进行，操作结束后窗口将关闭。", u"操作正在進行，操作結束後窗口將關閉。",
+     u"An operation is running; the window closes when it ends."},
+    // DifferenceSummary
+    {u"%1 个字节不同，共 %2 处", u"%1 個字節不同，共 %2 處", u"%1 differing bytes in %2 ranges"},
+    // DifferenceRange
+    {u"0x%1-0x%2  %3 字节", u"0x%1-0x%2  %3 字節", u"0x%1-0x%2  %3 bytes"},
+    // DifferencesNotListed
+    {u"（另有 %1 处未列出）", u"（另有 %1 處未列出）", u"(%1 more ranges not listed)"},
+    // CompareChipHeading
+    {u"缓冲区与芯片 %1 比较（%2 字节）：", u"緩沖區與芯片 %1 比較（%2 字節）：",
+     u"Buffer compared with the chip %1 (%2 bytes):"},
+    // CompareFileHeading
+    {u"缓冲区与文件 %1 比较（%2 字节）：", u"緩沖區與文件 %1 比較（%2 字節）：",
+     u"Buffer compared with the file %1 (%2 bytes):"},
+    // CompareChipEqual
+    {u"缓冲区与芯片 %1 相同（%2 字节）。", u"緩沖區與芯片 %1 相同（%2 字節）。",
+     u"The buffer and the chip %1 are equal (%2 bytes)."},
+    // CompareFileEqual
+    {u"缓冲区与文件 %1 相同（%2 字节）。", u"緩沖區與文件 %1 相同（%2 字節）。",
+     u"The buffer and the file %1 are equal (%2 bytes)."},
+    // DifferenceRangeStatus
+    {u"第 %1 处差异，共 %2 处", u"第 %1 處差異，共 %2 處", u"Range %1 of %2"},
+    // CompareNoChip
+    {u"请先选择芯片：比较的长度是芯片的容量。", u"請先選擇芯片：比較的長度是芯片的容量。",
+     u"Choose a chip first: a compare covers the chip's size."},
 };
 
 }  // namespace

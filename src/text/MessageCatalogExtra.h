@@ -76,8 +76,6 @@ enum class ExtraText : int {
     CliStandardOutput,
     CliAnsweredNo,          // %1: the question
     CliFullCompareUnread,
-    CliDifferingBytes,      // %1: bytes, %2: ranges
-    CliMoreRanges,          // %1: ranges
     CliElapsedTime,         // %1: hh:mm:ss
     UsageTryHelp,
     CliCommandMissing,
@@ -98,11 +96,23 @@ enum class ExtraText : int {
     CliSimulateOrLibrary,
     CliExpectedInAndOut,
     CliChipTooBigForImage,  // %1: the chip's size in bytes
+    PasteHexNotHex,         // %1: the first character that is no hex, %2: its place in the text (from 1)
+    PasteHexEmpty,
+    CloseAfterOperation,
+    DifferenceSummary,      // %1: differing bytes, %2: ranges
+    DifferenceRange,        // %1, %2: first and last byte in hex, %3: bytes
+    DifferencesNotListed,   // %1: ranges left out
+    CompareChipHeading,     // %1: the chip, %2: bytes compared
+    CompareFileHeading,     // %1: the file, %2: bytes compared
+    CompareChipEqual,       // %1: the chip, %2: bytes compared
+    CompareFileEqual,       // %1: the file, %2: bytes compared
+    DifferenceRangeStatus,  // %1: the range's number (from 1), %2: ranges
+    CompareNoChip,
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::CliChipTooBigForImage) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::CompareNoChip) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -1,0 +1,82 @@
+// Compare of the buffer with the chip or with a file: the differences go to the log as verify
+// --all prints them, are marked in the hex view, and F8 / Shift+F8 walk through them. The reads
+// themselves are in TForm1Operations.cpp (the chip) and TForm1Files.cpp (a file).
+#include "TForm1.h"
+
+#include "text/MessageCatalogExtra.h"
+#include "buffer/DifferenceReport.h"
+#include "hexview/HexEditorEx.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include <algorithm>
+
+void TForm1::createCompareCommands()
+{
+    connect(CompareChip1, &QAction::triggered, this, &TForm1::CompareChip1Click);
+    connect(CompareFile1, &QAction::triggered, this, &TForm1::CompareFile1Click);
+    connect(NextDiff1, &QAction::triggered, this, &TForm1::NextDiff1Click);
+    connect(PrevDiff1, &QAction::triggered, this, &TForm1::PrevDiff1Click);
+    // The range count belongs to the marks: a load takes both away.
+    connect(FlashEditor, &HexEditor::DifferenceMarksChanged, this, [this] {
+        if (FlashEditor->DifferenceMarks().empty())
+            DiffPanel->clear();
+        updateEditCommands();
+    });
+}
+
+std::array<std::span<const quint8>, 2> TForm1::savedImage() const
+{
+    // As TakeViewEdits leaves DataBuffer: the view's bytes up to the chip's size when it was
+    // modified, DataBuffer's beyond them.
+    const qint64 chip = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
+    const qint64 fromView = FlashEditor && FlashEditor->Modified() ? std::min(chip, FlashEditor->DataSize()) : 0;
+    return {FlashEditor ? FlashEditor->Data().first(static_cast<std::size_t>(fromView)) : std::span<const quint8>(),
+        std::span<const quint8>(m_dataBuffer.get() + fromView, static_cast<std::size_t>(chip - fromView))};
+}
+
+void TForm1::showDifferences(const DifferenceReport& report, bool withChip, const QString& against)
+{
+    const qint64 size = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
+    std::vector<HexRange> marks;
+    marks.reserve(report.ranges.size());
+    for (const DifferenceReport::Range& range : report.ranges)
+        marks.push_back({range.start, range.end});
+    // The marks sit on the bytes as the buffer holds them now, the view's edits taken.
+    FlashEditor->SetDifferenceMarks(std::move(marks));
+    if (report.ranges.empty()) {
+        LogLine(ExtraMessages::text(withChip ? ExtraText::CompareChipEqual : ExtraText::CompareFileEqual)
+                    .arg(against)
+                    .arg(size));
+    } else {
+        // One numbered entry, its lines in reading order under the heading.
+        const QString heading = ExtraMessages::text(withChip ? ExtraText::CompareChipHeading : ExtraText::CompareFileHeading)
+                                    .arg(against)
+                                    .arg(size);
+        LogLine((QStringList{heading} + report.lines(DifferenceReport::wordingInCurrentLanguage())).join(u'\n'));
+        showDifferenceRange(0);
+    }
+}
+
+void TForm1::showDifferenceRange(qint64 index)
+{
+    if (index < 0)
+        return;
+    FlashEditor->GotoDifference(index);
+    DiffPanel->setText(ExtraMessages::text(ExtraText::DifferenceRangeStatus)
+                           .arg(index + 1)
+                           .arg(static_cast<qint64>(FlashEditor->DifferenceMarks().size())));
+}
+
+void TForm1::NextDiff1Click()
+{
+    if (!chipOperationRunning())
+        showDifferenceRange(FlashEditor->NextDifference(FlashEditor->GetCursorPosition()));
+}
+
+void TForm1::PrevDiff1Click()
+{
+    if (!chipOperationRunning())
+        showDifferenceRange(FlashEditor->PreviousDifference(FlashEditor->GetCursorPosition()));
+}

@@ -2,6 +2,7 @@
 
 #include "text/MessageCatalog.h"
 #include "chipdb/ChipDatabase.h"
+#include "chipdb/ChipLists.h"
 #include "programmer/OperatorFeedback.h"
 #include "usb/ProgrammerSelector.h"
 
@@ -15,6 +16,7 @@
 #include <vector>
 
 class FindDialog;
+class WindowOperations;
 struct FindPattern;
 struct DifferenceReport;
 class HexEditorEx;
@@ -204,6 +206,8 @@ private:
     // Runs a chip operation's handler: gives the focus back afterwards, and closes the window
     // when the person asked to close it while the operation ran.
     void runOperation(const std::function<void()>& operation);
+    // The window's side of the chip operations, made at the first use.
+    WindowOperations& windowOperations();
     // Shows the result of a compare in the log, the view and the status bar.
     void showDifferences(const DifferenceReport& report, bool withChip, const QString& against);
     void showDifferenceRange(qint64 index);
@@ -241,6 +245,7 @@ private:
     QByteArray m_capsuleHeader;
     qint32 m_logCounter = 1;
     ChipDatabase m_chipDatabase;
+    ChipLists m_chipLists{m_chipDatabase};  // what the three chip lists show
     int m_currentChip = 0;
     std::array<int, 3> m_index{0, 0, 0};
     std::unique_ptr<TUsbBulk> m_usb;
@@ -256,6 +261,7 @@ private:
     // so they stop before the controls are destroyed: the view empties the clipboard as it goes.
     QObject m_editNotifications;
     bool m_closeWhenIdle = false;  // the close box was used while an operation ran
+    WindowOperations* m_windowOperations = nullptr;  // a Qt child of the window
     QString m_imageFolder;         // [Folders] Images
 
 public:

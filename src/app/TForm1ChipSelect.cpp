@@ -1,7 +1,7 @@
 // Choosing the current chip: the three chip lists, the size fields and the search dialog.
 #include "TForm1.h"
 
-#include "chipdb/ChipName.h"
+#include "app/FocusReturn.h"
 #include "chipdb/TForm3.h"
 #include "hexview/HexEditorEx.h"
 
@@ -32,57 +32,51 @@ int TForm1::findChipListItem(int list, const QString& text) const
     return box ? box->findText(text, Qt::MatchFixedString) : -1;
 }
 
+namespace {
+
+// Shows the items of a chip list in its drop-down list; one that shows them already is left as
+// it is.
+void showItems(QComboBox* box, const QStringList& items)
+{
+    bool same = box->count() == items.size();
+    for (int i = 0; same && i < box->count(); ++i)
+        same = box->itemText(i) == items[i];
+    if (same)
+        return;
+    box->clear();
+    box->addItems(items);
+}
+
+}  // namespace
+
 int TForm1::SelectChip(int type, int manufacturer, int model)
 {
     // Positions set here are not the user's choice: the list handlers must not run.
     const QSignalBlocker typeBlocker(ComboBox1);
     const QSignalBlocker manufacturerBlocker(ComboBox2);
     const QSignalBlocker modelBlocker(ComboBox3);
-    ComboBox2->clear();
-    ComboBox3->clear();
-    int result = -1;
-    int modelsAdded = 0;
-    for (const ChipRecord& record : m_chipDatabase.chips()) {
-        const QStringList parts = SplitChipName(record.nameText());
-        const QString typeText = trimChipText(parts.value(0));
-        if (ComboBox1->findText(typeText, Qt::MatchFixedString) < 0)
-            ComboBox1->addItem(typeText);
-        // The lists grow during this pass, so the item at a position is read afresh for every
-        // record; until it has been added it reads as an empty text. The comparisons with the
-        // chosen items are exact, letter case included.
-        if (typeText != ComboBox1->itemText(type))
-            continue;
-        const QString manufacturerText = trimChipText(parts.value(1));
-        if (!manufacturerText.isEmpty()
-            && ComboBox2->findText(manufacturerText, Qt::MatchFixedString) < 0)
-            ComboBox2->addItem(manufacturerText);
-        if (manufacturerText != ComboBox2->itemText(manufacturer))
-            continue;
-        const QString modelText = trimChipText(parts.value(2));
-        if (modelText.isEmpty() || ComboBox3->findText(modelText, Qt::MatchFixedString) >= 0)
-            continue;
-        ComboBox3->addItem(modelText);
-        if (modelsAdded == model) {
-            const int slot = static_cast<int>(&record - m_chipDatabase.chips().data());
-            result = slot;
-            m_currentChip = slot;
-            Edit1->setText(QString::number(record.flashSize));
-            for (int p = 0; p < ComboBox5->count() && p + 6 < 32; ++p) {
-                if (record.flashSize & (1u << (p + 6))) {
-                    ComboBox5->setCurrentIndex(p);
-                    break;
-                }
+    const int slot = m_chipLists.select(type, manufacturer, model);
+    showItems(ComboBox1, m_chipLists.items(ChipLists::Type));
+    showItems(ComboBox2, m_chipLists.items(ChipLists::Manufacturer));
+    showItems(ComboBox3, m_chipLists.items(ChipLists::Model));
+    if (slot >= 0) {
+        const ChipRecord& record = m_chipDatabase[slot];
+        m_currentChip = slot;
+        Edit1->setText(QString::number(record.flashSize));
+        for (int p = 0; p < ComboBox5->count() && p + 6 < 32; ++p) {
+            if (record.flashSize & (1u << (p + 6))) {
+                ComboBox5->setCurrentIndex(p);
+                break;
             }
-            Edit2->setText(QString::number(record.flashPage));
         }
-        ++modelsAdded;
+        Edit2->setText(QString::number(record.flashPage));
     }
     LoadViewFromBuffer();
     // A position outside its list leaves that list with no item chosen.
     ComboBox1->setCurrentIndex(type);
     ComboBox2->setCurrentIndex(manufacturer);
     ComboBox3->setCurrentIndex(model);
-    return result;
+    return slot;
 }
 
 void TForm1::ComboBox1Change()
@@ -106,6 +100,7 @@ void TForm1::ComboBox3Change()
 
 void TForm1::BitBtn2Click()
 {
+    const FocusReturn focus(this);
     Form3->exec();
 }
 

@@ -119,15 +119,6 @@ void TForm1::createEditCommands()
     FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
 }
 
-// The tool bar is disabled exactly while a chip operation runs. Its menu twins stay enabled, and
-// the operation processes pending events between blocks, so a menu command can arrive in the
-// middle of a write or verify; changing the buffer or the chip table then would corrupt what the
-// operation is moving.
-bool TForm1::chipOperationRunning() const
-{
-    return !ToolBar1->isEnabled();
-}
-
 void TForm1::updateEditCommands()
 {
     const bool idle = !chipOperationRunning();

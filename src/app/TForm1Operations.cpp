@@ -17,20 +17,15 @@
 #include <algorithm>
 #include <memory>
 
-namespace {
-
 // The window's side of the operations: its data and its chip lists, seen through the core's
 // interfaces. A Qt child of the window, so it lives exactly as long as the window does.
 class WindowOperations final : public QObject, public OperationHost, public ChipListSelection {
 public:
-    static constexpr const char* Name = "zorvexWindowOperations";
-
     explicit WindowOperations(TForm1& form)
         : QObject(&form)
         , m_form(form)
         , m_operations(form.usb(), form, *this, systemClock())
     {
-        setObjectName(QString::fromLatin1(Name));
         // The device-change notification: a USB device came or went, check the connection.
         auto* watcher = new DeviceChangeWatcher(this);
         connect(watcher, &DeviceChangeWatcher::deviceChanged, &form, &TForm1::ProbeProgrammer);
@@ -98,14 +93,22 @@ private:
     qint32 m_readBackLength = 0;
 };
 
-WindowOperations& windowOperations(TForm1& form)
+WindowOperations& TForm1::windowOperations()
 {
-    auto* existing = dynamic_cast<WindowOperations*>(
-        form.findChild<QObject*>(QString::fromLatin1(WindowOperations::Name), Qt::FindDirectChildrenOnly));
-    return existing ? *existing : *new WindowOperations(form);
+    if (!m_windowOperations)
+        m_windowOperations = new WindowOperations(*this);
+    return *m_windowOperations;
 }
 
-} // namespace
+// The operations core keeps the one answer: it holds its guard from the first check of a command
+// to its end, the chip query included, while the tool bar is disabled only inside the frame.
+// The operations process pending events between blocks, so a menu command can arrive in the
+// middle of a write or verify; changing the buffer or the chip table then would corrupt what the
+// operation is moving.
+bool TForm1::chipOperationRunning() const
+{
+    return m_windowOperations && m_windowOperations->operations().isBusy();
+}
 
 void TForm1::runOperation(const std::function<void()>& operation)
 {
@@ -124,47 +127,47 @@ void TForm1::ToolReadClick()
     runOperation([this] {
         // A read that started replaces the image: the header of a capsule opened before is no
         // longer its header.
-        if (windowOperations(*this).operations().runRead() != CommandOutcome::Refused)
+        if (windowOperations().operations().runRead() != CommandOutcome::Refused)
             m_capsuleHeader.clear();
     });
 }
 
 void TForm1::ToolEraseClick()
 {
-    runOperation([this] { windowOperations(*this).operations().runErase(); });
+    runOperation([this] { windowOperations().operations().runErase(); });
 }
 
 void TForm1::ToolWriteClick()
 {
-    runOperation([this] { windowOperations(*this).operations().runWrite(); });
+    runOperation([this] { windowOperations().operations().runWrite(); });
 }
 
 void TForm1::ToolVerifyClick()
 {
-    runOperation([this] { windowOperations(*this).operations().runVerify(); });
+    runOperation([this] { windowOperations().operations().runVerify(); });
 }
 
 void TForm1::ToolAutoClick()
 {
-    runOperation([this] { windowOperations(*this).operations().runAuto(); });
+    runOperation([this] { windowOperations().operations().runAuto(); });
 }
 
 void TForm1::ToolBankClick()
 {
-    runOperation([this] { windowOperations(*this).operations().runBlankCheck(); });
+    runOperation([this] { windowOperations().operations().runBlankCheck(); });
 }
 
 void TForm1::BitBtn1Click()
 {
     runOperation([this] {
-        WindowOperations& operations = windowOperations(*this);
+        WindowOperations& operations = windowOperations();
         operations.operations().runDetect(chipDatabase().table(), operations);
     });
 }
 
 void TForm1::ProbeProgrammer()
 {
-    runOperation([this] { windowOperations(*this).operations().ProbeProgrammer(); });
+    runOperation([this] { windowOperations().operations().ProbeProgrammer(); });
     refreshProgrammerMenu();
 }
 
@@ -183,7 +186,7 @@ void TForm1::CompareChip1Click()
         const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
         std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
         const std::span<quint8> readBack(image.get(), DataBufferSize);
-        if (windowOperations(*this).readChipInto(readBack) != CommandOutcome::Completed)
+        if (windowOperations().readChipInto(readBack) != CommandOutcome::Completed)
             return;
         const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
         TakeViewEdits();

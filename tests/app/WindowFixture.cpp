@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "NextDialog.h"
+
 #include "app/MessageBoxes.h"
 #include "app/PanelStatusBar.h"
 #include "chipdb/ChipDatabaseFile.h"
@@ -10,6 +12,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTest>
 #include <QTreeWidget>
 
 void WindowFixture::SetUp()
@@ -101,4 +105,22 @@ QStringList WindowFixture::captionsOf(QWidget* form)
                 + (action->isChecked() ? u'1' : u'0'));
     }
     return result;
+}
+
+bool WindowFixture::whileAnOperationRuns(TForm1& window, const std::function<void()>& act)
+{
+    bool acted = false;
+    const NextDialog<QMessageBox> next([&](QMessageBox& box) {
+        act();
+        acted = true;
+        box.reject();
+    });
+    window.ToolEraseClick();
+    // The window takes the keys again once the box is gone, as a desktop gives them back (unless
+    // it was closed meanwhile).
+    if (window.isVisible()) {
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    return acted;
 }

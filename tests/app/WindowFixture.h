@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 struct TestChip {
@@ -27,6 +28,10 @@ protected:
     // Creates the window and shows it, which loads the database and applies the language.
     TForm1& openWindow();
     void closeWindow();
+    // Runs act while a chip operation of the window runs: an erase that finds no programmer,
+    // held while it shows "Not connected". The tool bar is never disabled on that path, so only the
+    // operation itself tells that one runs. True when act ran.
+    static bool whileAnOperationRuns(TForm1& window, const std::function<void()>& act);
 
     // Every caption-like text of a form and its controls, "objectName=text", in a stable order.
     [[nodiscard]] static QStringList captionsOf(QWidget* form);

@@ -504,18 +504,18 @@ TEST_F(FileCommands, MenuCommandsWaitForARunningOperation)
     writeDatabase({{"SPI,ACME,A64", 64}});
     TForm1& window = openWindow();
     window.setDataLength(7);
-    window.setOperationControlsEnabled(false);  // as while a chip operation runs
     const QString path = file("during.bin");
     writeFile(path, "new");
-    FileDialogs::setNextFileName(path);
-    window.O2->trigger();
-    window.S1->trigger();
-    EXPECT_EQ(FileDialogs::pendingFileNames(), 1);  // no dialog was shown
-    FileDialogs::reset();
+    ASSERT_TRUE(whileAnOperationRuns(window, [&] {
+        FileDialogs::setNextFileName(path);
+        window.O2->trigger();
+        window.S1->trigger();
+        EXPECT_EQ(FileDialogs::pendingFileNames(), 1);  // no dialog was shown
+        FileDialogs::reset();
+    }));
     EXPECT_EQ(window.dataLength(), 7);
     EXPECT_EQ(readFile(path), QByteArray("new"));
 
-    window.setOperationControlsEnabled(true);
     FileDialogs::setNextFileName(path);
     window.O2->trigger();
     EXPECT_EQ(window.dataLength(), 3);

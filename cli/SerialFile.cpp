@@ -1,12 +1,13 @@
 #include "SerialFile.h"
 
-#include "text/ProduceTexts.h"
 #include "SerialNumber.h"
+
+#include "buffer/AtomicSave.h"
+#include "text/ProduceTexts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -60,23 +61,12 @@ QString lockPathOf(const QString& path)
     return path + QStringLiteral(".lock");
 }
 
-// The rename of a replaced file reaches the disk only with its folder.
-bool syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    ::close(fd);
-    return synced;
-}
-
 }  // namespace
 
 bool SerialFile::check(QString& error) const
 {
     const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder)) {
+    if (!makeMissingFolders(m_path).isEmpty()) {
         error = produceText(ProduceText::SerialFolder).arg(folder);
         return false;
     }
@@ -124,20 +114,12 @@ bool SerialFile::replace(quint64 next, QString& error) const
 {
     const QByteArray text = QByteArray::number(next) + '\n';
     // Never written in place: a number cut short could read as a smaller one.
-    QSaveFile file(m_path);
-    file.setDirectWriteFallback(false);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
-    if (!written || ::fsync(file.handle()) != 0) {
-        error = QStringLiteral("cannot write the serial file %1: %2")
-                    .arg(m_path, written ? systemReason() : file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit() || !syncFolder(QFileInfo(m_path).absolutePath())) {
-        error = QStringLiteral("cannot write the serial file %1: %2").arg(m_path, file.errorString());
-        return false;
-    }
-    return true;
+    const FileSaveResult saved = saveFile(
+        m_path, [&text](QIODevice& file) { return file.write(text) == text.size(); }, InPlaceWrite::Refused);
+    if (saved.status == FileSaveStatus::Saved)
+        return true;
+    error = QStringLiteral("cannot write the serial file %1: %2").arg(m_path, saved.reason);
+    return false;
 }
 
 SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last) const

@@ -113,6 +113,18 @@ FileSaveResult writeInPlace(const QString& path, const std::function<bool(QIODev
     return {};
 }
 
+// The rename of a replaced file reaches the disk with its folder. A folder that cannot be synced
+// (some file systems refuse) changes nothing about the file, which is complete either way.
+void syncFolderOf(const QString& path)
+{
+    const int handle = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return;
+    [[maybe_unused]] const int synced = ::fsync(handle);
+    ::close(handle);
+}
+
 }  // namespace
 
 QString makeMissingFolders(const QString& path)
@@ -137,7 +149,7 @@ QString makeMissingFolders(const QString& path)
     return {};
 }
 
-FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody)
+FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody, InPlaceWrite inPlace)
 {
     const QString folderFailure = makeMissingFolders(path);
     if (!folderFailure.isEmpty())
@@ -149,7 +161,7 @@ FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&
 
     QSaveFile file(path);
     if (!file.open(kWriteMode)) {
-        if (target.isFile() && target.isWritable())
+        if (inPlace == InPlaceWrite::Allowed && target.isFile() && target.isWritable())
             return writeInPlace(path, writeBody);
         return {FileSaveStatus::CreateFailed, file.errorString()};
     }
@@ -166,5 +178,6 @@ FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&
     }
     if (!file.commit())
         return {FileSaveStatus::WriteFailed, file.errorString()};
+    syncFolderOf(path);
     return {};
 }

@@ -27,10 +27,17 @@ struct FileSaveResult {
 // as desktops expect of a program's folders there; elsewhere they get the usual permissions.
 //
 // A regular file, or a new one, is written to a temporary file beside it, synced, and renamed
-// over the old one only when every byte arrived; a symbolic link is followed and stays a link.
+// over the old one only when every byte arrived, and the folder is synced so that the rename
+// survives a power cut; a symbolic link is followed and stays a link.
 // Where the folder takes no temporary file but the file itself is writable, the file is written
 // in place, and only after room for all of the new content was reserved: a full disk then
 // refuses the save and the old content stays as it was. A target that exists and is no regular
 // file (a device, a FIFO, a socket) is always written in place, never replaced by a regular file.
 // `writeBody` returns false when it could not write everything.
-[[nodiscard]] FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody);
+// The in-place write is for files whose old content is worth less than a save that goes
+// through; a file that must never be seen half written (a serial number cut short reads as a
+// smaller one) refuses it.
+enum class InPlaceWrite { Allowed, Refused };
+
+[[nodiscard]] FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody,
+                                      InPlaceWrite inPlace = InPlaceWrite::Allowed);

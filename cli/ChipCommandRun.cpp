@@ -95,6 +95,10 @@ int ChipCommandRun::exec()
             return code;
     }
     bindProgrammer();
+    if (const QString twins = ambiguousProgrammer(*m_usb); !twins.isEmpty()) {
+        printError(twins);
+        return ExitUsage;
+    }
     if (m_action == Action::Detect)
         return detectChip(false);
     if (const int code = chooseChip(); code != Continue)

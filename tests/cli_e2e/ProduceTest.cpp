@@ -550,6 +550,12 @@ TEST(CliProduce, TheWrongChipAndTwinProgrammersAreRefused)
     EXPECT_EQ(twins.finish(), 2);
     EXPECT_TRUE(twins.err().contains(QStringLiteral("--programmer LINE1 matches 2 programmers (001:001, 001:002)")))
         << twins.err().toStdString();
+    // Every chip command refuses the twins alike.
+    const CliResult read = twins.cli().run({QStringLiteral("read"), QStringLiteral("--simulate=%1").arg(twins.cli().path(QStringLiteral("sim.conf"))),
+                                            QStringLiteral("--programmer"), QStringLiteral("LINE1"), QStringLiteral("--chip"),
+                                            QStringLiteral("W25X05"), QStringLiteral("out.bin")});
+    EXPECT_EQ(read.exitCode, 2);
+    EXPECT_TRUE(read.err.contains(QStringLiteral("matches 2 programmers"))) << read.err.toStdString();
 }
 
 TEST(CliProduce, ARunMayEndOnTheLastSerialNumberAndTheNextIsRefusedBeforeAChip)

@@ -2,6 +2,7 @@
 
 #include "OutputFile.h"
 
+#include "text/HexDigit.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <algorithm>
@@ -11,9 +12,7 @@ namespace {
 
 bool allHexDigits(std::span<const std::uint8_t> bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t c) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    });
+    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t c) { return hexDigitValue(char32_t{c}) >= 0; });
 }
 
 // The text record format whose first record an image starts like: ":" and the eight digits of

@@ -29,15 +29,12 @@ std::optional<BufferFileFormat> recordFormatOf(std::span<const std::uint8_t> ima
 
 }  // namespace
 
-std::optional<BufferFileFormat> parseImageFormat(const QString& name)
+std::optional<BufferFileFormat> parseImageFormat(const QString& name, QString& error)
 {
-    if (name == QLatin1String("bin"))
-        return BufferFileFormat::Binary;
-    if (name == QLatin1String("hex"))
-        return BufferFileFormat::IntelHex;
-    if (name == QLatin1String("srec"))
-        return BufferFileFormat::SRecord;
-    return std::nullopt;
+    const std::optional<BufferFileFormat> format = formatNamed(name);
+    if (!format)
+        error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(name, imageFormatNames(u"|"));
+    return format;
 }
 
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
@@ -61,9 +58,10 @@ qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> forma
     const auto looksLike = recordFormatOf(buffer.first(static_cast<std::size_t>(std::max(length, 0))));
     if (chosenByName && *format == BufferFileFormat::Binary && looksLike) {
         const bool hex = *looksLike == BufferFileFormat::IntelHex;
+        const std::string_view name = imageFormat(*looksLike).name;
         const QString warning = ExtraMessages::text(ExtraText::CliReadAsBinary)
                                     .arg(path, hex ? QStringLiteral("Intel HEX") : QStringLiteral("S-record"),
-                                         hex ? QStringLiteral("hex") : QStringLiteral("srec"));
+                                         QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
         std::fprintf(stderr, "zorvex-cli: %s\n", warning.toUtf8().constData());
     }
     return length;

@@ -58,10 +58,9 @@ qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> forma
     const auto looksLike = recordFormatOf(buffer.first(static_cast<std::size_t>(std::max(length, 0))));
     if (chosenByName && *format == BufferFileFormat::Binary && looksLike) {
         const bool hex = *looksLike == BufferFileFormat::IntelHex;
-        const std::string_view name = imageFormat(*looksLike).name;
         const QString warning = ExtraMessages::text(ExtraText::CliReadAsBinary)
                                     .arg(path, hex ? QStringLiteral("Intel HEX") : QStringLiteral("S-record"),
-                                         QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
+                                         QLatin1String(imageFormat(*looksLike).name));
         std::fprintf(stderr, "zorvex-cli: %s\n", warning.toUtf8().constData());
     }
     return length;

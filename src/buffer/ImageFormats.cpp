@@ -10,22 +10,17 @@
 
 namespace {
 
-constexpr std::string_view kCapsuleExtensions[] = {".cap"};
-constexpr std::string_view kIntelHexExtensions[] = {".hex"};
-constexpr std::string_view kSRecordExtensions[] = {".src", ".s19", ".s28", ".s37", ".srec", ".sx", ".mot"};
+constexpr const char* kCapsuleExtensions[] = {".cap"};
+constexpr const char* kIntelHexExtensions[] = {".hex"};
+constexpr const char* kSRecordExtensions[] = {".src", ".s19", ".s28", ".s37", ".srec", ".sx", ".mot"};
 
 constexpr std::array<ImageFormat, 4> kFormats{{
     {BufferFileFormat::Binary, "bin", {}, nullptr, nullptr},
     {BufferFileFormat::IntelHex, "hex", kIntelHexExtensions, ReadIntelHex, WriteIntelHex},
     {BufferFileFormat::SRecord, "srec", kSRecordExtensions, ReadSRecord, WriteSRecord},
     // A chip holds no capsule header, so a capsule is chosen by its name only.
-    {BufferFileFormat::Capsule, {}, kCapsuleExtensions, nullptr, nullptr},
+    {BufferFileFormat::Capsule, "", kCapsuleExtensions, nullptr, nullptr},
 }};
-
-QString textOf(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -42,10 +37,9 @@ const ImageFormat& imageFormat(BufferFileFormat format)
 std::optional<BufferFileFormat> formatOfExtension(QStringView extension)
 {
     for (const ImageFormat& format : kFormats) {
-        for (const std::string_view known : format.extensions) {
-            if (extension == QLatin1String(known.data(), static_cast<qsizetype>(known.size())))
-                return format.format;
-        }
+        if (std::any_of(format.extensions.begin(), format.extensions.end(),
+                        [extension](const char* known) { return extension == QLatin1String(known); }))
+            return format.format;
     }
     return std::nullopt;
 }
@@ -53,7 +47,7 @@ std::optional<BufferFileFormat> formatOfExtension(QStringView extension)
 std::optional<BufferFileFormat> formatNamed(QStringView name)
 {
     for (const ImageFormat& format : kFormats) {
-        if (!format.name.empty() && name == QLatin1String(format.name.data(), static_cast<qsizetype>(format.name.size())))
+        if (*format.name != '\0' && name == QLatin1String(format.name))
             return format.format;
     }
     return std::nullopt;
@@ -63,19 +57,17 @@ QString imageFormatNames(QStringView separator, QStringView last)
 {
     QStringList names;
     for (const ImageFormat& format : kFormats) {
-        if (!format.name.empty())
-            names << textOf(format.name);
+        if (*format.name != '\0')
+            names << QLatin1String(format.name);
     }
-    if (last.isEmpty() || names.size() < 2)
-        return names.join(separator);
-    const QString final = names.takeLast();
-    return names.join(separator) + last.toString() + final;
+    const QString final = last.isEmpty() || names.size() < 2 ? QString() : last.toString() + names.takeLast();
+    return names.join(separator) + final;
 }
 
 QString imageFormatExtensions(BufferFileFormat format, QStringView prefix, QStringView separator)
 {
     QStringList extensions;
-    for (const std::string_view extension : imageFormat(format).extensions)
-        extensions << prefix.toString() + textOf(extension);
+    for (const char* extension : imageFormat(format).extensions)
+        extensions << prefix.toString() + QLatin1String(extension);
     return extensions.join(separator);
 }

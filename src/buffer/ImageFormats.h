@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
 
 // The image file formats in one table: the name the command line gives each (--from, --to), the
 // file-name extensions that choose it, and the codec of the text formats. Open and save, the
@@ -24,8 +23,8 @@ using ImageWriter = bool (*)(QIODevice& device, std::span<const std::uint8_t> da
 
 struct ImageFormat {
     BufferFileFormat format;
-    std::string_view name;                         // on the command line; empty: none (the capsule)
-    std::span<const std::string_view> extensions;  // lower case, with the dot; binary takes every other
+    const char* name;                         // on the command line; empty: none (the capsule)
+    std::span<const char* const> extensions;  // lower case, with the dot; binary takes every other
     ImageReader read;                              // null for the raw formats, whose bytes are the image
     ImageWriter write;
 };

@@ -8,16 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <string_view>
-
 // The completion and the manual page are written by hand; they must offer every format name and
 // name every extension of the table the programs use.
 namespace {
-
-QString textOf(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString packagingFile(const char* name)
 {
@@ -31,11 +24,11 @@ TEST(ImageFormats, CompletionAndManualPageListEveryNameAndExtension)
     QSet<QString> names;
     QStringList words;  // every name and extension, each belonging to one format only
     for (const ImageFormat& format : imageFormats()) {
-        if (!format.name.empty())
-            names << textOf(format.name);
-        words << textOf(format.name);
-        for (const std::string_view extension : format.extensions)
-            words << textOf(extension);
+        if (*format.name != '\0')
+            names << QLatin1String(format.name);
+        words << QLatin1String(format.name);
+        for (const char* extension : format.extensions)
+            words << QLatin1String(extension);
     }
     words.removeAll(QString());
     EXPECT_EQ(QSet<QString>(words.begin(), words.end()).size(), words.size()) << words.join(u' ').toStdString();

@@ -109,7 +109,7 @@ std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFee
 {
     const QString extension = extensionOf(path);
     if (extension != QLatin1String(".eep"))
-        return SaveFormatFor(path);
+        return formatOfExtension(extension).value_or(BufferFileFormat::Binary);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         cantOpen(file, feedback);

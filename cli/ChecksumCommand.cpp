@@ -22,11 +22,15 @@
 
 namespace {
 
-constexpr const char* Synopsis = "IN [--from bin|hex|srec] [--chip MODEL [--maker MAKER]] [--db FILE]";
+QString synopsis()
+{
+    return QStringLiteral("IN [--from %1] [--chip MODEL [--maker MAKER]] [--db FILE]").arg(imageFormatNames(u"|"));
+}
 
 int usageError(const QString& message)
 {
-    std::fprintf(stderr, "zorvex-cli checksum: %s\nUsage: zorvex-cli checksum %s\n", qPrintable(message), Synopsis);
+    std::fprintf(stderr, "zorvex-cli checksum: %s\nUsage: zorvex-cli checksum %s\n", qPrintable(message),
+                 qPrintable(synopsis()));
     return ExitUsage;
 }
 
@@ -37,17 +41,18 @@ QString checksumHelp()
     return QStringLiteral(
                "Usage: zorvex-cli checksum %1\n\n"
                "Prints \"CRC32 XXXXXXXX  SHA-256 <64 hex digits>  N bytes\" for IN as it would be programmed:\n"
-               "decoded (.hex Intel HEX, .eep by content, .cap capsule, else binary, unless --from says). With\n"
-               "--chip, two labelled lines: the whole chip (IN cut or padded with 0xFF to the chip's size), the\n"
-               "sum a later read gives; and the programmed image (IN rounded up to whole pages), the sum the\n"
-               "PASS, auto and write lines show. The CRC32 is the common IEEE one.\n\n"
+               "decoded (.hex Intel HEX; %2 S-record; .eep by content;\n"
+               ".cap capsule; else binary; unless --from says). With --chip, two labelled lines: the whole chip\n"
+               "(IN cut or padded with 0xFF to the chip's size), the sum a later read gives; and the programmed\n"
+               "image (IN rounded up to whole pages), the sum the PASS, auto and write lines show. The CRC32 is\n"
+               "the common IEEE one.\n\n"
                "Options:\n"
-               "  --from FORMAT         read IN as bin, hex or srec whatever its name\n"
+               "  --from FORMAT         read IN as %3 whatever its name\n"
                "  --chip MODEL          cut or pad to this chip's size\n"
                "  --maker MAKER         the manufacturer, where makers share a model name\n"
                "  --db FILE             chip database file (default: the window program's database)\n"
                "  --help                this text\n")
-        .arg(QLatin1String(Synopsis));
+        .arg(synopsis(), imageFormatExtensions(BufferFileFormat::SRecord, u"", u", "), imageFormatNames(u", ", u" or "));
 }
 
 int runChecksum(const QStringList& arguments)
@@ -65,8 +70,9 @@ int runChecksum(const QStringList& arguments)
         return usageError(files.isEmpty() ? ExtraMessages::text(ExtraText::CliOperandMissing).arg(QStringLiteral("IN"))
                                           : ExtraMessages::text(ExtraText::CliUnexpectedArgument).arg(files[1]));
     std::optional<BufferFileFormat> format;
-    if (parser.isSet(fromOption) && !(format = parseImageFormat(parser.value(fromOption))))
-        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
+    QString error;
+    if (parser.isSet(fromOption) && !(format = parseImageFormat(parser.value(fromOption), error)))
+        return usageError(error);
     if (parser.isSet(makerOption) && !parser.isSet(chipOption))
         return usageError(ExtraMessages::text(ExtraText::CliMakerWithChip));
 

@@ -91,8 +91,8 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         } else if (spec.operand == ChipCommandSpec::Operand::Input && name == u"--from") {
             QString text;
             needValue(text);
-            if (line.error.isEmpty() && !(line.inputFormat = parseImageFormat(text)))
-                line.error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(text, QLatin1String(ImageFormatNames));
+            if (line.error.isEmpty())
+                line.inputFormat = parseImageFormat(text, line.error);
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-erase") {
             noValue();
             line.autoOptions.erase = false;
@@ -150,7 +150,7 @@ QString ChipCommandLine::synopsis(const ChipCommandSpec& spec)
     if (spec.options & ChipCommandSpec::Yes)
         parts << QStringLiteral("[--yes]");
     if (spec.operand == ChipCommandSpec::Operand::Input)
-        parts << QStringLiteral("[--from %1]").arg(QLatin1String(ImageFormatNames));
+        parts << QStringLiteral("[--from %1]").arg(imageFormatNames(u"|"));
     parts << QStringLiteral("[options]");
     if (spec.operand != ChipCommandSpec::Operand::None)
         parts << operandName(spec.operand);
@@ -159,8 +159,11 @@ QString ChipCommandLine::synopsis(const ChipCommandSpec& spec)
 
 QString ChipCommandLine::help(const ChipCommandSpec& spec)
 {
+    const QString description = QString::fromLatin1(spec.description)
+                                    .replace(QLatin1String("{srec}"),
+                                             imageFormatExtensions(BufferFileFormat::SRecord, u"", u", "));
     QString text = QStringLiteral("Usage: zorvex-cli %1 %2\n\n%3\n\nOptions:\n")
-                       .arg(QLatin1String(spec.name), synopsis(spec), QLatin1String(spec.description));
+                       .arg(QLatin1String(spec.name), synopsis(spec), description);
     if (spec.options & ChipCommandSpec::Chip) {
         text += QStringLiteral(
             "  --chip MODEL          the chip by its model name (letter case does not matter)\n"
@@ -176,7 +179,7 @@ QString ChipCommandLine::help(const ChipCommandSpec& spec)
     if (spec.options & ChipCommandSpec::AllDifferences)
         text += QStringLiteral("  --all                 on a difference, read the whole chip and list every one\n");
     if (spec.operand == ChipCommandSpec::Operand::Input)
-        text += QStringLiteral("  --from FORMAT         read IN as bin, hex or srec whatever its name\n");
+        text += QStringLiteral("  --from FORMAT         read IN as %1 whatever its name\n").arg(imageFormatNames(u", ", u" or "));
     for (const CommonOption& option : commonOptions()) {
         if (option.group == 0 || (spec.options & option.group) != 0)
             text += QStringLiteral("  %1 %2\n").arg(commonOptionSynopsis(option), -21).arg(QLatin1String(option.help));

@@ -26,7 +26,7 @@ struct ChipCommandSpec {
 
     const char* name;
     const char* summary;       // one line for the command list
-    const char* description;   // the paragraph of its --help
+    const char* description;   // the paragraph of its --help; "{srec}" stands for the S-record names
     unsigned options;
     Operand operand;
 };

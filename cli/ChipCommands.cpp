@@ -22,12 +22,13 @@ constexpr Spec DetectSpec{"detect", "identify the chip in the programmer's socke
                           "the chip's list line when the database knows its ID.",
                           Spec::Programmer, Spec::Operand::None};
 constexpr Spec ReadSpec{"read", "read the whole chip into a file (format by extension)",
-                        "Reads the chip and saves its whole capacity to OUT: .hex Intel HEX; .src, .s19, .s28, .s37,\n"
-                        ".srec, .sx, .mot S-record; any other name binary. OUT must be writable before the chip is\n"
-                        "read. An existing OUT is replaced only with --yes or after a yes on a terminal.",
+                        "Reads the chip and saves its whole capacity to OUT: .hex Intel HEX;\n"
+                        "{srec} S-record; any other name binary. OUT must be\n"
+                        "writable before the chip is read. An existing OUT is replaced only with --yes or after a yes\n"
+                        "on a terminal.",
                         Operation | Spec::Yes, Spec::Operand::Output};
 constexpr Spec WriteSpec{"write", "write a file into the chip",
-                         "Loads IN (.hex Intel HEX; .src, .s19, .s28, .s37, .srec, .sx, .mot S-record; .eep by\n"
+                         "Loads IN (.hex Intel HEX; {srec} S-record; .eep by\n"
                          "content; .cap capsule; else binary; --from forces a format) and writes it into the chip,\n"
                          "rounded up to whole pages. A file larger than the chip is refused unless --yes (or a yes\n"
                          "on a terminal) allows writing its first chip-size bytes.",

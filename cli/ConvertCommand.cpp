@@ -20,8 +20,9 @@ namespace {
 
 int usageError(const QString& message)
 {
-    std::fprintf(stderr, "zorvex-cli convert: %s\nUsage: zorvex-cli convert IN OUT [--from bin|hex|srec] "
-                         "[--to bin|hex|srec] [--yes]\n", qPrintable(message));
+    const QString names = imageFormatNames(u"|");
+    std::fprintf(stderr, "zorvex-cli convert: %s\nUsage: zorvex-cli convert IN OUT [--from %s] [--to %s] [--yes]\n",
+                 qPrintable(message), qPrintable(names), qPrintable(names));
     return ExitUsage;
 }
 
@@ -53,10 +54,11 @@ int runConvert(const QStringList& arguments)
         return usageError(ExtraMessages::text(ExtraText::CliExpectedInAndOut));
     std::optional<BufferFileFormat> from;
     std::optional<BufferFileFormat> to;
-    if (parser.isSet(fromOption) && !(from = parseImageFormat(parser.value(fromOption))))
-        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(fromOption), QLatin1String(ImageFormatNames)));
-    if (parser.isSet(toOption) && !(to = parseImageFormat(parser.value(toOption))))
-        return usageError(ExtraMessages::text(ExtraText::CliUnknownFormat).arg(parser.value(toOption), QLatin1String(ImageFormatNames)));
+    QString error;
+    if (parser.isSet(fromOption) && !(from = parseImageFormat(parser.value(fromOption), error)))
+        return usageError(error);
+    if (parser.isSet(toOption) && !(to = parseImageFormat(parser.value(toOption), error)))
+        return usageError(error);
 
     const QString& in = files[0];
     const QString& out = files[1];

@@ -2,6 +2,7 @@
 
 #include "OutputFile.h"
 
+#include "text/HexDigit.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <algorithm>
@@ -11,9 +12,7 @@ namespace {
 
 bool allHexDigits(std::span<const std::uint8_t> bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t c) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    });
+    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t c) { return hexDigitValue(char32_t{c}) >= 0; });
 }
 
 // The text record format whose first record an image starts like: ":" and the eight digits of
@@ -30,15 +29,12 @@ std::optional<BufferFileFormat> recordFormatOf(std::span<const std::uint8_t> ima
 
 }  // namespace
 
-std::optional<BufferFileFormat> parseImageFormat(const QString& name)
+std::optional<BufferFileFormat> parseImageFormat(const QString& name, QString& error)
 {
-    if (name == QLatin1String("bin"))
-        return BufferFileFormat::Binary;
-    if (name == QLatin1String("hex"))
-        return BufferFileFormat::IntelHex;
-    if (name == QLatin1String("srec"))
-        return BufferFileFormat::SRecord;
-    return std::nullopt;
+    const std::optional<BufferFileFormat> format = formatNamed(name);
+    if (!format)
+        error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(name, imageFormatNames(u"|"));
+    return format;
 }
 
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
@@ -64,7 +60,7 @@ qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> forma
         const bool hex = *looksLike == BufferFileFormat::IntelHex;
         const QString warning = ExtraMessages::text(ExtraText::CliReadAsBinary)
                                     .arg(path, hex ? QStringLiteral("Intel HEX") : QStringLiteral("S-record"),
-                                         hex ? QStringLiteral("hex") : QStringLiteral("srec"));
+                                         QLatin1String(imageFormat(*looksLike).name));
         std::fprintf(stderr, "zorvex-cli: %s\n", warning.toUtf8().constData());
     }
     return length;

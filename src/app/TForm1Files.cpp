@@ -22,14 +22,19 @@
 
 namespace {
 
-const QString OpenFilter = QStringLiteral(
-    "Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|Asus Rom (*.cap)|*.cap|"
-    "Motorola S-record (*.s19 *.s28 *.s37 *.srec *.src *.mot)|*.s19;*.s28;*.s37;*.srec;*.src;*.mot|"
-    "All files (*.*)|*.*");
-const QString SaveFilter = QStringLiteral(
-    "Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|"
-    "Motorola S-record (*.s19 *.s28 *.s37 *.srec *.src *.mot)|*.s19;*.s28;*.s37;*.srec;*.src;*.mot|"
-    "All files (*.*)|*.*");
+// Both dialogs offer every S-record name of the format table, just before "All files".
+QString withSRecordsAndAll(const QString& filters)
+{
+    return filters
+           + QStringLiteral("Motorola S-record (%1)|%2|All files (*.*)|*.*")
+                 .arg(imageFormatExtensions(BufferFileFormat::SRecord, u"*", u" "),
+                      imageFormatExtensions(BufferFileFormat::SRecord, u"*", u";"));
+}
+
+const QString OpenFilter = withSRecordsAndAll(QStringLiteral(
+    "Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|Asus Rom (*.cap)|*.cap|"));
+const QString SaveFilter =
+    withSRecordsAndAll(QStringLiteral("Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|"));
 const QString SaveDefaultExtension = QStringLiteral("hex");
 
 // The buffer file code reports through the window's own message boxes. A reader's error keeps

@@ -1,13 +1,9 @@
 #include "buffer/BufferFile.h"
 
-#include "buffer/AtomicSave.h"
-#include "buffer/IntelHex.h"
-#include "buffer/SRecord.h"
 #include "buffer/TextSink.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 #include <algorithm>
 #include <limits>
@@ -21,15 +17,6 @@ QString extensionOf(const QString& path)
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : name.mid(dot).toLower();
-}
-
-// The names S-record files go by; all of them are read and written as S-records.
-bool isSRecordExtension(const QString& extension)
-{
-    static const QStringList names = {QStringLiteral(".src"), QStringLiteral(".s19"), QStringLiteral(".s28"),
-                                      QStringLiteral(".s37"), QStringLiteral(".srec"), QStringLiteral(".sx"),
-                                      QStringLiteral(".mot")};
-    return names.contains(extension);
 }
 
 void cantOpen(const QFile& file, BufferFileFeedback& feedback)
@@ -121,14 +108,8 @@ qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, QByteArra
 std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFeedback& feedback)
 {
     const QString extension = extensionOf(path);
-    if (extension == QLatin1String(".hex"))
-        return BufferFileFormat::IntelHex;
-    if (extension == QLatin1String(".cap"))
-        return BufferFileFormat::Capsule;
-    if (isSRecordExtension(extension))
-        return BufferFileFormat::SRecord;
     if (extension != QLatin1String(".eep"))
-        return BufferFileFormat::Binary;
+        return formatOfExtension(extension).value_or(BufferFileFormat::Binary);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         cantOpen(file, feedback);
@@ -142,14 +123,7 @@ std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFee
 
 BufferFileFormat SaveFormatFor(const QString& path)
 {
-    const QString extension = extensionOf(path);
-    if (isSRecordExtension(extension))
-        return BufferFileFormat::SRecord;
-    if (extension == QLatin1String(".hex"))
-        return BufferFileFormat::IntelHex;
-    if (extension == QLatin1String(".cap"))
-        return BufferFileFormat::Capsule;
-    return BufferFileFormat::Binary;
+    return formatOfExtension(extensionOf(path)).value_or(BufferFileFormat::Binary);
 }
 
 qint64 largestSaveSize(BufferFileFormat format, qint64 length)
@@ -177,20 +151,16 @@ qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<
 {
     QByteArray header;
     qint32 length = 0;
-    switch (format) {
-    case BufferFileFormat::IntelHex:
-        length = ReadIntelHex(path, buffer, feedback);
-        break;
-    case BufferFileFormat::SRecord:
-        length = ReadSRecord(path, buffer, feedback);
-        break;
-    case BufferFileFormat::Capsule:
-        header.resize(kCapsuleHeaderSize);
+    if (const ImageReader read = imageFormat(format).read) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            length = read(file, buffer, feedback);
+        else
+            cantOpen(file, feedback);
+    } else {
+        if (format == BufferFileFormat::Capsule)
+            header.resize(kCapsuleHeaderSize);
         length = openBinary(path, buffer, header, feedback);
-        break;
-    case BufferFileFormat::Binary:
-        length = openBinary(path, buffer, header, feedback);
-        break;
     }
     if (capsuleHeader)
         *capsuleHeader = header;
@@ -207,23 +177,23 @@ qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, Buffe
 bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data,
                   const QByteArray& capsuleHeader)
 {
-    switch (format) {
-    case BufferFileFormat::IntelHex:
-        return WriteIntelHex(device, data);
-    case BufferFileFormat::SRecord:
-        return WriteSRecord(device, data);
-    case BufferFileFormat::Capsule:
-        if (capsuleHeader.size() != kCapsuleHeaderSize)
-            return false;
-        break;
-    case BufferFileFormat::Binary:
-        break;
-    }
+    if (const ImageWriter write = imageFormat(format).write)
+        return write(device, data);
+    if (format == BufferFileFormat::Capsule && capsuleHeader.size() != kCapsuleHeaderSize)
+        return false;
     TextSink sink(device);
     if (format == BufferFileFormat::Capsule)
         sink.writeRaw(capsuleHeader.constData(), static_cast<std::size_t>(capsuleHeader.size()));
     sink.writeRaw(reinterpret_cast<const char*>(data.data()), data.size());
     return sink.finish();
+}
+
+FileSaveResult saveImageFile(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> data,
+                             const QByteArray& capsuleHeader)
+{
+    return saveFile(path, [format, data, &capsuleHeader](QIODevice& device) {
+        return WriteImageAs(format, device, data, capsuleHeader);
+    });
 }
 
 SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> buffer,
@@ -243,8 +213,7 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
         return SaveOutcome::Declined;
     const std::span<const std::uint8_t> data = buffer.first(static_cast<std::size_t>(length));
 
-    const FileSaveResult result = saveFile(
-        path, [format, data, &capsuleHeader](QIODevice& device) { return WriteImageAs(format, device, data, capsuleHeader); });
+    const FileSaveResult result = saveImageFile(format, path, data, capsuleHeader);
     // A binary file that cannot be created has a text of its own; the text formats say "write".
     const bool binary = format == BufferFileFormat::Binary || format == BufferFileFormat::Capsule;
     const bool notCreated = result.status == FileSaveStatus::CreateFailed || result.status == FileSaveStatus::FolderFailed;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "buffer/AtomicSave.h"
 #include "buffer/BufferFileFeedback.h"
 #include "buffer/FileErrors.h"
+#include "buffer/ImageFormats.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -14,18 +16,15 @@
 
 // Opening and saving the data buffer as a file, the format chosen by the file name.
 //
-// Open: ".bin" binary, ".hex" Intel HEX, ".cap" a capsule (a 2048-byte header, then the image),
-// ".eep" by its first byte (":" Intel HEX, "S" S-record, else binary), the S-record names
-// ".src", ".s19", ".s28", ".s37", ".srec", ".sx", ".mot" S-record; any other extension or none
-// is binary. Save: the S-record names S-record, ".hex" Intel HEX, ".cap" a capsule, anything
-// else binary. Extensions are compared without regard to case and taken from the file name's
-// last dot.
+// Open and save take the format whose extensions (ImageFormats.h) hold the file's: ".hex" Intel
+// HEX, ".cap" a capsule (a 2048-byte header, then the image), the S-record names S-record; any
+// other extension or none is binary. Open alone reads ".eep" by its first byte (":" Intel HEX,
+// "S" S-record, else binary). Extensions are compared without regard to case and taken from
+// the file name's last dot.
 //
 // A capsule's header is no part of the image; whoever keeps the image keeps the header beside
 // it, and a save as a capsule puts it back in front. Without it there is no capsule to save:
 // a ".cap" file is never written without its header, whose absence the next open could not see.
-
-enum class BufferFileFormat { Binary, Capsule, IntelHex, SRecord };
 
 // The bytes a capsule image starts with that are not part of the image.
 inline constexpr qint64 kCapsuleHeaderSize = 2048;
@@ -63,6 +62,11 @@ enum class SaveOutcome { Saved, Declined, Failed };
                                     QByteArray* capsuleHeader = nullptr);
 [[nodiscard]] qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
                                       BufferFileFeedback& feedback, QByteArray* capsuleHeader = nullptr);
+
+// Stores data in the format as the file at path, the old file replaced only once all of it is
+// written (saveFile). A capsule without a header of kCapsuleHeaderSize bytes is not written.
+[[nodiscard]] FileSaveResult saveImageFile(BufferFileFormat format, const QString& path, std::span<const std::uint8_t> data,
+                                           const QByteArray& capsuleHeader = {});
 
 // Writes data in the format to an open device (standard output, a pipe); a capsule is its header
 // and the image. False when the device did not take every byte, or for a capsule without a

@@ -1,21 +1,8 @@
 #include "buffer/FillBuffer.h"
 
+#include "text/HexDigit.h"
+
 #include <algorithm>
-
-namespace {
-
-int hexNibble(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
-}  // namespace
 
 bool isFillRangeValid(qint32 start, qint32 end, std::size_t capacity)
 {
@@ -61,7 +48,7 @@ std::optional<qint32> parseFillHexField(const QString& text)
     quint32 value = 0;
     int significant = 0;
     for (const QChar c : text) {
-        const int nibble = hexNibble(c.unicode());
+        const int nibble = hexDigitValue(c);
         if (nibble < 0)
             return std::nullopt;
         if (significant > 0 || nibble != 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/HexDigit.h"
+
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -14,13 +16,8 @@ namespace hextext {
 
 inline constexpr std::array<std::int8_t, 256> kDigitValue = [] {
     std::array<std::int8_t, 256> table{};
-    table.fill(-1);
-    for (int i = 0; i < 10; ++i)
-        table[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
-    for (int i = 0; i < 6; ++i) {
-        table[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
-        table[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
-    }
+    for (std::size_t c = 0; c < table.size(); ++c)
+        table[c] = static_cast<std::int8_t>(hexDigitValue(static_cast<char32_t>(c)));
     return table;
 }();
 

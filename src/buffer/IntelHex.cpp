@@ -1,13 +1,9 @@
 #include "buffer/IntelHex.h"
 
-#include "buffer/AtomicSave.h"
-#include "buffer/FileErrors.h"
 #include "buffer/HexText.h"
 #include "buffer/LineReader.h"
 #include "buffer/ReaderErrors.h"
 #include "buffer/TextSink.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
@@ -112,16 +108,6 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
     }
 }
 
-qint32 ReadIntelHex(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        feedback.showError(cantOpenText(file));
-        return 0;
-    }
-    return ReadIntelHex(file, buffer, feedback);
-}
-
 bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
 {
     if (data.size() > 0x100000000ULL)
@@ -167,9 +153,4 @@ bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
     std::memcpy(out, ":00000001FF\r\n", 13);
     sink.commit(out + 13);
     return sink.finish();
-}
-
-bool WriteIntelHex(const QString& path, std::span<const std::uint8_t> data)
-{
-    return saveFile(path, [data](QIODevice& device) { return WriteIntelHex(device, data); }).status == FileSaveStatus::Saved;
 }

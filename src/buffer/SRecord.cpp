@@ -1,13 +1,9 @@
 #include "buffer/SRecord.h"
 
-#include "buffer/AtomicSave.h"
-#include "buffer/FileErrors.h"
 #include "buffer/HexText.h"
 #include "buffer/LineReader.h"
 #include "buffer/ReaderErrors.h"
 #include "buffer/TextSink.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
@@ -111,16 +107,6 @@ qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFile
     }
 }
 
-qint32 ReadSRecord(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        feedback.showError(cantOpenText(file));
-        return 0;
-    }
-    return ReadSRecord(file, buffer, feedback);
-}
-
 bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
 {
     if (data.size() > 0x100000000ULL)
@@ -161,9 +147,4 @@ bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
     std::memcpy(out, end.data(), end.size());
     sink.commit(out + end.size());
     return sink.finish();
-}
-
-bool WriteSRecord(const QString& path, std::span<const std::uint8_t> data)
-{
-    return saveFile(path, [data](QIODevice& device) { return WriteSRecord(device, data); }).status == FileSaveStatus::Saved;
 }

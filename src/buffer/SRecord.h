@@ -3,7 +3,6 @@
 #include "buffer/BufferFileFeedback.h"
 
 #include <QIODevice>
-#include <QString>
 #include <QtGlobal>
 
 #include <cstdint>
@@ -14,14 +13,13 @@
 // records of one width chosen by the total length (S1 up to 0xFFFF bytes, S2 up to 0xFFFFFF,
 // S3 above) and the matching termination record, lines ending in CR LF.
 
-// Loads the file into `buffer` (its size is the capacity) and returns the number of bytes from
-// the start of the buffer up to and including the highest byte a data record set, or 0 after
-// any error, which is shown through `feedback`. Bytes stored before an error stay.
-[[nodiscard]] qint32 ReadSRecord(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback);
+// Files are read and written through OpenBufferFileAs and saveImageFile (BufferFile.h).
+
+// Loads the records into `buffer` (its size is the capacity) and returns the number of bytes
+// from the start of the buffer up to and including the highest byte a data record set, or 0
+// after any error, which is shown through `feedback`. Bytes stored before an error stay.
 [[nodiscard]] qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback);
 
-// Stores `data` as an S-record file, replacing the old file only once all of it is written.
-// False when the file cannot be created or written (the old file is then untouched), or when
-// the data does not fit the format's 4 GiB address space.
-[[nodiscard]] bool WriteSRecord(const QString& path, std::span<const std::uint8_t> data);
+// Writes `data` as S-records. False when the device does not take every byte, or when the data
+// does not fit the format's 4 GiB address space.
 [[nodiscard]] bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data);

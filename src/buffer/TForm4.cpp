@@ -1,6 +1,7 @@
 #include "buffer/TForm4.h"
 
 #include "text/FillTexts.h"
+#include "text/HexDigit.h"
 #include "text/MessageCatalog.h"
 
 #include <QGridLayout>
@@ -33,15 +34,9 @@ protected:
         if (typed.isEmpty() || typed.front().unicode() < 0x20 || typed.front().unicode() == 0x7F)
             return false;
         for (const QChar c : typed)
-            if (!isHexDigit(c.unicode()))
+            if (hexDigitValue(c) < 0)
                 return true;
         return false;
-    }
-
-private:
-    static bool isHexDigit(char16_t c)
-    {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
     }
 };
 

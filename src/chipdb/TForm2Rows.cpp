@@ -1,5 +1,6 @@
 #include "chipdb/TForm2Rows.h"
 
+#include "text/HexDigit.h"
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipName.h"
@@ -16,17 +17,6 @@ enum Column {
 int inList(qint64 position, int itemCount)
 {
     return position >= 0 && position < itemCount ? static_cast<int>(position) : -1;
-}
-
-int hexDigit(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -103,7 +93,7 @@ std::optional<qint32> parseCellInteger(const QString& text)
     qint64 value = 0;
     int significant = 0;
     for (; i < n; ++i) {
-        const int digit = hexDigit(text[i].unicode());
+        const int digit = hexDigitValue(text[i]);
         if (digit < 0 || (!hex && digit > 9))
             return std::nullopt;
         if (hex) {

@@ -18,11 +18,7 @@ qint64 hexField(const QString& text, qsizetype at, int digits)
         invalid();
     quint64 v = 0;
     for (qsizetype i = at; i < at + digits; ++i) {
-        const char16_t c = text[i].unicode();
-        const int d = (c >= '0' && c <= '9')   ? c - '0'
-                      : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                      : (c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                               : -1;
+        const int d = hexDigitValue(text[i]);
         if (d < 0)
             invalid();
         v = v << 4 | quint64(d);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/HexDigit.h"
+
 #include <QColor>
 #include <QString>
 
@@ -55,16 +57,3 @@ struct HexRange {
 [[nodiscard]] QString translationShortName(TranslationKind kind);
 [[nodiscard]] QString unicodeModeName(bool bigEndian);
 [[nodiscard]] QString unicodeModeShortName(bool bigEndian);
-
-// Value of one hexadecimal digit (either case), or -1 for any other character.
-inline int hexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}

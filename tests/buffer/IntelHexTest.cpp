@@ -1,3 +1,4 @@
+#include "buffer/BufferFile.h"
 #include "buffer/IntelHex.h"
 
 #include "CodecTestSupport.h"
@@ -210,12 +211,12 @@ TEST(IntelHexRead, NamesTheLineOfTheBadRecordAndReportsAFileThatCannotBeOpened)
     ASSERT_TRUE(writeWholeFile(path, ":0100000042BD\r\n:0100010042BC\r\n:01000200zz\r\n"));
     std::vector<std::uint8_t> buffer = erased(0x10);
     RecordingFeedback feedback;
-    EXPECT_EQ(ReadIntelHex(path, buffer, feedback), 0);
+    EXPECT_EQ(OpenBufferFileAs(BufferFileFormat::IntelHex, path, buffer, feedback), 0);
     EXPECT_EQ(feedback.errors, QStringList{"Illegal Char in File"});
     EXPECT_EQ(feedback.lastLocation, path + ":3");
 
     RecordingFeedback missing;
-    EXPECT_EQ(ReadIntelHex(dir.filePath("none.hex"), buffer, missing), 0);
+    EXPECT_EQ(OpenBufferFileAs(BufferFileFormat::IntelHex, dir.filePath("none.hex"), buffer, missing), 0);
     EXPECT_EQ(missing.messages(), QStringList{"Can't open File"});
     EXPECT_TRUE(missing.errors[0].endsWith(dir.filePath("none.hex") + ": No such file or directory"))
         << missing.errors[0].toStdString();
@@ -266,5 +267,5 @@ TEST(IntelHexWrite, ReportsAWriteThatTheDeviceRefuses)
     EXPECT_FALSE(WriteIntelHex(full, data));
     QTemporaryDir dir;
     ASSERT_TRUE(writeWholeFile(dir.filePath("file"), "a file, not a folder"));
-    EXPECT_FALSE(WriteIntelHex(dir.filePath("file/folder/out.hex"), data));
+    EXPECT_NE(saveImageFile(BufferFileFormat::IntelHex, dir.filePath("file/folder/out.hex"), data).status, FileSaveStatus::Saved);
 }

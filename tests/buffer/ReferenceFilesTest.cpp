@@ -33,12 +33,11 @@ std::vector<std::uint8_t> highImage()
     return image;
 }
 
-qint32 load(const char* name, qint32 (*reader)(const QString&, std::span<std::uint8_t>, BufferFileFeedback&),
-            std::vector<std::uint8_t>& buffer)
+qint32 load(const char* name, BufferFileFormat format, std::vector<std::uint8_t>& buffer)
 {
     RecordingFeedback feedback;
     buffer = erased(0x40000);
-    const qint32 size = reader(testDataPath(name), buffer, feedback);
+    const qint32 size = OpenBufferFileAs(format, testDataPath(name), buffer, feedback);
     EXPECT_TRUE(feedback.errors.isEmpty()) << name << ": " << feedback.errors.join(", ").toStdString();
     return size;
 }
@@ -50,20 +49,22 @@ TEST(ReferenceFiles, LowImageLoadsFromIntelHexAndS1)
     const QByteArray expected = readWholeFile(testDataPath("low.bin"));
     ASSERT_EQ(expected.size(), 0x1085);
     std::vector<std::uint8_t> buffer;
-    EXPECT_EQ(load("low.hex", ReadIntelHex, buffer), expected.size());
+    EXPECT_EQ(load("low.hex", BufferFileFormat::IntelHex, buffer), expected.size());
     EXPECT_EQ(bytesOf(std::span(buffer).first(0x1085)), expected);
-    EXPECT_EQ(load("low.s19", ReadSRecord, buffer), expected.size());
+    EXPECT_EQ(load("low.s19", BufferFileFormat::SRecord, buffer), expected.size());
     EXPECT_EQ(bytesOf(std::span(buffer).first(0x1085)), expected);
 }
 
 TEST(ReferenceFiles, HighImageLoadsFromEveryRecordWidthAndLength)
 {
     const std::vector<std::uint8_t> expected = highImage();
-    const std::pair<const char*, qint32 (*)(const QString&, std::span<std::uint8_t>, BufferFileFeedback&)> files[] = {
-        {"high.hex", ReadIntelHex}, {"high-long.hex", ReadIntelHex}, {"high.s28", ReadSRecord}, {"high-long.s37", ReadSRecord}};
-    for (const auto& [name, reader] : files) {
+    const std::pair<const char*, BufferFileFormat> files[] = {{"high.hex", BufferFileFormat::IntelHex},
+                                                              {"high-long.hex", BufferFileFormat::IntelHex},
+                                                              {"high.s28", BufferFileFormat::SRecord},
+                                                              {"high-long.s37", BufferFileFormat::SRecord}};
+    for (const auto& [name, format] : files) {
         std::vector<std::uint8_t> buffer;
-        EXPECT_EQ(load(name, reader, buffer), static_cast<qint32>(expected.size())) << name;
+        EXPECT_EQ(load(name, format, buffer), static_cast<qint32>(expected.size())) << name;
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), buffer.begin())) << name;
     }
 }
@@ -80,8 +81,8 @@ TEST(ReferenceFiles, PeerToolReadsOurOutput)
         b = static_cast<std::uint8_t>(random());
     std::fill(data.begin() + 0x20000, data.begin() + 0x40000, 0xFF);
     QTemporaryDir dir;
-    ASSERT_TRUE(WriteIntelHex(dir.filePath("ours.hex"), data));
-    ASSERT_TRUE(WriteSRecord(dir.filePath("ours.srec"), data));
+    ASSERT_EQ(saveImageFile(BufferFileFormat::IntelHex, dir.filePath("ours.hex"), data).status, FileSaveStatus::Saved);
+    ASSERT_EQ(saveImageFile(BufferFileFormat::SRecord, dir.filePath("ours.srec"), data).status, FileSaveStatus::Saved);
     const QString size = QStringLiteral("0x%1").arg(data.size(), 0, 16);
     for (const auto& [file, format] : {std::pair{"ours.hex", "-Intel"}, std::pair{"ours.srec", "-Motorola"}}) {
         QProcess peer;

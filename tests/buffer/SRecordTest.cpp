@@ -1,3 +1,4 @@
+#include "buffer/BufferFile.h"
 #include "buffer/SRecord.h"
 
 #include "CodecTestSupport.h"
@@ -209,9 +210,9 @@ TEST(SRecordWrite, FailsWhenTheFileCannotBeCreated)
     QTemporaryDir dir;
     const std::vector<std::uint8_t> data(16, 0);
     ASSERT_TRUE(writeWholeFile(dir.filePath("file"), "a file, not a folder"));
-    EXPECT_FALSE(WriteSRecord(dir.filePath("file/out.src"), data));
+    EXPECT_NE(saveImageFile(BufferFileFormat::SRecord, dir.filePath("file/out.src"), data).status, FileSaveStatus::Saved);
     RecordingFeedback feedback;
     std::vector<std::uint8_t> buffer = erased(16);
-    EXPECT_EQ(ReadSRecord(dir.filePath("missing.src"), buffer, feedback), 0);
+    EXPECT_EQ(OpenBufferFileAs(BufferFileFormat::SRecord, dir.filePath("missing.src"), buffer, feedback), 0);
     EXPECT_EQ(feedback.messages(), QStringList{"Can't open File"});
 }

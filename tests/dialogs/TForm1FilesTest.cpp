@@ -166,7 +166,7 @@ TEST_F(FileCommands, SRecordsUnderEveryNameRoundTripThroughSaveAndOpen)
                                        FileDialogs::lastNameFilters(FileDialogs::Kind::Save)}) {
         ASSERT_GE(filters.size(), 3);
         EXPECT_EQ(filters.front(), "Binary (*.bin)");
-        EXPECT_EQ(filters[filters.size() - 2], "Motorola S-record (*.s19 *.s28 *.s37 *.srec *.src *.mot)");
+        EXPECT_EQ(filters[filters.size() - 2], "Motorola S-record (*.src *.s19 *.s28 *.s37 *.srec *.sx *.mot)");
         EXPECT_EQ(filters.back(), "All files (*.*)");
     }
 }

@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,20 @@ TEST(CliImageFiles, ReadIntoAFileThatCannotBeCreatedStopsBeforeTheChipInTheChose
     const CliResult made = cli.run(command("read", {QStringLiteral("new/folder/out.bin")}));
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
     EXPECT_EQ(QFile(cli.path(QStringLiteral("new/folder/out.bin"))).size(), ChipSize);
+}
+
+// A save that fails after the chip was read (here a device that is always full) keeps the image
+// in a file the message names: the read is not lost.
+TEST(CliImageFiles, AReadWhoseSaveFailsKeepsTheImageInANamedFile)
+{
+    CliRunner cli;
+    const CliResult full = cli.run(command("read", {QStringLiteral("--yes"), QStringLiteral("--lang"), QStringLiteral("en"),
+                                                    QStringLiteral("/dev/full")}));
+    EXPECT_EQ(full.exitCode, 2);
+    const QRegularExpressionMatch kept =
+        QRegularExpression(QStringLiteral("The image read is kept in (\\S+)\\.\\n")).match(full.err);
+    ASSERT_TRUE(kept.hasMatch()) << full.err.toStdString();
+    QFile image(kept.captured(1));
+    EXPECT_EQ(image.size(), ChipSize);
+    image.remove();
 }

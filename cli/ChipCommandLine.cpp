@@ -6,6 +6,7 @@
 #include "text/MessageCatalogExtra.h"
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -15,6 +16,7 @@ QString operandName(ChipCommandSpec::Operand operand)
     case ChipCommandSpec::Operand::Input: return QStringLiteral("IN");
     case ChipCommandSpec::Operand::Output: return QStringLiteral("OUT");
     case ChipCommandSpec::Operand::Filter: return QStringLiteral("[FILTER]");
+    case ChipCommandSpec::Operand::InputOutput: return QStringLiteral("IN OUT");
     case ChipCommandSpec::Operand::None: break;
     }
     return {};
@@ -26,6 +28,8 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
 {
     ChipCommandLine line;
     const auto takes = [&spec](unsigned group) { return (spec.options & group) != 0; };
+    const bool readsFile =
+        spec.operand == ChipCommandSpec::Operand::Input || spec.operand == ChipCommandSpec::Operand::InputOutput;
     QStringList operands;
     for (qsizetype i = 0; i < arguments.size() && line.error.isEmpty(); ++i) {
         QString argument = arguments[i];
@@ -81,18 +85,23 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
             }
             if (line.error.isEmpty())
                 line.error = common->apply(line, text);
-        } else if (takes(ChipCommandSpec::Chip) && name == u"--chip") {
+        } else if (takes(ChipCommandSpec::Chip | ChipCommandSpec::ChipSize) && name == u"--chip") {
             needValue(line.chipModel);
-        } else if (takes(ChipCommandSpec::Chip) && name == u"--maker") {
+        } else if (takes(ChipCommandSpec::Chip | ChipCommandSpec::ChipSize) && name == u"--maker") {
             needValue(line.maker);
         } else if (takes(ChipCommandSpec::Chip) && name == u"--detect") {
             noValue();
             line.detect = true;
-        } else if (spec.operand == ChipCommandSpec::Operand::Input && name == u"--from") {
+        } else if (readsFile && name == u"--from") {
             QString text;
             needValue(text);
             if (line.error.isEmpty())
                 line.inputFormat = parseImageFormat(text, line.error);
+        } else if (spec.operand == ChipCommandSpec::Operand::InputOutput && name == u"--to") {
+            QString text;
+            needValue(text);
+            if (line.error.isEmpty())
+                line.outputFormat = parseImageFormat(text, line.error);
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-erase") {
             noValue();
             line.autoOptions.erase = false;
@@ -113,6 +122,13 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
     if (!line.error.isEmpty())
         return line;
 
+    if (spec.operand == ChipCommandSpec::Operand::InputOutput) {
+        if (operands.size() != 2)
+            line.error = ExtraMessages::text(ExtraText::CliExpectedInAndOut);
+        else
+            std::tie(line.operand, line.output) = std::pair(operands[0], operands[1]);
+        return line;
+    }
     const bool operandRequired =
         spec.operand == ChipCommandSpec::Operand::Input || spec.operand == ChipCommandSpec::Operand::Output;
     const qsizetype allowed = spec.operand == ChipCommandSpec::Operand::None ? 0 : 1;
@@ -125,6 +141,8 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
     if (!line.error.isEmpty())
         return line;
 
+    if (takes(ChipCommandSpec::ChipSize) && !line.maker.isEmpty() && line.chipModel.isEmpty())
+        line.error = ExtraMessages::text(ExtraText::CliMakerWithChip);
     if (takes(ChipCommandSpec::Chip)) {
         if (line.detect && !line.chipModel.isEmpty())
             line.error = ExtraMessages::text(ExtraText::CliChipOrDetect);
@@ -141,49 +159,67 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
 QString ChipCommandLine::synopsis(const ChipCommandSpec& spec)
 {
     QStringList parts;
+    if (spec.operand == ChipCommandSpec::Operand::InputOutput)
+        parts << operandName(spec.operand);
     if (spec.options & ChipCommandSpec::Chip)
         parts << QStringLiteral("(--chip MODEL [--maker MAKER] | --detect)");
+    if (spec.options & ChipCommandSpec::ChipSize)
+        parts << QStringLiteral("[--chip MODEL [--maker MAKER]]");
     if (spec.options & ChipCommandSpec::AutoSteps)
         parts << QStringLiteral("[--no-erase] [--no-write] [--no-verify]");
     if (spec.options & ChipCommandSpec::AllDifferences)
         parts << QStringLiteral("[--all]");
     if (spec.options & ChipCommandSpec::Yes)
         parts << QStringLiteral("[--yes]");
-    if (spec.operand == ChipCommandSpec::Operand::Input)
+    if (spec.operand == ChipCommandSpec::Operand::Input || spec.operand == ChipCommandSpec::Operand::InputOutput)
         parts << QStringLiteral("[--from %1]").arg(imageFormatNames(u"|"));
+    if (spec.operand == ChipCommandSpec::Operand::InputOutput)
+        parts << QStringLiteral("[--to %1]").arg(imageFormatNames(u"|"));
+    for (const OwnOption& option : spec.ownOptions)
+        parts << QStringLiteral("[%1]").arg(QLatin1String(option.synopsis));
     parts << QStringLiteral("[options]");
-    if (spec.operand != ChipCommandSpec::Operand::None)
+    if (spec.operand != ChipCommandSpec::Operand::None && spec.operand != ChipCommandSpec::Operand::InputOutput)
         parts << operandName(spec.operand);
     return parts.join(QLatin1Char(' '));
 }
 
 QString ChipCommandLine::help(const ChipCommandSpec& spec)
 {
-    const QString description = QString::fromLatin1(spec.description)
-                                    .replace(QLatin1String("{srec}"),
-                                             imageFormatExtensions(BufferFileFormat::SRecord, u"", u", "));
-    QString text = QStringLiteral("Usage: zorvex-cli %1 %2\n\n%3\n\nOptions:\n")
-                       .arg(QLatin1String(spec.name), synopsis(spec), description);
+    const QString srecordNames = imageFormatExtensions(BufferFileFormat::SRecord, u"", u", ");
+    QString text = QStringLiteral("%1 zorvex-cli %2 %3\n\n%4\n\n%5\n")
+                       .arg(cliText(CliText::UsageHeading), QLatin1String(spec.name), synopsis(spec),
+                            cliText(spec.about).replace(QLatin1String("%1"), srecordNames),
+                            cliText(CliText::OptionsHeading));
+    const auto line = [&text](const QString& synopsis, const QString& help) {
+        text += helpLine(synopsis, help);
+    };
+    for (const OwnOption& option : spec.ownOptions)
+        line(QLatin1String(option.synopsis), cliText(option.help));
     if (spec.options & ChipCommandSpec::Chip) {
-        text += QStringLiteral(
-            "  --chip MODEL          the chip by its model name (letter case does not matter)\n"
-            "  --maker MAKER         the manufacturer, where makers share a model name\n"
-            "  --detect              the chip the programmer identifies in the socket\n");
+        line(QStringLiteral("--chip MODEL"), cliText(CliText::ChipOption));
+        line(QStringLiteral("--maker MAKER"), cliText(CliText::MakerOption));
+        line(QStringLiteral("--detect"), cliText(CliText::DetectOption));
+    }
+    if (spec.options & ChipCommandSpec::ChipSize) {
+        line(QStringLiteral("--chip MODEL"), cliText(CliText::ChecksumChipOption));
+        line(QStringLiteral("--maker MAKER"), cliText(CliText::MakerOption));
     }
     if (spec.options & ChipCommandSpec::AutoSteps) {
-        text += QStringLiteral(
-            "  --no-erase            leave out the erase step\n"
-            "  --no-write            leave out the write step\n"
-            "  --no-verify           leave out the verify step\n");
+        line(QStringLiteral("--no-erase"), cliText(CliText::NoEraseOption));
+        line(QStringLiteral("--no-write"), cliText(CliText::NoWriteOption));
+        line(QStringLiteral("--no-verify"), cliText(CliText::NoVerifyOption));
     }
     if (spec.options & ChipCommandSpec::AllDifferences)
-        text += QStringLiteral("  --all                 on a difference, read the whole chip and list every one\n");
-    if (spec.operand == ChipCommandSpec::Operand::Input)
-        text += QStringLiteral("  --from FORMAT         read IN as %1 whatever its name\n").arg(imageFormatNames(u", ", u" or "));
+        line(QStringLiteral("--all"), cliText(CliText::AllOption));
+    const QString formats = imageFormatNames(u"|");
+    if (spec.operand == ChipCommandSpec::Operand::Input || spec.operand == ChipCommandSpec::Operand::InputOutput)
+        line(QStringLiteral("--from FORMAT"), cliText(CliText::FromOption).arg(formats));
+    if (spec.operand == ChipCommandSpec::Operand::InputOutput)
+        line(QStringLiteral("--to FORMAT"), cliText(CliText::ToOption).arg(formats));
     for (const CommonOption& option : commonOptions()) {
         if (option.group == 0 || (spec.options & option.group) != 0)
-            text += QStringLiteral("  %1 %2\n").arg(commonOptionSynopsis(option), -21).arg(QLatin1String(option.help));
+            line(commonOptionSynopsis(option), commonOptionHelp(option));
     }
-    text += QStringLiteral("  --help                this text\n");
+    line(QStringLiteral("--help"), cliText(CliText::HelpOption));
     return text;
 }

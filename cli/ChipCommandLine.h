@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/CliTexts.h"
 #include "text/MessageCatalog.h"
 #include "buffer/BufferFile.h"
 #include "programmer/OperationHost.h"
@@ -8,12 +9,19 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 
 // The programming speeds the programmer offers, in the window's list order; the position is the
 // speed index sent with every operation.
 inline constexpr const char* SpeedTexts[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"};
 
-// Which of the shared options a chip command takes, and its file argument.
+// An option of one command only (produce's loop options): its synopsis and help line.
+struct OwnOption {
+    const char* synopsis;  // "--count N"
+    CliText help;
+};
+
+// Which of the shared options a command takes, and its file arguments.
 struct ChipCommandSpec {
     enum Options : unsigned {
         Programmer = 1u << 0,  // --speed, --simulate[=CONFIG], --usb-library PATH (CommonOptions.cpp)
@@ -21,14 +29,16 @@ struct ChipCommandSpec {
         Yes = 1u << 2,         // --yes (CommonOptions.cpp)
         AutoSteps = 1u << 3,   // --no-erase, --no-write, --no-verify
         AllDifferences = 1u << 4,  // --all: every difference, not only the first
+        ChipSize = 1u << 5,    // --chip MODEL [--maker MAKER], optional and without --detect
     };
-    enum class Operand { None, Input, Output, Filter };
+    enum class Operand { None, Input, Output, Filter, InputOutput };
 
     const char* name;
-    const char* summary;       // one line for the command list
-    const char* description;   // the paragraph of its --help; "{srec}" stands for the S-record names
+    CliText summary;           // one line for the command list
+    CliText about;             // the paragraph of its --help; %1 stands for the S-record names
     unsigned options;
     Operand operand;
+    std::span<const OwnOption> ownOptions = {};
 };
 
 // "12MHz|6MHz|...": the speeds as a message lists them.
@@ -43,7 +53,7 @@ struct ChipCommandLine {
     bool detect = false;
     int speedIndex = 0;
     QString databasePath;             // empty: the window program's database
-    Language language = Language::English;
+    Language language = currentLanguage();  // --lang; the one main chose before without it
     bool simulate = false;
     QString simulatorConfig;
     QString usbLibrary;
@@ -52,7 +62,9 @@ struct ChipCommandLine {
     AutoOptions autoOptions;
     bool allDifferences = false;      // --all
     std::optional<BufferFileFormat> inputFormat;  // --from; empty: chosen by IN's name
-    QString operand;                  // the file (or the list filter)
+    std::optional<BufferFileFormat> outputFormat; // --to; empty: chosen by OUT's name
+    QString operand;                  // the file (or the list filter); IN of IN OUT
+    QString output;                   // OUT of IN OUT
     QString error;                    // not empty: the arguments were not understood
 
     [[nodiscard]] static ChipCommandLine parse(const ChipCommandSpec& spec, const QStringList& arguments);

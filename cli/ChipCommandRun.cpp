@@ -60,8 +60,8 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
 
 int chipUsageError(const ChipCommandSpec& spec, const QString& message)
 {
-    std::fprintf(stderr, "zorvex-cli %s: %s\nUsage: zorvex-cli %s %s\n", spec.name, message.toUtf8().constData(),
-                 spec.name, ChipCommandLine::synopsis(spec).toUtf8().constData());
+    std::fprintf(stderr, "zorvex-cli %s: %s\n%s\n", spec.name, message.toUtf8().constData(),
+                 ExtraMessages::text(ExtraText::UsageTryHelp).toUtf8().constData());
     return ExitUsage;
 }
 

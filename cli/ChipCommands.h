@@ -14,15 +14,15 @@
 [[nodiscard]] int runBlank(const QStringList& arguments);
 [[nodiscard]] int runAuto(const QStringList& arguments);
 
-// Their --help texts.
-[[nodiscard]] QString listHelp();
-[[nodiscard]] QString detectHelp();
-[[nodiscard]] QString readHelp();
-[[nodiscard]] QString writeHelp();
-[[nodiscard]] QString verifyHelp();
-[[nodiscard]] QString eraseHelp();
-[[nodiscard]] QString blankHelp();
-[[nodiscard]] QString autoHelp();
+// What each takes, for its --help and the command list.
+[[nodiscard]] const struct ChipCommandSpec& listSpec();
+[[nodiscard]] const struct ChipCommandSpec& detectSpec();
+[[nodiscard]] const struct ChipCommandSpec& readSpec();
+[[nodiscard]] const struct ChipCommandSpec& writeSpec();
+[[nodiscard]] const struct ChipCommandSpec& verifySpec();
+[[nodiscard]] const struct ChipCommandSpec& eraseSpec();
+[[nodiscard]] const struct ChipCommandSpec& blankSpec();
+[[nodiscard]] const struct ChipCommandSpec& autoSpec();
 
 // One line of the chip list: type, maker, model, ID, size and page, in aligned columns.
 [[nodiscard]] QString chipListLine(const struct ChipRecord& chip);

@@ -16,13 +16,11 @@ enum ExitCode : int {
 };
 
 // One subcommand of zorvex-cli. `run` gets the arguments after the subcommand's name and returns
-// an ExitCode; each subcommand lives in a file of its own and is listed in CliCommands.cpp.
+// an ExitCode; `spec` tells its name, options and help. Each subcommand lives in a file of its own
+// and is listed in CliCommands.cpp.
 struct CliCommand {
-    const char* name;
-    const char* usage;    // argument synopsis after "zorvex-cli <name>"
-    const char* summary;  // one line for the command list
+    const struct ChipCommandSpec& (*spec)();
     int (*run)(const QStringList& arguments);
-    QString (*help)() = nullptr;  // the --help text; without one, the usage and summary lines
 };
 
 [[nodiscard]] std::span<const CliCommand> cliCommands();

@@ -85,19 +85,20 @@ QString applyYes(ChipCommandLine& line, const QString&)
 // New shared options go at the end; the manual page and the bash completion list them too.
 constexpr std::array Options{
     CommonOption{"--speed", Value::Required, "SPEED", Spec::Programmer,
-                 "programming speed: 12MHz (default), 6MHz, 3MHz, 1.5MHz, 750KHz, 375KHz", applySpeed},
+                 CliText::SpeedOption, applySpeed},
     CommonOption{"--simulate", Value::InlineOptional, "CONFIG", Spec::Programmer,
-                 "use the programmer simulator; CONFIG names its configuration", applySimulate},
+                 CliText::SimulateOption,
+                 applySimulate},
     CommonOption{"--usb-library", Value::Required, "PATH", Spec::Programmer,
-                 "bind this library (libusb-0.1 interface) instead of the default", applyUsbLibrary},
+                 CliText::UsbLibraryOption,
+                 applyUsbLibrary},
     CommonOption{"--db", Value::Required, "FILE", 0,
-                 "chip database file (default: the window program's database)", applyDatabase},
-    CommonOption{"--lang", Value::Required, "LANG", 0, "message language: en (default), zh-CN, zh-TW",
-                 applyLanguage},
+                 CliText::DatabaseOption, applyDatabase},
+    CommonOption{"--lang", Value::Required, "LANG", 0, CliText::LanguageOption, applyLanguage},
     CommonOption{"--yes", Value::None, nullptr, Spec::Yes,
-                 "answer yes to the question a terminal would be asked", applyYes},
+                 CliText::YesOption, applyYes},
     CommonOption{"--programmer", Value::Required, "SEL", Spec::Programmer,
-                 "only this programmer: its serial, BUS:DEVICE or number N (zorvex-cli programmers)",
+                 CliText::ProgrammerOption,
                  applyProgrammer},
 };
 
@@ -134,6 +135,12 @@ QString commonOptionSynopsis(const CommonOption& option)
     case Value::InlineOptional: return QStringLiteral("%1[=%2]").arg(name, QLatin1String(option.valueName));
     }
     return name;
+}
+
+QString commonOptionHelp(const CommonOption& option)
+{
+    const QString text = cliText(option.help);
+    return option.help == CliText::LanguageOption ? text.arg(QStringLiteral("en, zh-CN, zh-TW")) : text;
 }
 
 LeadingOptions LeadingOptions::split(const QStringList& arguments)

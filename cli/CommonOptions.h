@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/CliTexts.h"
 #include "text/MessageCatalog.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ struct CommonOption {
     Value value;
     const char* valueName;  // "SPEED" for the help line; nullptr without a value
     unsigned group;         // the ChipCommandSpec::Options bit of the commands that take it; 0: all
-    const char* help;       // the help line's text after the option
+    CliText help;           // the help line's text after the option
     // Stores the value (empty for Value::None and a bare InlineOptional) into the command line;
     // returns what is wrong with it, or an empty text.
     QString (*apply)(ChipCommandLine& line, const QString& value);
@@ -38,6 +39,8 @@ struct CommonOption {
 
 // "--db FILE", "--simulate[=CONFIG]", "--yes": the option as a help line or synopsis shows it.
 [[nodiscard]] QString commonOptionSynopsis(const CommonOption& option);
+// Its help line's text in the language in force.
+[[nodiscard]] QString commonOptionHelp(const CommonOption& option);
 
 // Arguments before the command, split off: the shared options with their values (moved behind
 // the command by the caller, where the command's own parser judges them), --help and

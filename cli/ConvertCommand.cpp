@@ -1,5 +1,7 @@
 #include "ConvertCommand.h"
 
+#include "ChipCommandLine.h"
+#include "ChipCommandRun.h"
 #include "CliCommand.h"
 #include "ImageBuffer.h"
 #include "InputImage.h"
@@ -10,21 +12,14 @@
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 
-#include <QCommandLineParser>
-
 #include <cstdio>
 #include <optional>
 #include <span>
 
 namespace {
 
-int usageError(const QString& message)
-{
-    const QString names = imageFormatNames(u"|");
-    std::fprintf(stderr, "zorvex-cli convert: %s\nUsage: zorvex-cli convert IN OUT [--from %s] [--to %s] [--yes]\n",
-                 qPrintable(message), qPrintable(names), qPrintable(names));
-    return ExitUsage;
-}
+constexpr ChipCommandSpec ConvertSpec{"convert", CliText::ConvertSummary, CliText::ConvertAbout, ChipCommandSpec::Yes,
+                                      ChipCommandSpec::Operand::InputOutput};
 
 // OUT "-": the image goes to standard output, the report to stderr so the data stays clean.
 int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data, TerminalFeedback& feedback)
@@ -40,32 +35,23 @@ int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t>
 
 }  // namespace
 
+const ChipCommandSpec& convertSpec()
+{
+    return ConvertSpec;
+}
+
 int runConvert(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("Input format."), QStringLiteral("format"));
-    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("Output format."), QStringLiteral("format"));
-    const QCommandLineOption yesOption(QStringLiteral("yes"), QStringLiteral("Overwrite OUT without asking."));
-    parser.addOptions({fromOption, toOption, yesOption});
-    if (!parser.parse(QStringList{QStringLiteral("convert")} + arguments))
-        return usageError(parser.errorText());
-    const QStringList files = parser.positionalArguments();
-    if (files.size() != 2)
-        return usageError(ExtraMessages::text(ExtraText::CliExpectedInAndOut));
-    std::optional<BufferFileFormat> from;
-    std::optional<BufferFileFormat> to;
-    QString error;
-    if (parser.isSet(fromOption) && !(from = parseImageFormat(parser.value(fromOption), error)))
-        return usageError(error);
-    if (parser.isSet(toOption) && !(to = parseImageFormat(parser.value(toOption), error)))
-        return usageError(error);
-
-    const QString& in = files[0];
-    const QString& out = files[1];
-    TerminalFeedback feedback(parser.isSet(yesOption));
+    const ChipCommandLine line = ChipCommandLine::parse(ConvertSpec, arguments);
+    if (!line.error.isEmpty())
+        return chipUsageError(ConvertSpec, line.error);
+    const QString& in = line.operand;
+    const QString& out = line.output;
+    const std::optional<BufferFileFormat>& to = line.outputFormat;
+    TerminalFeedback feedback(line.assumeYes);
     ImageBuffer image;
     QByteArray capsuleHeader;  // a capsule converted to a capsule keeps its header
-    const qint32 length = loadInputImage(in, from, image.bytes(), feedback, &capsuleHeader);
+    const qint32 length = loadInputImage(in, line.inputFormat, image.bytes(), feedback, &capsuleHeader);
     if (feedback.errorCount() > 0)
         return ExitUsage;
     const std::span<const std::uint8_t> data = image.bytes().first(static_cast<std::size_t>(length));

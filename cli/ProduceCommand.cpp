@@ -578,9 +578,9 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
 
 }  // namespace
 
-QString produceHelp()
+const ChipCommandSpec& produceSpec()
 {
-    return ProduceOptions::help();
+    return ProduceOptions::spec();
 }
 
 int runProduce(const QStringList& arguments)

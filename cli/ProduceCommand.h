@@ -6,4 +6,4 @@
 // zorvex-cli produce: programs chip after chip from one image, each with its own serial number,
 // and reports and logs every chip.
 [[nodiscard]] int runProduce(const QStringList& arguments);
-[[nodiscard]] QString produceHelp();
+[[nodiscard]] const struct ChipCommandSpec& produceSpec();

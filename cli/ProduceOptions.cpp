@@ -4,25 +4,23 @@
 
 namespace {
 
-constexpr ChipCommandSpec ProduceSpec{
-    "produce", "program chip after chip, with serial numbers and a log",
-    "Programs one chip after another with IN: prints \"Insert a chip\" and waits for a chip in the\n"
-    "socket, erases, writes and verifies it, prints \"#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)\"\n"
-    "(the image rounded up to whole pages, as checksum IN --chip labels it) or \"#K FAIL REASON\",\n"
-    "then \"Remove the chip\" and waits for the socket to be empty. Stops after --count chips, or\n"
-    "at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints \"N passed, M failed\".\n"
-    "Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before\n"
-    "the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard\n"
-    "output) could not be written after chips were programmed.\n\n"
-    "Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each\n"
-    "passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.\n"
-    "--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal\n"
-    "digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next\n"
-    "number between runs and between the runs of a gang that share it: each number is taken from\n"
-    "it under a lock before its chip is written (it wins over --serial-start once it exists).\n"
-    "--log FILE appends one JSON object per chip, written before its PASS line is printed. The run\n"
-    "keeps the first programmer it opens; one held by another program is waited for (--busy-wait).",
-    ChipCommandSpec::Programmer | ChipCommandSpec::Chip, ChipCommandSpec::Operand::Input};
+constexpr OwnOption LoopOptions[] = {
+    {"--count N", CliText::CountOption},
+    {"--no-erase", CliText::NoEraseOption},
+    {"--no-verify", CliText::NoVerifyOption},
+    {"--serial-at ADDR", CliText::SerialAtOption},
+    {"--serial-start N", CliText::SerialStartOption},
+    {"--serial-step K", CliText::SerialStepOption},
+    {"--serial-format FMT", CliText::SerialFormatOption},
+    {"--serial-file FILE", CliText::SerialFileOption},
+    {"--log FILE", CliText::LogOption},
+    {"--poll-ms MS", CliText::PollOption},
+    {"--busy-wait S", CliText::BusyWaitOption},
+};
+
+constexpr ChipCommandSpec ProduceSpec{"produce", CliText::ProduceSummary, CliText::ProduceAbout,
+                                      ChipCommandSpec::Programmer | ChipCommandSpec::Chip,
+                                      ChipCommandSpec::Operand::Input, LoopOptions};
 
 // The options of the loop itself, each with a value except the two step switches.
 const QStringList ValueOptions{QStringLiteral("--count"),
@@ -40,30 +38,6 @@ constexpr quint64 MaxBusyWaitSeconds = 86400;
 const ChipCommandSpec& ProduceOptions::spec()
 {
     return ProduceSpec;
-}
-
-QString ProduceOptions::help()
-{
-    QString text = ChipCommandLine::help(ProduceSpec);
-    text.replace(QStringLiteral("[options] IN"),
-                 QStringLiteral("[--count N] [--no-erase] [--no-verify] [--serial-at ADDR\n"
-                                "       --serial-start N [--serial-step K] [--serial-format FMT] [--serial-file FILE]]\n"
-                                "       [--log FILE] [--poll-ms MS] [--busy-wait S] [options] IN"));
-    text.replace(QStringLiteral("Options:\n"),
-                 QStringLiteral("Options:\n"
-                                "  --count N             stop after N chips\n"
-                                "  --no-erase            leave out the erase step\n"
-                                "  --no-verify           leave out the verify step\n"
-                                "  --serial-at ADDR      write a serial number at ADDR (decimal or 0x-hex)\n"
-                                "  --serial-start N      the first chip's serial number\n"
-                                "  --serial-step K       added for every passed chip (default 1)\n"
-                                "  --serial-format FMT   le16, be16, le32, be32, le64, be64, ascii:W, hex:W\n"
-                                "  --serial-file FILE    the next serial number, kept between runs\n"
-                                "  --log FILE            append one JSON line per chip\n"
-                                "  --poll-ms MS          socket poll interval (default 300)\n"
-                                "  --busy-wait S         wait up to S seconds while another program holds the\n"
-                                "                        programmer (default 60)\n"));
-    return text;
 }
 
 ProduceOptions ProduceOptions::parse(const QStringList& arguments)

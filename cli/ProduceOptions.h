@@ -27,5 +27,4 @@ struct ProduceOptions {
 
     [[nodiscard]] static ProduceOptions parse(const QStringList& arguments);
     [[nodiscard]] static const ChipCommandSpec& spec();
-    [[nodiscard]] static QString help();
 };

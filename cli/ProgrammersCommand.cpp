@@ -12,18 +12,14 @@
 
 namespace {
 
-constexpr ChipCommandSpec ProgrammersSpec{
-    "programmers", "list the attached programmers",
-    "Lists the attached programmers, one a line: its number N, BUS:DEVICE, serial (\"-\" when it has\n"
-    "none) and product, columns separated by two spaces. Any of the first three selects it for\n"
-    "another command with --programmer. No programmer attached: exit code 3.",
-    ChipCommandSpec::Programmer, ChipCommandSpec::Operand::None};
+constexpr ChipCommandSpec ProgrammersSpec{"programmers", CliText::ProgrammersSummary, CliText::ProgrammersAbout,
+                                          ChipCommandSpec::Programmer, ChipCommandSpec::Operand::None};
 
 }  // namespace
 
-QString programmersHelp()
+const ChipCommandSpec& programmersSpec()
 {
-    return ChipCommandLine::help(ProgrammersSpec);
+    return ProgrammersSpec;
 }
 
 int runProgrammers(const QStringList& arguments)

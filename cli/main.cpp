@@ -1,8 +1,11 @@
+#include "ChipCommandLine.h"
 #include "CliCommand.h"
 #include "CommonOptions.h"
 #include "OutputFile.h"
 
+#include "text/CliTexts.h"
 #include "text/MessageCatalogExtra.h"
+#include "text/SystemLanguage.h"
 
 #include <QCoreApplication>
 
@@ -12,14 +15,16 @@ namespace {
 
 void printUsage(std::FILE* out)
 {
-    std::fputs("Usage: zorvex-cli [shared options] <command> [arguments]\n"
-               "       zorvex-cli <command> --help\n"
-               "       zorvex-cli --version\n\nCommands:\n", out);
+    QString text = QStringLiteral("%1 zorvex-cli [shared options] <command> [arguments]\n"
+                                  "       zorvex-cli <command> --help\n"
+                                  "       zorvex-cli --version\n\n%2\n")
+                       .arg(cliText(CliText::UsageHeading), cliText(CliText::CommandsHeading));
     for (const CliCommand& command : cliCommands())
-        std::fprintf(out, "  %-10s %s\n  %-10s   %s %s\n", command.name, command.summary, "", command.name, command.usage);
-    std::fputs("\nShared options, before or after the command (each command's --help lists those it takes):\n", out);
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(command.spec().name), -12).arg(cliText(command.spec().summary));
+    text += u'\n' + cliText(CliText::SharedOptionsHeading) + u'\n';
     for (const CommonOption& option : commonOptions())
-        std::fprintf(out, "  %-20s %s\n", qPrintable(commonOptionSynopsis(option)), option.help);
+        text += helpLine(commonOptionSynopsis(option), commonOptionHelp(option));
+    std::fputs(text.toUtf8().constData(), out);
 }
 
 // What is wrong, and where to read more, instead of the whole usage.
@@ -51,13 +56,10 @@ int run(const QStringList& arguments)
     if (name.isEmpty())
         return usageError(ExtraMessages::text(ExtraText::CliCommandMissing));
     for (const CliCommand& command : cliCommands()) {
-        if (name != QLatin1String(command.name))
+        if (name != QLatin1String(command.spec().name))
             continue;
         if (leading.help || leading.rest.contains(QLatin1String("--help")) || leading.rest.contains(QLatin1String("-h"))) {
-            if (command.help)
-                std::fputs(command.help().toUtf8().constData(), stdout);
-            else
-                std::printf("Usage: zorvex-cli %s %s\n\n%s\n", command.name, command.usage, command.summary);
+            std::fputs(ChipCommandLine::help(command.spec()).toUtf8().constData(), stdout);
             return ExitSuccess;
         }
         // Shared options given before the command are the command's as if given after it.
@@ -73,8 +75,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    // Every message in the language --lang asks for, even one about a mistake before it;
-    // English without one.
-    setCurrentLanguage(languageAsked(arguments).value_or(Language::English));
+    // Every message in the language --lang asks for, even one about a mistake before it; the
+    // locale's without one.
+    setCurrentLanguage(languageAsked(arguments).value_or(SystemLanguage::forTerminal()));
     return checkStandardOutput(run(arguments));
 }

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "text/CliTexts.h"
+#include "text/MessageCatalogExtra.h"
 #include "usb/SimulatorLibrary.h"
 
 namespace {
@@ -53,7 +55,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             // Whatever follows is a file, even a name that starts with a dash.
             const QStringList files = arguments.mid(i + 1);
             if (files.size() + (line.file.isEmpty() ? 0 : 1) > 1)
-                line.error = QStringLiteral("only one file can be opened: %1").arg(files.back());
+                line.error = cliText(CliText::WindowOneFileOnly).arg(files.back());
             else if (!files.isEmpty())
                 line.file = files.front();
             break;
@@ -63,41 +65,42 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             line.simulate = true;
             line.simulatorConfig = argument.mid(simulateOption.size() + 1);
             if (line.simulatorConfig.isEmpty())
-                line.error = QStringLiteral("--simulate= needs a configuration file");
+                line.error = ExtraMessages::text(ExtraText::CliNeedsInlineValue).arg(simulateOption, QStringLiteral("CONFIG"));
         } else if (argument == libraryOption) {
             if (i + 1 >= arguments.size()) {
-                line.error = QStringLiteral("--usb-library needs a path");
+                line.error = ExtraMessages::text(ExtraText::CliNeedsValue).arg(libraryOption);
                 break;
             }
             line.usbLibrary = arguments[++i];
         } else if (argument.startsWith(libraryOption + u'=')) {
             line.usbLibrary = argument.mid(libraryOption.size() + 1);
             if (line.usbLibrary.isEmpty())
-                line.error = QStringLiteral("--usb-library needs a path");
+                line.error = ExtraMessages::text(ExtraText::CliNeedsValue).arg(libraryOption);
         } else if (argument.startsWith(u'-') && argument != u"-") {
-            line.error = QStringLiteral("unknown option: %1").arg(argument);
+            line.error = cliText(CliText::WindowUnknownOption).arg(argument);
             break;
         } else if (line.file.isEmpty()) {
             line.file = argument;
         } else {
-            line.error = QStringLiteral("only one file can be opened: %1").arg(argument);
+            line.error = cliText(CliText::WindowOneFileOnly).arg(argument);
             break;
         }
     }
     if (line.error.isEmpty() && line.simulate && !line.usbLibrary.isEmpty())
-        line.error = QStringLiteral("--simulate and --usb-library exclude each other");
+        line.error = ExtraMessages::text(ExtraText::CliSimulateOrLibrary);
     return line;
 }
 
 QString CommandLine::usage()
 {
-    return QStringLiteral(
-        "Usage: zorvex [--simulate[=CONFIG] | --usb-library PATH] [FILE]\n"
-        "       zorvex --help | --version\n"
-        "  FILE                 open this buffer file (binary, Intel HEX, S-record) at start\n"
-        "  --simulate[=CONFIG]  use the programmer simulator shipped with the program instead of the\n"
-        "                       USB library; CONFIG names a simulator configuration file\n"
-        "  --usb-library PATH   bind this library (libusb-0.1 interface) instead of the default\n");
+    return QStringLiteral("%1 zorvex [--simulate[=CONFIG] | --usb-library PATH] [FILE]\n"
+                          "       zorvex --help | --version\n")
+               .arg(cliText(CliText::UsageHeading))
+        + helpLine(QStringLiteral("FILE"), cliText(CliText::WindowFileOperand))
+        + helpLine(QStringLiteral("--simulate[=CONFIG]"), cliText(CliText::WindowSimulateOption))
+        + helpLine(QStringLiteral("--usb-library PATH"), cliText(CliText::UsbLibraryOption))
+        + helpLine(QStringLiteral("--help"), cliText(CliText::HelpOption))
+        + helpLine(QStringLiteral("--version"), cliText(CliText::VersionOption));
 }
 
 QString CommandLine::libraryToBind(const QString& executableDir) const

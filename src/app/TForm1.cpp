@@ -6,7 +6,7 @@
 #include "PanelStatusBar.h"
 #include "QtTranslations.h"
 #include "SettingsFile.h"
-#include "SystemLanguage.h"
+#include "text/SystemLanguage.h"
 #include "TAboutBox.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ProgramFiles.h"

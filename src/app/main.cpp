@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "text/CliTexts.h"
 #include "text/MessageCatalogExtra.h"
+#include "text/SystemLanguage.h"
 #include "app/SimulatorCheck.h"
 #include "app/TForm1.h"
 #include "app/ZorvexApplication.h"
@@ -14,6 +16,8 @@ int main(int argc, char* argv[])
 {
     // Help, the version and a bad option need no display: all are dealt with before the
     // application object exists (which needs one).
+    // Until the settings name the window's language, messages speak the locale's.
+    setCurrentLanguage(SystemLanguage::forTerminal());
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -28,7 +32,7 @@ int main(int argc, char* argv[])
     }
     const CommandLine options = CommandLine::parse(arguments);
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "zorvex: %s\nTry 'zorvex --help'.\n", qPrintable(options.error));
+        std::fprintf(stderr, "zorvex: %s\n%s\n", qPrintable(options.error), qPrintable(cliText(CliText::WindowTryHelp)));
         return 2;
     }
     // The window's class and its desktop entry name the same application, so docks and task

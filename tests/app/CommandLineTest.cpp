@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "text/MessageCatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,12 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow)
     EXPECT_FALSE(CommandLine::parse({QStringLiteral("--simulate"), QStringLiteral("--usb-library"),
                                         QStringLiteral("x.so")})
                      .error.isEmpty());
+    // In the language in force, as every message.
+    const Language before = currentLanguage();
+    setCurrentLanguage(Language::Traditional);
+    EXPECT_EQ(CommandLine::parse({QStringLiteral("--bad-option")}).error, QStringLiteral("未知選項：--bad-option"));
+    EXPECT_TRUE(CommandLine::usage().startsWith(QStringLiteral("用法： zorvex ")));
+    setCurrentLanguage(before);
 }
 
 TEST(CommandLine, OneFileIsOpenedAtStartAndQtsOwnOptionsAreLeftToQt)

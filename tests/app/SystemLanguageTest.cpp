@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "app/SystemLanguage.h"
+#include "text/SystemLanguage.h"
 
 #include <QAction>
 

@@ -24,12 +24,21 @@ void CliRunner::setChip(const QString& family, const QString& size, quint32 chip
     put(QStringLiteral("sim.conf"), config.toUtf8());
 }
 
+QProcessEnvironment CliRunner::environment() const
+{
+    // English messages, whatever locale the tests run in, unless a test names a language.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(variable));
+    environment.insert(QStringLiteral("LANG"), m_locale);
+    environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
+    return environment;
+}
+
 CliResult CliRunner::run(const QStringList& arguments, const QString& inputFile, const QString& outputFile) const
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(environment());
     process.setWorkingDirectory(m_dir.path());
     process.setStandardInputFile(inputFile.isEmpty() ? QProcess::nullDevice() : inputFile);
     if (!outputFile.isEmpty())
@@ -54,9 +63,7 @@ CliResult CliRunner::runOnTerminal(const QStringList& arguments, const QByteArra
     for (const QString& argument : arguments)
         quoted << QStringLiteral("'%1'").arg(argument);
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(environment());
     process.setWorkingDirectory(m_dir.path());
     // script gives the command a pseudo terminal and passes our input on to it.
     process.start(QStringLiteral("script"), {QStringLiteral("-qec"), quoted.join(u' '), QStringLiteral("/dev/null")});

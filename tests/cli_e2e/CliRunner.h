@@ -29,6 +29,8 @@ public:
     [[nodiscard]] CliResult runOnTerminal(const QStringList& arguments, const QByteArray& typed) const;
 
     [[nodiscard]] QString path(const QString& name) const { return m_dir.filePath(name); }
+    // The LANG the commands run under; C.UTF-8 (English) unless set.
+    void setLocale(const QString& locale) { m_locale = locale; }
     QString put(const QString& name, const QByteArray& content) const;
     [[nodiscard]] QByteArray contentOf(const QString& name) const;
     [[nodiscard]] QByteArray chipImage() const { return contentOf(QStringLiteral("chip.img")); }
@@ -39,6 +41,8 @@ public:
 private:
     // The simulator traces the program's protocol mistakes; any of them fails the test.
     void expectNoProtocolViolation() const;
+    QString m_locale = QStringLiteral("C.UTF-8");
+    [[nodiscard]] QProcessEnvironment environment() const;
 
     QTemporaryDir m_dir;
 };

@@ -115,7 +115,8 @@ TEST(CliCommandLine, ReadKeepsAnExistingFileUnlessAllowed)
 TEST(CliCommandLine, EveryCommandHasHelpAndListFilters)
 {
     CliRunner cli;
-    for (const char* name : {"list", "detect", "read", "write", "verify", "erase", "blank", "auto", "convert"}) {
+    for (const char* name : {"list", "programmers", "detect", "read", "write", "verify", "erase", "blank", "auto",
+                             "produce", "convert", "checksum"}) {
         const CliResult help = cli.run({QString::fromLatin1(name), QStringLiteral("--help")});
         EXPECT_EQ(help.exitCode, 0) << name;
         EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: zorvex-cli %1 ").arg(QLatin1String(name)))) << name;
@@ -129,6 +130,26 @@ TEST(CliCommandLine, EveryCommandHasHelpAndListFilters)
     const CliResult all = cli.run({QStringLiteral("list")});
     EXPECT_GT(all.out.count(QLatin1Char('\n')), 100);
     EXPECT_TRUE(all.out.contains(QRegularExpression(QStringLiteral("^24_EEPROM "), QRegularExpression::MultilineOption)));
+}
+
+TEST(CliCommandLine, HelpAndMistakesSpeakTheLanguageAskedElseTheLocales)
+{
+    CliRunner cli;
+    for (const char* name : {"list", "programmers", "detect", "read", "write", "verify", "erase", "blank", "auto",
+                             "produce", "convert", "checksum"}) {
+        const QString command = QString::fromLatin1(name);
+        cli.setLocale(QStringLiteral("C.UTF-8"));
+        const CliResult help = cli.run({QStringLiteral("--lang"), QStringLiteral("zh-TW"), command, QStringLiteral("--help")});
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("用法： zorvex-cli %1 ").arg(command))) << name;
+        EXPECT_TRUE(help.out.contains(QStringLiteral("\n選項：\n"))) << name;
+        // No --lang: the locale's language, for the parser's own mistakes too.
+        cli.setLocale(QStringLiteral("zh_CN.UTF-8"));
+        const CliResult mistake = cli.run({command, QStringLiteral("--no-such-option")});
+        EXPECT_EQ(mistake.exitCode, 2) << name;
+        EXPECT_EQ(mistake.err, QStringLiteral("zorvex-cli %1: %1 命令没有选项 --no-such-option\n用法见 'zorvex-cli --help'。\n")
+                                   .arg(command))
+            << name << ": " << mistake.err.toStdString();
+    }
 }
 
 TEST(CliCommandLine, DetectedChipTheListsCannotChooseIsNotOperatedOn)

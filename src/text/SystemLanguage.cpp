@@ -1,4 +1,4 @@
-#include "SystemLanguage.h"
+#include "text/SystemLanguage.h"
 
 #include <QStringList>
 
@@ -47,4 +47,10 @@ Language SystemLanguage::forLocale(const QString& locale)
         }
     }
     return Language::Simplified;
+}
+
+Language SystemLanguage::forTerminal()
+{
+    const QString locale = messagesLocale();
+    return isPlainCLocale(locale) ? Language::English : forLocale(locale);
 }

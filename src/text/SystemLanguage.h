@@ -21,4 +21,8 @@ namespace SystemLanguage {
 
 [[nodiscard]] inline Language current() { return forLocale(messagesLocale()); }
 
+// The language of messages on a terminal (both programs' command lines): the locale's, as
+// forLocale chooses it, except that C, POSIX or no locale at all speak English.
+[[nodiscard]] Language forTerminal();
+
 }  // namespace SystemLanguage

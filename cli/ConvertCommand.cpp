@@ -1,7 +1,6 @@
 #include "ConvertCommand.h"
 
 #include "CliCommand.h"
-#include "ImageBuffer.h"
 #include "InputImage.h"
 #include "OutputFile.h"
 #include "TerminalFeedback.h"
@@ -9,6 +8,7 @@
 #include "text/MessageCatalog.h"
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
+#include "buffer/ImageBuffer.h"
 
 #include <QCommandLineParser>
 

@@ -1,11 +1,9 @@
 #include "programmer/ChipSession.h"
 
-#include "programmer/OperationClock.h"
-
-void ChipSession::bind(TUsbBulk& usb, OperatorFeedback& feedback, View* view)
+void ChipSession::bind(TUsbBulk& usb, OperatorFeedback& feedback, View* view, OperationClock& clock)
 {
     m_view = view;
-    m_operations.emplace(usb, feedback, *this, systemClock());
+    m_operations.emplace(usb, feedback, *this, clock);
 }
 
 CommandOutcome ChipSession::readChipInto(std::span<quint8> image)

@@ -3,6 +3,7 @@
 #include "buffer/ImageBuffer.h"
 #include "chipdb/ChipDatabase.h"
 #include "programmer/ChipOperations.h"
+#include "programmer/OperationClock.h"
 #include "programmer/OperationHost.h"
 
 #include <optional>
@@ -29,7 +30,7 @@ public:
 
     // Makes the operations on this transport, reporting through feedback and keeping view (when
     // given) in step. Once, before operations() is used.
-    void bind(TUsbBulk& usb, OperatorFeedback& feedback, View* view = nullptr);
+    void bind(TUsbBulk& usb, OperatorFeedback& feedback, View* view = nullptr, OperationClock& clock = systemClock());
     [[nodiscard]] ChipOperations& operations() { return *m_operations; }
     [[nodiscard]] bool isBusy() const { return m_operations && m_operations->isBusy(); }
 

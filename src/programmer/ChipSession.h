@@ -35,7 +35,7 @@ public:
     [[nodiscard]] bool isBusy() const { return m_operations && m_operations->isBusy(); }
 
     // Reads the chip into image instead of the buffer, which stays as it is with its view; the
-    // read runs as every other operation does, under the same guard.
+    // read runs as every other operation does, under the same guard. Refused while one runs.
     CommandOutcome readChipInto(std::span<quint8> image);
 
     // The image and its length as the person has them, also while readChipInto directs the

@@ -1,54 +1,30 @@
 #include "AllDifferences.h"
 
 #include "CliCommand.h"
-#include "ImageBuffer.h"
 #include "QuietFeedback.h"
 
 #include "text/MessageCatalogExtra.h"
 #include "buffer/DifferenceReport.h"
 
 #include "chipdb/ChipRecord.h"
-#include "programmer/ChipOperations.h"
+#include "programmer/ChipSession.h"
 #include "programmer/CommandPacket.h"
-#include "programmer/OperationClock.h"
-#include "programmer/OperationHost.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-// The chip read into an image beside the reference, which stays as the file gave it.
-class ReadBackHost final : public OperationHost {
-public:
-    ReadBackHost(const ChipRecord& chip, int speedIndex) : m_chip(chip), m_speedIndex(speedIndex) {}
-
-    std::span<quint8> dataBuffer() override { return m_image.bytes(); }
-    qint32 dataLength() const override { return m_dataLength; }
-    void setDataLength(qint32 length) override { m_dataLength = length; }
-    const ChipRecord& currentChipRecord() const override { return m_chip; }
-    int speedIndex() const override { return m_speedIndex; }
-    AutoOptions autoOptions() const override { return {}; }
-    void takeViewEdits() override {}
-    void loadViewFromBuffer() override {}
-
-private:
-    ImageBuffer m_image;
-    qint32 m_dataLength = 0;
-    ChipRecord m_chip;
-    int m_speedIndex;
-};
-
-}  // namespace
-
 int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHost& reference)
 {
     const ChipRecord chip = reference.currentChipRecord();
-    ReadBackHost readBack(chip, reference.speedIndex());
     // An erased chip is no finding here: the differences say what it holds.
     QuietFeedback feedback(terminal, QuietFeedback::Errors::KeptOnly);
-    ChipOperations operations(usb, feedback, readBack, systemClock());
-    const CommandOutcome outcome = operations.runRead();
+    // The chip is read by a session of its own, beside the reference, which stays as the file
+    // gave it.
+    ChipSession readBack;
+    readBack.database()[0] = chip;
+    readBack.setSpeedIndex(reference.speedIndex());
+    readBack.bind(usb, feedback);
+    const CommandOutcome outcome = readBack.operations().runRead();
     if (outcome != CommandOutcome::Completed) {
         const QString reason = feedback.takeLastError();
         std::fprintf(stderr, "zorvex-cli: %s%s%s\n", ExtraMessages::text(ExtraText::CliFullCompareUnread).toUtf8().constData(),

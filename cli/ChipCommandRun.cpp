@@ -230,7 +230,8 @@ int ChipCommandRun::operate()
         if (const int code = confirmRoomForOutput(); code != Continue)
             return code;
     }
-    ChipOperations operations(*m_usb, m_feedback, *m_session, systemClock());
+    m_session->bind(*m_usb, m_feedback);
+    ChipOperations& operations = m_session->operations();
     CommandOutcome outcome = CommandOutcome::Stopped;
     switch (m_action) {
     case Action::Read: outcome = operations.runRead(); break;

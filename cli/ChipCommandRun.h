@@ -2,7 +2,8 @@
 
 #include "ChipCommandLine.h"
 #include "CliFeedback.h"
-#include "ChipSession.h"
+
+#include "programmer/ChipSession.h"
 
 #include <cstdio>
 #include <memory>

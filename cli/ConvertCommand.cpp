@@ -3,7 +3,6 @@
 #include "ChipCommandLine.h"
 #include "ChipCommandRun.h"
 #include "CliCommand.h"
-#include "ImageBuffer.h"
 #include "InputImage.h"
 #include "OutputFile.h"
 #include "TerminalFeedback.h"
@@ -11,6 +10,7 @@
 #include "text/MessageCatalog.h"
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
+#include "buffer/ImageBuffer.h"
 
 #include <cstdio>
 #include <optional>

@@ -2,7 +2,6 @@
 
 #include "ChipChoice.h"
 #include "ChipCommandRun.h"
-#include "ChipSession.h"
 #include "CliCommand.h"
 #include "CliDatabase.h"
 #include "CliFeedback.h"
@@ -23,6 +22,7 @@
 #include "programmer/ChipDetector.h"
 #include "programmer/ChipOperations.h"
 #include "programmer/ChipRecordCheck.h"
+#include "programmer/ChipSession.h"
 #include "programmer/OperationClock.h"
 #include "programmer/ProgrammerLink.h"
 #include "usb/UsbBulk.h"
@@ -134,7 +134,6 @@ private:
     std::unique_ptr<ImageBuffer> m_pristine;  // IN as decoded; every chip starts from it
     qint32 m_imageLength = 0;
     std::unique_ptr<TUsbBulk> m_usb;
-    std::unique_ptr<ChipOperations> m_operations;
     std::unique_ptr<ProgrammerLink> m_link;
     std::optional<SerialFile> m_serialFile;
     quint64 m_nextSerial = 0;              // without a serial file: the next number of this run
@@ -266,7 +265,7 @@ int ProduceRun::prepare()
         printError(twins);
         return ExitUsage;
     }
-    m_operations = std::make_unique<ChipOperations>(*m_usb, m_feedback, *m_session, systemClock());
+    m_session->bind(*m_usb, m_feedback);
     m_link = std::make_unique<ProgrammerLink>(*m_usb, m_feedback, systemClock());
     return Continue;
 }
@@ -473,7 +472,7 @@ int ProduceRun::runAuto(QString& reason)
 {
     for (;;) {
         (void)m_feedback.takeLastError();
-        if (m_operations->runAuto() == CommandOutcome::Completed) {
+        if (m_session->operations().runAuto() == CommandOutcome::Completed) {
             m_busySince.invalidate();
             reason.clear();  // a refused claim before this attempt is no finding about the chip
             return Continue;

@@ -15,7 +15,6 @@
 #include "usb/UsbBulk.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,8 +23,6 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -67,18 +64,17 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    m_dataBuffer = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
-    std::fill_n(m_dataBuffer.get(), DataBufferSize, quint8{0xFF});
     m_usb = m_environment.usbLibrary.isEmpty()
         ? std::make_unique<TUsbBulk>()
         : std::make_unique<TUsbBulk>(m_environment.usbLibrary.toStdString());
+    createOperations();
     placeProgress();
     Progress->hide();
     m_logCounter = 1;
 
     FormCreate();
 
-    Form3 = new TForm3(m_chipDatabase,
+    Form3 = new TForm3(chipDatabase(),
         [this](const QString& type, const QString& manufacturer, const QString& model) {
             // The first call builds the manufacturer list of the type, the second the model
             // list of the manufacturer, the third chooses the model.
@@ -177,7 +173,7 @@ void TForm1::FormShow()
     // The window speaks its language before the first box (a database error, the offer of new
     // chips) can appear over it.
     ApplyLanguage();
-    const ChipDbLoadStatus status = LoadChipDatabase(m_chipDatabase, m_environment.databasePath,
+    const ChipDbLoadStatus status = LoadChipDatabase(chipDatabase(), m_environment.databasePath,
         [this](const QString& message) { ShowError(message); });
     if (status == ChipDbLoadStatus::Loaded) {
         // A database the person saved is offered the chips a newer package ships; they go after
@@ -186,7 +182,7 @@ void TForm1::FormShow()
         const QString section = QLatin1String(ShippedDatabaseSection);
         const QString key = QLatin1String(ShippedDatabaseKey);
         if (m_settings && m_environment.databasePath == files.databasePath) {
-            const ShippedChipOfferResult offer = offerShippedChips(m_chipDatabase, files,
+            const ShippedChipOfferResult offer = offerShippedChips(chipDatabase(), files,
                 m_settings->stringValue(section, key).value_or(QString()),
                 {[this](const QString& question) { return askYesNo(question); },
                  [this](const QString& message) { ShowError(message); }});
@@ -239,26 +235,6 @@ void TForm1::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
-}
-
-int TForm1::speedIndex() const
-{
-    return ComboBox4->currentIndex();
-}
-
-bool TForm1::autoErase() const
-{
-    return CheckBox1->isChecked();
-}
-
-bool TForm1::autoProgram() const
-{
-    return CheckBox2->isChecked();
-}
-
-bool TForm1::autoVerify() const
-{
-    return CheckBox3->isChecked();
 }
 
 void TForm1::ToolAboutClick()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "text/MessageCatalog.h"
-#include "chipdb/ChipDatabase.h"
 #include "chipdb/ChipLists.h"
+#include "programmer/ChipSession.h"
 #include "programmer/OperatorFeedback.h"
 #include "usb/ProgrammerSelector.h"
 
@@ -40,15 +40,17 @@ class TForm3;
 class TForm4;
 class TUsbBulk;
 
-// The main window. It owns, for the whole run, the memory image of the chip (DataBuffer and
-// DataLength), the chip table with the current chip, the one USB transport, the settings file
-// and the hex view; it implements the operator feedback the chip operations report through.
+// The main window. It holds, for the whole run, the chip session (the memory image of the chip,
+// DataBuffer and DataLength, the chip table with the current chip, the speed and the automatic
+// options, and the operations), the one USB transport, the settings file and the hex view; it
+// implements the operator feedback the chip operations report through. The named accessors and
+// the controls are views of the session.
 // The controls keep their form names (ToolRead, ComboBox4, FlashEditor ...), which are also
 // their object names, so tests and the language switch find them by name.
 class TForm1 : public QMainWindow, public OperatorFeedback {
     Q_OBJECT
 public:
-    static constexpr qint32 DataBufferSize = 0x4000000;  // 64 MiB
+    static constexpr qint64 DataBufferSize = ChipSession::DataBufferSize;  // 64 MiB
 
     // Where the window keeps its files and which USB library its transport binds. The defaults
     // are the program's own (ProgramFiles): beside the executable and named after it when the
@@ -67,22 +69,14 @@ public:
     ~TForm1() override;
 
     // --- the data the operations work on --------------------------------------------------
-    [[nodiscard]] std::span<quint8> dataBuffer() { return {m_dataBuffer.get(), DataBufferSize}; }
-    [[nodiscard]] qint32 dataLength() const { return m_dataLength; }
-    void setDataLength(qint32 length) { m_dataLength = length; }
+    [[nodiscard]] std::span<quint8> dataBuffer() { return m_session.image(); }
+    [[nodiscard]] qint32 dataLength() const { return m_session.imageLength(); }
+    void setDataLength(qint32 length) { m_session.setImageLength(length); }
     [[nodiscard]] TUsbBulk& usb() { return *m_usb; }
-    [[nodiscard]] ChipDatabase& chipDatabase() { return m_chipDatabase; }
-    [[nodiscard]] const ChipDatabase& chipDatabase() const { return m_chipDatabase; }
-    [[nodiscard]] int currentChip() const { return m_currentChip; }
-    [[nodiscard]] const ChipRecord& currentChipRecord() const
-    {
-        return m_chipDatabase[m_currentChip];
-    }
-    // Position of ComboBox4, -1 when no speed is selected.
-    [[nodiscard]] int speedIndex() const;
-    [[nodiscard]] bool autoErase() const;    // CheckBox1
-    [[nodiscard]] bool autoProgram() const;  // CheckBox2
-    [[nodiscard]] bool autoVerify() const;   // CheckBox3
+    [[nodiscard]] ChipDatabase& chipDatabase() { return m_session.database(); }
+    [[nodiscard]] const ChipDatabase& chipDatabase() const { return m_session.database(); }
+    [[nodiscard]] int currentChip() const { return m_session.currentChip(); }
+    [[nodiscard]] const ChipRecord& currentChipRecord() const { return m_session.currentChipRecord(); }
 
     // --- chip selection -------------------------------------------------------------------
     // Rebuilds the manufacturer and model lists for the type at position type and chooses the
@@ -206,8 +200,9 @@ private:
     // Runs a chip operation's handler: gives the focus back afterwards, and closes the window
     // when the person asked to close it while the operation ran.
     void runOperation(const std::function<void()>& operation);
-    // The window's side of the chip operations, made at the first use.
-    WindowOperations& windowOperations();
+    // Binds the session's operations to the window's side of them; the speed list and the
+    // option boxes write through to the session.
+    void createOperations();
     // Shows the result of a compare in the log, the view and the status bar.
     void showDifferences(const DifferenceReport& report, bool withChip, const QString& against);
     void showDifferenceRange(qint64 index);
@@ -237,16 +232,13 @@ private:
     void switchLanguage(Language language);
 
     Environment m_environment;
-    std::unique_ptr<quint8[]> m_dataBuffer;
-    qint32 m_dataLength = 0;
+    ChipSession m_session;
     qint64 m_viewLength = 0;  // bytes the view was last loaded with
     // The header of the capsule the image was opened from, put back by a save as a capsule;
     // empty when the image came from anything else.
     QByteArray m_capsuleHeader;
     qint32 m_logCounter = 1;
-    ChipDatabase m_chipDatabase;
-    ChipLists m_chipLists{m_chipDatabase};  // what the three chip lists show
-    int m_currentChip = 0;
+    ChipLists m_chipLists{m_session.database()};  // what the three chip lists show
     std::array<int, 3> m_index{0, 0, 0};
     std::unique_ptr<TUsbBulk> m_usb;
     QString m_programmerChoice;                     // empty: the first programmer found
@@ -261,7 +253,7 @@ private:
     // so they stop before the controls are destroyed: the view empties the clipboard as it goes.
     QObject m_editNotifications;
     bool m_closeWhenIdle = false;  // the close box was used while an operation ran
-    WindowOperations* m_windowOperations = nullptr;  // a Qt child of the window
+    WindowOperations* m_windowOperations = nullptr;  // a Qt child of the window, made with it
     QString m_imageFolder;         // [Folders] Images
 
 public:

@@ -60,8 +60,8 @@ int TForm1::SelectChip(int type, int manufacturer, int model)
     showItems(ComboBox2, m_chipLists.items(ChipLists::Manufacturer));
     showItems(ComboBox3, m_chipLists.items(ChipLists::Model));
     if (slot >= 0) {
-        const ChipRecord& record = m_chipDatabase[slot];
-        m_currentChip = slot;
+        m_session.setCurrentChip(slot);
+        const ChipRecord& record = currentChipRecord();
         Edit1->setText(QString::number(record.flashSize));
         for (int p = 0; p < ComboBox5->count() && p + 6 < 32; ++p) {
             if (record.flashSize & (1u << (p + 6))) {
@@ -112,7 +112,7 @@ void TForm1::LoadViewFromBuffer()
     // The view gets its own copy; flashSize never exceeds the buffer, but a damaged database
     // record could claim more.
     const qint64 size = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
-    FlashEditor->LoadFromBytes({m_dataBuffer.get(), static_cast<std::size_t>(size)});
+    FlashEditor->LoadFromBytes(dataBuffer().first(static_cast<std::size_t>(size)));
     m_viewLength = size;
 }
 
@@ -123,7 +123,7 @@ void TForm1::TakeViewEdits()
     // Capped at the size of the chip the view was loaded for, not the chip chosen since: a
     // chip choice reloads the view after the current chip has changed.
     const qint64 count = std::min<qint64>({m_viewLength, FlashEditor->DataSize(), DataBufferSize});
-    FlashEditor->ReadBuffer(m_dataBuffer.get(), 0, count);
-    m_dataLength = static_cast<qint32>(count);
+    FlashEditor->ReadBuffer(dataBuffer().data(), 0, count);
+    setDataLength(static_cast<qint32>(count));
     FlashEditor->SetModified(false);
 }

@@ -33,7 +33,7 @@ std::array<std::span<const quint8>, 2> TForm1::savedImage() const
     const qint64 chip = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
     const qint64 fromView = FlashEditor && FlashEditor->Modified() ? std::min(chip, FlashEditor->DataSize()) : 0;
     return {FlashEditor ? FlashEditor->Data().first(static_cast<std::size_t>(fromView)) : std::span<const quint8>(),
-        std::span<const quint8>(m_dataBuffer.get() + fromView, static_cast<std::size_t>(chip - fromView))};
+        m_session.image().subspan(static_cast<std::size_t>(fromView), static_cast<std::size_t>(chip - fromView))};
 }
 
 void TForm1::showDifferences(const DifferenceReport& report, bool withChip, const QString& against)

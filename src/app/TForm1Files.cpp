@@ -7,6 +7,7 @@
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/DifferenceReport.h"
+#include "buffer/ImageBuffer.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"
 #include "hexview/HexEditorEx.h"
@@ -18,7 +19,6 @@
 #include <QToolBar>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -67,7 +67,7 @@ private:
 
 void TForm1::createFileCommands()
 {
-    Form2 = new TForm2(m_chipDatabase, this);
+    Form2 = new TForm2(chipDatabase(), this);
     Form2->setDatabasePath(m_environment.databasePath);
     Form2->setErrorReporter([this](const QString& message) { ShowError(message); });
     Form2->setQuestioner([this](const QString& question) { return askYesNo(question); });
@@ -79,7 +79,7 @@ void TForm1::createFileCommands()
     Form4->setErrorReporter([this](const QString& message) { ShowError(message); });
     connect(Form4, &TForm4::bufferFilled, this, [this](qint32 filledEnd) {
         // A fill changes bytes inside the image, it does not cut the image off after them.
-        m_dataLength = std::max(m_dataLength, filledEnd);
+        setDataLength(std::max(dataLength(), filledEnd));
         LoadViewFromBuffer();
     });
     registerLanguageForm(QStringLiteral("TForm4"), Form4);
@@ -109,7 +109,7 @@ void TForm1::chooseChipAfterEdit()
         slot = SelectChip(0, 0, 0);
     if (slot < 0) {
         // No chip left: slot 0 is the terminator, a chip of size 0.
-        m_currentChip = 0;
+        m_session.setCurrentChip(0);
         LoadViewFromBuffer();
     }
     m_index = {ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex()};
@@ -130,18 +130,16 @@ void TForm1::openImageFile(const QString& path)
     // The file is decoded into an image of its own, which replaces DataBuffer only once the
     // whole file has loaded: a failed open leaves the image in hand, its length and the view (with
     // its unsaved edits) as they were.
-    const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
-    std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
+    ImageBuffer image;
     WindowFileFeedback feedback(*this);
     QByteArray capsuleHeader;
-    const qint32 length =
-        OpenBufferFile(path, {image.get(), static_cast<std::size_t>(DataBufferSize)}, feedback, &capsuleHeader);
+    const qint32 length = OpenBufferFile(path, image.bytes(), feedback, &capsuleHeader);
     if (feedback.failed())
         return;
     // The file replaces the whole image, the view's edits taken into it included.
     TakeViewEdits();
-    std::copy_n(image.get(), DataBufferSize, m_dataBuffer.get());
-    m_dataLength = length;
+    std::ranges::copy(image.bytes(), dataBuffer().begin());
+    setDataLength(length);
     m_capsuleHeader = capsuleHeader;
     LoadViewFromBuffer();
     LogLine(MessageCatalog::text(MessageKey::LogOpen) + path);
@@ -161,16 +159,15 @@ void TForm1::CompareFile1Click()
     if (path.isEmpty())
         return;
     // The file is read as Open reads it, into an image of its own: the buffer stays as it is.
-    const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
-    std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
+    ImageBuffer image;
     WindowFileFeedback feedback(*this);
-    (void)OpenBufferFile(path, {image.get(), static_cast<std::size_t>(DataBufferSize)}, feedback);
+    (void)OpenBufferFile(path, image.bytes(), feedback);
     if (feedback.failed())
         return;
     rememberImageFolder(path);
     const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
     TakeViewEdits();
-    showDifferences(DifferenceReport::compare({m_dataBuffer.get(), size}, {image.get(), size}), false,
+    showDifferences(DifferenceReport::compare(dataBuffer().first(size), image.bytes().first(size)), false,
         QDir::toNativeSeparators(path));
 }
 
@@ -187,8 +184,8 @@ void TForm1::ToolSaveClick()
     // The file always gets the whole chip, whatever DataLength says.
     const qint64 length = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
     // An image larger than the chip (a file opened with a smaller chip chosen) would be cut.
-    if (m_dataLength > length
-        && !askYesNo(ExtraMessages::text(ExtraText::SaveCutsImage).arg(m_dataLength).arg(length)))
+    if (dataLength() > length
+        && !askYesNo(ExtraMessages::text(ExtraText::SaveCutsImage).arg(dataLength()).arg(length)))
         return;
     BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite), MessageCatalog::text(MessageKey::FileWriteError)};
     texts.capsuleWithoutHeader = ExtraMessages::text(ExtraText::CapsuleWithoutHeader);

@@ -1,74 +1,34 @@
-// The chip operations of the main window: each handler hands its command to the operations
-// core, which runs the checks, the frame and the routine and reports through the window's
-// feedback services. The command-line tool drives the same core, so both run the same steps.
+// The chip operations of the main window: each handler hands its command to the session's
+// operations, which run the checks, the frame and the routine and report through the window's
+// feedback services. The command-line tool drives the same session, so both run the same steps.
 #include "TForm1.h"
 
 #include "app/DeviceChangeWatcher.h"
 #include "app/FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
 #include "buffer/DifferenceReport.h"
-#include "programmer/ChipOperations.h"
-#include "programmer/OperationClock.h"
-#include "programmer/OperationHost.h"
+#include "buffer/ImageBuffer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
 #include <algorithm>
-#include <memory>
 
-// The window's side of the operations: its data and its chip lists, seen through the core's
+// The window's side of the session: its hex view and its chip lists, seen through the core's
 // interfaces. A Qt child of the window, so it lives exactly as long as the window does.
-class WindowOperations final : public QObject, public OperationHost, public ChipListSelection {
+class WindowOperations final : public QObject, public ChipSession::View, public ChipListSelection {
 public:
     explicit WindowOperations(TForm1& form)
         : QObject(&form)
         , m_form(form)
-        , m_operations(form.usb(), form, *this, systemClock())
     {
         // The device-change notification: a USB device came or went, check the connection.
         auto* watcher = new DeviceChangeWatcher(this);
         connect(watcher, &DeviceChangeWatcher::deviceChanged, &form, &TForm1::ProbeProgrammer);
     }
 
-    [[nodiscard]] ChipOperations& operations() { return m_operations; }
-
-    const ChipRecord& currentChipRecord() const override { return m_form.currentChipRecord(); }
-    int speedIndex() const override { return m_form.speedIndex(); }
-    AutoOptions autoOptions() const override
-    {
-        return {m_form.autoErase(), m_form.autoProgram(), m_form.autoVerify()};
-    }
-    std::span<quint8> dataBuffer() override { return m_readBack.empty() ? m_form.dataBuffer() : m_readBack; }
-    qint32 dataLength() const override { return m_readBack.empty() ? m_form.dataLength() : m_readBackLength; }
-    void setDataLength(qint32 length) override
-    {
-        if (m_readBack.empty())
-            m_form.setDataLength(length);
-        else
-            m_readBackLength = length;
-    }
-    void takeViewEdits() override
-    {
-        if (m_readBack.empty())
-            m_form.TakeViewEdits();
-    }
-    void loadViewFromBuffer() override
-    {
-        if (m_readBack.empty())
-            m_form.LoadViewFromBuffer();
-    }
-
-    // Reads the chip into image instead of the buffer, which stays as it is with the view; the
-    // read runs as every other operation, under the same guard.
-    CommandOutcome readChipInto(std::span<quint8> image)
-    {
-        m_readBack = image;
-        m_readBackLength = 0;
-        const CommandOutcome outcome = m_operations.runRead();
-        m_readBack = {};
-        return outcome;
-    }
+    void takeViewEdits() override { m_form.TakeViewEdits(); }
+    void loadViewFromBuffer() override { m_form.LoadViewFromBuffer(); }
 
     int findItem(ChipList list, const QString& text) const override
     {
@@ -88,16 +48,20 @@ public:
 
 private:
     TForm1& m_form;
-    ChipOperations m_operations;
-    std::span<quint8> m_readBack;  // not empty while Compare with chip reads
-    qint32 m_readBackLength = 0;
 };
 
-WindowOperations& TForm1::windowOperations()
+void TForm1::createOperations()
 {
-    if (!m_windowOperations)
-        m_windowOperations = new WindowOperations(*this);
-    return *m_windowOperations;
+    m_windowOperations = new WindowOperations(*this);
+    m_session.bind(usb(), *this, m_windowOperations);
+    const auto takeOptions = [this] {
+        m_session.setAutoOptions({CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()});
+    };
+    takeOptions();
+    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
+        connect(box, &QCheckBox::toggled, this, takeOptions);
+    m_session.setSpeedIndex(ComboBox4->currentIndex());
+    connect(ComboBox4, &QComboBox::currentIndexChanged, this, [this](int index) { m_session.setSpeedIndex(index); });
 }
 
 // The operations core keeps the one answer: it holds its guard from the first check of a command
@@ -107,7 +71,7 @@ WindowOperations& TForm1::windowOperations()
 // operation is moving.
 bool TForm1::chipOperationRunning() const
 {
-    return m_windowOperations && m_windowOperations->operations().isBusy();
+    return m_session.isBusy();
 }
 
 void TForm1::runOperation(const std::function<void()>& operation)
@@ -127,47 +91,44 @@ void TForm1::ToolReadClick()
     runOperation([this] {
         // A read that started replaces the image: the header of a capsule opened before is no
         // longer its header.
-        if (windowOperations().operations().runRead() != CommandOutcome::Refused)
+        if (m_session.operations().runRead() != CommandOutcome::Refused)
             m_capsuleHeader.clear();
     });
 }
 
 void TForm1::ToolEraseClick()
 {
-    runOperation([this] { windowOperations().operations().runErase(); });
+    runOperation([this] { m_session.operations().runErase(); });
 }
 
 void TForm1::ToolWriteClick()
 {
-    runOperation([this] { windowOperations().operations().runWrite(); });
+    runOperation([this] { m_session.operations().runWrite(); });
 }
 
 void TForm1::ToolVerifyClick()
 {
-    runOperation([this] { windowOperations().operations().runVerify(); });
+    runOperation([this] { m_session.operations().runVerify(); });
 }
 
 void TForm1::ToolAutoClick()
 {
-    runOperation([this] { windowOperations().operations().runAuto(); });
+    runOperation([this] { m_session.operations().runAuto(); });
 }
 
 void TForm1::ToolBankClick()
 {
-    runOperation([this] { windowOperations().operations().runBlankCheck(); });
+    runOperation([this] { m_session.operations().runBlankCheck(); });
 }
 
 void TForm1::BitBtn1Click()
 {
-    runOperation([this] {
-        WindowOperations& operations = windowOperations();
-        operations.operations().runDetect(chipDatabase().table(), operations);
-    });
+    runOperation([this] { m_session.operations().runDetect(chipDatabase().table(), *m_windowOperations); });
 }
 
 void TForm1::ProbeProgrammer()
 {
-    runOperation([this] { windowOperations().operations().ProbeProgrammer(); });
+    runOperation([this] { m_session.operations().ProbeProgrammer(); });
     refreshProgrammerMenu();
 }
 
@@ -183,13 +144,11 @@ void TForm1::CompareChip1Click()
     const QString chipName = ComboBox3->currentText();
     runOperation([this, chipName] {
         // The read moves whole blocks and may pass the chip's size up to the end of its last.
-        const auto image = std::make_unique_for_overwrite<quint8[]>(DataBufferSize);
-        std::fill_n(image.get(), DataBufferSize, quint8{0xFF});
-        const std::span<quint8> readBack(image.get(), DataBufferSize);
-        if (windowOperations().readChipInto(readBack) != CommandOutcome::Completed)
+        ImageBuffer readBack;
+        if (m_session.readChipInto(readBack.bytes()) != CommandOutcome::Completed)
             return;
         const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
         TakeViewEdits();
-        showDifferences(DifferenceReport::compare(dataBuffer().first(size), readBack.first(size)), true, chipName);
+        showDifferences(DifferenceReport::compare(dataBuffer().first(size), readBack.bytes().first(size)), true, chipName);
     });
 }

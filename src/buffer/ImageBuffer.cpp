@@ -1,4 +1,4 @@
-#include "ImageBuffer.h"
+#include "buffer/ImageBuffer.h"
 
 #include <cstdlib>
 #include <cstring>

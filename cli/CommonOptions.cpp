@@ -2,6 +2,7 @@
 
 #include "ChipCommandLine.h"
 
+#include "text/Languages.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <array>
@@ -18,18 +19,6 @@ std::optional<int> parseSpeed(const QString& text)
         if (text.compare(QLatin1String(SpeedTexts[i]), Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     }
-    return std::nullopt;
-}
-
-std::optional<Language> parseLanguage(const QString& text)
-{
-    const QString name = text.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
-    if (name == u"en" || name == u"english" || name == u"2")
-        return Language::English;
-    if (name == u"zh-cn" || name == u"zh-hans" || name == u"simplified" || name == u"0")
-        return Language::Simplified;
-    if (name == u"zh-tw" || name == u"zh-hant" || name == u"traditional" || name == u"1")
-        return Language::Traditional;
     return std::nullopt;
 }
 
@@ -63,9 +52,9 @@ QString applyDatabase(ChipCommandLine& line, const QString& value)
 
 QString applyLanguage(ChipCommandLine& line, const QString& value)
 {
-    const std::optional<Language> language = parseLanguage(value);
+    const std::optional<Language> language = languageForCode(value);
     if (!language)
-        return ExtraMessages::text(ExtraText::CliUnknownLanguage).arg(value);
+        return ExtraMessages::text(ExtraText::CliUnknownLanguage).arg(value, languageCodes());
     line.language = *language;
     return {};
 }
@@ -140,7 +129,7 @@ QString commonOptionSynopsis(const CommonOption& option)
 QString commonOptionHelp(const CommonOption& option)
 {
     const QString text = cliText(option.help);
-    return option.help == CliText::LanguageOption ? text.arg(QStringLiteral("en, zh-CN, zh-TW")) : text;
+    return option.help == CliText::LanguageOption ? text.arg(languageCodes()) : text;
 }
 
 LeadingOptions LeadingOptions::split(const QStringList& arguments)
@@ -188,9 +177,9 @@ std::optional<Language> languageAsked(const QStringList& arguments)
     std::optional<Language> language;
     for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--"; ++i) {
         if (arguments[i] == u"--lang" && i + 1 < arguments.size())
-            language = parseLanguage(arguments[++i]);
+            language = languageForCode(arguments[++i]);
         else if (arguments[i].startsWith(u"--lang="))
-            language = parseLanguage(arguments[i].mid(7));
+            language = languageForCode(arguments[i].mid(7));
     }
     return language;
 }

@@ -1,6 +1,6 @@
 #include "buffer/TForm4.h"
 
-#include "text/FillTexts.h"
+#include "text/MessageCatalogExtra.h"
 #include "text/HexDigit.h"
 #include "text/MessageCatalog.h"
 
@@ -54,7 +54,8 @@ public:
 
 QString invalidRangeText(std::size_t capacity)
 {
-    return fillRangeInvalidText(QString::number(static_cast<qulonglong>(capacity) - 1, 16).toUpper());
+    return ExtraMessages::text(ExtraText::FillRangeInvalid)
+        .arg(QString::number(static_cast<qulonglong>(capacity) - 1, 16).toUpper());
 }
 
 QString notAnIntegerText(const QString& text)

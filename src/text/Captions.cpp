@@ -1,8 +1,10 @@
 #include "text/Captions.h"
 
+#include "text/LanguageTexts.h"
+
 namespace {
 
-using Texts = std::array<const char16_t*, LanguageCount>;
+using Texts = std::array<const char16_t*, TableLanguageCount>;
 
 constexpr CaptionEntry title(const char* form, Texts texts, const char16_t* designed = nullptr)
 {
@@ -162,7 +164,7 @@ QString CaptionEntry::text(Language language) const
 {
     if (!isValidLanguage(language))
         return {};
-    return QString::fromUtf16(texts[static_cast<std::size_t>(language)]);
+    return textIn(texts, language);
 }
 
 QString CaptionEntry::designedText() const

@@ -21,12 +21,12 @@ struct CaptionEntry {
     const char* control;        // object name of the control (or of the form for WindowTitle)
     CaptionProperty property;
     int index;                  // panel or column number; -1 where the property has none
-    std::array<const char16_t*, LanguageCount> texts;  // Simplified, Traditional, English
+    std::array<const char16_t*, TableLanguageCount> texts;  // Simplified, Traditional, English
     // The caption the form carries as designed, before the first language switch, where it
     // differs from the Simplified text; null otherwise.
     const char16_t* designed = nullptr;
 
-    // A language outside 0..2 gives a null string: ApplyLanguage must then set nothing.
+    // A language outside the known ones gives a null string: ApplyLanguage must then set nothing.
     [[nodiscard]] QString text(Language language) const;
     // The caption as designed: `designed` where set, else the Simplified text.
     [[nodiscard]] QString designedText() const;

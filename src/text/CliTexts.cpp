@@ -291,3 +291,8 @@ QString helpLine(const QString& synopsis, const QString& help)
 {
     return QStringLiteral("  %1 %2\n").arg(synopsis, -21).arg(help);
 }
+
+std::span<const LanguageTexts> cliTextTable()
+{
+    return kTexts;
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "text/LanguageTexts.h"
+
 #include <QString>
+
+#include <span>
 
 // The help of zorvex-cli and zorvex (usage lines, command summaries and descriptions, one line
 // per option) and the few result labels the command line prints, in the language in force.
@@ -80,3 +84,6 @@ enum class CliText : int {
 
 // "  --db FILE             chip database file ...": one option line of a --help text.
 [[nodiscard]] QString helpLine(const QString& synopsis, const QString& help);
+
+// Every text above, for the translation files.
+[[nodiscard]] std::span<const LanguageTexts> cliTextTable();

@@ -1,7 +1,13 @@
 #include "text/LanguageTexts.h"
 
+#include "text/Translations.h"
+
 QString textIn(const LanguageTexts& texts, Language language)
 {
-    const int index = isValidLanguage(language) ? static_cast<int>(language) : 0;
-    return QString::fromUtf16(texts[static_cast<std::size_t>(index)]);
+    if (!isValidLanguage(language))
+        language = Language::Simplified;
+    const int index = static_cast<int>(language);
+    if (index < TableLanguageCount)
+        return QString::fromUtf16(texts[static_cast<std::size_t>(index)]);
+    return translatedText(texts[static_cast<std::size_t>(Language::English)], language);
 }

@@ -1,5 +1,7 @@
 #include "text/MessageCatalog.h"
 
+#include "text/LanguageTexts.h"
+
 #include <atomic>
 
 namespace {
@@ -98,7 +100,6 @@ QString MessageCatalog::entry(int index)
 
 QString MessageCatalog::text(MessageKey key, Language language)
 {
-    const int l = isValidLanguage(language) ? static_cast<int>(language)
-                                            : static_cast<int>(Language::Simplified);
-    return entry(3 * static_cast<int>(key) + l);
+    const int m = static_cast<int>(key);
+    return textIn({kTexts[3 * m], kTexts[3 * m + 1], kTexts[3 * m + 2]}, language);
 }

@@ -3,15 +3,28 @@
 #include <QString>
 
 // The user's language. Its value comes straight from the settings file (key LANGU), so a
-// Language may hold a number outside the three named ones; the enum's fixed int base makes that
-// well defined, and isValidLanguage() tells the two apart.
+// Language may hold a number outside the named ones; the enum's fixed int base makes that well
+// defined, and isValidLanguage() tells the two apart. The first three are the program's own,
+// held in its text tables; the others are translated from the English texts (Translations.h).
 enum class Language : int {
     Simplified = 0,   // Simplified Chinese, menu item China
     Traditional = 1,  // Traditional Chinese, menu item fanti
     English = 2,      // menu item Enlish
+    German = 3,
+    Spanish = 4,
+    French = 5,
+    Italian = 6,
+    Polish = 7,
+    PortugueseBrazil = 8,
+    Russian = 9,
+    Ukrainian = 10,
+    Turkish = 11,
+    Vietnamese = 12,
 };
 
-inline constexpr int LanguageCount = 3;
+// The languages whose texts stand in the program's tables, one column each.
+inline constexpr int TableLanguageCount = 3;
+inline constexpr int LanguageCount = 13;
 
 [[nodiscard]] constexpr bool isValidLanguage(Language language)
 {
@@ -59,17 +72,18 @@ enum class MessageKey : int {
     BlankCheckComplete = 29,
 };
 
-// 30 messages in three languages, one flat table of 90 texts: message m in language l is entry
-// 3 * m + l. Nothing is cached: every call looks the text up in the language asked for, so a
-// text fetched after a language switch is in the new language.
+// 30 messages in the three table languages, one flat table of 90 texts: message m in language
+// l is entry 3 * m + l; the other languages translate the English entry. Nothing is cached:
+// every call looks the text up in the language asked for, so a text fetched after a language
+// switch is in the new language.
 class MessageCatalog {
 public:
     static constexpr int MessageCount = 30;
-    static constexpr int EntryCount = MessageCount * LanguageCount;
+    static constexpr int EntryCount = MessageCount * TableLanguageCount;
 
-    // A language outside 0..2 (only an edited settings file produces one) reads the Simplified
-    // texts, the language a settings file without the key starts in: a message must never come
-    // out empty or from outside the table.
+    // A language outside the known ones (only an edited settings file produces one) reads the
+    // Simplified texts, the language a settings file without the key starts in: a message must
+    // never come out empty or from outside the table.
     [[nodiscard]] static QString text(MessageKey key, Language language);
     [[nodiscard]] static QString text(MessageKey key) { return text(key, currentLanguage()); }
 

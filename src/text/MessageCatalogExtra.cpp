@@ -220,8 +220,8 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
     {u"未知速度“%1”（%2）", u"未知速度“%1”（%2）",
      u"unknown speed '%1' (%2)"},
     // CliUnknownLanguage
-    {u"未知语言“%1”（en、zh-CN、zh-TW）", u"未知語言“%1”（en、zh-CN、zh-TW）",
-     u"unknown language '%1' (en, zh-CN, zh-TW)"},
+    {u"未知语言“%1”（%2）", u"未知語言“%1”（%2）",
+     u"unknown language '%1' (%2)"},
     // CliNeedsValue
     {u"%1 需要一个值", u"%1 需要一個值",
      u"%1 needs a value"},
@@ -297,6 +297,9 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
     // CompareNoChip
     {u"请先选择芯片：比较的长度是芯片的容量。", u"請先選擇芯片：比較的長度是芯片的容量。",
      u"Choose a chip first: a compare covers the chip's size."},
+    // FillRangeInvalid
+    {u"填充范围无效：需要 0 <= 开始地址 <= 结束地址 <= %1。", u"填充範圍無效：需要 0 <= 開始地址 <= 結束地址 <= %1。",
+     u"Invalid fill range: 0 <= Start ADDR <= End ADDR <= %1 is required."},
 };
 
 }  // namespace
@@ -306,11 +309,18 @@ QString ExtraMessages::text(ExtraText key, Language language)
     return textIn(kTexts[static_cast<int>(key)], language);
 }
 
+std::span<const LanguageTexts> ExtraMessages::table()
+{
+    return kTexts;
+}
+
 std::optional<MessageKey> catalogKeyOf(const QString& text)
 {
-    for (int index = 0; index < MessageCatalog::EntryCount; ++index) {
-        if (MessageCatalog::entry(index) == text)
-            return static_cast<MessageKey>(index / LanguageCount);
+    for (int m = 0; m < MessageCatalog::MessageCount; ++m) {
+        for (int l = 0; l < LanguageCount; ++l) {
+            if (MessageCatalog::text(static_cast<MessageKey>(m), static_cast<Language>(l)) == text)
+                return static_cast<MessageKey>(m);
+        }
     }
     return std::nullopt;
 }

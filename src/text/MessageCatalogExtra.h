@@ -1,10 +1,12 @@
 #pragma once
 
+#include "text/LanguageTexts.h"
 #include "text/MessageCatalog.h"
 
 #include <QString>
 
 #include <optional>
+#include <span>
 
 // Texts of the find and go-to dialogs, of the hints when no programmer answers, and of the
 // simulator check, beside the 30 messages of the catalog proper. Each exists in the three
@@ -82,7 +84,7 @@ enum class ExtraText : int {
     CliUnknownCommand,      // %1: the word given
     CliNotLeadingOption,    // %1: the option
     CliUnknownSpeed,        // %1: the value, %2: the speeds
-    CliUnknownLanguage,     // %1: the value
+    CliUnknownLanguage,     // %1: the value, %2: the language codes
     CliNeedsValue,          // %1: the option
     CliTakesNoValue,        // %1: the option
     CliNeedsInlineValue,    // %1: the option, %2: its value
@@ -108,15 +110,19 @@ enum class ExtraText : int {
     CompareFileEqual,       // %1: the file, %2: bytes compared
     DifferenceRangeStatus,  // %1: the range's number (from 1), %2: ranges
     CompareNoChip,
+    FillRangeInvalid,       // %1: the highest address, hex
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::CompareNoChip) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::FillRangeInvalid) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);
 [[nodiscard]] inline QString text(ExtraText key) { return text(key, currentLanguage()); }
+
+// Every text above, for the translation files.
+[[nodiscard]] std::span<const LanguageTexts> table();
 
 }  // namespace ExtraMessages
 

@@ -4,15 +4,103 @@
 
 namespace {
 
+// In the order of Text.
+enum class Text : int {
+    StageSetUp,
+    StageRead,
+    StageBlankCheck,
+    StageVerify,
+    StageErase,
+    StageWrite,
+    TransferError,
+    TransferShort,
+    TransferStillBusy,
+    TransferDisconnected,
+    StoppedAtAddress,
+    ProgrammerDisconnected,
+    PartialReadDiscarded,
+    RecordTooLarge,
+    RecordPageZero,
+    RecordPageTooLarge,
+    RecordUnknownFamily,
+    RecordBadCapacity,
+    RecordDamaged,
+};
+
+constexpr LanguageTexts kTexts[] = {
+    // StageSetUp
+    {u"芯片设置", u"芯片設置",
+     u"Chip set-up"},
+    // StageRead
+    {u"读出", u"讀出",
+     u"Read"},
+    // StageBlankCheck
+    {u"查空", u"查空",
+     u"Blank check"},
+    // StageVerify
+    {u"校验", u"校驗",
+     u"Verify"},
+    // StageErase
+    {u"擦除", u"擦除",
+     u"Erase"},
+    // StageWrite
+    {u"编程", u"編程",
+     u"Write"},
+    // TransferError
+    {u"传输失败（错误 %1）。", u"傳輸失敗（錯誤 %1）。",
+     u"transfer failed (error %1)."},
+    // TransferShort
+    {u"只传输了 %1 / %2 字节。", u"只傳輸了 %1 / %2 字節。",
+     u"only %1 of %2 bytes were transferred."},
+    // TransferStillBusy
+    {u"%1 次状态查询后芯片仍忙。", u"%1 次狀態查詢後芯片仍忙。",
+     u"the chip was still busy after %1 status polls."},
+    // TransferDisconnected
+    {u"编程器已断开连接。", u"編程器已斷開連接。",
+     u"the programmer was disconnected."},
+    // StoppedAtAddress
+    {u"%1在地址 %2h 处中止：%3", u"%1在地址 %2h 處中止：%3",
+     u"%1 stopped at address %2h: %3"},
+    // ProgrammerDisconnected
+    {u"编程器已断开连接。", u"編程器已斷開連接。",
+     u"The programmer was disconnected."},
+    // PartialReadDiscarded
+    {u"已读出的部分数据已丢弃，缓冲区为空。", u"已讀出的部分數據已丟棄，緩沖區為空。",
+     u" The part already read was discarded; the buffer is empty."},
+    // RecordTooLarge
+    {u"容量 %1 字节大于 %2 字节的数据缓冲区。", u"容量 %1 字節大於 %2 字節的數據緩沖區。",
+     u"its capacity of %1 bytes does not fit the %2-byte data buffer."},
+    // RecordPageZero
+    {u"页面大小为 0。", u"頁面大小為 0。",
+     u"its page size is 0."},
+    // RecordPageTooLarge
+    {u"页面大小 %1 字节大于 %2 字节的块缓冲区。", u"頁面大小 %1 字節大於 %2 字節的塊緩沖區。",
+     u"its page size of %1 bytes is larger than the %2-byte block buffer."},
+    // RecordUnknownFamily
+    {u"芯片系列代码 %1 无效（应为 0 到 %2）。", u"芯片系列代碼 %1 無效（應為 0 到 %2）。",
+     u"its family code %1 is none of 0 to %2."},
+    // RecordBadCapacity
+    {u"容量 %1 字节不是从 %2 字节起的 2 的幂。", u"容量 %1 字節不是從 %2 字節起的 2 的冪。",
+     u"its capacity of %1 bytes is no power of two from %2 bytes."},
+    // RecordDamaged
+    {u"芯片记录已损坏：%1请重新选择芯片或修复芯片数据库。", u"芯片記錄已損壞：%1請重新選擇芯片或修復芯片數據庫。",
+     u"The chip record is damaged: %1 Choose the chip again or repair the chip database."},
+};
+
+QString text(Text key)
+{
+    return inCurrentLanguage(kTexts[static_cast<std::size_t>(key)]);
+}
+
 QString stageName(OperationStage stage)
 {
     switch (stage) {
-    case OperationStage::SetUp: return inCurrentLanguage({u"芯片设置", u"芯片設置", u"Chip set-up"});
-    case OperationStage::Read: return inCurrentLanguage({u"读出", u"讀出", u"Read"});
-    case OperationStage::BlankCheck: return inCurrentLanguage({u"查空", u"查空", u"Blank check"});
-    case OperationStage::Verify: return inCurrentLanguage({u"校验", u"校驗", u"Verify"});
-    case OperationStage::Erase: return inCurrentLanguage({u"擦除", u"擦除", u"Erase"});
-    case OperationStage::Write: return inCurrentLanguage({u"编程", u"編程", u"Write"});
+    case OperationStage::SetUp: return text(Text::StageSetUp);
+    case OperationStage::Read: return text(Text::StageRead);
+    case OperationStage::BlankCheck: return text(Text::StageBlankCheck);
+    case OperationStage::Verify: return text(Text::StageVerify);
+    case OperationStage::Erase: return text(Text::StageErase);
+    case OperationStage::Write: return text(Text::StageWrite);
     }
     return {};
 }
@@ -21,19 +109,17 @@ QString reasonText(const TransferFailure& failure)
 {
     switch (failure.kind) {
     case TransferFailure::Kind::Error:
-        return inCurrentLanguage({u"传输失败（错误 %1）。", u"傳輸失敗（錯誤 %1）。", u"transfer failed (error %1)."})
+        return text(Text::TransferError)
             .arg(failure.value);
     case TransferFailure::Kind::Short:
-        return inCurrentLanguage({u"只传输了 %1 / %2 字节。", u"只傳輸了 %1 / %2 字節。",
-                    u"only %1 of %2 bytes were transferred."})
+        return text(Text::TransferShort)
             .arg(failure.value)
             .arg(failure.expected);
     case TransferFailure::Kind::StillBusy:
-        return inCurrentLanguage({u"%1 次状态查询后芯片仍忙。", u"%1 次狀態查詢後芯片仍忙。",
-                    u"the chip was still busy after %1 status polls."})
+        return text(Text::TransferStillBusy)
             .arg(failure.value);
     case TransferFailure::Kind::Disconnected:
-        return inCurrentLanguage({u"编程器已断开连接。", u"編程器已斷開連接。", u"the programmer was disconnected."});
+        return text(Text::TransferDisconnected);
     }
     return {};
 }
@@ -42,19 +128,18 @@ QString reasonText(const TransferFailure& failure)
 
 QString transferFailureText(const TransferFailure& failure)
 {
-    return inCurrentLanguage({u"%1在地址 %2h 处中止：%3", u"%1在地址 %2h 處中止：%3", u"%1 stopped at address %2h: %3"})
+    return text(Text::StoppedAtAddress)
         .arg(stageName(failure.stage), QString::number(failure.address, 16).toUpper(), reasonText(failure));
 }
 
 QString programmerDisconnectedText()
 {
-    return inCurrentLanguage({u"编程器已断开连接。", u"編程器已斷開連接。", u"The programmer was disconnected."});
+    return text(Text::ProgrammerDisconnected);
 }
 
 QString partialReadDiscardedText()
 {
-    return inCurrentLanguage({u"已读出的部分数据已丢弃，缓冲区为空。", u"已讀出的部分數據已丟棄，緩沖區為空。",
-                u" The part already read was discarded; the buffer is empty."});
+    return text(Text::PartialReadDiscarded);
 }
 
 QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)
@@ -62,34 +147,34 @@ QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)
     QString reason;
     switch (defect) {
     case RecordDefect::TooLarge:
-        reason = inCurrentLanguage({u"容量 %1 字节大于 %2 字节的数据缓冲区。", u"容量 %1 字節大於 %2 字節的數據緩沖區。",
-                      u"its capacity of %1 bytes does not fit the %2-byte data buffer."})
+        reason = text(Text::RecordTooLarge)
                      .arg(size)
                      .arg(limit);
         break;
     case RecordDefect::PageZero:
-        reason = inCurrentLanguage({u"页面大小为 0。", u"頁面大小為 0。", u"its page size is 0."});
+        reason = text(Text::RecordPageZero);
         break;
     case RecordDefect::PageTooLarge:
-        reason = inCurrentLanguage({u"页面大小 %1 字节大于 %2 字节的块缓冲区。", u"頁面大小 %1 字節大於 %2 字節的塊緩沖區。",
-                      u"its page size of %1 bytes is larger than the %2-byte block buffer."})
+        reason = text(Text::RecordPageTooLarge)
                      .arg(size)
                      .arg(limit);
         break;
     case RecordDefect::UnknownFamily:
-        reason = inCurrentLanguage({u"芯片系列代码 %1 无效（应为 0 到 %2）。", u"芯片系列代碼 %1 無效（應為 0 到 %2）。",
-                      u"its family code %1 is none of 0 to %2."})
+        reason = text(Text::RecordUnknownFamily)
                      .arg(size)
                      .arg(limit);
         break;
     case RecordDefect::BadCapacity:
-        reason = inCurrentLanguage({u"容量 %1 字节不是从 %2 字节起的 2 的幂。", u"容量 %1 字節不是從 %2 字節起的 2 的冪。",
-                      u"its capacity of %1 bytes is no power of two from %2 bytes."})
+        reason = text(Text::RecordBadCapacity)
                      .arg(size)
                      .arg(limit);
         break;
     }
-    return inCurrentLanguage({u"芯片记录已损坏：%1请重新选择芯片或修复芯片数据库。", u"芯片記錄已損壞：%1請重新選擇芯片或修復芯片數據庫。",
-                u"The chip record is damaged: %1 Choose the chip again or repair the chip database."})
+    return text(Text::RecordDamaged)
         .arg(reason);
+}
+
+std::span<const LanguageTexts> operationTextTable()
+{
+    return kTexts;
 }

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "text/LanguageTexts.h"
+
+#include <span>
+
 // Texts of the failures the message catalog has no entry for: a transfer that failed in the
 // middle of a routine, and a chip record that cannot be operated on safely. Three languages
 // like the catalog, chosen by the current language at the moment of the call.
@@ -39,3 +43,6 @@ enum class RecordDefect { TooLarge, PageZero, PageTooLarge, UnknownFamily, BadCa
 // database." size is the offending capacity, page size or family code, limit the buffer it
 // must fit, the highest family code or the smallest capacity.
 [[nodiscard]] QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit);
+
+// Every text above, for the translation files.
+[[nodiscard]] std::span<const LanguageTexts> operationTextTable();

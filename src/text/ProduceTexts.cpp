@@ -63,3 +63,8 @@ QString produceText(ProduceText key)
 {
     return inCurrentLanguage(kTexts[static_cast<int>(key)]);
 }
+
+std::span<const LanguageTexts> produceTextTable()
+{
+    return kTexts;
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "text/LanguageTexts.h"
+
 #include <QString>
+
+#include <span>
 
 // The messages of zorvex-cli produce about its programmer, serial numbers and records, in the
 // language in force, like the catalog's. The lines a script reads ("Insert a chip", "#K PASS ...")
@@ -27,3 +31,6 @@ enum class ProduceText : int {
 };
 
 [[nodiscard]] QString produceText(ProduceText key);
+
+// Every text above, for the translation files.
+[[nodiscard]] std::span<const LanguageTexts> produceTextTable();

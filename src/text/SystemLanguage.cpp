@@ -1,6 +1,10 @@
 #include "text/SystemLanguage.h"
 
+#include "text/Languages.h"
+
 #include <QStringList>
+
+#include <optional>
 
 namespace {
 
@@ -8,6 +12,29 @@ bool isPlainCLocale(const QString& locale)
 {
     const QString name = locale.section(u'@', 0, 0).section(u'.', 0, 0);
     return name.isEmpty() || name == u"C" || name == u"POSIX";
+}
+
+// The language the program speaks for language[_territory][.codeset][@modifier]; nullopt for
+// one it does not speak. Chinese is Traditional in Taiwan, Hong Kong and Macao.
+std::optional<Language> spokenLanguage(const QString& locale)
+{
+    const QString name = locale.section(u'@', 0, 0).section(u'.', 0, 0);
+    const QStringList parts = name.split(QLatin1Char('_'));
+    const QString& language = parts.front();
+    if (language.compare(u"zh", Qt::CaseInsensitive) == 0) {
+        for (const QString& part : parts.mid(1)) {
+            for (const char16_t* traditional : {u"TW", u"HK", u"MO"}) {
+                if (part.compare(QStringView(traditional), Qt::CaseInsensitive) == 0)
+                    return Language::Traditional;
+            }
+        }
+        return Language::Simplified;
+    }
+    for (const LanguageInfo& info : languages()) {
+        if (language.compare(QLatin1String(info.locale), Qt::CaseInsensitive) == 0)
+            return info.language;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -24,8 +51,7 @@ QString SystemLanguage::messagesLocale()
         return locale;
     const QStringList preferred = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
     for (const QString& entry : preferred) {
-        const QString language = entry.section(u'_', 0, 0).section(u'.', 0, 0).section(u'@', 0, 0);
-        if (language.compare(u"zh", Qt::CaseInsensitive) == 0 || language.compare(u"en", Qt::CaseInsensitive) == 0)
+        if (spokenLanguage(entry))
             return entry;
     }
     return preferred.isEmpty() ? locale : preferred.front();
@@ -33,20 +59,9 @@ QString SystemLanguage::messagesLocale()
 
 Language SystemLanguage::forLocale(const QString& locale)
 {
-    // language[_territory][.codeset][@modifier]
     if (isPlainCLocale(locale))
         return Language::Simplified;
-    const QString name = locale.section(u'@', 0, 0).section(u'.', 0, 0);
-    const QStringList parts = name.split(QLatin1Char('_'));
-    if (parts.front().compare(u"zh", Qt::CaseInsensitive) != 0)
-        return Language::English;
-    for (const QString& part : parts.mid(1)) {
-        for (const char16_t* traditional : {u"TW", u"HK", u"MO"}) {
-            if (part.compare(QStringView(traditional), Qt::CaseInsensitive) == 0)
-                return Language::Traditional;
-        }
-    }
-    return Language::Simplified;
+    return spokenLanguage(locale).value_or(Language::English);
 }
 
 Language SystemLanguage::forTerminal()

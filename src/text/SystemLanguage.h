@@ -11,11 +11,11 @@ namespace SystemLanguage {
 // The locale that governs messages, as the C library chooses it: LC_ALL, else LC_MESSAGES,
 // else LANG, the first one set and not empty; empty when none is. As in gettext programs,
 // LANGUAGE (languages by preference, "fr:zh_TW:en") goes before them unless that locale is C
-// or POSIX: its first English or Chinese entry, or else its first entry.
+// or POSIX: its first entry in a language the program speaks, or else its first entry.
 [[nodiscard]] QString messagesLocale();
 
-// zh_CN and zh_SG speak Simplified Chinese, zh_TW, zh_HK and zh_MO Traditional Chinese, any
-// other language English. The C and POSIX locales, or no locale at all, keep the program's
+// zh_CN and zh_SG speak Simplified Chinese, zh_TW, zh_HK and zh_MO Traditional Chinese; de, es,
+// fr, it, pl, pt (any territory), ru, uk, tr and vi their language; any other language English. The C and POSIX locales, or no locale at all, keep the program's
 // designed language, Simplified Chinese. Codeset and modifier ("zh_TW.UTF-8@x") are ignored.
 [[nodiscard]] Language forLocale(const QString& locale);
 

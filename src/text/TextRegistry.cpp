@@ -1,0 +1,85 @@
+#include "text/TextRegistry.h"
+
+#include "text/Captions.h"
+#include "text/CliTexts.h"
+#include "text/MessageCatalogExtra.h"
+#include "text/OperationTexts.h"
+#include "text/ProduceTexts.h"
+
+#include <QSet>
+
+namespace {
+
+// English texts whose wording slipped; the translations say what they mean.
+struct Note {
+    const char16_t* english;
+    const char* note;
+};
+
+constexpr Note kNotes[] = {
+    {u"Bank Flash ...", "A typing slip for \"Blank check Flash ...\": the blank check is running."},
+    {u"Bank(&B)", "A typing slip for \"Blank check\": the menu command that checks the chip is erased."},
+    {u"Enlish", "A typing slip for \"English\": the Language menu item for English."},
+    {u"File already exists. Is it covered? ", "Means \"The file already exists. Overwrite it?\""},
+    {u"\n\n Please manually select the corresponding type burn.",
+     "Means \"Please choose the matching chip model by hand and program it.\""},
+    {u"The configuration file was destroyed.", "Means \"The chip list file is damaged.\""},
+    {u"\n\n Chip type", "Followed by the chip's type, on a line of its own."},
+};
+
+QString noteFor(const QString& english)
+{
+    for (const Note& note : kNotes) {
+        if (english == QStringView(note.english))
+            return QString::fromLatin1(note.note);
+    }
+    return {};
+}
+
+class Collector {
+public:
+    void add(const QString& english, const QString& simplified, const QString& traditional, const QString& where)
+    {
+        // A text the same in all three is a name or a term ("Enlish", "EEPROM"): every
+        // language keeps it.
+        const bool name = english == simplified && english == traditional;
+        if (english.isEmpty() || name || m_seen.contains(english))
+            return;
+        m_seen.insert(english);
+        m_texts.push_back({english, simplified, where, noteFor(english)});
+    }
+    void add(const LanguageTexts& texts, const QString& where)
+    {
+        add(QString::fromUtf16(texts[2]), QString::fromUtf16(texts[0]), QString::fromUtf16(texts[1]), where);
+    }
+    void addTable(std::span<const LanguageTexts> table, const QString& name)
+    {
+        for (std::size_t i = 0; i < table.size(); ++i)
+            add(table[i], QStringLiteral("%1 %2").arg(name).arg(i));
+    }
+    std::vector<TranslatableText> take() { return std::move(m_texts); }
+
+private:
+    QSet<QString> m_seen;
+    std::vector<TranslatableText> m_texts;
+};
+
+}  // namespace
+
+std::vector<TranslatableText> translatableTexts()
+{
+    Collector collector;
+    for (int m = 0; m < MessageCatalog::MessageCount; ++m) {
+        collector.add(MessageCatalog::entry(3 * m + 2), MessageCatalog::entry(3 * m), MessageCatalog::entry(3 * m + 1),
+                      QStringLiteral("message %1").arg(m));
+    }
+    collector.addTable(ExtraMessages::table(), QStringLiteral("extra"));
+    for (const char* set : {"TForm1", "TForm2", "TForm3", "TForm3.ListView1", "TForm4"}) {
+        for (const CaptionEntry& entry : captionsFor(QLatin1StringView(set)).entries)
+            collector.add(entry.texts, QStringLiteral("caption %1.%2").arg(QLatin1String(set), QLatin1String(entry.control)));
+    }
+    collector.addTable(operationTextTable(), QStringLiteral("operation"));
+    collector.addTable(produceTextTable(), QStringLiteral("produce"));
+    collector.addTable(cliTextTable(), QStringLiteral("command line"));
+    return collector.take();
+}

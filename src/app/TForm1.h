@@ -31,6 +31,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QToolButton;
 class QTextEdit;
 class QToolBar;
 class SettingsFile;
@@ -230,6 +231,7 @@ private:
     void refreshProgrammerMenu();
     void buildProgrammerMenu();
     void switchLanguage(Language language);
+    void checkLanguageItem(Language language);
 
     Environment m_environment;
     ChipSession m_session;
@@ -305,6 +307,9 @@ public:
     QAction* China = nullptr;
     QAction* fanti = nullptr;
     QAction* Enlish = nullptr;
+    // Every item of the Language menu in Language order: China, fanti, Enlish, then the added
+    // languages, each under its own name.
+    std::array<QAction*, LanguageCount> LanguageItems{};
     QMenu* H1 = nullptr;
     QAction* N5 = nullptr;
 
@@ -330,7 +335,7 @@ public:
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
+    QToolButton* BitBtn3 = nullptr;
     HexEditorEx* FlashEditor = nullptr;
     QTextEdit* RichEdit1 = nullptr;
     PanelStatusBar* StatusBar1 = nullptr;

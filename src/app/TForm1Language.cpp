@@ -115,9 +115,7 @@ void TForm1::ApplyLanguage()
     // Only an edited settings file gives another value; then every caption stays as it is.
     if (!isValidLanguage(language))
         return;
-    China->setChecked(language == Language::Simplified);
-    fanti->setChecked(language == Language::Traditional);
-    Enlish->setChecked(language == Language::English);
+    checkLanguageItem(language);
     // The buttons of every box and the file dialogs are Qt's own texts.
     QtTranslations::apply(language);
     applyCaptionSet(QStringLiteral("TForm1"), this, false);
@@ -129,11 +127,15 @@ void TForm1::ApplyLanguage()
 
 void TForm1::switchLanguage(Language language)
 {
-    China->setChecked(language == Language::Simplified);
-    fanti->setChecked(language == Language::Traditional);
-    Enlish->setChecked(language == Language::English);
+    checkLanguageItem(language);
     setCurrentLanguage(language);
     ApplyLanguage();
+}
+
+void TForm1::checkLanguageItem(Language language)
+{
+    for (std::size_t i = 0; i < LanguageItems.size(); ++i)
+        LanguageItems[i]->setChecked(static_cast<int>(i) == static_cast<int>(language));
 }
 
 void TForm1::retranslateStatus()

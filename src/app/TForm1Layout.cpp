@@ -1,6 +1,8 @@
 // The controls of the main window and where they sit, as the form was designed.
 #include "TForm1.h"
 
+#include "text/Languages.h"
+
 #include "AppIcons.h"
 #include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
@@ -136,12 +138,23 @@ void TForm1::buildMenu()
     fanti->setObjectName(QStringLiteral("fanti"));
     Enlish = L1->addAction(QString());
     Enlish->setObjectName(QStringLiteral("Enlish"));
-    for (QAction* item : {China, fanti, Enlish})
-        item->setCheckable(true);
-    China->setChecked(true);
     connect(China, &QAction::triggered, this, &TForm1::ChinaClick);
     connect(fanti, &QAction::triggered, this, &TForm1::fantiClick);
     connect(Enlish, &QAction::triggered, this, &TForm1::EnlishClick);
+    LanguageItems[0] = China;
+    LanguageItems[1] = fanti;
+    LanguageItems[2] = Enlish;
+    L1->addSeparator();
+    for (const LanguageInfo& info : languages().subspan(TableLanguageCount)) {
+        // Each in its own name, whatever the window speaks.
+        QAction* item = L1->addAction(QString::fromUtf16(info.name));
+        item->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(info.code)));
+        connect(item, &QAction::triggered, this, [this, language = info.language] { switchLanguage(language); });
+        LanguageItems[static_cast<std::size_t>(info.language)] = item;
+    }
+    for (QAction* item : LanguageItems)
+        item->setCheckable(true);
+    China->setChecked(true);
 
     H1 = namedMenu(bar, "H1");
     N5 = H1->addAction(QString());
@@ -277,15 +290,18 @@ QWidget* TForm1::buildChipPanel()
     CheckBox3 = named(new QCheckBox, "CheckBox3");
     for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
         box->setChecked(true);
-    BitBtn3 = named(new QPushButton, "BitBtn3");
+    // The caption under the icon: beside it, it would not fit the column in most languages.
+    BitBtn3 = named(new QToolButton, "BitBtn3");
     BitBtn3->setIcon(AppIcons::icon(QStringLiteral("auto")));
     BitBtn3->setIconSize(QSize(32, 32));
+    BitBtn3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    BitBtn3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     BitBtn3->setMinimumHeight(48);
     options->addWidget(CheckBox1, 0, 0);
     options->addWidget(CheckBox2, 1, 0);
     options->addWidget(CheckBox3, 2, 0);
     options->addWidget(BitBtn3, 0, 1, 3, 1);
-    connect(BitBtn3, &QPushButton::clicked, this, &TForm1::ToolAutoClick);
+    connect(BitBtn3, &QToolButton::clicked, this, &TForm1::ToolAutoClick);
     column->addWidget(GroupBox2);
     column->addStretch(1);
     return Panel2;

@@ -97,7 +97,7 @@ TEST_F(TForm1Language, DialogLabelsDoNotTakeTheMainWindowsCaptionsOfTheSameName)
 
 TEST_F(TForm1Language, AnUnknownStoredLanguageLeavesTheDesignedCaptions)
 {
-    writeSettings(QStringLiteral("[DEVICE]\nLANGU=5\n"));
+    writeSettings(QStringLiteral("[DEVICE]\nLANGU=13\n"));
     TForm1& window = openWindow();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("USB 编程器"));
     EXPECT_EQ(window.Buff->title(), QStringLiteral("缓冲区"));

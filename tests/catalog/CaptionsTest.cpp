@@ -89,7 +89,7 @@ TEST(Captions, OutOfRangeLanguageYieldsNothingToApply)
     const CaptionEntry* entry = captionsFor(u"TForm4").find(u"GroupBox1");
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->text(Language::English), u(u"Data"));
-    EXPECT_TRUE(entry->text(static_cast<Language>(3)).isNull());
+    EXPECT_TRUE(entry->text(static_cast<Language>(LanguageCount)).isNull());
     EXPECT_TRUE(entry->text(static_cast<Language>(-1)).isNull());
 }
 

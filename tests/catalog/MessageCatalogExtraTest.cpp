@@ -32,7 +32,7 @@ TEST(MessageCatalogExtra, EveryTextExistsInEachLanguageAndTheChineseOnesFitGbk)
         }
     }
     // An edited settings file's language reads the Simplified texts, like the catalog.
-    EXPECT_EQ(ExtraMessages::text(ExtraText::FindTitle, static_cast<Language>(7)),
+    EXPECT_EQ(ExtraMessages::text(ExtraText::FindTitle, static_cast<Language>(LanguageCount)),
         ExtraMessages::text(ExtraText::FindTitle, Language::Simplified));
 }
 

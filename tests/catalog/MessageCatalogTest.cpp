@@ -75,7 +75,7 @@ TEST_F(MessageCatalogTest, LookupFollowsTheCurrentLanguage)
 
 TEST_F(MessageCatalogTest, OutOfRangeLanguageIsKeptButReadsSimplified)
 {
-    for (int value : {3, -1, 1000}) {
+    for (int value : {LanguageCount, -1, 1000}) {
         const auto language = static_cast<Language>(value);
         EXPECT_FALSE(isValidLanguage(language));
         setCurrentLanguage(language);

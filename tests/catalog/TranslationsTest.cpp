@@ -15,8 +15,8 @@ namespace {
 
 // Texts a language writes as English does: names, units and terms it takes over. Keep it short.
 const QSet<QString> kSameAsEnglish{
-    QStringLiteral("de:Name"), QStringLiteral("de:Start"), QStringLiteral("de:Status"),
-    QStringLiteral("it:File"),
+    QStringLiteral("de:Chip"), QStringLiteral("de:Name"), QStringLiteral("de:Text"),
+    QStringLiteral("fr:Type"),
 };
 
 std::vector<Language> addedLanguages()

@@ -83,17 +83,17 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
         <message>
             <source>Erase Flash ...</source>
             <extracomment>message 13 | zh-CN: 擦除 Flash ...</extracomment>
-            <translation>Flash wird gelöscht ...</translation>
+            <translation>Flash löschen ...</translation>
         </message>
         <message>
             <source>Read Flash ...</source>
             <extracomment>message 14 | zh-CN: 读出 Flash ...</extracomment>
-            <translation>Flash wird gelesen ...</translation>
+            <translation>Flash lesen ...</translation>
         </message>
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Leertest des Flash ...</translation>
+            <translation>Leertest ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>
@@ -103,7 +103,7 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
         <message>
             <source>Verify Flash ...</source>
             <extracomment>message 17 | zh-CN: 校验 Flash ...</extracomment>
-            <translation>Flash wird geprüft ...</translation>
+            <translation>Flash prüfen ...</translation>
         </message>
         <message>
             <source>Flash check error address:</source>
@@ -113,7 +113,7 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
         <message>
             <source>Write Flash ...</source>
             <extracomment>message 19 | zh-CN: 编程 Flash ...</extracomment>
-            <translation>Flash wird geschrieben ...</translation>
+            <translation>Flash schreiben ...</translation>
         </message>
         <message>
             <source>File length is larger than chip capacity. Do you want to continue to write?</source>

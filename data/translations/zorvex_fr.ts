@@ -83,17 +83,17 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
         <message>
             <source>Erase Flash ...</source>
             <extracomment>message 13 | zh-CN: 擦除 Flash ...</extracomment>
-            <translation>Effacement de la Flash...</translation>
+            <translation>Effacement ...</translation>
         </message>
         <message>
             <source>Read Flash ...</source>
             <extracomment>message 14 | zh-CN: 读出 Flash ...</extracomment>
-            <translation>Lecture de la Flash...</translation>
+            <translation>Lecture ...</translation>
         </message>
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Test de virginité de la Flash...</translation>
+            <translation>Test de virginité ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>
@@ -103,7 +103,7 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
         <message>
             <source>Verify Flash ...</source>
             <extracomment>message 17 | zh-CN: 校验 Flash ...</extracomment>
-            <translation>Vérification de la Flash...</translation>
+            <translation>Vérification ...</translation>
         </message>
         <message>
             <source>Flash check error address:</source>
@@ -113,7 +113,7 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
         <message>
             <source>Write Flash ...</source>
             <extracomment>message 19 | zh-CN: 编程 Flash ...</extracomment>
-            <translation>Écriture de la Flash...</translation>
+            <translation>Écriture ...</translation>
         </message>
         <message>
             <source>File length is larger than chip capacity. Do you want to continue to write?</source>
@@ -168,7 +168,7 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
         <message>
             <source>Find</source>
             <extracomment>extra 0 | zh-CN: 查找</extracomment>
-            <translation>Rechercher</translation>
+            <translation>Chercher</translation>
         </message>
         <message>
             <source>Find what:</source>

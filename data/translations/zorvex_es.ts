@@ -93,7 +93,7 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Comprobando si la Flash está vacía ...</translation>
+            <translation>Prueba de vacío ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>
@@ -103,7 +103,7 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
         <message>
             <source>Verify Flash ...</source>
             <extracomment>message 17 | zh-CN: 校验 Flash ...</extracomment>
-            <translation>Verificando Flash ...</translation>
+            <translation>Verificando ...</translation>
         </message>
         <message>
             <source>Flash check error address:</source>
@@ -113,7 +113,7 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
         <message>
             <source>Write Flash ...</source>
             <extracomment>message 19 | zh-CN: 编程 Flash ...</extracomment>
-            <translation>Escribiendo Flash ...</translation>
+            <translation>Escribiendo ...</translation>
         </message>
         <message>
             <source>File length is larger than chip capacity. Do you want to continue to write?</source>
@@ -1013,7 +1013,7 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
         <message>
             <source>Select</source>
             <extracomment>caption TForm3.BitBtn1 | zh-CN: 选择</extracomment>
-            <translation>Seleccionar</translation>
+            <translation>Elegir</translation>
         </message>
         <message>
             <source>Fill</source>

@@ -83,7 +83,7 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
         <message>
             <source>Erase Flash ...</source>
             <extracomment>message 13 | zh-CN: 擦除 Flash ...</extracomment>
-            <translation>Cancellazione Flash ...</translation>
+            <translation>Cancellazione ...</translation>
         </message>
         <message>
             <source>Read Flash ...</source>
@@ -93,7 +93,7 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Controllo vuoto Flash ...</translation>
+            <translation>Test vuoto ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>

@@ -93,7 +93,7 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Sprawdzanie czystości Flash ...</translation>
+            <translation>Test czystości ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>
@@ -103,7 +103,7 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
         <message>
             <source>Verify Flash ...</source>
             <extracomment>message 17 | zh-CN: 校验 Flash ...</extracomment>
-            <translation>Weryfikacja Flash ...</translation>
+            <translation>Weryfikacja ...</translation>
         </message>
         <message>
             <source>Flash check error address:</source>
@@ -113,7 +113,7 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
         <message>
             <source>Write Flash ...</source>
             <extracomment>message 19 | zh-CN: 编程 Flash ...</extracomment>
-            <translation>Programowanie Flash ...</translation>
+            <translation>Programowanie ...</translation>
         </message>
         <message>
             <source>File length is larger than chip capacity. Do you want to continue to write?</source>

@@ -93,7 +93,7 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Testando se a Flash está vazia ...</translation>
+            <translation>Teste de vazio ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>
@@ -103,7 +103,7 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
         <message>
             <source>Verify Flash ...</source>
             <extracomment>message 17 | zh-CN: 校验 Flash ...</extracomment>
-            <translation>Verificando Flash ...</translation>
+            <translation>Verificando ...</translation>
         </message>
         <message>
             <source>Flash check error address:</source>

@@ -93,7 +93,7 @@
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Проверка чистоты Flash ...</translation>
+            <translation>Тест чистоты ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>

@@ -41,14 +41,15 @@ private:
     std::vector<std::optional<QByteArray>> m_saved;
 };
 
-TEST(SystemLanguage, ChineseTerritoriesChooseTheirScriptAndOtherLanguagesEnglish)
+TEST(SystemLanguage, ChineseTerritoriesChooseTheirScriptSpokenLanguagesThemselvesAndOthersEnglish)
 {
     using L = Language;
     const std::pair<const char*, Language> cases[] = {
         {"zh_CN.UTF-8", L::Simplified}, {"zh_SG", L::Simplified}, {"zh_CN.GB18030", L::Simplified},
         {"zh_TW.UTF-8", L::Traditional}, {"zh_HK.big5hkscs", L::Traditional}, {"zh_MO", L::Traditional},
         {"zh_TW.UTF-8@radical", L::Traditional}, {"zh", L::Simplified},
-        {"en_US.UTF-8", L::English}, {"de_DE@euro", L::English}, {"ja_JP.eucJP", L::English},
+        {"en_US.UTF-8", L::English}, {"de_DE@euro", L::German}, {"pt_PT.UTF-8", L::PortugueseBrazil},
+        {"uk_UA", L::Ukrainian}, {"vi_VN.UTF-8", L::Vietnamese}, {"ja_JP.eucJP", L::English}, {"nl_NL", L::English},
         {"C", L::Simplified}, {"C.UTF-8", L::Simplified}, {"POSIX", L::Simplified}, {"", L::Simplified},
     };
     for (const auto& [locale, language] : cases)
@@ -70,7 +71,10 @@ TEST(SystemLanguage, LcAllOverridesLcMessagesWhichOverridesLang)
     variables.set(nullptr, nullptr, nullptr);
     EXPECT_EQ(SystemLanguage::current(), Language::Simplified);
     variables.set("fr_FR.UTF-8", nullptr, nullptr);
-    EXPECT_EQ(TForm1::Environment::defaults().firstLanguage, Language::English);
+    EXPECT_EQ(TForm1::Environment::defaults().firstLanguage, Language::French);
+    // A terminal without a locale reads English, not the window's designed language.
+    variables.set(nullptr, nullptr, nullptr);
+    EXPECT_EQ(SystemLanguage::forTerminal(), Language::English);
 }
 
 TEST(SystemLanguage, LanguageListGoesFirstExceptUnderTheCLocale)
@@ -78,10 +82,10 @@ TEST(SystemLanguage, LanguageListGoesFirstExceptUnderTheCLocale)
     LocaleVariables variables;
     variables.set(nullptr, nullptr, "en_US.UTF-8", "zh_TW:en");
     EXPECT_EQ(SystemLanguage::current(), Language::Traditional);
-    variables.set("zh_CN.UTF-8", nullptr, nullptr, "fr:en_GB:zh_TW");
+    variables.set("zh_CN.UTF-8", nullptr, nullptr, "nl:en_GB:zh_TW");
     EXPECT_EQ(SystemLanguage::current(), Language::English);
     variables.set(nullptr, nullptr, "zh_CN.UTF-8", "de");
-    EXPECT_EQ(SystemLanguage::current(), Language::English);
+    EXPECT_EQ(SystemLanguage::current(), Language::German);
     variables.set(nullptr, nullptr, "zh_TW.UTF-8", "");
     EXPECT_EQ(SystemLanguage::current(), Language::Traditional);
     variables.set("C.UTF-8", nullptr, nullptr, "en");

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "text/Captions.h"
+#include "text/Languages.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -75,13 +76,11 @@ TEST_F(CjkCaptions, ScreenshotsInEachLanguage)
 #ifdef ZORVEX_SIM_LIBRARY
     window.ToolReadClick();  // the simulated chip has content to show
 #endif
-    const std::pair<QAction*, const char*> languages[] = {
-        {window.China, "zh-CN"}, {window.fanti, "zh-TW"}, {window.Enlish, "en"}};
-    for (const auto& [item, code] : languages) {
-        item->trigger();
+    for (const LanguageInfo& language : languages()) {
+        window.LanguageItems[static_cast<std::size_t>(language.language)]->trigger();
         window.ProbeProgrammer();
         QCoreApplication::processEvents();
-        const QString file = QDir(target).filePath(QStringLiteral("window-%1.png").arg(code));
+        const QString file = QDir(target).filePath(QStringLiteral("window-%1.png").arg(QLatin1String(language.code)));
         EXPECT_TRUE(window.grab().save(file)) << qPrintable(file);
     }
 }

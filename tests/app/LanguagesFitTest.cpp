@@ -112,6 +112,8 @@ TEST_F(AllLanguages, NoTwoItemsOfAMenuShareAnAccelerator)
 
 TEST_F(AllLanguages, EveryCaptionFitsItsControlAtTheSmallestAndTheFirstStartSize)
 {
+    // With the device command shown: the widest tool bar there is.
+    writeSettings(QStringLiteral("[DEVICE]\nchip=1\n"));
     TForm1& window = openWindow();
     const QList<QWidget*> dialogs{window.Form2, window.Form3, window.Form4};
     const QList<MessageKey> statuses{MessageKey::StatusReady,   MessageKey::StatusNotConnected, MessageKey::StatusErasing,
@@ -127,6 +129,11 @@ TEST_F(AllLanguages, EveryCaptionFitsItsControlAtTheSmallestAndTheFirstStartSize
             // A caption that pushes the window past the size asked for does not fit either.
             EXPECT_EQ(window.size(), size) << where;
             QStringList clipped = clippedCaptions(&window);
+            // A tool bar too narrow for its buttons hides the last ones behind its extension.
+            for (QAction* action : window.ToolBar1->actions()) {
+                if (action->isVisible() && !window.ToolBar1->widgetForAction(action)->isVisible())
+                    clipped << QStringLiteral("tool bar: \"%1\" does not fit").arg(action->text());
+            }
             for (QWidget* dialog : dialogs) {
                 dialog->show();
                 QCoreApplication::processEvents();

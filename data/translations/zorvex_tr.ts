@@ -743,7 +743,7 @@
         <message>
             <source>AUTO</source>
             <extracomment>caption TForm1.ToolAuto | zh-CN: 自动</extracomment>
-            <translation>Otomatik</translation>
+            <translation>Oto</translation>
         </message>
         <message>
             <source>ERASE</source>

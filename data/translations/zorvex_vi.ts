@@ -93,7 +93,7 @@
         <message>
             <source>Bank Flash ...</source>
             <extracomment>message 15 | zh-CN: 查空 Flash ... | A typing slip for &quot;Blank check Flash ...&quot;: the blank check is running.</extracomment>
-            <translation>Đang kiểm tra trống Flash ...</translation>
+            <translation>KT trống ...</translation>
         </message>
         <message>
             <source>The chip is not empty.</source>
@@ -103,7 +103,7 @@
         <message>
             <source>Verify Flash ...</source>
             <extracomment>message 17 | zh-CN: 校验 Flash ...</extracomment>
-            <translation>Đang xác minh Flash ...</translation>
+            <translation>Đang xác minh ...</translation>
         </message>
         <message>
             <source>Flash check error address:</source>

@@ -20,6 +20,7 @@ const QSet<QString> kSameAsEnglish{
     QStringLiteral("es:Chip"), QStringLiteral("es:0x%1-0x%2  %3 bytes"),
     QStringLiteral("it:Chip"), QStringLiteral("it:standard output"),
     QStringLiteral("pt-BR:Chip"), QStringLiteral("pt-BR:0x%1-0x%2  %3 bytes"),
+    QStringLiteral("vi:Chip"),
 };
 
 std::vector<Language> addedLanguages()

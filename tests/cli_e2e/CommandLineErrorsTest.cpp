@@ -150,6 +150,13 @@ TEST(CliCommandLine, HelpAndMistakesSpeakTheLanguageAskedElseTheLocales)
                                    .arg(command))
             << name << ": " << mistake.err.toStdString();
     }
+    // The added languages come from the program's translation files, by code or by locale.
+    cli.setLocale(QStringLiteral("C.UTF-8"));
+    const CliResult german = cli.run({QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--help")});
+    cli.setLocale(QStringLiteral("de_AT.UTF-8"));
+    EXPECT_EQ(cli.run({QStringLiteral("--help")}).out, german.out);
+    EXPECT_FALSE(german.out.startsWith(QStringLiteral("Usage:"))) << german.out.toStdString();
+    EXPECT_TRUE(german.out.contains(QStringLiteral("--lang LANG"))) << german.out.toStdString();
 }
 
 TEST(CliCommandLine, DetectedChipTheListsCannotChooseIsNotOperatedOn)

@@ -60,7 +60,7 @@ TEST(CliCommandLine, BadOptionsAndInputFilesExitWithUsage)
     const CliResult speed = cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--speed"), QStringLiteral("24MHz")} + chip);
     EXPECT_EQ(speed.exitCode, 2);
     EXPECT_TRUE(speed.err.contains(QStringLiteral("12MHz|6MHz|3MHz|1.5MHz|750KHz|375KHz")));
-    EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--lang"), QStringLiteral("fr")} + chip).exitCode, 2);
+    EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--lang"), QStringLiteral("nl")} + chip).exitCode, 2);
     EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("--frobnicate")} + chip).exitCode, 2);
     EXPECT_EQ(cli.run(QStringList{QStringLiteral("write")} + chip).exitCode, 2);
     EXPECT_EQ(cli.run(QStringList{QStringLiteral("erase"), QStringLiteral("extra")} + chip).exitCode, 2);

@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "text/FixedTexts.h"
+
 #include "FocusReturn.h"
 
 #include <QQueue>
@@ -64,17 +66,17 @@ QMessageBox::StandardButton MessageBoxes::show(QWidget* parent, QMessageBox::Ico
 
 void MessageBoxes::error(QWidget* parent, const QString& text)
 {
-    show(parent, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    show(parent, QMessageBox::Critical, fixedText(FixedText::ErrorTitle), text, QMessageBox::Ok);
 }
 
 void MessageBoxes::information(QWidget* parent, const QString& text)
 {
-    show(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+    show(parent, QMessageBox::Information, fixedText(FixedText::InformationTitle), text, QMessageBox::Ok);
 }
 
 bool MessageBoxes::yesNo(QWidget* parent, const QString& text)
 {
-    return show(parent, QMessageBox::Question, QStringLiteral("Info"), text,
+    return show(parent, QMessageBox::Question, fixedText(FixedText::QuestionTitle), text,
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
 }

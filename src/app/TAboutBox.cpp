@@ -1,6 +1,7 @@
 #include "TAboutBox.h"
 
 #include "AppIcons.h"
+#include "text/FixedTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +12,6 @@ TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
     setModal(true);
 
     m_programIcon = new QLabel(this);
@@ -29,7 +29,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     m_versionLine = new QLabel(QStringLiteral("Zorvex Version 3.0"), this);
     m_versionLine->setObjectName(QStringLiteral("Copyright"));
     m_versionLine->setAlignment(Qt::AlignCenter);
-    m_comments = new QLabel(QStringLiteral("USB programmer for serial memory chips"), this);
+    m_comments = new QLabel(this);
     m_comments->setObjectName(QStringLiteral("Comments"));
     m_comments->setAlignment(Qt::AlignCenter);
 
@@ -49,5 +49,12 @@ TAboutBox::TAboutBox(QWidget* parent)
     buttons->addWidget(m_okButton);
     buttons->addStretch();
     layout->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(300, 200)));
+    applyLanguage();
+}
+
+void TAboutBox::applyLanguage()
+{
+    setWindowTitle(fixedText(FixedText::AboutTitle));
+    m_comments->setText(fixedText(FixedText::AboutComment));
+    setFixedSize(QSize(0, 0).expandedTo(layout()->sizeHint()).expandedTo(QSize(300, 200)));
 }

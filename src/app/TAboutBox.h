@@ -11,6 +11,8 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
+    // Its title and comment in the language in force.
+    void applyLanguage();
 
 private:
     QLabel* m_programIcon = nullptr;

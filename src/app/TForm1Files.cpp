@@ -2,6 +2,8 @@
 // hidden chip database editor.
 #include "TForm1.h"
 
+#include "text/FixedTexts.h"
+
 #include "FileDialogs.h"
 #include "FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
@@ -23,18 +25,25 @@
 namespace {
 
 // Both dialogs offer every S-record name of the format table, just before "All files".
+// The labels in the language in force.
 QString withSRecordsAndAll(const QString& filters)
 {
-    return filters
-           + QStringLiteral("Motorola S-record (%1)|%2|All files (*.*)|*.*")
+    return fixedText(FixedText::FilterBinary) + filters
+           + QStringLiteral("Motorola S-record (%1)|%2|%3 (*.*)|*.*")
                  .arg(imageFormatExtensions(BufferFileFormat::SRecord, u"*", u" "),
-                      imageFormatExtensions(BufferFileFormat::SRecord, u"*", u";"));
+                      imageFormatExtensions(BufferFileFormat::SRecord, u"*", u";"), fixedText(FixedText::FilterAllFiles));
 }
 
-const QString OpenFilter = withSRecordsAndAll(QStringLiteral(
-    "Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|Asus Rom (*.cap)|*.cap|"));
-const QString SaveFilter =
-    withSRecordsAndAll(QStringLiteral("Binary (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|"));
+QString openFilter()
+{
+    return withSRecordsAndAll(
+        QStringLiteral(" (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|Asus Rom (*.cap)|*.cap|"));
+}
+
+QString saveFilter()
+{
+    return withSRecordsAndAll(QStringLiteral(" (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|"));
+}
 const QString SaveDefaultExtension = QStringLiteral("hex");
 
 // The buffer file code reports through the window's own message boxes. A reader's error keeps
@@ -120,7 +129,7 @@ void TForm1::ToolOpenClick()
     if (chipOperationRunning())
         return;
     const FocusReturn focus(this);
-    const QString path = FileDialogs::openFileName(this, OpenFilter, 1, m_imageFolder);
+    const QString path = FileDialogs::openFileName(this, openFilter(), 1, m_imageFolder);
     if (!path.isEmpty())
         openImageFile(path);
 }
@@ -155,7 +164,7 @@ void TForm1::CompareFile1Click()
         return;
     }
     const FocusReturn focus(this);
-    const QString path = FileDialogs::openFileName(this, OpenFilter, 1, m_imageFolder);
+    const QString path = FileDialogs::openFileName(this, openFilter(), 1, m_imageFolder);
     if (path.isEmpty())
         return;
     // The file is read as Open reads it, into an image of its own: the buffer stays as it is.
@@ -176,7 +185,7 @@ void TForm1::ToolSaveClick()
     if (chipOperationRunning())
         return;
     const FocusReturn focus(this);
-    const QString path = FileDialogs::saveFileName(this, SaveFilter, SaveDefaultExtension, m_imageFolder);
+    const QString path = FileDialogs::saveFileName(this, saveFilter(), SaveDefaultExtension, m_imageFolder);
     if (path.isEmpty())
         return;
     TakeViewEdits();

@@ -5,6 +5,8 @@
 #include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
 #include "QtTranslations.h"
+#include "TAboutBox.h"
+#include "chipdb/TForm2.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -121,6 +123,10 @@ void TForm1::ApplyLanguage()
     applyCaptionSet(QStringLiteral("TForm1"), this, false);
     for (std::size_t i = 0; i < dialogSets.size(); ++i)
         applyCaptionSet(dialogSets[i], m_languageForms[i], false);
+    // Texts the table languages show alike, translated in the others.
+    AboutBox->applyLanguage();
+    if (Form2)
+        Form2->applyLanguage();
     retranslateStatus();
     buildProgrammerMenu();
 }

@@ -1,5 +1,7 @@
 #include "ZorvexApplication.h"
 
+#include "text/FixedTexts.h"
+
 #include "MessageBoxes.h"
 
 #include <exception>
@@ -16,7 +18,7 @@ bool ZorvexApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         MessageBoxes::error(activeWindow(), QString::fromUtf8(error.what()));
     } catch (...) {
-        MessageBoxes::error(activeWindow(), QStringLiteral("Unknown error"));
+        MessageBoxes::error(activeWindow(), fixedText(FixedText::UnknownError));
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #include "buffer/BufferFile.h"
 
+#include "text/FixedTexts.h"
+
 #include "buffer/TextSink.h"
 
 #include <QFile>
@@ -39,18 +41,18 @@ qint64 readInto(QFile& file, std::uint8_t* target, qint64 count)
 
 void tooBig(BufferFileFeedback& feedback)
 {
-    feedback.showError(QStringLiteral("File is too big for Buffer"));
+    feedback.showError(fixedText(FixedText::FileTooBig));
 }
 
 void shorterThanHeader(BufferFileFeedback& feedback)
 {
-    feedback.showError(QStringLiteral("File is shorter than the 2048-byte capsule header"));
+    feedback.showError(fixedText(FixedText::CapsuleTooShort));
 }
 
 // A read that stopped early is an error, not a shorter image.
 qint32 readFailed(const QFile& file, BufferFileFeedback& feedback)
 {
-    feedback.showError(withFileAndReason(QStringLiteral("Error reading File"), file.fileName(), file.errorString()));
+    feedback.showError(withFileAndReason(fixedText(FixedText::ErrorReadingFile), file.fileName(), file.errorString()));
     return 0;
 }
 
@@ -206,7 +208,7 @@ SaveOutcome SaveBufferFileAs(BufferFileFormat format, const QString& path, std::
     }
     // A chip record larger than the buffer must not make the save read past its end.
     if (length < 0 || static_cast<std::uint64_t>(length) > buffer.size()) {
-        feedback.showError(QStringLiteral("Data length exceeds the buffer"));
+        feedback.showError(fixedText(FixedText::DataLengthExceeds));
         return SaveOutcome::Failed;
     }
     if (QFileInfo::exists(path) && !feedback.askYesNo(texts.fileExistsOverwrite))

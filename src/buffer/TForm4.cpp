@@ -1,5 +1,7 @@
 #include "buffer/TForm4.h"
 
+#include "text/FixedTexts.h"
+
 #include "text/MessageCatalogExtra.h"
 #include "text/HexDigit.h"
 #include "text/MessageCatalog.h"
@@ -156,7 +158,7 @@ void TForm4::reportError(const QString& message)
     if (m_reportError)
         m_reportError(message);
     else
-        QMessageBox::critical(this, QStringLiteral("Error"), message);
+        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
 }
 
 bool TForm4::FillBuffer()

@@ -1,5 +1,7 @@
 #include "chipdb/ChipCodes.h"
 
+#include "text/FixedTexts.h"
+
 #include "chipdb/ChipRecord.h"
 
 namespace {
@@ -8,18 +10,18 @@ constexpr int k93SixteenBitPositions = 5;  // positions 0..4 are the 8-bit organ
 
 QStringList chipFamilyLabels()
 {
-    return {QStringLiteral("25 flash 系列"), QStringLiteral("24 eeprom 系列"),
-            QStringLiteral("93 eeprom 系列"), QStringLiteral("25 eeprom 系列"),
-            QStringLiteral("95 eeprom 系列")};
+    return {fixedText(FixedText::Family25Flash), fixedText(FixedText::Family24Eeprom),
+            fixedText(FixedText::Family93Eeprom), fixedText(FixedText::Family25Eeprom),
+            fixedText(FixedText::Family95Eeprom)};
 }
 
 QStringList chipSubTypeLabels(int family)
 {
     switch (family) {
     case Family25Flash:
-        return {QStringLiteral("非SST SPI flash"), QStringLiteral("SST SPI flash")};
+        return {fixedText(FixedText::SubTypeNotSst), QStringLiteral("SST SPI flash")};
     case Family24Eeprom:
-        return {QStringLiteral("小于4KB"), QStringLiteral("大于等于4KB")};
+        return {fixedText(FixedText::SubTypeUnder4K), fixedText(FixedText::SubType4KOrMore)};
     case Family93Eeprom:
         return {QStringLiteral("93C46 8 BITS"),  QStringLiteral("93C57 8 BITS"),
                 QStringLiteral("93C66 8 BITS"),  QStringLiteral("93C76 8 BITS"),
@@ -28,7 +30,8 @@ QStringList chipSubTypeLabels(int family)
                 QStringLiteral("93C76 16 BITS"), QStringLiteral("93C86 16 BITS")};
     case Family25Eeprom:
     case Family95Eeprom:
-        return {QStringLiteral("小于512B"), QStringLiteral("大等于512B"), QStringLiteral("大于64KB")};
+        return {fixedText(FixedText::SubTypeUnder512), fixedText(FixedText::SubType512OrMore),
+                fixedText(FixedText::SubTypeOver64K)};
     default:
         return {};
     }

@@ -1,5 +1,7 @@
 #include "chipdb/TForm2.h"
 
+#include "text/FixedTexts.h"
+
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
@@ -171,7 +173,7 @@ void TForm2::reportError(const QString& message)
     if (m_reportError)
         m_reportError(message);
     else
-        QMessageBox::critical(this, QStringLiteral("Error"), message);
+        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
 }
 
 void TForm2::reject()
@@ -184,7 +186,7 @@ void TForm2::reject()
     if (hasUnsavedRows()) {
         const QString question = ExtraMessages::text(ExtraText::EditorDiscardChanges);
         const bool discard = m_ask ? m_ask(question)
-                                   : QMessageBox::question(this, QStringLiteral("Info"), question)
+                                   : QMessageBox::question(this, fixedText(FixedText::QuestionTitle), question)
                 == QMessageBox::Yes;
         if (!discard)
             return;
@@ -297,6 +299,17 @@ void TForm2::setFields(const ChipEditorFields& f)
     selectPosition(m_eepromSize, f.eepromSize);
     selectPosition(m_eepromPage, f.eepromPage);
     m_link->setEditText(f.link);
+}
+
+void TForm2::applyLanguage()
+{
+    const auto relabel = [](QComboBox* list, const QStringList& labels) {
+        for (int i = 0; i < list->count() && i < labels.size(); ++i)
+            list->setItemText(i, labels[i]);
+    };
+    relabel(m_family, chipFamilyLabels());
+    relabel(m_subType, chipSubTypeLabels(m_family->currentIndex()));
+    m_grid->setHorizontalHeaderLabels(chipGridHeaders());
 }
 
 void TForm2::familyChanged(int family)

@@ -41,6 +41,8 @@ public:
 
     // The dialog's operations; the buttons and the grid call them.
     void reloadFromFile();
+    // The family and sub-type lists and the grid's headers in the language in force.
+    void applyLanguage();
     void loadSelectedRow();
     void addRow();
     void editRow();

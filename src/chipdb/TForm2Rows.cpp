@@ -1,5 +1,7 @@
 #include "chipdb/TForm2Rows.h"
 
+#include "text/FixedTexts.h"
+
 #include "text/HexDigit.h"
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
@@ -23,11 +25,11 @@ int inList(qint64 position, int itemCount)
 
 QStringList chipGridHeaders()
 {
-    return {QStringLiteral("芯片类型"), QStringLiteral("芯片厂家"), QStringLiteral("芯片型号"),
-            QStringLiteral("芯片ID"),   QStringLiteral("FLASH"),    QStringLiteral("FLASH页"),
-            QStringLiteral("类型"),     QStringLiteral("子类型"),   QStringLiteral("延时"),
-            QStringLiteral("工作电压"), QStringLiteral("EEPROM"),   QStringLiteral("EEPROM页"),
-            QStringLiteral("关联XML")};
+    return {fixedText(FixedText::GridChipType), fixedText(FixedText::GridMaker),     fixedText(FixedText::GridModel),
+            fixedText(FixedText::GridChipId),   QStringLiteral("FLASH"),             fixedText(FixedText::GridFlashPage),
+            fixedText(FixedText::GridFamily),   fixedText(FixedText::GridSubType),   fixedText(FixedText::GridDelay),
+            fixedText(FixedText::GridVoltage),  QStringLiteral("EEPROM"),            fixedText(FixedText::GridEepromPage),
+            fixedText(FixedText::GridLink)};
 }
 
 std::array<int, ChipGridColumns> chipGridColumnWidths()

@@ -1,5 +1,7 @@
 #include "HexFormatDialog.h"
 
+#include "text/FixedTexts.h"
+
 #include "HexClipboard.h"
 
 #include <QCheckBox>
@@ -11,13 +13,13 @@
 HexFormatDialog::HexFormatDialog(QWidget* owner, const QStringList& formats, bool hexText)
     : QDialog(owner), m_formats(formats)
 {
-    setWindowTitle(QStringLiteral("Select data format"));
+    setWindowTitle(fixedText(FixedText::PasteFormatTitle));
     auto* layout = new QVBoxLayout(this);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("FormatList"));
     for (const QString& f : formats)
         m_list->addItem(HexClipboard::displayName(f));
-    m_hexText = new QCheckBox(QStringLiteral("Hex text"), this);
+    m_hexText = new QCheckBox(fixedText(FixedText::PasteFormatHexText), this);
     m_hexText->setObjectName(QStringLiteral("HexText"));
     m_hexText->setChecked(hexText);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -2,6 +2,7 @@
 
 #include "text/Captions.h"
 #include "text/CliTexts.h"
+#include "text/FixedTexts.h"
 #include "text/MessageCatalogExtra.h"
 #include "text/OperationTexts.h"
 #include "text/ProduceTexts.h"
@@ -81,5 +82,12 @@ std::vector<TranslatableText> translatableTexts()
     collector.addTable(operationTextTable(), QStringLiteral("operation"));
     collector.addTable(produceTextTable(), QStringLiteral("produce"));
     collector.addTable(cliTextTable(), QStringLiteral("command line"));
+    // Alike in the table languages, translated in the others: taken even where the shown text
+    // is the same in all three.
+    const std::span<const FixedEntry> fixed = fixedTextTable();
+    for (std::size_t i = 0; i < fixed.size(); ++i) {
+        collector.add(QString::fromUtf16(fixed[i].english), QString::fromUtf16(fixed[i].shown), QString(),
+                      QStringLiteral("fixed %1").arg(i));
+    }
     return collector.take();
 }

@@ -174,3 +174,19 @@ TEST_F(TForm1Language, TheDesignedNotConnectedTextSpeaksTheStoredLanguageFromThe
     TForm1& window = openWindow();
     EXPECT_EQ(window.statusText(), QStringLiteral("Not connected"));
 }
+
+TEST_F(TForm1Language, AnAddedLanguageIsKeptAcrossStartsBesideTheTableOnes)
+{
+    TForm1& window = openWindow();
+    window.LanguageItems[static_cast<std::size_t>(Language::Ukrainian)]->trigger();
+    const QString title = window.windowTitle();
+    EXPECT_NE(title, QStringLiteral("Zorvex USB High Speed Programmer"));
+    closeWindow();
+    EXPECT_TRUE(readSettings().contains(QStringLiteral("LANGU=10"))) << qPrintable(readSettings());
+
+    TForm1& again = openWindow();
+    EXPECT_EQ(currentLanguage(), Language::Ukrainian);
+    EXPECT_TRUE(again.LanguageItems[static_cast<std::size_t>(Language::Ukrainian)]->isChecked());
+    EXPECT_FALSE(again.China->isChecked());
+    EXPECT_EQ(again.windowTitle(), title);
+}

@@ -1,5 +1,7 @@
 #include "OutputFile.h"
 
+#include "text/ProduceTexts.h"
+
 #include "CliCommand.h"
 
 #include "buffer/AtomicSave.h"
@@ -58,7 +60,7 @@ int checkStandardOutput(int code)
     if (!flushFailed && !std::ferror(stdout))
         return code;
     // An earlier failed write has left only its mark, not its reason.
-    const QString reason = flushFailed ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("write error");
+    const QString reason = flushFailed ? QString::fromLocal8Bit(std::strerror(error)) : produceText(ProduceText::WriteError);
     std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::StandardOutputFailed).arg(reason).toUtf8().constData());
     return code == ExitSuccess ? ExitUsage : code;
 }

@@ -309,7 +309,7 @@ int ProduceRun::prepareSerials()
     const quint64 chips = m_options.count.value_or(1);
     if (!fitsFrom(*next, chips)) {
         printError(chips > 1 ? produceText(ProduceText::SerialRunDoesNotFit).arg(*next).arg(chips)
-                             : QStringLiteral("serial number %1 does not fit the serial format").arg(*next));
+                             : produceText(ProduceText::SerialDoesNotFit).arg(*next));
         return ExitUsage;
     }
     return Continue;
@@ -366,14 +366,14 @@ int ProduceRun::checkChipFits()
         return ExitUsage;
     }
     if (m_imageLength > static_cast<qint64>(chip.flashSize)) {
-        printError(QStringLiteral("%1 holds %2 bytes, more than the chip's %3")
+        printError(produceText(ProduceText::ImageLargerThanChip)
                        .arg(m_options.line.operand).arg(m_imageLength).arg(chip.flashSize));
         return ExitUsage;
     }
     if (m_options.serialAt) {
         const quint64 end = *m_options.serialAt + static_cast<quint64>(m_options.serialFormat->width());
         if (*m_options.serialAt >= chip.flashSize || end > chip.flashSize) {
-            printError(QStringLiteral("the serial number at 0x%1 (%2 bytes) lies outside the chip's %3 bytes")
+            printError(produceText(ProduceText::SerialOutsideChip)
                            .arg(*m_options.serialAt, 0, 16).arg(m_options.serialFormat->width()).arg(chip.flashSize));
             return ExitUsage;
         }
@@ -445,19 +445,19 @@ int ProduceRun::chooseChip(const std::array<quint8, 4>& reply, QString& reason)
     const quint32 id = detectedChipId(reply[1], reply[2], reply[3]);
     const auto idText = [&] { return QString::asprintf("%2.2X %2.2X %2.2X", reply[1], reply[2], reply[3]); };
     if (reply[0] != 1) {
-        reason = QStringLiteral("the chip reports no ID; choose it with --chip MODEL");
+        reason = produceText(ProduceText::NoChipId);
         return m_chipKnown ? Continue : ExitUsage;
     }
     const auto table = m_session->database().table();
     const ChipRecord* found = findFlash(table, id);
     if (!found) {
-        reason = QStringLiteral("unknown chip ID %1").arg(idText());
+        reason = produceText(ProduceText::UnknownChipId).arg(idText());
         return Continue;
     }
     const int slot = static_cast<int>(found - table.data());
     if (m_chipKnown) {
         if (slot != m_detectedSlot)
-            reason = QStringLiteral("chip ID %1 is not the chip of this run").arg(idText());
+            reason = produceText(ProduceText::NotThisRunsChip).arg(idText());
         return Continue;
     }
     m_detectedSlot = slot;
@@ -490,7 +490,7 @@ int ProduceRun::runAuto(QString& reason)
     }
     m_busySince.invalidate();
     if (reason.isEmpty())
-        reason = QStringLiteral("the operation did not complete");
+        reason = produceText(ProduceText::OperationIncomplete);
     return Continue;
 }
 

@@ -1,5 +1,9 @@
 #include "ProduceOptions.h"
 
+#include "text/MessageCatalogExtra.h"
+
+#include "text/ProduceTexts.h"
+
 #include <limits>
 
 namespace {
@@ -67,14 +71,14 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
         else if (i + 1 < arguments.size())
             value = arguments[++i];
         if (value.isEmpty()) {
-            options.error = QStringLiteral("%1 needs a value").arg(name);
+            options.error = ExtraMessages::text(ExtraText::CliNeedsValue).arg(name);
             break;
         }
         given << name;
         const auto number = [&](quint64 low, quint64 high) -> std::optional<quint64> {
             const std::optional<quint64> n = parseUnsigned(value);
             if (!n || *n < low || *n > high) {
-                options.error = QStringLiteral("%1: '%2' is not a number from %3 to %4").arg(name, value).arg(low).arg(high);
+                options.error = produceText(ProduceText::NumberOutOfRange).arg(name, value).arg(low).arg(high);
                 return std::nullopt;
             }
             return n;
@@ -107,11 +111,11 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
 
     const bool serials = options.serialAt.has_value();
     if (serials != given.contains(QStringLiteral("--serial-start")))
-        options.error = QStringLiteral("--serial-at and --serial-start go together");
+        options.error = produceText(ProduceText::SerialAtWithStart);
     else if (!serials
              && (given.contains(QStringLiteral("--serial-step")) || given.contains(QStringLiteral("--serial-format"))
                  || given.contains(QStringLiteral("--serial-file"))))
-        options.error = QStringLiteral("--serial-step, --serial-format and --serial-file need --serial-at");
+        options.error = produceText(ProduceText::SerialOptionsNeedAt);
     if (serials && !options.serialFormat)
         options.serialFormat = SerialFormat::parse(QStringLiteral("le32"));
     if (!options.error.isEmpty())

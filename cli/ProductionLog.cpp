@@ -81,7 +81,7 @@ bool ProductionLog::open(const QString& path, QString& error)
         m_fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (m_fd >= 0)
         return true;
-    error = QStringLiteral("cannot open the log %1: %2").arg(path, systemReason());
+    error = produceText(ProduceText::LogUnopenable).arg(path, systemReason());
     return false;
 }
 

@@ -93,14 +93,14 @@ std::optional<quint64> SerialFile::readNumber(quint64 start, QString& error) con
         return start;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read the serial file %1: %2").arg(m_path, file.errorString());
+        error = produceText(ProduceText::SerialFileUnreadable).arg(m_path, file.errorString());
         return std::nullopt;
     }
     // A short file: anything longer than a number is not one of ours.
     const QByteArray text = file.read(64).trimmed();
     const std::optional<quint64> next = parseUnsigned(QString::fromLatin1(text));
     if (!next)
-        error = QStringLiteral("the serial file %1 does not hold a number").arg(m_path);
+        error = produceText(ProduceText::SerialFileNoNumber).arg(m_path);
     return next;
 }
 
@@ -118,7 +118,7 @@ bool SerialFile::replace(quint64 next, QString& error) const
         m_path, [&text](QIODevice& file) { return file.write(text) == text.size(); }, InPlaceWrite::Refused);
     if (saved.status == FileSaveStatus::Saved)
         return true;
-    error = QStringLiteral("cannot write the serial file %1: %2").arg(m_path, saved.reason);
+    error = produceText(ProduceText::SerialFileUnwritable).arg(m_path, saved.reason);
     return false;
 }
 

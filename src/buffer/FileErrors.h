@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/FixedTexts.h"
+
 #include <QDir>
 #include <QFileDevice>
 #include <QString>
@@ -15,5 +17,5 @@
 // "Can't open File" for a file that open() refused, with the reason it gave.
 [[nodiscard]] inline QString cantOpenText(const QFileDevice& file)
 {
-    return withFileAndReason(QStringLiteral("Can't open File"), file.fileName(), file.errorString());
+    return withFileAndReason(fixedText(FixedText::CantOpenFile), file.fileName(), file.errorString());
 }

@@ -62,7 +62,7 @@ QString invalidRangeText(std::size_t capacity)
 
 QString notAnIntegerText(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return fixedText(FixedText::NotValidInteger).arg(text);
 }
 
 }  // namespace

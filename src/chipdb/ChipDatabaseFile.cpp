@@ -1,5 +1,7 @@
 #include "chipdb/ChipDatabaseFile.h"
 
+#include "text/FixedTexts.h"
+
 #include "text/MessageCatalog.h"
 #include "buffer/AtomicSave.h"
 #include "chipdb/ProgramFiles.h"
@@ -18,7 +20,8 @@ constexpr qsizetype kMaxFileSize = kRecordSize * ChipDatabase::SlotCount;
 
 QString cannotOpenMessage(const QString& path)
 {
-    return QStringLiteral("Can't open File: %1").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("%1: %2").arg(fixedText(FixedText::CantOpenFile),
+                                           QDir::toNativeSeparators(path));
 }
 
 QString writeErrorMessage(const QString& path)

@@ -121,7 +121,7 @@ std::optional<qint32> parseCellInteger(const QString& text)
 
 QString notAnIntegerMessage(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return fixedText(FixedText::NotValidInteger).arg(text);
 }
 
 int halvings(qint64 v)

@@ -20,6 +20,8 @@ constexpr FixedEntry kTexts[] = {
     {u"Data length exceeds the buffer", u"Data length exceeds the buffer"},
     {u"Select data format", u"Select data format"},
     {u"Hex text", u"Hex text"},
+    {u"Can't open File", u"Can't open File"},
+    {u"'%1' is not a valid integer value", u"'%1' is not a valid integer value"},
     {u"25 flash 系列", u"25 flash series"},
     {u"24 eeprom 系列", u"24 eeprom series"},
     {u"93 eeprom 系列", u"93 eeprom series"},

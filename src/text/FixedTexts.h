@@ -22,6 +22,8 @@ enum class FixedText : int {
     DataLengthExceeds,
     PasteFormatTitle,
     PasteFormatHexText,
+    CantOpenFile,
+    NotValidInteger,         // %1: the text typed
     // The chip editor's families, sub types and grid headers.
     Family25Flash,
     Family24Eeprom,

@@ -53,9 +53,43 @@ constexpr LanguageTexts kTexts[] = {
     {u"磁盘只接受了记录的一部分", u"磁盤只接受了記錄的一部分", u"the disk took only part of the record"},
     // LogPartLeft
     {u"；写入的部分留在日志末尾", u"；寫入的部分留在日誌末尾", u"; the part written stays at the end of the log"},
+    // NumberOutOfRange
+    {u"%1：“%2”不是 %3 到 %4 之间的数", u"%1：“%2”不是 %3 到 %4 之間的數", u"%1: '%2' is not a number from %3 to %4"},
+    // SerialAtWithStart
+    {u"--serial-at 与 --serial-start 须一起使用", u"--serial-at 與 --serial-start 須一起使用",
+     u"--serial-at and --serial-start go together"},
+    // SerialOptionsNeedAt
+    {u"--serial-step、--serial-format 和 --serial-file 需要 --serial-at", u"--serial-step、--serial-format 和 --serial-file 需要 --serial-at",
+     u"--serial-step, --serial-format and --serial-file need --serial-at"},
+    // SerialDoesNotFit
+    {u"序列号 %1 超出序列号格式", u"序列號 %1 超出序列號格式", u"serial number %1 does not fit the serial format"},
+    // ImageLargerThanChip
+    {u"%1 有 %2 字节，多于芯片的 %3 字节", u"%1 有 %2 字節，多於芯片的 %3 字節", u"%1 holds %2 bytes, more than the chip's %3"},
+    // SerialOutsideChip
+    {u"位于 0x%1 的序列号（%2 字节）超出芯片的 %3 字节", u"位於 0x%1 的序列號（%2 字節）超出芯片的 %3 字節",
+     u"the serial number at 0x%1 (%2 bytes) lies outside the chip's %3 bytes"},
+    // NoChipId
+    {u"芯片没有返回 ID；请用 --chip MODEL 选择它", u"芯片沒有返回 ID；請用 --chip MODEL 選擇它",
+     u"the chip reports no ID; choose it with --chip MODEL"},
+    // UnknownChipId
+    {u"未知的芯片 ID %1", u"未知的芯片 ID %1", u"unknown chip ID %1"},
+    // NotThisRunsChip
+    {u"芯片 ID %1 不是本次运行的芯片", u"芯片 ID %1 不是本次運行的芯片", u"chip ID %1 is not the chip of this run"},
+    // OperationIncomplete
+    {u"操作没有完成", u"操作沒有完成", u"the operation did not complete"},
+    // SerialFileUnreadable
+    {u"无法读取序列号文件 %1：%2", u"無法讀取序列號文件 %1：%2", u"cannot read the serial file %1: %2"},
+    // SerialFileNoNumber
+    {u"序列号文件 %1 中没有数字", u"序列號文件 %1 中沒有數字", u"the serial file %1 does not hold a number"},
+    // SerialFileUnwritable
+    {u"无法写入序列号文件 %1：%2", u"無法寫入序列號文件 %1：%2", u"cannot write the serial file %1: %2"},
+    // LogUnopenable
+    {u"无法打开日志 %1：%2", u"無法打開日誌 %1：%2", u"cannot open the log %1: %2"},
+    // WriteError
+    {u"写入错误", u"寫入錯誤", u"write error"},
 };
 
-static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::LogPartLeft) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::WriteError) + 1);
 
 }  // namespace
 

@@ -28,6 +28,21 @@ enum class ProduceText : int {
     LogNotWritten,           // %1: the log, %2: the reason
     LogRecordCut,
     LogPartLeft,
+    NumberOutOfRange,        // %1: the option, %2: its value, %3, %4: the lowest and highest
+    SerialAtWithStart,
+    SerialOptionsNeedAt,
+    SerialDoesNotFit,        // %1: the serial number
+    ImageLargerThanChip,     // %1: the file, %2: its bytes, %3: the chip's
+    SerialOutsideChip,       // %1: the address, hex, %2: the serial's bytes, %3: the chip's
+    NoChipId,
+    UnknownChipId,           // %1: the ID
+    NotThisRunsChip,         // %1: the ID
+    OperationIncomplete,
+    SerialFileUnreadable,    // %1: the serial file, %2: the reason
+    SerialFileNoNumber,      // %1: the serial file
+    SerialFileUnwritable,    // %1: the serial file, %2: the reason
+    LogUnopenable,           // %1: the log, %2: the reason
+    WriteError,
 };
 
 [[nodiscard]] QString produceText(ProduceText key);

@@ -1790,7 +1790,7 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
         <message>
             <source>FLASH page</source>
             <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
-            <translation>Flash-Seite</translation>
+            <translation>Fl.-Seite</translation>
         </message>
         <message>
             <source>Family</source>

@@ -1792,7 +1792,7 @@ el IEEE habitual.</translation>
         <message>
             <source>FLASH page</source>
             <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
-            <translation>Pág. FLASH</translation>
+            <translation>Pág. Fl.</translation>
         </message>
         <message>
             <source>Family</source>
@@ -1807,7 +1807,7 @@ el IEEE habitual.</translation>
         <message>
             <source>Linked XML</source>
             <extracomment>fixed 35 | zh-CN: 关联XML</extracomment>
-            <translation>XML asoc.</translation>
+            <translation>XML vinc.</translation>
         </message>
     </context>
 </TS>

@@ -1789,7 +1789,7 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
         <message>
             <source>FLASH page</source>
             <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
-            <translation>Page Flash</translation>
+            <translation>Page Fl.</translation>
         </message>
         <message>
             <source>Family</source>
@@ -1799,7 +1799,7 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
         <message>
             <source>Subtype</source>
             <extracomment>fixed 31 | zh-CN: 子类型</extracomment>
-            <translation>Sous-type</translation>
+            <translation>Variante</translation>
         </message>
         <message>
             <source>Linked XML</source>

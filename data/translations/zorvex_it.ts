@@ -1791,7 +1791,7 @@ quello IEEE comune.</translation>
         <message>
             <source>FLASH page</source>
             <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
-            <translation>Pag. FLASH</translation>
+            <translation>Pag. Fl.</translation>
         </message>
         <message>
             <source>Family</source>

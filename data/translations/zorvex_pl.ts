@@ -1790,7 +1790,7 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
         <message>
             <source>FLASH page</source>
             <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
-            <translation>Str. FLASH</translation>
+            <translation>Str. Flash</translation>
         </message>
         <message>
             <source>Family</source>

@@ -1655,157 +1655,157 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
         <message>
             <source>USB programmer for serial memory chips</source>
             <extracomment>fixed 1 | zh-CN: USB programmer for serial memory chips</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>USB-Programmiergerät für serielle Speicherchips</translation>
         </message>
         <message>
             <source>Binary</source>
             <extracomment>fixed 2 | zh-CN: Binary</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Binär</translation>
         </message>
         <message>
             <source>All files</source>
             <extracomment>fixed 3 | zh-CN: All files</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Alle Dateien</translation>
         </message>
         <message>
             <source>Error</source>
             <extracomment>fixed 4 | zh-CN: Error</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Fehler</translation>
         </message>
         <message>
             <source>Information</source>
             <extracomment>fixed 5 | zh-CN: Information</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Hinweis</translation>
         </message>
         <message>
             <source>Question</source>
             <extracomment>fixed 6 | zh-CN: Info</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Frage</translation>
         </message>
         <message>
             <source>Unknown error</source>
             <extracomment>fixed 7 | zh-CN: Unknown error</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Unbekannter Fehler</translation>
         </message>
         <message>
             <source>File is too big for Buffer</source>
             <extracomment>fixed 8 | zh-CN: File is too big for Buffer</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Die Datei ist zu groß für den Puffer.</translation>
         </message>
         <message>
             <source>File is shorter than the 2048-byte capsule header</source>
             <extracomment>fixed 9 | zh-CN: File is shorter than the 2048-byte capsule header</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Die Datei ist kürzer als der 2048-Byte-Kopf einer Kapsel.</translation>
         </message>
         <message>
             <source>Error reading File</source>
             <extracomment>fixed 10 | zh-CN: Error reading File</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Fehler beim Lesen der Datei</translation>
         </message>
         <message>
             <source>Data length exceeds the buffer</source>
             <extracomment>fixed 11 | zh-CN: Data length exceeds the buffer</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Die Datenlänge ist größer als der Puffer.</translation>
         </message>
         <message>
             <source>Select data format</source>
             <extracomment>fixed 12 | zh-CN: Select data format</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Datenformat wählen</translation>
         </message>
         <message>
             <source>Hex text</source>
             <extracomment>fixed 13 | zh-CN: Hex text</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Hex-Text</translation>
         </message>
         <message>
             <source>25 flash series</source>
             <extracomment>fixed 14 | zh-CN: 25 flash 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>25er-Flash-Serie</translation>
         </message>
         <message>
             <source>24 eeprom series</source>
             <extracomment>fixed 15 | zh-CN: 24 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>24er-EEPROM-Serie</translation>
         </message>
         <message>
             <source>93 eeprom series</source>
             <extracomment>fixed 16 | zh-CN: 93 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>93er-EEPROM-Serie</translation>
         </message>
         <message>
             <source>25 eeprom series</source>
             <extracomment>fixed 17 | zh-CN: 25 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>25er-EEPROM-Serie</translation>
         </message>
         <message>
             <source>95 eeprom series</source>
             <extracomment>fixed 18 | zh-CN: 95 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>95er-EEPROM-Serie</translation>
         </message>
         <message>
             <source>non-SST SPI flash</source>
             <extracomment>fixed 19 | zh-CN: 非SST SPI flash</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>SPI-Flash (nicht SST)</translation>
         </message>
         <message>
             <source>under 4KB</source>
             <extracomment>fixed 20 | zh-CN: 小于4KB</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>unter 4KB</translation>
         </message>
         <message>
             <source>4KB or more</source>
             <extracomment>fixed 21 | zh-CN: 大于等于4KB</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>4KB oder mehr</translation>
         </message>
         <message>
             <source>under 512B</source>
             <extracomment>fixed 22 | zh-CN: 小于512B</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>unter 512B</translation>
         </message>
         <message>
             <source>512B or more</source>
             <extracomment>fixed 23 | zh-CN: 大等于512B</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>512B oder mehr</translation>
         </message>
         <message>
             <source>over 64KB</source>
             <extracomment>fixed 24 | zh-CN: 大于64KB</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>über 64KB</translation>
         </message>
         <message>
             <source>Chip type</source>
             <extracomment>fixed 25 | zh-CN: 芯片类型</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Chiptyp</translation>
         </message>
         <message>
             <source>Chip maker</source>
             <extracomment>fixed 26 | zh-CN: 芯片厂家</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Hersteller</translation>
         </message>
         <message>
             <source>Chip model</source>
             <extracomment>fixed 27 | zh-CN: 芯片型号</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Modell</translation>
         </message>
         <message>
             <source>FLASH page</source>
             <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Fl.-Seite</translation>
         </message>
         <message>
             <source>Family</source>
             <extracomment>fixed 30 | zh-CN: 类型</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Familie</translation>
         </message>
         <message>
             <source>Subtype</source>
             <extracomment>fixed 31 | zh-CN: 子类型</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Untertyp</translation>
         </message>
         <message>
             <source>Linked XML</source>
             <extracomment>fixed 35 | zh-CN: 关联XML</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>XML-Link</translation>
         </message>
     </context>
 </TS>

@@ -1655,157 +1655,157 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
         <message>
             <source>USB programmer for serial memory chips</source>
             <extracomment>fixed 1 | zh-CN: USB programmer for serial memory chips</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Programator USB szeregowych układów pamięci</translation>
         </message>
         <message>
             <source>Binary</source>
             <extracomment>fixed 2 | zh-CN: Binary</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Pliki binarne</translation>
         </message>
         <message>
             <source>All files</source>
             <extracomment>fixed 3 | zh-CN: All files</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Wszystkie pliki</translation>
         </message>
         <message>
             <source>Error</source>
             <extracomment>fixed 4 | zh-CN: Error</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Błąd</translation>
         </message>
         <message>
             <source>Information</source>
             <extracomment>fixed 5 | zh-CN: Information</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Informacja</translation>
         </message>
         <message>
             <source>Question</source>
             <extracomment>fixed 6 | zh-CN: Info</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Pytanie</translation>
         </message>
         <message>
             <source>Unknown error</source>
             <extracomment>fixed 7 | zh-CN: Unknown error</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Nieznany błąd</translation>
         </message>
         <message>
             <source>File is too big for Buffer</source>
             <extracomment>fixed 8 | zh-CN: File is too big for Buffer</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Plik nie mieści się w buforze.</translation>
         </message>
         <message>
             <source>File is shorter than the 2048-byte capsule header</source>
             <extracomment>fixed 9 | zh-CN: File is shorter than the 2048-byte capsule header</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Plik jest krótszy niż 2048-bajtowy nagłówek kapsuły.</translation>
         </message>
         <message>
             <source>Error reading File</source>
             <extracomment>fixed 10 | zh-CN: Error reading File</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Błąd odczytu pliku</translation>
         </message>
         <message>
             <source>Data length exceeds the buffer</source>
             <extracomment>fixed 11 | zh-CN: Data length exceeds the buffer</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Długość danych przekracza rozmiar bufora.</translation>
         </message>
         <message>
             <source>Select data format</source>
             <extracomment>fixed 12 | zh-CN: Select data format</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Wybierz format danych</translation>
         </message>
         <message>
             <source>Hex text</source>
             <extracomment>fixed 13 | zh-CN: Hex text</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Tekst szesnastkowy</translation>
         </message>
         <message>
             <source>25 flash series</source>
             <extracomment>fixed 14 | zh-CN: 25 flash 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Flash serii 25</translation>
         </message>
         <message>
             <source>24 eeprom series</source>
             <extracomment>fixed 15 | zh-CN: 24 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>EEPROM serii 24</translation>
         </message>
         <message>
             <source>93 eeprom series</source>
             <extracomment>fixed 16 | zh-CN: 93 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>EEPROM serii 93</translation>
         </message>
         <message>
             <source>25 eeprom series</source>
             <extracomment>fixed 17 | zh-CN: 25 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>EEPROM serii 25</translation>
         </message>
         <message>
             <source>95 eeprom series</source>
             <extracomment>fixed 18 | zh-CN: 95 eeprom 系列</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>EEPROM serii 95</translation>
         </message>
         <message>
             <source>non-SST SPI flash</source>
             <extracomment>fixed 19 | zh-CN: 非SST SPI flash</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>SPI Flash (nie SST)</translation>
         </message>
         <message>
             <source>under 4KB</source>
             <extracomment>fixed 20 | zh-CN: 小于4KB</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>poniżej 4KB</translation>
         </message>
         <message>
             <source>4KB or more</source>
             <extracomment>fixed 21 | zh-CN: 大于等于4KB</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>4KB i więcej</translation>
         </message>
         <message>
             <source>under 512B</source>
             <extracomment>fixed 22 | zh-CN: 小于512B</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>poniżej 512B</translation>
         </message>
         <message>
             <source>512B or more</source>
             <extracomment>fixed 23 | zh-CN: 大等于512B</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>512B i więcej</translation>
         </message>
         <message>
             <source>over 64KB</source>
             <extracomment>fixed 24 | zh-CN: 大于64KB</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>powyżej 64KB</translation>
         </message>
         <message>
             <source>Chip type</source>
             <extracomment>fixed 25 | zh-CN: 芯片类型</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Typ układu</translation>
         </message>
         <message>
             <source>Chip maker</source>
             <extracomment>fixed 26 | zh-CN: 芯片厂家</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Producent</translation>
         </message>
         <message>
             <source>Chip model</source>
             <extracomment>fixed 27 | zh-CN: 芯片型号</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Model</translation>
         </message>
         <message>
             <source>FLASH page</source>
             <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Str. Flash</translation>
         </message>
         <message>
             <source>Family</source>
             <extracomment>fixed 30 | zh-CN: 类型</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Rodzina</translation>
         </message>
         <message>
             <source>Subtype</source>
             <extracomment>fixed 31 | zh-CN: 子类型</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Podtyp</translation>
         </message>
         <message>
             <source>Linked XML</source>
             <extracomment>fixed 35 | zh-CN: 关联XML</extracomment>
-            <translation type="unfinished"></translation>
+            <translation>Plik XML</translation>
         </message>
     </context>
 </TS>

@@ -100,6 +100,8 @@ bool sync(const QString& path, const LanguageInfo& language)
             ++added;
         }
         QString extra = text.where + QStringLiteral(" | zh-CN: ") + text.simplified;
+        if (text.fixed)
+            extra = text.where + QStringLiteral(" | shown alike in zh-CN, zh-TW and en as: ") + text.simplified;
         if (!text.note.isEmpty())
             extra += QStringLiteral(" | ") + text.note;
         writeMessage(xml, text.english, extra, translation);

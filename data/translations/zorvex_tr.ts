@@ -1231,6 +1231,81 @@
             <translation>; yazılan kısım günlüğün sonunda kalıyor</translation>
         </message>
         <message>
+            <source>%1: '%2' is not a number from %3 to %4</source>
+            <extracomment>produce 18 | zh-CN: %1：“%2”不是 %3 到 %4 之间的数</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>--serial-at and --serial-start go together</source>
+            <extracomment>produce 19 | zh-CN: --serial-at 与 --serial-start 须一起使用</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>--serial-step, --serial-format and --serial-file need --serial-at</source>
+            <extracomment>produce 20 | zh-CN: --serial-step、--serial-format 和 --serial-file 需要 --serial-at</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>serial number %1 does not fit the serial format</source>
+            <extracomment>produce 21 | zh-CN: 序列号 %1 超出序列号格式</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>%1 holds %2 bytes, more than the chip's %3</source>
+            <extracomment>produce 22 | zh-CN: %1 有 %2 字节，多于芯片的 %3 字节</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>the serial number at 0x%1 (%2 bytes) lies outside the chip's %3 bytes</source>
+            <extracomment>produce 23 | zh-CN: 位于 0x%1 的序列号（%2 字节）超出芯片的 %3 字节</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>the chip reports no ID; choose it with --chip MODEL</source>
+            <extracomment>produce 24 | zh-CN: 芯片没有返回 ID；请用 --chip MODEL 选择它</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>unknown chip ID %1</source>
+            <extracomment>produce 25 | zh-CN: 未知的芯片 ID %1</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>chip ID %1 is not the chip of this run</source>
+            <extracomment>produce 26 | zh-CN: 芯片 ID %1 不是本次运行的芯片</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>the operation did not complete</source>
+            <extracomment>produce 27 | zh-CN: 操作没有完成</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>cannot read the serial file %1: %2</source>
+            <extracomment>produce 28 | zh-CN: 无法读取序列号文件 %1：%2</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>the serial file %1 does not hold a number</source>
+            <extracomment>produce 29 | zh-CN: 序列号文件 %1 中没有数字</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>cannot write the serial file %1: %2</source>
+            <extracomment>produce 30 | zh-CN: 无法写入序列号文件 %1：%2</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>cannot open the log %1: %2</source>
+            <extracomment>produce 31 | zh-CN: 无法打开日志 %1：%2</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>write error</source>
+            <extracomment>produce 32 | zh-CN: 写入错误</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Kullanım:</translation>
@@ -1651,157 +1726,167 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
         </message>
         <message>
             <source>USB programmer for serial memory chips</source>
-            <extracomment>fixed 1 | zh-CN: USB programmer for serial memory chips</extracomment>
+            <extracomment>fixed 1 | shown alike in zh-CN, zh-TW and en as: USB programmer for serial memory chips</extracomment>
             <translation>Seri bellek çipleri için USB programlayıcı</translation>
         </message>
         <message>
             <source>Binary</source>
-            <extracomment>fixed 2 | zh-CN: Binary</extracomment>
+            <extracomment>fixed 2 | shown alike in zh-CN, zh-TW and en as: Binary</extracomment>
             <translation>İkili</translation>
         </message>
         <message>
             <source>All files</source>
-            <extracomment>fixed 3 | zh-CN: All files</extracomment>
+            <extracomment>fixed 3 | shown alike in zh-CN, zh-TW and en as: All files</extracomment>
             <translation>Tüm dosyalar</translation>
         </message>
         <message>
             <source>Error</source>
-            <extracomment>fixed 4 | zh-CN: Error</extracomment>
+            <extracomment>fixed 4 | shown alike in zh-CN, zh-TW and en as: Error</extracomment>
             <translation>Hata</translation>
         </message>
         <message>
             <source>Information</source>
-            <extracomment>fixed 5 | zh-CN: Information</extracomment>
+            <extracomment>fixed 5 | shown alike in zh-CN, zh-TW and en as: Information</extracomment>
             <translation>Bilgi</translation>
         </message>
         <message>
             <source>Question</source>
-            <extracomment>fixed 6 | zh-CN: Info</extracomment>
+            <extracomment>fixed 6 | shown alike in zh-CN, zh-TW and en as: Info</extracomment>
             <translation>Soru</translation>
         </message>
         <message>
             <source>Unknown error</source>
-            <extracomment>fixed 7 | zh-CN: Unknown error</extracomment>
+            <extracomment>fixed 7 | shown alike in zh-CN, zh-TW and en as: Unknown error</extracomment>
             <translation>Bilinmeyen hata</translation>
         </message>
         <message>
             <source>File is too big for Buffer</source>
-            <extracomment>fixed 8 | zh-CN: File is too big for Buffer</extracomment>
+            <extracomment>fixed 8 | shown alike in zh-CN, zh-TW and en as: File is too big for Buffer</extracomment>
             <translation>Dosya arabellek için çok büyük</translation>
         </message>
         <message>
             <source>File is shorter than the 2048-byte capsule header</source>
-            <extracomment>fixed 9 | zh-CN: File is shorter than the 2048-byte capsule header</extracomment>
+            <extracomment>fixed 9 | shown alike in zh-CN, zh-TW and en as: File is shorter than the 2048-byte capsule header</extracomment>
             <translation>Dosya, 2048 baytlık kapsül başlığından kısa</translation>
         </message>
         <message>
             <source>Error reading File</source>
-            <extracomment>fixed 10 | zh-CN: Error reading File</extracomment>
+            <extracomment>fixed 10 | shown alike in zh-CN, zh-TW and en as: Error reading File</extracomment>
             <translation>Dosya okunurken hata oluştu</translation>
         </message>
         <message>
             <source>Data length exceeds the buffer</source>
-            <extracomment>fixed 11 | zh-CN: Data length exceeds the buffer</extracomment>
+            <extracomment>fixed 11 | shown alike in zh-CN, zh-TW and en as: Data length exceeds the buffer</extracomment>
             <translation>Veri uzunluğu arabelleği aşıyor</translation>
         </message>
         <message>
             <source>Select data format</source>
-            <extracomment>fixed 12 | zh-CN: Select data format</extracomment>
+            <extracomment>fixed 12 | shown alike in zh-CN, zh-TW and en as: Select data format</extracomment>
             <translation>Veri biçimini seçin</translation>
         </message>
         <message>
             <source>Hex text</source>
-            <extracomment>fixed 13 | zh-CN: Hex text</extracomment>
+            <extracomment>fixed 13 | shown alike in zh-CN, zh-TW and en as: Hex text</extracomment>
             <translation>Onaltılık metin</translation>
         </message>
         <message>
+            <source>Can't open File</source>
+            <extracomment>fixed 14 | shown alike in zh-CN, zh-TW and en as: Can't open File</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <source>'%1' is not a valid integer value</source>
+            <extracomment>fixed 15 | shown alike in zh-CN, zh-TW and en as: '%1' is not a valid integer value</extracomment>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
             <source>25 flash series</source>
-            <extracomment>fixed 14 | zh-CN: 25 flash 系列</extracomment>
+            <extracomment>fixed 16 | shown alike in zh-CN, zh-TW and en as: 25 flash 系列</extracomment>
             <translation>25 serisi Flash</translation>
         </message>
         <message>
             <source>24 eeprom series</source>
-            <extracomment>fixed 15 | zh-CN: 24 eeprom 系列</extracomment>
+            <extracomment>fixed 17 | shown alike in zh-CN, zh-TW and en as: 24 eeprom 系列</extracomment>
             <translation>24 serisi EEPROM</translation>
         </message>
         <message>
             <source>93 eeprom series</source>
-            <extracomment>fixed 16 | zh-CN: 93 eeprom 系列</extracomment>
+            <extracomment>fixed 18 | shown alike in zh-CN, zh-TW and en as: 93 eeprom 系列</extracomment>
             <translation>93 serisi EEPROM</translation>
         </message>
         <message>
             <source>25 eeprom series</source>
-            <extracomment>fixed 17 | zh-CN: 25 eeprom 系列</extracomment>
+            <extracomment>fixed 19 | shown alike in zh-CN, zh-TW and en as: 25 eeprom 系列</extracomment>
             <translation>25 serisi EEPROM</translation>
         </message>
         <message>
             <source>95 eeprom series</source>
-            <extracomment>fixed 18 | zh-CN: 95 eeprom 系列</extracomment>
+            <extracomment>fixed 20 | shown alike in zh-CN, zh-TW and en as: 95 eeprom 系列</extracomment>
             <translation>95 serisi EEPROM</translation>
         </message>
         <message>
             <source>non-SST SPI flash</source>
-            <extracomment>fixed 19 | zh-CN: 非SST SPI flash</extracomment>
+            <extracomment>fixed 21 | shown alike in zh-CN, zh-TW and en as: 非SST SPI flash</extracomment>
             <translation>SST dışı SPI flash</translation>
         </message>
         <message>
             <source>under 4KB</source>
-            <extracomment>fixed 20 | zh-CN: 小于4KB</extracomment>
+            <extracomment>fixed 22 | shown alike in zh-CN, zh-TW and en as: 小于4KB</extracomment>
             <translation>4KB altı</translation>
         </message>
         <message>
             <source>4KB or more</source>
-            <extracomment>fixed 21 | zh-CN: 大于等于4KB</extracomment>
+            <extracomment>fixed 23 | shown alike in zh-CN, zh-TW and en as: 大于等于4KB</extracomment>
             <translation>4KB ve üzeri</translation>
         </message>
         <message>
             <source>under 512B</source>
-            <extracomment>fixed 22 | zh-CN: 小于512B</extracomment>
+            <extracomment>fixed 24 | shown alike in zh-CN, zh-TW and en as: 小于512B</extracomment>
             <translation>512B altı</translation>
         </message>
         <message>
             <source>512B or more</source>
-            <extracomment>fixed 23 | zh-CN: 大等于512B</extracomment>
+            <extracomment>fixed 25 | shown alike in zh-CN, zh-TW and en as: 大等于512B</extracomment>
             <translation>512B ve üzeri</translation>
         </message>
         <message>
             <source>over 64KB</source>
-            <extracomment>fixed 24 | zh-CN: 大于64KB</extracomment>
+            <extracomment>fixed 26 | shown alike in zh-CN, zh-TW and en as: 大于64KB</extracomment>
             <translation>64KB üzeri</translation>
         </message>
         <message>
             <source>Chip type</source>
-            <extracomment>fixed 25 | zh-CN: 芯片类型</extracomment>
+            <extracomment>fixed 27 | shown alike in zh-CN, zh-TW and en as: 芯片类型</extracomment>
             <translation>Çip türü</translation>
         </message>
         <message>
             <source>Chip maker</source>
-            <extracomment>fixed 26 | zh-CN: 芯片厂家</extracomment>
+            <extracomment>fixed 28 | shown alike in zh-CN, zh-TW and en as: 芯片厂家</extracomment>
             <translation>Üretici</translation>
         </message>
         <message>
             <source>Chip model</source>
-            <extracomment>fixed 27 | zh-CN: 芯片型号</extracomment>
+            <extracomment>fixed 29 | shown alike in zh-CN, zh-TW and en as: 芯片型号</extracomment>
             <translation>Çip modeli</translation>
         </message>
         <message>
             <source>FLASH page</source>
-            <extracomment>fixed 29 | zh-CN: FLASH页</extracomment>
+            <extracomment>fixed 31 | shown alike in zh-CN, zh-TW and en as: FLASH页</extracomment>
             <translation>FLASH syf.</translation>
         </message>
         <message>
             <source>Family</source>
-            <extracomment>fixed 30 | zh-CN: 类型</extracomment>
+            <extracomment>fixed 32 | shown alike in zh-CN, zh-TW and en as: 类型</extracomment>
             <translation>Aile</translation>
         </message>
         <message>
             <source>Subtype</source>
-            <extracomment>fixed 31 | zh-CN: 子类型</extracomment>
+            <extracomment>fixed 33 | shown alike in zh-CN, zh-TW and en as: 子类型</extracomment>
             <translation>Alt tür</translation>
         </message>
         <message>
             <source>Linked XML</source>
-            <extracomment>fixed 35 | zh-CN: 关联XML</extracomment>
+            <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>Bağlı XML</translation>
         </message>
     </context>

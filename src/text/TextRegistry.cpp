@@ -39,7 +39,8 @@ QString noteFor(const QString& english)
 
 class Collector {
 public:
-    void add(const QString& english, const QString& simplified, const QString& traditional, const QString& where)
+    void add(const QString& english, const QString& simplified, const QString& traditional, const QString& where,
+             bool fixed = false)
     {
         // A text the same in all three is a name or a term ("Enlish", "EEPROM"): every
         // language keeps it.
@@ -47,7 +48,7 @@ public:
         if (english.isEmpty() || name || m_seen.contains(english))
             return;
         m_seen.insert(english);
-        m_texts.push_back({english, simplified, where, noteFor(english)});
+        m_texts.push_back({english, simplified, where, noteFor(english), fixed});
     }
     void add(const LanguageTexts& texts, const QString& where)
     {
@@ -87,7 +88,7 @@ std::vector<TranslatableText> translatableTexts()
     const std::span<const FixedEntry> fixed = fixedTextTable();
     for (std::size_t i = 0; i < fixed.size(); ++i) {
         collector.add(QString::fromUtf16(fixed[i].english), QString::fromUtf16(fixed[i].shown), QString(),
-                      QStringLiteral("fixed %1").arg(i));
+                      QStringLiteral("fixed %1").arg(i), true);
     }
     return collector.take();
 }

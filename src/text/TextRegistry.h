@@ -12,6 +12,7 @@ struct TranslatableText {
     QString simplified;  // the Simplified Chinese text: what the text says, for the translator
     QString where;       // the table and entry it comes from ("caption TForm1.O1", "message 15")
     QString note;        // what a translator should know (an English text with a slip); may be empty
+    bool fixed = false;  // shown alike in the table languages (simplified holds that text)
 };
 
 [[nodiscard]] std::vector<TranslatableText> translatableTexts();

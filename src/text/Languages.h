@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/MessageCatalog.h"
+#include "text/Language.h"
 
 #include <QString>
 #include <QStringView>

@@ -2,11 +2,7 @@
 
 #include "text/LanguageTexts.h"
 
-#include <atomic>
-
 namespace {
-
-std::atomic<int> g_language{static_cast<int>(Language::Simplified)};
 
 // Simplified, Traditional, English for each message, in message order. The texts are the
 // program's own wording, typing slips and trailing blanks included: users and scripts that watch
@@ -81,15 +77,6 @@ constexpr const char16_t* kTexts[MessageCatalog::EntryCount] = {
 
 } // namespace
 
-Language currentLanguage()
-{
-    return static_cast<Language>(g_language.load(std::memory_order_relaxed));
-}
-
-void setCurrentLanguage(Language language)
-{
-    g_language.store(static_cast<int>(language), std::memory_order_relaxed);
-}
 
 QString MessageCatalog::entry(int index)
 {

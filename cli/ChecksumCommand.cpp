@@ -2,7 +2,6 @@
 
 #include "ChipChoice.h"
 #include "ChipCommandLine.h"
-#include "ChipCommandRun.h"
 #include "CliCommand.h"
 #include "CliDatabase.h"
 #include "InputImage.h"

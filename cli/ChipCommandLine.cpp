@@ -1,10 +1,12 @@
 #include "ChipCommandLine.h"
 
+#include "CliCommand.h"
 #include "CommonOptions.h"
 #include "InputImage.h"
 
 #include "text/MessageCatalogExtra.h"
 
+#include <cstdio>
 #include <optional>
 #include <tuple>
 
@@ -222,4 +224,11 @@ QString ChipCommandLine::help(const ChipCommandSpec& spec)
     }
     line(QStringLiteral("--help"), cliText(CliText::HelpOption));
     return text;
+}
+
+int chipUsageError(const ChipCommandSpec& spec, const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli %s: %s\n%s\n", spec.name, message.toUtf8().constData(),
+                 ExtraMessages::text(ExtraText::UsageTryHelp).toUtf8().constData());
+    return ExitUsage;
 }

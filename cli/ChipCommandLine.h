@@ -72,3 +72,6 @@ struct ChipCommandLine {
     [[nodiscard]] static QString synopsis(const ChipCommandSpec& spec);
     [[nodiscard]] static QString help(const ChipCommandSpec& spec);
 };
+
+// Prints "zorvex-cli NAME: message" and where to read the usage; returns ExitUsage.
+[[nodiscard]] int chipUsageError(const ChipCommandSpec& spec, const QString& message);

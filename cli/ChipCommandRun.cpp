@@ -58,13 +58,6 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
 
 }  // namespace
 
-int chipUsageError(const ChipCommandSpec& spec, const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli %s: %s\n%s\n", spec.name, message.toUtf8().constData(),
-                 ExtraMessages::text(ExtraText::UsageTryHelp).toUtf8().constData());
-    return ExitUsage;
-}
-
 ChipCommandRun::ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipCommandLine line)
     : m_spec(spec)
     , m_action(action)

@@ -51,5 +51,3 @@ private:
     std::unique_ptr<TUsbBulk> m_usb;
 };
 
-// Prints "zorvex-cli NAME: message" and where to read the usage; returns ExitUsage.
-int chipUsageError(const ChipCommandSpec& spec, const QString& message);

@@ -1,7 +1,6 @@
 #include "ConvertCommand.h"
 
 #include "ChipCommandLine.h"
-#include "ChipCommandRun.h"
 #include "CliCommand.h"
 #include "InputImage.h"
 #include "OutputFile.h"

@@ -1,7 +1,6 @@
 #include "ProduceCommand.h"
 
 #include "ChipChoice.h"
-#include "ChipCommandRun.h"
 #include "CliCommand.h"
 #include "CliDatabase.h"
 #include "CliFeedback.h"

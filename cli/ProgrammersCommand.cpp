@@ -1,7 +1,6 @@
 #include "ProgrammersCommand.h"
 
 #include "ChipCommandLine.h"
-#include "ChipCommandRun.h"
 #include "CliCommand.h"
 #include "ProgrammerBinding.h"
 

@@ -29,10 +29,10 @@
  Chip type</source>
             <extracomment>message 4 | zh-CN: 
 
-芯片类型 ： | Followed by the chip's type, on a line of its own.</extracomment>
+芯片类型 ： | A label on a line of its own, followed directly by the chip's type: end it with a colon and a blank.</extracomment>
             <translation>
 
-Type de puce</translation>
+Type de puce : </translation>
         </message>
         <message>
             <source>Chip type is detected:</source>

@@ -25,7 +25,7 @@ constexpr Note kNotes[] = {
     {u"\n\n Please manually select the corresponding type burn.",
      "Means \"Please choose the matching chip model by hand and program it.\""},
     {u"The configuration file was destroyed.", "Means \"The chip list file is damaged.\""},
-    {u"\n\n Chip type", "Followed by the chip's type, on a line of its own."},
+    {u"\n\n Chip type", "A label on a line of its own, followed directly by the chip's type: end it with a colon and a blank."},
 };
 
 QString noteFor(const QString& english)

@@ -1,5 +1,6 @@
 #include "FindDialog.h"
 
+#include "NamedWidget.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <QButtonGroup>
@@ -11,17 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-}  // namespace
 
 FindDialog::FindDialog(Search search, QWidget* parent)
     : QDialog(parent)

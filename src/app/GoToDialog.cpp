@@ -1,5 +1,6 @@
 #include "GoToDialog.h"
 
+#include "NamedWidget.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <QHBoxLayout>
@@ -11,13 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QString hex(qint64 value)
 {

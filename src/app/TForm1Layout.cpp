@@ -1,6 +1,7 @@
 // The controls of the main window and where they sit, as the form was designed.
 #include "TForm1.h"
 
+#include "NamedWidget.h"
 #include "text/Languages.h"
 
 #include "AppIcons.h"
@@ -47,13 +48,6 @@ QMenu* namedMenu(QMenuBar* bar, const char* name)
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
     return menu;
-}
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 }  // namespace

@@ -135,7 +135,7 @@ int main(int argc, char** argv)
     }
     bool ok = true;
     for (const LanguageInfo& language : languages()) {
-        if (static_cast<int>(language.language) < TableLanguageCount)
+        if (!isTranslatedLanguage(language.language))
             continue;
         const QString name = QStringLiteral("zorvex_%1.ts").arg(QString::fromLatin1(language.code).replace(u'-', u'_'));
         ok = sync(QDir(arguments[2]).filePath(name), language) && ok;

@@ -1,6 +1,7 @@
 #include "chipdb/TForm2.h"
 
 #include "text/FixedTexts.h"
+#include "text/Language.h"
 
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,9 +19,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -200,10 +204,7 @@ void TForm2::reloadFromFile()
     (void)LoadChipDatabaseForEditor(m_database, m_path,
                                     [this](const QString& message) { reportError(message); });
 
-    m_grid->setHorizontalHeaderLabels(chipGridHeaders());
-    const auto widths = chipGridColumnWidths();
-    for (int c = 0; c < ChipGridColumns; ++c)
-        m_grid->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    setGridHeaders();
     m_grid->setRowCount(0);
     m_type->clear();
     m_manufacturer->clear();
@@ -309,7 +310,21 @@ void TForm2::applyLanguage()
     };
     relabel(m_family, chipFamilyLabels());
     relabel(m_subType, chipSubTypeLabels(m_family->currentIndex()));
-    m_grid->setHorizontalHeaderLabels(chipGridHeaders());
+    setGridHeaders();
+}
+
+void TForm2::setGridHeaders()
+{
+    const QStringList headers = chipGridHeaders();
+    m_grid->setHorizontalHeaderLabels(headers);
+    // Each column as designed; an added language's header gets the width it needs where that is more.
+    const QFontMetrics metrics(m_grid->horizontalHeader()->font());
+    const int margin = 2 * m_grid->style()->pixelMetric(QStyle::PM_HeaderMargin) + 2;
+    const auto widths = chipGridColumnWidths();
+    for (int c = 0; c < ChipGridColumns; ++c) {
+        const int needed = isTranslatedLanguage(currentLanguage()) ? metrics.horizontalAdvance(headers.value(c)) + margin : 0;
+        m_grid->setColumnWidth(c, std::max(widths[static_cast<std::size_t>(c)], needed));
+    }
 }
 
 void TForm2::familyChanged(int family)

@@ -67,6 +67,7 @@ protected:
 private:
     void buildControls();
     void familyChanged(int family);
+    void setGridHeaders();
     void setFields(const ChipEditorFields& fields);
     void writeRow(int gridRow, const ChipGridRow& row);
     [[nodiscard]] bool encodableFields(ChipGridRow& row);

@@ -5,6 +5,7 @@
 #include "chipdb/ChipName.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TForm3::TForm3(const ChipDatabase& database, ChooseChip choose, QWidget* parent)
     : QDialog(parent)
@@ -91,9 +94,15 @@ void TForm3::resetColumns()
         }
     }
     ListView1->setHeaderLabels(titles);
+    // Each column as designed; an added language's title gets the width it needs where that is
+    // more. The slot column stays collapsed.
     const int widths[] = {80, 80, 100, 1};
-    for (int column = 0; column < 4; ++column)
-        ListView1->setColumnWidth(column, widths[column]);
+    const QFontMetrics metrics(ListView1->header()->font());
+    for (int column = 0; column < 4; ++column) {
+        const bool widen = column < 3 && isTranslatedLanguage(language);
+        const int needed = widen ? metrics.horizontalAdvance(titles[column]) + 12 : 0;
+        ListView1->setColumnWidth(column, std::max(widths[column], needed));
+    }
 }
 
 void TForm3::addRow(int slot)

@@ -54,7 +54,7 @@ QString fixedText(FixedText key)
 {
     const FixedEntry& entry = kTexts[static_cast<std::size_t>(key)];
     const Language language = currentLanguage();
-    if (!isValidLanguage(language) || static_cast<int>(language) < TableLanguageCount)
+    if (!isTranslatedLanguage(language))
         return QString::fromUtf16(entry.shown);
     return translatedText(entry.english, language);
 }

@@ -30,6 +30,12 @@ inline constexpr int LanguageCount = 13;
     return value >= 0 && value < LanguageCount;
 }
 
+// A valid language beyond the three of the tables: its texts are translations.
+[[nodiscard]] constexpr bool isTranslatedLanguage(Language language)
+{
+    return isValidLanguage(language) && static_cast<int>(language) >= TableLanguageCount;
+}
+
 // The program has one current language, read from the settings at start and changed by the
 // language menu. It is kept verbatim, out-of-range values included, so that the settings file
 // gets back what it held and ApplyLanguage can leave every caption alone for such a value.

@@ -34,7 +34,7 @@ const QTranslator* translatorFor(Language language)
 
 QString translationOf(const QString& english, Language language)
 {
-    if (!isValidLanguage(language) || static_cast<int>(language) < TableLanguageCount)
+    if (!isTranslatedLanguage(language))
         return {};
     const QTranslator* translator = translatorFor(language);
     if (!translator)

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -85,6 +86,16 @@ QStringList clippedCaptions(QWidget* form)
             check(button, button->text(), neededWidth(button), button->width());
         else if (auto* group = qobject_cast<QGroupBox*>(control); group && !group->title().isEmpty())
             check(group, group->title(), group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width());
+        // The table languages keep the list columns as designed; the added ones widen them.
+        else if (auto* header = qobject_cast<QHeaderView*>(control);
+                 header && header->orientation() == Qt::Horizontal && isTranslatedLanguage(currentLanguage())) {
+            for (int section = 0; section < header->count(); ++section) {
+                const QString title = header->model()->headerData(section, Qt::Horizontal).toString();
+                // A section collapsed to nothing is hidden by design.
+                if (header->sectionSize(section) > 1 && !title.isEmpty())
+                    check(header, title, header->fontMetrics().horizontalAdvance(title) + 4, header->sectionSize(section));
+            }
+        }
     }
     return clipped;
 }

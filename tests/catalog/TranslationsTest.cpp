@@ -27,7 +27,7 @@ std::vector<Language> addedLanguages()
 {
     std::vector<Language> added;
     for (const LanguageInfo& info : languages()) {
-        if (static_cast<int>(info.language) >= TableLanguageCount)
+        if (isTranslatedLanguage(info.language))
             added.push_back(info.language);
     }
     return added;

@@ -158,7 +158,7 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
     return line;
 }
 
-QString ChipCommandLine::synopsis(const ChipCommandSpec& spec)
+QStringList ChipCommandLine::synopsis(const ChipCommandSpec& spec)
 {
     QStringList parts;
     if (spec.operand == ChipCommandSpec::Operand::InputOutput)
@@ -182,16 +182,25 @@ QString ChipCommandLine::synopsis(const ChipCommandSpec& spec)
     parts << QStringLiteral("[options]");
     if (spec.operand != ChipCommandSpec::Operand::None && spec.operand != ChipCommandSpec::Operand::InputOutput)
         parts << operandName(spec.operand);
-    return parts.join(QLatin1Char(' '));
+    return parts;
 }
 
 QString ChipCommandLine::help(const ChipCommandSpec& spec)
 {
     const QString srecordNames = imageFormatExtensions(BufferFileFormat::SRecord, u"", u", ");
-    QString text = QStringLiteral("%1 zorvex-cli %2 %3\n\n%4\n\n%5\n")
-                       .arg(cliText(CliText::UsageHeading), QLatin1String(spec.name), synopsis(spec),
-                            cliText(spec.about).replace(QLatin1String("%1"), srecordNames),
-                            cliText(CliText::OptionsHeading));
+    // The usage line, wrapped before 100 columns where a command has many options.
+    QString text = QStringLiteral("%1 zorvex-cli %2").arg(cliText(CliText::UsageHeading), QLatin1String(spec.name));
+    qsizetype column = text.size();
+    for (const QString& part : synopsis(spec)) {
+        if (column + 1 + part.size() > 100) {
+            text += QStringLiteral("\n       ");
+            column = 7;
+        }
+        text += u' ' + part;
+        column += 1 + part.size();
+    }
+    text += QStringLiteral("\n\n%1\n\n%2\n")
+                .arg(cliText(spec.about).replace(QLatin1String("%1"), srecordNames), cliText(CliText::OptionsHeading));
     const auto line = [&text](const QString& synopsis, const QString& help) {
         text += helpLine(synopsis, help);
     };

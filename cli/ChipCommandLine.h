@@ -68,8 +68,8 @@ struct ChipCommandLine {
     QString error;                    // not empty: the arguments were not understood
 
     [[nodiscard]] static ChipCommandLine parse(const ChipCommandSpec& spec, const QStringList& arguments);
-    // "--chip MODEL|--detect [--speed SPEED] ... IN"
-    [[nodiscard]] static QString synopsis(const ChipCommandSpec& spec);
+    // "(--chip MODEL [--maker MAKER] | --detect)", "[--yes]", ..., "IN": the usage line's parts
+    [[nodiscard]] static QStringList synopsis(const ChipCommandSpec& spec);
     [[nodiscard]] static QString help(const ChipCommandSpec& spec);
 };
 

@@ -98,9 +98,9 @@ window_session() {
   wid=$(timeout 60 xdotool search --sync --onlyvisible --name Zorvex | head -1)
   [ -n "$wid" ] || { echo "the window did not appear"; cat "$work/window.err"; return 1; }
   if [ -n "$switch_to_english" ]; then
-    # The language menu is the last but one: left of File, round past Help; English is its
-    # last entry.
-    open_menu "$wid" && xdotool key Left Left Up Return
+    # The language menu is the last but one: left of File, round past Help. English is its
+    # third entry, the added languages follow it: eleven steps up from the top, round the end.
+    open_menu "$wid" && xdotool key Left Left Up Up Up Up Up Up Up Up Up Up Up Return
     timeout 60 xdotool search --sync --onlyvisible --name '^Zorvex USB High Speed Programmer$' >/dev/null
   fi
   xdotool getwindowname "$wid" >"$work/title"

@@ -133,7 +133,6 @@ void TForm1::ApplyLanguage()
 
 void TForm1::switchLanguage(Language language)
 {
-    checkLanguageItem(language);
     setCurrentLanguage(language);
     ApplyLanguage();
 }

@@ -13,7 +13,8 @@
 struct LanguageInfo {
     Language language;
     const char* code;        // --lang and the translation file: "de", "pt-BR", "zh-CN"
-    const char16_t* name;    // its own name, as the Language menu shows the added languages
+    const char16_t* name;    // its own name, as the Language menu shows it (the three table
+                             // languages' items take their captions from the caption table)
     const char* locale;      // the locale's language part it serves ("pt" for pt_BR and pt_PT)
     const char* qtName;      // the suffix of Qt's own translation ("pt_BR"); null: Qt ships none
 };

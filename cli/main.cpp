@@ -3,6 +3,7 @@
 #include "CommonOptions.h"
 #include "OutputFile.h"
 
+#include "buffer/AtomicSave.h"
 #include "text/CliTexts.h"
 #include "text/MessageCatalogExtra.h"
 #include "text/SystemLanguage.h"
@@ -72,6 +73,7 @@ int run(const QStringList& arguments)
 
 int main(int argc, char** argv)
 {
+    failWritesPastFileSizeLimit();
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

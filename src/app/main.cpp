@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "buffer/AtomicSave.h"
 #include "text/CliTexts.h"
 #include "text/MessageCatalogExtra.h"
 #include "text/SystemLanguage.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char* argv[])
 {
+    failWritesPastFileSizeLimit();
     // Help, the version and a bad option need no display: all are dealt with before the
     // application object exists (which needs one).
     // Until the settings name the window's language, messages speak the locale's.

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <fcntl.h>
@@ -180,4 +181,9 @@ FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&
         return {FileSaveStatus::WriteFailed, file.errorString()};
     syncFolderOf(path);
     return {};
+}
+
+void failWritesPastFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 CliRunner::CliRunner()
 {
     setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010);
@@ -41,6 +43,12 @@ CliResult CliRunner::run(const QStringList& arguments, const QString& inputFile,
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(m_dir.path());
     process.setStandardInputFile(inputFile.isEmpty() ? QProcess::nullDevice() : inputFile);
+    if (m_fileSizeLimit > 0) {
+        process.setChildProcessModifier([limit = static_cast<rlim_t>(m_fileSizeLimit)] {
+            const rlimit fileSize{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        });
+    }
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(ZORVEX_CLI), arguments);

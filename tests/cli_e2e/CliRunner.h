@@ -31,6 +31,8 @@ public:
     [[nodiscard]] QString path(const QString& name) const { return m_dir.filePath(name); }
     // The LANG the commands run under; C.UTF-8 (English) unless set.
     void setLocale(const QString& locale) { m_locale = locale; }
+    // The largest file the commands may write (the shell's ulimit -f); 0 for no limit.
+    void setFileSizeLimit(qint64 bytes) { m_fileSizeLimit = bytes; }
     QString put(const QString& name, const QByteArray& content) const;
     [[nodiscard]] QByteArray contentOf(const QString& name) const;
     [[nodiscard]] QByteArray chipImage() const { return contentOf(QStringLiteral("chip.img")); }
@@ -42,6 +44,7 @@ private:
     // The simulator traces the program's protocol mistakes; any of them fails the test.
     void expectNoProtocolViolation() const;
     QString m_locale = QStringLiteral("C.UTF-8");
+    qint64 m_fileSizeLimit = 0;
     [[nodiscard]] QProcessEnvironment environment() const;
 
     QTemporaryDir m_dir;

@@ -74,3 +74,25 @@ TEST(CliStandardStreams, AnOutputThatCannotBeWrittenIsAFailure)
             << arguments.join(u' ').toStdString() << ": " << result.err.toStdString();
     }
 }
+
+// A write past the user's file-size limit (ulimit -f) is a failure the command reports, naming the
+// file; it does not end the program in the middle of a save.
+TEST(CliStandardStreams, AFileOverTheSizeLimitIsAReportedFailure)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
+    cli.put(QStringLiteral("in.bin"), randomBytes(64 * 1024, 7));
+    cli.put(QStringLiteral("old.hex"), "kept\n");
+    cli.setFileSizeLimit(100 * 1024);  // the 64 KiB chip fits, its Intel HEX does not
+    const QStringList commands[] = {
+        args({"--simulate", "read", "--chip", "W25X05", "--yes", "old.hex"}),
+        args({"convert", "in.bin", "--yes", "old.hex"}),
+    };
+    for (const QStringList& arguments : commands) {
+        const CliResult result = cli.run(arguments);
+        EXPECT_NE(result.exitCode, 0) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("old.hex")) && result.err.contains(QStringLiteral("File too large")))
+            << arguments.join(u' ').toStdString() << ": " << result.err.toStdString();
+        EXPECT_EQ(cli.contentOf(QStringLiteral("old.hex")), "kept\n");
+    }
+}

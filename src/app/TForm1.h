@@ -88,6 +88,8 @@ public:
     [[nodiscard]] QComboBox* chipList(int list) const;  // 0 type, 1 manufacturer, 2 model
     // Position of the item whose whole text equals text, case ignored; -1 when absent.
     [[nodiscard]] int findChipListItem(int list, const QString& text) const;
+    // Chooses the chip whose list texts these are, letter case ignored; as SelectChip returns.
+    int selectChipNamed(const QString& type, const QString& manufacturer, const QString& model);
     // INDEX1..INDEX3: the remembered list positions that the settings file keeps.
     [[nodiscard]] int rememberedIndex(int list) const { return m_index.at(list); }
     void setRememberedIndex(int list, int position) { m_index.at(list) = position; }

@@ -106,14 +106,9 @@ void TForm1::createFileCommands()
 void TForm1::chooseChipAfterEdit()
 {
     // The save may have moved or removed the chip in the current slot. Find the chip the lists
-    // show by its texts (as the search dialog does: each round rebuilds the next list); when it
-    // is gone, take the first chip, so that the slot and the lists always agree.
-    const QString type = ComboBox1->currentText();
-    const QString manufacturer = ComboBox2->currentText();
-    const QString model = ComboBox3->currentText();
-    int slot = -1;
-    for (int round = 0; round < 3; ++round)
-        slot = SelectChip(findChipListItem(0, type), findChipListItem(1, manufacturer), findChipListItem(2, model));
+    // show by its texts, as the search dialog does; when it is gone, take the first chip, so
+    // that the slot and the lists always agree.
+    int slot = selectChipNamed(ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText());
     if (slot < 0)
         slot = SelectChip(0, 0, 0);
     if (slot < 0) {

@@ -136,7 +136,7 @@ void TForm2::buildControls()
     connect(m_family, &QComboBox::currentIndexChanged, this, &TForm2::familyChanged);
 
     auto* buttons = new QHBoxLayout;
-    auto addButton = [&](const char* name, void (TForm2::*action)()) {
+    auto addButton = [&](const char* name, auto action) {
         auto* button = new QPushButton(this);
         button->setObjectName(QLatin1String(name));
         button->setAutoDefault(false);
@@ -147,16 +147,8 @@ void TForm2::buildControls()
     addButton("BtnDelete", &TForm2::deleteRow);
     addButton("BtnAdd", &TForm2::addRow);
     addButton("BtnEdit", &TForm2::editRow);
-    auto* save = new QPushButton(this);
-    save->setObjectName(QStringLiteral("BtnSave"));
-    save->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, [this] { (void)SaveChipDatabase(); });
-    buttons->addWidget(save);
-    auto* quit = new QPushButton(this);
-    quit->setObjectName(QStringLiteral("BtnExit"));
-    quit->setAutoDefault(false);
-    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(quit);
+    addButton("BtnSave", [this] { (void)SaveChipDatabase(); });
+    addButton("BtnExit", &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 6);

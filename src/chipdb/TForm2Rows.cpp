@@ -8,6 +8,8 @@
 #include "chipdb/ChipName.h"
 #include "chipdb/GbkCodec.h"
 
+#include <bit>
+
 namespace {
 
 enum Column {
@@ -78,10 +80,7 @@ std::optional<qint32> parseCellInteger(const QString& text)
         ++i;
     }
     bool hex = false;
-    if (i < n && text[i] == QLatin1Char('$')) {
-        hex = true;
-        ++i;
-    } else if (i < n && (text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
+    if (i < n && (text[i] == QLatin1Char('$') || text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
         hex = true;
         ++i;
     } else if (i + 1 < n && text[i] == QLatin1Char('0')
@@ -126,12 +125,7 @@ QString notAnIntegerMessage(const QString& text)
 
 int halvings(qint64 v)
 {
-    int count = 0;
-    while (v > 1) {
-        v /= 2;
-        ++count;
-    }
-    return count;
+    return v > 1 ? std::bit_width(static_cast<quint64>(v)) - 1 : 0;
 }
 
 bool ChipEditorFields::allListsChosen() const

@@ -61,11 +61,7 @@ ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const 
     if (!QFileInfo::exists(path))
         return ChipDbLoadStatus::Missing;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tell(report, cannotOpenMessage(path));
-        return ChipDbLoadStatus::Unreadable;
-    }
-    const std::optional<QByteArray> bytes = readBounded(file);
+    const std::optional<QByteArray> bytes = file.open(QIODevice::ReadOnly) ? readBounded(file) : std::nullopt;
     if (!bytes) {
         tell(report, cannotOpenMessage(path));
         return ChipDbLoadStatus::Unreadable;

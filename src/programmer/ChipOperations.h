@@ -74,6 +74,10 @@ private:
         std::function<StepResult(const ChipRecord&)> routine;
     };
 
+    // A routine as a step: its success or its failure.
+    template <typename Routines>
+    [[nodiscard]] static std::function<StepResult(const ChipRecord&)> stepOf(
+        Routines& routines, bool (Routines::*routine)(const ChipRecord&));
     CommandOutcome runCommand(const CommandSteps& steps, bool* routineRan = nullptr);
     [[nodiscard]] bool confirmOversizedBuffer(const ChipRecord& chip);
     StepResult autoSequence(const ChipRecord& chip, const AutoOptions& options);

@@ -1,6 +1,6 @@
 #include "GoToDialog.h"
 
-#include "NamedWidget.h"
+#include "controls/NamedWidget.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // The controls of the main window and where they sit, as the form was designed.
 #include "TForm1.h"
 
-#include "NamedWidget.h"
+#include "controls/NamedWidget.h"
 #include "text/Languages.h"
 
 #include "AppIcons.h"
@@ -34,13 +34,6 @@
 #include <cerrno>
 
 namespace {
-
-QAction* namedAction(QObject* parent, const char* name)
-{
-    auto* action = new QAction(parent);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 QMenu* namedMenu(QMenuBar* bar, const char* name)
 {
@@ -111,8 +104,7 @@ void TForm1::buildMenu()
     connect(N7, &QAction::triggered, this, &TForm1::ToolBankClick);
 
     // The hidden device command is a menu-bar item of its own, without sub-items.
-    N3 = bar->addAction(QString());
-    N3->setObjectName(QStringLiteral("N3"));
+    N3 = named(bar->addAction(QString()), "N3");
     N3->setVisible(false);
 
     L1 = namedMenu(bar, "L1");
@@ -154,7 +146,7 @@ void TForm1::buildToolBar()
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
     auto add = [this](const char* name, const char* icon) {
-        QAction* action = namedAction(this, name);
+        QAction* action = named(new QAction(this), name);
         action->setIcon(AppIcons::icon(QString::fromLatin1(icon)));
         ToolBar1->addAction(action);
         if (auto* button = ToolBar1->widgetForAction(action)) {

@@ -7,6 +7,7 @@
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ChipName.h"
+#include "controls/NamedWidget.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,8 +54,7 @@ void TForm2::buildControls()
 {
     setFixedSize(DialogWidth, DialogHeight);
 
-    m_grid = new QTableWidget(this);
-    m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid = named(new QTableWidget(this), "StringGrid1");
     m_grid->setFixedHeight(GridHeight);
     m_grid->setColumnCount(ChipGridColumns);
     m_grid->verticalHeader()->hide();
@@ -70,8 +70,7 @@ void TForm2::buildControls()
     });
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { loadSelectedRow(); });
 
-    auto* group = new QGroupBox(this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* group = named(new QGroupBox(this), "GroupBox1");
     group->setFixedHeight(GroupHeight);
     auto* fieldsLayout = new QGridLayout(group);
     fieldsLayout->setContentsMargins(8, 4, 8, 4);
@@ -101,8 +100,7 @@ void TForm2::buildControls()
     m_type = makeList(1, true, {});
     m_manufacturer = makeList(2, true, {});
     m_model = makeList(3, true, {});
-    m_delay = new QLineEdit(QStringLiteral("100"), group);
-    m_delay->setObjectName(QStringLiteral("Edit1"));
+    m_delay = named(new QLineEdit(QStringLiteral("100"), group), "Edit1");
     m_family = makeList(4, false, chipFamilyLabels());
     m_flashSize = makeList(5, false, flashSizeItems());
     m_flashPage = makeList(6, false, pageSizeItems());

@@ -209,8 +209,7 @@ private:
     // Shows the result of a compare in the log, the view and the status bar.
     void showDifferences(const DifferenceReport& report, bool withChip, const QString& against);
     void showDifferenceRange(qint64 index);
-    // The last folder an image was opened from or saved to, for the next file dialog.
-    [[nodiscard]] QString imageFolder() const { return m_imageFolder; }
+    // Keeps the folder of an image opened, saved or compared, for the next file dialog.
     void rememberImageFolder(const QString& path);
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Selects the first match at from or later and scrolls it into view; false when none.

@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QProgressBar>
 #include <QScreen>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {

@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QToolBar>
 
 #include <algorithm>
 

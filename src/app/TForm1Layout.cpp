@@ -12,7 +12,6 @@
 #include "usb/UsbBulk.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>

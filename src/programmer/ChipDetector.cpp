@@ -8,7 +8,6 @@
 #include "programmer/OperatorFeedback.h"
 #include "programmer/ProgrammerLink.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {

@@ -17,6 +17,15 @@ enum Column {
     ColSubType, ColDelay, ColVoltage, ColEepromSize, ColEepromPage, ColLink,
 };
 
+// The cells of the record's numbers, in the order the record stores them.
+constexpr std::pair<Column, ChipField> kNumericCells[] = {
+    {ColChipId, ChipField::ChipId},         {ColFlashSize, ChipField::FlashSize},
+    {ColFlashPage, ChipField::FlashPage},   {ColFamily, ChipField::Family},
+    {ColSubType, ChipField::SubType},       {ColDelay, ChipField::Delay},
+    {ColVoltage, ChipField::Voltage},       {ColEepromSize, ChipField::EepromSize},
+    {ColEepromPage, ChipField::EepromPage}, {ColLink, ChipField::XmlLink},
+};
+
 // Positions outside a list choose nothing, as a list shows no item for them.
 int inList(qint64 position, int itemCount)
 {
@@ -141,16 +150,10 @@ ChipGridRow rowFromRecord(const ChipRecord& record)
     row[ColType] = parts.type;
     row[ColManufacturer] = parts.manufacturer;
     row[ColModel] = parts.model;
+    for (const auto& [column, field] : kNumericCells)
+        row[column] = QString::number(record.field(field));
+    // The ID in hex, as the chip answers it.
     row[ColChipId] = QStringLiteral("0x") + QString::number(record.chipId, 16).toUpper();
-    row[ColFlashSize] = QString::number(record.flashSize);
-    row[ColFlashPage] = QString::number(record.flashPage);
-    row[ColFamily] = QString::number(record.family);
-    row[ColSubType] = QString::number(record.subType);
-    row[ColDelay] = QString::number(record.delay);
-    row[ColVoltage] = QString::number(record.voltage);
-    row[ColEepromSize] = QString::number(record.eepromSize);
-    row[ColEepromPage] = QString::number(record.eepromPage);
-    row[ColLink] = QString::number(record.xmlLink);
     return row;
 }
 
@@ -216,15 +219,6 @@ RowDecodeResult decodeRow(const ChipGridRow& row)
 
 RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
 {
-    // Cells in the order the record's fields are stored.
-    static constexpr std::pair<Column, ChipField> numeric[] = {
-        {ColChipId, ChipField::ChipId},         {ColFlashSize, ChipField::FlashSize},
-        {ColFlashPage, ChipField::FlashPage},   {ColFamily, ChipField::Family},
-        {ColSubType, ChipField::SubType},       {ColDelay, ChipField::Delay},
-        {ColVoltage, ChipField::Voltage},       {ColEepromSize, ChipField::EepromSize},
-        {ColEepromPage, ChipField::EepromPage}, {ColLink, ChipField::XmlLink},
-    };
-
     RowsToRecordsResult result;
     result.records.reserve(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -237,7 +231,7 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
             return {{}, outside.isEmpty() ? ExtraMessages::text(ExtraText::ChipNameTooLong).arg(gridRow).arg(name)
                                           : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside)};
         }
-        for (const auto& [column, field] : numeric) {
+        for (const auto& [column, field] : kNumericCells) {
             const std::optional<qint32> value = parseCellInteger(row[column]);
             if (!value)
                 return {{}, notAnIntegerMessage(row[column])};

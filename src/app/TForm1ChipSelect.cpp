@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 QComboBox* TForm1::chipList(int list) const
 {
@@ -66,12 +67,9 @@ int TForm1::SelectChip(int type, int manufacturer, int model)
         m_session.setCurrentChip(slot);
         const ChipRecord& record = currentChipRecord();
         Edit1->setText(QString::number(record.flashSize));
-        for (int p = 0; p < ComboBox5->count() && p + 6 < 32; ++p) {
-            if (record.flashSize & (1u << (p + 6))) {
-                ComboBox5->setCurrentIndex(p);
-                break;
-            }
-        }
+        // The lowest bit of the size from 64 bytes up picks the item ("64B" is the first).
+        if (const int p = std::countr_zero(record.flashSize >> 6); p < ComboBox5->count())
+            ComboBox5->setCurrentIndex(p);
         Edit2->setText(QString::number(record.flashPage));
     }
     LoadViewFromBuffer();

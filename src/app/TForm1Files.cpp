@@ -14,7 +14,6 @@
 #include "chipdb/TForm2.h"
 #include "hexview/HexEditorEx.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -91,15 +90,6 @@ void TForm1::createFileCommands()
         LoadViewFromBuffer();
     });
     registerLanguageForm(QStringLiteral("TForm4"), Form4);
-
-    connect(ToolOpen, &QAction::triggered, this, &TForm1::ToolOpenClick);
-    connect(O2, &QAction::triggered, this, &TForm1::ToolOpenClick);
-    connect(ToolSave, &QAction::triggered, this, &TForm1::ToolSaveClick);
-    connect(S1, &QAction::triggered, this, &TForm1::ToolSaveClick);
-    connect(ToolFill, &QAction::triggered, this, &TForm1::ToolFillClick);
-    connect(Fill, &QAction::triggered, this, &TForm1::ToolFillClick);
-    connect(ToolDevice, &QAction::triggered, this, &TForm1::ToolDeviceClick);
-    connect(N3, &QAction::triggered, this, &TForm1::ToolDeviceClick);
 }
 
 void TForm1::chooseChipAfterEdit()

@@ -7,6 +7,7 @@
 #include "AppIcons.h"
 #include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
+#include "chipdb/TForm2Rows.h"
 #include "ChecksumPanel.h"
 #include "hexview/HexEditorEx.h"
 #include "usb/UsbBulk.h"
@@ -31,6 +32,7 @@
 #include <QVBoxLayout>
 
 #include <cerrno>
+#include <tuple>
 
 namespace {
 
@@ -95,12 +97,6 @@ void TForm1::buildMenu()
     N7 = namedItem(O3, "N7");
     O3->addSeparator();
     createProgrammerMenu();
-    connect(A1, &QAction::triggered, this, &TForm1::ToolAutoClick);
-    connect(E1, &QAction::triggered, this, &TForm1::ToolEraseClick);
-    connect(W1, &QAction::triggered, this, &TForm1::ToolWriteClick);
-    connect(R1, &QAction::triggered, this, &TForm1::ToolReadClick);
-    connect(V1, &QAction::triggered, this, &TForm1::ToolVerifyClick);
-    connect(N7, &QAction::triggered, this, &TForm1::ToolBankClick);
 
     // The hidden device command is a menu-bar item of its own, without sub-items.
     N3 = named(bar->addAction(QString()), "N3");
@@ -130,7 +126,6 @@ void TForm1::buildMenu()
 
     H1 = namedMenu(bar, "H1");
     N5 = namedItem(H1, "N5");
-    connect(N5, &QAction::triggered, this, &TForm1::ToolAboutClick);
 }
 
 void TForm1::buildToolBar()
@@ -170,13 +165,19 @@ void TForm1::buildToolBar()
     ToolDevice->setVisible(false);
     ToolAbout = add("ToolAbout", "about");
 
-    connect(ToolRead, &QAction::triggered, this, &TForm1::ToolReadClick);
-    connect(ToolBank, &QAction::triggered, this, &TForm1::ToolBankClick);
-    connect(ToolErase, &QAction::triggered, this, &TForm1::ToolEraseClick);
-    connect(ToolWrite, &QAction::triggered, this, &TForm1::ToolWriteClick);
-    connect(ToolVerify, &QAction::triggered, this, &TForm1::ToolVerifyClick);
-    connect(ToolAuto, &QAction::triggered, this, &TForm1::ToolAutoClick);
-    connect(ToolAbout, &QAction::triggered, this, &TForm1::ToolAboutClick);
+    // Each tool button and the menu item of the same command start one handler.
+    const std::tuple<QAction*, QAction*, void (TForm1::*)()> commands[] = {
+        {ToolOpen, O2, &TForm1::ToolOpenClick},     {ToolSave, S1, &TForm1::ToolSaveClick},
+        {ToolRead, R1, &TForm1::ToolReadClick},     {ToolBank, N7, &TForm1::ToolBankClick},
+        {ToolErase, E1, &TForm1::ToolEraseClick},   {ToolWrite, W1, &TForm1::ToolWriteClick},
+        {ToolVerify, V1, &TForm1::ToolVerifyClick}, {ToolAuto, A1, &TForm1::ToolAutoClick},
+        {ToolFill, Fill, &TForm1::ToolFillClick},   {ToolDevice, N3, &TForm1::ToolDeviceClick},
+        {ToolAbout, N5, &TForm1::ToolAboutClick},
+    };
+    for (const auto& [tool, item, handler] : commands) {
+        connect(tool, &QAction::triggered, this, handler);
+        connect(item, &QAction::triggered, this, handler);
+    }
 }
 
 QWidget* TForm1::buildChipPanel()
@@ -231,9 +232,7 @@ QWidget* TForm1::buildChipPanel()
     Edit1 = named(new QLineEdit, "Edit1");
     Edit1->setReadOnly(true);
     ComboBox5 = named(new QComboBox, "ComboBox5");
-    ComboBox5->addItems({"64B", "128B", "256B", "512B", "1KB", "2KB", "4KB", "8KB", "16KB",
-        "32KB", "64KB", "128KB", "256KB", "512KB", "1MB", "2MB", "4MB", "8MB", "16MB", "32MB",
-        "64MB"});
+    ComboBox5->addItems(flashSizeItems());
     // Shown as a normal list, readable, but the user cannot change what it reports.
     ComboBox5->setFocusPolicy(Qt::NoFocus);
     ComboBox5->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -60,12 +60,9 @@ bool UsbLibrary::isBound(std::string_view name) const
 
 bool UsbLibrary::hasSearchEntries() const
 {
-    for (const Slot s : {FindBusses, FindDevices, GetBusses, Open, Close, ControlMsg,
-                         ClaimInterface, ReleaseInterface, BulkWrite, BulkRead}) {
-        if (!m_table[s])
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(std::array{FindBusses, FindDevices, GetBusses, Open, Close, ControlMsg, ClaimInterface,
+                                          ReleaseInterface, BulkWrite, BulkRead},
+                               [this](Slot slot) { return m_table[slot] != nullptr; });
 }
 
 usb_dev_handle* UsbLibrary::usb_open(struct usb_device* dev) const

@@ -86,8 +86,7 @@ void TForm4::buildControls()
     auto* hexKeys = new HexKeyFilter(this);
     auto* upperCase = new UpperCaseValidator(this);
     auto makeField = [&](const char* name, const QString& text, int maxLength) {
-        auto* edit = new QLineEdit(text, this);
-        edit->setObjectName(QLatin1String(name));
+        auto* edit = named(new QLineEdit(text, this), name);
         if (maxLength > 0)
             edit->setMaxLength(maxLength);
         edit->installEventFilter(hexKeys);

@@ -11,9 +11,7 @@
 
 class TUsbBulk;
 class OperatorFeedback;
-class OperationHost;
 class OperationClock;
-class ChipListSelection;
 struct ChipRecord;
 enum class MessageKey : int;
 

@@ -1,6 +1,5 @@
 #include "AppIcons.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>

@@ -20,12 +20,6 @@ QStringList& offeredFilters(FileDialogs::Kind kind)
     return kind == FileDialogs::Kind::Open ? open : save;
 }
 
-QString& startFolder()
-{
-    static QString folder;
-    return folder;
-}
-
 // The dialog takes a filter's patterns from its parentheses, and "*.*" there needs a dot in the
 // name: a dump called flash_dump would not be listed under "All files (*.*)". The label stays;
 // while such a filter is chosen, the file list matches every name.
@@ -44,7 +38,6 @@ void matchEveryFileUnderStarDotStar(QFileDialog& dialog)
 
 void startIn(QFileDialog& dialog, const QString& folder)
 {
-    startFolder() = folder;
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         dialog.setDirectory(folder);
 }
@@ -66,12 +59,6 @@ void FileDialogs::reset()
     queuedNames().clear();
     offeredFilters(Kind::Open).clear();
     offeredFilters(Kind::Save).clear();
-    startFolder().clear();
-}
-
-QString FileDialogs::lastStartFolder()
-{
-    return startFolder();
 }
 
 QStringList FileDialogs::lastNameFilters(Kind kind)
@@ -102,7 +89,6 @@ QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int fi
 {
     const QStringList filters = nameFilters(filter);
     offeredFilters(Kind::Open) = filters;
-    startFolder() = folder;
     if (!queuedNames().isEmpty())
         return queuedNames().dequeue();
     QFileDialog dialog(parent);
@@ -123,7 +109,6 @@ QString FileDialogs::saveFileName(QWidget* parent, const QString& filter, const 
                                   const QString& folder)
 {
     offeredFilters(Kind::Save) = nameFilters(filter);
-    startFolder() = folder;
     if (!queuedNames().isEmpty())
         return withDefaultExtension(queuedNames().dequeue(), defaultExtension);
     QFileDialog dialog(parent);

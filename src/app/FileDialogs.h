@@ -19,9 +19,6 @@ public:
     enum class Kind { Open, Save };
     [[nodiscard]] static QStringList lastNameFilters(Kind kind);
 
-    // The folder the last open or save dialog started in (also when a queued name answered it).
-    [[nodiscard]] static QString lastStartFolder();
-
     // The chosen file, or an empty string when the user cancelled. filterIndex is 1-based. The
     // dialog starts in folder (the current folder when it is empty). A filter whose pattern is
     // "*.*" lists every file, those without a dot in their name too, as people expect of it.

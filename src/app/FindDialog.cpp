@@ -1,6 +1,6 @@
 #include "FindDialog.h"
 
-#include "NamedWidget.h"
+#include "controls/NamedWidget.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,7 @@
 #include "GoToDialog.h"
 
-#include "NamedWidget.h"
+#include "controls/NamedWidget.h"
+#include "text/HexDigit.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <QHBoxLayout>
@@ -65,9 +66,8 @@ GoToDialog::Checked GoToDialog::check(const QString& text, qint64 size)
         digits = digits.mid(2);
     else if (digits.endsWith(u'h', Qt::CaseInsensitive))
         digits.chop(1);
-    static const QString hexDigits = QStringLiteral("0123456789abcdefABCDEF");
     const bool allHex = !digits.isEmpty()
-        && std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return hexDigits.contains(c); });
+        && std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return hexDigitValue(c) >= 0; });
     if (!allHex)
         return {-1, ExtraMessages::text(ExtraText::GoToBadHex).arg(text.trimmed())};
     // Leading zeros aside, more than 15 digits lies past any buffer (and past qint64).

@@ -22,19 +22,15 @@ IniText::IniText(const QByteArray& bytes)
     m_bom = bytes.left(start);
     for (qsizetype from = start; from < bytes.size();) {
         const qsizetype newLine = bytes.indexOf('\n', from);
+        const qsizetype to = newLine < 0 ? bytes.size() : newLine;
         Line line;
-        if (newLine < 0) {
-            line.text = bytes.mid(from);
-            from = bytes.size();
-        } else {
-            line.text = bytes.mid(from, newLine - from);
-            line.end = "\n";
-            if (line.text.endsWith('\r')) {
-                line.text.chop(1);
-                line.end = "\r\n";
-            }
-            from = newLine + 1;
+        line.text = bytes.mid(from, to - from);
+        if (newLine >= 0) {
+            const bool crlf = line.text.endsWith('\r');
+            line.text.chop(crlf ? 1 : 0);
+            line.end = crlf ? "\r\n" : "\n";
         }
+        from = to + 1;
         parse(line);
         m_lines.push_back(std::move(line));
     }

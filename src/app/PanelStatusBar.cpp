@@ -6,11 +6,12 @@
 #include <QStyleOptionFrame>
 #include <QToolTip>
 
+#include <numeric>
+
 PanelStatusBar::PanelStatusBar(QWidget* parent)
     : QWidget(parent)
+    , m_texts(PanelCount)
 {
-    for (int i = 0; i < PanelCount; ++i)
-        m_texts.append(QString());
     setFixedHeight(DesignedHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -32,9 +33,7 @@ QRect PanelStatusBar::panelRect(int panel) const
 {
     if (panel < 0 || panel >= PanelCount)
         return {};
-    int left = 0;
-    for (int i = 0; i < panel; ++i)
-        left += PanelWidths[i];
+    const int left = std::accumulate(PanelWidths.begin(), PanelWidths.begin() + panel, 0);
     const int width = panel == PanelCount - 1 ? qMax(PanelWidths[panel], this->width() - left)
                                               : PanelWidths[panel];
     return QRect(left, 0, width, height());
@@ -84,10 +83,7 @@ bool PanelStatusBar::event(QEvent* event)
 
 QSize PanelStatusBar::sizeHint() const
 {
-    int width = 0;
-    for (int w : PanelWidths)
-        width += w;
-    return {width, DesignedHeight};
+    return {std::accumulate(PanelWidths.begin(), PanelWidths.end(), 0), DesignedHeight};
 }
 
 void PanelStatusBar::paintEvent(QPaintEvent*)

@@ -1,6 +1,7 @@
 #include "TAboutBox.h"
 
 #include "AppIcons.h"
+#include "controls/NamedWidget.h"
 #include "text/FixedTexts.h"
 
 #include <QHBoxLayout>
@@ -14,27 +15,21 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setModal(true);
 
-    m_programIcon = new QLabel(this);
-    m_programIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    m_programIcon = named(new QLabel(this), "ProgramIcon");
     m_programIcon->setPixmap(AppIcons::icon(QStringLiteral("zorvex")).pixmap(64, 64));
     m_programIcon->setAlignment(Qt::AlignCenter);
 
-    m_productName = new QLabel(QStringLiteral("Product Name"), this);
-    m_productName->setObjectName(QStringLiteral("ProductName"));
+    m_productName = named(new QLabel(QStringLiteral("Product Name"), this), "ProductName");
     m_productName->setVisible(false);
-    m_version = new QLabel(QStringLiteral("Version"), this);
-    m_version->setObjectName(QStringLiteral("Version"));
+    m_version = named(new QLabel(QStringLiteral("Version"), this), "Version");
     m_version->setVisible(false);
 
-    m_versionLine = new QLabel(QStringLiteral("Zorvex Version 3.0"), this);
-    m_versionLine->setObjectName(QStringLiteral("Copyright"));
+    m_versionLine = named(new QLabel(QStringLiteral("Zorvex Version 3.0"), this), "Copyright");
     m_versionLine->setAlignment(Qt::AlignCenter);
-    m_comments = new QLabel(this);
-    m_comments->setObjectName(QStringLiteral("Comments"));
+    m_comments = named(new QLabel(this), "Comments");
     m_comments->setAlignment(Qt::AlignCenter);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton = named(new QPushButton(QStringLiteral("OK"), this), "OKButton");
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 

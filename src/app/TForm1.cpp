@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QProgressBar>
 #include <QScreen>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,6 +29,9 @@ namespace {
 // A section of its own, beside the sections other versions read.
 const QString FoldersSection = QStringLiteral("Folders");
 const QString ImagesKey = QStringLiteral("Images");
+const QString EnvironmentSection = QStringLiteral("Environment");
+const QString ChipSection = QStringLiteral("CHIP");
+const QString DeviceSection = QStringLiteral("DEVICE");
 
 }  // namespace
 
@@ -76,11 +78,7 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
 
     Form3 = new TForm3(chipDatabase(),
         [this](const QString& type, const QString& manufacturer, const QString& model) {
-            // The first call builds the manufacturer list of the type, the second the model
-            // list of the manufacturer, the third chooses the model.
-            for (int round = 0; round < 3; ++round)
-                SelectChip(findChipListItem(0, type), findChipListItem(1, manufacturer),
-                    findChipListItem(2, model));
+            selectChipNamed(type, manufacturer, model);
         },
         this);
     registerLanguageForm(QStringLiteral("TForm3"), Form3);
@@ -105,32 +103,28 @@ void TForm1::SettingsLoad()
 {
     // A value that is missing or not a number reads as its default.
     const SettingsFile& ini = *m_settings;
-    const QString environment = QStringLiteral("Environment");
-    const QString chip = QStringLiteral("CHIP");
-    const QString device = QStringLiteral("DEVICE");
-    if (ini.readInt(environment, QStringLiteral("FormMax"), 0) != 0) {
+    if (ini.readInt(EnvironmentSection, QStringLiteral("FormMax"), 0) != 0) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
-        const int top = ini.readInt(environment, QStringLiteral("FormTop"), 10);
-        const int left = ini.readInt(environment, QStringLiteral("FormLeft"), 10);
-        const int height = ini.readInt(environment, QStringLiteral("FormHeight"), 500);
-        const int width = ini.readInt(environment, QStringLiteral("FormWidth"), 700);
+        const int top = ini.readInt(EnvironmentSection, QStringLiteral("FormTop"), 10);
+        const int left = ini.readInt(EnvironmentSection, QStringLiteral("FormLeft"), 10);
+        const int height = ini.readInt(EnvironmentSection, QStringLiteral("FormHeight"), 500);
+        const int width = ini.readInt(EnvironmentSection, QStringLiteral("FormWidth"), 700);
         move(left, top);
         resize(width, height);
     }
-    m_index[0] = ini.readInt(chip, QStringLiteral("INDEX1"), 0);
-    m_index[1] = ini.readInt(chip, QStringLiteral("INDEX2"), 0);
-    m_index[2] = ini.readInt(chip, QStringLiteral("INDEX3"), 0);
-    if (ini.readInt(device, QStringLiteral("chip"), 0) != 0) {
+    for (std::size_t list = 0; list < m_index.size(); ++list)
+        m_index[list] = ini.readInt(ChipSection, QStringLiteral("INDEX%1").arg(list + 1), 0);
+    if (ini.readInt(DeviceSection, QStringLiteral("chip"), 0) != 0) {
         ToolDevice->setVisible(true);
         N3->setVisible(true);
     }
     // A speed outside the list leaves no speed selected.
-    ComboBox4->setCurrentIndex(ini.readInt(device, QStringLiteral("SPEED"), 0));
+    ComboBox4->setCurrentIndex(ini.readInt(DeviceSection, QStringLiteral("SPEED"), 0));
     // Without a stored language the first start speaks the system's.
-    setCurrentLanguage(static_cast<Language>(ini.readInt(device, QStringLiteral("LANGU"),
+    setCurrentLanguage(static_cast<Language>(ini.readInt(DeviceSection, QStringLiteral("LANGU"),
         static_cast<int>(m_environment.firstLanguage))));
-    applyProgrammerChoice(ini.stringValue(device, QStringLiteral("PROGRAMMER")).value_or(QString()));
+    applyProgrammerChoice(ini.stringValue(DeviceSection, QStringLiteral("PROGRAMMER")).value_or(QString()));
     m_imageFolder = ini.stringValue(FoldersSection, ImagesKey).value_or(QString());
     // Qt's own texts (the buttons of every box) speak the language before anything can ask.
     if (isValidLanguage(currentLanguage()))
@@ -142,22 +136,18 @@ void TForm1::SettingsSave()
     if (!m_settings)
         m_settings = std::make_unique<SettingsFile>(m_environment.settingsPath);
     SettingsFile& ini = *m_settings;
-    const QString environment = QStringLiteral("Environment");
-    const QString chip = QStringLiteral("CHIP");
-    const QString device = QStringLiteral("DEVICE");
     // The bounds in force, maximised or not: a window restored from maximised comes back at
     // the size it had when it was closed.
-    ini.writeInt(environment, QStringLiteral("FormHeight"), height());
-    ini.writeInt(environment, QStringLiteral("FormWidth"), width());
-    ini.writeInt(environment, QStringLiteral("FormTop"), y());
-    ini.writeInt(environment, QStringLiteral("FormLeft"), x());
-    ini.writeInt(environment, QStringLiteral("FormMax"), isMaximized() ? 1 : 0);
-    ini.writeInt(chip, QStringLiteral("INDEX1"), m_index[0]);
-    ini.writeInt(chip, QStringLiteral("INDEX2"), m_index[1]);
-    ini.writeInt(chip, QStringLiteral("INDEX3"), m_index[2]);
-    ini.writeInt(device, QStringLiteral("SPEED"), ComboBox4->currentIndex());
-    ini.writeInt(device, QStringLiteral("LANGU"), static_cast<int>(currentLanguage()));
-    ini.writeString(device, QStringLiteral("PROGRAMMER"), m_programmerChoice);
+    ini.writeInt(EnvironmentSection, QStringLiteral("FormHeight"), height());
+    ini.writeInt(EnvironmentSection, QStringLiteral("FormWidth"), width());
+    ini.writeInt(EnvironmentSection, QStringLiteral("FormTop"), y());
+    ini.writeInt(EnvironmentSection, QStringLiteral("FormLeft"), x());
+    ini.writeInt(EnvironmentSection, QStringLiteral("FormMax"), isMaximized() ? 1 : 0);
+    for (std::size_t list = 0; list < m_index.size(); ++list)
+        ini.writeInt(ChipSection, QStringLiteral("INDEX%1").arg(list + 1), m_index[list]);
+    ini.writeInt(DeviceSection, QStringLiteral("SPEED"), ComboBox4->currentIndex());
+    ini.writeInt(DeviceSection, QStringLiteral("LANGU"), static_cast<int>(currentLanguage()));
+    ini.writeString(DeviceSection, QStringLiteral("PROGRAMMER"), m_programmerChoice);
     if (!m_imageFolder.isEmpty())
         ini.writeString(FoldersSection, ImagesKey, m_imageFolder);
     // The window closes all the same: losing this session's settings is no reason to keep the

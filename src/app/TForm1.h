@@ -88,6 +88,8 @@ public:
     [[nodiscard]] QComboBox* chipList(int list) const;  // 0 type, 1 manufacturer, 2 model
     // Position of the item whose whole text equals text, case ignored; -1 when absent.
     [[nodiscard]] int findChipListItem(int list, const QString& text) const;
+    // Chooses the chip whose list texts these are, letter case ignored; as SelectChip returns.
+    int selectChipNamed(const QString& type, const QString& manufacturer, const QString& model);
     // INDEX1..INDEX3: the remembered list positions that the settings file keeps.
     [[nodiscard]] int rememberedIndex(int list) const { return m_index.at(list); }
     void setRememberedIndex(int list, int position) { m_index.at(list) = position; }
@@ -207,8 +209,7 @@ private:
     // Shows the result of a compare in the log, the view and the status bar.
     void showDifferences(const DifferenceReport& report, bool withChip, const QString& against);
     void showDifferenceRange(qint64 index);
-    // The last folder an image was opened from or saved to, for the next file dialog.
-    [[nodiscard]] QString imageFolder() const { return m_imageFolder; }
+    // Keeps the folder of an image opened, saved or compared, for the next file dialog.
     void rememberImageFolder(const QString& path);
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Selects the first match at from or later and scrolls it into view; false when none.

@@ -10,19 +10,13 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 QComboBox* TForm1::chipList(int list) const
 {
-    switch (list) {
-    case 0:
-        return ComboBox1;
-    case 1:
-        return ComboBox2;
-    case 2:
-        return ComboBox3;
-    default:
-        return nullptr;
-    }
+    const std::array<QComboBox*, 3> lists{ComboBox1, ComboBox2, ComboBox3};
+    return list >= 0 && list < 3 ? lists[static_cast<std::size_t>(list)] : nullptr;
 }
 
 int TForm1::findChipListItem(int list, const QString& text) const
@@ -30,6 +24,16 @@ int TForm1::findChipListItem(int list, const QString& text) const
     // Qt's fixed-string match ignores letter case unless asked otherwise.
     const QComboBox* box = chipList(list);
     return box ? box->findText(text, Qt::MatchFixedString) : -1;
+}
+
+int TForm1::selectChipNamed(const QString& type, const QString& manufacturer, const QString& model)
+{
+    // The first round builds the manufacturer list of the type, the second the model list of
+    // the manufacturer, the third chooses the model.
+    int slot = -1;
+    for (int round = 0; round < 3; ++round)
+        slot = SelectChip(findChipListItem(0, type), findChipListItem(1, manufacturer), findChipListItem(2, model));
+    return slot;
 }
 
 namespace {
@@ -63,12 +67,9 @@ int TForm1::SelectChip(int type, int manufacturer, int model)
         m_session.setCurrentChip(slot);
         const ChipRecord& record = currentChipRecord();
         Edit1->setText(QString::number(record.flashSize));
-        for (int p = 0; p < ComboBox5->count() && p + 6 < 32; ++p) {
-            if (record.flashSize & (1u << (p + 6))) {
-                ComboBox5->setCurrentIndex(p);
-                break;
-            }
-        }
+        // The lowest bit of the size from 64 bytes up picks the item ("64B" is the first).
+        if (const int p = std::countr_zero(record.flashSize >> 6); p < ComboBox5->count())
+            ComboBox5->setCurrentIndex(p);
         Edit2->setText(QString::number(record.flashPage));
     }
     LoadViewFromBuffer();

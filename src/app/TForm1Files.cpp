@@ -14,11 +14,9 @@
 #include "chipdb/TForm2.h"
 #include "hexview/HexEditorEx.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QToolBar>
 
 #include <algorithm>
 
@@ -92,28 +90,14 @@ void TForm1::createFileCommands()
         LoadViewFromBuffer();
     });
     registerLanguageForm(QStringLiteral("TForm4"), Form4);
-
-    connect(ToolOpen, &QAction::triggered, this, &TForm1::ToolOpenClick);
-    connect(O2, &QAction::triggered, this, &TForm1::ToolOpenClick);
-    connect(ToolSave, &QAction::triggered, this, &TForm1::ToolSaveClick);
-    connect(S1, &QAction::triggered, this, &TForm1::ToolSaveClick);
-    connect(ToolFill, &QAction::triggered, this, &TForm1::ToolFillClick);
-    connect(Fill, &QAction::triggered, this, &TForm1::ToolFillClick);
-    connect(ToolDevice, &QAction::triggered, this, &TForm1::ToolDeviceClick);
-    connect(N3, &QAction::triggered, this, &TForm1::ToolDeviceClick);
 }
 
 void TForm1::chooseChipAfterEdit()
 {
     // The save may have moved or removed the chip in the current slot. Find the chip the lists
-    // show by its texts (as the search dialog does: each round rebuilds the next list); when it
-    // is gone, take the first chip, so that the slot and the lists always agree.
-    const QString type = ComboBox1->currentText();
-    const QString manufacturer = ComboBox2->currentText();
-    const QString model = ComboBox3->currentText();
-    int slot = -1;
-    for (int round = 0; round < 3; ++round)
-        slot = SelectChip(findChipListItem(0, type), findChipListItem(1, manufacturer), findChipListItem(2, model));
+    // show by its texts, as the search dialog does; when it is gone, take the first chip, so
+    // that the slot and the lists always agree.
+    int slot = selectChipNamed(ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText());
     if (slot < 0)
         slot = SelectChip(0, 0, 0);
     if (slot < 0) {

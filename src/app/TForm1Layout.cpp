@@ -1,18 +1,18 @@
 // The controls of the main window and where they sit, as the form was designed.
 #include "TForm1.h"
 
-#include "NamedWidget.h"
+#include "controls/NamedWidget.h"
 #include "text/Languages.h"
 
 #include "AppIcons.h"
 #include "text/MessageCatalogExtra.h"
 #include "PanelStatusBar.h"
+#include "chipdb/TForm2Rows.h"
 #include "ChecksumPanel.h"
 #include "hexview/HexEditorEx.h"
 #include "usb/UsbBulk.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -32,15 +32,9 @@
 #include <QVBoxLayout>
 
 #include <cerrno>
+#include <tuple>
 
 namespace {
-
-QAction* namedAction(QObject* parent, const char* name)
-{
-    auto* action = new QAction(parent);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 QMenu* namedMenu(QMenuBar* bar, const char* name)
 {
@@ -50,88 +44,68 @@ QMenu* namedMenu(QMenuBar* bar, const char* name)
     return menu;
 }
 
+QAction* namedItem(QMenu* menu, const char* name, const QList<QKeySequence>& keys = {})
+{
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    return action;
+}
+
 }  // namespace
 
 void TForm1::buildMenu()
 {
     QMenuBar* bar = menuBar();
     O1 = namedMenu(bar, "O1");
-    O2 = O1->addAction(QString());
-    O2->setObjectName(QStringLiteral("O2"));
-    O2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    S1 = O1->addAction(QString());
-    S1->setObjectName(QStringLiteral("S1"));
-    S1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    O2 = namedItem(O1, "O2", {Qt::CTRL | Qt::Key_O});
+    S1 = namedItem(O1, "S1", {Qt::CTRL | Qt::Key_S});
     O1->addSeparator();
-    Q1 = O1->addAction(QString());
-    Q1->setObjectName(QStringLiteral("Q1"));
+    Q1 = namedItem(O1, "Q1");
     connect(Q1, &QAction::triggered, this, &QWidget::close);
 
     Buff = namedMenu(bar, "Buff");
-    Fill = Buff->addAction(QString());
-    Fill->setObjectName(QStringLiteral("Fill"));
+    Fill = namedItem(Buff, "Fill");
     // The edit commands of the hex view. None of their keys shadows one of the view's own keys
     // (it keeps Ctrl+Z, Ctrl+Shift+Z, Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A while it has the focus,
     // TForm1Edit.cpp) or another accelerator of the window.
     Buff->addSeparator();
-    auto edit = [this](const char* name, QList<QKeySequence> keys = {}) {
-        QAction* action = Buff->addAction(QString());
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcuts(keys);
-        return action;
-    };
-    Undo1 = edit("Undo1", {Qt::CTRL | Qt::Key_Z});
-    Redo1 = edit("Redo1", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
-    Cut1 = edit("Cut1", {Qt::CTRL | Qt::Key_X});
-    Copy1 = edit("Copy1", {Qt::CTRL | Qt::Key_C});
-    Paste1 = edit("Paste1", {Qt::CTRL | Qt::Key_V});
-    PasteHex1 = edit("PasteHex1");
-    SelectAll1 = edit("SelectAll1", {Qt::CTRL | Qt::Key_A});
+    Undo1 = namedItem(Buff, "Undo1", {Qt::CTRL | Qt::Key_Z});
+    Redo1 = namedItem(Buff, "Redo1", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
+    Cut1 = namedItem(Buff, "Cut1", {Qt::CTRL | Qt::Key_X});
+    Copy1 = namedItem(Buff, "Copy1", {Qt::CTRL | Qt::Key_C});
+    Paste1 = namedItem(Buff, "Paste1", {Qt::CTRL | Qt::Key_V});
+    PasteHex1 = namedItem(Buff, "PasteHex1");
+    SelectAll1 = namedItem(Buff, "SelectAll1", {Qt::CTRL | Qt::Key_A});
     Buff->addSeparator();
-    Find1 = edit("Find1", {Qt::CTRL | Qt::Key_F});
-    FindNext1 = edit("FindNext1", {Qt::Key_F3});
-    GoTo1 = edit("GoTo1", {Qt::CTRL | Qt::Key_G});
+    Find1 = namedItem(Buff, "Find1", {Qt::CTRL | Qt::Key_F});
+    FindNext1 = namedItem(Buff, "FindNext1", {Qt::Key_F3});
+    GoTo1 = namedItem(Buff, "GoTo1", {Qt::CTRL | Qt::Key_G});
     Buff->addSeparator();
-    CompareChip1 = edit("CompareChip1");
-    CompareFile1 = edit("CompareFile1");
-    NextDiff1 = edit("NextDiff1", {Qt::Key_F8});
-    PrevDiff1 = edit("PrevDiff1", {Qt::SHIFT | Qt::Key_F8});
+    CompareChip1 = namedItem(Buff, "CompareChip1");
+    CompareFile1 = namedItem(Buff, "CompareFile1");
+    NextDiff1 = namedItem(Buff, "NextDiff1", {Qt::Key_F8});
+    PrevDiff1 = namedItem(Buff, "PrevDiff1", {Qt::SHIFT | Qt::Key_F8});
 
     O3 = namedMenu(bar, "O3");
-    A1 = O3->addAction(QString());
-    A1->setObjectName(QStringLiteral("A1"));
+    A1 = namedItem(O3, "A1");
     O3->addSeparator();
-    E1 = O3->addAction(QString());
-    E1->setObjectName(QStringLiteral("E1"));
-    W1 = O3->addAction(QString());
-    W1->setObjectName(QStringLiteral("W1"));
-    R1 = O3->addAction(QString());
-    R1->setObjectName(QStringLiteral("R1"));
-    V1 = O3->addAction(QString());
-    V1->setObjectName(QStringLiteral("V1"));
-    N7 = O3->addAction(QString());
-    N7->setObjectName(QStringLiteral("N7"));
+    E1 = namedItem(O3, "E1");
+    W1 = namedItem(O3, "W1");
+    R1 = namedItem(O3, "R1");
+    V1 = namedItem(O3, "V1");
+    N7 = namedItem(O3, "N7");
     O3->addSeparator();
     createProgrammerMenu();
-    connect(A1, &QAction::triggered, this, &TForm1::ToolAutoClick);
-    connect(E1, &QAction::triggered, this, &TForm1::ToolEraseClick);
-    connect(W1, &QAction::triggered, this, &TForm1::ToolWriteClick);
-    connect(R1, &QAction::triggered, this, &TForm1::ToolReadClick);
-    connect(V1, &QAction::triggered, this, &TForm1::ToolVerifyClick);
-    connect(N7, &QAction::triggered, this, &TForm1::ToolBankClick);
 
     // The hidden device command is a menu-bar item of its own, without sub-items.
-    N3 = bar->addAction(QString());
-    N3->setObjectName(QStringLiteral("N3"));
+    N3 = named(bar->addAction(QString()), "N3");
     N3->setVisible(false);
 
     L1 = namedMenu(bar, "L1");
-    China = L1->addAction(QString());
-    China->setObjectName(QStringLiteral("China"));
-    fanti = L1->addAction(QString());
-    fanti->setObjectName(QStringLiteral("fanti"));
-    Enlish = L1->addAction(QString());
-    Enlish->setObjectName(QStringLiteral("Enlish"));
+    China = namedItem(L1, "China");
+    fanti = namedItem(L1, "fanti");
+    Enlish = namedItem(L1, "Enlish");
     connect(China, &QAction::triggered, this, &TForm1::ChinaClick);
     connect(fanti, &QAction::triggered, this, &TForm1::fantiClick);
     connect(Enlish, &QAction::triggered, this, &TForm1::EnlishClick);
@@ -151,9 +125,7 @@ void TForm1::buildMenu()
     China->setChecked(true);
 
     H1 = namedMenu(bar, "H1");
-    N5 = H1->addAction(QString());
-    N5->setObjectName(QStringLiteral("N5"));
-    connect(N5, &QAction::triggered, this, &TForm1::ToolAboutClick);
+    N5 = namedItem(H1, "N5");
 }
 
 void TForm1::buildToolBar()
@@ -168,7 +140,7 @@ void TForm1::buildToolBar()
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
     auto add = [this](const char* name, const char* icon) {
-        QAction* action = namedAction(this, name);
+        QAction* action = named(new QAction(this), name);
         action->setIcon(AppIcons::icon(QString::fromLatin1(icon)));
         ToolBar1->addAction(action);
         if (auto* button = ToolBar1->widgetForAction(action)) {
@@ -193,13 +165,19 @@ void TForm1::buildToolBar()
     ToolDevice->setVisible(false);
     ToolAbout = add("ToolAbout", "about");
 
-    connect(ToolRead, &QAction::triggered, this, &TForm1::ToolReadClick);
-    connect(ToolBank, &QAction::triggered, this, &TForm1::ToolBankClick);
-    connect(ToolErase, &QAction::triggered, this, &TForm1::ToolEraseClick);
-    connect(ToolWrite, &QAction::triggered, this, &TForm1::ToolWriteClick);
-    connect(ToolVerify, &QAction::triggered, this, &TForm1::ToolVerifyClick);
-    connect(ToolAuto, &QAction::triggered, this, &TForm1::ToolAutoClick);
-    connect(ToolAbout, &QAction::triggered, this, &TForm1::ToolAboutClick);
+    // Each tool button and the menu item of the same command start one handler.
+    const std::tuple<QAction*, QAction*, void (TForm1::*)()> commands[] = {
+        {ToolOpen, O2, &TForm1::ToolOpenClick},     {ToolSave, S1, &TForm1::ToolSaveClick},
+        {ToolRead, R1, &TForm1::ToolReadClick},     {ToolBank, N7, &TForm1::ToolBankClick},
+        {ToolErase, E1, &TForm1::ToolEraseClick},   {ToolWrite, W1, &TForm1::ToolWriteClick},
+        {ToolVerify, V1, &TForm1::ToolVerifyClick}, {ToolAuto, A1, &TForm1::ToolAutoClick},
+        {ToolFill, Fill, &TForm1::ToolFillClick},   {ToolDevice, N3, &TForm1::ToolDeviceClick},
+        {ToolAbout, N5, &TForm1::ToolAboutClick},
+    };
+    for (const auto& [tool, item, handler] : commands) {
+        connect(tool, &QAction::triggered, this, handler);
+        connect(item, &QAction::triggered, this, handler);
+    }
 }
 
 QWidget* TForm1::buildChipPanel()
@@ -254,9 +232,7 @@ QWidget* TForm1::buildChipPanel()
     Edit1 = named(new QLineEdit, "Edit1");
     Edit1->setReadOnly(true);
     ComboBox5 = named(new QComboBox, "ComboBox5");
-    ComboBox5->addItems({"64B", "128B", "256B", "512B", "1KB", "2KB", "4KB", "8KB", "16KB",
-        "32KB", "64KB", "128KB", "256KB", "512KB", "1MB", "2MB", "4MB", "8MB", "16MB", "32MB",
-        "64MB"});
+    ComboBox5->addItems(flashSizeItems());
     // Shown as a normal list, readable, but the user cannot change what it reports.
     ComboBox5->setFocusPolicy(Qt::NoFocus);
     ComboBox5->setAttribute(Qt::WA_TransparentForMouseEvents);

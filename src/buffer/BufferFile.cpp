@@ -21,9 +21,11 @@ QString extensionOf(const QString& path)
     return dot < 0 ? QString() : name.mid(dot).toLower();
 }
 
-void cantOpen(const QFile& file, BufferFileFeedback& feedback)
+// Shows why the open failed; the open then loads nothing.
+qint32 failed(BufferFileFeedback& feedback, const QString& message)
 {
-    feedback.showError(cantOpenText(file));
+    feedback.showError(message);
+    return 0;
 }
 
 // Reads `count` bytes from the file's current position into the buffer; returns how many came.
@@ -39,37 +41,22 @@ qint64 readInto(QFile& file, std::uint8_t* target, qint64 count)
     return done;
 }
 
-void tooBig(BufferFileFeedback& feedback)
-{
-    feedback.showError(fixedText(FixedText::FileTooBig));
-}
-
-void shorterThanHeader(BufferFileFeedback& feedback)
-{
-    feedback.showError(fixedText(FixedText::CapsuleTooShort));
-}
-
 // A read that stopped early is an error, not a shorter image.
 qint32 readFailed(const QFile& file, BufferFileFeedback& feedback)
 {
-    feedback.showError(withFileAndReason(fixedText(FixedText::ErrorReadingFile), file.fileName(), file.errorString()));
-    return 0;
+    return failed(feedback, withFileAndReason(fixedText(FixedText::ErrorReadingFile), file.fileName(), file.errorString()));
 }
 
 // A device or a pipe tells no size: it is read to its end, but never further than the buffer
 // holds and one byte more, which is enough to know the input is too big.
 qint32 readStream(QFile& file, std::span<std::uint8_t> buffer, qint64 capacity, QByteArray& header, BufferFileFeedback& feedback)
 {
-    if (readInto(file, reinterpret_cast<std::uint8_t*>(header.data()), header.size()) < header.size()) {
-        shorterThanHeader(feedback);
-        return 0;
-    }
+    if (readInto(file, reinterpret_cast<std::uint8_t*>(header.data()), header.size()) < header.size())
+        return failed(feedback, fixedText(FixedText::CapsuleTooShort));
     const qint64 got = readInto(file, buffer.data(), capacity);
     char extra = 0;
-    if (got == capacity && file.read(&extra, 1) == 1) {
-        tooBig(feedback);
-        return 0;
-    }
+    if (got == capacity && file.read(&extra, 1) == 1)
+        return failed(feedback, fixedText(FixedText::FileTooBig));
     if (file.error() != QFileDevice::NoError)
         return readFailed(file, feedback);
     return static_cast<qint32>(got);
@@ -81,22 +68,16 @@ qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, QByteArra
 {
     const qint64 skip = header.size();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        cantOpen(file, feedback);
-        return 0;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(feedback, cantOpenText(file));
     const auto capacity = static_cast<qint64>(std::min<std::size_t>(buffer.size(), std::numeric_limits<qint32>::max()));
     if (file.isSequential())
         return readStream(file, buffer, capacity, header, feedback);
     const qint64 size = file.size();
-    if (size > capacity) {
-        tooBig(feedback);
-        return 0;
-    }
-    if (size < skip) {
-        shorterThanHeader(feedback);
-        return 0;
-    }
+    if (size > capacity)
+        return failed(feedback, fixedText(FixedText::FileTooBig));
+    if (size < skip)
+        return failed(feedback, fixedText(FixedText::CapsuleTooShort));
     if (readInto(file, reinterpret_cast<std::uint8_t*>(header.data()), skip) < skip)
         return readFailed(file, feedback);
     const qint64 got = readInto(file, buffer.data(), size - skip);
@@ -114,7 +95,7 @@ std::optional<BufferFileFormat> OpenFormatFor(const QString& path, BufferFileFee
         return formatOfExtension(extension).value_or(BufferFileFormat::Binary);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        cantOpen(file, feedback);
+        feedback.showError(cantOpenText(file));
         return std::nullopt;
     }
     char first = 0;
@@ -155,10 +136,7 @@ qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<
     qint32 length = 0;
     if (const ImageReader read = imageFormat(format).read) {
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            length = read(file, buffer, feedback);
-        else
-            cantOpen(file, feedback);
+        length = file.open(QIODevice::ReadOnly) ? read(file, buffer, feedback) : failed(feedback, cantOpenText(file));
     } else {
         if (format == BufferFileFormat::Capsule)
             header.resize(kCapsuleHeaderSize);

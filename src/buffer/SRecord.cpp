@@ -22,20 +22,8 @@ constexpr std::size_t kLongestValidLine = 2 + 2 * (1 + 255) + 1;
 // S5 and S6 (2 and 3 count bytes), S7 to S9 (4 to 2 address bytes); 0 for the other types.
 unsigned countOfAddressOnlyRecord(char kind)
 {
-    switch (kind) {
-    case '5':
-        return 3;
-    case '6':
-        return 4;
-    case '7':
-        return 5;
-    case '8':
-        return 4;
-    case '9':
-        return 3;
-    default:
-        return 0;
-    }
+    constexpr unsigned counts[] = {3, 4, 5, 4, 3};  // S5 to S9
+    return kind >= '5' && kind <= '9' ? counts[kind - '5'] : 0;
 }
 
 }  // namespace

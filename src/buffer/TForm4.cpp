@@ -5,6 +5,7 @@
 #include "text/MessageCatalogExtra.h"
 #include "text/HexDigit.h"
 #include "text/MessageCatalog.h"
+#include "controls/NamedWidget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,26 +86,19 @@ void TForm4::buildControls()
     auto* hexKeys = new HexKeyFilter(this);
     auto* upperCase = new UpperCaseValidator(this);
     auto makeField = [&](const char* name, const QString& text, int maxLength) {
-        auto* edit = new QLineEdit(text, this);
-        edit->setObjectName(QLatin1String(name));
+        auto* edit = named(new QLineEdit(text, this), name);
         if (maxLength > 0)
             edit->setMaxLength(maxLength);
         edit->installEventFilter(hexKeys);
         edit->setValidator(upperCase);
         return edit;
     };
-    auto makeRadio = [&](const char* name) {
-        auto* radio = new QRadioButton(this);
-        radio->setObjectName(QLatin1String(name));
-        return radio;
-    };
 
-    m_groupData = new QGroupBox(this);
-    m_groupData->setObjectName(QStringLiteral("GroupBox1"));
-    m_byteMode = makeRadio("RadioButton1");
+    m_groupData = named(new QGroupBox(this), "GroupBox1");
+    m_byteMode = named(new QRadioButton(this), "RadioButton1");
     m_byteMode->setChecked(true);
-    m_wordMode = makeRadio("RadioButton2");
-    m_randomMode = makeRadio("RadioButton3");
+    m_wordMode = named(new QRadioButton(this), "RadioButton2");
+    m_randomMode = named(new QRadioButton(this), "RadioButton3");
     m_byteValue = makeField("Edit1", QStringLiteral("FF"), 2);
     m_wordValue = makeField("Edit2", QStringLiteral("FFFF"), 4);
     auto* dataLayout = new QGridLayout(m_groupData);
@@ -114,12 +108,9 @@ void TForm4::buildControls()
     dataLayout->addWidget(m_wordValue, 1, 1);
     dataLayout->addWidget(m_randomMode, 2, 0);
 
-    m_groupRange = new QGroupBox(this);
-    m_groupRange->setObjectName(QStringLiteral("GroupBox2"));
-    m_startLabel = new QLabel(this);
-    m_startLabel->setObjectName(QStringLiteral("Label1"));
-    m_endLabel = new QLabel(this);
-    m_endLabel->setObjectName(QStringLiteral("Label2"));
+    m_groupRange = named(new QGroupBox(this), "GroupBox2");
+    m_startLabel = named(new QLabel(this), "Label1");
+    m_endLabel = named(new QLabel(this), "Label2");
     m_start = makeField("Edit3", QStringLiteral("00000"), 0);
     m_end = makeField("Edit4", QStringLiteral("FFFF"), 0);
     auto* rangeLayout = new QGridLayout(m_groupRange);
@@ -129,11 +120,9 @@ void TForm4::buildControls()
     rangeLayout->addWidget(m_end, 1, 1);
     rangeLayout->setRowStretch(2, 1);
 
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    m_ok = named(new QPushButton(this), "BitBtn1");
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("BitBtn2"));
+    m_cancel = named(new QPushButton(this), "BitBtn2");
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(m_groupData);

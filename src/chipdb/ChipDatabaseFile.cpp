@@ -36,22 +36,6 @@ void tell(const ChipDbErrorReporter& report, const QString& message)
         report(message);
 }
 
-// Reads at most one byte more than a full table holds: enough to recognise a file that is too
-// long without pulling an arbitrarily large (or endless) file into memory.
-std::optional<QByteArray> readBounded(QFile& file)
-{
-    QByteArray bytes;
-    while (bytes.size() <= kMaxFileSize) {
-        const QByteArray chunk = file.read(kMaxFileSize + 1 - bytes.size());
-        if (file.error() != QFileDevice::NoError)
-            return std::nullopt;
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    return bytes;
-}
-
 ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const ChipDbErrorReporter& report,
                           Language damagedLanguage)
 {
@@ -60,12 +44,7 @@ ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const 
         : requestedPath;
     if (!QFileInfo::exists(path))
         return ChipDbLoadStatus::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tell(report, cannotOpenMessage(path));
-        return ChipDbLoadStatus::Unreadable;
-    }
-    const std::optional<QByteArray> bytes = readBounded(file);
+    const std::optional<QByteArray> bytes = readChipDatabaseFile(path);
     if (!bytes) {
         tell(report, cannotOpenMessage(path));
         return ChipDbLoadStatus::Unreadable;
@@ -80,6 +59,25 @@ ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const 
 }
 
 } // namespace
+
+std::optional<QByteArray> readChipDatabaseFile(const QString& path)
+{
+    // At most one byte more than a full table holds: enough to recognise a file that is too
+    // long without pulling an arbitrarily large (or endless) file into memory.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes;
+    while (bytes.size() <= kMaxFileSize) {
+        const QByteArray chunk = file.read(kMaxFileSize + 1 - bytes.size());
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return bytes;
+}
 
 QString chipDatabasePath()
 {

@@ -2,10 +2,12 @@
 
 #include "chipdb/ChipDatabase.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // Receives the text of an error the user has to see; the database code shows no widgets.
 using ChipDbErrorReporter = std::function<void(const QString& message)>;
@@ -38,6 +40,9 @@ enum class ChipDbLoadStatus {
 // at most 1000 records: a longer file cannot come from this program's writer, and reading part
 // of it would let the next save cut the rest away.
 [[nodiscard]] ChipDbLoadStatus loadChipDatabaseBytes(ChipDatabase& db, QByteArrayView bytes);
+// The bytes of the file at path, at most one more than a full table holds; empty when it cannot be
+// opened or read.
+[[nodiscard]] std::optional<QByteArray> readChipDatabaseFile(const QString& path);
 
 // Reads the file at path into the table; when path is the running program's own database
 // (chipDatabasePath()) and the user has not saved one yet, the copy shipped with the program is

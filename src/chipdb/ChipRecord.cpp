@@ -2,37 +2,24 @@
 
 #include "chipdb/GbkCodec.h"
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-// Offsets of the fields in the file record; the struct's own offsets are checked against the
-// same numbers in the header, these are the ones the byte order code relies on.
-constexpr std::size_t kChipId = 48;
-constexpr std::size_t kFlashSize = 52;
-constexpr std::size_t kFlashPage = 56;
-constexpr std::size_t kFamily = 58;
-constexpr std::size_t kSubType = 59;
-constexpr std::size_t kDelay = 60;
-constexpr std::size_t kXmlLink = 62;
-constexpr std::size_t kEepromSize = 64;
-constexpr std::size_t kEepromPage = 66;
-constexpr std::size_t kVoltage = 67;
-
-template <typename T>
-T readLe(std::span<const char, ChipRecord::Size> bytes, std::size_t offset)
-{
-    return qFromLittleEndian<T>(bytes.data() + offset);
-}
-
-template <typename T>
-void writeLe(std::span<char, ChipRecord::Size> out, std::size_t offset, T value)
-{
-    qToLittleEndian<T>(value, out.data() + offset);
-}
+// Where the file record keeps each number, little-endian, and how many bytes it takes; the
+// struct's own offsets are checked against the same numbers in the header.
+struct FieldPlace {
+    ChipField field;
+    std::size_t offset;
+    std::size_t width;
+};
+constexpr FieldPlace kPlaces[] = {
+    {ChipField::ChipId, 48, 4},     {ChipField::FlashSize, 52, 4},  {ChipField::FlashPage, 56, 2},
+    {ChipField::Family, 58, 1},     {ChipField::SubType, 59, 1},    {ChipField::Delay, 60, 2},
+    {ChipField::XmlLink, 62, 2},    {ChipField::EepromSize, 64, 2}, {ChipField::EepromPage, 66, 1},
+    {ChipField::Voltage, 67, 1},
+};
 
 } // namespace
 
@@ -97,30 +84,21 @@ ChipRecord ChipRecord::fromBytes(std::span<const char, Size> bytes)
 {
     ChipRecord r;
     std::memcpy(r.name.data(), bytes.data(), NameSize);
-    r.chipId = readLe<quint32>(bytes, kChipId);
-    r.flashSize = readLe<quint32>(bytes, kFlashSize);
-    r.flashPage = readLe<quint16>(bytes, kFlashPage);
-    r.family = static_cast<quint8>(bytes[kFamily]);
-    r.subType = static_cast<quint8>(bytes[kSubType]);
-    r.delay = readLe<quint16>(bytes, kDelay);
-    r.xmlLink = readLe<quint16>(bytes, kXmlLink);
-    r.eepromSize = readLe<quint16>(bytes, kEepromSize);
-    r.eepromPage = static_cast<quint8>(bytes[kEepromPage]);
-    r.voltage = static_cast<quint8>(bytes[kVoltage]);
+    for (const FieldPlace& place : kPlaces) {
+        quint32 value = 0;
+        for (std::size_t i = 0; i < place.width; ++i)
+            value |= quint32{static_cast<quint8>(bytes[place.offset + i])} << (8 * i);
+        r.setField(place.field, value);
+    }
     return r;
 }
 
 void ChipRecord::toBytes(std::span<char, Size> out) const
 {
     std::memcpy(out.data(), name.data(), NameSize);
-    writeLe<quint32>(out, kChipId, chipId);
-    writeLe<quint32>(out, kFlashSize, flashSize);
-    writeLe<quint16>(out, kFlashPage, flashPage);
-    out[kFamily] = static_cast<char>(family);
-    out[kSubType] = static_cast<char>(subType);
-    writeLe<quint16>(out, kDelay, delay);
-    writeLe<quint16>(out, kXmlLink, xmlLink);
-    writeLe<quint16>(out, kEepromSize, eepromSize);
-    out[kEepromPage] = static_cast<char>(eepromPage);
-    out[kVoltage] = static_cast<char>(voltage);
+    for (const FieldPlace& place : kPlaces) {
+        const quint32 value = field(place.field);
+        for (std::size_t i = 0; i < place.width; ++i)
+            out[place.offset + i] = static_cast<char>(value >> (8 * i));
+    }
 }

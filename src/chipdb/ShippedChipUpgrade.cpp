@@ -6,7 +6,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -20,19 +19,6 @@ QString chipKey(const ChipRecord& rec)
 {
     const ChipNameParts parts = chipNamePartsForLists(rec.nameText());
     return (parts.type + u'\n' + parts.manufacturer + u'\n' + parts.model).toCaseFolded();
-}
-
-// The file's bytes, or one more than a full table holds: enough to refuse a file that is too long
-// without reading all of it.
-std::optional<QByteArray> readBounded(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(static_cast<qint64>(ChipDatabase::SlotCount * ChipRecord::Size) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
 }
 
 bool sameFile(const QString& a, const QString& b)
@@ -90,7 +76,7 @@ ShippedChipOfferResult offerShippedChips(ChipDatabase& db, const ProgramFiles& f
     if (!QFileInfo::exists(files.databasePath) || !QFileInfo::exists(files.shippedDatabasePath)
         || sameFile(files.databasePath, files.shippedDatabasePath))
         return {ShippedChipOffer::NotApplicable, {}};
-    const std::optional<QByteArray> shippedBytes = readBounded(files.shippedDatabasePath);
+    const std::optional<QByteArray> shippedBytes = readChipDatabaseFile(files.shippedDatabasePath);
     auto shipped = std::make_unique<ChipDatabase>();
     if (!shippedBytes || loadChipDatabaseBytes(*shipped, *shippedBytes) != ChipDbLoadStatus::Loaded)
         return {ShippedChipOffer::NotApplicable, {}};

@@ -7,6 +7,7 @@
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ChipName.h"
+#include "controls/NamedWidget.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,8 +54,7 @@ void TForm2::buildControls()
 {
     setFixedSize(DialogWidth, DialogHeight);
 
-    m_grid = new QTableWidget(this);
-    m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid = named(new QTableWidget(this), "StringGrid1");
     m_grid->setFixedHeight(GridHeight);
     m_grid->setColumnCount(ChipGridColumns);
     m_grid->verticalHeader()->hide();
@@ -70,19 +70,20 @@ void TForm2::buildControls()
     });
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { loadSelectedRow(); });
 
-    auto* group = new QGroupBox(this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* group = named(new QGroupBox(this), "GroupBox1");
     group->setFixedHeight(GroupHeight);
     auto* fieldsLayout = new QGridLayout(group);
     fieldsLayout->setContentsMargins(8, 4, 8, 4);
     fieldsLayout->setVerticalSpacing(2);
 
-    auto place = [&](int labelNumber, QWidget* field, int row, int column) {
+    // A field and its label, side by side at row and column of the grid.
+    auto place = [&](int labelNumber, auto* field, int row, int column) {
         auto* label = new QLabel(group);
         label->setObjectName(QStringLiteral("Label%1").arg(labelNumber));
         label->setBuddy(field);
         fieldsLayout->addWidget(label, row, 2 * column);
         fieldsLayout->addWidget(field, row, 2 * column + 1);
+        return field;
     };
     auto makeList = [&](int number, bool editable, const QStringList& items) {
         auto* list = new QComboBox(group);
@@ -98,45 +99,30 @@ void TForm2::buildControls()
         return list;
     };
 
-    m_type = makeList(1, true, {});
-    m_manufacturer = makeList(2, true, {});
-    m_model = makeList(3, true, {});
-    m_delay = new QLineEdit(QStringLiteral("100"), group);
-    m_delay->setObjectName(QStringLiteral("Edit1"));
-    m_family = makeList(4, false, chipFamilyLabels());
-    m_flashSize = makeList(5, false, flashSizeItems());
-    m_flashPage = makeList(6, false, pageSizeItems());
-    m_voltage = makeList(7, false, voltageItems());
-    m_subType = makeList(8, false, chipSubTypeLabels(Family25Flash));
-    m_chipId = makeList(9, true, {});
+    m_type = place(1, makeList(1, true, {}), 0, 0);
+    m_manufacturer = place(2, makeList(2, true, {}), 1, 0);
+    m_model = place(3, makeList(3, true, {}), 2, 0);
+    m_delay = place(4, named(new QLineEdit(QStringLiteral("100"), group), "Edit1"), 3, 0);
+    m_family = place(5, makeList(4, false, chipFamilyLabels()), 0, 1);
+    m_flashSize = place(6, makeList(5, false, flashSizeItems()), 1, 1);
+    m_flashPage = place(7, makeList(6, false, pageSizeItems()), 2, 1);
+    m_voltage = place(8, makeList(7, false, voltageItems()), 0, 2);
+    m_subType = place(9, makeList(8, false, chipSubTypeLabels(Family25Flash)), 1, 2);
+    m_chipId = place(10, makeList(9, true, {}), 2, 2);
     m_chipId->setEditText(QStringLiteral("0"));
-    m_eepromSize = makeList(10, false, eepromSizeItems());
+    m_eepromSize = place(11, makeList(10, false, eepromSizeItems()), 0, 3);
     m_eepromSize->setCurrentIndex(1);  // "2B"
-    m_eepromPage = makeList(11, false, pageSizeItems());
+    m_eepromPage = place(12, makeList(11, false, pageSizeItems()), 1, 3);
     m_eepromPage->setCurrentIndex(2);  // "4"
-    m_link = makeList(12, true, {});
+    m_link = place(13, makeList(12, true, {}), 2, 3);
     m_link->setEditText(QString());
-
-    place(1, m_type, 0, 0);
-    place(2, m_manufacturer, 1, 0);
-    place(3, m_model, 2, 0);
-    place(4, m_delay, 3, 0);
-    place(5, m_family, 0, 1);
-    place(6, m_flashSize, 1, 1);
-    place(7, m_flashPage, 2, 1);
-    place(8, m_voltage, 0, 2);
-    place(9, m_subType, 1, 2);
-    place(10, m_chipId, 2, 2);
-    place(11, m_eepromSize, 0, 3);
-    place(12, m_eepromPage, 1, 3);
-    place(13, m_link, 2, 3);
     for (int column = 1; column < 8; column += 2)
         fieldsLayout->setColumnStretch(column, 1);
 
     connect(m_family, &QComboBox::currentIndexChanged, this, &TForm2::familyChanged);
 
     auto* buttons = new QHBoxLayout;
-    auto addButton = [&](const char* name, void (TForm2::*action)()) {
+    auto addButton = [&](const char* name, auto action) {
         auto* button = new QPushButton(this);
         button->setObjectName(QLatin1String(name));
         button->setAutoDefault(false);
@@ -147,16 +133,8 @@ void TForm2::buildControls()
     addButton("BtnDelete", &TForm2::deleteRow);
     addButton("BtnAdd", &TForm2::addRow);
     addButton("BtnEdit", &TForm2::editRow);
-    auto* save = new QPushButton(this);
-    save->setObjectName(QStringLiteral("BtnSave"));
-    save->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, [this] { (void)SaveChipDatabase(); });
-    buttons->addWidget(save);
-    auto* quit = new QPushButton(this);
-    quit->setObjectName(QStringLiteral("BtnExit"));
-    quit->setAutoDefault(false);
-    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(quit);
+    addButton("BtnSave", [this] { (void)SaveChipDatabase(); });
+    addButton("BtnExit", &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 6);

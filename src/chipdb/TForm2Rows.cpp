@@ -8,11 +8,22 @@
 #include "chipdb/ChipName.h"
 #include "chipdb/GbkCodec.h"
 
+#include <bit>
+
 namespace {
 
 enum Column {
     ColType, ColManufacturer, ColModel, ColChipId, ColFlashSize, ColFlashPage, ColFamily,
     ColSubType, ColDelay, ColVoltage, ColEepromSize, ColEepromPage, ColLink,
+};
+
+// The cells of the record's numbers, in the order the record stores them.
+constexpr std::pair<Column, ChipField> kNumericCells[] = {
+    {ColChipId, ChipField::ChipId},         {ColFlashSize, ChipField::FlashSize},
+    {ColFlashPage, ChipField::FlashPage},   {ColFamily, ChipField::Family},
+    {ColSubType, ChipField::SubType},       {ColDelay, ChipField::Delay},
+    {ColVoltage, ChipField::Voltage},       {ColEepromSize, ChipField::EepromSize},
+    {ColEepromPage, ChipField::EepromPage}, {ColLink, ChipField::XmlLink},
 };
 
 // Positions outside a list choose nothing, as a list shows no item for them.
@@ -78,10 +89,7 @@ std::optional<qint32> parseCellInteger(const QString& text)
         ++i;
     }
     bool hex = false;
-    if (i < n && text[i] == QLatin1Char('$')) {
-        hex = true;
-        ++i;
-    } else if (i < n && (text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
+    if (i < n && (text[i] == QLatin1Char('$') || text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
         hex = true;
         ++i;
     } else if (i + 1 < n && text[i] == QLatin1Char('0')
@@ -126,12 +134,7 @@ QString notAnIntegerMessage(const QString& text)
 
 int halvings(qint64 v)
 {
-    int count = 0;
-    while (v > 1) {
-        v /= 2;
-        ++count;
-    }
-    return count;
+    return v > 1 ? std::bit_width(static_cast<quint64>(v)) - 1 : 0;
 }
 
 bool ChipEditorFields::allListsChosen() const
@@ -147,16 +150,10 @@ ChipGridRow rowFromRecord(const ChipRecord& record)
     row[ColType] = parts.type;
     row[ColManufacturer] = parts.manufacturer;
     row[ColModel] = parts.model;
+    for (const auto& [column, field] : kNumericCells)
+        row[column] = QString::number(record.field(field));
+    // The ID in hex, as the chip answers it.
     row[ColChipId] = QStringLiteral("0x") + QString::number(record.chipId, 16).toUpper();
-    row[ColFlashSize] = QString::number(record.flashSize);
-    row[ColFlashPage] = QString::number(record.flashPage);
-    row[ColFamily] = QString::number(record.family);
-    row[ColSubType] = QString::number(record.subType);
-    row[ColDelay] = QString::number(record.delay);
-    row[ColVoltage] = QString::number(record.voltage);
-    row[ColEepromSize] = QString::number(record.eepromSize);
-    row[ColEepromPage] = QString::number(record.eepromPage);
-    row[ColLink] = QString::number(record.xmlLink);
     return row;
 }
 
@@ -222,15 +219,6 @@ RowDecodeResult decodeRow(const ChipGridRow& row)
 
 RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
 {
-    // Cells in the order the record's fields are stored.
-    static constexpr std::pair<Column, ChipField> numeric[] = {
-        {ColChipId, ChipField::ChipId},         {ColFlashSize, ChipField::FlashSize},
-        {ColFlashPage, ChipField::FlashPage},   {ColFamily, ChipField::Family},
-        {ColSubType, ChipField::SubType},       {ColDelay, ChipField::Delay},
-        {ColVoltage, ChipField::Voltage},       {ColEepromSize, ChipField::EepromSize},
-        {ColEepromPage, ChipField::EepromPage}, {ColLink, ChipField::XmlLink},
-    };
-
     RowsToRecordsResult result;
     result.records.reserve(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -243,7 +231,7 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
             return {{}, outside.isEmpty() ? ExtraMessages::text(ExtraText::ChipNameTooLong).arg(gridRow).arg(name)
                                           : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside)};
         }
-        for (const auto& [column, field] : numeric) {
+        for (const auto& [column, field] : kNumericCells) {
             const std::optional<qint32> value = parseCellInteger(row[column]);
             if (!value)
                 return {{}, notAnIntegerMessage(row[column])};

@@ -3,13 +3,13 @@
 #include "text/Captions.h"
 #include "chipdb/ChipDatabase.h"
 #include "chipdb/ChipName.h"
+#include "controls/NamedWidget.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -25,14 +25,11 @@ TForm3::TForm3(const ChipDatabase& database, ChooseChip choose, QWidget* parent)
     setModal(true);
     setFixedSize(404, 320);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    Label1 = named(new QLabel(this), "Label1");
+    ComboBox1 = named(new QComboBox(this), "ComboBox1");
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1 = named(new QTreeWidget(this), "ListView1");
     ListView1->setRootIsDecorated(false);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -41,11 +38,9 @@ TForm3::TForm3(const ChipDatabase& database, ChooseChip choose, QWidget* parent)
     ListView1->header()->setStretchLastSection(false);
     // The slot column is one pixel wide: it carries the slot, it is not for reading.
     ListView1->header()->setMinimumSectionSize(1);
-    BitBtn1 = new QPushButton(this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = named(new QPushButton(this), "BitBtn1");
     BitBtn1->setEnabled(false);
-    BitBtn2 = new QPushButton(this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2 = named(new QPushButton(this), "BitBtn2");
 
     auto* filter = new QHBoxLayout;
     filter->addWidget(Label1);

@@ -20,18 +20,12 @@ constexpr QRgb FrameInnerLight = 0xC0C0C0;
 // Pen strokes of the frame follow the classic "move to, line to" convention: the start point is
 // drawn, the end point is not (the next stroke starts there). Plain QPainter lines include both
 // ends, which would put the wrong colour on the corners.
+// Every stroke is vertical or horizontal.
 void stroke(QPainter& painter, QPoint from, QPoint to, QRgb colour)
 {
-    const QColor c{colour};
-    if (from.x() == to.x()) {
-        const int step = to.y() > from.y() ? 1 : -1;
-        for (int y = from.y(); y != to.y(); y += step)
-            painter.fillRect(from.x(), y, 1, 1, c);
-    } else {
-        const int step = to.x() > from.x() ? 1 : -1;
-        for (int x = from.x(); x != to.x(); x += step)
-            painter.fillRect(x, from.y(), 1, 1, c);
-    }
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    for (QPoint p = from; p != to; p += step)
+        painter.fillRect(p.x(), p.y(), 1, 1, QColor(colour));
 }
 
 QFont digitFont()
@@ -225,17 +219,13 @@ void TBitBox::paintCaption(QPainter& painter, int m) const
                                      m + metrics.height() / 2 + 1));
         // A dotted outline, every second pixel, like the system focus rectangle.
         const QColor dots = palette().color(QPalette::Active, QPalette::WindowText);
-        for (int x = focusRect.left(); x <= focusRect.right(); ++x) {
-            if (((x - focusRect.left()) & 1) == 0) {
-                painter.fillRect(x, focusRect.top(), 1, 1, dots);
-                painter.fillRect(x, focusRect.bottom(), 1, 1, dots);
-            }
+        for (int x = focusRect.left(); x <= focusRect.right(); x += 2) {
+            painter.fillRect(x, focusRect.top(), 1, 1, dots);
+            painter.fillRect(x, focusRect.bottom(), 1, 1, dots);
         }
-        for (int y = focusRect.top(); y <= focusRect.bottom(); ++y) {
-            if (((y - focusRect.top()) & 1) == 0) {
-                painter.fillRect(focusRect.left(), y, 1, 1, dots);
-                painter.fillRect(focusRect.right(), y, 1, 1, dots);
-            }
+        for (int y = focusRect.top(); y <= focusRect.bottom(); y += 2) {
+            painter.fillRect(focusRect.left(), y, 1, 1, dots);
+            painter.fillRect(focusRect.right(), y, 1, 1, dots);
         }
     }
 }

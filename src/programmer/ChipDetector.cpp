@@ -8,7 +8,6 @@
 #include "programmer/OperatorFeedback.h"
 #include "programmer/ProgrammerLink.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -107,16 +106,13 @@ ChipDetector::Result ChipDetector::selectFound(const ChipRecord& found, ChipList
 {
     const ChipNameParts parts = chipNamePartsForLists(found.nameText());
     // One list at a time: each selection refills the next list, which the next lookup searches.
-    const auto selectRemembered = [&lists] {
+    const std::pair<ChipList, QString> steps[] = {
+        {ChipList::Type, parts.type}, {ChipList::Manufacturer, parts.manufacturer}, {ChipList::Model, parts.model}};
+    for (const auto& [list, part] : steps) {
+        lists.setRememberedIndex(list, lists.findItem(list, part));
         lists.selectChip(lists.rememberedIndex(ChipList::Type), lists.rememberedIndex(ChipList::Manufacturer),
                          lists.rememberedIndex(ChipList::Model));
-    };
-    lists.setRememberedIndex(ChipList::Type, lists.findItem(ChipList::Type, parts.type));
-    selectRemembered();
-    lists.setRememberedIndex(ChipList::Manufacturer, lists.findItem(ChipList::Manufacturer, parts.manufacturer));
-    selectRemembered();
-    lists.setRememberedIndex(ChipList::Model, lists.findItem(ChipList::Model, parts.model));
-    selectRemembered();
+    }
     m_feedback.showInfo(MessageCatalog::text(MessageKey::ChipDetected) + lists.selectedText(ChipList::Model)
                         + MessageCatalog::text(MessageKey::ChipTypeLine) + lists.selectedText(ChipList::Type));
     return Result::ChipFound;

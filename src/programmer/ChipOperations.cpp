@@ -121,19 +121,24 @@ CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routi
     return outcome;
 }
 
+template <typename Routines>
+std::function<ChipOperations::StepResult(const ChipRecord&)> ChipOperations::stepOf(
+    Routines& routines, bool (Routines::*routine)(const ChipRecord&))
+{
+    return [&routines, routine](const ChipRecord& chip) {
+        return (routines.*routine)(chip) ? StepResult::Success : StepResult::Failed;
+    };
+}
+
 CommandOutcome ChipOperations::runRead()
 {
-    CommandSteps steps;
     // The read replaces the image and then shows it: the view's edits are taken before, or the
     // reload would lay them over what was read.
-    steps.takeEdits = true;
-    steps.queryOnlyUpToFamily93 = true;
-    steps.completion = MessageKey::ReadComplete;
-    steps.routine = [this](const ChipRecord& chip) {
-        return m_read.ReadChip(chip) ? StepResult::Success : StepResult::Failed;
-    };
     bool ran = false;
-    const CommandOutcome outcome = runCommand(steps, &ran);
+    const CommandOutcome outcome = runCommand({.takeEdits = true, .queryOnlyUpToFamily93 = true,
+                                               .completion = MessageKey::ReadComplete,
+                                               .routine = stepOf(m_read, &ReadRoutines::ReadChip)},
+                                              &ran);
     // Only a read that ran to its end says anything about the chip's content.
     if (ran && m_host.dataLength() == 0)
         m_feedback.showError(MessageCatalog::text(MessageKey::ChipIsBlank));
@@ -142,64 +147,36 @@ CommandOutcome ChipOperations::runRead()
 
 CommandOutcome ChipOperations::runErase()
 {
-    CommandSteps steps;
-    steps.completion = MessageKey::EraseComplete;
-    steps.routine = [this](const ChipRecord& chip) {
-        return m_write.EraseChip(chip) ? StepResult::Success : StepResult::Failed;
-    };
-    return runCommand(steps);
+    return runCommand({.completion = MessageKey::EraseComplete, .routine = stepOf(m_write, &WriteRoutines::EraseChip)});
 }
 
 CommandOutcome ChipOperations::runWrite()
 {
-    CommandSteps steps;
-    steps.takeEdits = true;
-    steps.refuseEmpty = true;
-    steps.writesBuffer = true;
-    steps.queryOnlyUpToFamily93 = true;
-    steps.completion = MessageKey::WriteComplete;
-    steps.routine = [this](const ChipRecord& chip) {
-        return m_write.WriteChip(chip) ? StepResult::Success : StepResult::Failed;
-    };
-    return runCommand(steps);
+    return runCommand({.takeEdits = true, .refuseEmpty = true, .writesBuffer = true, .queryOnlyUpToFamily93 = true,
+                       .completion = MessageKey::WriteComplete,
+                       .routine = stepOf(m_write, &WriteRoutines::WriteChip)});
 }
 
 CommandOutcome ChipOperations::runVerify()
 {
-    CommandSteps steps;
-    steps.takeEdits = true;
-    steps.refuseEmpty = true;
-    steps.logBeforeTime = true;
-    steps.completion = MessageKey::VerifyComplete;
-    steps.routine = [this](const ChipRecord& chip) {
-        return m_read.VerifyChip(chip) ? StepResult::Success : StepResult::Failed;
-    };
-    return runCommand(steps);
+    return runCommand({.takeEdits = true, .refuseEmpty = true, .logBeforeTime = true,
+                       .completion = MessageKey::VerifyComplete,
+                       .routine = stepOf(m_read, &ReadRoutines::VerifyChip)});
 }
 
 CommandOutcome ChipOperations::runBlankCheck()
 {
-    CommandSteps steps;
-    steps.logBeforeTime = true;
-    steps.completion = MessageKey::BlankCheckComplete;
-    steps.routine = [this](const ChipRecord& chip) {
-        return m_read.BlankCheckChip(chip) ? StepResult::Success : StepResult::Failed;
-    };
-    return runCommand(steps);
+    return runCommand({.logBeforeTime = true, .completion = MessageKey::BlankCheckComplete,
+                       .routine = stepOf(m_read, &ReadRoutines::BlankCheckChip)});
 }
 
 CommandOutcome ChipOperations::runAuto()
 {
     // Taken once: the question before the frame and the sequence in it follow the same options.
     const AutoOptions options = m_host.autoOptions();
-    CommandSteps steps;
-    steps.takeEdits = true;
-    steps.refuseEmpty = true;
-    steps.writesBuffer = options.program;
-    steps.logBeforeTime = true;
-    steps.completion = MessageKey::AutoComplete;
-    steps.routine = [this, options](const ChipRecord& chip) { return autoSequence(chip, options); };
-    return runCommand(steps);
+    return runCommand({.takeEdits = true, .refuseEmpty = true, .writesBuffer = options.program, .logBeforeTime = true,
+                       .completion = MessageKey::AutoComplete,
+                       .routine = [this, options](const ChipRecord& chip) { return autoSequence(chip, options); }});
 }
 
 ChipOperations::StepResult ChipOperations::autoSequence(const ChipRecord& chip, const AutoOptions& options)

@@ -11,9 +11,7 @@
 
 class TUsbBulk;
 class OperatorFeedback;
-class OperationHost;
 class OperationClock;
-class ChipListSelection;
 struct ChipRecord;
 enum class MessageKey : int;
 
@@ -74,6 +72,10 @@ private:
         std::function<StepResult(const ChipRecord&)> routine;
     };
 
+    // A routine as a step: its success or its failure.
+    template <typename Routines>
+    [[nodiscard]] static std::function<StepResult(const ChipRecord&)> stepOf(
+        Routines& routines, bool (Routines::*routine)(const ChipRecord&));
     CommandOutcome runCommand(const CommandSteps& steps, bool* routineRan = nullptr);
     [[nodiscard]] bool confirmOversizedBuffer(const ChipRecord& chip);
     StepResult autoSequence(const ChipRecord& chip, const AutoOptions& options);

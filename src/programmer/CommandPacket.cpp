@@ -10,18 +10,12 @@ constexpr std::uint8_t FamilyCode25Eeprom = 3;
 
 constexpr int MinimumBlock = 64;
 
-void putU16(CommandPacket& p, std::size_t at, std::uint16_t value, bool bigEndian)
+// A field as wide as its type, in the byte order of the programmer variant.
+template <typename Field>
+void putField(CommandPacket& p, std::size_t at, Field value, bool bigEndian)
 {
-    const auto hi = static_cast<std::uint8_t>(value >> 8);
-    const auto lo = static_cast<std::uint8_t>(value);
-    p.bytes[at] = bigEndian ? hi : lo;
-    p.bytes[at + 1] = bigEndian ? lo : hi;
-}
-
-void putU32(CommandPacket& p, std::size_t at, std::uint32_t value, bool bigEndian)
-{
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::size_t shift = bigEndian ? 8 * (3 - i) : 8 * i;
+    for (std::size_t i = 0; i < sizeof(Field); ++i) {
+        const std::size_t shift = bigEndian ? 8 * (sizeof(Field) - 1 - i) : 8 * i;
         p.bytes[at + i] = static_cast<std::uint8_t>(value >> shift);
     }
 }
@@ -33,10 +27,10 @@ CommandPacket withParams(std::uint8_t code, const ChipParams& chip, std::uint8_t
     p.bytes[1] = code;
     p.bytes[2] = chip.family;
     p.bytes[3] = chip.subType;
-    putU16(p, 4, chip.flashPage, bigEndian);
-    putU16(p, 6, chip.delay, bigEndian);
-    putU32(p, 8, chip.flashSize, bigEndian);
-    putU32(p, 12, chip.chipId, bigEndian);
+    putField(p, 4, chip.flashPage, bigEndian);
+    putField(p, 6, chip.delay, bigEndian);
+    putField(p, 8, chip.flashSize, bigEndian);
+    putField(p, 12, chip.chipId, bigEndian);
     p.bytes[16] = byte16;
     p.bytes[28] = chip.voltage;
     return p;
@@ -72,7 +66,7 @@ CommandPacket makeErase(std::uint16_t argument, bool bigEndianFields)
     CommandPacket p;
     p.bytes[0] = 1;
     p.bytes[1] = CmdErase;
-    putU16(p, 26, argument, bigEndianFields);
+    putField(p, 26, argument, bigEndianFields);
     return p;
 }
 
@@ -80,7 +74,7 @@ CommandPacket makeSetAddress(std::uint32_t address, bool bigEndianFields)
 {
     CommandPacket p;
     p.bytes[1] = CmdSetAddress;
-    putU32(p, 8, address, bigEndianFields);
+    putField(p, 8, address, bigEndianFields);
     return p;
 }
 

@@ -13,15 +13,7 @@ namespace {
 
 [[nodiscard]] ChipParams paramsOf(const ChipRecord& chip)
 {
-    ChipParams params;
-    params.family = chip.family;
-    params.subType = chip.subType;
-    params.flashPage = chip.flashPage;
-    params.delay = chip.delay;
-    params.flashSize = chip.flashSize;
-    params.chipId = chip.chipId;
-    params.voltage = chip.voltage;
-    return params;
+    return {chip.family, chip.subType, chip.flashPage, chip.delay, chip.flashSize, chip.chipId, chip.voltage};
 }
 
 } // namespace

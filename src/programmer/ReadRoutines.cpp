@@ -37,25 +37,11 @@ qint32 dataLengthAfterRead(std::span<const quint8> image)
 
 bool ReadRoutines::openStream(const ChipRecord& chip, qint64 length, OperationStage stage)
 {
-    if (needs4ByteAddressing(chip.flashSize)) {
-        const TransferStatus status = m_context.link.SpiCommand(CommandPacket::Enter4ByteAddressMode);
-        if (!status.ok()) {
-            reportFailure(status.failureAt(stage, 0));
-            return false;
-        }
-    }
-    m_context.feedback.progressStart(length);
-    const TransferStatus status = m_context.link.SetAddress(0, true);
-    if (!status.ok()) {
-        reportFailure(status.failureAt(stage, 0));
+    if (needs4ByteAddressing(chip.flashSize)
+        && !m_context.transferred(m_context.link.SpiCommand(CommandPacket::Enter4ByteAddressMode), stage, 0))
         return false;
-    }
-    return true;
-}
-
-void ReadRoutines::reportFailure(const TransferFailure& failure)
-{
-    m_context.feedback.showError(transferFailureText(failure));
+    m_context.feedback.progressStart(length);
+    return m_context.transferred(m_context.link.SetAddress(0, true), stage, 0);
 }
 
 bool ReadRoutines::ReadChip(const ChipRecord& chip)
@@ -111,11 +97,8 @@ bool ReadRoutines::BlankCheckChip(const ChipRecord& chip)
     if (!openStream(chip, length, OperationStage::BlankCheck))
         return false;
     for (qint64 offset = 0; offset < length; offset += block) {
-        const TransferStatus status = m_context.link.readBlock(target);
-        if (!status.ok()) {
-            reportFailure(status.failureAt(OperationStage::BlankCheck, offset));
+        if (!m_context.transferred(m_context.link.readBlock(target), OperationStage::BlankCheck, offset))
             return false;
-        }
         if (firstNonBlank(target) >= 0) {
             feedback.showError(MessageCatalog::text(MessageKey::ChipNotBlank));
             return false;
@@ -140,11 +123,8 @@ bool ReadRoutines::VerifyChip(const ChipRecord& chip)
     if (!openStream(chip, length, OperationStage::Verify))
         return false;
     for (qint64 offset = 0; offset < length; offset += block) {
-        const TransferStatus status = m_context.link.readBlock(target);
-        if (!status.ok()) {
-            reportFailure(status.failureAt(OperationStage::Verify, offset));
+        if (!m_context.transferred(m_context.link.readBlock(target), OperationStage::Verify, offset))
             return false;
-        }
         // Whole blocks are compared, the bytes past the stream length in the last one included.
         const quint8* expected = reference.data() + offset;
         if (std::memcmp(target.data(), expected, target.size()) != 0) {

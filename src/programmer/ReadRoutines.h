@@ -26,7 +26,6 @@ public:
 private:
     // 0xB7 above 16 MiB, progress shown, CmdSetAddress 0 with its reply.
     [[nodiscard]] bool openStream(const ChipRecord& chip, qint64 length, OperationStage stage);
-    void reportFailure(const TransferFailure& failure);
 
     RoutineContext m_context;
 };

@@ -27,11 +27,6 @@ qint64 pageRoundedLength(qint64 dataLength, quint16 flashPage)
     return (dataLength / flashPage + 1) * flashPage;
 }
 
-void WriteRoutines::reportFailure(const TransferFailure& failure)
-{
-    m_context.feedback.showError(transferFailureText(failure));
-}
-
 bool WriteRoutines::EraseChip(const ChipRecord& chip)
 {
     OperatorFeedback& feedback = m_context.feedback;
@@ -66,23 +61,17 @@ bool WriteRoutines::eraseFlash(const ChipRecord& chip)
     feedback.progressStart(chip.delay);
     // The status polls reuse the erase packet's buffer: only bytes 0 and 1 are rewritten.
     CommandPacket packet = makeErase(CommandPacket::ChipEraseArgument, link.bigEndianFields());
-    const TransferStatus sent = link.sendCommand(packet, false);
-    if (!sent.ok()) {
-        reportFailure(sent.failureAt(OperationStage::Erase, 0));
+    if (!m_context.transferred(link.sendCommand(packet, false), OperationStage::Erase, 0))
         return false;
-    }
     int counter = 0;
     int polls = 0;
     bool busy = false;
     do {
         link.clock().sleepMs(ErasePollPauseMs);
         makeReadStatus(packet);
-        const TransferStatus status = link.sendCommand(packet, true);
         ++polls;
-        if (!status.ok()) {
-            reportFailure(status.failureAt(OperationStage::Erase, 0));
+        if (!m_context.transferred(link.sendCommand(packet, true), OperationStage::Erase, 0))
             return false;
-        }
         busy = packet.chipBusy();
         if (counter > chip.delay)
             break;
@@ -90,11 +79,8 @@ bool WriteRoutines::eraseFlash(const ChipRecord& chip)
         feedback.progressStep(counter);
     } while (busy);
     if (busy) {
-        TransferFailure failure;
-        failure.stage = OperationStage::Erase;
-        failure.kind = TransferFailure::Kind::StillBusy;
-        failure.value = polls;
-        reportFailure(failure);
+        feedback.showError(transferFailureText(
+            {.stage = OperationStage::Erase, .kind = TransferFailure::Kind::StillBusy, .value = polls}));
         return false;
     }
     return true;
@@ -107,11 +93,8 @@ bool WriteRoutines::erasePages(const ChipRecord& chip)
     feedback.progressStart(chip.flashSize);
     for (qint64 offset = 0; offset < qint64{chip.flashSize}; offset += chip.flashPage) {
         CommandPacket packet = makeErase(static_cast<quint16>(offset % 65536), link.bigEndianFields());
-        const TransferStatus status = link.sendCommand(packet, false);
-        if (!status.ok()) {
-            reportFailure(status.failureAt(OperationStage::Erase, offset));
+        if (!m_context.transferred(link.sendCommand(packet, false), OperationStage::Erase, offset))
             return false;
-        }
         feedback.progressStep(offset);
     }
     return true;
@@ -121,12 +104,7 @@ bool WriteRoutines::eraseOnce(const ChipRecord& chip)
 {
     m_context.feedback.progressStart(SingleStepProgressMax);
     CommandPacket packet = makeErase(chip.delay, m_context.link.bigEndianFields());
-    const TransferStatus status = m_context.link.sendCommand(packet, false);
-    if (!status.ok()) {
-        reportFailure(status.failureAt(OperationStage::Erase, 0));
-        return false;
-    }
-    return true;
+    return m_context.transferred(m_context.link.sendCommand(packet, false), OperationStage::Erase, 0);
 }
 
 bool WriteRoutines::WriteChip(const ChipRecord& chip)
@@ -139,29 +117,18 @@ bool WriteRoutines::WriteChip(const ChipRecord& chip)
     const qint64 dataLength = pageRoundedLength(host.dataLength(), chip.flashPage);
     host.setDataLength(static_cast<qint32>(dataLength));
     const qint64 length = std::min(dataLength, qint64{chip.flashSize});
-    if (needs4ByteAddressing(chip.flashSize)) {
-        const TransferStatus status = link.SpiCommand(CommandPacket::Enter4ByteAddressMode);
-        if (!status.ok()) {
-            reportFailure(status.failureAt(OperationStage::Write, 0));
-            return false;
-        }
-    }
-    feedback.progressStart(length);
-    const TransferStatus addressed = link.SetAddress(0, false);
-    if (!addressed.ok()) {
-        reportFailure(addressed.failureAt(OperationStage::Write, 0));
+    if (needs4ByteAddressing(chip.flashSize)
+        && !m_context.transferred(link.SpiCommand(CommandPacket::Enter4ByteAddressMode), OperationStage::Write, 0))
         return false;
-    }
+    feedback.progressStart(length);
+    if (!m_context.transferred(link.SetAddress(0, false), OperationStage::Write, 0))
+        return false;
     const qint64 block = blockSize(chip.flashPage);
     const std::span<const quint8> source = host.dataBuffer();
     // Whole blocks go out, so the last one may carry buffer bytes past the stream length.
     for (qint64 offset = 0; offset < length; offset += block) {
-        const TransferStatus status =
-            link.writeBlock(source.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block)));
-        if (!status.ok()) {
-            reportFailure(status.failureAt(OperationStage::Write, offset));
+        if (!m_context.transferred(link.writeBlock(source.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block))), OperationStage::Write, offset))
             return false;
-        }
         feedback.progressStep(offset);
     }
     if (chip.family == Family24Eeprom)

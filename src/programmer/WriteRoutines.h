@@ -25,7 +25,6 @@ private:
     [[nodiscard]] bool eraseFlash(const ChipRecord& chip);
     [[nodiscard]] bool erasePages(const ChipRecord& chip);
     [[nodiscard]] bool eraseOnce(const ChipRecord& chip);
-    void reportFailure(const TransferFailure& failure);
 
     RoutineContext m_context;
 };

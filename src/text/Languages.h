@@ -3,7 +3,6 @@
 #include "text/Language.h"
 
 #include <QString>
-#include <QStringView>
 
 #include <optional>
 #include <span>

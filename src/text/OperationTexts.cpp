@@ -144,34 +144,15 @@ QString partialReadDiscardedText()
 
 QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)
 {
-    QString reason;
+    Text reason = Text::RecordPageZero;  // the one reason without numbers
     switch (defect) {
-    case RecordDefect::TooLarge:
-        reason = text(Text::RecordTooLarge)
-                     .arg(size)
-                     .arg(limit);
-        break;
-    case RecordDefect::PageZero:
-        reason = text(Text::RecordPageZero);
-        break;
-    case RecordDefect::PageTooLarge:
-        reason = text(Text::RecordPageTooLarge)
-                     .arg(size)
-                     .arg(limit);
-        break;
-    case RecordDefect::UnknownFamily:
-        reason = text(Text::RecordUnknownFamily)
-                     .arg(size)
-                     .arg(limit);
-        break;
-    case RecordDefect::BadCapacity:
-        reason = text(Text::RecordBadCapacity)
-                     .arg(size)
-                     .arg(limit);
-        break;
+    case RecordDefect::PageZero: return text(Text::RecordDamaged).arg(text(reason));
+    case RecordDefect::TooLarge: reason = Text::RecordTooLarge; break;
+    case RecordDefect::PageTooLarge: reason = Text::RecordPageTooLarge; break;
+    case RecordDefect::UnknownFamily: reason = Text::RecordUnknownFamily; break;
+    case RecordDefect::BadCapacity: reason = Text::RecordBadCapacity; break;
     }
-    return text(Text::RecordDamaged)
-        .arg(reason);
+    return text(Text::RecordDamaged).arg(text(reason).arg(size).arg(limit));
 }
 
 std::span<const LanguageTexts> operationTextTable()

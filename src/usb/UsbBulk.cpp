@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <thread>
+#include <tuple>
 
 TUsbBulk::TUsbBulk(std::string libraryPath) : m_library(std::move(libraryPath)) {}
 
@@ -122,42 +123,30 @@ bool TUsbBulk::tryDevice(struct usb_device* device)
     m_refusedClaimResult = 0;
 
     const std::optional<std::string> product = qualifiedProduct(m_handle, device);
-    if (!product) {
-        rejectDevice();
-        return false;
-    }
+    if (!product)
+        return rejectDevice();
     const bool isDevice = *product == ProductDevice;
 
     // A device without the descriptors libusb normally fills in cannot be claimed by number.
     const usb_config_descriptor* config = device->config;
     if (!config || !config->interface || config->interface->num_altsetting < 1
-        || !config->interface->altsetting) {
-        rejectDevice();
-        return false;
-    }
+        || !config->interface->altsetting)
+        return rejectDevice();
     m_interfaceNumber = config->interface->altsetting[0].bInterfaceNumber;
     s_interfaceNumber = m_interfaceNumber;
     if (const int claimed = m_library.usb_claim_interface(m_handle, m_interfaceNumber); claimed != 0) {
         m_refusedClaimResult = claimed;
-        rejectDevice();
-        return false;
+        return rejectDevice();
     }
-    if (isDevice) {
-        m_epIn = 0x85;
-        m_epOut = 5;
-        m_epCmd = 4;
-    } else {
-        m_epIn = 0x82;
-        m_epOut = 1;
-        m_epCmd = 2;
-    }
+    std::tie(m_epIn, m_epOut, m_epCmd) = isDevice ? std::tuple(0x85, 5, 4) : std::tuple(0x82, 1, 2);
     return true;
 }
 
-void TUsbBulk::rejectDevice()
+bool TUsbBulk::rejectDevice()
 {
     m_library.usb_close(m_handle);
     m_handle = nullptr;
+    return false;
 }
 
 int TUsbBulk::USB_bulk_cmd(char* buf, int len, int wantReply)

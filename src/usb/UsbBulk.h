@@ -102,7 +102,8 @@ private:
     bool tryDevice(struct usb_device* device);
     // The devices with this vendor and product ID, in the library's bus order, after a fresh scan.
     [[nodiscard]] std::vector<struct usb_device*> devicesWithId(int vid, int pid);
-    void rejectDevice();
+    // Closes a device that did not qualify; false, which tryDevice then returns.
+    bool rejectDevice();
     // The product string of an opened device when its manufacturer and product strings are
     // those of the programmer; empty otherwise.
     [[nodiscard]] std::optional<std::string> qualifiedProduct(usb_dev_handle* h, const struct usb_device* device);

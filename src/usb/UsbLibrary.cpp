@@ -60,141 +60,120 @@ bool UsbLibrary::isBound(std::string_view name) const
 
 bool UsbLibrary::hasSearchEntries() const
 {
-    for (const Slot s : {FindBusses, FindDevices, GetBusses, Open, Close, ControlMsg,
-                         ClaimInterface, ReleaseInterface, BulkWrite, BulkRead}) {
-        if (!m_table[s])
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(std::array{FindBusses, FindDevices, GetBusses, Open, Close, ControlMsg, ClaimInterface,
+                                          ReleaseInterface, BulkWrite, BulkRead},
+                               [this](Slot slot) { return m_table[slot] != nullptr; });
 }
 
 usb_dev_handle* UsbLibrary::usb_open(struct usb_device* dev) const
 {
-    const auto f = entry<decltype(&::usb_open)>(Open);
-    return f ? f(dev) : nullptr;
+    return call<decltype(&::usb_open)>(Open, nullptr, dev);
 }
 
 int UsbLibrary::usb_close(usb_dev_handle* dev) const
 {
-    const auto f = entry<decltype(&::usb_close)>(Close);
-    return f ? f(dev) : Unbound;
+    return call<decltype(&::usb_close)>(Close, Unbound, dev);
 }
 
 int UsbLibrary::usb_get_string(usb_dev_handle* dev, int index, int langid, char* buf,
                                size_t buflen) const
 {
-    const auto f = entry<decltype(&::usb_get_string)>(GetString);
-    return f ? f(dev, index, langid, buf, buflen) : Unbound;
+    return call<decltype(&::usb_get_string)>(GetString, Unbound, dev, index, langid, buf, buflen);
 }
 
 int UsbLibrary::usb_get_string_simple(usb_dev_handle* dev, int index, char* buf,
                                       size_t buflen) const
 {
-    const auto f = entry<decltype(&::usb_get_string_simple)>(GetStringSimple);
-    return f ? f(dev, index, buf, buflen) : Unbound;
+    return call<decltype(&::usb_get_string_simple)>(GetStringSimple, Unbound, dev, index, buf, buflen);
 }
 
 int UsbLibrary::usb_get_descriptor_by_endpoint(usb_dev_handle* dev, int ep, unsigned char type,
                                                unsigned char index, void* buf, int size) const
 {
-    const auto f = entry<decltype(&::usb_get_descriptor_by_endpoint)>(GetDescriptorByEndpoint);
-    return f ? f(dev, ep, type, index, buf, size) : Unbound;
+    return call<decltype(&::usb_get_descriptor_by_endpoint)>(GetDescriptorByEndpoint, Unbound, dev, ep, type, index,
+                                                              buf, size);
 }
 
 int UsbLibrary::usb_get_descriptor(usb_dev_handle* dev, unsigned char type, unsigned char index,
                                    void* buf, int size) const
 {
-    const auto f = entry<decltype(&::usb_get_descriptor)>(GetDescriptor);
-    return f ? f(dev, type, index, buf, size) : Unbound;
+    return call<decltype(&::usb_get_descriptor)>(GetDescriptor, Unbound, dev, type, index, buf, size);
 }
 
 int UsbLibrary::usb_bulk_write(usb_dev_handle* dev, int ep, const char* bytes, int size,
                                int timeout) const
 {
-    const auto f = entry<decltype(&::usb_bulk_write)>(BulkWrite);
-    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+    return call<decltype(&::usb_bulk_write)>(BulkWrite, Unbound, dev, ep, bytes, size, timeout);
 }
 
 int UsbLibrary::usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size,
                               int timeout) const
 {
-    const auto f = entry<decltype(&::usb_bulk_read)>(BulkRead);
-    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+    return call<decltype(&::usb_bulk_read)>(BulkRead, Unbound, dev, ep, bytes, size, timeout);
 }
 
 int UsbLibrary::usb_interrupt_write(usb_dev_handle* dev, int ep, const char* bytes, int size,
                                     int timeout) const
 {
-    const auto f = entry<decltype(&::usb_interrupt_write)>(InterruptWrite);
-    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+    return call<decltype(&::usb_interrupt_write)>(InterruptWrite, Unbound, dev, ep, bytes, size, timeout);
 }
 
 int UsbLibrary::usb_interrupt_read(usb_dev_handle* dev, int ep, char* bytes, int size,
                                    int timeout) const
 {
-    const auto f = entry<decltype(&::usb_interrupt_read)>(InterruptRead);
-    return f ? f(dev, ep, bytes, size, timeout) : Unbound;
+    return call<decltype(&::usb_interrupt_read)>(InterruptRead, Unbound, dev, ep, bytes, size, timeout);
 }
 
 int UsbLibrary::usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value,
                                 int index, char* bytes, int size, int timeout) const
 {
-    const auto f = entry<decltype(&::usb_control_msg)>(ControlMsg);
-    return f ? f(dev, requesttype, request, value, index, bytes, size, timeout) : Unbound;
+    return call<decltype(&::usb_control_msg)>(ControlMsg, Unbound, dev, requesttype, request, value, index, bytes, size,
+                                              timeout);
 }
 
 int UsbLibrary::usb_set_configuration(usb_dev_handle* dev, int configuration) const
 {
-    const auto f = entry<decltype(&::usb_set_configuration)>(SetConfiguration);
-    return f ? f(dev, configuration) : Unbound;
+    return call<decltype(&::usb_set_configuration)>(SetConfiguration, Unbound, dev, configuration);
 }
 
 int UsbLibrary::usb_claim_interface(usb_dev_handle* dev, int interface) const
 {
-    const auto f = entry<decltype(&::usb_claim_interface)>(ClaimInterface);
-    return f ? f(dev, interface) : Unbound;
+    return call<decltype(&::usb_claim_interface)>(ClaimInterface, Unbound, dev, interface);
 }
 
 int UsbLibrary::usb_release_interface(usb_dev_handle* dev, int interface) const
 {
-    const auto f = entry<decltype(&::usb_release_interface)>(ReleaseInterface);
-    return f ? f(dev, interface) : Unbound;
+    return call<decltype(&::usb_release_interface)>(ReleaseInterface, Unbound, dev, interface);
 }
 
 int UsbLibrary::usb_set_altinterface(usb_dev_handle* dev, int alternate) const
 {
-    const auto f = entry<decltype(&::usb_set_altinterface)>(SetAltinterface);
-    return f ? f(dev, alternate) : Unbound;
+    return call<decltype(&::usb_set_altinterface)>(SetAltinterface, Unbound, dev, alternate);
 }
 
 int UsbLibrary::usb_resetep(usb_dev_handle* dev, unsigned int ep) const
 {
-    const auto f = entry<decltype(&::usb_resetep)>(Resetep);
-    return f ? f(dev, ep) : Unbound;
+    return call<decltype(&::usb_resetep)>(Resetep, Unbound, dev, ep);
 }
 
 int UsbLibrary::usb_clear_halt(usb_dev_handle* dev, unsigned int ep) const
 {
-    const auto f = entry<decltype(&::usb_clear_halt)>(ClearHalt);
-    return f ? f(dev, ep) : Unbound;
+    return call<decltype(&::usb_clear_halt)>(ClearHalt, Unbound, dev, ep);
 }
 
 int UsbLibrary::usb_reset(usb_dev_handle* dev) const
 {
-    const auto f = entry<decltype(&::usb_reset)>(Reset);
-    return f ? f(dev) : Unbound;
+    return call<decltype(&::usb_reset)>(Reset, Unbound, dev);
 }
 
 int UsbLibrary::usb_reset_ex(usb_dev_handle* dev, unsigned int resetType) const
 {
-    const auto f = entry<ResetExFn>(ResetEx);
-    return f ? f(dev, resetType) : Unbound;
+    return call<ResetExFn>(ResetEx, Unbound, dev, resetType);
 }
 
 char* UsbLibrary::usb_strerror() const
 {
-    const auto f = entry<decltype(&::usb_strerror)>(Strerror);
-    return f ? f() : nullptr;
+    return call<decltype(&::usb_strerror)>(Strerror, nullptr);
 }
 
 void UsbLibrary::usb_init() const
@@ -211,86 +190,72 @@ void UsbLibrary::usb_set_debug(int level) const
 
 int UsbLibrary::usb_find_busses() const
 {
-    const auto f = entry<decltype(&::usb_find_busses)>(FindBusses);
-    return f ? f() : Unbound;
+    return call<decltype(&::usb_find_busses)>(FindBusses, Unbound);
 }
 
 int UsbLibrary::usb_find_devices() const
 {
-    const auto f = entry<decltype(&::usb_find_devices)>(FindDevices);
-    return f ? f() : Unbound;
+    return call<decltype(&::usb_find_devices)>(FindDevices, Unbound);
 }
 
 struct usb_device* UsbLibrary::usb_device(usb_dev_handle* dev) const
 {
-    const auto f = entry<decltype(&::usb_device)>(Device);
-    return f ? f(dev) : nullptr;
+    return call<decltype(&::usb_device)>(Device, nullptr, dev);
 }
 
 struct usb_bus* UsbLibrary::usb_get_busses() const
 {
-    const auto f = entry<decltype(&::usb_get_busses)>(GetBusses);
-    return f ? f() : nullptr;
+    return call<decltype(&::usb_get_busses)>(GetBusses, nullptr);
 }
 
 int UsbLibrary::usb_install_service_np() const
 {
-    const auto f = entry<NoArgIntFn>(InstallServiceNp);
-    return f ? f() : Unbound;
+    return call<NoArgIntFn>(InstallServiceNp, Unbound);
 }
 
 int UsbLibrary::usb_uninstall_service_np() const
 {
-    const auto f = entry<NoArgIntFn>(UninstallServiceNp);
-    return f ? f() : Unbound;
+    return call<NoArgIntFn>(UninstallServiceNp, Unbound);
 }
 
 int UsbLibrary::usb_install_driver_np(const char* infFile) const
 {
-    const auto f = entry<InstallDriverFn>(InstallDriverNp);
-    return f ? f(infFile) : Unbound;
+    return call<InstallDriverFn>(InstallDriverNp, Unbound, infFile);
 }
 
 const struct usb_version* UsbLibrary::usb_get_version() const
 {
-    const auto f = entry<GetVersionFn>(GetVersion);
-    return f ? f() : nullptr;
+    return call<GetVersionFn>(GetVersion, nullptr);
 }
 
 int UsbLibrary::usb_isochronous_setup_async(usb_dev_handle* dev, void** context, unsigned char ep,
                                             int pktsize) const
 {
-    const auto f = entry<IsoSetupFn>(IsochronousSetupAsync);
-    return f ? f(dev, context, ep, pktsize) : Unbound;
+    return call<IsoSetupFn>(IsochronousSetupAsync, Unbound, dev, context, ep, pktsize);
 }
 
 int UsbLibrary::usb_bulk_setup_async(usb_dev_handle* dev, void** context, unsigned char ep) const
 {
-    const auto f = entry<SetupAsyncFn>(BulkSetupAsync);
-    return f ? f(dev, context, ep) : Unbound;
+    return call<SetupAsyncFn>(BulkSetupAsync, Unbound, dev, context, ep);
 }
 
 int UsbLibrary::usb_interrupt_setup_async(usb_dev_handle* dev, void** context,
                                           unsigned char ep) const
 {
-    const auto f = entry<SetupAsyncFn>(InterruptSetupAsync);
-    return f ? f(dev, context, ep) : Unbound;
+    return call<SetupAsyncFn>(InterruptSetupAsync, Unbound, dev, context, ep);
 }
 
 int UsbLibrary::usb_submit_async(void* context, char* bytes, int size) const
 {
-    const auto f = entry<SubmitAsyncFn>(SubmitAsync);
-    return f ? f(context, bytes, size) : Unbound;
+    return call<SubmitAsyncFn>(SubmitAsync, Unbound, context, bytes, size);
 }
 
 int UsbLibrary::usb_reap_async(void* context, int timeout) const
 {
-    const auto f = entry<ReapAsyncFn>(ReapAsync);
-    return f ? f(context, timeout) : Unbound;
+    return call<ReapAsyncFn>(ReapAsync, Unbound, context, timeout);
 }
 
 int UsbLibrary::usb_free_async(void** context) const
 {
-    const auto f = entry<FreeAsyncFn>(FreeAsync);
-    return f ? f(context) : Unbound;
+    return call<FreeAsyncFn>(FreeAsync, Unbound, context);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // Returned by usb_get_version() of the Windows builds of the 0.1 API; its layout is never read.
 struct usb_version;
@@ -102,6 +103,15 @@ private:
     [[nodiscard]] Fn entry(std::size_t slot) const
     {
         return reinterpret_cast<Fn>(m_table[slot]);
+    }
+
+    // Calls slot's function with args; unbound is the result while the slot is empty.
+    template <typename Fn, typename... Args>
+    [[nodiscard]] std::invoke_result_t<Fn, Args...> call(std::size_t slot, std::invoke_result_t<Fn, Args...> unbound,
+                                                         Args... args) const
+    {
+        const auto f = entry<Fn>(slot);
+        return f ? f(args...) : unbound;
     }
 
     std::string m_path;

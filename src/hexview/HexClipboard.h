@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <span>
-#include <vector>
 
 class QMimeData;
 

@@ -84,7 +84,6 @@ public:
     [[nodiscard]] QRect CaretRect() const;
     [[nodiscard]] const HexLayout& Layout() const noexcept { return m_layout; }
     [[nodiscard]] int CharWidth() const noexcept { return m_layout.params().charWidth; }
-    [[nodiscard]] int OffsetDisplayWidth() const noexcept { return m_offsetDisplayWidth; }
 
     // ---- properties --------------------------------------------------------------------------
     [[nodiscard]] int BytesPerRow() const noexcept { return m_bytesPerRow; }
@@ -409,7 +408,6 @@ private:
     bool m_separateBlocks = true;
     bool m_findProgress = false;
     int m_rulerNumberBase = 16;
-    int m_offsetDisplayWidth = 1;
     int m_selectionChangeCount = 0;
     int m_caretRowPainted = HexLayout::FixedRows;
     std::unique_ptr<HexPainter> m_painter;

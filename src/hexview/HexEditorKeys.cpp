@@ -1,6 +1,5 @@
 // Keyboard handling of the hex view: caret moves, selection, typing, deleting, bookmarks, undo.
 #include "HexEditor.h"
-#include "HexEditorError.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,8 +33,6 @@ void HexEditor::keyPressEvent(QKeyEvent* event)
     // event loop.
     try {
         handleKey(event);
-    } catch (const HexEditorError&) {
-        QApplication::beep();
     } catch (const std::exception&) {
         QApplication::beep();
     }

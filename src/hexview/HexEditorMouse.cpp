@@ -1,7 +1,6 @@
 // Mouse handling of the hex view: caret placement, drag selection with automatic scrolling,
 // and the press-inside-selection rule.
 #include "HexEditor.h"
-#include "HexEditorError.h"
 
 #include <QMouseEvent>
 #include <QTimer>

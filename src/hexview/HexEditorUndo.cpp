@@ -1,6 +1,5 @@
 // Undo and redo of the hex view over the byte records of HexUndoStorage.
 #include "HexEditor.h"
-#include "HexEditorError.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
 // Construction, properties and grid geometry of the hex view.
 #include "HexBookmarkIcons.h"
 #include "HexEditor.h"
-#include "HexEditorError.h"
 #include "HexPainter.h"
 
 #include <QFontDatabase>
@@ -9,7 +8,6 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -95,8 +93,8 @@ void HexEditor::RecomputeGrid()
     // The gutter width depends on the row count, which the first pass establishes.
     m_layout.update(p);
     const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_bytesPerRow;
-    m_offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
-    p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : m_offsetDisplayWidth * p.charWidth + 21;
+    const int offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
+    p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : offsetDisplayWidth * p.charWidth + 21;
     m_layout.update(p);
     SetGridGeometry(m_layout.colWidths(), m_layout.rowCount(), HexLayout::FixedCols,
                     HexLayout::FixedRows, {m_layout.rulerHeight(), 0}, m_layout.rowHeight());

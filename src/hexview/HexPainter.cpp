@@ -93,7 +93,7 @@ void HexPainter::paint(QPainter& p, const QRect& dirty)
     if (l.rulerHeight() > 0 && dirty.top() < l.rulerHeight()) {
         {
             Fills fills(p);
-            paintRuler(p, fills, texts, firstCol, lastCol);
+            paintRuler(fills, texts, firstCol, lastCol);
         }
         drawTexts(p, texts);
     }
@@ -105,7 +105,7 @@ void HexPainter::paint(QPainter& p, const QRect& dirty)
         texts.clear();
         {
             Fills fills(p);
-            paintGutterCell(p, fills, row);
+            paintGutterCell(fills, row);
             paintDataRow(p, fills, texts, row, firstCol, lastCol, focused);
         }
         drawTexts(p, texts);
@@ -130,10 +130,8 @@ void HexPainter::paint(QPainter& p, const QRect& dirty)
     paintFramesAndCaret(p, focused);
 }
 
-void HexPainter::paintRuler(QPainter& p, Fills& fills, std::vector<Text>& texts, int firstCol,
-                            int lastCol)
+void HexPainter::paintRuler(Fills& fills, std::vector<Text>& texts, int firstCol, int lastCol)
 {
-    Q_UNUSED(p);
     const HexLayout& l = m_e.Layout();
     const HexColors& c = m_e.Colors();
     const int h = l.rulerHeight();
@@ -157,9 +155,8 @@ void HexPainter::paintRuler(QPainter& p, Fills& fills, std::vector<Text>& texts,
     }
 }
 
-void HexPainter::paintGutterCell(QPainter& p, Fills& fills, int row)
+void HexPainter::paintGutterCell(Fills& fills, int row)
 {
-    Q_UNUSED(p);
     const HexColors& c = m_e.Colors();
     const int top = m_e.RowTop(row);
     const int h = m_e.Layout().rowHeight();

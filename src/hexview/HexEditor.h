@@ -97,59 +97,59 @@ public:
     [[nodiscard]] QString OffsetFormat() const { return m_offsetFormat.source(); }
     void SetOffsetFormat(const QString& value);
     [[nodiscard]] HexCaretKind CaretKind() const noexcept { return m_caretKind; }
-    void SetCaretKind(HexCaretKind value);
+    void SetCaretKind(HexCaretKind value) { repaintWith(m_caretKind, value); }
     [[nodiscard]] const HexColors& Colors() const noexcept { return m_colors; }
     void SetColors(const HexColors& value);
     [[nodiscard]] bool FocusFrame() const noexcept { return m_focusFrame; }
-    void SetFocusFrame(bool value);
+    void SetFocusFrame(bool value) { repaintWith(m_focusFrame, value); }
     [[nodiscard]] bool SwapNibbles() const noexcept { return m_swapNibbles; }
-    void SetSwapNibbles(bool value);
+    void SetSwapNibbles(bool value) { repaintWith(m_swapNibbles, value); }
     [[nodiscard]] char MaskChar() const noexcept { return m_maskChar; }
-    void SetMaskChar(char value);
+    void SetMaskChar(char value) { repaintWith(m_maskChar, value); }
     [[nodiscard]] const std::bitset<256>& MaskedChars() const noexcept { return m_maskedChars; }
-    void SetMaskedChars(const std::bitset<256>& value);
+    void SetMaskedChars(const std::bitset<256>& value) { repaintWith(m_maskedChars, value); }
     [[nodiscard]] bool NoSizeChange() const noexcept { return m_noSizeChange; }
     void SetNoSizeChange(bool value);
     [[nodiscard]] bool AllowInsertMode() const noexcept { return m_allowInsertMode; }
     void SetAllowInsertMode(bool value);
     [[nodiscard]] bool DrawGridLines() const noexcept { return m_drawGridLines; }
-    void SetDrawGridLines(bool value);
+    void SetDrawGridLines(bool value) { repaintWith(m_drawGridLines, value); }
     [[nodiscard]] bool WantTabs() const noexcept { return m_wantTabs; }
     void SetWantTabs(bool value) { m_wantTabs = value; }
     [[nodiscard]] bool ReadOnlyView() const noexcept { return m_readOnlyView; }
     void SetReadOnlyView(bool value);
     [[nodiscard]] bool HideSelection() const noexcept { return m_hideSelection; }
-    void SetHideSelection(bool value);
+    void SetHideSelection(bool value) { repaintWith(m_hideSelection, value); }
     [[nodiscard]] bool GraySelectionIfNotFocused() const noexcept { return m_graySelection; }
-    void SetGraySelectionIfNotFocused(bool value);
+    void SetGraySelectionIfNotFocused(bool value) { repaintWith(m_graySelection, value); }
     [[nodiscard]] int GutterWidth() const noexcept { return m_gutterWidth; }
     void SetGutterWidth(int value);
     [[nodiscard]] const QPixmap& BookmarkBitmap() const noexcept { return m_bookmarkBitmap; }
-    void SetBookmarkBitmap(const QPixmap& value);
+    void SetBookmarkBitmap(const QPixmap& value) { repaintWith(m_bookmarkBitmap, value); }
     [[nodiscard]] int MaxUndo() const noexcept { return m_maxUndo; }
     void SetMaxUndo(int value) { m_maxUndo = value; }
     [[nodiscard]] bool InsertMode() const noexcept { return m_insertMode; }
     void SetInsertMode(bool value);
     [[nodiscard]] bool HexLowerCase() const noexcept { return m_hexLowerCase; }
-    void SetHexLowerCase(bool value);
+    void SetHexLowerCase(bool value) { relayWith(m_hexLowerCase, value); }
     [[nodiscard]] bool DrawGutter3D() const noexcept { return m_drawGutter3D; }
-    void SetDrawGutter3D(bool value);
+    void SetDrawGutter3D(bool value) { repaintWith(m_drawGutter3D, value); }
     [[nodiscard]] bool ShowRuler() const noexcept { return m_showRuler; }
-    void SetShowRuler(bool value);
+    void SetShowRuler(bool value) { relayWith(m_showRuler, value); }
     [[nodiscard]] int BytesPerUnit() const noexcept { return m_bytesPerUnit; }
     void SetBytesPerUnit(int value);
     [[nodiscard]] int RulerBytesPerUnit() const noexcept { return m_rulerBytesPerUnit; }
     void SetRulerBytesPerUnit(int value);
     [[nodiscard]] bool ShowPositionIfNotFocused() const noexcept { return m_showPositionIfNotFocused; }
-    void SetShowPositionIfNotFocused(bool value);
+    void SetShowPositionIfNotFocused(bool value) { repaintWith(m_showPositionIfNotFocused, value); }
     [[nodiscard]] bool UnicodeChars() const noexcept { return m_unicodeChars; }
     void SetUnicodeChars(bool value);
     [[nodiscard]] bool UnicodeBigEndian() const noexcept { return m_unicodeBigEndian; }
-    void SetUnicodeBigEndian(bool value);
+    void SetUnicodeBigEndian(bool value) { repaintWith(m_unicodeBigEndian, value); }
     [[nodiscard]] int BytesPerBlock() const noexcept { return m_bytesPerBlock; }
-    void SetBytesPerBlock(int value);
+    void SetBytesPerBlock(int value) { relayWith(m_bytesPerBlock, value); }
     [[nodiscard]] bool SeparateBlocksInCharField() const noexcept { return m_separateBlocks; }
-    void SetSeparateBlocksInCharField(bool value);
+    void SetSeparateBlocksInCharField(bool value) { relayWith(m_separateBlocks, value); }
     [[nodiscard]] bool FindProgress() const noexcept { return m_findProgress; }
     void SetFindProgress(bool value) { m_findProgress = value; }
     [[nodiscard]] int RulerNumberBase() const noexcept { return m_rulerNumberBase; }
@@ -374,6 +374,19 @@ private:
     class QTimer* m_dragTimer = nullptr;
     void applyAutoBytesPerRow();
     [[nodiscard]] QString progressFileName(const QIODevice& stream) const;
+    // Setters of properties that only change the picture, or the grid's geometry.
+    template <class T>
+    void repaintWith(T& member, const T& value)
+    {
+        member = value;
+        viewport()->update();
+    }
+    template <class T>
+    void relayWith(T& member, const T& value)
+    {
+        member = value;
+        RecomputeGrid();
+    }
 
     int m_bytesPerRow = 16;
     int m_bytesPerColumn = 2;

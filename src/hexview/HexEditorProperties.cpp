@@ -57,12 +57,6 @@ void HexEditor::SetOffsetFormat(const QString& value)
     RecomputeGrid();
 }
 
-void HexEditor::SetCaretKind(HexCaretKind value)
-{
-    m_caretKind = value;
-    viewport()->update();
-}
-
 void HexEditor::SetColors(const HexColors& value)
 {
     m_colors = value;
@@ -70,30 +64,6 @@ void HexEditor::SetColors(const HexColors& value)
     pal.setColor(QPalette::Base, value.Background);
     pal.setColor(QPalette::Window, value.Background);
     viewport()->setPalette(pal);
-    viewport()->update();
-}
-
-void HexEditor::SetFocusFrame(bool value)
-{
-    m_focusFrame = value;
-    viewport()->update();
-}
-
-void HexEditor::SetSwapNibbles(bool value)
-{
-    m_swapNibbles = value;
-    viewport()->update();
-}
-
-void HexEditor::SetMaskChar(char value)
-{
-    m_maskChar = value;
-    viewport()->update();
-}
-
-void HexEditor::SetMaskedChars(const std::bitset<256>& value)
-{
-    m_maskedChars = value;
     viewport()->update();
 }
 
@@ -111,12 +81,6 @@ void HexEditor::SetAllowInsertMode(bool value)
         SetInsertMode(false);
 }
 
-void HexEditor::SetDrawGridLines(bool value)
-{
-    m_drawGridLines = value;
-    viewport()->update();
-}
-
 void HexEditor::SetReadOnlyView(bool value)
 {
     m_readOnlyView = value;
@@ -125,28 +89,10 @@ void HexEditor::SetReadOnlyView(bool value)
     viewport()->update();
 }
 
-void HexEditor::SetHideSelection(bool value)
-{
-    m_hideSelection = value;
-    viewport()->update();
-}
-
-void HexEditor::SetGraySelectionIfNotFocused(bool value)
-{
-    m_graySelection = value;
-    viewport()->update();
-}
-
 void HexEditor::SetGutterWidth(int value)
 {
     m_gutterWidth = value < 0 ? -1 : value;
     RecomputeGrid();
-}
-
-void HexEditor::SetBookmarkBitmap(const QPixmap& value)
-{
-    m_bookmarkBitmap = value;
-    viewport()->update();
 }
 
 void HexEditor::SetInsertMode(bool value)
@@ -162,24 +108,6 @@ void HexEditor::SetInsertMode(bool value)
     RecomputeGrid();
     MoveCaretTo(caret, m_inCharField);
     viewport()->update();
-}
-
-void HexEditor::SetHexLowerCase(bool value)
-{
-    m_hexLowerCase = value;
-    RecomputeGrid();
-}
-
-void HexEditor::SetDrawGutter3D(bool value)
-{
-    m_drawGutter3D = value;
-    viewport()->update();
-}
-
-void HexEditor::SetShowRuler(bool value)
-{
-    m_showRuler = value;
-    RecomputeGrid();
 }
 
 void HexEditor::SetBytesPerUnit(int value)
@@ -200,12 +128,6 @@ void HexEditor::SetRulerBytesPerUnit(int value)
     RecomputeGrid();
 }
 
-void HexEditor::SetShowPositionIfNotFocused(bool value)
-{
-    m_showPositionIfNotFocused = value;
-    viewport()->update();
-}
-
 void HexEditor::SetUnicodeChars(bool value)
 {
     if (value == m_unicodeChars)
@@ -224,24 +146,6 @@ void HexEditor::SetUnicodeChars(bool value)
     }
     RecomputeGrid();
     MoveCaretTo(caret & ~qint64(value ? 1 : 0), m_inCharField);
-}
-
-void HexEditor::SetUnicodeBigEndian(bool value)
-{
-    m_unicodeBigEndian = value;
-    viewport()->update();
-}
-
-void HexEditor::SetBytesPerBlock(int value)
-{
-    m_bytesPerBlock = value;
-    RecomputeGrid();
-}
-
-void HexEditor::SetSeparateBlocksInCharField(bool value)
-{
-    m_separateBlocks = value;
-    RecomputeGrid();
 }
 
 void HexEditor::SetRulerNumberBase(int value)

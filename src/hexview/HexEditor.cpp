@@ -15,15 +15,6 @@ namespace {
 
 constexpr qint64 kCopyStep = 61440;
 
-// The wait cursor for the duration of a long copy, restored however the copy ends.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 [[noreturn]] void streamFailed(const QIODevice& stream)
 {
     throw HexEditorError(stream.errorString().isEmpty() ? QString::fromLatin1(HexMessages::OutOfBounds)
@@ -31,6 +22,16 @@ public:
 }
 
 } // namespace
+
+HexEditor::WaitCursor::WaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+HexEditor::WaitCursor::~WaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
 
 void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
                                const QString& name, int& lastPercent)
@@ -77,9 +78,7 @@ void HexEditor::copyIn(qint64 total, const std::function<qint64(std::uint8_t*, q
 
 void HexEditor::LoadFromStream(QIODevice& stream)
 {
-    const WaitCursor wait;
-    try {
-        const QString name = progressFileName(stream);
+    load([&] {
         if (stream.isSequential()) {
             // Length unknown in advance: collect step by step.
             m_data.clear();
@@ -88,35 +87,36 @@ void HexEditor::LoadFromStream(QIODevice& stream)
                 m_data.seek(m_data.size());
                 m_data.write(chunk.constData(), chunk.size());
             }
-        } else {
-            if (!stream.seek(0))
-                streamFailed(stream);
-            copyIn(stream.size(), [&stream](std::uint8_t* dst, qint64 n) {
-                const qint64 got = stream.read(reinterpret_cast<char*>(dst), n);
-                if (got < 0)
-                    streamFailed(stream);
-                return got;
-            }, name);
+            return;
         }
-    } catch (...) {
-        m_data.clear();
-        m_hasFile = false;
-        finishLoad();
-        throw;
-    }
-    finishLoad();
+        if (!stream.seek(0))
+            streamFailed(stream);
+        copyIn(stream.size(), [&stream](std::uint8_t* dst, qint64 n) {
+            const qint64 got = stream.read(reinterpret_cast<char*>(dst), n);
+            if (got < 0)
+                streamFailed(stream);
+            return got;
+        }, progressFileName(stream));
+    });
 }
 
 void HexEditor::LoadFromBytes(std::span<const std::uint8_t> bytes)
 {
-    const WaitCursor wait;
-    try {
+    load([&] {
         qint64 offset = 0;
         copyIn(static_cast<qint64>(bytes.size()), [&](std::uint8_t* dst, qint64 n) {
             std::copy_n(bytes.data() + offset, n, dst);
             offset += n;
             return n;
         }, m_fileName);
+    });
+}
+
+void HexEditor::load(const std::function<void()>& fill)
+{
+    const WaitCursor wait;
+    try {
+        fill();
     } catch (...) {
         m_data.clear();
         m_hasFile = false;

@@ -337,7 +337,16 @@ protected:
 private:
     qint64 findImpl(const void* data, qint64 length, qint64 from, qint64 to,
                     bool ignoreCase, int wildcard);
+    // Runs a fill of the store as one load: on failure the store is left empty.
+    void load(const std::function<void()>& fill);
     void finishLoad();
+    // The wait cursor for the duration of a long copy or search, restored however it ends.
+    struct WaitCursor {
+        WaitCursor();
+        ~WaitCursor();
+        WaitCursor(const WaitCursor&) = delete;
+        WaitCursor& operator=(const WaitCursor&) = delete;
+    };
     void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
                 const QString& progressName);
     struct RedoStep {

@@ -3,20 +3,6 @@
 #include "HexEditorError.h"
 #include "HexFind.h"
 
-#include <QGuiApplication>
-
-namespace {
-
-class FindCursor {
-public:
-    FindCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~FindCursor() { QGuiApplication::restoreOverrideCursor(); }
-    FindCursor(const FindCursor&) = delete;
-    FindCursor& operator=(const FindCursor&) = delete;
-};
-
-} // namespace
-
 QByteArray HexEditor::PrepareFindText(const QByteArray& text, bool ignoreCase, bool translate) const
 {
     HexSearchTextOptions options;
@@ -54,7 +40,7 @@ qint64 HexEditor::findImpl(const void* data, qint64 length, qint64 from, qint64 
 {
     if (!data || length <= 0)
         return -1;
-    const FindCursor wait;
+    const WaitCursor wait;
     const HexFindTables tables = HexFindTables::build(m_tables, m_translation);
     HexFindRequest request;
     request.pattern = std::span(static_cast<const std::uint8_t*>(data), std::size_t(length));

@@ -89,6 +89,11 @@ std::uint8_t HexDataStream::at(qint64 position) const
     return *addressOf(position, 1);
 }
 
+QByteArray HexDataStream::copy(qint64 position, qint64 count) const
+{
+    return QByteArray(reinterpret_cast<const char*>(addressOf(position, count)), count);
+}
+
 void HexDataStream::move(qint64 from, qint64 to, qint64 count)
 {
     hexCheckBounds(from, count, size());

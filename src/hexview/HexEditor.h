@@ -362,6 +362,10 @@ private:
     };
     void undoRecord(const HexUndoRecord& record, bool makeRedo);
     void restoreFromRecord(const HexUndoRecord& record);
+    // Puts a remembered selection back; one that no longer fits the store is cleared.
+    void restoreSelection(qint64 start, qint64 end, qint64 anchor);
+    // After count new bytes at position: they are selected, with the caret on the last when asked.
+    void selectInserted(qint64 position, qint64 count, bool moveCaret);
     void shiftNibbles(qint64 nibble, bool insert);
     void handleKey(QKeyEvent* event);
     void handleChar(QChar ch);

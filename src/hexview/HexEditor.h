@@ -371,6 +371,9 @@ private:
     void handleChar(QChar ch);
     void typeHexDigit(int digit);
     void typeCharacter(QChar ch);
+    // Insert-mode typing: a new unit replaces the selection, or is appended or inserted at the caret.
+    void placeUnit(const QByteArray& unit, bool append);
+    void switchField();
     void moveCaretByKey(int key, bool ctrl);
     void deleteUnit(bool backward);
     void toggleBookmarkAtCaret(int index);

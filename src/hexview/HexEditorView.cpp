@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <numeric>
 
 HexEditor::HexEditor(QWidget* parent)
     : HexGrid(parent), m_painter(std::make_unique<HexPainter>(*this))
@@ -222,10 +223,7 @@ void HexEditor::applyAutoBytesPerRow()
     const auto rowWidth = [&](int bytes) {
         p.bytesPerRow = bytes;
         probe.update(p);
-        int w = 0;
-        for (int c = HexLayout::FixedCols; c < probe.colCount(); ++c)
-            w += probe.colWidths()[static_cast<std::size_t>(c)];
-        return w;
+        return std::accumulate(probe.colWidths().begin() + HexLayout::FixedCols, probe.colWidths().end(), 0);
     };
     int chosen = 256;
     for (int i = 2; i <= 254; i += 2) {
@@ -234,12 +232,7 @@ void HexEditor::applyAutoBytesPerRow()
             break;
         }
     }
-    if (chosen != m_bytesPerRow) {
-        const qint64 caret = GetCursorPosition();
-        m_bytesPerRow = chosen;
-        RecomputeGrid();
-        MoveCaretTo(caret, m_inCharField);
-    }
+    SetBytesPerRow(chosen);  // even, so valid in the 16-bit character mode too
 }
 
 void HexEditor::wheelEvent(QWheelEvent* event)

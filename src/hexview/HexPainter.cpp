@@ -288,21 +288,18 @@ void HexPainter::paintLines(QPainter& p, int lastCol)
     const int bottom = std::min(m_e.viewport()->height(),
                                 m_e.RowTop(m_e.LastVisibleRow()) + l.rowHeight()) - 1;
     const int rulerBottom = l.rulerHeight() - 1;
+    // The gutter's right edge and the ruler's bottom edge, `inset` pixels in.
+    const auto edges = [&](const QColor& color, int inset) {
+        p.setPen(color);
+        p.drawLine(gutterRight - inset, dataTop, gutterRight - inset, bottom);
+        if (rulerBottom > 0)
+            p.drawLine(0, rulerBottom - inset, right, rulerBottom - inset);
+    };
     if (m_e.DrawGutter3D()) {
-        const QPalette& pal = m_e.palette();
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(gutterRight - 1, dataTop, gutterRight - 1, bottom);
-        if (rulerBottom > 0)
-            p.drawLine(0, rulerBottom - 1, right, rulerBottom - 1);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawLine(gutterRight, dataTop, gutterRight, bottom);
-        if (rulerBottom > 0)
-            p.drawLine(0, rulerBottom, right, rulerBottom);
+        edges(m_e.palette().color(QPalette::Dark), 1);
+        edges(m_e.palette().color(QPalette::Light), 0);
     } else if (m_e.DrawGridLines()) {
-        p.setPen(c.Grid);
-        p.drawLine(gutterRight, dataTop, gutterRight, bottom);
-        if (rulerBottom > 0)
-            p.drawLine(0, rulerBottom, right, rulerBottom);
+        edges(c.Grid, 0);
     }
     if (!m_e.DrawGridLines())
         return;

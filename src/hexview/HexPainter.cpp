@@ -135,21 +135,18 @@ void HexPainter::paintRuler(Fills& fills, std::vector<Text>& texts, int firstCol
     const HexLayout& l = m_e.Layout();
     const HexColors& c = m_e.Colors();
     const int h = l.rulerHeight();
+    // A column past the ruler's end shows a blank.
+    const auto rulerChar = [](const QString& ruler, int i) { return i < ruler.size() ? ruler[i] : QChar(u' '); };
     fills.add(QRect(0, 0, m_e.ColWidth(0) + m_e.ColWidth(1), h), c.OffsetBackground);
     for (int col = firstCol; col <= lastCol; ++col) {
         const int x = m_e.ColLeft(col);
         const bool current = col == m_e.Col();
         fills.add(QRect(x, 0, m_e.ColWidth(col), h), current ? c.CurrentOffsetBackground : c.OffsetBackground);
         QChar ch = QLatin1Char(' ');
-        if (l.isNibbleCol(col)) {
-            const int i = col - l.firstNibbleCol();
-            if (i < l.hexRuler().size())
-                ch = l.hexRuler()[i];
-        } else if (l.isCharCol(col)) {
-            const int i = col - l.firstCharCol();
-            if (i < l.charRuler().size())
-                ch = l.charRuler()[i];
-        }
+        if (l.isNibbleCol(col))
+            ch = rulerChar(l.hexRuler(), col - l.firstNibbleCol());
+        else if (l.isCharCol(col))
+            ch = rulerChar(l.charRuler(), col - l.firstCharCol());
         if (ch != QLatin1Char(' '))
             texts.push_back({x, 2, ch, current ? c.CurrentOffset : c.Offset});
     }
@@ -208,11 +205,7 @@ void HexPainter::paintDataRow(QPainter& p, Fills& fills, std::vector<Text>& text
         const bool lastOfField = col == l.lastNibbleCol() || col == l.lastCharCol();
         QColor back = active ? c.ActiveFieldBackground : c.Background;
         QColor pad = (active && !lastOfField) ? c.ActiveFieldBackground : c.Background;
-        QColor fore;
-        if (nibble)
-            fore = ((index / bpc) % 2 == 0) ? c.OddColumn : c.EvenColumn;
-        else
-            fore = charText;
+        QColor fore = !nibble ? charText : ((index / bpc) % 2 == 0) ? c.OddColumn : c.EvenColumn;
         if (!insertMode && m_e.IsByteModified(pos)) {
             fore = c.ChangedText;
             back = c.ChangedBackground;

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QMimeData>
+#include <QtEndian>
 
 namespace HexClipboard {
 namespace {
@@ -16,8 +17,7 @@ void put32(QByteArray& out, std::uint32_t v)
 
 std::uint32_t get32(const QByteArray& b, int at)
 {
-    return std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8 | std::uint8_t(b[at + 2]) << 16 |
-           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
 QByteArray raw(std::span<const std::uint8_t> bytes)

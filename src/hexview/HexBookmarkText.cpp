@@ -8,7 +8,7 @@ namespace {
 
 [[noreturn]] void invalid()
 {
-    throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkFormat));
+    throw HexEditorError(HexMessages::BookmarkFormat);
 }
 
 qint64 hexField(const QString& text, qsizetype at, int digits)

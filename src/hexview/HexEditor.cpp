@@ -47,7 +47,7 @@ void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
     bool cancel = false;
     OnProgress(kind, percent, name, cancel);
     if (cancel)
-        throw HexEditorError(QString::fromLatin1(HexMessages::Cancelled));
+        throw HexEditorError(HexMessages::Cancelled);
 }
 
 QString HexEditor::progressFileName(const QIODevice& stream) const
@@ -234,12 +234,12 @@ void HexEditor::CreateEmptyFile(const QString& fileName)
 void HexEditor::SetDataSize(qint64 size)
 {
     if (size < 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+        throw HexEditorError(HexMessages::OutOfBounds);
     const qint64 old = m_data.size();
     if (size == old)
         return;
     if (m_noSizeChange && old != 0 && size != 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::FixedFileSize));
+        throw HexEditorError(HexMessages::FixedFileSize);
     // A fixed-size store only changes size from or to empty, which is a reload, not an edit.
     if (!m_noSizeChange) {
         if (size < old)

@@ -25,7 +25,7 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
     if (kind == ufKindCombined && size == 0)
         allowed = m_undo.count() >= count;
     if (!allowed)
-        throw HexEditorError(QString::fromLatin1(HexMessages::UndoRefused));
+        throw HexEditorError(HexMessages::UndoRefused);
 
     if (m_undo.updateCount > 0) {
         m_undo.groupWrote = true;
@@ -364,7 +364,7 @@ qint64 HexEditor::SelCount() const
 void HexEditor::SetSelStart(qint64 position)
 {
     if (position < 0 || position >= std::max<qint64>(m_data.size(), 1))
-        throw HexEditorError(QString::fromLatin1(HexMessages::SelStart));
+        throw HexEditorError(HexMessages::SelStart);
     ResetSelection();
     MoveCaretTo(position, m_inCharField);
     RequestSelectionChanged();
@@ -373,14 +373,14 @@ void HexEditor::SetSelStart(qint64 position)
 void HexEditor::SetSelEnd(qint64 position)
 {
     if (position < 0 || position >= m_data.size())
-        throw HexEditorError(QString::fromLatin1(HexMessages::SelEnd));
+        throw HexEditorError(HexMessages::SelEnd);
     SetSelection(GetCursorPosition(), position);
 }
 
 HexBookmark HexEditor::GetBookmark(int index) const
 {
     if (index < 0 || index > 9)
-        throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkIndex));
+        throw HexEditorError(HexMessages::BookmarkIndex);
     return m_bookmarks[std::size_t(index)];
 }
 

@@ -225,7 +225,7 @@ void HexEditorEx::SetBookMarksAsString(const QString& text)
 void HexEditorEx::Save()
 {
     if (!HasFile())
-        throw HexEditorError(QString::fromLatin1(HexMessages::NoFileName));
+        throw HexEditorError(HexMessages::NoFileName);
     SaveToFile(FileName(), true);
 }
 

@@ -55,7 +55,7 @@ qint64 HexEditor::findImpl(const void* data, qint64 length, qint64 from, qint64 
             bool cancel = false;
             OnProgress(pkFind, int(position * 100 / size), m_fileName, cancel);
             if (cancel)
-                throw HexEditorError(QString::fromLatin1(HexMessages::Cancelled));
+                throw HexEditorError(HexMessages::Cancelled);
         };
     }
     return hexFind(m_data.bytes(), request);

@@ -4,11 +4,6 @@
 
 namespace {
 
-[[noreturn]] void refuse(const char* message)
-{
-    throw HexEditorError(QString::fromLatin1(message));
-}
-
 bool isUnit(int v)
 {
     return v == 1 || v == 2 || v == 4 || v == 8;
@@ -19,7 +14,7 @@ bool isUnit(int v)
 void HexEditor::SetBytesPerRow(int value)
 {
     if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
-        refuse(HexMessages::BytesPerLine);
+        throw HexEditorError(HexMessages::BytesPerLine);
     if (value == m_bytesPerRow)
         return;
     const qint64 caret = GetCursorPosition();
@@ -31,7 +26,7 @@ void HexEditor::SetBytesPerRow(int value)
 void HexEditor::SetBytesPerColumn(int value)
 {
     if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
-        refuse(HexMessages::BytesPerColumn);
+        throw HexEditorError(HexMessages::BytesPerColumn);
     m_bytesPerColumn = value;
     RecomputeGrid();
 }
@@ -46,7 +41,7 @@ void HexEditor::SetAutoBytesPerRow(bool value)
 void HexEditor::SetTranslation(TranslationKind value)
 {
     if (m_unicodeChars && value != tkAsIs)
-        refuse(HexMessages::UnicodeTranslation);
+        throw HexEditorError(HexMessages::UnicodeTranslation);
     m_translation = value;
     viewport()->update();
 }
@@ -115,7 +110,7 @@ void HexEditor::SetBytesPerUnit(int value)
     if (!isUnit(value))
         throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
     if (m_unicodeChars && value != 2)
-        refuse(HexMessages::UnicodeUnit);
+        throw HexEditorError(HexMessages::UnicodeUnit);
     m_bytesPerUnit = value;
     RecomputeGrid();
 }
@@ -133,7 +128,7 @@ void HexEditor::SetUnicodeChars(bool value)
     if (value == m_unicodeChars)
         return;
     if (value && (m_data.size() & 1))
-        refuse(HexMessages::UnicodeOddSize);
+        throw HexEditorError(HexMessages::UnicodeOddSize);
     const qint64 caret = GetCursorPosition();
     m_unicodeChars = value;
     if (value) {

@@ -137,8 +137,7 @@ void HexEditor::finishLoad()
     // A load starts in overwrite mode: typing into a fresh chip image must not shift it.
     m_insertMode = false;
     m_selecting = false;
-    m_selBeginPosition = -1;
-    m_selAnchor = m_selStart = m_selEnd = -1;
+    ResetSelection();
     m_inCharField = false;
     RecomputeGrid();
     SetTopRow(HexLayout::FixedRows);
@@ -263,9 +262,7 @@ void HexEditor::SetDataSize(qint64 size)
 
 bool HexEditor::Modified() const
 {
-    if (!m_modified)
-        return false;
-    return m_data.size() > 0 || (m_hasFile && QFileInfo::exists(m_fileName));
+    return m_modified && (m_data.size() > 0 || (m_hasFile && QFileInfo::exists(m_fileName)));
 }
 
 void HexEditor::SetModified(bool modified)
@@ -306,11 +303,7 @@ qint64 HexEditor::Seek(qint64 offset, int origin)
 {
     if (m_data.size() == 0)
         return -1;
-    qint64 base = 0;
-    if (origin == 1)
-        base = GetCursorPosition();
-    else if (origin == 2)
-        base = m_data.size() - 1;
+    const qint64 base = origin == 1 ? GetCursorPosition() : origin == 2 ? m_data.size() - 1 : 0;
     const qint64 target = std::clamp<qint64>(base + offset, 0, m_data.size() - 1);
     ResetSelection();
     MoveCaretTo(target, m_inCharField);

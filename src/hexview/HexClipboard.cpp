@@ -49,8 +49,6 @@ QByteArray fileGroup(qint64 size, const CopyOptions& options)
     return out;
 }
 
-} // namespace
-
 QByteArray privateBlock(std::span<const std::uint8_t> bytes)
 {
     QByteArray out;
@@ -60,16 +58,6 @@ QByteArray privateBlock(std::span<const std::uint8_t> bytes)
     put32(out, std::uint32_t(bytes.size()));
     out.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     return out;
-}
-
-std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
-{
-    if (block.size() < 12 || !block.startsWith("QRLN") || get32(block, 4) != 0x00010001)
-        return std::nullopt;
-    const qint64 n = get32(block, 8);
-    if (n > block.size() - 12)
-        return std::nullopt;
-    return block.mid(12, n);
 }
 
 QByteArray regEditBlock(std::span<const std::uint8_t> bytes)
@@ -103,6 +91,8 @@ QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
     return text;
 }
 
+// Non-hex characters are skipped; digits pair up high nibble first (low first when swapped);
+// an unpaired last digit is dropped.
 QByteArray parseHexText(const QString& text, bool swapNibbles)
 {
     QByteArray out;
@@ -121,8 +111,6 @@ QByteArray parseHexText(const QString& text, bool swapNibbles)
     }
     return out;
 }
-
-namespace {
 
 // The data object of a copy. It keeps one copy of the bytes (the view may change or go away
 // while the clipboard holds them) and builds a format only when a reader asks for it: building
@@ -171,6 +159,16 @@ private:
 };
 
 } // namespace
+
+std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
+{
+    if (block.size() < 12 || !block.startsWith("QRLN") || get32(block, 4) != 0x00010001)
+        return std::nullopt;
+    const qint64 n = get32(block, 8);
+    if (n > block.size() - 12)
+        return std::nullopt;
+    return block.mid(12, n);
+}
 
 QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options)
 {

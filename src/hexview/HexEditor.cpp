@@ -256,8 +256,7 @@ void HexEditor::SetDataSize(qint64 size)
     RecomputeGrid();
     if (caretCut)
         MoveCaretTo(std::max<qint64>(size - 1, 0), m_inCharField);
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
 }
 
 bool HexEditor::Modified() const
@@ -283,8 +282,7 @@ void HexEditor::ReadBuffer(void* buffer, qint64 position, qint64 count) const
 void HexEditor::WriteBuffer(const void* buffer, qint64 position, qint64 count)
 {
     m_data.writeAt(position, buffer, count);
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
 }
 
 std::uint8_t HexEditor::GetDataAt(qint64 position) const
@@ -295,8 +293,7 @@ std::uint8_t HexEditor::GetDataAt(qint64 position) const
 void HexEditor::SetDataAt(qint64 position, std::uint8_t value)
 {
     m_data.writeAt(position, &value, 1);
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
 }
 
 qint64 HexEditor::Seek(qint64 offset, int origin)

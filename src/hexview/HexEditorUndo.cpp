@@ -155,8 +155,7 @@ bool HexEditor::Undo()
         undoRecord(*r, true);
         m_undo.removeNewest();
     }
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
     return true;
 }
 

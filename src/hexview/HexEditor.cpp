@@ -175,11 +175,7 @@ void HexEditor::LoadFromFile(const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
-    bool readOnly = true;
-    {
-        QFile probe(fileName);
-        readOnly = !probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
-    }
+    const bool readOnly = !QFile(fileName).open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
     LoadFromStream(file);
     m_fileName = fileName;
     m_hasFile = true;

@@ -413,7 +413,7 @@ private:
     bool m_focusFrame = true;
     bool m_swapNibbles = false;
     char m_maskChar = '.';
-    std::bitset<256> m_maskedChars;
+    std::bitset<256> m_maskedChars{0xFFFFFFFFu};  // the control codes 0-31
     bool m_noSizeChange = false;
     bool m_allowInsertMode = true;
     bool m_drawGridLines = false;

@@ -24,8 +24,6 @@ HexEditor::HexEditor(QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    for (int c = 0; c < 32; ++c)
-        m_maskedChars.set(static_cast<std::size_t>(c));
     m_bookmarkBitmap = hexBookmarkIcons();
     m_offsetFormat = HexOffsetFormat::parse(QStringLiteral("-!10:0x|"));
     SetColors(HexColors::defaults());
@@ -147,7 +145,7 @@ qint64 HexEditor::DisplayStart() const
 {
     if (m_data.size() == 0)
         return -1;
-    return std::min(m_layout.positionOf(HexLayout::FixedCols, TopRow()), m_data.size() - 1);
+    return std::min(TopLeftPosition(), m_data.size() - 1);
 }
 
 qint64 HexEditor::DisplayEnd() const

@@ -269,8 +269,9 @@ protected:
     // OnChange, then the coalesced selection-changed notification.
     void NotifyChange();
     void RequestSelectionChanged();
-    // Moves the caret onto a byte in the current field (clamped to the store).
-    void MoveCaretTo(qint64 position, bool inCharField);
+    // Moves the caret onto a byte in the given field (clamped to the store); in the hex field
+    // onto its low nibble when asked.
+    void MoveCaretTo(qint64 position, bool inCharField, bool secondNibble = false);
     void ResetSelection();
     [[nodiscard]] int OffsetUnit() const noexcept;
     void ReportProgress(HexProgressKind kind, qint64 done, qint64 total, const QString& name,

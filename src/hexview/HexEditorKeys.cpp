@@ -193,9 +193,7 @@ void HexEditor::moveCaretByKey(int key, bool ctrl)
     }
     if (size == 0)
         target = 0;
-    MoveCaretTo(target, inChar);
-    if (!inChar && targetSecond && target < size)
-        SetCurrentCell(Col() + 1, Row());
+    MoveCaretTo(target, inChar, targetSecond);
     afterCaretMove(pos);
 }
 

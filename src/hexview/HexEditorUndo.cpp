@@ -113,10 +113,7 @@ void HexEditor::restoreFromRecord(const HexUndoRecord& r)
     if (r.bytesPerUnit == 1 || r.bytesPerUnit == 2 || r.bytesPerUnit == 4 || r.bytesPerUnit == 8)
         m_bytesPerUnit = r.bytesPerUnit;
     RecomputeGrid();
-    const bool inChar = r.has(ufFlagInCharField);
-    MoveCaretTo(r.caret, inChar);
-    if (!inChar && r.has(ufFlag2ndByteCol) && GetCursorPosition() < m_data.size())
-        SetCurrentCell(Col() + 1, Row());
+    MoveCaretTo(r.caret, r.has(ufFlagInCharField), r.has(ufFlag2ndByteCol));
     m_modified = r.has(ufFlagModified);
     restoreSelection(r.has(ufFlagHasSelection) ? r.selStart : -1, r.selEnd, r.selAnchor);
 }

@@ -105,13 +105,16 @@ qint64 HexEditor::GetCursorPosition() const
     return m_layout.positionOf(Col(), Row());
 }
 
-void HexEditor::MoveCaretTo(qint64 position, bool inCharField)
+void HexEditor::MoveCaretTo(qint64 position, bool inCharField, bool secondNibble)
 {
     const qint64 last = m_insertMode ? m_data.size() : m_data.size() - 1;
     position = std::clamp<qint64>(position, 0, std::max<qint64>(last, 0));
     m_inCharField = inCharField;
     const int col = inCharField ? m_layout.charColOf(position) : m_layout.nibbleColOf(position);
     SetCurrentCell(col, m_layout.rowOf(position));
+    // A low nibble exists only for a byte in the store.
+    if (secondNibble && !inCharField && position < m_data.size())
+        SetCurrentCell(col + 1, Row());
 }
 
 void HexEditor::ResetSelection()

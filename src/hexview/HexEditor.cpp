@@ -200,25 +200,20 @@ void HexEditor::SaveToFile(const QString& fileName, bool makeCurrent)
     // must not leave it believing "Untitled" exists and is its own.
     if (makeCurrent) {
         m_hasFile = true;
-        m_modifiedBits.clear();
-        m_modified = false;
-        ResetUndo();
         m_readOnlyFile = false;
         m_fileName = fileName;
-        viewport()->update();
+        SetModified(false);
     }
 }
 
 void HexEditor::CreateEmptyFile(const QString& fileName)
 {
     m_data.clear();
-    ResetUndo();
-    m_modifiedBits.clear();
+    SetModified(false);
     m_selAnchor = m_selStart = m_selEnd = -1;
     m_selecting = false;
     m_fileName = fileName.isEmpty() ? QStringLiteral("Untitled") : fileName;
     m_hasFile = false;
-    m_modified = false;
     m_readOnlyFile = true;
     m_inCharField = false;
     RecomputeGrid();

@@ -377,7 +377,6 @@ private:
     void switchField();
     void moveCaretByKey(int key, bool ctrl);
     void deleteUnit(bool backward);
-    void toggleBookmarkAtCaret(int index);
     void afterCaretMove(qint64 before);
     [[nodiscard]] qint64 pressPosition(QPoint point, int& col, int& row) const;
     void extendMouseSelection(QPoint point);

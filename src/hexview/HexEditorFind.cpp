@@ -46,7 +46,7 @@ qint64 HexEditor::findImpl(const void* data, qint64 length, qint64 from, qint64 
     request.pattern = std::span(static_cast<const std::uint8_t*>(data), std::size_t(length));
     request.from = from;
     request.to = to;
-    request.table = &tables.pick(ignoreCase);
+    request.table = ignoreCase ? &tables.ignoreCase : &tables.identity;
     request.wildcard = wildcard;
     const qint64 size = m_data.size();
     if (m_findProgress && OnProgress && size > 0) {

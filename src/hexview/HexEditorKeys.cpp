@@ -67,7 +67,7 @@ void HexEditor::handleKey(QKeyEvent* e)
         const int digit = bookmarkDigit(e);
         if (digit >= 0) {
             if (shift)
-                toggleBookmarkAtCaret(digit);
+                SetBookmark(digit, GetCursorPosition(), m_inCharField);  // again at the same place: cleared
             else
                 GotoBookmark(digit);
             return;
@@ -225,11 +225,6 @@ void HexEditor::afterCaretMove(qint64 before)
     } else {
         SetSelection(begin - 1, caret);
     }
-}
-
-void HexEditor::toggleBookmarkAtCaret(int index)
-{
-    SetBookmark(index, GetCursorPosition(), m_inCharField);
 }
 
 void HexEditor::deleteUnit(bool backward)

@@ -283,9 +283,9 @@ protected:
     void CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint64 replaced = 0,
                     const QString& description = {});
     // Store changes without undo: keep modified bits and bookmarks in step and re-lay the grid.
-    void StoreInsert(qint64 position, const void* data, qint64 count);
-    void StoreRemove(qint64 position, qint64 count);
     void StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count);
+    void StoreInsert(qint64 position, const void* data, qint64 count) { StoreReplace(position, 0, data, count); }
+    void StoreRemove(qint64 position, qint64 count) { StoreReplace(position, count, nullptr, 0); }
     // After `removed` bytes at position gave way to `inserted` new ones: bookmarks at or after
     // the point follow by the size difference.
     void MoveBookmarks(qint64 position, qint64 removed, qint64 inserted);

@@ -81,22 +81,6 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
         m_modified = true;
 }
 
-void HexEditor::StoreInsert(qint64 position, const void* data, qint64 count)
-{
-    m_data.insert(position, data, count);
-    m_modifiedBits.truncate(position);
-    MoveBookmarks(position, 0, count);
-    RecomputeGrid();
-}
-
-void HexEditor::StoreRemove(qint64 position, qint64 count)
-{
-    m_data.remove(position, count);
-    m_modifiedBits.truncate(position);
-    MoveBookmarks(position, count, 0);
-    RecomputeGrid();
-}
-
 void HexEditor::StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count)
 {
     m_data.remove(position, removed);

@@ -95,7 +95,8 @@ public:
     [[nodiscard]] TranslationKind Translation() const noexcept { return m_translation; }
     void SetTranslation(TranslationKind value);
     [[nodiscard]] QString OffsetFormat() const { return m_offsetFormat.source(); }
-    void SetOffsetFormat(const QString& value);
+    // An invalid format raises before anything changes.
+    void SetOffsetFormat(const QString& value) { relayWith(m_offsetFormat, HexOffsetFormat::parse(value)); }
     [[nodiscard]] HexCaretKind CaretKind() const noexcept { return m_caretKind; }
     void SetCaretKind(HexCaretKind value) { repaintWith(m_caretKind, value); }
     [[nodiscard]] const HexColors& Colors() const noexcept { return m_colors; }
@@ -123,7 +124,7 @@ public:
     [[nodiscard]] bool GraySelectionIfNotFocused() const noexcept { return m_graySelection; }
     void SetGraySelectionIfNotFocused(bool value) { repaintWith(m_graySelection, value); }
     [[nodiscard]] int GutterWidth() const noexcept { return m_gutterWidth; }
-    void SetGutterWidth(int value);
+    void SetGutterWidth(int value) { relayWith(m_gutterWidth, value < 0 ? -1 : value); }
     [[nodiscard]] const QPixmap& BookmarkBitmap() const noexcept { return m_bookmarkBitmap; }
     void SetBookmarkBitmap(const QPixmap& value) { repaintWith(m_bookmarkBitmap, value); }
     [[nodiscard]] int MaxUndo() const noexcept { return m_maxUndo; }

@@ -46,12 +46,6 @@ void HexEditor::SetTranslation(TranslationKind value)
     viewport()->update();
 }
 
-void HexEditor::SetOffsetFormat(const QString& value)
-{
-    m_offsetFormat = HexOffsetFormat::parse(value);  // throws before anything changes
-    RecomputeGrid();
-}
-
 void HexEditor::SetColors(const HexColors& value)
 {
     m_colors = value;
@@ -82,12 +76,6 @@ void HexEditor::SetReadOnlyView(bool value)
     if (value && m_insertMode)
         SetInsertMode(false);
     viewport()->update();
-}
-
-void HexEditor::SetGutterWidth(int value)
-{
-    m_gutterWidth = value < 0 ? -1 : value;
-    RecomputeGrid();
 }
 
 void HexEditor::SetInsertMode(bool value)

@@ -110,15 +110,15 @@ public:
     [[nodiscard]] const std::bitset<256>& MaskedChars() const noexcept { return m_maskedChars; }
     void SetMaskedChars(const std::bitset<256>& value) { repaintWith(m_maskedChars, value); }
     [[nodiscard]] bool NoSizeChange() const noexcept { return m_noSizeChange; }
-    void SetNoSizeChange(bool value);
+    void SetNoSizeChange(bool value) { setInsertModeCondition(m_noSizeChange, value); }
     [[nodiscard]] bool AllowInsertMode() const noexcept { return m_allowInsertMode; }
-    void SetAllowInsertMode(bool value);
+    void SetAllowInsertMode(bool value) { setInsertModeCondition(m_allowInsertMode, value); }
     [[nodiscard]] bool DrawGridLines() const noexcept { return m_drawGridLines; }
     void SetDrawGridLines(bool value) { repaintWith(m_drawGridLines, value); }
     [[nodiscard]] bool WantTabs() const noexcept { return m_wantTabs; }
     void SetWantTabs(bool value) { m_wantTabs = value; }
     [[nodiscard]] bool ReadOnlyView() const noexcept { return m_readOnlyView; }
-    void SetReadOnlyView(bool value);
+    void SetReadOnlyView(bool value) { setInsertModeCondition(m_readOnlyView, value); }
     [[nodiscard]] bool HideSelection() const noexcept { return m_hideSelection; }
     void SetHideSelection(bool value) { repaintWith(m_hideSelection, value); }
     [[nodiscard]] bool GraySelectionIfNotFocused() const noexcept { return m_graySelection; }
@@ -391,6 +391,13 @@ private:
     class QTimer* m_dragTimer = nullptr;
     void applyAutoBytesPerRow();
     [[nodiscard]] QString progressFileName(const QIODevice& stream) const;
+    // A fixed size, a forbidden insert mode and a read-only view each rule out insert mode.
+    [[nodiscard]] bool insertModeAllowed() const noexcept
+    {
+        return !m_noSizeChange && m_allowInsertMode && !m_readOnlyView;
+    }
+    // Sets one of those conditions, leaving insert mode when it no longer may be on.
+    void setInsertModeCondition(bool& member, bool value);
     // Setters of properties that only change the picture, or the grid's geometry.
     template <class T>
     void repaintWith(T& member, const T& value)

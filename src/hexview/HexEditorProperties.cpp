@@ -56,24 +56,10 @@ void HexEditor::SetColors(const HexColors& value)
     viewport()->update();
 }
 
-void HexEditor::SetNoSizeChange(bool value)
+void HexEditor::setInsertModeCondition(bool& member, bool value)
 {
-    m_noSizeChange = value;
-    if (value && m_insertMode)
-        SetInsertMode(false);
-}
-
-void HexEditor::SetAllowInsertMode(bool value)
-{
-    m_allowInsertMode = value;
-    if (!value && m_insertMode)
-        SetInsertMode(false);
-}
-
-void HexEditor::SetReadOnlyView(bool value)
-{
-    m_readOnlyView = value;
-    if (value && m_insertMode)
+    member = value;
+    if (!insertModeAllowed())
         SetInsertMode(false);
     viewport()->update();
 }
@@ -82,7 +68,7 @@ void HexEditor::SetInsertMode(bool value)
 {
     if (value == m_insertMode)
         return;
-    if (value && (m_noSizeChange || !m_allowInsertMode || m_readOnlyView))
+    if (value && !insertModeAllowed())
         return;
     const qint64 caret = GetCursorPosition();
     m_insertMode = value;

@@ -2,13 +2,15 @@
 
 #include "HexEditorError.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 
 namespace {
 
 [[noreturn]] void invalid()
 {
-    throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkFormat));
+    throw HexEditorError(HexMessages::BookmarkFormat);
 }
 
 qint64 hexField(const QString& text, qsizetype at, int digits)
@@ -58,19 +60,16 @@ HexBookmarks hexBookmarksFromString(const QString& text)
     if (text.isEmpty())
         return result;
     if (text.startsWith(QLatin1Char('$'))) {
-        if (text.size() != 1 + 10 * 8)
+        // Each character is one byte of the records.
+        const auto wide = [](QChar c) { return c.unicode() > 0xFF; };
+        if (text.size() != 1 + 10 * 8 || std::any_of(text.begin(), text.end(), wide))
             invalid();
+        const QByteArray bytes = text.toLatin1();
         for (int b = 0; b < 10; ++b) {
-            const qsizetype at = 1 + b * 8;
-            std::uint32_t p = 0;
-            for (int i = 0; i < 8; ++i)
-                if (text[at + i].unicode() > 0xFF)
-                    invalid();
-            for (int i = 0; i < 4; ++i)
-                p |= std::uint32_t(text[at + i].unicode()) << (8 * i);
-            if (text[at + 5] != QChar(0) || text[at + 6] != QChar(0) || text[at + 7] != QChar(0))
+            const char* record = bytes.constData() + 1 + b * 8;
+            if (QByteArrayView(record + 5, 3) != QByteArrayView("\0\0\0", 3))
                 invalid();
-            result[std::size_t(b)] = bookmarkAt(qint64(std::int32_t(p)), text[at + 4].unicode());
+            result[std::size_t(b)] = bookmarkAt(qFromLittleEndian<qint32>(record), std::uint8_t(record[4]));
         }
         return result;
     }

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QMimeData>
+#include <QtEndian>
 
 namespace HexClipboard {
 namespace {
@@ -16,8 +17,7 @@ void put32(QByteArray& out, std::uint32_t v)
 
 std::uint32_t get32(const QByteArray& b, int at)
 {
-    return std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8 | std::uint8_t(b[at + 2]) << 16 |
-           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
 QByteArray raw(std::span<const std::uint8_t> bytes)
@@ -49,8 +49,6 @@ QByteArray fileGroup(qint64 size, const CopyOptions& options)
     return out;
 }
 
-} // namespace
-
 QByteArray privateBlock(std::span<const std::uint8_t> bytes)
 {
     QByteArray out;
@@ -60,16 +58,6 @@ QByteArray privateBlock(std::span<const std::uint8_t> bytes)
     put32(out, std::uint32_t(bytes.size()));
     out.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     return out;
-}
-
-std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
-{
-    if (block.size() < 12 || !block.startsWith("QRLN") || get32(block, 4) != 0x00010001)
-        return std::nullopt;
-    const qint64 n = get32(block, 8);
-    if (n > block.size() - 12)
-        return std::nullopt;
-    return block.mid(12, n);
 }
 
 QByteArray regEditBlock(std::span<const std::uint8_t> bytes)
@@ -103,6 +91,8 @@ QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
     return text;
 }
 
+// Non-hex characters are skipped; digits pair up high nibble first (low first when swapped);
+// an unpaired last digit is dropped.
 QByteArray parseHexText(const QString& text, bool swapNibbles)
 {
     QByteArray out;
@@ -121,8 +111,6 @@ QByteArray parseHexText(const QString& text, bool swapNibbles)
     }
     return out;
 }
-
-namespace {
 
 // The data object of a copy. It keeps one copy of the bytes (the view may change or go away
 // while the clipboard holds them) and builds a format only when a reader asks for it: building
@@ -171,6 +159,16 @@ private:
 };
 
 } // namespace
+
+std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
+{
+    if (block.size() < 12 || !block.startsWith("QRLN") || get32(block, 4) != 0x00010001)
+        return std::nullopt;
+    const qint64 n = get32(block, 8);
+    if (n > block.size() - 12)
+        return std::nullopt;
+    return block.mid(12, n);
+}
 
 QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options)
 {

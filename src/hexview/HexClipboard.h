@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <span>
-#include <vector>
 
 class QMimeData;
 
@@ -38,15 +37,8 @@ struct CopyOptions {
 // The five formats of a copy: private block, Text, file descriptor, file contents, hex data.
 [[nodiscard]] QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options);
 
-[[nodiscard]] QByteArray privateBlock(std::span<const std::uint8_t> bytes);
 // The data bytes of a private block, or nullopt when magic or version do not match.
 [[nodiscard]] std::optional<QByteArray> fromPrivateBlock(const QByteArray& block);
-[[nodiscard]] QByteArray regEditBlock(std::span<const std::uint8_t> bytes);
-[[nodiscard]] std::optional<QByteArray> fromRegEditBlock(const QByteArray& block);
-[[nodiscard]] QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles);
-// Non-hex characters are skipped; digits pair up high nibble first (low first when swapped);
-// an unpaired last digit is dropped.
-[[nodiscard]] QByteArray parseHexText(const QString& text, bool swapNibbles);
 
 // The supported formats a clipboard offers, in paste order (the file list excluded). Plain
 // text counts as Text and as Unicode Text.

@@ -8,7 +8,7 @@
 void HexDataStream::setSize(qint64 size, std::uint8_t fill)
 {
     if (size < 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+        throw HexEditorError(HexMessages::OutOfBounds);
     const qint64 old = this->size();
     m_bytes.resize(static_cast<std::size_t>(size));
     if (size > old)
@@ -22,7 +22,7 @@ void HexDataStream::setSize(qint64 size, std::uint8_t fill)
 void HexDataStream::setSizeForOverwrite(qint64 size)
 {
     if (size < 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+        throw HexEditorError(HexMessages::OutOfBounds);
     m_bytes.resize(static_cast<std::size_t>(size));
 }
 
@@ -35,7 +35,7 @@ void HexDataStream::clear() noexcept
 void HexDataStream::seek(qint64 position)
 {
     if (position < 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+        throw HexEditorError(HexMessages::OutOfBounds);
     m_position = position;
 }
 
@@ -89,6 +89,11 @@ std::uint8_t HexDataStream::at(qint64 position) const
     return *addressOf(position, 1);
 }
 
+QByteArray HexDataStream::copy(qint64 position, qint64 count) const
+{
+    return QByteArray(reinterpret_cast<const char*>(addressOf(position, count)), count);
+}
+
 void HexDataStream::move(qint64 from, qint64 to, qint64 count)
 {
     hexCheckBounds(from, count, size());
@@ -101,7 +106,7 @@ void HexDataStream::insert(qint64 position, const void* data, qint64 count)
 {
     hexCheckBounds(position, 0, size());
     if (count < 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+        throw HexEditorError(HexMessages::OutOfBounds);
     if (count == 0)
         return;
     const auto at = m_bytes.begin() + position;

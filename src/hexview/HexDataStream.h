@@ -37,6 +37,7 @@ public:
     void readAt(qint64 position, void* buffer, qint64 count) const;
     void writeAt(qint64 position, const void* buffer, qint64 count);
     [[nodiscard]] std::uint8_t at(qint64 position) const;
+    [[nodiscard]] QByteArray copy(qint64 position, qint64 count) const;
     // Copies count bytes from one place of the store to another; the ranges may overlap.
     void move(qint64 from, qint64 to, qint64 count);
     // Opens a gap of count bytes at position (filled from data, or zero when data is null).

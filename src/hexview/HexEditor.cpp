@@ -15,15 +15,6 @@ namespace {
 
 constexpr qint64 kCopyStep = 61440;
 
-// The wait cursor for the duration of a long copy, restored however the copy ends.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 [[noreturn]] void streamFailed(const QIODevice& stream)
 {
     throw HexEditorError(stream.errorString().isEmpty() ? QString::fromLatin1(HexMessages::OutOfBounds)
@@ -31,6 +22,16 @@ public:
 }
 
 } // namespace
+
+HexEditor::WaitCursor::WaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+HexEditor::WaitCursor::~WaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
 
 void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
                                const QString& name, int& lastPercent)
@@ -46,7 +47,7 @@ void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
     bool cancel = false;
     OnProgress(kind, percent, name, cancel);
     if (cancel)
-        throw HexEditorError(QString::fromLatin1(HexMessages::Cancelled));
+        throw HexEditorError(HexMessages::Cancelled);
 }
 
 QString HexEditor::progressFileName(const QIODevice& stream) const
@@ -77,9 +78,7 @@ void HexEditor::copyIn(qint64 total, const std::function<qint64(std::uint8_t*, q
 
 void HexEditor::LoadFromStream(QIODevice& stream)
 {
-    const WaitCursor wait;
-    try {
-        const QString name = progressFileName(stream);
+    load([&] {
         if (stream.isSequential()) {
             // Length unknown in advance: collect step by step.
             m_data.clear();
@@ -88,35 +87,36 @@ void HexEditor::LoadFromStream(QIODevice& stream)
                 m_data.seek(m_data.size());
                 m_data.write(chunk.constData(), chunk.size());
             }
-        } else {
-            if (!stream.seek(0))
-                streamFailed(stream);
-            copyIn(stream.size(), [&stream](std::uint8_t* dst, qint64 n) {
-                const qint64 got = stream.read(reinterpret_cast<char*>(dst), n);
-                if (got < 0)
-                    streamFailed(stream);
-                return got;
-            }, name);
+            return;
         }
-    } catch (...) {
-        m_data.clear();
-        m_hasFile = false;
-        finishLoad();
-        throw;
-    }
-    finishLoad();
+        if (!stream.seek(0))
+            streamFailed(stream);
+        copyIn(stream.size(), [&stream](std::uint8_t* dst, qint64 n) {
+            const qint64 got = stream.read(reinterpret_cast<char*>(dst), n);
+            if (got < 0)
+                streamFailed(stream);
+            return got;
+        }, progressFileName(stream));
+    });
 }
 
 void HexEditor::LoadFromBytes(std::span<const std::uint8_t> bytes)
 {
-    const WaitCursor wait;
-    try {
+    load([&] {
         qint64 offset = 0;
         copyIn(static_cast<qint64>(bytes.size()), [&](std::uint8_t* dst, qint64 n) {
             std::copy_n(bytes.data() + offset, n, dst);
             offset += n;
             return n;
         }, m_fileName);
+    });
+}
+
+void HexEditor::load(const std::function<void()>& fill)
+{
+    const WaitCursor wait;
+    try {
+        fill();
     } catch (...) {
         m_data.clear();
         m_hasFile = false;
@@ -137,8 +137,7 @@ void HexEditor::finishLoad()
     // A load starts in overwrite mode: typing into a fresh chip image must not shift it.
     m_insertMode = false;
     m_selecting = false;
-    m_selBeginPosition = -1;
-    m_selAnchor = m_selStart = m_selEnd = -1;
+    ResetSelection();
     m_inCharField = false;
     RecomputeGrid();
     SetTopRow(HexLayout::FixedRows);
@@ -176,11 +175,7 @@ void HexEditor::LoadFromFile(const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw HexEditorError(QString::fromLatin1(HexMessages::CannotOpen).arg(fileName, file.errorString()));
-    bool readOnly = true;
-    {
-        QFile probe(fileName);
-        readOnly = !probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
-    }
+    const bool readOnly = !QFile(fileName).open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
     LoadFromStream(file);
     m_fileName = fileName;
     m_hasFile = true;
@@ -205,25 +200,20 @@ void HexEditor::SaveToFile(const QString& fileName, bool makeCurrent)
     // must not leave it believing "Untitled" exists and is its own.
     if (makeCurrent) {
         m_hasFile = true;
-        m_modifiedBits.clear();
-        m_modified = false;
-        ResetUndo();
         m_readOnlyFile = false;
         m_fileName = fileName;
-        viewport()->update();
+        SetModified(false);
     }
 }
 
 void HexEditor::CreateEmptyFile(const QString& fileName)
 {
     m_data.clear();
-    ResetUndo();
-    m_modifiedBits.clear();
+    SetModified(false);
     m_selAnchor = m_selStart = m_selEnd = -1;
     m_selecting = false;
     m_fileName = fileName.isEmpty() ? QStringLiteral("Untitled") : fileName;
     m_hasFile = false;
-    m_modified = false;
     m_readOnlyFile = true;
     m_inCharField = false;
     RecomputeGrid();
@@ -234,12 +224,12 @@ void HexEditor::CreateEmptyFile(const QString& fileName)
 void HexEditor::SetDataSize(qint64 size)
 {
     if (size < 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+        throw HexEditorError(HexMessages::OutOfBounds);
     const qint64 old = m_data.size();
     if (size == old)
         return;
     if (m_noSizeChange && old != 0 && size != 0)
-        throw HexEditorError(QString::fromLatin1(HexMessages::FixedFileSize));
+        throw HexEditorError(HexMessages::FixedFileSize);
     // A fixed-size store only changes size from or to empty, which is a reload, not an edit.
     if (!m_noSizeChange) {
         if (size < old)
@@ -257,15 +247,12 @@ void HexEditor::SetDataSize(qint64 size)
     RecomputeGrid();
     if (caretCut)
         MoveCaretTo(std::max<qint64>(size - 1, 0), m_inCharField);
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
 }
 
 bool HexEditor::Modified() const
 {
-    if (!m_modified)
-        return false;
-    return m_data.size() > 0 || (m_hasFile && QFileInfo::exists(m_fileName));
+    return m_modified && (m_data.size() > 0 || (m_hasFile && QFileInfo::exists(m_fileName)));
 }
 
 void HexEditor::SetModified(bool modified)
@@ -286,8 +273,7 @@ void HexEditor::ReadBuffer(void* buffer, qint64 position, qint64 count) const
 void HexEditor::WriteBuffer(const void* buffer, qint64 position, qint64 count)
 {
     m_data.writeAt(position, buffer, count);
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
 }
 
 std::uint8_t HexEditor::GetDataAt(qint64 position) const
@@ -298,19 +284,14 @@ std::uint8_t HexEditor::GetDataAt(qint64 position) const
 void HexEditor::SetDataAt(qint64 position, std::uint8_t value)
 {
     m_data.writeAt(position, &value, 1);
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
 }
 
 qint64 HexEditor::Seek(qint64 offset, int origin)
 {
     if (m_data.size() == 0)
         return -1;
-    qint64 base = 0;
-    if (origin == 1)
-        base = GetCursorPosition();
-    else if (origin == 2)
-        base = m_data.size() - 1;
+    const qint64 base = origin == 1 ? GetCursorPosition() : origin == 2 ? m_data.size() - 1 : 0;
     const qint64 target = std::clamp<qint64>(base + offset, 0, m_data.size() - 1);
     ResetSelection();
     MoveCaretTo(target, m_inCharField);

@@ -84,7 +84,6 @@ public:
     [[nodiscard]] QRect CaretRect() const;
     [[nodiscard]] const HexLayout& Layout() const noexcept { return m_layout; }
     [[nodiscard]] int CharWidth() const noexcept { return m_layout.params().charWidth; }
-    [[nodiscard]] int OffsetDisplayWidth() const noexcept { return m_offsetDisplayWidth; }
 
     // ---- properties --------------------------------------------------------------------------
     [[nodiscard]] int BytesPerRow() const noexcept { return m_bytesPerRow; }
@@ -96,61 +95,62 @@ public:
     [[nodiscard]] TranslationKind Translation() const noexcept { return m_translation; }
     void SetTranslation(TranslationKind value);
     [[nodiscard]] QString OffsetFormat() const { return m_offsetFormat.source(); }
-    void SetOffsetFormat(const QString& value);
+    // An invalid format raises before anything changes.
+    void SetOffsetFormat(const QString& value) { relayWith(m_offsetFormat, HexOffsetFormat::parse(value)); }
     [[nodiscard]] HexCaretKind CaretKind() const noexcept { return m_caretKind; }
-    void SetCaretKind(HexCaretKind value);
+    void SetCaretKind(HexCaretKind value) { repaintWith(m_caretKind, value); }
     [[nodiscard]] const HexColors& Colors() const noexcept { return m_colors; }
     void SetColors(const HexColors& value);
     [[nodiscard]] bool FocusFrame() const noexcept { return m_focusFrame; }
-    void SetFocusFrame(bool value);
+    void SetFocusFrame(bool value) { repaintWith(m_focusFrame, value); }
     [[nodiscard]] bool SwapNibbles() const noexcept { return m_swapNibbles; }
-    void SetSwapNibbles(bool value);
+    void SetSwapNibbles(bool value) { repaintWith(m_swapNibbles, value); }
     [[nodiscard]] char MaskChar() const noexcept { return m_maskChar; }
-    void SetMaskChar(char value);
+    void SetMaskChar(char value) { repaintWith(m_maskChar, value); }
     [[nodiscard]] const std::bitset<256>& MaskedChars() const noexcept { return m_maskedChars; }
-    void SetMaskedChars(const std::bitset<256>& value);
+    void SetMaskedChars(const std::bitset<256>& value) { repaintWith(m_maskedChars, value); }
     [[nodiscard]] bool NoSizeChange() const noexcept { return m_noSizeChange; }
-    void SetNoSizeChange(bool value);
+    void SetNoSizeChange(bool value) { setInsertModeCondition(m_noSizeChange, value); }
     [[nodiscard]] bool AllowInsertMode() const noexcept { return m_allowInsertMode; }
-    void SetAllowInsertMode(bool value);
+    void SetAllowInsertMode(bool value) { setInsertModeCondition(m_allowInsertMode, value); }
     [[nodiscard]] bool DrawGridLines() const noexcept { return m_drawGridLines; }
-    void SetDrawGridLines(bool value);
+    void SetDrawGridLines(bool value) { repaintWith(m_drawGridLines, value); }
     [[nodiscard]] bool WantTabs() const noexcept { return m_wantTabs; }
     void SetWantTabs(bool value) { m_wantTabs = value; }
     [[nodiscard]] bool ReadOnlyView() const noexcept { return m_readOnlyView; }
-    void SetReadOnlyView(bool value);
+    void SetReadOnlyView(bool value) { setInsertModeCondition(m_readOnlyView, value); }
     [[nodiscard]] bool HideSelection() const noexcept { return m_hideSelection; }
-    void SetHideSelection(bool value);
+    void SetHideSelection(bool value) { repaintWith(m_hideSelection, value); }
     [[nodiscard]] bool GraySelectionIfNotFocused() const noexcept { return m_graySelection; }
-    void SetGraySelectionIfNotFocused(bool value);
+    void SetGraySelectionIfNotFocused(bool value) { repaintWith(m_graySelection, value); }
     [[nodiscard]] int GutterWidth() const noexcept { return m_gutterWidth; }
-    void SetGutterWidth(int value);
+    void SetGutterWidth(int value) { relayWith(m_gutterWidth, value < 0 ? -1 : value); }
     [[nodiscard]] const QPixmap& BookmarkBitmap() const noexcept { return m_bookmarkBitmap; }
-    void SetBookmarkBitmap(const QPixmap& value);
+    void SetBookmarkBitmap(const QPixmap& value) { repaintWith(m_bookmarkBitmap, value); }
     [[nodiscard]] int MaxUndo() const noexcept { return m_maxUndo; }
     void SetMaxUndo(int value) { m_maxUndo = value; }
     [[nodiscard]] bool InsertMode() const noexcept { return m_insertMode; }
     void SetInsertMode(bool value);
     [[nodiscard]] bool HexLowerCase() const noexcept { return m_hexLowerCase; }
-    void SetHexLowerCase(bool value);
+    void SetHexLowerCase(bool value) { relayWith(m_hexLowerCase, value); }
     [[nodiscard]] bool DrawGutter3D() const noexcept { return m_drawGutter3D; }
-    void SetDrawGutter3D(bool value);
+    void SetDrawGutter3D(bool value) { repaintWith(m_drawGutter3D, value); }
     [[nodiscard]] bool ShowRuler() const noexcept { return m_showRuler; }
-    void SetShowRuler(bool value);
+    void SetShowRuler(bool value) { relayWith(m_showRuler, value); }
     [[nodiscard]] int BytesPerUnit() const noexcept { return m_bytesPerUnit; }
     void SetBytesPerUnit(int value);
     [[nodiscard]] int RulerBytesPerUnit() const noexcept { return m_rulerBytesPerUnit; }
     void SetRulerBytesPerUnit(int value);
     [[nodiscard]] bool ShowPositionIfNotFocused() const noexcept { return m_showPositionIfNotFocused; }
-    void SetShowPositionIfNotFocused(bool value);
+    void SetShowPositionIfNotFocused(bool value) { repaintWith(m_showPositionIfNotFocused, value); }
     [[nodiscard]] bool UnicodeChars() const noexcept { return m_unicodeChars; }
     void SetUnicodeChars(bool value);
     [[nodiscard]] bool UnicodeBigEndian() const noexcept { return m_unicodeBigEndian; }
-    void SetUnicodeBigEndian(bool value);
+    void SetUnicodeBigEndian(bool value) { repaintWith(m_unicodeBigEndian, value); }
     [[nodiscard]] int BytesPerBlock() const noexcept { return m_bytesPerBlock; }
-    void SetBytesPerBlock(int value);
+    void SetBytesPerBlock(int value) { relayWith(m_bytesPerBlock, value); }
     [[nodiscard]] bool SeparateBlocksInCharField() const noexcept { return m_separateBlocks; }
-    void SetSeparateBlocksInCharField(bool value);
+    void SetSeparateBlocksInCharField(bool value) { relayWith(m_separateBlocks, value); }
     [[nodiscard]] bool FindProgress() const noexcept { return m_findProgress; }
     void SetFindProgress(bool value) { m_findProgress = value; }
     [[nodiscard]] int RulerNumberBase() const noexcept { return m_rulerNumberBase; }
@@ -270,8 +270,9 @@ protected:
     // OnChange, then the coalesced selection-changed notification.
     void NotifyChange();
     void RequestSelectionChanged();
-    // Moves the caret onto a byte in the current field (clamped to the store).
-    void MoveCaretTo(qint64 position, bool inCharField);
+    // Moves the caret onto a byte in the given field (clamped to the store); in the hex field
+    // onto its low nibble when asked.
+    void MoveCaretTo(qint64 position, bool inCharField, bool secondNibble = false);
     void ResetSelection();
     [[nodiscard]] int OffsetUnit() const noexcept;
     void ReportProgress(HexProgressKind kind, qint64 done, qint64 total, const QString& name,
@@ -283,9 +284,9 @@ protected:
     void CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint64 replaced = 0,
                     const QString& description = {});
     // Store changes without undo: keep modified bits and bookmarks in step and re-lay the grid.
-    void StoreInsert(qint64 position, const void* data, qint64 count);
-    void StoreRemove(qint64 position, qint64 count);
     void StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count);
+    void StoreInsert(qint64 position, const void* data, qint64 count) { StoreReplace(position, 0, data, count); }
+    void StoreRemove(qint64 position, qint64 count) { StoreReplace(position, count, nullptr, 0); }
     // After `removed` bytes at position gave way to `inserted` new ones: bookmarks at or after
     // the point follow by the size difference.
     void MoveBookmarks(qint64 position, qint64 removed, qint64 inserted);
@@ -338,7 +339,16 @@ protected:
 private:
     qint64 findImpl(const void* data, qint64 length, qint64 from, qint64 to,
                     bool ignoreCase, int wildcard);
+    // Runs a fill of the store as one load: on failure the store is left empty.
+    void load(const std::function<void()>& fill);
     void finishLoad();
+    // The wait cursor for the duration of a long copy or search, restored however it ends.
+    struct WaitCursor {
+        WaitCursor();
+        ~WaitCursor();
+        WaitCursor(const WaitCursor&) = delete;
+        WaitCursor& operator=(const WaitCursor&) = delete;
+    };
     void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
                 const QString& progressName);
     struct RedoStep {
@@ -354,14 +364,20 @@ private:
     };
     void undoRecord(const HexUndoRecord& record, bool makeRedo);
     void restoreFromRecord(const HexUndoRecord& record);
+    // Puts a remembered selection back; one that no longer fits the store is cleared.
+    void restoreSelection(qint64 start, qint64 end, qint64 anchor);
+    // After count new bytes at position: they are selected, with the caret on the last when asked.
+    void selectInserted(qint64 position, qint64 count, bool moveCaret);
     void shiftNibbles(qint64 nibble, bool insert);
     void handleKey(QKeyEvent* event);
     void handleChar(QChar ch);
     void typeHexDigit(int digit);
     void typeCharacter(QChar ch);
+    // Insert-mode typing: a new unit replaces the selection, or is appended or inserted at the caret.
+    void placeUnit(const QByteArray& unit, bool append);
+    void switchField();
     void moveCaretByKey(int key, bool ctrl);
     void deleteUnit(bool backward);
-    void toggleBookmarkAtCaret(int index);
     void afterCaretMove(qint64 before);
     [[nodiscard]] qint64 pressPosition(QPoint point, int& col, int& row) const;
     void extendMouseSelection(QPoint point);
@@ -375,6 +391,26 @@ private:
     class QTimer* m_dragTimer = nullptr;
     void applyAutoBytesPerRow();
     [[nodiscard]] QString progressFileName(const QIODevice& stream) const;
+    // A fixed size, a forbidden insert mode and a read-only view each rule out insert mode.
+    [[nodiscard]] bool insertModeAllowed() const noexcept
+    {
+        return !m_noSizeChange && m_allowInsertMode && !m_readOnlyView;
+    }
+    // Sets one of those conditions, leaving insert mode when it no longer may be on.
+    void setInsertModeCondition(bool& member, bool value);
+    // Setters of properties that only change the picture, or the grid's geometry.
+    template <class T>
+    void repaintWith(T& member, const T& value)
+    {
+        member = value;
+        viewport()->update();
+    }
+    template <class T>
+    void relayWith(T& member, const T& value)
+    {
+        member = value;
+        RecomputeGrid();
+    }
 
     int m_bytesPerRow = 16;
     int m_bytesPerColumn = 2;
@@ -385,7 +421,7 @@ private:
     bool m_focusFrame = true;
     bool m_swapNibbles = false;
     char m_maskChar = '.';
-    std::bitset<256> m_maskedChars;
+    std::bitset<256> m_maskedChars{0xFFFFFFFFu};  // the control codes 0-31
     bool m_noSizeChange = false;
     bool m_allowInsertMode = true;
     bool m_drawGridLines = false;
@@ -409,7 +445,6 @@ private:
     bool m_separateBlocks = true;
     bool m_findProgress = false;
     int m_rulerNumberBase = 16;
-    int m_offsetDisplayWidth = 1;
     int m_selectionChangeCount = 0;
     int m_caretRowPainted = HexLayout::FixedRows;
     std::unique_ptr<HexPainter> m_painter;

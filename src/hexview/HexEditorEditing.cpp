@@ -5,15 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QByteArray bytesOf(const HexDataStream& data, qint64 position, qint64 count)
-{
-    return QByteArray(reinterpret_cast<const char*>(data.addressOf(position, count)), count);
-}
-
-} // namespace
-
 void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint64 replaced,
                            const QString& description)
 {
@@ -34,7 +25,7 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
     if (kind == ufKindCombined && size == 0)
         allowed = m_undo.count() >= count;
     if (!allowed)
-        throw HexEditorError(QString::fromLatin1(HexMessages::UndoRefused));
+        throw HexEditorError(HexMessages::UndoRefused);
 
     if (m_undo.updateCount > 0) {
         m_undo.groupWrote = true;
@@ -64,19 +55,19 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
         switch (kind) {
         case ufKindBytesChanged:
         case ufKindByteRemoved:
-        case ufKindConvert: r.saved = bytesOf(m_data, position, count); break;
-        case ufKindReplace: r.saved = bytesOf(m_data, position, replaced); break;
+        case ufKindConvert: r.saved = m_data.copy(position, count); break;
+        case ufKindReplace: r.saved = m_data.copy(position, replaced); break;
         case ufKindNibbleInsert:
         case ufKindNibbleDelete:
             if (position < size)
-                r.saved = bytesOf(m_data, position, 1);
+                r.saved = m_data.copy(position, 1);
             break;
         case ufKindCombined: {
             const QByteArray text = description.left(255).toUtf8().left(255);
             r.saved = QByteArray(1, char(text.size())) + text;
             break;
         }
-        case ufKindAllData: r.saved = bytesOf(m_data, 0, size); break;
+        case ufKindAllData: r.saved = m_data.copy(0, size); break;
         default: break;
         }
         if (kind == ufKindBytesChanged || kind == ufKindConvert) {
@@ -88,22 +79,6 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
     // Saving the whole store for a group and moving the caret change no data.
     if (kind != ufKindAllData && kind != ufKindSelection)
         m_modified = true;
-}
-
-void HexEditor::StoreInsert(qint64 position, const void* data, qint64 count)
-{
-    m_data.insert(position, data, count);
-    m_modifiedBits.truncate(position);
-    MoveBookmarks(position, 0, count);
-    RecomputeGrid();
-}
-
-void HexEditor::StoreRemove(qint64 position, qint64 count)
-{
-    m_data.remove(position, count);
-    m_modifiedBits.truncate(position);
-    MoveBookmarks(position, count, 0);
-    RecomputeGrid();
 }
 
 void HexEditor::StoreReplace(qint64 position, qint64 removed, const void* data, qint64 count)
@@ -175,10 +150,7 @@ void HexEditor::InsertBuffer(const void* data, qint64 count, qint64 position,
         return;
     CreateUndo(ufKindInsertBuffer, position, count, 0, description);
     StoreInsert(position, data, count);
-    if (moveCaret)
-        MoveCaretTo(position + count - 1, m_inCharField);
-    SetSelection(position, position + count - 1);
-    AfterEdit();
+    selectInserted(position, count, moveCaret);
 }
 
 void HexEditor::AppendBuffer(const void* data, qint64 count, const QString& description,
@@ -189,10 +161,7 @@ void HexEditor::AppendBuffer(const void* data, qint64 count, const QString& desc
     const qint64 position = m_data.size();
     CreateUndo(ufKindAppendBuffer, position, count, 0, description);
     StoreInsert(position, data, count);
-    if (moveCaret)
-        MoveCaretTo(position + count - 1, m_inCharField);
-    SetSelection(position, position + count - 1);
-    AfterEdit();
+    selectInserted(position, count, moveCaret);
 }
 
 void HexEditor::ReplaceSelection(const void* data, qint64 count, const QString& description,
@@ -213,9 +182,14 @@ void HexEditor::ReplaceSelection(const void* data, qint64 count, const QString& 
         return;
     CreateUndo(ufKindReplace, low, count, replaced, description);
     StoreReplace(low, replaced, data, count);
+    selectInserted(low, count, moveCaret);
+}
+
+void HexEditor::selectInserted(qint64 position, qint64 count, bool moveCaret)
+{
     if (moveCaret)
-        MoveCaretTo(low + count - 1, m_inCharField);
-    SetSelection(low, low + count - 1);
+        MoveCaretTo(position + count - 1, m_inCharField);
+    SetSelection(position, position + count - 1);
     AfterEdit();
 }
 
@@ -374,7 +348,7 @@ qint64 HexEditor::SelCount() const
 void HexEditor::SetSelStart(qint64 position)
 {
     if (position < 0 || position >= std::max<qint64>(m_data.size(), 1))
-        throw HexEditorError(QString::fromLatin1(HexMessages::SelStart));
+        throw HexEditorError(HexMessages::SelStart);
     ResetSelection();
     MoveCaretTo(position, m_inCharField);
     RequestSelectionChanged();
@@ -383,38 +357,31 @@ void HexEditor::SetSelStart(qint64 position)
 void HexEditor::SetSelEnd(qint64 position)
 {
     if (position < 0 || position >= m_data.size())
-        throw HexEditorError(QString::fromLatin1(HexMessages::SelEnd));
+        throw HexEditorError(HexMessages::SelEnd);
     SetSelection(GetCursorPosition(), position);
 }
 
 HexBookmark HexEditor::GetBookmark(int index) const
 {
     if (index < 0 || index > 9)
-        throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkIndex));
+        throw HexEditorError(HexMessages::BookmarkIndex);
     return m_bookmarks[std::size_t(index)];
 }
 
 void HexEditor::SetBookmark(int index, qint64 position, bool inCharField)
 {
-    if (index < 0 || index > 9)
-        throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkIndex));
-    HexBookmark& b = m_bookmarks[std::size_t(index)];
-    if (b.position == position && b.inCharField == inCharField)
-        b = HexBookmark{};
-    else
-        b = HexBookmark{position, inCharField};
+    const HexBookmark wanted{position, inCharField};
+    m_bookmarks[std::size_t(index)] = GetBookmark(index) == wanted ? HexBookmark{} : wanted;
     BookmarksChanged();
 }
 
 void HexEditor::GotoBookmark(int index)
 {
-    if (index < 0 || index > 9)
-        throw HexEditorError(QString::fromLatin1(HexMessages::BookmarkIndex));
-    HexBookmark& b = m_bookmarks[std::size_t(index)];
+    const HexBookmark b = GetBookmark(index);
     if (b.position < 0)
         return;
     if (b.position > m_data.size() || (b.position == m_data.size() && !m_insertMode)) {
-        b = HexBookmark{};
+        m_bookmarks[std::size_t(index)] = HexBookmark{};
         BookmarksChanged();
         return;
     }

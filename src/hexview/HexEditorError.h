@@ -10,6 +10,8 @@ class HexEditorError : public std::runtime_error {
 public:
     explicit HexEditorError(const QString& message)
         : std::runtime_error(message.toStdString()), m_message(message) {}
+    // One of the fixed texts below.
+    explicit HexEditorError(const char* message) : HexEditorError(QString::fromLatin1(message)) {}
 
     [[nodiscard]] const QString& message() const noexcept { return m_message; }
 
@@ -49,5 +51,5 @@ inline constexpr const char* PrintFailed = "Printing failed";
 inline void hexCheckBounds(qint64 position, qint64 count, qint64 size)
 {
     if (position < 0 || count < 0 || position > size || count > size - position)
-        throw HexEditorError(QString::fromLatin1(HexMessages::OutOfBounds));
+        throw HexEditorError(HexMessages::OutOfBounds);
 }

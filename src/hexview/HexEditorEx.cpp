@@ -225,7 +225,7 @@ void HexEditorEx::SetBookMarksAsString(const QString& text)
 void HexEditorEx::Save()
 {
     if (!HasFile())
-        throw HexEditorError(QString::fromLatin1(HexMessages::NoFileName));
+        throw HexEditorError(HexMessages::NoFileName);
     SaveToFile(FileName(), true);
 }
 
@@ -247,26 +247,22 @@ void HexEditorEx::SaveToFile(const QString& fileName, bool makeCurrent)
 
 void HexEditorEx::keyPressEvent(QKeyEvent* event)
 {
-    try {
-        const bool ctrl = event->modifiers() & Qt::ControlModifier;
-        const bool shift = event->modifiers() & Qt::ShiftModifier;
-        if (ctrl && !shift && event->key() == Qt::Key_C) {
-            CBCopy();
-            return;
-        }
-        if (ctrl && !shift && event->key() == Qt::Key_X) {
-            CBCut();
-            return;
-        }
-        if (ctrl && !shift && event->key() == Qt::Key_V) {
-            CBPaste();
-            return;
-        }
-    } catch (const std::exception&) {
-        QApplication::beep();
+    const int key = event->key();
+    const bool ctrlOnly = (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == Qt::ControlModifier;
+    if (!ctrlOnly || (key != Qt::Key_C && key != Qt::Key_X && key != Qt::Key_V)) {
+        HexEditor::keyPressEvent(event);
         return;
     }
-    HexEditor::keyPressEvent(event);
+    try {
+        if (key == Qt::Key_C)
+            CBCopy();
+        else if (key == Qt::Key_X)
+            CBCut();
+        else
+            CBPaste();
+    } catch (const std::exception&) {
+        QApplication::beep();
+    }
 }
 
 void HexEditorEx::wheelEvent(QWheelEvent* event)

@@ -121,7 +121,7 @@ void HexEditorEx::renderPage(QPainter& p, const QRect& area, int dpi, int page) 
 QImage HexEditorEx::PrintPreview(int page, const QSize& pageSize, int dpi)
 {
     if (page < 1)
-        throw HexEditorError(QString::fromLatin1(HexMessages::PageIndex));
+        throw HexEditorError(HexMessages::PageIndex);
     QImage image(pageSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -132,13 +132,13 @@ QImage HexEditorEx::PrintPreview(int page, const QSize& pageSize, int dpi)
 void HexEditorEx::Print(int page)
 {
     if (page < 1)
-        throw HexEditorError(QString::fromLatin1(HexMessages::PageIndex));
+        throw HexEditorError(HexMessages::PageIndex);
     QPrinter printer(QPrinter::HighResolution);
     QPainter painter;
     if (!printer.isValid() || !painter.begin(&printer))
-        throw HexEditorError(QString::fromLatin1(HexMessages::PrintFailed));
+        throw HexEditorError(HexMessages::PrintFailed);
     const QRect pageRect = printer.pageLayout().fullRectPixels(printer.resolution());
     renderPage(painter, PrinterMarginRect(pageRect.size(), printer.resolution()), printer.resolution(), page);
     if (!painter.end())
-        throw HexEditorError(QString::fromLatin1(HexMessages::PrintFailed));
+        throw HexEditorError(HexMessages::PrintFailed);
 }

@@ -3,20 +3,6 @@
 #include "HexEditorError.h"
 #include "HexFind.h"
 
-#include <QGuiApplication>
-
-namespace {
-
-class FindCursor {
-public:
-    FindCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~FindCursor() { QGuiApplication::restoreOverrideCursor(); }
-    FindCursor(const FindCursor&) = delete;
-    FindCursor& operator=(const FindCursor&) = delete;
-};
-
-} // namespace
-
 QByteArray HexEditor::PrepareFindText(const QByteArray& text, bool ignoreCase, bool translate) const
 {
     HexSearchTextOptions options;
@@ -54,13 +40,13 @@ qint64 HexEditor::findImpl(const void* data, qint64 length, qint64 from, qint64 
 {
     if (!data || length <= 0)
         return -1;
-    const FindCursor wait;
+    const WaitCursor wait;
     const HexFindTables tables = HexFindTables::build(m_tables, m_translation);
     HexFindRequest request;
     request.pattern = std::span(static_cast<const std::uint8_t*>(data), std::size_t(length));
     request.from = from;
     request.to = to;
-    request.table = &tables.pick(ignoreCase);
+    request.table = ignoreCase ? &tables.ignoreCase : &tables.identity;
     request.wildcard = wildcard;
     const qint64 size = m_data.size();
     if (m_findProgress && OnProgress && size > 0) {
@@ -69,7 +55,7 @@ qint64 HexEditor::findImpl(const void* data, qint64 length, qint64 from, qint64 
             bool cancel = false;
             OnProgress(pkFind, int(position * 100 / size), m_fileName, cancel);
             if (cancel)
-                throw HexEditorError(QString::fromLatin1(HexMessages::Cancelled));
+                throw HexEditorError(HexMessages::Cancelled);
         };
     }
     return hexFind(m_data.bytes(), request);

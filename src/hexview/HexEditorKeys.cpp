@@ -1,6 +1,5 @@
 // Keyboard handling of the hex view: caret moves, selection, typing, deleting, bookmarks, undo.
 #include "HexEditor.h"
-#include "HexEditorError.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,8 +33,6 @@ void HexEditor::keyPressEvent(QKeyEvent* event)
     // event loop.
     try {
         handleKey(event);
-    } catch (const HexEditorError&) {
-        QApplication::beep();
     } catch (const std::exception&) {
         QApplication::beep();
     }
@@ -70,7 +67,7 @@ void HexEditor::handleKey(QKeyEvent* e)
         const int digit = bookmarkDigit(e);
         if (digit >= 0) {
             if (shift)
-                toggleBookmarkAtCaret(digit);
+                SetBookmark(digit, GetCursorPosition(), m_inCharField);  // again at the same place: cleared
             else
                 GotoBookmark(digit);
             return;
@@ -78,10 +75,7 @@ void HexEditor::handleKey(QKeyEvent* e)
         switch (key) {
         case Qt::Key_A: SelectAll(); return;
         case Qt::Key_Z: shift ? Redo() : Undo(); return;
-        case Qt::Key_T:
-            MoveCaretTo(GetCursorPosition(), !m_inCharField);
-            afterCaretMove(GetCursorPosition());
-            return;
+        case Qt::Key_T: switchField(); return;
         case Qt::Key_Delete: deleteUnit(false); return;
         default: break;
         }
@@ -99,12 +93,10 @@ void HexEditor::handleKey(QKeyEvent* e)
         return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        if (m_wantTabs && !ctrl) {
-            MoveCaretTo(GetCursorPosition(), !m_inCharField);
-            afterCaretMove(GetCursorPosition());
-        } else {
+        if (m_wantTabs && !ctrl)
+            switchField();
+        else
             e->ignore();
-        }
         return;
     case Qt::Key_Insert:
         if (!ctrl && !shift)
@@ -201,10 +193,14 @@ void HexEditor::moveCaretByKey(int key, bool ctrl)
     }
     if (size == 0)
         target = 0;
-    MoveCaretTo(target, inChar);
-    if (!inChar && targetSecond && target < size)
-        SetCurrentCell(Col() + 1, Row());
+    MoveCaretTo(target, inChar, targetSecond);
     afterCaretMove(pos);
+}
+
+void HexEditor::switchField()
+{
+    MoveCaretTo(GetCursorPosition(), !m_inCharField);
+    afterCaretMove(GetCursorPosition());
 }
 
 void HexEditor::afterCaretMove(qint64 before)
@@ -231,11 +227,6 @@ void HexEditor::afterCaretMove(qint64 before)
     }
 }
 
-void HexEditor::toggleBookmarkAtCaret(int index)
-{
-    SetBookmark(index, GetCursorPosition(), m_inCharField);
-}
-
 void HexEditor::deleteUnit(bool backward)
 {
     if (m_readOnlyView)
@@ -247,10 +238,10 @@ void HexEditor::deleteUnit(bool backward)
     const qint64 size = m_data.size();
     const qint64 unit = m_bytesPerUnit;
     qint64 pos = (GetCursorPosition() / unit) * unit;
+    qint64 count = unit;
     if (backward) {
         if (GetCursorPosition() == 0)
             return;
-        qint64 count = unit;
         if (GetCursorPosition() >= size && size % unit != 0) {
             // Only the odd tail behind the last whole unit goes.
             count = size % unit;
@@ -258,17 +249,14 @@ void HexEditor::deleteUnit(bool backward)
         } else {
             pos = std::max<qint64>(pos - unit, 0);
         }
-        CreateUndo(ufKindByteRemoved, pos, count);
-        StoreRemove(pos, count);
-        MoveCaretTo(pos, m_inCharField);
     } else {
         if (pos >= size)
             return;
-        const qint64 count = std::min(unit, size - pos);
-        CreateUndo(ufKindByteRemoved, pos, count);
-        StoreRemove(pos, count);
-        MoveCaretTo(pos, m_inCharField);
+        count = std::min(unit, size - pos);
     }
+    CreateUndo(ufKindByteRemoved, pos, count);
+    StoreRemove(pos, count);
+    MoveCaretTo(pos, m_inCharField);
     ResetSelection();
     AfterEdit();
 }
@@ -313,17 +301,7 @@ void HexEditor::typeHexDigit(int digit)
     } else {
         QByteArray unit(m_bytesPerUnit, '\0');
         unit[0] = char(m_swapNibbles ? digit : digit << 4);
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(unit.constData());
-        // The new unit stands where the selection began, or at the caret.
-        const qint64 unitAt = HasSelection() ? m_selStart : pos;
-        if (size == 0)
-            AppendBuffer(bytes, unit.size(), {}, false);
-        else if (HasSelection())
-            ReplaceSelection(bytes, unit.size(), {}, false);
-        else
-            InsertBuffer(bytes, unit.size(), pos, {}, false);
-        ResetSelection();
-        MoveCaretTo(unitAt, false);
+        placeUnit(unit, size == 0);
     }
     m_selecting = false;
     moveCaretByKey(Qt::Key_Right, false);
@@ -352,28 +330,29 @@ void HexEditor::typeCharacter(QChar ch)
         }
         unit[0] = char(b);
     }
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(unit.constData());
     const int width = m_unicodeChars ? 2 : 1;
     if (!m_insertMode || (!HasSelection() && pos < size && pos % m_bytesPerUnit != 0)) {
         if (pos >= size)
             return;
-        ChangeBytes(pos, bytes, std::min<qint64>(width, size - pos));
+        ChangeBytes(pos, reinterpret_cast<const std::uint8_t*>(unit.constData()),
+                    std::min<qint64>(width, size - pos));
     } else {
-        if (HasSelection()) {
-            const qint64 low = m_selStart;
-            ReplaceSelection(bytes, unit.size(), {}, false);
-            ResetSelection();
-            MoveCaretTo(low, true);
-        } else if (pos >= size) {
-            AppendBuffer(bytes, unit.size(), {}, false);
-            ResetSelection();
-            MoveCaretTo(pos, true);
-        } else {
-            InsertBuffer(bytes, unit.size(), pos, {}, false);
-            ResetSelection();
-            MoveCaretTo(pos, true);
-        }
+        placeUnit(unit, pos >= size);
     }
     m_selecting = false;
     moveCaretByKey(Qt::Key_Right, false);
+}
+
+void HexEditor::placeUnit(const QByteArray& unit, bool append)
+{
+    // The new unit stands where the selection began, or at the caret.
+    const qint64 at = HasSelection() ? m_selStart : GetCursorPosition();
+    if (HasSelection())
+        ReplaceSelection(unit.constData(), unit.size(), {}, false);
+    else if (append)
+        AppendBuffer(unit.constData(), unit.size(), {}, false);
+    else
+        InsertBuffer(unit.constData(), unit.size(), at, {}, false);
+    ResetSelection();
+    MoveCaretTo(at, m_inCharField);
 }

@@ -1,7 +1,6 @@
 // Mouse handling of the hex view: caret placement, drag selection with automatic scrolling,
 // and the press-inside-selection rule.
 #include "HexEditor.h"
-#include "HexEditorError.h"
 
 #include <QMouseEvent>
 #include <QTimer>
@@ -47,10 +46,8 @@ void HexEditor::mousePressEvent(QMouseEvent* event)
         return;
     }
     ResetSelection();
-    const bool inChar = m_layout.isCharCol(col);
-    MoveCaretTo(pos, inChar);
-    if (!inChar && m_layout.isSecondNibble(col) && pos < m_data.size() && !m_insertMode)
-        SetCurrentCell(col, Row());
+    // Between bytes in insert mode, the caret always stands before a whole byte.
+    MoveCaretTo(pos, m_layout.isCharCol(col), m_layout.isSecondNibble(col) && !m_insertMode);
     m_mouseSelecting = true;
     m_selBeginPosition = pos;
     m_lastMouse = event->position().toPoint();

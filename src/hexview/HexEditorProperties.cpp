@@ -4,11 +4,6 @@
 
 namespace {
 
-[[noreturn]] void refuse(const char* message)
-{
-    throw HexEditorError(QString::fromLatin1(message));
-}
-
 bool isUnit(int v)
 {
     return v == 1 || v == 2 || v == 4 || v == 8;
@@ -19,7 +14,7 @@ bool isUnit(int v)
 void HexEditor::SetBytesPerRow(int value)
 {
     if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
-        refuse(HexMessages::BytesPerLine);
+        throw HexEditorError(HexMessages::BytesPerLine);
     if (value == m_bytesPerRow)
         return;
     const qint64 caret = GetCursorPosition();
@@ -31,7 +26,7 @@ void HexEditor::SetBytesPerRow(int value)
 void HexEditor::SetBytesPerColumn(int value)
 {
     if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
-        refuse(HexMessages::BytesPerColumn);
+        throw HexEditorError(HexMessages::BytesPerColumn);
     m_bytesPerColumn = value;
     RecomputeGrid();
 }
@@ -46,20 +41,8 @@ void HexEditor::SetAutoBytesPerRow(bool value)
 void HexEditor::SetTranslation(TranslationKind value)
 {
     if (m_unicodeChars && value != tkAsIs)
-        refuse(HexMessages::UnicodeTranslation);
+        throw HexEditorError(HexMessages::UnicodeTranslation);
     m_translation = value;
-    viewport()->update();
-}
-
-void HexEditor::SetOffsetFormat(const QString& value)
-{
-    m_offsetFormat = HexOffsetFormat::parse(value);  // throws before anything changes
-    RecomputeGrid();
-}
-
-void HexEditor::SetCaretKind(HexCaretKind value)
-{
-    m_caretKind = value;
     viewport()->update();
 }
 
@@ -73,79 +56,11 @@ void HexEditor::SetColors(const HexColors& value)
     viewport()->update();
 }
 
-void HexEditor::SetFocusFrame(bool value)
+void HexEditor::setInsertModeCondition(bool& member, bool value)
 {
-    m_focusFrame = value;
-    viewport()->update();
-}
-
-void HexEditor::SetSwapNibbles(bool value)
-{
-    m_swapNibbles = value;
-    viewport()->update();
-}
-
-void HexEditor::SetMaskChar(char value)
-{
-    m_maskChar = value;
-    viewport()->update();
-}
-
-void HexEditor::SetMaskedChars(const std::bitset<256>& value)
-{
-    m_maskedChars = value;
-    viewport()->update();
-}
-
-void HexEditor::SetNoSizeChange(bool value)
-{
-    m_noSizeChange = value;
-    if (value && m_insertMode)
+    member = value;
+    if (!insertModeAllowed())
         SetInsertMode(false);
-}
-
-void HexEditor::SetAllowInsertMode(bool value)
-{
-    m_allowInsertMode = value;
-    if (!value && m_insertMode)
-        SetInsertMode(false);
-}
-
-void HexEditor::SetDrawGridLines(bool value)
-{
-    m_drawGridLines = value;
-    viewport()->update();
-}
-
-void HexEditor::SetReadOnlyView(bool value)
-{
-    m_readOnlyView = value;
-    if (value && m_insertMode)
-        SetInsertMode(false);
-    viewport()->update();
-}
-
-void HexEditor::SetHideSelection(bool value)
-{
-    m_hideSelection = value;
-    viewport()->update();
-}
-
-void HexEditor::SetGraySelectionIfNotFocused(bool value)
-{
-    m_graySelection = value;
-    viewport()->update();
-}
-
-void HexEditor::SetGutterWidth(int value)
-{
-    m_gutterWidth = value < 0 ? -1 : value;
-    RecomputeGrid();
-}
-
-void HexEditor::SetBookmarkBitmap(const QPixmap& value)
-{
-    m_bookmarkBitmap = value;
     viewport()->update();
 }
 
@@ -153,7 +68,7 @@ void HexEditor::SetInsertMode(bool value)
 {
     if (value == m_insertMode)
         return;
-    if (value && (m_noSizeChange || !m_allowInsertMode || m_readOnlyView))
+    if (value && !insertModeAllowed())
         return;
     const qint64 caret = GetCursorPosition();
     m_insertMode = value;
@@ -164,30 +79,12 @@ void HexEditor::SetInsertMode(bool value)
     viewport()->update();
 }
 
-void HexEditor::SetHexLowerCase(bool value)
-{
-    m_hexLowerCase = value;
-    RecomputeGrid();
-}
-
-void HexEditor::SetDrawGutter3D(bool value)
-{
-    m_drawGutter3D = value;
-    viewport()->update();
-}
-
-void HexEditor::SetShowRuler(bool value)
-{
-    m_showRuler = value;
-    RecomputeGrid();
-}
-
 void HexEditor::SetBytesPerUnit(int value)
 {
     if (!isUnit(value))
         throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
     if (m_unicodeChars && value != 2)
-        refuse(HexMessages::UnicodeUnit);
+        throw HexEditorError(HexMessages::UnicodeUnit);
     m_bytesPerUnit = value;
     RecomputeGrid();
 }
@@ -200,18 +97,12 @@ void HexEditor::SetRulerBytesPerUnit(int value)
     RecomputeGrid();
 }
 
-void HexEditor::SetShowPositionIfNotFocused(bool value)
-{
-    m_showPositionIfNotFocused = value;
-    viewport()->update();
-}
-
 void HexEditor::SetUnicodeChars(bool value)
 {
     if (value == m_unicodeChars)
         return;
     if (value && (m_data.size() & 1))
-        refuse(HexMessages::UnicodeOddSize);
+        throw HexEditorError(HexMessages::UnicodeOddSize);
     const qint64 caret = GetCursorPosition();
     m_unicodeChars = value;
     if (value) {
@@ -224,24 +115,6 @@ void HexEditor::SetUnicodeChars(bool value)
     }
     RecomputeGrid();
     MoveCaretTo(caret & ~qint64(value ? 1 : 0), m_inCharField);
-}
-
-void HexEditor::SetUnicodeBigEndian(bool value)
-{
-    m_unicodeBigEndian = value;
-    viewport()->update();
-}
-
-void HexEditor::SetBytesPerBlock(int value)
-{
-    m_bytesPerBlock = value;
-    RecomputeGrid();
-}
-
-void HexEditor::SetSeparateBlocksInCharField(bool value)
-{
-    m_separateBlocks = value;
-    RecomputeGrid();
 }
 
 void HexEditor::SetRulerNumberBase(int value)

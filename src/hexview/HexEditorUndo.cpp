@@ -1,6 +1,5 @@
 // Undo and redo of the hex view over the byte records of HexUndoStorage.
 #include "HexEditor.h"
-#include "HexEditorError.h"
 
 #include <algorithm>
 
@@ -9,8 +8,7 @@ namespace {
 QByteArray copyOf(const HexDataStream& data, qint64 position, qint64 count)
 {
     count = std::clamp<qint64>(count, 0, std::max<qint64>(data.size() - position, 0));
-    return count > 0 ? QByteArray(reinterpret_cast<const char*>(data.addressOf(position, count)), count)
-                     : QByteArray();
+    return count > 0 ? data.copy(position, count) : QByteArray();
 }
 
 } // namespace
@@ -115,18 +113,20 @@ void HexEditor::restoreFromRecord(const HexUndoRecord& r)
     if (r.bytesPerUnit == 1 || r.bytesPerUnit == 2 || r.bytesPerUnit == 4 || r.bytesPerUnit == 8)
         m_bytesPerUnit = r.bytesPerUnit;
     RecomputeGrid();
-    const bool inChar = r.has(ufFlagInCharField);
-    MoveCaretTo(r.caret, inChar);
-    if (!inChar && r.has(ufFlag2ndByteCol) && GetCursorPosition() < m_data.size())
-        SetCurrentCell(Col() + 1, Row());
+    MoveCaretTo(r.caret, r.has(ufFlagInCharField), r.has(ufFlag2ndByteCol));
     m_modified = r.has(ufFlagModified);
-    if (r.has(ufFlagHasSelection) && r.selStart >= 0 && r.selEnd < m_data.size()) {
-        m_selStart = r.selStart;
-        m_selEnd = r.selEnd;
-        m_selAnchor = r.selAnchor;
-    } else {
+    restoreSelection(r.has(ufFlagHasSelection) ? r.selStart : -1, r.selEnd, r.selAnchor);
+}
+
+void HexEditor::restoreSelection(qint64 start, qint64 end, qint64 anchor)
+{
+    if (start < 0 || end >= m_data.size()) {
         ResetSelection();
+        return;
     }
+    m_selStart = start;
+    m_selEnd = end;
+    m_selAnchor = anchor;
 }
 
 bool HexEditor::Undo()
@@ -152,8 +152,7 @@ bool HexEditor::Undo()
         undoRecord(*r, true);
         m_undo.removeNewest();
     }
-    viewport()->update();
-    NotifyChange();
+    AfterEdit();
     return true;
 }
 
@@ -179,14 +178,11 @@ bool HexEditor::Redo()
         CreateUndo(step.kind, pos, step.count);
         StoreRemove(pos, step.count);
         break;
-    case ufKindInsertBuffer:
-        CreateUndo(step.kind, pos, n);
-        StoreInsert(pos, step.data.constData(), n);
-        break;
     case ufKindReplace:
         CreateUndo(step.kind, pos, n, step.replaced);
         StoreReplace(pos, step.replaced, step.data.constData(), n);
         break;
+    case ufKindInsertBuffer:
     case ufKindAppendBuffer:
         CreateUndo(step.kind, pos, n);
         StoreInsert(pos, step.data.constData(), n);
@@ -205,13 +201,7 @@ bool HexEditor::Redo()
     }
     m_bookmarks = step.bookmarks;
     MoveCaretTo(step.caret, step.inCharField);
-    if (step.selStart >= 0 && step.selEnd < m_data.size()) {
-        m_selStart = step.selStart;
-        m_selEnd = step.selEnd;
-        m_selAnchor = step.selAnchor;
-    } else {
-        ResetSelection();
-    }
+    restoreSelection(step.selStart, step.selEnd, step.selAnchor);
     AfterEdit();
     return true;
 }

@@ -1,7 +1,6 @@
 // Construction, properties and grid geometry of the hex view.
 #include "HexBookmarkIcons.h"
 #include "HexEditor.h"
-#include "HexEditorError.h"
 #include "HexPainter.h"
 
 #include <QFontDatabase>
@@ -9,11 +8,11 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <numeric>
 
 HexEditor::HexEditor(QWidget* parent)
     : HexGrid(parent), m_painter(std::make_unique<HexPainter>(*this))
@@ -25,8 +24,6 @@ HexEditor::HexEditor(QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    for (int c = 0; c < 32; ++c)
-        m_maskedChars.set(static_cast<std::size_t>(c));
     m_bookmarkBitmap = hexBookmarkIcons();
     m_offsetFormat = HexOffsetFormat::parse(QStringLiteral("-!10:0x|"));
     SetColors(HexColors::defaults());
@@ -95,8 +92,8 @@ void HexEditor::RecomputeGrid()
     // The gutter width depends on the row count, which the first pass establishes.
     m_layout.update(p);
     const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_bytesPerRow;
-    m_offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
-    p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : m_offsetDisplayWidth * p.charWidth + 21;
+    const int offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
+    p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : offsetDisplayWidth * p.charWidth + 21;
     m_layout.update(p);
     SetGridGeometry(m_layout.colWidths(), m_layout.rowCount(), HexLayout::FixedCols,
                     HexLayout::FixedRows, {m_layout.rulerHeight(), 0}, m_layout.rowHeight());
@@ -108,13 +105,16 @@ qint64 HexEditor::GetCursorPosition() const
     return m_layout.positionOf(Col(), Row());
 }
 
-void HexEditor::MoveCaretTo(qint64 position, bool inCharField)
+void HexEditor::MoveCaretTo(qint64 position, bool inCharField, bool secondNibble)
 {
     const qint64 last = m_insertMode ? m_data.size() : m_data.size() - 1;
     position = std::clamp<qint64>(position, 0, std::max<qint64>(last, 0));
     m_inCharField = inCharField;
     const int col = inCharField ? m_layout.charColOf(position) : m_layout.nibbleColOf(position);
     SetCurrentCell(col, m_layout.rowOf(position));
+    // A low nibble exists only for a byte in the store.
+    if (secondNibble && !inCharField && position < m_data.size())
+        SetCurrentCell(col + 1, Row());
 }
 
 void HexEditor::ResetSelection()
@@ -148,7 +148,7 @@ qint64 HexEditor::DisplayStart() const
 {
     if (m_data.size() == 0)
         return -1;
-    return std::min(m_layout.positionOf(HexLayout::FixedCols, TopRow()), m_data.size() - 1);
+    return std::min(TopLeftPosition(), m_data.size() - 1);
 }
 
 qint64 HexEditor::DisplayEnd() const
@@ -224,10 +224,7 @@ void HexEditor::applyAutoBytesPerRow()
     const auto rowWidth = [&](int bytes) {
         p.bytesPerRow = bytes;
         probe.update(p);
-        int w = 0;
-        for (int c = HexLayout::FixedCols; c < probe.colCount(); ++c)
-            w += probe.colWidths()[static_cast<std::size_t>(c)];
-        return w;
+        return std::accumulate(probe.colWidths().begin() + HexLayout::FixedCols, probe.colWidths().end(), 0);
     };
     int chosen = 256;
     for (int i = 2; i <= 254; i += 2) {
@@ -236,12 +233,7 @@ void HexEditor::applyAutoBytesPerRow()
             break;
         }
     }
-    if (chosen != m_bytesPerRow) {
-        const qint64 caret = GetCursorPosition();
-        m_bytesPerRow = chosen;
-        RecomputeGrid();
-        MoveCaretTo(caret, m_inCharField);
-    }
+    SetBytesPerRow(chosen);  // even, so valid in the 16-bit character mode too
 }
 
 void HexEditor::wheelEvent(QWheelEvent* event)

@@ -20,13 +20,11 @@ std::uint8_t hexAnsiLower(std::uint8_t c) noexcept
 
 HexFindTables HexFindTables::build(const HexTranslation& tables, TranslationKind kind)
 {
-    HexFindTables t;
+    HexFindTables t{hexIdentityTable(), {}};
     const HexByteTable& to = tables.toAnsi(kind);
     const HexByteTable& from = tables.fromAnsi(kind);
-    for (int b = 0; b < 256; ++b) {
-        t.identity[b] = std::uint8_t(b);
+    for (int b = 0; b < 256; ++b)
         t.ignoreCase[b] = from[hexAnsiLower(to[b])];
-    }
     return t;
 }
 
@@ -109,19 +107,10 @@ qint64 hexFind(std::span<const std::uint8_t> data, const HexFindRequest& request
     if (n == 0 || to < from || to - from + 1 < n)
         return -1;
 
-    static const HexFindTables identityTables = [] {
-        HexFindTables t;
-        for (int b = 0; b < 256; ++b)
-            t.identity[b] = std::uint8_t(b);
-        return t;
-    }();
-    const HexByteTable& table = request.table ? *request.table : identityTables.identity;
+    const HexByteTable& table = request.table ? *request.table : hexIdentityTable();
     Matcher m{data, table, {}, {}, 0, {}, false};
     m.want.resize(std::size_t(n));
     m.any.resize(std::size_t(n));
-    bool isIdentity = true;
-    for (int b = 0; b < 256 && isIdentity; ++b)
-        isIdentity = table[b] == b;
     bool wildcards = false;
     for (qint64 k = 0; k < n; ++k) {
         const std::uint8_t p = request.pattern[std::size_t(k)];
@@ -136,7 +125,7 @@ qint64 hexFind(std::span<const std::uint8_t> data, const HexFindRequest& request
     m.anchor = anchorIt - m.any.begin();
     for (int b = 0; b < 256; ++b)
         m.anchorHit[std::size_t(b)] = table[b] == m.want[std::size_t(m.anchor)];
-    m.plain = isIdentity && !wildcards;
+    m.plain = table == hexIdentityTable() && !wildcards;
 
     const qint64 lastStart = to - n + 1;
     const bool reporting = request.progress && request.progressStep > 0;

@@ -19,10 +19,6 @@ struct HexFindTables {
     HexByteTable ignoreCase{};
 
     [[nodiscard]] static HexFindTables build(const HexTranslation& tables, TranslationKind kind);
-    [[nodiscard]] const HexByteTable& pick(bool ignore) const noexcept
-    {
-        return ignore ? ignoreCase : identity;
-    }
 };
 
 // How a typed search text becomes the bytes to look for.

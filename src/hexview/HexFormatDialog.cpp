@@ -48,22 +48,12 @@ void HexFormatDialog::formatChanged()
     m_hexText->setEnabled(row >= 0 && HexClipboard::isTextFormat(m_formats.value(row)));
 }
 
-int HexFormatDialog::chosen() const
-{
-    return m_list->currentRow();
-}
-
-bool HexFormatDialog::hexText() const
-{
-    return m_hexText->isChecked();
-}
-
 bool HexFormatDialog::choose(QWidget* owner, const QStringList& formats, int& chosen, bool& hexText)
 {
     HexFormatDialog dialog(owner, formats, hexText);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosen() < 0)
+    if (dialog.exec() != QDialog::Accepted || dialog.m_list->currentRow() < 0)
         return false;
-    chosen = dialog.chosen();
-    hexText = dialog.hexText();
+    chosen = dialog.m_list->currentRow();
+    hexText = dialog.m_hexText->isChecked();
     return true;
 }

@@ -13,9 +13,6 @@ class HexFormatDialog : public QDialog {
 public:
     HexFormatDialog(QWidget* owner, const QStringList& formats, bool hexText);
 
-    [[nodiscard]] int chosen() const;
-    [[nodiscard]] bool hexText() const;
-
     // Runs the dialog modally; false when cancelled.
     static bool choose(QWidget* owner, const QStringList& formats, int& chosen, bool& hexText);
 

@@ -3,6 +3,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <numeric>
 
 HexGrid::HexGrid(QWidget* parent) : QAbstractScrollArea(parent)
 {
@@ -50,10 +51,7 @@ int HexGrid::FixedWidth() const
 
 int HexGrid::FixedHeight() const
 {
-    int h = 0;
-    for (int v : m_fixedRowHeights)
-        h += v;
-    return h;
+    return std::accumulate(m_fixedRowHeights.begin(), m_fixedRowHeights.end(), 0);
 }
 
 int HexGrid::ColLeft(int col) const
@@ -66,12 +64,8 @@ int HexGrid::ColLeft(int col) const
 
 int HexGrid::RowTop(int row) const
 {
-    if (row < m_fixedRows) {
-        int y = 0;
-        for (int r = 0; r < row; ++r)
-            y += m_fixedRowHeights[static_cast<std::size_t>(r)];
-        return y;
-    }
+    if (row < m_fixedRows)
+        return std::accumulate(m_fixedRowHeights.begin(), m_fixedRowHeights.begin() + row, 0);
     return FixedHeight() + (row - m_topRow) * m_rowHeight;
 }
 

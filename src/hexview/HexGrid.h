@@ -19,7 +19,6 @@ public:
     [[nodiscard]] int FixedRows() const noexcept { return m_fixedRows; }
     [[nodiscard]] int ColWidth(int col) const;
     [[nodiscard]] int RowHeight(int row) const;
-    [[nodiscard]] int DefaultRowHeight() const noexcept { return m_rowHeight; }
 
     [[nodiscard]] int TopRow() const noexcept { return m_topRow; }
     [[nodiscard]] int LeftCol() const noexcept { return m_leftCol; }

@@ -50,14 +50,6 @@ void HexLayout::buildColumns()
         m_colWidths.back() = 2 * cw + 1;
 }
 
-namespace {
-QString inBase(int value, int base, bool lowerCase)
-{
-    const QString s = QString::number(value, base);
-    return lowerCase ? s.toLower() : s.toUpper();
-}
-} // namespace
-
 void HexLayout::buildRulers()
 {
     const int u = std::max(m_p.rulerUnit, 1);
@@ -65,7 +57,8 @@ void HexLayout::buildRulers()
     m_hexRuler.clear();
     m_charRuler.clear();
     for (int k = 0; k < m_p.bytesPerRow / u; ++k) {
-        const QString digits = inBase(k, base, m_p.hexLowerCase);
+        const QString number = QString::number(k, base);
+        const QString digits = m_p.hexLowerCase ? number.toLower() : number.toUpper();
         m_hexRuler += digits.rightJustified(2 * u, QLatin1Char('0')).right(2 * u);
         m_charRuler += digits.size() > u ? digits.right(u) : digits.rightJustified(u, QLatin1Char(' '));
     }
@@ -73,13 +66,8 @@ void HexLayout::buildRulers()
 
 qint64 HexLayout::positionOf(int col, int row) const noexcept
 {
-    const qint64 rowStart = qint64(row - FixedRows) * m_p.bytesPerRow;
-    qint64 p = 0;
-    if (isCharCol(col))
-        p = qint64(col - firstCharCol()) * bytesPerChar() + rowStart;
-    else
-        p = (col - FixedCols) / 2 + rowStart;
-    return std::max<qint64>(p, 0);
+    const qint64 inRow = isCharCol(col) ? qint64(col - firstCharCol()) * bytesPerChar() : (col - FixedCols) / 2;
+    return std::max<qint64>(qint64(row - FixedRows) * m_p.bytesPerRow + inRow, 0);
 }
 
 int HexLayout::rowOf(qint64 position) const noexcept
@@ -99,7 +87,6 @@ int HexLayout::charColOf(qint64 position) const noexcept
 
 int HexLayout::twinCol(int col) const noexcept
 {
-    if (isCharCol(col))
-        return nibbleColOf(positionOf(col, FixedRows));
-    return charColOf(positionOf(col, FixedRows));
+    const qint64 position = positionOf(col, FixedRows);
+    return isCharCol(col) ? nibbleColOf(position) : charColOf(position);
 }

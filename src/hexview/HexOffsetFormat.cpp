@@ -38,11 +38,9 @@ HexOffsetFormat HexOffsetFormat::parse(const QString& format)
     qint64 value = 0;
 
     // Unit.
-    if (s.size() >= 2 && s[1] == QLatin1Char('%') && (s[0].toUpper() == QLatin1Char('R'))) {
-        f.m_unitKind = UnitKind::Rows;
-        i = 2;
-    } else if (s.size() >= 2 && s[1] == QLatin1Char('%') && s[0].toUpper() == QLatin1Char('C')) {
-        f.m_unitKind = UnitKind::ColumnGroups;
+    const QChar unitLetter = s.size() >= 2 && s[1] == QLatin1Char('%') ? s[0].toUpper() : QChar();
+    if (unitLetter == QLatin1Char('R') || unitLetter == QLatin1Char('C')) {
+        f.m_unitKind = unitLetter == QLatin1Char('R') ? UnitKind::Rows : UnitKind::ColumnGroups;
         i = 2;
     } else {
         const int digits = readHex(s, i, value);
@@ -112,7 +110,6 @@ QString HexOffsetFormat::format(qint64 position, int unit, int autoDigits, bool 
     const qint64 value = position / std::max(unit, 1);
     QString digits = value == 0 ? QString() : QString::number(value, m_radix);
     const int width = m_autoWidth ? autoDigits : m_minWidth;
-    if (digits.size() < width)
-        digits.prepend(QString(width - digits.size(), QLatin1Char('0')));
+    digits = digits.rightJustified(width, QLatin1Char('0'));
     return m_prefix + (lowerCase ? digits.toLower() : digits.toUpper()) + m_suffix;
 }

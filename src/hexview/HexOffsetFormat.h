@@ -17,7 +17,6 @@ public:
     [[nodiscard]] UnitKind unitKind() const noexcept { return m_unitKind; }
     [[nodiscard]] int fixedUnit() const noexcept { return m_fixedUnit; }
     [[nodiscard]] bool autoWidth() const noexcept { return m_autoWidth; }
-    [[nodiscard]] int minWidth() const noexcept { return m_minWidth; }
     [[nodiscard]] int radix() const noexcept { return m_radix; }
     [[nodiscard]] const QString& prefix() const noexcept { return m_prefix; }
     [[nodiscard]] const QString& suffix() const noexcept { return m_suffix; }

@@ -93,7 +93,7 @@ void HexPainter::paint(QPainter& p, const QRect& dirty)
     if (l.rulerHeight() > 0 && dirty.top() < l.rulerHeight()) {
         {
             Fills fills(p);
-            paintRuler(p, fills, texts, firstCol, lastCol);
+            paintRuler(fills, texts, firstCol, lastCol);
         }
         drawTexts(p, texts);
     }
@@ -105,7 +105,7 @@ void HexPainter::paint(QPainter& p, const QRect& dirty)
         texts.clear();
         {
             Fills fills(p);
-            paintGutterCell(p, fills, row);
+            paintGutterCell(fills, row);
             paintDataRow(p, fills, texts, row, firstCol, lastCol, focused);
         }
         drawTexts(p, texts);
@@ -130,36 +130,30 @@ void HexPainter::paint(QPainter& p, const QRect& dirty)
     paintFramesAndCaret(p, focused);
 }
 
-void HexPainter::paintRuler(QPainter& p, Fills& fills, std::vector<Text>& texts, int firstCol,
-                            int lastCol)
+void HexPainter::paintRuler(Fills& fills, std::vector<Text>& texts, int firstCol, int lastCol)
 {
-    Q_UNUSED(p);
     const HexLayout& l = m_e.Layout();
     const HexColors& c = m_e.Colors();
     const int h = l.rulerHeight();
+    // A column past the ruler's end shows a blank.
+    const auto rulerChar = [](const QString& ruler, int i) { return i < ruler.size() ? ruler[i] : QChar(u' '); };
     fills.add(QRect(0, 0, m_e.ColWidth(0) + m_e.ColWidth(1), h), c.OffsetBackground);
     for (int col = firstCol; col <= lastCol; ++col) {
         const int x = m_e.ColLeft(col);
         const bool current = col == m_e.Col();
         fills.add(QRect(x, 0, m_e.ColWidth(col), h), current ? c.CurrentOffsetBackground : c.OffsetBackground);
         QChar ch = QLatin1Char(' ');
-        if (l.isNibbleCol(col)) {
-            const int i = col - l.firstNibbleCol();
-            if (i < l.hexRuler().size())
-                ch = l.hexRuler()[i];
-        } else if (l.isCharCol(col)) {
-            const int i = col - l.firstCharCol();
-            if (i < l.charRuler().size())
-                ch = l.charRuler()[i];
-        }
+        if (l.isNibbleCol(col))
+            ch = rulerChar(l.hexRuler(), col - l.firstNibbleCol());
+        else if (l.isCharCol(col))
+            ch = rulerChar(l.charRuler(), col - l.firstCharCol());
         if (ch != QLatin1Char(' '))
             texts.push_back({x, 2, ch, current ? c.CurrentOffset : c.Offset});
     }
 }
 
-void HexPainter::paintGutterCell(QPainter& p, Fills& fills, int row)
+void HexPainter::paintGutterCell(Fills& fills, int row)
 {
-    Q_UNUSED(p);
     const HexColors& c = m_e.Colors();
     const int top = m_e.RowTop(row);
     const int h = m_e.Layout().rowHeight();
@@ -211,11 +205,7 @@ void HexPainter::paintDataRow(QPainter& p, Fills& fills, std::vector<Text>& text
         const bool lastOfField = col == l.lastNibbleCol() || col == l.lastCharCol();
         QColor back = active ? c.ActiveFieldBackground : c.Background;
         QColor pad = (active && !lastOfField) ? c.ActiveFieldBackground : c.Background;
-        QColor fore;
-        if (nibble)
-            fore = ((index / bpc) % 2 == 0) ? c.OddColumn : c.EvenColumn;
-        else
-            fore = charText;
+        QColor fore = !nibble ? charText : ((index / bpc) % 2 == 0) ? c.OddColumn : c.EvenColumn;
         if (!insertMode && m_e.IsByteModified(pos)) {
             fore = c.ChangedText;
             back = c.ChangedBackground;
@@ -291,21 +281,18 @@ void HexPainter::paintLines(QPainter& p, int lastCol)
     const int bottom = std::min(m_e.viewport()->height(),
                                 m_e.RowTop(m_e.LastVisibleRow()) + l.rowHeight()) - 1;
     const int rulerBottom = l.rulerHeight() - 1;
+    // The gutter's right edge and the ruler's bottom edge, `inset` pixels in.
+    const auto edges = [&](const QColor& color, int inset) {
+        p.setPen(color);
+        p.drawLine(gutterRight - inset, dataTop, gutterRight - inset, bottom);
+        if (rulerBottom > 0)
+            p.drawLine(0, rulerBottom - inset, right, rulerBottom - inset);
+    };
     if (m_e.DrawGutter3D()) {
-        const QPalette& pal = m_e.palette();
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(gutterRight - 1, dataTop, gutterRight - 1, bottom);
-        if (rulerBottom > 0)
-            p.drawLine(0, rulerBottom - 1, right, rulerBottom - 1);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawLine(gutterRight, dataTop, gutterRight, bottom);
-        if (rulerBottom > 0)
-            p.drawLine(0, rulerBottom, right, rulerBottom);
+        edges(m_e.palette().color(QPalette::Dark), 1);
+        edges(m_e.palette().color(QPalette::Light), 0);
     } else if (m_e.DrawGridLines()) {
-        p.setPen(c.Grid);
-        p.drawLine(gutterRight, dataTop, gutterRight, bottom);
-        if (rulerBottom > 0)
-            p.drawLine(0, rulerBottom, right, rulerBottom);
+        edges(c.Grid, 0);
     }
     if (!m_e.DrawGridLines())
         return;

@@ -33,10 +33,10 @@ private:
     };
     class Fills;
 
-    void paintRuler(QPainter& p, Fills& fills, std::vector<Text>& texts, int firstCol, int lastCol);
+    void paintRuler(Fills& fills, std::vector<Text>& texts, int firstCol, int lastCol);
     void paintDataRow(QPainter& p, Fills& fills, std::vector<Text>& texts, int row, int firstCol,
                       int lastCol, bool focused);
-    void paintGutterCell(QPainter& p, Fills& fills, int row);
+    void paintGutterCell(Fills& fills, int row);
     void paintOutside(QPainter& p, int lastCol);
     void paintLines(QPainter& p, int lastCol);
     void paintFramesAndCaret(QPainter& p, bool focused);

@@ -1,6 +1,7 @@
 #include "HexTranslation.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -79,11 +80,16 @@ std::uint8_t ansiFor(std::uint16_t u)
     return '?';
 }
 
+HexByteTable identity()
+{
+    HexByteTable t;
+    std::iota(t.begin(), t.end(), 0);
+    return t;
+}
+
 HexByteTable fromHighHalf(const std::uint16_t (&high)[128])
 {
-    HexByteTable t{};
-    for (int i = 0; i < 128; ++i)
-        t[i] = static_cast<std::uint8_t>(i);
+    HexByteTable t = identity();
     for (int i = 0; i < 128; ++i)
         t[128 + i] = ansiFor(high[i]);
     return t;
@@ -103,14 +109,6 @@ HexByteTable invert(const HexByteTable& forward)
         }
     }
     return back;
-}
-
-HexByteTable identity()
-{
-    HexByteTable t;
-    for (int i = 0; i < 256; ++i)
-        t[i] = static_cast<std::uint8_t>(i);
-    return t;
 }
 
 struct BuiltIn {
@@ -153,34 +151,25 @@ int ansiByteOf(QChar ch)
     return -1;
 }
 
-HexTranslation::HexTranslation() : m_customTo(identity()), m_customFrom(identity()) {}
-
-const HexByteTable& HexTranslation::toAnsi(TranslationKind kind) const
+const HexByteTable& hexIdentityTable()
 {
-    const BuiltIn& t = builtIn();
-    switch (kind) {
-    case tkAsIs: return t.identity;
-    case tkDos8:
-    case tkASCII: return t.oemTo;
-    case tkMac: return t.macTo;
-    case tkBCD: return t.ebcdicTo;
-    case tkCustom: return m_customTo;
-    }
-    return t.identity;
+    return builtIn().identity;
 }
 
-const HexByteTable& HexTranslation::fromAnsi(TranslationKind kind) const
+HexTranslation::HexTranslation() : m_customTo(identity()), m_customFrom(identity()) {}
+
+std::pair<const HexByteTable&, const HexByteTable&> HexTranslation::tables(TranslationKind kind) const
 {
     const BuiltIn& t = builtIn();
     switch (kind) {
-    case tkAsIs: return t.identity;
     case tkDos8:
-    case tkASCII: return t.oemFrom;
-    case tkMac: return t.macFrom;
-    case tkBCD: return t.ebcdicFrom;
-    case tkCustom: return m_customFrom;
+    case tkASCII: return {t.oemTo, t.oemFrom};
+    case tkMac: return {t.macTo, t.macFrom};
+    case tkBCD: return {t.ebcdicTo, t.ebcdicFrom};
+    case tkCustom: return {m_customTo, m_customFrom};
+    case tkAsIs: break;
     }
-    return t.identity;
+    return {t.identity, t.identity};
 }
 
 void HexTranslation::setCustomToAnsi(const HexByteTable& table)
@@ -191,14 +180,10 @@ void HexTranslation::setCustomToAnsi(const HexByteTable& table)
 
 void HexTranslation::translateToAnsi(TranslationKind kind, std::span<std::uint8_t> bytes) const
 {
-    const HexByteTable& t = toAnsi(kind);
-    for (std::uint8_t& b : bytes)
-        b = t[b];
+    std::ranges::transform(bytes, bytes.begin(), [&t = toAnsi(kind)](std::uint8_t b) { return t[b]; });
 }
 
 void HexTranslation::translateFromAnsi(TranslationKind kind, std::span<std::uint8_t> bytes) const
 {
-    const HexByteTable& t = fromAnsi(kind);
-    for (std::uint8_t& b : bytes)
-        b = t[b];
+    std::ranges::transform(bytes, bytes.begin(), [&t = fromAnsi(kind)](std::uint8_t b) { return t[b]; });
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 
 using HexByteTable = std::array<std::uint8_t, 256>;
 
@@ -15,6 +16,9 @@ using HexByteTable = std::array<std::uint8_t, 256>;
 // The display byte showing a character, the inverse of ansiChar; -1 when none shows it.
 [[nodiscard]] int ansiByteOf(QChar ch);
 
+// Every byte to itself: the table of tkAsIs and of a search that matches bytes exactly.
+[[nodiscard]] const HexByteTable& hexIdentityTable();
+
 // Byte translation between the data's character set and the 8-bit display set (Latin-1 code
 // points with the Windows-1252 extras). Built-in tables are shared; the custom pair belongs to
 // one control so a program can fill it without affecting other controls.
@@ -23,8 +27,8 @@ public:
     HexTranslation();
 
     // Data byte -> display byte, and display byte -> data byte.
-    [[nodiscard]] const HexByteTable& toAnsi(TranslationKind kind) const;
-    [[nodiscard]] const HexByteTable& fromAnsi(TranslationKind kind) const;
+    [[nodiscard]] const HexByteTable& toAnsi(TranslationKind kind) const { return tables(kind).first; }
+    [[nodiscard]] const HexByteTable& fromAnsi(TranslationKind kind) const { return tables(kind).second; }
 
     // Replaces the custom pair; the reverse table is derived (first preimage wins, else '?').
     void setCustomToAnsi(const HexByteTable& table);
@@ -33,6 +37,8 @@ public:
     void translateFromAnsi(TranslationKind kind, std::span<std::uint8_t> bytes) const;
 
 private:
+    [[nodiscard]] std::pair<const HexByteTable&, const HexByteTable&> tables(TranslationKind kind) const;
+
     HexByteTable m_customTo;
     HexByteTable m_customFrom;
 };

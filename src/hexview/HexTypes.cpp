@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <utility>
+
 HexColors HexColors::defaults()
 {
     const QPalette palette = QGuiApplication::palette();
@@ -25,30 +27,23 @@ HexColors HexColors::defaults()
     return c;
 }
 
+namespace {
+
+// Display name and short name of each translation, in TranslationKind order.
+constexpr std::pair<const char*, const char*> kTranslationNames[] = {
+    {"Windows", "WIN"}, {"Dos 8 bits", "DOS"}, {"ASCII 7 bits", "ASC"},
+    {"Macintosh", "MAC"}, {"EBCDIC codepage 38", "BCD"}, {"Custom translation", "Cust"}};
+
+} // namespace
+
 QString translationName(TranslationKind kind)
 {
-    switch (kind) {
-    case tkAsIs: return QStringLiteral("Windows");
-    case tkDos8: return QStringLiteral("Dos 8 bits");
-    case tkASCII: return QStringLiteral("ASCII 7 bits");
-    case tkMac: return QStringLiteral("Macintosh");
-    case tkBCD: return QStringLiteral("EBCDIC codepage 38");
-    case tkCustom: return QStringLiteral("Custom translation");
-    }
-    return {};
+    return kind <= tkCustom ? QString::fromLatin1(kTranslationNames[kind].first) : QString();
 }
 
 QString translationShortName(TranslationKind kind)
 {
-    switch (kind) {
-    case tkAsIs: return QStringLiteral("WIN");
-    case tkDos8: return QStringLiteral("DOS");
-    case tkASCII: return QStringLiteral("ASC");
-    case tkMac: return QStringLiteral("MAC");
-    case tkBCD: return QStringLiteral("BCD");
-    case tkCustom: return QStringLiteral("Cust");
-    }
-    return {};
+    return kind <= tkCustom ? QString::fromLatin1(kTranslationNames[kind].second) : QString();
 }
 
 QString unicodeModeName(bool bigEndian)

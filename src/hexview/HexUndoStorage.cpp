@@ -1,6 +1,6 @@
 #include "HexUndoStorage.h"
 
-#include <cstring>
+#include <QtEndian>
 
 namespace {
 
@@ -12,9 +12,7 @@ void put32(QByteArray& out, std::uint32_t v)
 
 std::uint32_t get32(const char* p)
 {
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return std::uint32_t(u[0]) | std::uint32_t(u[1]) << 8 | std::uint32_t(u[2]) << 16 |
-           std::uint32_t(u[3]) << 24;
+    return qFromLittleEndian<quint32>(p);
 }
 
 constexpr qint64 kHeader = 29;

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 enum HexUndoFlag {
     ufKindBytesChanged,

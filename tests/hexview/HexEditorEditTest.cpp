@@ -183,6 +183,19 @@ TEST(HexEditorEdit, ShiftAndMouseSelect)
     EXPECT_EQ(v.editor.GetCursorPosition(), 63);
 }
 
+TEST(HexEditorEdit, AClickOnAnEmptyCellPastTheEndPutsTheCaretOnTheLastByte)
+{
+    View v(std::vector<std::uint8_t>(5, 0));
+    const HexLayout& l = v.editor.Layout();
+    for (const int nibble : {0, 1}) {
+        const QRect cell = v.editor.CellRect(l.nibbleColOf(10) + nibble, l.rowOf(10));
+        QTest::mouseClick(v.editor.viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_EQ(v.editor.GetCursorPosition(), 4);
+        v.keys("7");
+        EXPECT_EQ(v.editor.GetDataAt(4), nibble == 0 ? 0x70 : 0x77);
+    }
+}
+
 TEST(HexEditorEdit, RandomEditsUndoBackToTheOriginal)
 {
     std::mt19937 rng(11);

@@ -38,3 +38,17 @@ TEST(HexTranslation, CodePagesMapKnownCharactersAndRoundTrip)
     EXPECT_EQ(bytes[0], 'a');
     EXPECT_EQ(bytes[1], 'b');
 }
+
+TEST(HexTranslation, EachKindAndUnicodeModeHasItsDisplayAndShortName)
+{
+    const std::pair<TranslationKind, const char*> names[] = {
+        {tkAsIs, "Windows/WIN"}, {tkDos8, "Dos 8 bits/DOS"}, {tkASCII, "ASCII 7 bits/ASC"},
+        {tkMac, "Macintosh/MAC"}, {tkBCD, "EBCDIC codepage 38/BCD"},
+        {tkCustom, "Custom translation/Cust"}};
+    for (const auto& [kind, both] : names)
+        EXPECT_EQ(translationName(kind) + u'/' + translationShortName(kind), QLatin1String(both));
+    EXPECT_EQ(unicodeModeName(false) + u'/' + unicodeModeShortName(false),
+              QLatin1String("Unicode little endian/UCLE"));
+    EXPECT_EQ(unicodeModeName(true) + u'/' + unicodeModeShortName(true),
+              QLatin1String("Unicode big endian/UCBE"));
+}

@@ -45,14 +45,13 @@ int runChecksum(const QStringList& arguments)
             return ExitUsage;
         const ChipChoice choice = ChipChoice::find(*database, line.chipModel, line.maker);
         if (choice.slot < 0) {
-            std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(choice.error));
+            printError(choice.error);
             return ExitUsage;
         }
         chip = (*database)[choice.slot];
         chipSize = chip->flashSize;
         if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
-            std::fprintf(stderr, "zorvex-cli: %s\n",
-                         qPrintable(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize)));
+            printError(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize));
             return ExitUsage;
         }
     }

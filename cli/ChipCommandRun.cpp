@@ -41,11 +41,6 @@ namespace {
 // Exit code a step returns to say "carry on".
 constexpr int Continue = -1;
 
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
-}
-
 // Verify compares the chip's size: a longer file passes with its tail never looked at.
 void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session)
 {

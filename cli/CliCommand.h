@@ -24,3 +24,6 @@ struct CliCommand {
 };
 
 [[nodiscard]] std::span<const CliCommand> cliCommands();
+
+// Prints "zorvex-cli: message" on stderr, the form of every error line of the tool.
+void printError(const QString& message);

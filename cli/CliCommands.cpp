@@ -7,6 +7,7 @@
 #include "ProgrammersCommand.h"
 
 #include <array>
+#include <cstdio>
 
 std::span<const CliCommand> cliCommands()
 {
@@ -19,4 +20,9 @@ std::span<const CliCommand> cliCommands()
         CliCommand{convertSpec, runConvert},   CliCommand{checksumSpec, runChecksum},
     };
     return commands;
+}
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
 }

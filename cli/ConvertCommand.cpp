@@ -67,7 +67,7 @@ int runConvert(const QStringList& arguments)
                     qPrintable(ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(out)));
         return ExitSuccess;
     case SaveOutcome::Declined:
-        std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(out)));
+        printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(out));
         return ExitUsage;
     case SaveOutcome::Failed:
         break;

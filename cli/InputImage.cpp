@@ -1,12 +1,12 @@
 #include "InputImage.h"
 
+#include "CliCommand.h"
 #include "OutputFile.h"
 
 #include "text/HexDigit.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -61,7 +61,7 @@ qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> forma
         const QString warning = ExtraMessages::text(ExtraText::CliReadAsBinary)
                                     .arg(path, hex ? QStringLiteral("Intel HEX") : QStringLiteral("S-record"),
                                          QLatin1String(imageFormat(*looksLike).name));
-        std::fprintf(stderr, "zorvex-cli: %s\n", warning.toUtf8().constData());
+        printError(warning);
     }
     return length;
 }

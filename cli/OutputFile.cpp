@@ -61,6 +61,6 @@ int checkStandardOutput(int code)
         return code;
     // An earlier failed write has left only its mark, not its reason.
     const QString reason = flushFailed ? QString::fromLocal8Bit(std::strerror(error)) : produceText(ProduceText::WriteError);
-    std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::StandardOutputFailed).arg(reason).toUtf8().constData());
+    printError(ExtraMessages::text(ExtraText::StandardOutputFailed).arg(reason));
     return code == ExitSuccess ? ExitUsage : code;
 }

@@ -63,11 +63,6 @@ void catchStopSignals()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
-}
-
 QString idText(quint32 id)
 {
     return QStringLiteral("%1").arg(id, 6, 16, QLatin1Char('0')).toUpper();

@@ -1,6 +1,7 @@
 #include "ProgrammerBinding.h"
 
 #include "ChipCommandLine.h"
+#include "CliCommand.h"
 #include "text/ProduceTexts.h"
 
 #include "text/MessageCatalogExtra.h"
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 
 std::unique_ptr<TUsbBulk> bindTransport(const ChipCommandLine& line)
 {
@@ -36,9 +36,8 @@ void explainNotConnected(const TUsbBulk& usb)
 {
     // When the reason is a USB library that is not there at all, that is what the person has to
     // fix, not the cable.
-    const auto say = [](const QString& message) { std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData()); };
     if (!usb.library().isLoaded()) {
-        say(ExtraMessages::text(ExtraText::UsbLibraryNotLoaded).arg(QString::fromStdString(usb.library().path())));
+        printError(ExtraMessages::text(ExtraText::UsbLibraryNotLoaded).arg(QString::fromStdString(usb.library().path())));
         return;
     }
     if (usb.selector()) {
@@ -47,18 +46,18 @@ void explainNotConnected(const TUsbBulk& usb)
         case TUsbBulk::SelectionFailure::None:
             break;
         case TUsbBulk::SelectionFailure::NoMatch:
-            say(ExtraMessages::text(ExtraText::ProgrammerNoMatch).arg(selector));
+            printError(ExtraMessages::text(ExtraText::ProgrammerNoMatch).arg(selector));
             return;
         case TUsbBulk::SelectionFailure::ClaimRefused:
             if (usb.refusedClaimResult() == -EBUSY)
-                say(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(selector));
+                printError(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(selector));
             else
-                say(ExtraMessages::text(ExtraText::ProgrammerClaimRefused).arg(selector).arg(usb.refusedClaimResult()));
+                printError(ExtraMessages::text(ExtraText::ProgrammerClaimRefused).arg(selector).arg(usb.refusedClaimResult()));
             return;
         }
     }
     // Nothing more particular is known: what to check, in the language of the messages.
-    say(ExtraMessages::text(ExtraText::NotConnectedCauses));
+    printError(ExtraMessages::text(ExtraText::NotConnectedCauses));
 }
 
 QString ambiguousProgrammer(TUsbBulk& usb)

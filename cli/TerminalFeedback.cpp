@@ -1,5 +1,7 @@
 #include "TerminalFeedback.h"
 
+#include "CliCommand.h"
+
 #include "text/MessageCatalogExtra.h"
 
 #include <QByteArray>
@@ -10,7 +12,7 @@
 void TerminalFeedback::showError(const QString& message)
 {
     ++m_errorCount;
-    std::fprintf(stderr, "zorvex-cli: %s%s\n", m_location.toUtf8().constData(), message.toUtf8().constData());
+    printError(m_location + message);
     m_location.clear();
 }
 
@@ -25,8 +27,7 @@ bool TerminalFeedback::askYesNo(const QString& message)
     if (m_assumeYes)
         return true;
     if (!isatty(STDIN_FILENO)) {
-        std::fprintf(stderr, "zorvex-cli: %s\n",
-                     ExtraMessages::text(ExtraText::CliAnsweredNo).arg(message.trimmed()).toUtf8().constData());
+        printError(ExtraMessages::text(ExtraText::CliAnsweredNo).arg(message.trimmed()));
         return false;
     }
     std::fprintf(stderr, "%s [y/N] ", text.constData());

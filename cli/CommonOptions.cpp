@@ -38,15 +38,11 @@ QString applySimulate(ChipCommandLine& line, const QString& value)
     return {};
 }
 
-QString applyUsbLibrary(ChipCommandLine& line, const QString& value)
+// An option whose value is kept as it was given.
+template <QString ChipCommandLine::*Field>
+QString store(ChipCommandLine& line, const QString& value)
 {
-    line.usbLibrary = value;
-    return {};
-}
-
-QString applyDatabase(ChipCommandLine& line, const QString& value)
-{
-    line.databasePath = value;
+    line.*Field = value;
     return {};
 }
 
@@ -56,12 +52,6 @@ QString applyLanguage(ChipCommandLine& line, const QString& value)
     if (!language)
         return ExtraMessages::text(ExtraText::CliUnknownLanguage).arg(value, languageCodes());
     line.language = *language;
-    return {};
-}
-
-QString applyProgrammer(ChipCommandLine& line, const QString& value)
-{
-    line.programmer = value;
     return {};
 }
 
@@ -79,16 +69,14 @@ constexpr std::array Options{
                  CliText::SimulateOption,
                  applySimulate},
     CommonOption{"--usb-library", Value::Required, "PATH", Spec::Programmer,
-                 CliText::UsbLibraryOption,
-                 applyUsbLibrary},
+                 CliText::UsbLibraryOption, store<&ChipCommandLine::usbLibrary>},
     CommonOption{"--db", Value::Required, "FILE", 0,
-                 CliText::DatabaseOption, applyDatabase},
+                 CliText::DatabaseOption, store<&ChipCommandLine::databasePath>},
     CommonOption{"--lang", Value::Required, "LANG", 0, CliText::LanguageOption, applyLanguage},
     CommonOption{"--yes", Value::None, nullptr, Spec::Yes,
                  CliText::YesOption, applyYes},
     CommonOption{"--programmer", Value::Required, "SEL", Spec::Programmer,
-                 CliText::ProgrammerOption,
-                 applyProgrammer},
+                 CliText::ProgrammerOption, store<&ChipCommandLine::programmer>},
 };
 
 }  // namespace

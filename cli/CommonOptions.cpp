@@ -5,6 +5,7 @@
 #include "text/Languages.h"
 #include "text/MessageCatalogExtra.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -13,21 +14,14 @@ namespace {
 using Value = CommonOption::Value;
 using Spec = ChipCommandSpec;
 
-std::optional<int> parseSpeed(const QString& text)
-{
-    for (std::size_t i = 0; i < std::size(SpeedTexts); ++i) {
-        if (text.compare(QLatin1String(SpeedTexts[i]), Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 QString applySpeed(ChipCommandLine& line, const QString& value)
 {
-    const std::optional<int> speed = parseSpeed(value);
-    if (!speed)
+    const auto speed = std::find_if(std::begin(SpeedTexts), std::end(SpeedTexts), [&value](const char* text) {
+        return value.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
+    });
+    if (speed == std::end(SpeedTexts))
         return ExtraMessages::text(ExtraText::CliUnknownSpeed).arg(value, speedList());
-    line.speedIndex = *speed;
+    line.speedIndex = static_cast<int>(speed - std::begin(SpeedTexts));
     return {};
 }
 

@@ -94,16 +94,12 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         } else if (takes(ChipCommandSpec::Chip) && name == u"--detect") {
             noValue();
             line.detect = true;
-        } else if (readsFile && name == u"--from") {
+        } else if ((readsFile && name == u"--from")
+                   || (spec.operand == ChipCommandSpec::Operand::InputOutput && name == u"--to")) {
             QString text;
             needValue(text);
             if (line.error.isEmpty())
-                line.inputFormat = parseImageFormat(text, line.error);
-        } else if (spec.operand == ChipCommandSpec::Operand::InputOutput && name == u"--to") {
-            QString text;
-            needValue(text);
-            if (line.error.isEmpty())
-                line.outputFormat = parseImageFormat(text, line.error);
+                (name == u"--from" ? line.inputFormat : line.outputFormat) = parseImageFormat(text, line.error);
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-erase") {
             noValue();
             line.autoOptions.erase = false;

@@ -70,8 +70,8 @@ ChipCommandRun::~ChipCommandRun() = default;
 
 int ChipCommandRun::exec()
 {
-    if (const int code = loadDatabase(); code != Continue)
-        return code;
+    if (!loadCliDatabase(m_session->database(), m_line.databasePath, m_action != Action::List))
+        return ExitUsage;
     if (m_action == Action::List)
         return listChips();
     if (m_action == Action::Write || m_action == Action::Verify || m_action == Action::Auto) {
@@ -82,7 +82,7 @@ int ChipCommandRun::exec()
         if (const int code = confirmOutput(); code != Continue)
             return code;
     }
-    bindProgrammer();
+    m_usb = bindTransport(m_line);
     if (const QString twins = ambiguousProgrammer(*m_usb); !twins.isEmpty()) {
         printError(twins);
         return ExitUsage;
@@ -92,11 +92,6 @@ int ChipCommandRun::exec()
     if (const int code = chooseChip(); code != Continue)
         return code;
     return operate();
-}
-
-int ChipCommandRun::loadDatabase()
-{
-    return loadCliDatabase(m_session->database(), m_line.databasePath, m_action != Action::List) ? Continue : ExitUsage;
 }
 
 int ChipCommandRun::listChips() const
@@ -145,11 +140,6 @@ int ChipCommandRun::confirmOutput()
     }
     m_feedback.answerNextQuestion(true);
     return Continue;
-}
-
-void ChipCommandRun::bindProgrammer()
-{
-    m_usb = bindTransport(m_line);
 }
 
 int ChipCommandRun::chooseChip()

@@ -23,11 +23,9 @@ public:
     [[nodiscard]] int exec();
 
 private:
-    [[nodiscard]] int loadDatabase();
     [[nodiscard]] int listChips() const;
     [[nodiscard]] int loadInput();
     [[nodiscard]] int confirmOutput();
-    void bindProgrammer();
     [[nodiscard]] int chooseChip();
     [[nodiscard]] int detectChip(bool forOperation);
     [[nodiscard]] int operate();

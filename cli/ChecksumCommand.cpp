@@ -19,17 +19,8 @@
 #include <memory>
 #include <optional>
 
-namespace {
-
 constexpr ChipCommandSpec ChecksumSpec{"checksum", CliText::ChecksumSummary, CliText::ChecksumAbout,
                                        ChipCommandSpec::ChipSize, ChipCommandSpec::Operand::Input};
-
-}  // namespace
-
-const ChipCommandSpec& checksumSpec()
-{
-    return ChecksumSpec;
-}
 
 int runChecksum(const QStringList& arguments)
 {

@@ -6,8 +6,6 @@
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
 
-namespace {
-
 using Spec = ChipCommandSpec;
 using Action = ChipCommandRun::Action;
 constexpr unsigned Operation = Spec::Programmer | Spec::Chip;
@@ -22,6 +20,8 @@ constexpr Spec EraseSpec{"erase", CliText::EraseSummary, CliText::EraseAbout, Op
 constexpr Spec BlankSpec{"blank", CliText::BlankSummary, CliText::BlankAbout, Operation, Spec::Operand::None};
 constexpr Spec AutoSpec{"auto", CliText::AutoSummary, CliText::AutoAbout, Operation | Spec::Yes | Spec::AutoSteps,
                         Spec::Operand::Input};
+
+namespace {
 
 int run(const Spec& spec, Action action, const QStringList& arguments)
 {
@@ -41,15 +41,6 @@ int runVerify(const QStringList& arguments) { return run(VerifySpec, Action::Ver
 int runErase(const QStringList& arguments) { return run(EraseSpec, Action::Erase, arguments); }
 int runBlank(const QStringList& arguments) { return run(BlankSpec, Action::Blank, arguments); }
 int runAuto(const QStringList& arguments) { return run(AutoSpec, Action::Auto, arguments); }
-
-const ChipCommandSpec& listSpec() { return ListSpec; }
-const ChipCommandSpec& detectSpec() { return DetectSpec; }
-const ChipCommandSpec& readSpec() { return ReadSpec; }
-const ChipCommandSpec& writeSpec() { return WriteSpec; }
-const ChipCommandSpec& verifySpec() { return VerifySpec; }
-const ChipCommandSpec& eraseSpec() { return EraseSpec; }
-const ChipCommandSpec& blankSpec() { return BlankSpec; }
-const ChipCommandSpec& autoSpec() { return AutoSpec; }
 
 QString chipListLine(const ChipRecord& chip)
 {

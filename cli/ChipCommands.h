@@ -15,14 +15,14 @@
 [[nodiscard]] int runAuto(const QStringList& arguments);
 
 // What each takes, for its --help and the command list.
-[[nodiscard]] const struct ChipCommandSpec& listSpec();
-[[nodiscard]] const struct ChipCommandSpec& detectSpec();
-[[nodiscard]] const struct ChipCommandSpec& readSpec();
-[[nodiscard]] const struct ChipCommandSpec& writeSpec();
-[[nodiscard]] const struct ChipCommandSpec& verifySpec();
-[[nodiscard]] const struct ChipCommandSpec& eraseSpec();
-[[nodiscard]] const struct ChipCommandSpec& blankSpec();
-[[nodiscard]] const struct ChipCommandSpec& autoSpec();
+extern const struct ChipCommandSpec ListSpec;
+extern const struct ChipCommandSpec DetectSpec;
+extern const struct ChipCommandSpec ReadSpec;
+extern const struct ChipCommandSpec WriteSpec;
+extern const struct ChipCommandSpec VerifySpec;
+extern const struct ChipCommandSpec EraseSpec;
+extern const struct ChipCommandSpec BlankSpec;
+extern const struct ChipCommandSpec AutoSpec;
 
 // One line of the chip list: type, maker, model, ID, size and page, in aligned columns.
 [[nodiscard]] QString chipListLine(const struct ChipRecord& chip);

@@ -19,7 +19,7 @@ enum ExitCode : int {
 // an ExitCode; `spec` tells its name, options and help. Each subcommand lives in a file of its own
 // and is listed in CliCommands.cpp.
 struct CliCommand {
-    const struct ChipCommandSpec& (*spec)();
+    const struct ChipCommandSpec* spec;
     int (*run)(const QStringList& arguments);
 };
 

@@ -4,6 +4,7 @@
 #include "ChipCommands.h"
 #include "ConvertCommand.h"
 #include "ProduceCommand.h"
+#include "ProduceOptions.h"
 #include "ProgrammersCommand.h"
 
 #include <array>
@@ -12,12 +13,12 @@
 std::span<const CliCommand> cliCommands()
 {
     static constexpr std::array commands{
-        CliCommand{listSpec, runList},         CliCommand{programmersSpec, runProgrammers},
-        CliCommand{detectSpec, runDetect},     CliCommand{readSpec, runRead},
-        CliCommand{writeSpec, runWrite},       CliCommand{verifySpec, runVerify},
-        CliCommand{eraseSpec, runErase},       CliCommand{blankSpec, runBlank},
-        CliCommand{autoSpec, runAuto},         CliCommand{produceSpec, runProduce},
-        CliCommand{convertSpec, runConvert},   CliCommand{checksumSpec, runChecksum},
+        CliCommand{&ListSpec, runList},         CliCommand{&ProgrammersSpec, runProgrammers},
+        CliCommand{&DetectSpec, runDetect},     CliCommand{&ReadSpec, runRead},
+        CliCommand{&WriteSpec, runWrite},       CliCommand{&VerifySpec, runVerify},
+        CliCommand{&EraseSpec, runErase},       CliCommand{&BlankSpec, runBlank},
+        CliCommand{&AutoSpec, runAuto},         CliCommand{&ProduceSpec, runProduce},
+        CliCommand{&ConvertSpec, runConvert},   CliCommand{&ChecksumSpec, runChecksum},
     };
     return commands;
 }

@@ -15,10 +15,10 @@
 #include <optional>
 #include <span>
 
-namespace {
-
 constexpr ChipCommandSpec ConvertSpec{"convert", CliText::ConvertSummary, CliText::ConvertAbout, ChipCommandSpec::Yes,
                                       ChipCommandSpec::Operand::InputOutput};
+
+namespace {
 
 // OUT "-": the image goes to standard output, the report to stderr so the data stays clean.
 int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data, TerminalFeedback& feedback)
@@ -33,11 +33,6 @@ int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t>
 }
 
 }  // namespace
-
-const ChipCommandSpec& convertSpec()
-{
-    return ConvertSpec;
-}
 
 int runConvert(const QStringList& arguments)
 {

@@ -571,15 +571,10 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
 
 }  // namespace
 
-const ChipCommandSpec& produceSpec()
-{
-    return ProduceOptions::spec();
-}
-
 int runProduce(const QStringList& arguments)
 {
     ProduceOptions options = ProduceOptions::parse(arguments);
     if (!options.error.isEmpty())
-        return chipUsageError(ProduceOptions::spec(), options.error);
+        return chipUsageError(ProduceSpec, options.error);
     return ProduceRun(std::move(options)).exec();
 }

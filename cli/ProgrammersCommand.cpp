@@ -9,17 +9,8 @@
 
 #include <cstdio>
 
-namespace {
-
 constexpr ChipCommandSpec ProgrammersSpec{"programmers", CliText::ProgrammersSummary, CliText::ProgrammersAbout,
                                           ChipCommandSpec::Programmer, ChipCommandSpec::Operand::None};
-
-}  // namespace
-
-const ChipCommandSpec& programmersSpec()
-{
-    return ProgrammersSpec;
-}
 
 int runProgrammers(const QStringList& arguments)
 {

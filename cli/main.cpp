@@ -20,7 +20,7 @@ void printUsage(std::FILE* out)
                                   "       zorvex-cli --version\n\n%2\n")
                        .arg(cliText(CliText::UsageHeading), cliText(CliText::CommandsHeading));
     for (const CliCommand& command : cliCommands())
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(command.spec().name), -12).arg(cliText(command.spec().summary));
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(command.spec->name), -12).arg(cliText(command.spec->summary));
     text += u'\n' + cliText(CliText::SharedOptionsHeading) + u'\n';
     for (const CommonOption& option : commonOptions())
         text += helpLine(commonOptionSynopsis(option), commonOptionHelp(option));
@@ -56,10 +56,10 @@ int run(const QStringList& arguments)
     if (name.isEmpty())
         return usageError(ExtraMessages::text(ExtraText::CliCommandMissing));
     for (const CliCommand& command : cliCommands()) {
-        if (name != QLatin1String(command.spec().name))
+        if (name != QLatin1String(command.spec->name))
             continue;
         if (leading.help || leading.rest.contains(QLatin1String("--help")) || leading.rest.contains(QLatin1String("-h"))) {
-            std::fputs(ChipCommandLine::help(command.spec()).toUtf8().constData(), stdout);
+            std::fputs(ChipCommandLine::help(*command.spec).toUtf8().constData(), stdout);
             return ExitSuccess;
         }
         // Shared options given before the command are the command's as if given after it.

@@ -100,14 +100,15 @@ public:
     int exec();
 
 private:
-    enum class Socket { Reached, Stopped, Vanished };
     enum class Busy { Retry, Stopped, GaveUp };
 
     [[nodiscard]] int prepare();
     [[nodiscard]] int prepareSerials();
     [[nodiscard]] int chooseChip(const std::array<quint8, 4>& reply, QString& reason);
     [[nodiscard]] int checkChipFits();
-    [[nodiscard]] Socket waitForSocket(bool chipWanted, std::array<quint8, 4>& reply);
+    // Empty once the socket holds a chip (chipWanted) or none; otherwise the code the run ends
+    // with, Continue when a stop was asked for.
+    [[nodiscard]] std::optional<int> waitForSocket(bool chipWanted, std::array<quint8, 4>& reply);
     [[nodiscard]] Busy waitWhileBusy();
     [[nodiscard]] bool pause();
     [[nodiscard]] int programChip(const std::array<quint8, 4>& reply);
@@ -120,6 +121,8 @@ private:
     [[nodiscard]] int finish(int code);
     [[nodiscard]] bool say(const QString& line);
     [[nodiscard]] bool countReached() const { return m_options.count && m_passed + m_failed >= *m_options.count; }
+    // The programmer went away, or stayed held elsewhere too long.
+    [[nodiscard]] int programmerLost() const { return m_outputLost ? ExitRecordLost : ExitNotConnected; }
 
     ProduceOptions m_options;
     CliFeedback m_terminal;
@@ -155,11 +158,8 @@ int ProduceRun::exec()
         if (!say(QStringLiteral("Insert a chip")))
             return finish(ExitRecordLost);
         m_busyShown = false;
-        switch (waitForSocket(true, reply)) {
-        case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
-        case Socket::Reached: break;
-        }
+        if (const std::optional<int> end = waitForSocket(true, reply))
+            return finish(*end);
         if (const int code = programChip(reply); code != Continue)
             return finish(code);
         // The chip in hand is finished; a stop asked for now ends the run without waiting.
@@ -167,11 +167,8 @@ int ProduceRun::exec()
             break;
         if (!say(QStringLiteral("Remove the chip")))
             return finish(ExitRecordLost);
-        switch (waitForSocket(false, reply)) {
-        case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
-        case Socket::Reached: break;
-        }
+        if (const std::optional<int> end = waitForSocket(false, reply))
+            return finish(*end);
     }
     return finish(Continue);
 }
@@ -403,34 +400,34 @@ ProduceRun::Busy ProduceRun::waitWhileBusy()
     return pause() ? Busy::Retry : Busy::Stopped;
 }
 
-ProduceRun::Socket ProduceRun::waitForSocket(bool chipWanted, std::array<quint8, 4>& reply)
+std::optional<int> ProduceRun::waitForSocket(bool chipWanted, std::array<quint8, 4>& reply)
 {
     for (;;) {
         if (stopRequested)
-            return Socket::Stopped;
+            return Continue;
         reply = {};
         m_link->watchConnection();
         const bool reached = m_link->QueryChip(m_session->currentChipRecord(), m_session->speedIndex(), reply);
         if (!reached && !m_link->disconnected() && programmerHeldElsewhere(*m_usb)) {
             switch (waitWhileBusy()) {
             case Busy::Retry: continue;
-            case Busy::Stopped: return Socket::Stopped;
-            case Busy::GaveUp: return Socket::Vanished;
+            case Busy::Stopped: return Continue;
+            case Busy::GaveUp: return programmerLost();
             }
         }
         if (!reached || m_link->disconnected()) {
             m_terminal.showError(MessageCatalog::text(MessageKey::StatusNotConnected));
             explainNotConnected(*m_usb);
-            return Socket::Vanished;
+            return programmerLost();
         }
         m_busySince.invalidate();
         // The first programmer reached is the run's until it ends, whatever else is attached.
         if (m_programmer.isEmpty())
             m_programmer = pinOpenedProgrammer(*m_usb);
         if ((reply[0] != 0) == chipWanted)
-            return Socket::Reached;
+            return std::nullopt;
         if (!pause())
-            return Socket::Stopped;
+            return Continue;
     }
 }
 
@@ -478,7 +475,7 @@ int ProduceRun::runAuto(QString& reason)
         switch (waitWhileBusy()) {
         case Busy::Retry: continue;
         case Busy::Stopped: reason = produceText(ProduceText::StoppedWhileHeld); break;
-        case Busy::GaveUp: return m_outputLost ? ExitRecordLost : ExitNotConnected;
+        case Busy::GaveUp: return programmerLost();
         }
         break;
     }

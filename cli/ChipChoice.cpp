@@ -37,10 +37,13 @@ QString describe(const ChipNameParts& parts)
 ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, const QString& maker)
 {
     const std::span<const ChipRecord> chips = database.chips();
+    const auto partsOf = [&chips](int slot) {
+        return chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText());
+    };
     std::vector<int> byModel;
-    for (std::size_t slot = 0; slot < chips.size(); ++slot) {
-        if (chipNamePartsForLists(chips[slot].nameText()).model.compare(model, Qt::CaseInsensitive) == 0)
-            byModel.push_back(static_cast<int>(slot));
+    for (int slot = 0; slot < static_cast<int>(chips.size()); ++slot) {
+        if (partsOf(slot).model.compare(model, Qt::CaseInsensitive) == 0)
+            byModel.push_back(slot);
     }
     ChipChoice choice;
     if (byModel.empty()) {
@@ -52,13 +55,9 @@ ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, 
     }
     std::vector<int> matches;
     std::copy_if(byModel.begin(), byModel.end(), std::back_inserter(matches), [&](int slot) {
-        return maker.isEmpty()
-            || chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText())
-                       .manufacturer.compare(maker, Qt::CaseInsensitive) == 0;
+        return maker.isEmpty() || partsOf(slot).manufacturer.compare(maker, Qt::CaseInsensitive) == 0;
     });
-    const auto makerOf = [&](int slot) {
-        return chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText()).manufacturer.toCaseFolded();
-    };
+    const auto makerOf = [&](int slot) { return partsOf(slot).manufacturer.toCaseFolded(); };
     const bool oneMaker = !matches.empty() && std::all_of(matches.begin(), matches.end(), [&](int slot) {
         return makerOf(slot) == makerOf(matches.front());
     });
@@ -70,7 +69,7 @@ ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, 
     }
     QStringList candidates;
     for (const int slot : byModel)
-        candidates << describe(chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText()));
+        candidates << describe(partsOf(slot));
     choice.error = matches.empty()
         ? ExtraMessages::text(ExtraText::CliNoChipByMaker).arg(model, maker, candidates.join(QStringLiteral(", ")))
         : ExtraMessages::text(ExtraText::CliSeveralMakers).arg(model, candidates.join(QStringLiteral(", ")));
@@ -100,10 +99,7 @@ QStringList closestModels(const ChipDatabase& database, const QString& name, int
         return a.related != b.related ? a.related : a.distance < b.distance;
     });
     QStringList result;
-    for (const Candidate& candidate : candidates) {
-        if (result.size() >= count)
-            break;
-        result << candidate.model;
-    }
+    for (std::size_t i = 0; i < candidates.size() && result.size() < count; ++i)
+        result << candidates[i].model;
     return result;
 }

@@ -87,7 +87,7 @@ bool SerialFile::check(QString& error) const
     return error.isEmpty();
 }
 
-std::optional<quint64> SerialFile::readNumber(quint64 start, QString& error) const
+std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
 {
     if (!QFileInfo::exists(m_path))
         return start;
@@ -102,12 +102,6 @@ std::optional<quint64> SerialFile::readNumber(quint64 start, QString& error) con
     if (!next)
         error = produceText(ProduceText::SerialFileNoNumber).arg(m_path);
     return next;
-}
-
-std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
-{
-    // The file is only ever replaced whole, so a read without the lock sees one number.
-    return readNumber(start, error);
 }
 
 bool SerialFile::replace(quint64 next, QString& error) const
@@ -130,7 +124,7 @@ SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64
         reservation.error = lock.error();
         return reservation;
     }
-    const std::optional<quint64> number = readNumber(start, reservation.error);
+    const std::optional<quint64> number = peek(start, reservation.error);
     if (!number)
         return reservation;
     reservation.number = *number;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cerrno>
 #include <cstdint>
 #include <span>
 
@@ -14,6 +15,13 @@
 // long read must not end in a file that cannot be kept. Empty when the file can be written.
 // Nothing that exists is changed; a new file is made and removed again, the surest test.
 [[nodiscard]] QString whyNotWritable(const QString& path);
+
+// The system's text for an error number ("No space left on device").
+[[nodiscard]] QString systemReason(int error = errno);
+
+// Why the folder of path does not take a new file holding content, written and synced; empty
+// when it does. The file, named by the pattern name ("XXXXXX" made unique), is removed again.
+[[nodiscard]] QString whyFolderRefuses(const QString& path, const QString& name, const QByteArray& content);
 
 // Writes an image to standard output in the format. A failure is shown with its reason and
 // returns false.

@@ -5,6 +5,7 @@
 #include "CliDatabase.h"
 #include "CliFeedback.h"
 #include "InputImage.h"
+#include "OutputFile.h"
 #include "ProduceOptions.h"
 #include "ProductionLog.h"
 #include "ProgrammedImage.h"
@@ -30,7 +31,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -203,8 +203,7 @@ bool ProduceRun::say(const QString& line)
     if (std::printf("%s\n", line.toUtf8().constData()) >= 0 && std::fflush(stdout) == 0)
         return true;
     m_outputLost = true;
-    printError(produceText(ProduceText::OutputLost)
-                   .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    printError(produceText(ProduceText::OutputLost).arg(systemReason()));
     return false;
 }
 

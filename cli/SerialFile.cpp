@@ -1,17 +1,15 @@
 #include "SerialFile.h"
 
+#include "OutputFile.h"
 #include "SerialNumber.h"
 
 #include "buffer/AtomicSave.h"
 #include "text/ProduceTexts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
-#include <cstring>
 #include <limits>
 
 #include <fcntl.h>
@@ -19,11 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString systemReason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 // An exclusive lock on a file beside the number file, held while it lives.
 class SerialLock {
@@ -71,14 +64,9 @@ bool SerialFile::check(QString& error) const
         return false;
     }
     // The widest number the file can come to hold, written and synced as a replace writes it.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".serial-probe-XXXXXX")));
     const QByteArray widest = QByteArray::number(std::numeric_limits<quint64>::max()) + '\n';
-    QString reason;
-    if (!probe.open() || probe.write(widest) != widest.size() || !probe.flush())
-        reason = probe.errorString();
-    else if (::fsync(probe.handle()) != 0)
-        reason = systemReason();
-    if (!reason.isEmpty()) {
+    if (const QString reason = whyFolderRefuses(m_path, QStringLiteral(".serial-probe-XXXXXX"), widest);
+        !reason.isEmpty()) {
         error = produceText(ProduceText::SerialFolderRefuses).arg(m_path, reason);
         return false;
     }

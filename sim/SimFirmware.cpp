@@ -35,12 +35,14 @@ std::string hex(std::uint32_t value)
     return text;
 }
 
-std::string hexBytes(std::span<const std::uint8_t> bytes)
+std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator)
 {
     std::string s;
-    char b[4];
+    char b[3];
     for (const std::uint8_t v : bytes) {
-        std::snprintf(b, sizeof b, s.empty() ? "%02X" : " %02X", v);
+        if (!s.empty())
+            s += separator;
+        std::snprintf(b, sizeof b, "%02X", v);
         s += b;
     }
     return s;
@@ -51,7 +53,7 @@ Firmware::Firmware(const DeviceConfig& config, Chip* chip, TraceSink trace)
 {
 }
 
-void Firmware::hostOpened()
+void Firmware::forgetReply()
 {
     m_reply.reset();
     m_replyWithheld = false;
@@ -60,12 +62,6 @@ void Firmware::hostOpened()
 void Firmware::hostClosed(const std::string& who)
 {
     dropUnreadReply(who, "close");
-    m_replyWithheld = false;
-}
-
-void Firmware::inTransferFailed()
-{
-    m_reply.reset();
     m_replyWithheld = false;
 }
 
@@ -243,12 +239,7 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         break;
     }
     // The bytes as they came, so a test can check every field's byte order on the wire.
-    line += " packet=";
-    for (const std::uint8_t byte : packet) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02X", byte);
-        line += digits;
-    }
+    line += " packet=" + hexBytes(packet, "");
     if (packet.size() != p.size())
         line += " length=" + std::to_string(packet.size());
     // Only the erase and the end carry prefix 1; a wrong one is worth seeing in a trace.

@@ -306,7 +306,7 @@ usb_dev_handle* World::open(struct usb_device* device)
         m_handles.insert(h);
         ++d.opens;
         ++d.openHandles;
-        d.firmware->hostOpened();
+        d.firmware->forgetReply();
         trace("usb open dev=" + std::to_string(node.index));
         return h;
     }
@@ -586,7 +586,7 @@ int World::bulkRead(usb_dev_handle* h, int ep, char* bytes, int size)
     const int requested = size;
     int result = 0;
     if (transferFault(d, h->device, ep, size, result)) {
-        d.firmware->inTransferFailed();
+        d.firmware->forgetReply();
         return result;
     }
     const std::string where = tag(h->device, d.transfers);

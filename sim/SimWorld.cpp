@@ -449,12 +449,9 @@ int World::control(usb_dev_handle* h, int requestType, int request, int value, i
         if (type == USB_DT_STRING && !d.config.stringError) {
             desc = stringDescriptor(d, descIndex);
         } else if (type == USB_DT_DEVICE) {
-            const auto& dd = m_trees.back()->devices;  // any node of this device has it
-            for (const DeviceNode& node : dd) {
-                if (node.index == h->device) {
-                    const auto* p = reinterpret_cast<const std::uint8_t*>(&node.dev.descriptor);
-                    desc.assign(p, p + USB_DT_DEVICE_SIZE);
-                }
+            if (const struct usb_device* dev = deviceOf(h)) {
+                const auto* p = reinterpret_cast<const std::uint8_t*>(&dev->descriptor);
+                desc.assign(p, p + USB_DT_DEVICE_SIZE);
             }
         }
         const int result = desc.empty() ? -EPIPE : std::min(size, static_cast<int>(desc.size()));

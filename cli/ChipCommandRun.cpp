@@ -275,11 +275,7 @@ int ChipCommandRun::saveOutput()
     const qint64 length = m_session->currentChipRecord().flashSize;
     if (isStandardStream(m_line.operand)) {
         const std::span<const quint8> image = m_session->dataBuffer().first(static_cast<std::size_t>(length));
-        if (!writeImageToStandardOutput(BufferFileFormat::Binary, image, m_feedback))
-            return ExitUsage;
-        std::fprintf(m_results, "%s\n",
-                     ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(ExtraMessages::text(ExtraText::CliStandardOutput)).toUtf8().constData());
-        return ExitSuccess;
+        return writeImageToStandardOutput(BufferFileFormat::Binary, image, m_feedback);
     }
     switch (SaveBufferFile(m_line.operand, m_session->dataBuffer(), length, m_feedback, texts)) {
     case SaveOutcome::Saved:

@@ -18,22 +18,6 @@
 constexpr ChipCommandSpec ConvertSpec{"convert", CliText::ConvertSummary, CliText::ConvertAbout, ChipCommandSpec::Yes,
                                       ChipCommandSpec::Operand::InputOutput};
 
-namespace {
-
-// OUT "-": the image goes to standard output, the report to stderr so the data stays clean.
-int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data, TerminalFeedback& feedback)
-{
-    if (!writeImageToStandardOutput(format, data, feedback))
-        return ExitUsage;
-    const QString written = ExtraMessages::text(ExtraText::CliBytesWritten)
-                                .arg(data.size())
-                                .arg(ExtraMessages::text(ExtraText::CliStandardOutput));
-    std::fprintf(stderr, "%s\n", written.toUtf8().constData());
-    return ExitSuccess;
-}
-
-}  // namespace
-
 int runConvert(const QStringList& arguments)
 {
     const ChipCommandLine line = ChipCommandLine::parse(ConvertSpec, arguments);
@@ -50,7 +34,7 @@ int runConvert(const QStringList& arguments)
         return ExitUsage;
     const std::span<const std::uint8_t> data = image.bytes().first(static_cast<std::size_t>(length));
     if (isStandardStream(out))
-        return writeToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
+        return writeImageToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
 
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
                                 MessageCatalog::text(MessageKey::FileWriteError),

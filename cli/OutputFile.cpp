@@ -56,17 +56,21 @@ QString whyNotWritable(const QString& path)
     return {};
 }
 
-bool writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
-                                BufferFileFeedback& feedback)
+int writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
+                               BufferFileFeedback& feedback)
 {
     // Whatever stdio holds for standard output goes first, so nothing lands inside the image.
     std::fflush(stdout);
     QFile out;
     if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteImageAs(format, out, data)) {
         feedback.showError(ExtraMessages::text(ExtraText::StandardOutputFailed).arg(out.errorString()));
-        return false;
+        return ExitUsage;
     }
-    return true;
+    const QString written = ExtraMessages::text(ExtraText::CliBytesWritten)
+                                .arg(data.size())
+                                .arg(ExtraMessages::text(ExtraText::CliStandardOutput));
+    std::fprintf(stderr, "%s\n", written.toUtf8().constData());
+    return ExitSuccess;
 }
 
 int checkStandardOutput(int code)

@@ -23,10 +23,10 @@
 // when it does. The file, named by the pattern name ("XXXXXX" made unique), is removed again.
 [[nodiscard]] QString whyFolderRefuses(const QString& path, const QString& name, const QByteArray& content);
 
-// Writes an image to standard output in the format. A failure is shown with its reason and
-// returns false.
-[[nodiscard]] bool writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
-                                              BufferFileFeedback& feedback);
+// Writes an image to standard output in the format and reports the bytes written on stderr, so
+// the data stays clean. Returns the exit code; a failure is shown with its reason.
+[[nodiscard]] int writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
+                                             BufferFileFeedback& feedback);
 
 // A result that could not reach standard output is a failure, whatever the command did: a script
 // reading it would go on with nothing. Returns code when everything written there arrived, else

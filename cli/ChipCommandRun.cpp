@@ -83,10 +83,8 @@ int ChipCommandRun::exec()
             return code;
     }
     m_usb = bindTransport(m_line);
-    if (const QString twins = ambiguousProgrammer(*m_usb); !twins.isEmpty()) {
-        printError(twins);
+    if (refuseAmbiguousProgrammer(*m_usb))
         return ExitUsage;
-    }
     if (m_action == Action::Detect)
         return detectChip(false);
     if (const int code = chooseChip(); code != Continue)

@@ -251,10 +251,8 @@ int ProduceRun::prepare()
         }
     }
     m_usb = bindTransport(line);
-    if (const QString twins = ambiguousProgrammer(*m_usb); !twins.isEmpty()) {
-        printError(twins);
+    if (refuseAmbiguousProgrammer(*m_usb))
         return ExitUsage;
-    }
     m_session->bind(*m_usb, m_feedback);
     m_link = std::make_unique<ProgrammerLink>(*m_usb, m_feedback, systemClock());
     return Continue;

@@ -60,10 +60,10 @@ void explainNotConnected(const TUsbBulk& usb)
     printError(ExtraMessages::text(ExtraText::NotConnectedCauses));
 }
 
-QString ambiguousProgrammer(TUsbBulk& usb)
+bool refuseAmbiguousProgrammer(TUsbBulk& usb)
 {
     if (!usb.selector())
-        return {};
+        return false;
     const std::string& text = usb.selector()->text();
     QStringList matches;
     for (const ProgrammerIdentity& programmer : usb.listProgrammers()) {
@@ -71,9 +71,10 @@ QString ambiguousProgrammer(TUsbBulk& usb)
             matches << QString::fromStdString(programmer.location());
     }
     if (matches.size() < 2)
-        return {};
-    return produceText(ProduceText::TwinProgrammers)
-        .arg(QString::fromStdString(text)).arg(matches.size()).arg(matches.join(QStringLiteral(", ")));
+        return false;
+    printError(produceText(ProduceText::TwinProgrammers)
+                   .arg(QString::fromStdString(text)).arg(matches.size()).arg(matches.join(QStringLiteral(", "))));
+    return true;
 }
 
 QString pinOpenedProgrammer(TUsbBulk& usb)

@@ -34,12 +34,10 @@ int runChecksum(const QStringList& arguments)
         const auto database = std::make_unique<ChipDatabase>();
         if (!loadCliDatabase(*database, line.databasePath, true))
             return ExitUsage;
-        const ChipChoice choice = ChipChoice::find(*database, line.chipModel, line.maker);
-        if (choice.slot < 0) {
-            printError(choice.error);
+        const int slot = findChipByModel(*database, line.chipModel, line.maker);
+        if (slot < 0)
             return ExitUsage;
-        }
-        chip = (*database)[choice.slot];
+        chip = (*database)[slot];
         chipSize = chip->flashSize;
         if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
             printError(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize));

@@ -1,5 +1,7 @@
 #include "ChipChoice.h"
 
+#include "CliCommand.h"
+
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipDatabase.h"
 #include "chipdb/ChipName.h"
@@ -34,7 +36,7 @@ QString describe(const ChipNameParts& parts)
 
 }  // namespace
 
-ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, const QString& maker)
+int findChipByModel(const ChipDatabase& database, const QString& model, const QString& maker)
 {
     const std::span<const ChipRecord> chips = database.chips();
     const auto partsOf = [&chips](int slot) {
@@ -45,13 +47,13 @@ ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, 
         if (partsOf(slot).model.compare(model, Qt::CaseInsensitive) == 0)
             byModel.push_back(slot);
     }
-    ChipChoice choice;
     if (byModel.empty()) {
         const QStringList near = closestModels(database, model);
-        choice.error = ExtraMessages::text(ExtraText::CliNoChipNamed).arg(model);
+        QString error = ExtraMessages::text(ExtraText::CliNoChipNamed).arg(model);
         if (!near.isEmpty())
-            choice.error += ExtraMessages::text(ExtraText::CliClosestChips).arg(near.join(QStringLiteral(", ")));
-        return choice;
+            error += ExtraMessages::text(ExtraText::CliClosestChips).arg(near.join(QStringLiteral(", ")));
+        printError(error);
+        return -1;
     }
     std::vector<int> matches;
     std::copy_if(byModel.begin(), byModel.end(), std::back_inserter(matches), [&](int slot) {
@@ -61,19 +63,17 @@ ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, 
     const bool oneMaker = !matches.empty() && std::all_of(matches.begin(), matches.end(), [&](int slot) {
         return makerOf(slot) == makerOf(matches.front());
     });
-    if (oneMaker) {
-        // The same maker and model twice can only be a duplicate row: the first one counts, as
-        // it does for detection.
-        choice.slot = matches.front();
-        return choice;
-    }
+    // The same maker and model twice can only be a duplicate row: the first one counts, as it
+    // does for detection.
+    if (oneMaker)
+        return matches.front();
     QStringList candidates;
     for (const int slot : byModel)
         candidates << describe(partsOf(slot));
-    choice.error = matches.empty()
-        ? ExtraMessages::text(ExtraText::CliNoChipByMaker).arg(model, maker, candidates.join(QStringLiteral(", ")))
-        : ExtraMessages::text(ExtraText::CliSeveralMakers).arg(model, candidates.join(QStringLiteral(", ")));
-    return choice;
+    printError(matches.empty()
+                   ? ExtraMessages::text(ExtraText::CliNoChipByMaker).arg(model, maker, candidates.join(QStringLiteral(", ")))
+                   : ExtraMessages::text(ExtraText::CliSeveralMakers).arg(model, candidates.join(QStringLiteral(", "))));
+    return -1;
 }
 
 QStringList closestModels(const ChipDatabase& database, const QString& name, int count)

@@ -146,12 +146,10 @@ int ChipCommandRun::chooseChip()
         if (const int code = detectChip(true); code != Continue)
             return code;
     } else {
-        const ChipChoice choice = ChipChoice::find(m_session->database(), m_line.chipModel, m_line.maker);
-        if (choice.slot < 0) {
-            printError(choice.error);
+        const int slot = findChipByModel(m_session->database(), m_line.chipModel, m_line.maker);
+        if (slot < 0)
             return ExitUsage;
-        }
-        m_session->setCurrentChip(choice.slot);
+        m_session->setCurrentChip(slot);
     }
     if (const auto defect = checkChipRecord(m_session->currentChipRecord(), ChipSession::DataBufferSize)) {
         m_feedback.showError(*defect);

@@ -222,12 +222,10 @@ int ProduceRun::prepare()
     if (!loadCliDatabase(m_session->database(), line.databasePath, true))
         return ExitUsage;
     if (!line.detect) {
-        const ChipChoice choice = ChipChoice::find(m_session->database(), line.chipModel, line.maker);
-        if (choice.slot < 0) {
-            printError(choice.error);
+        const int slot = findChipByModel(m_session->database(), line.chipModel, line.maker);
+        if (slot < 0)
             return ExitUsage;
-        }
-        m_session->setCurrentChip(choice.slot);
+        m_session->setCurrentChip(slot);
         m_chipKnown = true;
     }
     m_imageLength = loadInputImage(line.operand, line.inputFormat, m_pristine->bytes(), m_terminal);

@@ -16,17 +16,14 @@
 
 std::unique_ptr<TUsbBulk> bindTransport(const ChipCommandLine& line)
 {
-    std::unique_ptr<TUsbBulk> usb;
+    std::string library = line.usbLibrary.isEmpty() ? TUsbBulk::DefaultLibraryName : line.usbLibrary.toStdString();
     if (line.simulate) {
         // The simulator reads its configuration when the transport first binds it.
         if (!line.simulatorConfig.isEmpty())
             qputenv("ZORVEX_SIM_CONFIG", QFileInfo(line.simulatorConfig).absoluteFilePath().toLocal8Bit());
-        usb = std::make_unique<TUsbBulk>(simulatorLibraryPath(QCoreApplication::applicationDirPath().toStdString()));
-    } else if (!line.usbLibrary.isEmpty()) {
-        usb = std::make_unique<TUsbBulk>(line.usbLibrary.toStdString());
-    } else {
-        usb = std::make_unique<TUsbBulk>();
+        library = simulatorLibraryPath(QCoreApplication::applicationDirPath().toStdString());
     }
+    auto usb = std::make_unique<TUsbBulk>(library);
     if (!line.programmer.isEmpty())
         usb->setSelector(ProgrammerSelector(line.programmer.toStdString()));
     return usb;

@@ -53,9 +53,8 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
 
 }  // namespace
 
-ChipCommandRun::ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipCommandLine line)
-    : m_spec(spec)
-    , m_action(action)
+ChipCommandRun::ChipCommandRun(Action action, ChipCommandLine line)
+    : m_action(action)
     , m_line(std::move(line))
     , m_results(m_action == Action::Read && isStandardStream(m_line.operand) ? stderr : stdout)
     , m_feedback(m_line.assumeYes, m_results)

@@ -17,7 +17,7 @@ class ChipCommandRun {
 public:
     enum class Action { List, Detect, Read, Write, Verify, Erase, Blank, Auto };
 
-    ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipCommandLine line);
+    ChipCommandRun(Action action, ChipCommandLine line);
     ~ChipCommandRun();
 
     [[nodiscard]] int exec();
@@ -38,7 +38,6 @@ private:
     void printChecksums() const;
     [[nodiscard]] int notConnected() const;
 
-    const ChipCommandSpec& m_spec;
     Action m_action;
     ChipCommandLine m_line;
     // Where the completion and result lines go: stdout, or stderr while stdout carries the

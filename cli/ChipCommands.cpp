@@ -28,7 +28,7 @@ int run(const Spec& spec, Action action, const QStringList& arguments)
     ChipCommandLine line = ChipCommandLine::parse(spec, arguments);
     if (!line.error.isEmpty())
         return chipUsageError(spec, line.error);
-    return ChipCommandRun(spec, action, std::move(line)).exec();
+    return ChipCommandRun(action, std::move(line)).exec();
 }
 
 }  // namespace

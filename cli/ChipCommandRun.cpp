@@ -15,18 +15,13 @@
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/ImageChecksum.h"
-#include "chipdb/ChipDatabaseFile.h"
-#include "chipdb/ChipName.h"
-#include "chipdb/ProgramFiles.h"
 #include "programmer/ChipDetector.h"
 #include "programmer/ChipOperations.h"
 #include "programmer/ChipRecordCheck.h"
 #include "programmer/OperationClock.h"
 #include "programmer/ProgrammerLink.h"
-#include "usb/SimulatorLibrary.h"
 #include "usb/UsbBulk.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>

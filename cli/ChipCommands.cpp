@@ -1,7 +1,6 @@
 #include "ChipCommands.h"
 
 #include "ChipCommandRun.h"
-#include "CliCommand.h"
 
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"

@@ -34,8 +34,6 @@ public:
     // that is not taken leaves the file as it was.
     [[nodiscard]] Reservation reserve(quint64 start, quint64 step, quint64 last) const;
 
-    [[nodiscard]] const QString& path() const { return m_path; }
-
 private:
     [[nodiscard]] bool replace(quint64 next, QString& error) const;
 

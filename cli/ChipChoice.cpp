@@ -34,6 +34,36 @@ QString describe(const ChipNameParts& parts)
     return QStringLiteral("%1 %2 (%3)").arg(parts.manufacturer, parts.model, parts.type);
 }
 
+// The models of the database nearest to name, closest first, at most count of them: those that
+// contain the name (or that it contains) before the rest, then by edit distance.
+QStringList closestModels(const ChipDatabase& database, const QString& name, int count = 5)
+{
+    struct Candidate {
+        bool related;
+        int distance;
+        QString model;
+    };
+    const QString wanted = name.toCaseFolded();
+    std::vector<Candidate> candidates;
+    QStringList seen;
+    for (const ChipRecord& chip : database.chips()) {
+        const QString model = chipNamePartsForLists(chip.nameText()).model;
+        if (model.isEmpty() || seen.contains(model, Qt::CaseInsensitive))
+            continue;
+        seen << model;
+        const QString folded = model.toCaseFolded();
+        const bool related = !wanted.isEmpty() && (folded.contains(wanted) || wanted.contains(folded));
+        candidates.push_back({related, editDistance(wanted, folded), model});
+    }
+    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.related != b.related ? a.related : a.distance < b.distance;
+    });
+    QStringList result;
+    for (std::size_t i = 0; i < candidates.size() && result.size() < count; ++i)
+        result << candidates[i].model;
+    return result;
+}
+
 }  // namespace
 
 int findChipByModel(const ChipDatabase& database, const QString& model, const QString& maker)
@@ -74,32 +104,4 @@ int findChipByModel(const ChipDatabase& database, const QString& model, const QS
                    ? ExtraMessages::text(ExtraText::CliNoChipByMaker).arg(model, maker, candidates.join(QStringLiteral(", ")))
                    : ExtraMessages::text(ExtraText::CliSeveralMakers).arg(model, candidates.join(QStringLiteral(", "))));
     return -1;
-}
-
-QStringList closestModels(const ChipDatabase& database, const QString& name, int count)
-{
-    struct Candidate {
-        bool related;
-        int distance;
-        QString model;
-    };
-    const QString wanted = name.toCaseFolded();
-    std::vector<Candidate> candidates;
-    QStringList seen;
-    for (const ChipRecord& chip : database.chips()) {
-        const QString model = chipNamePartsForLists(chip.nameText()).model;
-        if (model.isEmpty() || seen.contains(model, Qt::CaseInsensitive))
-            continue;
-        seen << model;
-        const QString folded = model.toCaseFolded();
-        const bool related = !wanted.isEmpty() && (folded.contains(wanted) || wanted.contains(folded));
-        candidates.push_back({related, editDistance(wanted, folded), model});
-    }
-    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-        return a.related != b.related ? a.related : a.distance < b.distance;
-    });
-    QStringList result;
-    for (std::size_t i = 0; i < candidates.size() && result.size() < count; ++i)
-        result << candidates[i].model;
-    return result;
 }

@@ -70,6 +70,7 @@ void applyVariant(Device& d)
     d.epIn = legacy ? 0x82 : 0x85;
     d.epOut = legacy ? 1 : 5;
     d.epCmd = legacy ? 2 : 4;
+    d.firmware->setBigEndian(legacy);
 }
 
 // What tells one appearance of chip_present_file from the next, even when a test removes and
@@ -141,7 +142,6 @@ int World::reset(const char* text)
     for (const DeviceConfig& dc : config.devices) {
         auto d = std::make_unique<Device>();
         d->config = dc;
-        applyVariant(*d);
         if (!dc.presentPath.empty())
             d->presenceStamp = presenceStamp(dc.presentPath);
         if (dc.chipFamily != NoChip && (dc.presentPath.empty() || !d->presenceStamp.empty())) {
@@ -153,7 +153,7 @@ int World::reset(const char* text)
         }
         d->firmware = std::make_unique<Firmware>(
             d->config, d->chip.get(), [this](const std::string& line) { trace(line); });
-        d->firmware->setBigEndian(d->epIn == 0x82);
+        applyVariant(*d);
         m_devices.push_back(std::move(d));
     }
     return result;
@@ -610,7 +610,6 @@ std::string World::set(int index, const std::string& key, const std::string& val
     // The firmware keeps a reference to this configuration, so it is updated in place.
     d->config = changed;
     applyVariant(*d);
-    d->firmware->setBigEndian(d->epIn == 0x82);
     return {};
 }
 

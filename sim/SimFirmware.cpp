@@ -126,9 +126,7 @@ Firmware::Packet Firmware::queryReply(const Params& asked) const
         reply[1] = static_cast<std::uint8_t>(m_chip->id() >> 16);
         reply[2] = static_cast<std::uint8_t>(m_chip->id() >> 8);
         reply[3] = static_cast<std::uint8_t>(m_chip->id());
-    } else if (autoProbe && (chip == Eeprom24 || chip == Eeprom93)) {
-        reply[0] = static_cast<std::uint8_t>(chip + 1);
-    } else if (!autoProbe && chip == asked.family) {
+    } else if (autoProbe ? chip == Eeprom24 || chip == Eeprom93 : chip == asked.family) {
         reply[0] = static_cast<std::uint8_t>(chip + 1);
     }
     return reply;

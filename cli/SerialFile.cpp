@@ -18,18 +18,17 @@
 
 namespace {
 
-// An exclusive lock on a file beside the number file, held while it lives.
+// An exclusive lock on FILE.lock beside the number file FILE, held while it lives.
 class SerialLock {
 public:
-    explicit SerialLock(const QString& path)
+    explicit SerialLock(const QString& numberFile)
     {
+        const QString path = numberFile + QStringLiteral(".lock");
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (m_fd < 0) {
-            m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
-            return;
-        }
-        int result = 0;
-        while ((result = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
+        int result = -1;
+        if (m_fd >= 0) {
+            while ((result = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
+            }
         }
         if (result != 0)
             m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
@@ -49,11 +48,6 @@ private:
     QString m_error;
 };
 
-QString lockPathOf(const QString& path)
-{
-    return path + QStringLiteral(".lock");
-}
-
 }  // namespace
 
 bool SerialFile::check(QString& error) const
@@ -70,7 +64,7 @@ bool SerialFile::check(QString& error) const
         error = produceText(ProduceText::SerialFolderRefuses).arg(m_path, reason);
         return false;
     }
-    const SerialLock lock(lockPathOf(m_path));
+    const SerialLock lock(m_path);
     error = lock.error();
     return error.isEmpty();
 }
@@ -107,7 +101,7 @@ bool SerialFile::replace(quint64 next, QString& error) const
 SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last) const
 {
     Reservation reservation;
-    const SerialLock lock(lockPathOf(m_path));
+    const SerialLock lock(m_path);
     if (!lock.error().isEmpty()) {
         reservation.error = lock.error();
         return reservation;

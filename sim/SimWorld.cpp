@@ -124,8 +124,7 @@ int World::reset(const char* text)
     m_lastError = parseConfig(source, config);
     m_devices.clear();  // chips are flushed and unmapped here
     ++m_generation;
-    m_trace.clear();
-    m_traceTruncated = false;
+    clearTrace();
     if (m_traceFile) {
         std::fclose(m_traceFile);
         m_traceFile = nullptr;

@@ -1,12 +1,9 @@
 #include "ChipCommands.h"
 
-#include "ChipCommandRun.h"
-
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
 
 using Spec = ChipCommandSpec;
-using Action = ChipCommandRun::Action;
 constexpr unsigned Operation = Spec::Programmer | Spec::Chip;
 
 constexpr Spec ListSpec{"list", CliText::ListSummary, CliText::ListAbout, 0, Spec::Operand::Filter};
@@ -19,27 +16,6 @@ constexpr Spec EraseSpec{"erase", CliText::EraseSummary, CliText::EraseAbout, Op
 constexpr Spec BlankSpec{"blank", CliText::BlankSummary, CliText::BlankAbout, Operation, Spec::Operand::None};
 constexpr Spec AutoSpec{"auto", CliText::AutoSummary, CliText::AutoAbout, Operation | Spec::Yes | Spec::AutoSteps,
                         Spec::Operand::Input};
-
-namespace {
-
-int run(const Spec& spec, Action action, const QStringList& arguments)
-{
-    ChipCommandLine line = ChipCommandLine::parse(spec, arguments);
-    if (!line.error.isEmpty())
-        return chipUsageError(spec, line.error);
-    return ChipCommandRun(action, std::move(line)).exec();
-}
-
-}  // namespace
-
-int runList(const QStringList& arguments) { return run(ListSpec, Action::List, arguments); }
-int runDetect(const QStringList& arguments) { return run(DetectSpec, Action::Detect, arguments); }
-int runRead(const QStringList& arguments) { return run(ReadSpec, Action::Read, arguments); }
-int runWrite(const QStringList& arguments) { return run(WriteSpec, Action::Write, arguments); }
-int runVerify(const QStringList& arguments) { return run(VerifySpec, Action::Verify, arguments); }
-int runErase(const QStringList& arguments) { return run(EraseSpec, Action::Erase, arguments); }
-int runBlank(const QStringList& arguments) { return run(BlankSpec, Action::Blank, arguments); }
-int runAuto(const QStringList& arguments) { return run(AutoSpec, Action::Auto, arguments); }
 
 QString chipListLine(const ChipRecord& chip)
 {

@@ -12,13 +12,20 @@
 
 std::span<const CliCommand> cliCommands()
 {
+    using Action = ChipCommandRun::Action;
     static constexpr std::array commands{
-        CliCommand{&ListSpec, runList},         CliCommand{&ProgrammersSpec, runProgrammers},
-        CliCommand{&DetectSpec, runDetect},     CliCommand{&ReadSpec, runRead},
-        CliCommand{&WriteSpec, runWrite},       CliCommand{&VerifySpec, runVerify},
-        CliCommand{&EraseSpec, runErase},       CliCommand{&BlankSpec, runBlank},
-        CliCommand{&AutoSpec, runAuto},         CliCommand{&ProduceSpec, runProduce},
-        CliCommand{&ConvertSpec, runConvert},   CliCommand{&ChecksumSpec, runChecksum},
+        CliCommand{&ListSpec, runChipCommand<ListSpec, Action::List>},
+        CliCommand{&ProgrammersSpec, runProgrammers},
+        CliCommand{&DetectSpec, runChipCommand<DetectSpec, Action::Detect>},
+        CliCommand{&ReadSpec, runChipCommand<ReadSpec, Action::Read>},
+        CliCommand{&WriteSpec, runChipCommand<WriteSpec, Action::Write>},
+        CliCommand{&VerifySpec, runChipCommand<VerifySpec, Action::Verify>},
+        CliCommand{&EraseSpec, runChipCommand<EraseSpec, Action::Erase>},
+        CliCommand{&BlankSpec, runChipCommand<BlankSpec, Action::Blank>},
+        CliCommand{&AutoSpec, runChipCommand<AutoSpec, Action::Auto>},
+        CliCommand{&ProduceSpec, runProduce},
+        CliCommand{&ConvertSpec, runConvert},
+        CliCommand{&ChecksumSpec, runChecksum},
     };
     return commands;
 }

@@ -17,7 +17,7 @@ int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHos
 {
     const ChipRecord chip = reference.currentChipRecord();
     // An erased chip is no finding here: the differences say what it holds.
-    QuietFeedback feedback(terminal, QuietFeedback::Errors::KeptOnly);
+    QuietFeedback feedback(terminal);
     // The chip is read by a session of its own, beside the reference, which stays as the file
     // gave it.
     ChipSession readBack;

@@ -88,7 +88,7 @@ public:
     explicit ProduceRun(ProduceOptions options)
         : m_options(std::move(options))
         , m_terminal(false)
-        , m_feedback(m_terminal, QuietFeedback::Errors::KeptOnly)  // a chip's reason is in its FAIL line
+        , m_feedback(m_terminal)  // a chip's reason is in its FAIL line
         , m_session(std::make_unique<ChipSession>())
         , m_pristine(std::make_unique<ImageBuffer>())
     {

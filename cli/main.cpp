@@ -13,7 +13,7 @@
 
 namespace {
 
-void printUsage(std::FILE* out)
+void printUsage()
 {
     QString text = QStringLiteral("%1 zorvex-cli [shared options] <command> [arguments]\n"
                                   "       zorvex-cli <command> --help\n"
@@ -24,7 +24,7 @@ void printUsage(std::FILE* out)
     text += u'\n' + cliText(CliText::SharedOptionsHeading) + u'\n';
     for (const CommonOption& option : commonOptions())
         text += helpLine(commonOptionSynopsis(option), commonOptionHelp(option));
-    std::fputs(text.toUtf8().constData(), out);
+    std::fputs(text.toUtf8().constData(), stdout);
 }
 
 // What is wrong, and where to read more, instead of the whole usage.
@@ -50,7 +50,7 @@ int run(const QStringList& arguments)
     }
     const QString& name = leading.command;
     if (name == QLatin1String("help") || (name.isEmpty() && leading.help)) {
-        printUsage(stdout);
+        printUsage();
         return ExitSuccess;
     }
     if (name.isEmpty())

@@ -4,8 +4,6 @@
 
 #include "text/MessageCatalogExtra.h"
 
-#include <QByteArray>
-
 #include <cstdio>
 #include <unistd.h>
 
@@ -23,14 +21,13 @@ void TerminalFeedback::errorLocation(const QString& file, qint64 line)
 
 bool TerminalFeedback::askYesNo(const QString& message)
 {
-    const QByteArray text = message.trimmed().toUtf8();
     if (m_assumeYes)
         return true;
     if (!isatty(STDIN_FILENO)) {
         printError(ExtraMessages::text(ExtraText::CliAnsweredNo).arg(message.trimmed()));
         return false;
     }
-    std::fprintf(stderr, "%s [y/N] ", text.constData());
+    std::fprintf(stderr, "%s [y/N] ", message.trimmed().toUtf8().constData());
     std::fflush(stderr);
     char answer[16] = {};
     if (!std::fgets(answer, sizeof answer, stdin))

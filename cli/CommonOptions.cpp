@@ -14,6 +14,19 @@ namespace {
 using Value = CommonOption::Value;
 using Spec = ChipCommandSpec;
 
+// The programming speeds the programmer offers, in the window's list order; the position is the
+// speed index sent with every operation.
+constexpr const char* SpeedTexts[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"};
+
+// "12MHz|6MHz|...": the speeds as a message lists them.
+QString speedList()
+{
+    QStringList texts;
+    for (const char* text : SpeedTexts)
+        texts << QLatin1String(text);
+    return texts.join(QLatin1Char('|'));
+}
+
 QString applySpeed(ChipCommandLine& line, const QString& value)
 {
     const auto speed = std::find_if(std::begin(SpeedTexts), std::end(SpeedTexts), [&value](const char* text) {
@@ -74,14 +87,6 @@ constexpr std::array Options{
 };
 
 }  // namespace
-
-QString speedList()
-{
-    QStringList texts;
-    for (const char* text : SpeedTexts)
-        texts << QLatin1String(text);
-    return texts.join(QLatin1Char('|'));
-}
 
 std::span<const CommonOption> commonOptions()
 {

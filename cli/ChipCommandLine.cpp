@@ -2,7 +2,6 @@
 
 #include "CliCommand.h"
 #include "CommonOptions.h"
-#include "InputImage.h"
 
 #include "text/MessageCatalogExtra.h"
 
@@ -22,6 +21,16 @@ QString operandName(ChipCommandSpec::Operand operand)
     case ChipCommandSpec::Operand::None: break;
     }
     return {};
+}
+
+// The format a --from or --to value names; empty for any other value, and error then says so,
+// listing the names.
+std::optional<BufferFileFormat> parseImageFormat(const QString& name, QString& error)
+{
+    const std::optional<BufferFileFormat> format = formatNamed(name);
+    if (!format)
+        error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(name, imageFormatNames(u"|"));
+    return format;
 }
 
 }  // namespace

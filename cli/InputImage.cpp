@@ -29,14 +29,6 @@ std::optional<BufferFileFormat> recordFormatOf(std::span<const std::uint8_t> ima
 
 }  // namespace
 
-std::optional<BufferFileFormat> parseImageFormat(const QString& name, QString& error)
-{
-    const std::optional<BufferFileFormat> format = formatNamed(name);
-    if (!format)
-        error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(name, imageFormatNames(u"|"));
-    return format;
-}
-
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
                       BufferFileFeedback& feedback, QByteArray* capsuleHeader)
 {

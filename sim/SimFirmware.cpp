@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <string_view>
 
 namespace sim {
 
@@ -12,8 +13,8 @@ constexpr std::uint8_t EraseCode = 2, SetAddress = 5, Begin = 7, End = 8, QueryC
 constexpr std::uint32_t ChipEraseArgument = 0x8000;
 constexpr std::uint8_t Enter4Byte = 0xB7, Exit4Byte = 0xE9;
 constexpr std::uint8_t StatusBusy = 0x03;  // write in progress and write enabled
-}  // namespace
 
+// The command's name in trace lines ("Begin", "SetAddress"...).
 std::string commandName(std::uint8_t code)
 {
     switch (code) {
@@ -28,14 +29,8 @@ std::string commandName(std::uint8_t code)
     return "Unknown";
 }
 
-std::string hex(std::uint32_t value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", value);
-    return text;
-}
-
-std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator)
+// Two hex digits a byte, separator between them.
+std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator = " ")
 {
     std::string s;
     char b[3];
@@ -46,6 +41,15 @@ std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separ
         s += b;
     }
     return s;
+}
+
+}  // namespace
+
+std::string hex(std::uint32_t value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
 }
 
 Firmware::Firmware(const DeviceConfig& config, Chip* chip, TraceSink trace)

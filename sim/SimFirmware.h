@@ -9,7 +9,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 
 namespace sim {
 
@@ -91,11 +90,6 @@ private:
     bool m_replyWithheld = false;  // no_reply: the host's read of this reply times out
 };
 
-// The command's name in trace lines ("Begin", "SetAddress"...).
-[[nodiscard]] std::string commandName(std::uint8_t code);
-
 [[nodiscard]] std::string hex(std::uint32_t value);
-// Two hex digits a byte, separator between them.
-[[nodiscard]] std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator = " ");
 
 }  // namespace sim

@@ -17,7 +17,7 @@ int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHos
 {
     const ChipRecord chip = reference.currentChipRecord();
     // An erased chip is no finding here: the differences say what it holds.
-    QuietFeedback feedback(terminal, QuietFeedback::Errors::KeptOnly);
+    QuietFeedback feedback(terminal);
     // The chip is read by a session of its own, beside the reference, which stays as the file
     // gave it.
     ChipSession readBack;
@@ -27,8 +27,8 @@ int reportAllDifferences(TUsbBulk& usb, OperatorFeedback& terminal, OperationHos
     const CommandOutcome outcome = readBack.operations().runRead();
     if (outcome != CommandOutcome::Completed) {
         const QString reason = feedback.takeLastError();
-        std::fprintf(stderr, "zorvex-cli: %s%s%s\n", ExtraMessages::text(ExtraText::CliFullCompareUnread).toUtf8().constData(),
-                     reason.isEmpty() ? "" : ": ", reason.toUtf8().constData());
+        printError(ExtraMessages::text(ExtraText::CliFullCompareUnread)
+                   + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
         const bool unreachable = outcome == CommandOutcome::Disconnected || outcome == CommandOutcome::NotConnected;
         return unreachable ? ExitNotConnected : ExitFailure;
     }

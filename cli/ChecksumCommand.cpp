@@ -19,17 +19,8 @@
 #include <memory>
 #include <optional>
 
-namespace {
-
 constexpr ChipCommandSpec ChecksumSpec{"checksum", CliText::ChecksumSummary, CliText::ChecksumAbout,
                                        ChipCommandSpec::ChipSize, ChipCommandSpec::Operand::Input};
-
-}  // namespace
-
-const ChipCommandSpec& checksumSpec()
-{
-    return ChecksumSpec;
-}
 
 int runChecksum(const QStringList& arguments)
 {
@@ -43,16 +34,13 @@ int runChecksum(const QStringList& arguments)
         const auto database = std::make_unique<ChipDatabase>();
         if (!loadCliDatabase(*database, line.databasePath, true))
             return ExitUsage;
-        const ChipChoice choice = ChipChoice::find(*database, line.chipModel, line.maker);
-        if (choice.slot < 0) {
-            std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(choice.error));
+        const int slot = findChipByModel(*database, line.chipModel, line.maker);
+        if (slot < 0)
             return ExitUsage;
-        }
-        chip = (*database)[choice.slot];
+        chip = (*database)[slot];
         chipSize = chip->flashSize;
         if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
-            std::fprintf(stderr, "zorvex-cli: %s\n",
-                         qPrintable(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize)));
+            printError(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize));
             return ExitUsage;
         }
     }

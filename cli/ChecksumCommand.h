@@ -7,4 +7,4 @@
 // Prints the CRC32 and SHA-256 line of IN as it would be programmed: decoded, and with --chip
 // cut or padded with 0xFF to the chip's size.
 [[nodiscard]] int runChecksum(const QStringList& arguments);
-[[nodiscard]] const struct ChipCommandSpec& checksumSpec();
+extern const struct ChipCommandSpec ChecksumSpec;

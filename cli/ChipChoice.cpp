@@ -1,5 +1,7 @@
 #include "ChipChoice.h"
 
+#include "CliCommand.h"
+
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipDatabase.h"
 #include "chipdb/ChipName.h"
@@ -32,52 +34,9 @@ QString describe(const ChipNameParts& parts)
     return QStringLiteral("%1 %2 (%3)").arg(parts.manufacturer, parts.model, parts.type);
 }
 
-}  // namespace
-
-ChipChoice ChipChoice::find(const ChipDatabase& database, const QString& model, const QString& maker)
-{
-    const std::span<const ChipRecord> chips = database.chips();
-    std::vector<int> byModel;
-    for (std::size_t slot = 0; slot < chips.size(); ++slot) {
-        if (chipNamePartsForLists(chips[slot].nameText()).model.compare(model, Qt::CaseInsensitive) == 0)
-            byModel.push_back(static_cast<int>(slot));
-    }
-    ChipChoice choice;
-    if (byModel.empty()) {
-        const QStringList near = closestModels(database, model);
-        choice.error = ExtraMessages::text(ExtraText::CliNoChipNamed).arg(model);
-        if (!near.isEmpty())
-            choice.error += ExtraMessages::text(ExtraText::CliClosestChips).arg(near.join(QStringLiteral(", ")));
-        return choice;
-    }
-    std::vector<int> matches;
-    std::copy_if(byModel.begin(), byModel.end(), std::back_inserter(matches), [&](int slot) {
-        return maker.isEmpty()
-            || chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText())
-                       .manufacturer.compare(maker, Qt::CaseInsensitive) == 0;
-    });
-    const auto makerOf = [&](int slot) {
-        return chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText()).manufacturer.toCaseFolded();
-    };
-    const bool oneMaker = !matches.empty() && std::all_of(matches.begin(), matches.end(), [&](int slot) {
-        return makerOf(slot) == makerOf(matches.front());
-    });
-    if (oneMaker) {
-        // The same maker and model twice can only be a duplicate row: the first one counts, as
-        // it does for detection.
-        choice.slot = matches.front();
-        return choice;
-    }
-    QStringList candidates;
-    for (const int slot : byModel)
-        candidates << describe(chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText()));
-    choice.error = matches.empty()
-        ? ExtraMessages::text(ExtraText::CliNoChipByMaker).arg(model, maker, candidates.join(QStringLiteral(", ")))
-        : ExtraMessages::text(ExtraText::CliSeveralMakers).arg(model, candidates.join(QStringLiteral(", ")));
-    return choice;
-}
-
-QStringList closestModels(const ChipDatabase& database, const QString& name, int count)
+// The models of the database nearest to name, closest first, at most count of them: those that
+// contain the name (or that it contains) before the rest, then by edit distance.
+QStringList closestModels(const ChipDatabase& database, const QString& name, int count = 5)
 {
     struct Candidate {
         bool related;
@@ -100,10 +59,49 @@ QStringList closestModels(const ChipDatabase& database, const QString& name, int
         return a.related != b.related ? a.related : a.distance < b.distance;
     });
     QStringList result;
-    for (const Candidate& candidate : candidates) {
-        if (result.size() >= count)
-            break;
-        result << candidate.model;
-    }
+    for (std::size_t i = 0; i < candidates.size() && result.size() < count; ++i)
+        result << candidates[i].model;
     return result;
+}
+
+}  // namespace
+
+int findChipByModel(const ChipDatabase& database, const QString& model, const QString& maker)
+{
+    const std::span<const ChipRecord> chips = database.chips();
+    const auto partsOf = [&chips](int slot) {
+        return chipNamePartsForLists(chips[static_cast<std::size_t>(slot)].nameText());
+    };
+    std::vector<int> byModel;
+    for (int slot = 0; slot < static_cast<int>(chips.size()); ++slot) {
+        if (partsOf(slot).model.compare(model, Qt::CaseInsensitive) == 0)
+            byModel.push_back(slot);
+    }
+    if (byModel.empty()) {
+        const QStringList near = closestModels(database, model);
+        QString error = ExtraMessages::text(ExtraText::CliNoChipNamed).arg(model);
+        if (!near.isEmpty())
+            error += ExtraMessages::text(ExtraText::CliClosestChips).arg(near.join(QStringLiteral(", ")));
+        printError(error);
+        return -1;
+    }
+    std::vector<int> matches;
+    std::copy_if(byModel.begin(), byModel.end(), std::back_inserter(matches), [&](int slot) {
+        return maker.isEmpty() || partsOf(slot).manufacturer.compare(maker, Qt::CaseInsensitive) == 0;
+    });
+    const auto makerOf = [&](int slot) { return partsOf(slot).manufacturer.toCaseFolded(); };
+    const bool oneMaker = !matches.empty() && std::all_of(matches.begin(), matches.end(), [&](int slot) {
+        return makerOf(slot) == makerOf(matches.front());
+    });
+    // The same maker and model twice can only be a duplicate row: the first one counts, as it
+    // does for detection.
+    if (oneMaker)
+        return matches.front();
+    QStringList candidates;
+    for (const int slot : byModel)
+        candidates << describe(partsOf(slot));
+    printError(matches.empty()
+                   ? ExtraMessages::text(ExtraText::CliNoChipByMaker).arg(model, maker, candidates.join(QStringLiteral(", ")))
+                   : ExtraMessages::text(ExtraText::CliSeveralMakers).arg(model, candidates.join(QStringLiteral(", "))));
+    return -1;
 }

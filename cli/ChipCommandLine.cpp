@@ -2,7 +2,6 @@
 
 #include "CliCommand.h"
 #include "CommonOptions.h"
-#include "InputImage.h"
 
 #include "text/MessageCatalogExtra.h"
 
@@ -22,6 +21,16 @@ QString operandName(ChipCommandSpec::Operand operand)
     case ChipCommandSpec::Operand::None: break;
     }
     return {};
+}
+
+// The format a --from or --to value names; empty for any other value, and error then says so,
+// listing the names.
+std::optional<BufferFileFormat> parseImageFormat(const QString& name, QString& error)
+{
+    const std::optional<BufferFileFormat> format = formatNamed(name);
+    if (!format)
+        error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(name, imageFormatNames(u"|"));
+    return format;
 }
 
 }  // namespace
@@ -94,16 +103,12 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         } else if (takes(ChipCommandSpec::Chip) && name == u"--detect") {
             noValue();
             line.detect = true;
-        } else if (readsFile && name == u"--from") {
+        } else if ((readsFile && name == u"--from")
+                   || (spec.operand == ChipCommandSpec::Operand::InputOutput && name == u"--to")) {
             QString text;
             needValue(text);
             if (line.error.isEmpty())
-                line.inputFormat = parseImageFormat(text, line.error);
-        } else if (spec.operand == ChipCommandSpec::Operand::InputOutput && name == u"--to") {
-            QString text;
-            needValue(text);
-            if (line.error.isEmpty())
-                line.outputFormat = parseImageFormat(text, line.error);
+                (name == u"--from" ? line.inputFormat : line.outputFormat) = parseImageFormat(text, line.error);
         } else if (takes(ChipCommandSpec::AutoSteps) && name == u"--no-erase") {
             noValue();
             line.autoOptions.erase = false;

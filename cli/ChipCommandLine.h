@@ -11,10 +11,6 @@
 #include <optional>
 #include <span>
 
-// The programming speeds the programmer offers, in the window's list order; the position is the
-// speed index sent with every operation.
-inline constexpr const char* SpeedTexts[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"};
-
 // An option of one command only (produce's loop options): its synopsis and help line.
 struct OwnOption {
     const char* synopsis;  // "--count N"
@@ -40,9 +36,6 @@ struct ChipCommandSpec {
     Operand operand;
     std::span<const OwnOption> ownOptions = {};
 };
-
-// "12MHz|6MHz|...": the speeds as a message lists them.
-[[nodiscard]] QString speedList();
 
 // A parsed command line of a chip command. The shared options (CommonOptions.h) it takes are
 // stored here too; --db and --lang are accepted by all of them; --help is answered before a

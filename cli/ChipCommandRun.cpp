@@ -15,18 +15,13 @@
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/ImageChecksum.h"
-#include "chipdb/ChipDatabaseFile.h"
-#include "chipdb/ChipName.h"
-#include "chipdb/ProgramFiles.h"
 #include "programmer/ChipDetector.h"
 #include "programmer/ChipOperations.h"
 #include "programmer/ChipRecordCheck.h"
 #include "programmer/OperationClock.h"
 #include "programmer/ProgrammerLink.h"
-#include "usb/SimulatorLibrary.h"
 #include "usb/UsbBulk.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -41,11 +36,6 @@ namespace {
 // Exit code a step returns to say "carry on".
 constexpr int Continue = -1;
 
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
-}
-
 // Verify compares the chip's size: a longer file passes with its tail never looked at.
 void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session)
 {
@@ -58,9 +48,8 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
 
 }  // namespace
 
-ChipCommandRun::ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipCommandLine line)
-    : m_spec(spec)
-    , m_action(action)
+ChipCommandRun::ChipCommandRun(Action action, ChipCommandLine line)
+    : m_action(action)
     , m_line(std::move(line))
     , m_results(m_action == Action::Read && isStandardStream(m_line.operand) ? stderr : stdout)
     , m_feedback(m_line.assumeYes, m_results)
@@ -75,8 +64,8 @@ ChipCommandRun::~ChipCommandRun() = default;
 
 int ChipCommandRun::exec()
 {
-    if (const int code = loadDatabase(); code != Continue)
-        return code;
+    if (!loadCliDatabase(m_session->database(), m_line.databasePath, m_action != Action::List))
+        return ExitUsage;
     if (m_action == Action::List)
         return listChips();
     if (m_action == Action::Write || m_action == Action::Verify || m_action == Action::Auto) {
@@ -87,21 +76,14 @@ int ChipCommandRun::exec()
         if (const int code = confirmOutput(); code != Continue)
             return code;
     }
-    bindProgrammer();
-    if (const QString twins = ambiguousProgrammer(*m_usb); !twins.isEmpty()) {
-        printError(twins);
+    m_usb = bindTransport(m_line);
+    if (refuseAmbiguousProgrammer(*m_usb))
         return ExitUsage;
-    }
     if (m_action == Action::Detect)
         return detectChip(false);
     if (const int code = chooseChip(); code != Continue)
         return code;
     return operate();
-}
-
-int ChipCommandRun::loadDatabase()
-{
-    return loadCliDatabase(m_session->database(), m_line.databasePath, m_action != Action::List) ? Continue : ExitUsage;
 }
 
 int ChipCommandRun::listChips() const
@@ -152,23 +134,16 @@ int ChipCommandRun::confirmOutput()
     return Continue;
 }
 
-void ChipCommandRun::bindProgrammer()
-{
-    m_usb = bindTransport(m_line);
-}
-
 int ChipCommandRun::chooseChip()
 {
     if (m_line.detect) {
         if (const int code = detectChip(true); code != Continue)
             return code;
     } else {
-        const ChipChoice choice = ChipChoice::find(m_session->database(), m_line.chipModel, m_line.maker);
-        if (choice.slot < 0) {
-            printError(choice.error);
+        const int slot = findChipByModel(m_session->database(), m_line.chipModel, m_line.maker);
+        if (slot < 0)
             return ExitUsage;
-        }
-        m_session->setCurrentChip(choice.slot);
+        m_session->setCurrentChip(slot);
     }
     if (const auto defect = checkChipRecord(m_session->currentChipRecord(), ChipSession::DataBufferSize)) {
         m_feedback.showError(*defect);
@@ -290,11 +265,7 @@ int ChipCommandRun::saveOutput()
     const qint64 length = m_session->currentChipRecord().flashSize;
     if (isStandardStream(m_line.operand)) {
         const std::span<const quint8> image = m_session->dataBuffer().first(static_cast<std::size_t>(length));
-        if (!writeImageToStandardOutput(BufferFileFormat::Binary, image, m_feedback))
-            return ExitUsage;
-        std::fprintf(m_results, "%s\n",
-                     ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(ExtraMessages::text(ExtraText::CliStandardOutput)).toUtf8().constData());
-        return ExitSuccess;
+        return writeImageToStandardOutput(BufferFileFormat::Binary, image, m_feedback);
     }
     switch (SaveBufferFile(m_line.operand, m_session->dataBuffer(), length, m_feedback, texts)) {
     case SaveOutcome::Saved:

@@ -17,17 +17,15 @@ class ChipCommandRun {
 public:
     enum class Action { List, Detect, Read, Write, Verify, Erase, Blank, Auto };
 
-    ChipCommandRun(const ChipCommandSpec& spec, Action action, ChipCommandLine line);
+    ChipCommandRun(Action action, ChipCommandLine line);
     ~ChipCommandRun();
 
     [[nodiscard]] int exec();
 
 private:
-    [[nodiscard]] int loadDatabase();
     [[nodiscard]] int listChips() const;
     [[nodiscard]] int loadInput();
     [[nodiscard]] int confirmOutput();
-    void bindProgrammer();
     [[nodiscard]] int chooseChip();
     [[nodiscard]] int detectChip(bool forOperation);
     [[nodiscard]] int operate();
@@ -40,7 +38,6 @@ private:
     void printChecksums() const;
     [[nodiscard]] int notConnected() const;
 
-    const ChipCommandSpec& m_spec;
     Action m_action;
     ChipCommandLine m_line;
     // Where the completion and result lines go: stdout, or stderr while stdout carries the

@@ -1,15 +1,9 @@
 #include "ChipCommands.h"
 
-#include "ChipCommandRun.h"
-#include "CliCommand.h"
-
 #include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
 
-namespace {
-
 using Spec = ChipCommandSpec;
-using Action = ChipCommandRun::Action;
 constexpr unsigned Operation = Spec::Programmer | Spec::Chip;
 
 constexpr Spec ListSpec{"list", CliText::ListSummary, CliText::ListAbout, 0, Spec::Operand::Filter};
@@ -22,34 +16,6 @@ constexpr Spec EraseSpec{"erase", CliText::EraseSummary, CliText::EraseAbout, Op
 constexpr Spec BlankSpec{"blank", CliText::BlankSummary, CliText::BlankAbout, Operation, Spec::Operand::None};
 constexpr Spec AutoSpec{"auto", CliText::AutoSummary, CliText::AutoAbout, Operation | Spec::Yes | Spec::AutoSteps,
                         Spec::Operand::Input};
-
-int run(const Spec& spec, Action action, const QStringList& arguments)
-{
-    ChipCommandLine line = ChipCommandLine::parse(spec, arguments);
-    if (!line.error.isEmpty())
-        return chipUsageError(spec, line.error);
-    return ChipCommandRun(spec, action, std::move(line)).exec();
-}
-
-}  // namespace
-
-int runList(const QStringList& arguments) { return run(ListSpec, Action::List, arguments); }
-int runDetect(const QStringList& arguments) { return run(DetectSpec, Action::Detect, arguments); }
-int runRead(const QStringList& arguments) { return run(ReadSpec, Action::Read, arguments); }
-int runWrite(const QStringList& arguments) { return run(WriteSpec, Action::Write, arguments); }
-int runVerify(const QStringList& arguments) { return run(VerifySpec, Action::Verify, arguments); }
-int runErase(const QStringList& arguments) { return run(EraseSpec, Action::Erase, arguments); }
-int runBlank(const QStringList& arguments) { return run(BlankSpec, Action::Blank, arguments); }
-int runAuto(const QStringList& arguments) { return run(AutoSpec, Action::Auto, arguments); }
-
-const ChipCommandSpec& listSpec() { return ListSpec; }
-const ChipCommandSpec& detectSpec() { return DetectSpec; }
-const ChipCommandSpec& readSpec() { return ReadSpec; }
-const ChipCommandSpec& writeSpec() { return WriteSpec; }
-const ChipCommandSpec& verifySpec() { return VerifySpec; }
-const ChipCommandSpec& eraseSpec() { return EraseSpec; }
-const ChipCommandSpec& blankSpec() { return BlankSpec; }
-const ChipCommandSpec& autoSpec() { return AutoSpec; }
 
 QString chipListLine(const ChipRecord& chip)
 {

@@ -19,8 +19,11 @@ enum ExitCode : int {
 // an ExitCode; `spec` tells its name, options and help. Each subcommand lives in a file of its own
 // and is listed in CliCommands.cpp.
 struct CliCommand {
-    const struct ChipCommandSpec& (*spec)();
+    const struct ChipCommandSpec* spec;
     int (*run)(const QStringList& arguments);
 };
 
 [[nodiscard]] std::span<const CliCommand> cliCommands();
+
+// Prints "zorvex-cli: message" on stderr, the form of every error line of the tool.
+void printError(const QString& message);

@@ -4,19 +4,33 @@
 #include "ChipCommands.h"
 #include "ConvertCommand.h"
 #include "ProduceCommand.h"
+#include "ProduceOptions.h"
 #include "ProgrammersCommand.h"
 
 #include <array>
+#include <cstdio>
 
 std::span<const CliCommand> cliCommands()
 {
+    using Action = ChipCommandRun::Action;
     static constexpr std::array commands{
-        CliCommand{listSpec, runList},         CliCommand{programmersSpec, runProgrammers},
-        CliCommand{detectSpec, runDetect},     CliCommand{readSpec, runRead},
-        CliCommand{writeSpec, runWrite},       CliCommand{verifySpec, runVerify},
-        CliCommand{eraseSpec, runErase},       CliCommand{blankSpec, runBlank},
-        CliCommand{autoSpec, runAuto},         CliCommand{produceSpec, runProduce},
-        CliCommand{convertSpec, runConvert},   CliCommand{checksumSpec, runChecksum},
+        CliCommand{&ListSpec, runChipCommand<ListSpec, Action::List>},
+        CliCommand{&ProgrammersSpec, runProgrammers},
+        CliCommand{&DetectSpec, runChipCommand<DetectSpec, Action::Detect>},
+        CliCommand{&ReadSpec, runChipCommand<ReadSpec, Action::Read>},
+        CliCommand{&WriteSpec, runChipCommand<WriteSpec, Action::Write>},
+        CliCommand{&VerifySpec, runChipCommand<VerifySpec, Action::Verify>},
+        CliCommand{&EraseSpec, runChipCommand<EraseSpec, Action::Erase>},
+        CliCommand{&BlankSpec, runChipCommand<BlankSpec, Action::Blank>},
+        CliCommand{&AutoSpec, runChipCommand<AutoSpec, Action::Auto>},
+        CliCommand{&ProduceSpec, runProduce},
+        CliCommand{&ConvertSpec, runConvert},
+        CliCommand{&ChecksumSpec, runChecksum},
     };
     return commands;
+}
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
 }

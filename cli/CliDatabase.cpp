@@ -1,5 +1,7 @@
 #include "CliDatabase.h"
 
+#include "CliCommand.h"
+
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipDatabaseFile.h"
 #include "chipdb/ProgramFiles.h"
@@ -7,17 +9,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include <cstdio>
 
 namespace {
 
 // The window program beside this tool.
 constexpr const char* WindowProgramName = "zorvex";
-
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
-}
 
 }  // namespace
 

@@ -12,11 +12,6 @@ namespace {
 
 constexpr int BarWidth = 40;
 
-QByteArray utf8(const QString& text)
-{
-    return text.toUtf8();
-}
-
 // The window's boxes separate paragraphs with blank lines and indent some with a blank; a
 // terminal shows the same text line by line.
 QString asLines(const QString& message)
@@ -31,18 +26,17 @@ QString asLines(const QString& message)
 
 }  // namespace
 
-CliFeedback::CliFeedback(bool assumeYes, std::FILE* out, std::FILE* err)
-    : m_out(out)
-    , m_err(err)
-    , m_interactive(isatty(fileno(err)) != 0)
-    , m_questions(assumeYes)
+CliFeedback::CliFeedback(bool assumeYes, std::FILE* out)
+    : TerminalFeedback(assumeYes)
+    , m_out(out)
+    , m_interactive(isatty(STDERR_FILENO) != 0)
 {
 }
 
 void CliFeedback::setElapsed(const QString& hhmmss)
 {
     clearProgress();
-    std::fprintf(m_out, "%s\n", utf8(ExtraMessages::text(ExtraText::CliElapsedTime).arg(hhmmss)).constData());
+    std::fprintf(m_out, "%s\n", ExtraMessages::text(ExtraText::CliElapsedTime).arg(hhmmss).toUtf8().constData());
     std::fflush(m_out);
 }
 
@@ -67,40 +61,30 @@ void CliFeedback::progressEnd()
 void CliFeedback::logLine(const QString& message)
 {
     clearProgress();
-    std::fprintf(m_out, "%s\n", utf8(message.trimmed()).constData());
+    std::fprintf(m_out, "%s\n", message.trimmed().toUtf8().constData());
     std::fflush(m_out);
 }
 
 void CliFeedback::showError(const QString& message)
 {
     clearProgress();
-    ++m_errorCount;
-    std::fprintf(m_err, "zorvex-cli: %s%s\n", utf8(m_location).constData(), utf8(asLines(message)).constData());
-    m_location.clear();
-}
-
-void CliFeedback::errorLocation(const QString& file, qint64 line)
-{
-    m_location = file.isEmpty() ? QString() : QStringLiteral("%1:%2: ").arg(file).arg(line);
+    TerminalFeedback::showError(asLines(message));
 }
 
 void CliFeedback::showInfo(const QString& message)
 {
     clearProgress();
-    std::fprintf(m_out, "%s\n", utf8(asLines(message)).constData());
+    std::fprintf(m_out, "%s\n", asLines(message).toUtf8().constData());
     std::fflush(m_out);
 }
 
 bool CliFeedback::askYesNo(const QString& message)
 {
     clearProgress();
-    bool answer = false;
-    if (m_nextAnswer) {
-        answer = *m_nextAnswer;
-        m_nextAnswer.reset();
-    } else {
-        answer = m_questions.askYesNo(message);
-    }
+    if (!m_nextAnswer)
+        return TerminalFeedback::askYesNo(message);
+    const bool answer = *m_nextAnswer;
+    m_nextAnswer.reset();
     return answer;
 }
 
@@ -108,8 +92,8 @@ void CliFeedback::beep()
 {
     // Someone waiting at the bench hears that a long run ended; a script's output gets no bell.
     if (m_interactive) {
-        std::fputc('\a', m_err);
-        std::fflush(m_err);
+        std::fputc('\a', stderr);
+        std::fflush(stderr);
     }
 }
 
@@ -122,9 +106,9 @@ void CliFeedback::drawProgress(qint64 position)
         return;
     m_drawnPermille = permille;
     const int filled = permille * BarWidth / 1000;
-    std::fprintf(m_err, "\r%s [%s%s] %3d%%", utf8(m_status).constData(), QByteArray(filled, '#').constData(),
+    std::fprintf(stderr, "\r%s [%s%s] %3d%%", m_status.toUtf8().constData(), QByteArray(filled, '#').constData(),
                  QByteArray(BarWidth - filled, '.').constData(), permille / 10);
-    std::fflush(m_err);
+    std::fflush(stderr);
     m_progressShown = true;
 }
 
@@ -132,8 +116,8 @@ void CliFeedback::clearProgress()
 {
     if (!m_progressShown)
         return;
-    std::fputs("\r\033[K", m_err);
-    std::fflush(m_err);
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
     m_progressShown = false;
     m_drawnPermille = -1;
 }

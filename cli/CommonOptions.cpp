@@ -5,6 +5,7 @@
 #include "text/Languages.h"
 #include "text/MessageCatalogExtra.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -13,21 +14,27 @@ namespace {
 using Value = CommonOption::Value;
 using Spec = ChipCommandSpec;
 
-std::optional<int> parseSpeed(const QString& text)
+// The programming speeds the programmer offers, in the window's list order; the position is the
+// speed index sent with every operation.
+constexpr const char* SpeedTexts[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"};
+
+// "12MHz|6MHz|...": the speeds as a message lists them.
+QString speedList()
 {
-    for (std::size_t i = 0; i < std::size(SpeedTexts); ++i) {
-        if (text.compare(QLatin1String(SpeedTexts[i]), Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
+    QStringList texts;
+    for (const char* text : SpeedTexts)
+        texts << QLatin1String(text);
+    return texts.join(QLatin1Char('|'));
 }
 
 QString applySpeed(ChipCommandLine& line, const QString& value)
 {
-    const std::optional<int> speed = parseSpeed(value);
-    if (!speed)
+    const auto speed = std::find_if(std::begin(SpeedTexts), std::end(SpeedTexts), [&value](const char* text) {
+        return value.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
+    });
+    if (speed == std::end(SpeedTexts))
         return ExtraMessages::text(ExtraText::CliUnknownSpeed).arg(value, speedList());
-    line.speedIndex = *speed;
+    line.speedIndex = static_cast<int>(speed - std::begin(SpeedTexts));
     return {};
 }
 
@@ -38,15 +45,11 @@ QString applySimulate(ChipCommandLine& line, const QString& value)
     return {};
 }
 
-QString applyUsbLibrary(ChipCommandLine& line, const QString& value)
+// An option whose value is kept as it was given.
+template <QString ChipCommandLine::*Field>
+QString store(ChipCommandLine& line, const QString& value)
 {
-    line.usbLibrary = value;
-    return {};
-}
-
-QString applyDatabase(ChipCommandLine& line, const QString& value)
-{
-    line.databasePath = value;
+    line.*Field = value;
     return {};
 }
 
@@ -56,12 +59,6 @@ QString applyLanguage(ChipCommandLine& line, const QString& value)
     if (!language)
         return ExtraMessages::text(ExtraText::CliUnknownLanguage).arg(value, languageCodes());
     line.language = *language;
-    return {};
-}
-
-QString applyProgrammer(ChipCommandLine& line, const QString& value)
-{
-    line.programmer = value;
     return {};
 }
 
@@ -79,27 +76,17 @@ constexpr std::array Options{
                  CliText::SimulateOption,
                  applySimulate},
     CommonOption{"--usb-library", Value::Required, "PATH", Spec::Programmer,
-                 CliText::UsbLibraryOption,
-                 applyUsbLibrary},
+                 CliText::UsbLibraryOption, store<&ChipCommandLine::usbLibrary>},
     CommonOption{"--db", Value::Required, "FILE", 0,
-                 CliText::DatabaseOption, applyDatabase},
+                 CliText::DatabaseOption, store<&ChipCommandLine::databasePath>},
     CommonOption{"--lang", Value::Required, "LANG", 0, CliText::LanguageOption, applyLanguage},
     CommonOption{"--yes", Value::None, nullptr, Spec::Yes,
                  CliText::YesOption, applyYes},
     CommonOption{"--programmer", Value::Required, "SEL", Spec::Programmer,
-                 CliText::ProgrammerOption,
-                 applyProgrammer},
+                 CliText::ProgrammerOption, store<&ChipCommandLine::programmer>},
 };
 
 }  // namespace
-
-QString speedList()
-{
-    QStringList texts;
-    for (const char* text : SpeedTexts)
-        texts << QLatin1String(text);
-    return texts.join(QLatin1Char('|'));
-}
 
 std::span<const CommonOption> commonOptions()
 {

@@ -15,29 +15,8 @@
 #include <optional>
 #include <span>
 
-namespace {
-
 constexpr ChipCommandSpec ConvertSpec{"convert", CliText::ConvertSummary, CliText::ConvertAbout, ChipCommandSpec::Yes,
                                       ChipCommandSpec::Operand::InputOutput};
-
-// OUT "-": the image goes to standard output, the report to stderr so the data stays clean.
-int writeToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data, TerminalFeedback& feedback)
-{
-    if (!writeImageToStandardOutput(format, data, feedback))
-        return ExitUsage;
-    const QString written = ExtraMessages::text(ExtraText::CliBytesWritten)
-                                .arg(data.size())
-                                .arg(ExtraMessages::text(ExtraText::CliStandardOutput));
-    std::fprintf(stderr, "%s\n", written.toUtf8().constData());
-    return ExitSuccess;
-}
-
-}  // namespace
-
-const ChipCommandSpec& convertSpec()
-{
-    return ConvertSpec;
-}
 
 int runConvert(const QStringList& arguments)
 {
@@ -55,7 +34,7 @@ int runConvert(const QStringList& arguments)
         return ExitUsage;
     const std::span<const std::uint8_t> data = image.bytes().first(static_cast<std::size_t>(length));
     if (isStandardStream(out))
-        return writeToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
+        return writeImageToStandardOutput(to.value_or(BufferFileFormat::Binary), data, feedback);
 
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
                                 MessageCatalog::text(MessageKey::FileWriteError),
@@ -67,7 +46,7 @@ int runConvert(const QStringList& arguments)
                     qPrintable(ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(out)));
         return ExitSuccess;
     case SaveOutcome::Declined:
-        std::fprintf(stderr, "zorvex-cli: %s\n", qPrintable(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(out)));
+        printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(out));
         return ExitUsage;
     case SaveOutcome::Failed:
         break;

@@ -7,4 +7,4 @@
 // as the Save command would, each format chosen by extension unless forced. OUT "-" writes to
 // standard output, binary unless --to says otherwise.
 [[nodiscard]] int runConvert(const QStringList& arguments);
-[[nodiscard]] const struct ChipCommandSpec& convertSpec();
+extern const struct ChipCommandSpec ConvertSpec;

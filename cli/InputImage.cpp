@@ -1,12 +1,12 @@
 #include "InputImage.h"
 
+#include "CliCommand.h"
 #include "OutputFile.h"
 
 #include "text/HexDigit.h"
 #include "text/MessageCatalogExtra.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -28,14 +28,6 @@ std::optional<BufferFileFormat> recordFormatOf(std::span<const std::uint8_t> ima
 }
 
 }  // namespace
-
-std::optional<BufferFileFormat> parseImageFormat(const QString& name, QString& error)
-{
-    const std::optional<BufferFileFormat> format = formatNamed(name);
-    if (!format)
-        error = ExtraMessages::text(ExtraText::CliUnknownFormat).arg(name, imageFormatNames(u"|"));
-    return format;
-}
 
 qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> format, std::span<std::uint8_t> buffer,
                       BufferFileFeedback& feedback, QByteArray* capsuleHeader)
@@ -61,7 +53,7 @@ qint32 loadInputImage(const QString& path, std::optional<BufferFileFormat> forma
         const QString warning = ExtraMessages::text(ExtraText::CliReadAsBinary)
                                     .arg(path, hex ? QStringLiteral("Intel HEX") : QStringLiteral("S-record"),
                                          QLatin1String(imageFormat(*looksLike).name));
-        std::fprintf(stderr, "zorvex-cli: %s\n", warning.toUtf8().constData());
+        printError(warning);
     }
     return length;
 }

@@ -10,10 +10,6 @@
 // The input image of a command: its format forced with --from, or chosen by the file name as
 // the window's Open chooses it.
 
-// The format a --from or --to value names (ImageFormats.h); empty for any other value, and
-// `error` then says so, listing the names.
-[[nodiscard]] std::optional<BufferFileFormat> parseImageFormat(const QString& name, QString& error);
-
 // Loads path into buffer (the caller fills it with 0xFF first); "-" reads standard input, in
 // the format that must then be given. Returns the decoded length; 0
 // after an error, which feedback has shown. A file chosen as binary by its name that starts

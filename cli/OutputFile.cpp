@@ -7,25 +7,41 @@
 #include "buffer/AtomicSave.h"
 #include "text/MessageCatalogExtra.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include <unistd.h>
 
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString whyFolderRefuses(const QString& path, const QString& name, const QByteArray& content)
+{
+    QTemporaryFile probe(QDir(QFileInfo(path).absolutePath()).filePath(name));
+    if (!probe.open() || probe.write(content) != content.size() || !probe.flush())
+        return probe.errorString();
+    if (::fsync(probe.handle()) != 0)
+        return systemReason();
+    return {};
+}
+
 QString whyNotWritable(const QString& path)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return QString::fromLocal8Bit(std::strerror(EISDIR));
+        return systemReason(EISDIR);
     if (target.exists()) {
         // The save replaces it through a temporary file beside it, or writes it in place where
         // the folder takes none: either way the file itself must take writing.
         if (access(QFile::encodeName(path).constData(), W_OK) != 0)
-            return QString::fromLocal8Bit(std::strerror(errno));
+            return systemReason();
         return {};
     }
     // The save makes missing folders; one that cannot be made is the reason.
@@ -40,17 +56,21 @@ QString whyNotWritable(const QString& path)
     return {};
 }
 
-bool writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
-                                BufferFileFeedback& feedback)
+int writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
+                               BufferFileFeedback& feedback)
 {
     // Whatever stdio holds for standard output goes first, so nothing lands inside the image.
     std::fflush(stdout);
     QFile out;
     if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteImageAs(format, out, data)) {
         feedback.showError(ExtraMessages::text(ExtraText::StandardOutputFailed).arg(out.errorString()));
-        return false;
+        return ExitUsage;
     }
-    return true;
+    const QString written = ExtraMessages::text(ExtraText::CliBytesWritten)
+                                .arg(data.size())
+                                .arg(ExtraMessages::text(ExtraText::CliStandardOutput));
+    std::fprintf(stderr, "%s\n", written.toUtf8().constData());
+    return ExitSuccess;
 }
 
 int checkStandardOutput(int code)
@@ -60,7 +80,7 @@ int checkStandardOutput(int code)
     if (!flushFailed && !std::ferror(stdout))
         return code;
     // An earlier failed write has left only its mark, not its reason.
-    const QString reason = flushFailed ? QString::fromLocal8Bit(std::strerror(error)) : produceText(ProduceText::WriteError);
-    std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::StandardOutputFailed).arg(reason).toUtf8().constData());
+    const QString reason = flushFailed ? systemReason(error) : produceText(ProduceText::WriteError);
+    printError(ExtraMessages::text(ExtraText::StandardOutputFailed).arg(reason));
     return code == ExitSuccess ? ExitUsage : code;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cerrno>
 #include <cstdint>
 #include <span>
 
@@ -15,10 +16,17 @@
 // Nothing that exists is changed; a new file is made and removed again, the surest test.
 [[nodiscard]] QString whyNotWritable(const QString& path);
 
-// Writes an image to standard output in the format. A failure is shown with its reason and
-// returns false.
-[[nodiscard]] bool writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
-                                              BufferFileFeedback& feedback);
+// The system's text for an error number ("No space left on device").
+[[nodiscard]] QString systemReason(int error = errno);
+
+// Why the folder of path does not take a new file holding content, written and synced; empty
+// when it does. The file, named by the pattern name ("XXXXXX" made unique), is removed again.
+[[nodiscard]] QString whyFolderRefuses(const QString& path, const QString& name, const QByteArray& content);
+
+// Writes an image to standard output in the format and reports the bytes written on stderr, so
+// the data stays clean. Returns the exit code; a failure is shown with its reason.
+[[nodiscard]] int writeImageToStandardOutput(BufferFileFormat format, std::span<const std::uint8_t> data,
+                                             BufferFileFeedback& feedback);
 
 // A result that could not reach standard output is a failure, whatever the command did: a script
 // reading it would go on with nothing. Returns code when everything written there arrived, else

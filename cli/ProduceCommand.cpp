@@ -5,6 +5,7 @@
 #include "CliDatabase.h"
 #include "CliFeedback.h"
 #include "InputImage.h"
+#include "OutputFile.h"
 #include "ProduceOptions.h"
 #include "ProductionLog.h"
 #include "ProgrammedImage.h"
@@ -30,7 +31,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -63,11 +63,6 @@ void catchStopSignals()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
-}
-
 QString idText(quint32 id)
 {
     return QStringLiteral("%1").arg(id, 6, 16, QLatin1Char('0')).toUpper();
@@ -93,7 +88,7 @@ public:
     explicit ProduceRun(ProduceOptions options)
         : m_options(std::move(options))
         , m_terminal(false)
-        , m_feedback(m_terminal, QuietFeedback::Errors::KeptOnly)  // a chip's reason is in its FAIL line
+        , m_feedback(m_terminal)  // a chip's reason is in its FAIL line
         , m_session(std::make_unique<ChipSession>())
         , m_pristine(std::make_unique<ImageBuffer>())
     {
@@ -105,14 +100,15 @@ public:
     int exec();
 
 private:
-    enum class Socket { Reached, Stopped, Vanished };
     enum class Busy { Retry, Stopped, GaveUp };
 
     [[nodiscard]] int prepare();
     [[nodiscard]] int prepareSerials();
     [[nodiscard]] int chooseChip(const std::array<quint8, 4>& reply, QString& reason);
     [[nodiscard]] int checkChipFits();
-    [[nodiscard]] Socket waitForSocket(bool chipWanted, std::array<quint8, 4>& reply);
+    // Empty once the socket holds a chip (chipWanted) or none; otherwise the code the run ends
+    // with, Continue when a stop was asked for.
+    [[nodiscard]] std::optional<int> waitForSocket(bool chipWanted, std::array<quint8, 4>& reply);
     [[nodiscard]] Busy waitWhileBusy();
     [[nodiscard]] bool pause();
     [[nodiscard]] int programChip(const std::array<quint8, 4>& reply);
@@ -125,6 +121,8 @@ private:
     [[nodiscard]] int finish(int code);
     [[nodiscard]] bool say(const QString& line);
     [[nodiscard]] bool countReached() const { return m_options.count && m_passed + m_failed >= *m_options.count; }
+    // The programmer went away, or stayed held elsewhere too long.
+    [[nodiscard]] int programmerLost() const { return m_outputLost ? ExitRecordLost : ExitNotConnected; }
 
     ProduceOptions m_options;
     CliFeedback m_terminal;
@@ -160,11 +158,8 @@ int ProduceRun::exec()
         if (!say(QStringLiteral("Insert a chip")))
             return finish(ExitRecordLost);
         m_busyShown = false;
-        switch (waitForSocket(true, reply)) {
-        case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
-        case Socket::Reached: break;
-        }
+        if (const std::optional<int> end = waitForSocket(true, reply))
+            return finish(*end);
         if (const int code = programChip(reply); code != Continue)
             return finish(code);
         // The chip in hand is finished; a stop asked for now ends the run without waiting.
@@ -172,11 +167,8 @@ int ProduceRun::exec()
             break;
         if (!say(QStringLiteral("Remove the chip")))
             return finish(ExitRecordLost);
-        switch (waitForSocket(false, reply)) {
-        case Socket::Stopped: return finish(Continue);
-        case Socket::Vanished: return finish(m_outputLost ? ExitRecordLost : ExitNotConnected);
-        case Socket::Reached: break;
-        }
+        if (const std::optional<int> end = waitForSocket(false, reply))
+            return finish(*end);
     }
     return finish(Continue);
 }
@@ -211,8 +203,7 @@ bool ProduceRun::say(const QString& line)
     if (std::printf("%s\n", line.toUtf8().constData()) >= 0 && std::fflush(stdout) == 0)
         return true;
     m_outputLost = true;
-    printError(produceText(ProduceText::OutputLost)
-                   .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    printError(produceText(ProduceText::OutputLost).arg(systemReason()));
     return false;
 }
 
@@ -231,12 +222,10 @@ int ProduceRun::prepare()
     if (!loadCliDatabase(m_session->database(), line.databasePath, true))
         return ExitUsage;
     if (!line.detect) {
-        const ChipChoice choice = ChipChoice::find(m_session->database(), line.chipModel, line.maker);
-        if (choice.slot < 0) {
-            printError(choice.error);
+        const int slot = findChipByModel(m_session->database(), line.chipModel, line.maker);
+        if (slot < 0)
             return ExitUsage;
-        }
-        m_session->setCurrentChip(choice.slot);
+        m_session->setCurrentChip(slot);
         m_chipKnown = true;
     }
     m_imageLength = loadInputImage(line.operand, line.inputFormat, m_pristine->bytes(), m_terminal);
@@ -260,10 +249,8 @@ int ProduceRun::prepare()
         }
     }
     m_usb = bindTransport(line);
-    if (const QString twins = ambiguousProgrammer(*m_usb); !twins.isEmpty()) {
-        printError(twins);
+    if (refuseAmbiguousProgrammer(*m_usb))
         return ExitUsage;
-    }
     m_session->bind(*m_usb, m_feedback);
     m_link = std::make_unique<ProgrammerLink>(*m_usb, m_feedback, systemClock());
     return Continue;
@@ -408,34 +395,34 @@ ProduceRun::Busy ProduceRun::waitWhileBusy()
     return pause() ? Busy::Retry : Busy::Stopped;
 }
 
-ProduceRun::Socket ProduceRun::waitForSocket(bool chipWanted, std::array<quint8, 4>& reply)
+std::optional<int> ProduceRun::waitForSocket(bool chipWanted, std::array<quint8, 4>& reply)
 {
     for (;;) {
         if (stopRequested)
-            return Socket::Stopped;
+            return Continue;
         reply = {};
         m_link->watchConnection();
         const bool reached = m_link->QueryChip(m_session->currentChipRecord(), m_session->speedIndex(), reply);
         if (!reached && !m_link->disconnected() && programmerHeldElsewhere(*m_usb)) {
             switch (waitWhileBusy()) {
             case Busy::Retry: continue;
-            case Busy::Stopped: return Socket::Stopped;
-            case Busy::GaveUp: return Socket::Vanished;
+            case Busy::Stopped: return Continue;
+            case Busy::GaveUp: return programmerLost();
             }
         }
         if (!reached || m_link->disconnected()) {
             m_terminal.showError(MessageCatalog::text(MessageKey::StatusNotConnected));
             explainNotConnected(*m_usb);
-            return Socket::Vanished;
+            return programmerLost();
         }
         m_busySince.invalidate();
         // The first programmer reached is the run's until it ends, whatever else is attached.
         if (m_programmer.isEmpty())
             m_programmer = pinOpenedProgrammer(*m_usb);
         if ((reply[0] != 0) == chipWanted)
-            return Socket::Reached;
+            return std::nullopt;
         if (!pause())
-            return Socket::Stopped;
+            return Continue;
     }
 }
 
@@ -483,7 +470,7 @@ int ProduceRun::runAuto(QString& reason)
         switch (waitWhileBusy()) {
         case Busy::Retry: continue;
         case Busy::Stopped: reason = produceText(ProduceText::StoppedWhileHeld); break;
-        case Busy::GaveUp: return m_outputLost ? ExitRecordLost : ExitNotConnected;
+        case Busy::GaveUp: return programmerLost();
         }
         break;
     }
@@ -576,15 +563,10 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
 
 }  // namespace
 
-const ChipCommandSpec& produceSpec()
-{
-    return ProduceOptions::spec();
-}
-
 int runProduce(const QStringList& arguments)
 {
     ProduceOptions options = ProduceOptions::parse(arguments);
     if (!options.error.isEmpty())
-        return chipUsageError(ProduceOptions::spec(), options.error);
+        return chipUsageError(ProduceSpec, options.error);
     return ProduceRun(std::move(options)).exec();
 }

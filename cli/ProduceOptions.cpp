@@ -22,10 +22,6 @@ constexpr OwnOption LoopOptions[] = {
     {"--busy-wait S", CliText::BusyWaitOption},
 };
 
-constexpr ChipCommandSpec ProduceSpec{"produce", CliText::ProduceSummary, CliText::ProduceAbout,
-                                      ChipCommandSpec::Programmer | ChipCommandSpec::Chip,
-                                      ChipCommandSpec::Operand::Input, LoopOptions};
-
 // The options of the loop itself, each with a value except the two step switches.
 const QStringList ValueOptions{QStringLiteral("--count"),
                                QStringLiteral("--serial-at"),    QStringLiteral("--serial-start"),
@@ -39,10 +35,9 @@ constexpr quint64 MaxBusyWaitSeconds = 86400;
 
 }  // namespace
 
-const ChipCommandSpec& ProduceOptions::spec()
-{
-    return ProduceSpec;
-}
+constexpr ChipCommandSpec ProduceSpec{"produce", CliText::ProduceSummary, CliText::ProduceAbout,
+                                      ChipCommandSpec::Programmer | ChipCommandSpec::Chip,
+                                      ChipCommandSpec::Operand::Input, LoopOptions};
 
 ProduceOptions ProduceOptions::parse(const QStringList& arguments)
 {

@@ -26,5 +26,7 @@ struct ProduceOptions {
     QString error;                             // not empty: the arguments were not understood
 
     [[nodiscard]] static ProduceOptions parse(const QStringList& arguments);
-    [[nodiscard]] static const ChipCommandSpec& spec();
 };
+
+// What produce takes, for its --help and the command list.
+extern const ChipCommandSpec ProduceSpec;

@@ -1,5 +1,6 @@
 #include "ProductionLog.h"
 
+#include "OutputFile.h"
 #include "text/ProduceTexts.h"
 
 #include "buffer/ImageChecksum.h"
@@ -10,11 +11,9 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -30,11 +29,6 @@ QString nowWithZone()
     return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
 }
 
-QString systemReason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 QString resultText(ProducedChip::Result result)
 {
     switch (result) {
@@ -42,18 +36,6 @@ QString resultText(ProducedChip::Result result)
     case ProducedChip::Result::Fail: return QStringLiteral("fail");
     case ProducedChip::Result::Unused: return QStringLiteral("unused");
     }
-    return {};
-}
-
-// Proves that the folder takes a new file of about a record's size, written and synced.
-QString folderProblem(const QString& path)
-{
-    QTemporaryFile probe(QDir(QFileInfo(path).absolutePath()).filePath(QStringLiteral(".log-probe-XXXXXX")));
-    const QByteArray record(512, ' ');
-    if (!probe.open() || probe.write(record) != record.size() || !probe.flush())
-        return probe.errorString();
-    if (::fsync(probe.handle()) != 0)
-        return systemReason();
     return {};
 }
 
@@ -68,7 +50,9 @@ bool ProductionLog::open(const QString& path, QString& error)
     }
     // A device or a pipe is written as it is; only a regular file lives on a disk that may be full.
     if (!info.exists() || info.isFile()) {
-        if (const QString problem = folderProblem(path); !problem.isEmpty()) {
+        // The folder must take a new file of about a record's size.
+        if (const QString problem = whyFolderRefuses(path, QStringLiteral(".log-probe-XXXXXX"), QByteArray(512, ' '));
+            !problem.isEmpty()) {
             error = produceText(ProduceText::LogNotWritten).arg(path, problem);
             return false;
         }

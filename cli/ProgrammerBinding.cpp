@@ -1,6 +1,7 @@
 #include "ProgrammerBinding.h"
 
 #include "ChipCommandLine.h"
+#include "CliCommand.h"
 #include "text/ProduceTexts.h"
 
 #include "text/MessageCatalogExtra.h"
@@ -12,21 +13,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 
 std::unique_ptr<TUsbBulk> bindTransport(const ChipCommandLine& line)
 {
-    std::unique_ptr<TUsbBulk> usb;
+    std::string library = line.usbLibrary.isEmpty() ? TUsbBulk::DefaultLibraryName : line.usbLibrary.toStdString();
     if (line.simulate) {
         // The simulator reads its configuration when the transport first binds it.
         if (!line.simulatorConfig.isEmpty())
             qputenv("ZORVEX_SIM_CONFIG", QFileInfo(line.simulatorConfig).absoluteFilePath().toLocal8Bit());
-        usb = std::make_unique<TUsbBulk>(simulatorLibraryPath(QCoreApplication::applicationDirPath().toStdString()));
-    } else if (!line.usbLibrary.isEmpty()) {
-        usb = std::make_unique<TUsbBulk>(line.usbLibrary.toStdString());
-    } else {
-        usb = std::make_unique<TUsbBulk>();
+        library = simulatorLibraryPath(QCoreApplication::applicationDirPath().toStdString());
     }
+    auto usb = std::make_unique<TUsbBulk>(library);
     if (!line.programmer.isEmpty())
         usb->setSelector(ProgrammerSelector(line.programmer.toStdString()));
     return usb;
@@ -36,9 +33,8 @@ void explainNotConnected(const TUsbBulk& usb)
 {
     // When the reason is a USB library that is not there at all, that is what the person has to
     // fix, not the cable.
-    const auto say = [](const QString& message) { std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData()); };
     if (!usb.library().isLoaded()) {
-        say(ExtraMessages::text(ExtraText::UsbLibraryNotLoaded).arg(QString::fromStdString(usb.library().path())));
+        printError(ExtraMessages::text(ExtraText::UsbLibraryNotLoaded).arg(QString::fromStdString(usb.library().path())));
         return;
     }
     if (usb.selector()) {
@@ -47,24 +43,24 @@ void explainNotConnected(const TUsbBulk& usb)
         case TUsbBulk::SelectionFailure::None:
             break;
         case TUsbBulk::SelectionFailure::NoMatch:
-            say(ExtraMessages::text(ExtraText::ProgrammerNoMatch).arg(selector));
+            printError(ExtraMessages::text(ExtraText::ProgrammerNoMatch).arg(selector));
             return;
         case TUsbBulk::SelectionFailure::ClaimRefused:
             if (usb.refusedClaimResult() == -EBUSY)
-                say(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(selector));
+                printError(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(selector));
             else
-                say(ExtraMessages::text(ExtraText::ProgrammerClaimRefused).arg(selector).arg(usb.refusedClaimResult()));
+                printError(ExtraMessages::text(ExtraText::ProgrammerClaimRefused).arg(selector).arg(usb.refusedClaimResult()));
             return;
         }
     }
     // Nothing more particular is known: what to check, in the language of the messages.
-    say(ExtraMessages::text(ExtraText::NotConnectedCauses));
+    printError(ExtraMessages::text(ExtraText::NotConnectedCauses));
 }
 
-QString ambiguousProgrammer(TUsbBulk& usb)
+bool refuseAmbiguousProgrammer(TUsbBulk& usb)
 {
     if (!usb.selector())
-        return {};
+        return false;
     const std::string& text = usb.selector()->text();
     QStringList matches;
     for (const ProgrammerIdentity& programmer : usb.listProgrammers()) {
@@ -72,9 +68,10 @@ QString ambiguousProgrammer(TUsbBulk& usb)
             matches << QString::fromStdString(programmer.location());
     }
     if (matches.size() < 2)
-        return {};
-    return produceText(ProduceText::TwinProgrammers)
-        .arg(QString::fromStdString(text)).arg(matches.size()).arg(matches.join(QStringLiteral(", ")));
+        return false;
+    printError(produceText(ProduceText::TwinProgrammers)
+                   .arg(QString::fromStdString(text)).arg(matches.size()).arg(matches.join(QStringLiteral(", "))));
+    return true;
 }
 
 QString pinOpenedProgrammer(TUsbBulk& usb)

@@ -17,9 +17,9 @@ struct ChipCommandLine;
 // held by another program).
 void explainNotConnected(const TUsbBulk& usb);
 
-// --programmer SEL naming more than one attached programmer (twins sharing a serial): the
-// refusal that lists them with their BUS:DEVICE. Empty when SEL names one or none.
-[[nodiscard]] QString ambiguousProgrammer(TUsbBulk& usb);
+// --programmer SEL naming more than one attached programmer (twins sharing a serial): true after
+// printing the refusal that lists them with their BUS:DEVICE. False when SEL names one or none.
+[[nodiscard]] bool refuseAmbiguousProgrammer(TUsbBulk& usb);
 
 // After a command's first successful open: from then on the transport opens only that
 // programmer, by its BUS:DEVICE (which no twin shares), never another in its place. Returns

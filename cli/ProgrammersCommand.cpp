@@ -9,17 +9,8 @@
 
 #include <cstdio>
 
-namespace {
-
 constexpr ChipCommandSpec ProgrammersSpec{"programmers", CliText::ProgrammersSummary, CliText::ProgrammersAbout,
                                           ChipCommandSpec::Programmer, ChipCommandSpec::Operand::None};
-
-}  // namespace
-
-const ChipCommandSpec& programmersSpec()
-{
-    return ProgrammersSpec;
-}
 
 int runProgrammers(const QStringList& arguments)
 {
@@ -31,7 +22,7 @@ int runProgrammers(const QStringList& arguments)
     usb->setSelector(std::nullopt);  // the list shows them all
     const std::vector<ProgrammerIdentity> programmers = usb->listProgrammers();
     if (programmers.empty()) {
-        std::fprintf(stderr, "zorvex-cli: %s\n", ExtraMessages::text(ExtraText::NoProgrammerAttached).toUtf8().constData());
+        printError(ExtraMessages::text(ExtraText::NoProgrammerAttached));
         explainNotConnected(*usb);
         return ExitNotConnected;
     }

@@ -6,4 +6,4 @@
 // zorvex-cli programmers [--simulate[=CONFIG] | --usb-library PATH]
 // Lists the attached programmers, one a line: "N  BUS:DEVICE  SERIAL  PRODUCT".
 [[nodiscard]] int runProgrammers(const QStringList& arguments);
-[[nodiscard]] const struct ChipCommandSpec& programmersSpec();
+extern const struct ChipCommandSpec ProgrammersSpec;

@@ -6,8 +6,6 @@
 
 void QuietFeedback::showError(const QString& message)
 {
-    if (m_errors == Errors::Shown)
-        m_terminal.showError(message);
     // A box's text may run over several lines; the chip's line carries its first one.
     for (const QString& line : message.split(QLatin1Char('\n'))) {
         if (!line.trimmed().isEmpty()) {

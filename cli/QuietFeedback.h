@@ -7,12 +7,10 @@
 // Feedback of an operation that is one step of something larger (a chip of a production run,
 // the read-back of verify --all): progress and questions reach the terminal as for any command,
 // the completion line and the elapsed time do not, since the larger thing reports for itself.
-// Errors reach the terminal too unless they are only to be kept; the last one is kept either way.
+// Errors are only kept, for the larger thing to report the last one in its own words.
 class QuietFeedback final : public OperatorFeedback {
 public:
-    enum class Errors { Shown, KeptOnly };
-    explicit QuietFeedback(OperatorFeedback& terminal, Errors errors = Errors::Shown)
-        : m_terminal(terminal), m_errors(errors) {}
+    explicit QuietFeedback(OperatorFeedback& terminal) : m_terminal(terminal) {}
 
     void setStatus(const QString& text) override { m_terminal.setStatus(text); }
     void setElapsed(const QString&) override {}
@@ -31,6 +29,5 @@ public:
 
 private:
     OperatorFeedback& m_terminal;
-    Errors m_errors;
     QString m_lastError;
 };

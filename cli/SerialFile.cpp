@@ -1,17 +1,15 @@
 #include "SerialFile.h"
 
+#include "OutputFile.h"
 #include "SerialNumber.h"
 
 #include "buffer/AtomicSave.h"
 #include "text/ProduceTexts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
-#include <cstring>
 #include <limits>
 
 #include <fcntl.h>
@@ -20,23 +18,17 @@
 
 namespace {
 
-QString systemReason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// An exclusive lock on a file beside the number file, held while it lives.
+// An exclusive lock on FILE.lock beside the number file FILE, held while it lives.
 class SerialLock {
 public:
-    explicit SerialLock(const QString& path)
+    explicit SerialLock(const QString& numberFile)
     {
+        const QString path = numberFile + QStringLiteral(".lock");
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (m_fd < 0) {
-            m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
-            return;
-        }
-        int result = 0;
-        while ((result = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
+        int result = -1;
+        if (m_fd >= 0) {
+            while ((result = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
+            }
         }
         if (result != 0)
             m_error = produceText(ProduceText::SerialLockFile).arg(path, systemReason());
@@ -56,11 +48,6 @@ private:
     QString m_error;
 };
 
-QString lockPathOf(const QString& path)
-{
-    return path + QStringLiteral(".lock");
-}
-
 }  // namespace
 
 bool SerialFile::check(QString& error) const
@@ -71,23 +58,18 @@ bool SerialFile::check(QString& error) const
         return false;
     }
     // The widest number the file can come to hold, written and synced as a replace writes it.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".serial-probe-XXXXXX")));
     const QByteArray widest = QByteArray::number(std::numeric_limits<quint64>::max()) + '\n';
-    QString reason;
-    if (!probe.open() || probe.write(widest) != widest.size() || !probe.flush())
-        reason = probe.errorString();
-    else if (::fsync(probe.handle()) != 0)
-        reason = systemReason();
-    if (!reason.isEmpty()) {
+    if (const QString reason = whyFolderRefuses(m_path, QStringLiteral(".serial-probe-XXXXXX"), widest);
+        !reason.isEmpty()) {
         error = produceText(ProduceText::SerialFolderRefuses).arg(m_path, reason);
         return false;
     }
-    const SerialLock lock(lockPathOf(m_path));
+    const SerialLock lock(m_path);
     error = lock.error();
     return error.isEmpty();
 }
 
-std::optional<quint64> SerialFile::readNumber(quint64 start, QString& error) const
+std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
 {
     if (!QFileInfo::exists(m_path))
         return start;
@@ -102,12 +84,6 @@ std::optional<quint64> SerialFile::readNumber(quint64 start, QString& error) con
     if (!next)
         error = produceText(ProduceText::SerialFileNoNumber).arg(m_path);
     return next;
-}
-
-std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
-{
-    // The file is only ever replaced whole, so a read without the lock sees one number.
-    return readNumber(start, error);
 }
 
 bool SerialFile::replace(quint64 next, QString& error) const
@@ -125,12 +101,12 @@ bool SerialFile::replace(quint64 next, QString& error) const
 SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last) const
 {
     Reservation reservation;
-    const SerialLock lock(lockPathOf(m_path));
+    const SerialLock lock(m_path);
     if (!lock.error().isEmpty()) {
         reservation.error = lock.error();
         return reservation;
     }
-    const std::optional<quint64> number = readNumber(start, reservation.error);
+    const std::optional<quint64> number = peek(start, reservation.error);
     if (!number)
         return reservation;
     reservation.number = *number;

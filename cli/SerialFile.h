@@ -19,7 +19,8 @@ public:
     // reason in error otherwise.
     [[nodiscard]] bool check(QString& error) const;
     // The next number without taking it: start while the file does not exist. Empty, with the
-    // reason in error, when the file holds no number or cannot be read.
+    // reason in error, when the file holds no number or cannot be read. The file is only ever
+    // replaced whole, so a read without the lock sees one number.
     [[nodiscard]] std::optional<quint64> peek(quint64 start, QString& error) const;
 
     enum class Taken { Number, UsedUp, Failed };
@@ -33,10 +34,7 @@ public:
     // that is not taken leaves the file as it was.
     [[nodiscard]] Reservation reserve(quint64 start, quint64 step, quint64 last) const;
 
-    [[nodiscard]] const QString& path() const { return m_path; }
-
 private:
-    [[nodiscard]] std::optional<quint64> readNumber(quint64 start, QString& error) const;
     [[nodiscard]] bool replace(quint64 next, QString& error) const;
 
     QString m_path;

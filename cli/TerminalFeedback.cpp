@@ -1,8 +1,8 @@
 #include "TerminalFeedback.h"
 
-#include "text/MessageCatalogExtra.h"
+#include "CliCommand.h"
 
-#include <QByteArray>
+#include "text/MessageCatalogExtra.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 void TerminalFeedback::showError(const QString& message)
 {
     ++m_errorCount;
-    std::fprintf(stderr, "zorvex-cli: %s%s\n", m_location.toUtf8().constData(), message.toUtf8().constData());
+    printError(m_location + message);
     m_location.clear();
 }
 
@@ -21,15 +21,13 @@ void TerminalFeedback::errorLocation(const QString& file, qint64 line)
 
 bool TerminalFeedback::askYesNo(const QString& message)
 {
-    const QByteArray text = message.trimmed().toUtf8();
     if (m_assumeYes)
         return true;
     if (!isatty(STDIN_FILENO)) {
-        std::fprintf(stderr, "zorvex-cli: %s\n",
-                     ExtraMessages::text(ExtraText::CliAnsweredNo).arg(message.trimmed()).toUtf8().constData());
+        printError(ExtraMessages::text(ExtraText::CliAnsweredNo).arg(message.trimmed()));
         return false;
     }
-    std::fprintf(stderr, "%s [y/N] ", text.constData());
+    std::fprintf(stderr, "%s [y/N] ", message.trimmed().toUtf8().constData());
     std::fflush(stderr);
     char answer[16] = {};
     if (!std::fgets(answer, sizeof answer, stdin))

@@ -14,18 +14,18 @@
 
 namespace {
 
-void printUsage(std::FILE* out)
+void printUsage()
 {
     QString text = QStringLiteral("%1 zorvex-cli [shared options] <command> [arguments]\n"
                                   "       zorvex-cli <command> --help\n"
                                   "       zorvex-cli --version\n\n%2\n")
                        .arg(cliText(CliText::UsageHeading), cliText(CliText::CommandsHeading));
     for (const CliCommand& command : cliCommands())
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(command.spec().name), -12).arg(cliText(command.spec().summary));
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(command.spec->name), -12).arg(cliText(command.spec->summary));
     text += u'\n' + cliText(CliText::SharedOptionsHeading) + u'\n';
     for (const CommonOption& option : commonOptions())
         text += helpLine(commonOptionSynopsis(option), commonOptionHelp(option));
-    std::fputs(text.toUtf8().constData(), out);
+    std::fputs(text.toUtf8().constData(), stdout);
 }
 
 // What is wrong, and where to read more, instead of the whole usage.
@@ -51,16 +51,16 @@ int run(const QStringList& arguments)
     }
     const QString& name = leading.command;
     if (name == QLatin1String("help") || (name.isEmpty() && leading.help)) {
-        printUsage(stdout);
+        printUsage();
         return ExitSuccess;
     }
     if (name.isEmpty())
         return usageError(ExtraMessages::text(ExtraText::CliCommandMissing));
     for (const CliCommand& command : cliCommands()) {
-        if (name != QLatin1String(command.spec().name))
+        if (name != QLatin1String(command.spec->name))
             continue;
         if (leading.help || leading.rest.contains(QLatin1String("--help")) || leading.rest.contains(QLatin1String("-h"))) {
-            std::fputs(ChipCommandLine::help(command.spec()).toUtf8().constData(), stdout);
+            std::fputs(ChipCommandLine::help(*command.spec).toUtf8().constData(), stdout);
             return ExitSuccess;
         }
         // Shared options given before the command are the command's as if given after it.

@@ -67,21 +67,12 @@ bool Chip::mapFile(const std::string& path, Content content)
 
 void Chip::fill(std::span<std::uint8_t> bytes, Content content)
 {
-    switch (content) {
-    case Content::Blank:
-        std::fill(bytes.begin(), bytes.end(), 0xFF);
-        break;
-    case Content::Zero:
-        std::fill(bytes.begin(), bytes.end(), 0x00);
-        break;
-    case Content::Pattern: {
-        std::fill(bytes.begin(), bytes.end(), 0xFF);
-        const std::size_t n = std::min<std::size_t>(bytes.size(), PatternLength);
-        for (std::size_t i = 0; i < n; ++i)
-            bytes[i] = static_cast<std::uint8_t>(i ^ (i >> 8));
-        break;
-    }
-    }
+    std::fill(bytes.begin(), bytes.end(), content == Content::Zero ? 0x00 : 0xFF);
+    if (content != Content::Pattern)
+        return;
+    const std::size_t n = std::min<std::size_t>(bytes.size(), PatternLength);
+    for (std::size_t i = 0; i < n; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i ^ (i >> 8));
 }
 
 void Chip::program(std::uint32_t address, std::uint8_t value)

@@ -56,16 +56,27 @@ bool parseNumber(std::string_view text, long long& out)
     return true;
 }
 
-bool parseBool(std::string_view text, bool& out)
+// The value the table gives a name, letter case and surrounding blanks ignored; out stays as
+// it was for a name not in it.
+template <typename T, std::size_t N>
+bool lookUp(const std::pair<const char*, T> (&names)[N], std::string_view text, T& out)
 {
     const std::string v = lower(trim(text));
-    if (v == "1" || v == "yes" || v == "true" || v == "on")
-        out = true;
-    else if (v == "0" || v == "no" || v == "false" || v == "off")
-        out = false;
-    else
-        return false;
-    return true;
+    for (const auto& [name, value] : names) {
+        if (v == name) {
+            out = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool parseBool(std::string_view text, bool& out)
+{
+    static const std::pair<const char*, bool> names[] = {
+        {"1", true}, {"yes", true}, {"true", true}, {"on", true},
+        {"0", false}, {"no", false}, {"false", false}, {"off", false}};
+    return lookUp(names, text, out);
 }
 
 std::vector<std::string_view> splitList(std::string_view text)
@@ -88,13 +99,8 @@ bool parseCommandCode(std::string_view text, int& out)
     static const std::pair<const char*, int> names[] = {
         {"erase", 2}, {"setaddress", 5}, {"begin", 7}, {"end", 8},
         {"querychip", 9}, {"readstatus", 10}, {"spitransfer", 11}};
-    const std::string v = lower(text);
-    for (const auto& [name, code] : names) {
-        if (v == name) {
-            out = code;
-            return true;
-        }
-    }
+    if (lookUp(names, text, out))
+        return true;
     long long n = 0;
     if (!parseNumber(text, n) || n < 0 || n > 255)
         return false;
@@ -108,14 +114,7 @@ bool parseFamily(std::string_view text, int& out)
         {"none", NoChip}, {"empty", NoChip}, {"25flash", Flash25}, {"flash", Flash25},
         {"24", Eeprom24}, {"24eeprom", Eeprom24}, {"93", Eeprom93}, {"93eeprom", Eeprom93},
         {"25eeprom", Eeprom25}, {"95", Eeprom95}, {"95eeprom", Eeprom95}};
-    const std::string v = lower(trim(text));
-    for (const auto& [name, code] : names) {
-        if (v == name) {
-            out = code;
-            return true;
-        }
-    }
-    return false;
+    return lookUp(names, text, out);
 }
 
 // Quotes keep leading and trailing spaces, which a product string test needs.
@@ -197,11 +196,9 @@ std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_vi
     } else if (key == "chip_sst") {
         e = flag(d.sst);
     } else if (key == "chip_content") {
-        const std::string v = lower(trim(value));
-        if (v == "blank") d.content = Content::Blank;
-        else if (v == "pattern") d.content = Content::Pattern;
-        else if (v == "zero") d.content = Content::Zero;
-        else e = "unknown chip content: " + std::string(value);
+        static const std::pair<const char*, Content> contents[] = {
+            {"blank", Content::Blank}, {"pattern", Content::Pattern}, {"zero", Content::Zero}};
+        if (!lookUp(contents, value, d.content)) e = "unknown chip content: " + std::string(value);
     } else if (key == "chip_image") {
         d.imagePath = parseString(value);
     } else if (key == "chip_present_file") {

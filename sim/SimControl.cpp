@@ -5,9 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
-
-#define SIM_EXPORT extern "C" __attribute__((visibility("default")))
 
 using sim::World;
 

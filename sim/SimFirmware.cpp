@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <string_view>
 
 namespace sim {
 
@@ -12,8 +13,8 @@ constexpr std::uint8_t EraseCode = 2, SetAddress = 5, Begin = 7, End = 8, QueryC
 constexpr std::uint32_t ChipEraseArgument = 0x8000;
 constexpr std::uint8_t Enter4Byte = 0xB7, Exit4Byte = 0xE9;
 constexpr std::uint8_t StatusBusy = 0x03;  // write in progress and write enabled
-}  // namespace
 
+// The command's name in trace lines ("Begin", "SetAddress"...).
 std::string commandName(std::uint8_t code)
 {
     switch (code) {
@@ -28,6 +29,22 @@ std::string commandName(std::uint8_t code)
     return "Unknown";
 }
 
+// Two hex digits a byte, separator between them.
+std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator = " ")
+{
+    std::string s;
+    char b[3];
+    for (const std::uint8_t v : bytes) {
+        if (!s.empty())
+            s += separator;
+        std::snprintf(b, sizeof b, "%02X", v);
+        s += b;
+    }
+    return s;
+}
+
+}  // namespace
+
 std::string hex(std::uint32_t value)
 {
     char text[16];
@@ -35,23 +52,12 @@ std::string hex(std::uint32_t value)
     return text;
 }
 
-std::string hexBytes(std::span<const std::uint8_t> bytes)
-{
-    std::string s;
-    char b[4];
-    for (const std::uint8_t v : bytes) {
-        std::snprintf(b, sizeof b, s.empty() ? "%02X" : " %02X", v);
-        s += b;
-    }
-    return s;
-}
-
 Firmware::Firmware(const DeviceConfig& config, Chip* chip, TraceSink trace)
     : m_config(config), m_chip(chip), m_trace(std::move(trace))
 {
 }
 
-void Firmware::hostOpened()
+void Firmware::forgetReply()
 {
     m_reply.reset();
     m_replyWithheld = false;
@@ -60,12 +66,6 @@ void Firmware::hostOpened()
 void Firmware::hostClosed(const std::string& who)
 {
     dropUnreadReply(who, "close");
-    m_replyWithheld = false;
-}
-
-void Firmware::inTransferFailed()
-{
-    m_reply.reset();
     m_replyWithheld = false;
 }
 
@@ -130,9 +130,7 @@ Firmware::Packet Firmware::queryReply(const Params& asked) const
         reply[1] = static_cast<std::uint8_t>(m_chip->id() >> 16);
         reply[2] = static_cast<std::uint8_t>(m_chip->id() >> 8);
         reply[3] = static_cast<std::uint8_t>(m_chip->id());
-    } else if (autoProbe && (chip == Eeprom24 || chip == Eeprom93)) {
-        reply[0] = static_cast<std::uint8_t>(chip + 1);
-    } else if (!autoProbe && chip == asked.family) {
+    } else if (autoProbe ? chip == Eeprom24 || chip == Eeprom93 : chip == asked.family) {
         reply[0] = static_cast<std::uint8_t>(chip + 1);
     }
     return reply;
@@ -243,12 +241,7 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         break;
     }
     // The bytes as they came, so a test can check every field's byte order on the wire.
-    line += " packet=";
-    for (const std::uint8_t byte : packet) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02X", byte);
-        line += digits;
-    }
+    line += " packet=" + hexBytes(packet, "");
     if (packet.size() != p.size())
         line += " length=" + std::to_string(packet.size());
     // Only the erase and the end carry prefix 1; a wrong one is worth seeing in a trace.

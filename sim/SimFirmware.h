@@ -29,12 +29,11 @@ public:
     void setBigEndian(bool bigEndian) { m_bigEndian = bigEndian; }
     // Another chip in the socket, or none.
     void setChip(Chip* chip) { m_chip = chip; }
-    // The host opened the device: nothing is queued for it.
-    void hostOpened();
+    // The host opened the device (nothing is queued for it), or an IN transfer failed on the way
+    // (an injected fault: a queued reply is lost with it).
+    void forgetReply();
     // The host closed the device; who names it in the trace ("dev=0").
     void hostClosed(const std::string& who);
-    // An IN transfer failed on the way (an injected fault): a queued reply is lost with it.
-    void inTransferFailed();
 
     // tag names the device and transfer in trace lines ("dev=0 t=3").
     void command(std::span<const std::uint8_t> packet, const std::string& tag);
@@ -91,10 +90,6 @@ private:
     bool m_replyWithheld = false;  // no_reply: the host's read of this reply times out
 };
 
-// The command's name in trace lines ("Begin", "SetAddress"...).
-[[nodiscard]] std::string commandName(std::uint8_t code);
-
 [[nodiscard]] std::string hex(std::uint32_t value);
-[[nodiscard]] std::string hexBytes(std::span<const std::uint8_t> bytes);
 
 }  // namespace sim

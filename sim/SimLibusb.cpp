@@ -3,21 +3,10 @@
 #include "SimWorld.h"
 
 #include <cerrno>
-#include <mutex>
-
-#define SIM_EXPORT extern "C" __attribute__((visibility("default")))
-
-using sim::World;
 
 namespace {
 
 using Locked = sim::LockedWorld;
-
-char* errorText()
-{
-    static char text[] = "operation not supported by the programmer simulator";
-    return text;
-}
 
 }  // namespace
 
@@ -177,7 +166,8 @@ SIM_EXPORT int usb_reset(usb_dev_handle* dev)
 
 SIM_EXPORT char* usb_strerror(void)
 {
-    return errorText();
+    static char text[] = "operation not supported by the programmer simulator";
+    return text;
 }
 
 SIM_EXPORT int usb_get_driver_np(usb_dev_handle*, int, char*, unsigned int)

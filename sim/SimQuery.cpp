@@ -1,14 +1,13 @@
 // Opens the programmer through the real transport, bound to the simulator library, asks which
 // chip is in the socket and prints the answer.
 #include "programmer/CommandPacket.h"
+#include "usb/SimulatorLibrary.h"
 #include "usb/UsbBulk.h"
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -16,15 +15,9 @@ namespace {
 // Beside the program in a build tree; in <prefix>/lib/zorvex once installed.
 std::string defaultSimulator()
 {
-    char path[PATH_MAX] = {};
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    std::string dir = n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string(".");
-    const auto slash = dir.rfind('/');
-    dir = slash == std::string::npos ? "." : dir.substr(0, slash);
-    const std::string beside = dir + "/libzorvex-sim.so";
-    const std::string installed = dir + "/../lib/zorvex/libzorvex-sim.so";
-    return access(beside.c_str(), F_OK) != 0 && access(installed.c_str(), F_OK) == 0 ? installed
-                                                                                   : beside;
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return simulatorLibraryPath(error ? "." : program.parent_path().string());
 }
 
 int usage()

@@ -70,6 +70,7 @@ void applyVariant(Device& d)
     d.epIn = legacy ? 0x82 : 0x85;
     d.epOut = legacy ? 1 : 5;
     d.epCmd = legacy ? 2 : 4;
+    d.firmware->setBigEndian(legacy);
 }
 
 // What tells one appearance of chip_present_file from the next, even when a test removes and
@@ -123,8 +124,7 @@ int World::reset(const char* text)
     m_lastError = parseConfig(source, config);
     m_devices.clear();  // chips are flushed and unmapped here
     ++m_generation;
-    m_trace.clear();
-    m_traceTruncated = false;
+    clearTrace();
     if (m_traceFile) {
         std::fclose(m_traceFile);
         m_traceFile = nullptr;
@@ -141,7 +141,6 @@ int World::reset(const char* text)
     for (const DeviceConfig& dc : config.devices) {
         auto d = std::make_unique<Device>();
         d->config = dc;
-        applyVariant(*d);
         if (!dc.presentPath.empty())
             d->presenceStamp = presenceStamp(dc.presentPath);
         if (dc.chipFamily != NoChip && (dc.presentPath.empty() || !d->presenceStamp.empty())) {
@@ -153,7 +152,7 @@ int World::reset(const char* text)
         }
         d->firmware = std::make_unique<Firmware>(
             d->config, d->chip.get(), [this](const std::string& line) { trace(line); });
-        d->firmware->setBigEndian(d->epIn == 0x82);
+        applyVariant(*d);
         m_devices.push_back(std::move(d));
     }
     return result;
@@ -306,7 +305,7 @@ usb_dev_handle* World::open(struct usb_device* device)
         m_handles.insert(h);
         ++d.opens;
         ++d.openHandles;
-        d.firmware->hostOpened();
+        d.firmware->forgetReply();
         trace("usb open dev=" + std::to_string(node.index));
         return h;
     }
@@ -449,12 +448,9 @@ int World::control(usb_dev_handle* h, int requestType, int request, int value, i
         if (type == USB_DT_STRING && !d.config.stringError) {
             desc = stringDescriptor(d, descIndex);
         } else if (type == USB_DT_DEVICE) {
-            const auto& dd = m_trees.back()->devices;  // any node of this device has it
-            for (const DeviceNode& node : dd) {
-                if (node.index == h->device) {
-                    const auto* p = reinterpret_cast<const std::uint8_t*>(&node.dev.descriptor);
-                    desc.assign(p, p + USB_DT_DEVICE_SIZE);
-                }
+            if (const struct usb_device* dev = deviceOf(h)) {
+                const auto* p = reinterpret_cast<const std::uint8_t*>(&dev->descriptor);
+                desc.assign(p, p + USB_DT_DEVICE_SIZE);
             }
         }
         const int result = desc.empty() ? -EPIPE : std::min(size, static_cast<int>(desc.size()));
@@ -586,7 +582,7 @@ int World::bulkRead(usb_dev_handle* h, int ep, char* bytes, int size)
     const int requested = size;
     int result = 0;
     if (transferFault(d, h->device, ep, size, result)) {
-        d.firmware->inTransferFailed();
+        d.firmware->forgetReply();
         return result;
     }
     const std::string where = tag(h->device, d.transfers);
@@ -613,7 +609,6 @@ std::string World::set(int index, const std::string& key, const std::string& val
     // The firmware keeps a reference to this configuration, so it is updated in place.
     d->config = changed;
     applyVariant(*d);
-    d->firmware->setBigEndian(d->epIn == 0x82);
     return {};
 }
 

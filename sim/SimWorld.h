@@ -124,6 +124,9 @@ private:
     long m_violations = 0;
 };
 
+// A function the simulator library exports under its C name.
+#define SIM_EXPORT extern "C" __attribute__((visibility("default")))
+
 // The world, locked for the span of one exported call: the host may call from any thread.
 struct LockedWorld {
     World& world = World::instance();

@@ -2,6 +2,8 @@
 
 #include "ChipCommandLine.h"
 
+#include "programmer/ChipSession.h"
+
 #include "text/Languages.h"
 #include "text/MessageCatalogExtra.h"
 
@@ -14,27 +16,23 @@ namespace {
 using Value = CommonOption::Value;
 using Spec = ChipCommandSpec;
 
-// The programming speeds the programmer offers, in the window's list order; the position is the
-// speed index sent with every operation.
-constexpr const char* SpeedTexts[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"};
-
 // "12MHz|6MHz|...": the speeds as a message lists them.
 QString speedList()
 {
     QStringList texts;
-    for (const char* text : SpeedTexts)
+    for (const char* text : ChipSession::SpeedNames)
         texts << QLatin1String(text);
     return texts.join(QLatin1Char('|'));
 }
 
 QString applySpeed(ChipCommandLine& line, const QString& value)
 {
-    const auto speed = std::find_if(std::begin(SpeedTexts), std::end(SpeedTexts), [&value](const char* text) {
+    const auto speed = std::find_if(std::begin(ChipSession::SpeedNames), std::end(ChipSession::SpeedNames), [&value](const char* text) {
         return value.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
     });
-    if (speed == std::end(SpeedTexts))
+    if (speed == std::end(ChipSession::SpeedNames))
         return ExtraMessages::text(ExtraText::CliUnknownSpeed).arg(value, speedList());
-    line.speedIndex = static_cast<int>(speed - std::begin(SpeedTexts));
+    line.speedIndex = static_cast<int>(speed - std::begin(ChipSession::SpeedNames));
     return {};
 }
 

@@ -244,7 +244,8 @@ QWidget* TForm1::buildChipPanel()
     Edit2 = named(new QLineEdit, "Edit2");
     Edit2->setReadOnly(true);
     ComboBox4 = named(new QComboBox, "ComboBox4");
-    ComboBox4->addItems({"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"});
+    for (const char* speed : ChipSession::SpeedNames)
+        ComboBox4->addItem(QLatin1String(speed));
     sizes->addWidget(Label4, 0, 0);
     sizes->addLayout(capacity, 0, 1);
     sizes->addWidget(Label5, 1, 0);

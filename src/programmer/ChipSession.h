@@ -20,6 +20,9 @@ class TUsbBulk;
 class ChipSession final : public OperationHost {
 public:
     static constexpr qint64 DataBufferSize = ImageBuffer::kSize;
+    // The programming speeds the programmer offers, as the window's list and the command line
+    // name them; the position is the speed index sent with every operation.
+    static constexpr const char* SpeedNames[] = {"12MHz", "6MHz", "3MHz", "1.5MHz", "750KHz", "375KHz"};
 
     class View {
     public:

@@ -3,10 +3,10 @@
 #include "OutputFile.h"
 #include "text/ProduceTexts.h"
 
+#include "buffer/AtomicSave.h"
 #include "buffer/ImageChecksum.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -43,11 +43,11 @@ QString resultText(ProducedChip::Result result)
 
 bool ProductionLog::open(const QString& path, QString& error)
 {
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        error = produceText(ProduceText::LogFolder).arg(info.absolutePath());
+    if (const QString failure = makeMissingFolders(path); !failure.isEmpty()) {
+        error = produceText(ProduceText::LogNotWritten).arg(path, failure);
         return false;
     }
+    const QFileInfo info(path);
     // A device or a pipe is written as it is; only a regular file lives on a disk that may be full.
     if (!info.exists() || info.isFile()) {
         // The folder must take a new file of about a record's size.

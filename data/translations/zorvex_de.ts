@@ -1211,98 +1211,93 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>%1 kann nicht gesperrt werden: %2</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <extracomment>produce 14 | zh-CN: 无法创建日志的文件夹 %1</extracomment>
-            <translation>der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
-        </message>
-        <message>
             <source>cannot write the log %1: %2</source>
-            <extracomment>produce 15 | zh-CN: 无法写入日志 %1：%2</extracomment>
+            <extracomment>produce 14 | zh-CN: 无法写入日志 %1：%2</extracomment>
             <translation>das Protokoll %1 kann nicht geschrieben werden: %2</translation>
         </message>
         <message>
             <source>the disk took only part of the record</source>
-            <extracomment>produce 16 | zh-CN: 磁盘只接受了记录的一部分</extracomment>
+            <extracomment>produce 15 | zh-CN: 磁盘只接受了记录的一部分</extracomment>
             <translation>der Datenträger hat nur einen Teil des Eintrags aufgenommen</translation>
         </message>
         <message>
             <source>; the part written stays at the end of the log</source>
-            <extracomment>produce 17 | zh-CN: ；写入的部分留在日志末尾</extracomment>
+            <extracomment>produce 16 | zh-CN: ；写入的部分留在日志末尾</extracomment>
             <translation>; der geschriebene Teil bleibt am Ende des Protokolls</translation>
         </message>
         <message>
             <source>%1: '%2' is not a number from %3 to %4</source>
-            <extracomment>produce 18 | zh-CN: %1：“%2”不是 %3 到 %4 之间的数</extracomment>
+            <extracomment>produce 17 | zh-CN: %1：“%2”不是 %3 到 %4 之间的数</extracomment>
             <translation>%1: „%2“ ist keine Zahl von %3 bis %4</translation>
         </message>
         <message>
             <source>--serial-at and --serial-start go together</source>
-            <extracomment>produce 19 | zh-CN: --serial-at 与 --serial-start 须一起使用</extracomment>
+            <extracomment>produce 18 | zh-CN: --serial-at 与 --serial-start 须一起使用</extracomment>
             <translation>--serial-at und --serial-start gehören zusammen</translation>
         </message>
         <message>
             <source>--serial-step, --serial-format and --serial-file need --serial-at</source>
-            <extracomment>produce 20 | zh-CN: --serial-step、--serial-format 和 --serial-file 需要 --serial-at</extracomment>
+            <extracomment>produce 19 | zh-CN: --serial-step、--serial-format 和 --serial-file 需要 --serial-at</extracomment>
             <translation>--serial-step, --serial-format und --serial-file erfordern --serial-at</translation>
         </message>
         <message>
             <source>serial number %1 does not fit the serial format</source>
-            <extracomment>produce 21 | zh-CN: 序列号 %1 超出序列号格式</extracomment>
+            <extracomment>produce 20 | zh-CN: 序列号 %1 超出序列号格式</extracomment>
             <translation>die Seriennummer %1 passt nicht in das Seriennummernformat</translation>
         </message>
         <message>
             <source>%1 holds %2 bytes, more than the chip's %3</source>
-            <extracomment>produce 22 | zh-CN: %1 有 %2 字节，多于芯片的 %3 字节</extracomment>
+            <extracomment>produce 21 | zh-CN: %1 有 %2 字节，多于芯片的 %3 字节</extracomment>
             <translation>%1 enthält %2 Byte, mehr als die %3 Byte des Chips</translation>
         </message>
         <message>
             <source>the serial number at 0x%1 (%2 bytes) lies outside the chip's %3 bytes</source>
-            <extracomment>produce 23 | zh-CN: 位于 0x%1 的序列号（%2 字节）超出芯片的 %3 字节</extracomment>
+            <extracomment>produce 22 | zh-CN: 位于 0x%1 的序列号（%2 字节）超出芯片的 %3 字节</extracomment>
             <translation>die Seriennummer bei 0x%1 (%2 Byte) liegt außerhalb der %3 Byte des Chips</translation>
         </message>
         <message>
             <source>the chip reports no ID; choose it with --chip MODEL</source>
-            <extracomment>produce 24 | zh-CN: 芯片没有返回 ID；请用 --chip MODEL 选择它</extracomment>
+            <extracomment>produce 23 | zh-CN: 芯片没有返回 ID；请用 --chip MODEL 选择它</extracomment>
             <translation>der Chip meldet keine ID; wählen Sie ihn mit --chip MODEL</translation>
         </message>
         <message>
             <source>unknown chip ID %1</source>
-            <extracomment>produce 25 | zh-CN: 未知的芯片 ID %1</extracomment>
+            <extracomment>produce 24 | zh-CN: 未知的芯片 ID %1</extracomment>
             <translation>unbekannte Chip-ID %1</translation>
         </message>
         <message>
             <source>chip ID %1 is not the chip of this run</source>
-            <extracomment>produce 26 | zh-CN: 芯片 ID %1 不是本次运行的芯片</extracomment>
+            <extracomment>produce 25 | zh-CN: 芯片 ID %1 不是本次运行的芯片</extracomment>
             <translation>die Chip-ID %1 gehört nicht zum Chip dieses Durchlaufs</translation>
         </message>
         <message>
             <source>the operation did not complete</source>
-            <extracomment>produce 27 | zh-CN: 操作没有完成</extracomment>
+            <extracomment>produce 26 | zh-CN: 操作没有完成</extracomment>
             <translation>der Vorgang wurde nicht abgeschlossen</translation>
         </message>
         <message>
             <source>cannot read the serial file %1: %2</source>
-            <extracomment>produce 28 | zh-CN: 无法读取序列号文件 %1：%2</extracomment>
+            <extracomment>produce 27 | zh-CN: 无法读取序列号文件 %1：%2</extracomment>
             <translation>die Seriennummerndatei %1 kann nicht gelesen werden: %2</translation>
         </message>
         <message>
             <source>the serial file %1 does not hold a number</source>
-            <extracomment>produce 29 | zh-CN: 序列号文件 %1 中没有数字</extracomment>
+            <extracomment>produce 28 | zh-CN: 序列号文件 %1 中没有数字</extracomment>
             <translation>die Seriennummerndatei %1 enthält keine Zahl</translation>
         </message>
         <message>
             <source>cannot write the serial file %1: %2</source>
-            <extracomment>produce 30 | zh-CN: 无法写入序列号文件 %1：%2</extracomment>
+            <extracomment>produce 29 | zh-CN: 无法写入序列号文件 %1：%2</extracomment>
             <translation>die Seriennummerndatei %1 kann nicht geschrieben werden: %2</translation>
         </message>
         <message>
             <source>cannot open the log %1: %2</source>
-            <extracomment>produce 31 | zh-CN: 无法打开日志 %1：%2</extracomment>
+            <extracomment>produce 30 | zh-CN: 无法打开日志 %1：%2</extracomment>
             <translation>das Protokoll %1 kann nicht geöffnet werden: %2</translation>
         </message>
         <message>
             <source>write error</source>
-            <extracomment>produce 32 | zh-CN: 写入错误</extracomment>
+            <extracomment>produce 31 | zh-CN: 写入错误</extracomment>
             <translation>Schreibfehler</translation>
         </message>
         <message>
@@ -1891,6 +1886,10 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>XML-Link</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
         </message>
     </context>
 </TS>

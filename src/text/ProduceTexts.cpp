@@ -45,8 +45,6 @@ constexpr LanguageTexts kTexts[] = {
      u"the serial file %1 cannot be replaced: its folder takes no new file (%2)"},
     // SerialLockFile
     {u"无法锁定 %1：%2", u"無法鎖定 %1：%2", u"cannot lock %1: %2"},
-    // LogFolder
-    {u"无法创建日志的文件夹 %1", u"無法創建日誌的文件夾 %1", u"cannot create the folder %1 of the log"},
     // LogNotWritten
     {u"无法写入日志 %1：%2", u"無法寫入日誌 %1：%2", u"cannot write the log %1: %2"},
     // LogRecordCut

@@ -24,7 +24,6 @@ enum class ProduceText : int {
     SerialFolder,            // %1: the folder
     SerialFolderRefuses,     // %1: the serial file, %2: the reason
     SerialLockFile,          // %1: the lock file, %2: the reason
-    LogFolder,               // %1: the folder
     LogNotWritten,           // %1: the log, %2: the reason
     LogRecordCut,
     LogPartLeft,

@@ -447,6 +447,9 @@ TEST(CliProduce, BookkeepingThatFailsNeverLetsANumberBeUsedTwice)
         {"serial folder that cannot be made", logged,
          [](Bench& bench) { bench.cli().put(QStringLiteral("serials"), "a file, not a folder"); }, {}, 2, {}, {},
          "cannot create the folder"},
+        {"log folder that cannot be made", logged,
+         [](Bench& bench) { bench.cli().put(QStringLiteral("logs"), "a file, not a folder"); }, {}, 2, {}, {},
+         "cannot write the log logs/run.jsonl: "},
         {"closed pipe", logged, [](Bench& bench) { bench.throughHead(); },
          [](Bench& bench) {
              ASSERT_FALSE(bench.waitForLine(QStringLiteral("Insert a chip")).isEmpty());

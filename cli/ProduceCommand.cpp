@@ -48,8 +48,7 @@ void requestStop(int)
 }
 
 // Ctrl+C, a service manager's stop and a closed terminal end the run between chips, never in
-// the middle of one. A closed standard output (a reader such as head that has seen enough) is an
-// error of a write, reported and recorded, not a signal that kills the run after a chip.
+// the middle of one. (A closed standard output is an error of a write, as for every command.)
 void catchStopSignals()
 {
     struct sigaction action {};
@@ -60,7 +59,6 @@ void catchStopSignals()
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
 }
 
 QString idText(quint32 id)

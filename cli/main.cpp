@@ -73,7 +73,7 @@ int run(const QStringList& arguments)
 
 int main(int argc, char** argv)
 {
-    failWritesPastFileSizeLimit();
+    reportWriteFailuresInsteadOfEnding();
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -15,7 +15,7 @@
 
 int main(int argc, char* argv[])
 {
-    failWritesPastFileSizeLimit();
+    reportWriteFailuresInsteadOfEnding();
     // Help, the version and a bad option need no display: all are dealt with before the
     // application object exists (which needs one).
     // Until the settings name the window's language, messages speak the locale's.

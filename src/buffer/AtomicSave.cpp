@@ -183,7 +183,8 @@ FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&
     return {};
 }
 
-void failWritesPastFileSizeLimit()
+void reportWriteFailuresInsteadOfEnding()
 {
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }

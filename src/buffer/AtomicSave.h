@@ -42,7 +42,8 @@ enum class InPlaceWrite { Allowed, Refused };
 [[nodiscard]] FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody,
                                       InPlaceWrite inPlace = InPlaceWrite::Allowed);
 
-// A write past the user's file-size limit (ulimit -f) then fails like a full disk, and the save
-// says so, instead of the system ending the program mid-save with its unsaved image. Every
-// program calls this once at start.
-void failWritesPastFileSizeLimit();
+// A write past the user's file-size limit (ulimit -f) then fails like a full disk, and a write
+// to a pipe whose reader has gone fails too; each is reported where it happens, instead of the
+// system ending the program between two steps (a read chip's image not yet saved, an edited image
+// lost with the window). Every program calls this once at start.
+void reportWriteFailuresInsteadOfEnding();

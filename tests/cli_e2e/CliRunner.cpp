@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 CliRunner::CliRunner()
 {
@@ -43,12 +44,17 @@ CliResult CliRunner::run(const QStringList& arguments, const QString& inputFile,
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(m_dir.path());
     process.setStandardInputFile(inputFile.isEmpty() ? QProcess::nullDevice() : inputFile);
-    if (m_fileSizeLimit > 0) {
-        process.setChildProcessModifier([limit = static_cast<rlim_t>(m_fileSizeLimit)] {
+    process.setChildProcessModifier([limit = static_cast<rlim_t>(m_fileSizeLimit), readerGone = m_outputReaderGone] {
+        if (limit > 0) {
             const rlimit fileSize{limit, limit};
             ::setrlimit(RLIMIT_FSIZE, &fileSize);
-        });
-    }
+        }
+        int ends[2];
+        if (readerGone && ::pipe(ends) == 0) {
+            ::close(ends[0]);
+            ::dup2(ends[1], STDOUT_FILENO);
+        }
+    });
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(ZORVEX_CLI), arguments);

@@ -33,6 +33,8 @@ public:
     void setLocale(const QString& locale) { m_locale = locale; }
     // The largest file the commands may write (the shell's ulimit -f); 0 for no limit.
     void setFileSizeLimit(qint64 bytes) { m_fileSizeLimit = bytes; }
+    // Standard output a pipe whose reader is gone (a `| head` that has had its lines).
+    void setOutputReaderGone(bool gone) { m_outputReaderGone = gone; }
     QString put(const QString& name, const QByteArray& content) const;
     [[nodiscard]] QByteArray contentOf(const QString& name) const;
     [[nodiscard]] QByteArray chipImage() const { return contentOf(QStringLiteral("chip.img")); }
@@ -45,6 +47,7 @@ private:
     void expectNoProtocolViolation() const;
     QString m_locale = QStringLiteral("C.UTF-8");
     qint64 m_fileSizeLimit = 0;
+    bool m_outputReaderGone = false;
     [[nodiscard]] QProcessEnvironment environment() const;
 
     QTemporaryDir m_dir;

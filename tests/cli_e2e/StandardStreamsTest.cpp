@@ -96,3 +96,16 @@ TEST(CliStandardStreams, AFileOverTheSizeLimitIsAReportedFailure)
         EXPECT_EQ(cli.contentOf(QStringLiteral("old.hex")), "kept\n");
     }
 }
+
+// Standard output going away before the command ends (a `| head`, a logger that died) costs no
+// file: the read image is still saved, and the command says the output was lost.
+TEST(CliStandardStreams, AClosedOutputPipeStillSavesTheImage)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
+    cli.setOutputReaderGone(true);
+    const CliResult result = cli.run(args({"--simulate", "read", "--chip", "W25X05", "backup.bin"}));
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Standard output could not be written"))) << result.err.toStdString();
+    EXPECT_EQ(cli.contentOf(QStringLiteral("backup.bin")), cli.chipImage());
+}

@@ -272,12 +272,13 @@ int ChipCommandRun::saveOutput()
         std::printf("%s\n", ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(m_line.operand).toUtf8().constData());
         return ExitSuccess;
     case SaveOutcome::Declined:
+        // The file appeared while the chip was read, so nobody said it may be replaced.
         printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(m_line.operand));
         break;
     case SaveOutcome::Failed:
-        keepImageElsewhere();
         break;
     }
+    keepImageElsewhere();
     return ExitUsage;
 }
 

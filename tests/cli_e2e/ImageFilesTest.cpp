@@ -106,18 +106,34 @@ TEST(CliImageFiles, ReadIntoAFileThatCannotBeCreatedStopsBeforeTheChipInTheChose
     EXPECT_EQ(QFile(cli.path(QStringLiteral("new/folder/out.bin"))).size(), ChipSize);
 }
 
-// A save that fails after the chip was read (here a device that is always full) keeps the image
-// in a file the message names: the read is not lost.
-TEST(CliImageFiles, AReadWhoseSaveFailsKeepsTheImageInANamedFile)
+// A read whose image cannot go where it was asked to keeps it in a file the message names: the
+// read is not lost. Here a device that is always full, and an output file that another program
+// makes while the chip is read (the simulator's trace), which no one has said may be replaced.
+TEST(CliImageFiles, AReadWhoseSaveFailsOrIsRefusedKeepsTheImageInANamedFile)
 {
-    CliRunner cli;
-    const CliResult full = cli.run(command("read", {QStringLiteral("--yes"), QStringLiteral("--lang"), QStringLiteral("en"),
-                                                    QStringLiteral("/dev/full")}));
-    EXPECT_EQ(full.exitCode, 2);
-    const QRegularExpressionMatch kept =
-        QRegularExpression(QStringLiteral("The image read is kept in (\\S+)\\.\\n")).match(full.err);
-    ASSERT_TRUE(kept.hasMatch()) << full.err.toStdString();
-    QFile image(kept.captured(1));
-    EXPECT_EQ(image.size(), ChipSize);
-    image.remove();
+    struct Case {
+        const char* out;
+        const char* says;
+    };
+    for (const Case& each : {Case{"/dev/full", "No space left on device"}, Case{"late.bin", "late.bin left as it was"}}) {
+        CliRunner cli;
+        const QString out = QString::fromLatin1(each.out);
+        cli.put(QStringLiteral("sim.conf"), QStringLiteral("trace_file = %1\n[device]\nchip_size = 64K\nchip_id = 0xEF3010\n"
+                                                           "chip_content = pattern\nchip_image = %2\n")
+                                                .arg(cli.path(QStringLiteral("late.bin")), cli.path(QStringLiteral("chip.img")))
+                                                .toUtf8());
+        const QStringList yes = out.startsWith(u'/') ? QStringList{QStringLiteral("--yes")} : QStringList{};
+        const CliResult result = cli.run(command("read", yes + QStringList{QStringLiteral("--lang"), QStringLiteral("en"), out}));
+        EXPECT_EQ(result.exitCode, 2) << each.out;
+        EXPECT_TRUE(result.err.contains(QString::fromLatin1(each.says))) << result.err.toStdString();
+        const QRegularExpressionMatch kept =
+            QRegularExpression(QStringLiteral("The image read is kept in (\\S+)\\.\\n")).match(result.err);
+        ASSERT_TRUE(kept.hasMatch()) << result.err.toStdString();
+        QFile image(kept.captured(1));
+        ASSERT_TRUE(image.open(QIODevice::ReadOnly));
+        EXPECT_EQ(image.readAll(), cli.chipImage()) << each.out;
+        image.remove();
+        const QByteArray other = cli.contentOf(QStringLiteral("late.bin"));
+        EXPECT_TRUE(!other.isEmpty() && other != cli.chipImage()) << "the other program's file was replaced";
+    }
 }

@@ -35,6 +35,9 @@ QProcessEnvironment CliRunner::environment() const
         environment.remove(QLatin1String(variable));
     environment.insert(QStringLiteral("LANG"), m_locale);
     environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
+    // Files the commands keep in the temporary folder (a read image whose save failed) go with
+    // the test's own folder.
+    environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
     return environment;
 }
 

@@ -194,7 +194,7 @@ int ChipCommandRun::detectChip(bool forOperation)
 
 int ChipCommandRun::operate()
 {
-    if (m_action == Action::Read) {
+    if (m_action == Action::Read && !isStandardStream(m_line.operand)) {
         if (const int code = confirmRoomForOutput(); code != Continue)
             return code;
     }

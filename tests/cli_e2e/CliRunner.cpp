@@ -45,7 +45,7 @@ CliResult CliRunner::run(const QStringList& arguments, const QString& inputFile,
 {
     QProcess process;
     process.setProcessEnvironment(environment());
-    process.setWorkingDirectory(m_dir.path());
+    process.setWorkingDirectory(m_workingFolder.isEmpty() ? m_dir.path() : m_workingFolder);
     process.setStandardInputFile(inputFile.isEmpty() ? QProcess::nullDevice() : inputFile);
     process.setChildProcessModifier([limit = static_cast<rlim_t>(m_fileSizeLimit), readerGone = m_outputReaderGone] {
         if (limit > 0) {

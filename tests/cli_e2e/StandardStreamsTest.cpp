@@ -54,6 +54,18 @@ TEST(CliStandardStreams, DashReadsStandardInputAndWritesStandardOutput)
     EXPECT_EQ(cli.chipImage(), image);
 }
 
+// Read to standard output from a folder without room (here one that holds no files at all): the
+// image goes to the output, so the folder's free space is not a reason to leave the chip unread.
+TEST(CliStandardStreams, AReadToStandardOutputAsksNoRoomOfTheCurrentFolder)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
+    cli.setWorkingFolder(QStringLiteral("/proc"));
+    const CliResult read = cli.run(args({"read", "--simulate", "--chip", "W25X05", "-"}), {}, cli.path(QStringLiteral("out")));
+    EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_EQ(cli.contentOf(QStringLiteral("out")), cli.chipImage());
+}
+
 TEST(CliStandardStreams, AnOutputThatCannotBeWrittenIsAFailure)
 {
     CliRunner cli;

@@ -285,7 +285,8 @@ int ChipCommandRun::saveOutput()
 int ChipCommandRun::confirmRoomForOutput()
 {
     const qint64 needed = largestSaveSize(SaveFormatFor(m_line.operand), m_session->currentChipRecord().flashSize);
-    const QStorageInfo storage(QFileInfo(m_line.operand).absolutePath());
+    // The disk the file goes to: a symbolic link's file may be on another one.
+    const QStorageInfo storage(QFileInfo(whereTheFileGoes(m_line.operand)).absolutePath());
     const qint64 available = storage.isValid() ? storage.bytesAvailable() : -1;
     if (available < 0 || available >= needed)
         return Continue;

@@ -1,9 +1,15 @@
 #include "CliRunner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
 
 // The image files of the chip commands: every S-record name, --from for any name, and what the
 // tool says about a file it cannot use as given.
@@ -136,4 +142,25 @@ TEST(CliImageFiles, AReadWhoseSaveFailsOrIsRefusedKeepsTheImageInANamedFile)
         const QByteArray other = cli.contentOf(QStringLiteral("late.bin"));
         EXPECT_TRUE(!other.isEmpty() && other != cli.chipImage()) << "the other program's file was replaced";
     }
+}
+
+// The room a read needs is looked for where the file goes: through a symbolic link, on the disk of
+// the file it points to (here a 64 KiB tmpfs, which needs the right to mount).
+TEST(CliImageFiles, ARoomCheckThroughASymbolicLinkLooksAtTheDiskOfItsFile)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
+    const QString disk = cli.path(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    ASSERT_TRUE(QFile::link(disk + QStringLiteral("/out.hex"), cli.path(QStringLiteral("out.hex"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("out.hex"), cli.path(QStringLiteral("chain.hex"))));
+    for (const QString& out : {QStringLiteral("out.hex"), QStringLiteral("chain.hex")}) {
+        const CliResult read = cli.run(command("read", {out}));
+        EXPECT_EQ(read.exitCode, 2);
+        EXPECT_TRUE(read.err.contains(QStringLiteral("The chip was not read."))) << read.err.toStdString();
+        EXPECT_FALSE(read.out.contains(QStringLiteral("Read Complete!"))) << read.out.toStdString();
+    }
+    umount2(QFile::encodeName(disk).constData(), MNT_DETACH);
 }

@@ -285,8 +285,12 @@ int ChipCommandRun::saveOutput()
 int ChipCommandRun::confirmRoomForOutput()
 {
     const qint64 needed = largestSaveSize(SaveFormatFor(m_line.operand), m_session->currentChipRecord().flashSize);
-    // The disk the file goes to: a symbolic link's file may be on another one.
-    const QStorageInfo storage(QFileInfo(whereTheFileGoes(m_line.operand)).absolutePath());
+    // The disk the file goes to: a symbolic link's file may be on another one. A device or a FIFO
+    // is written as it is and takes up no room.
+    const QFileInfo target(whereTheFileGoes(m_line.operand));
+    if (target.exists() && !target.isFile())
+        return Continue;
+    const QStorageInfo storage(target.absolutePath());
     const qint64 available = storage.isValid() ? storage.bytesAvailable() : -1;
     if (available < 0 || available >= needed)
         return Continue;

@@ -10,6 +10,8 @@
 #include <cstring>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 // The image files of the chip commands: every S-record name, --from for any name, and what the
 // tool says about a file it cannot use as given.
@@ -144,9 +146,10 @@ TEST(CliImageFiles, AReadWhoseSaveFailsOrIsRefusedKeepsTheImageInANamedFile)
     }
 }
 
-// The room a read needs is looked for where the file goes: through a symbolic link, on the disk of
-// the file it points to (here a 64 KiB tmpfs, which needs the right to mount).
-TEST(CliImageFiles, ARoomCheckThroughASymbolicLinkLooksAtTheDiskOfItsFile)
+// The room a read needs is looked for where the image goes: through symbolic links, on the disk of
+// the file they lead to (here a 64 KiB tmpfs, which needs the right to mount); a device takes the
+// image without room on any disk.
+TEST(CliImageFiles, TheRoomCheckOfAReadLooksWhereTheImageGoes)
 {
     CliRunner cli;
     cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
@@ -162,5 +165,9 @@ TEST(CliImageFiles, ARoomCheckThroughASymbolicLinkLooksAtTheDiskOfItsFile)
         EXPECT_TRUE(read.err.contains(QStringLiteral("The chip was not read."))) << read.err.toStdString();
         EXPECT_FALSE(read.out.contains(QStringLiteral("Read Complete!"))) << read.out.toStdString();
     }
+    const QString device = disk + QStringLiteral("/null.hex");
+    ASSERT_EQ(mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)), 0) << std::strerror(errno);
+    const CliResult toDevice = cli.run(command("read", {QStringLiteral("--yes"), device}));
+    EXPECT_EQ(toDevice.exitCode, 0) << toDevice.err.toStdString();
     umount2(QFile::encodeName(disk).constData(), MNT_DETACH);
 }

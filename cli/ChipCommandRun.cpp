@@ -29,6 +29,7 @@
 
 #include <cstdio>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -290,6 +291,13 @@ int ChipCommandRun::confirmRoomForOutput()
     const QFileInfo target(whereTheFileGoes(m_line.operand));
     if (target.exists() && !target.isFile())
         return Continue;
+    // A file past the user's size limit (ulimit -f) cannot be kept on any disk.
+    rlimit fileSize{};
+    if (getrlimit(RLIMIT_FSIZE, &fileSize) == 0 && fileSize.rlim_cur != RLIM_INFINITY
+        && static_cast<rlim_t>(needed) > fileSize.rlim_cur) {
+        m_feedback.showError(withFileAndReason(ExtraMessages::text(ExtraText::FileCannotCreate), m_line.operand, systemReason(EFBIG)));
+        return ExitUsage;
+    }
     const QStorageInfo storage(target.absolutePath());
     const qint64 available = storage.isValid() ? storage.bytesAvailable() : -1;
     if (available < 0 || available >= needed)

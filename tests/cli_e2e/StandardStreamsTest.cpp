@@ -88,7 +88,8 @@ TEST(CliStandardStreams, AnOutputThatCannotBeWrittenIsAFailure)
 }
 
 // A write past the user's file-size limit (ulimit -f) is a failure the command reports, naming the
-// file; it does not end the program in the middle of a save.
+// file; it does not end the program in the middle of a save, and a read whose file could not
+// have the chip's image stops before the chip.
 TEST(CliStandardStreams, AFileOverTheSizeLimitIsAReportedFailure)
 {
     CliRunner cli;
@@ -106,6 +107,7 @@ TEST(CliStandardStreams, AFileOverTheSizeLimitIsAReportedFailure)
         EXPECT_TRUE(result.err.contains(QStringLiteral("old.hex")) && result.err.contains(QStringLiteral("File too large")))
             << arguments.join(u' ').toStdString() << ": " << result.err.toStdString();
         EXPECT_EQ(cli.contentOf(QStringLiteral("old.hex")), "kept\n");
+        EXPECT_FALSE(result.out.contains(QStringLiteral("Read Complete!"))) << result.out.toStdString();
     }
 }
 

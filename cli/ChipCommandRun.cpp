@@ -29,6 +29,7 @@
 
 #include <cstdio>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -194,7 +195,7 @@ int ChipCommandRun::detectChip(bool forOperation)
 
 int ChipCommandRun::operate()
 {
-    if (m_action == Action::Read) {
+    if (m_action == Action::Read && !isStandardStream(m_line.operand)) {
         if (const int code = confirmRoomForOutput(); code != Continue)
             return code;
     }
@@ -272,19 +273,32 @@ int ChipCommandRun::saveOutput()
         std::printf("%s\n", ExtraMessages::text(ExtraText::CliBytesWritten).arg(length).arg(m_line.operand).toUtf8().constData());
         return ExitSuccess;
     case SaveOutcome::Declined:
+        // The file appeared while the chip was read, so nobody said it may be replaced.
         printError(ExtraMessages::text(ExtraText::CliLeftAsItWas).arg(m_line.operand));
         break;
     case SaveOutcome::Failed:
-        keepImageElsewhere();
         break;
     }
+    keepImageElsewhere();
     return ExitUsage;
 }
 
 int ChipCommandRun::confirmRoomForOutput()
 {
     const qint64 needed = largestSaveSize(SaveFormatFor(m_line.operand), m_session->currentChipRecord().flashSize);
-    const QStorageInfo storage(QFileInfo(m_line.operand).absolutePath());
+    // The disk the file goes to: a symbolic link's file may be on another one. A device or a FIFO
+    // is written as it is and takes up no room.
+    const QFileInfo target(whereTheFileGoes(m_line.operand));
+    if (target.exists() && !target.isFile())
+        return Continue;
+    // A file past the user's size limit (ulimit -f) cannot be kept on any disk.
+    rlimit fileSize{};
+    if (getrlimit(RLIMIT_FSIZE, &fileSize) == 0 && fileSize.rlim_cur != RLIM_INFINITY
+        && static_cast<rlim_t>(needed) > fileSize.rlim_cur) {
+        m_feedback.showError(withFileAndReason(ExtraMessages::text(ExtraText::FileCannotCreate), m_line.operand, systemReason(EFBIG)));
+        return ExitUsage;
+    }
+    const QStorageInfo storage(target.absolutePath());
     const qint64 available = storage.isValid() ? storage.bytesAvailable() : -1;
     if (available < 0 || available >= needed)
         return Continue;

@@ -32,7 +32,8 @@ private:
     [[nodiscard]] int saveOutput();
     // Before a read: the output's folder has room for the largest file the chip's image makes.
     [[nodiscard]] int confirmRoomForOutput();
-    // After a failed save: the image read goes to a file of its own in the temporary folder.
+    // After a save that failed or was refused: the image read goes to a file of its own in the
+    // temporary folder.
     void keepImageElsewhere() const;
     // The CRC32 and SHA-256 line of the image the operation read, sent or compared.
     void printChecksums() const;

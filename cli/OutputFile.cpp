@@ -32,6 +32,15 @@ QString whyFolderRefuses(const QString& path, const QString& name, const QByteAr
     return {};
 }
 
+QString whereTheFileGoes(const QString& path)
+{
+    QFileInfo info(path);
+    constexpr int kMostLinks = 40;  // as many as the system follows
+    for (int links = 0; links < kMostLinks && info.isSymLink(); ++links)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
 QString whyNotWritable(const QString& path)
 {
     const QFileInfo target(path);
@@ -48,7 +57,7 @@ QString whyNotWritable(const QString& path)
     if (const QString folder = makeMissingFolders(path); !folder.isEmpty())
         return folder;
     // A link to a file not there yet: the save makes that file.
-    QFile probe(target.isSymLink() ? target.symLinkTarget() : path);
+    QFile probe(whereTheFileGoes(path));
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return probe.errorString();
     probe.close();

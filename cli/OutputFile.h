@@ -16,6 +16,10 @@
 // Nothing that exists is changed; a new file is made and removed again, the surest test.
 [[nodiscard]] QString whyNotWritable(const QString& path);
 
+// Where a save of path puts the file: at the end of its symbolic links, followed also when the
+// last of them points to a file not there yet.
+[[nodiscard]] QString whereTheFileGoes(const QString& path);
+
 // The system's text for an error number ("No space left on device").
 [[nodiscard]] QString systemReason(int error = errno);
 

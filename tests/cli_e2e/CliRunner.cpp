@@ -35,6 +35,9 @@ QProcessEnvironment CliRunner::environment() const
         environment.remove(QLatin1String(variable));
     environment.insert(QStringLiteral("LANG"), m_locale);
     environment.insert(QStringLiteral("ZORVEX_SIM_CONFIG"), path(QStringLiteral("sim.conf")));
+    // Files the commands keep in the temporary folder (a read image whose save failed) go with
+    // the test's own folder.
+    environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
     return environment;
 }
 
@@ -42,7 +45,7 @@ CliResult CliRunner::run(const QStringList& arguments, const QString& inputFile,
 {
     QProcess process;
     process.setProcessEnvironment(environment());
-    process.setWorkingDirectory(m_dir.path());
+    process.setWorkingDirectory(m_workingFolder.isEmpty() ? m_dir.path() : m_workingFolder);
     process.setStandardInputFile(inputFile.isEmpty() ? QProcess::nullDevice() : inputFile);
     process.setChildProcessModifier([limit = static_cast<rlim_t>(m_fileSizeLimit), readerGone = m_outputReaderGone] {
         if (limit > 0) {

@@ -33,6 +33,8 @@ public:
     void setLocale(const QString& locale) { m_locale = locale; }
     // The largest file the commands may write (the shell's ulimit -f); 0 for no limit.
     void setFileSizeLimit(qint64 bytes) { m_fileSizeLimit = bytes; }
+    // The folder the commands run in; the test's own folder unless set.
+    void setWorkingFolder(const QString& folder) { m_workingFolder = folder; }
     // Standard output a pipe whose reader is gone (a `| head` that has had its lines).
     void setOutputReaderGone(bool gone) { m_outputReaderGone = gone; }
     QString put(const QString& name, const QByteArray& content) const;
@@ -48,6 +50,7 @@ private:
     QString m_locale = QStringLiteral("C.UTF-8");
     qint64 m_fileSizeLimit = 0;
     bool m_outputReaderGone = false;
+    QString m_workingFolder;
     [[nodiscard]] QProcessEnvironment environment() const;
 
     QTemporaryDir m_dir;

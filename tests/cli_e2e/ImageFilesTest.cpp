@@ -1,9 +1,17 @@
 #include "CliRunner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 // The image files of the chip commands: every S-record name, --from for any name, and what the
 // tool says about a file it cannot use as given.
@@ -106,18 +114,60 @@ TEST(CliImageFiles, ReadIntoAFileThatCannotBeCreatedStopsBeforeTheChipInTheChose
     EXPECT_EQ(QFile(cli.path(QStringLiteral("new/folder/out.bin"))).size(), ChipSize);
 }
 
-// A save that fails after the chip was read (here a device that is always full) keeps the image
-// in a file the message names: the read is not lost.
-TEST(CliImageFiles, AReadWhoseSaveFailsKeepsTheImageInANamedFile)
+// A read whose image cannot go where it was asked to keeps it in a file the message names: the
+// read is not lost. Here a device that is always full, and an output file that another program
+// makes while the chip is read (the simulator's trace), which no one has said may be replaced.
+TEST(CliImageFiles, AReadWhoseSaveFailsOrIsRefusedKeepsTheImageInANamedFile)
+{
+    struct Case {
+        const char* out;
+        const char* says;
+    };
+    for (const Case& each : {Case{"/dev/full", "No space left on device"}, Case{"late.bin", "late.bin left as it was"}}) {
+        CliRunner cli;
+        const QString out = QString::fromLatin1(each.out);
+        cli.put(QStringLiteral("sim.conf"), QStringLiteral("trace_file = %1\n[device]\nchip_size = 64K\nchip_id = 0xEF3010\n"
+                                                           "chip_content = pattern\nchip_image = %2\n")
+                                                .arg(cli.path(QStringLiteral("late.bin")), cli.path(QStringLiteral("chip.img")))
+                                                .toUtf8());
+        const QStringList yes = out.startsWith(u'/') ? QStringList{QStringLiteral("--yes")} : QStringList{};
+        const CliResult result = cli.run(command("read", yes + QStringList{QStringLiteral("--lang"), QStringLiteral("en"), out}));
+        EXPECT_EQ(result.exitCode, 2) << each.out;
+        EXPECT_TRUE(result.err.contains(QString::fromLatin1(each.says))) << result.err.toStdString();
+        const QRegularExpressionMatch kept =
+            QRegularExpression(QStringLiteral("The image read is kept in (\\S+)\\.\\n")).match(result.err);
+        ASSERT_TRUE(kept.hasMatch()) << result.err.toStdString();
+        QFile image(kept.captured(1));
+        ASSERT_TRUE(image.open(QIODevice::ReadOnly));
+        EXPECT_EQ(image.readAll(), cli.chipImage()) << each.out;
+        image.remove();
+        const QByteArray other = cli.contentOf(QStringLiteral("late.bin"));
+        EXPECT_TRUE(!other.isEmpty() && other != cli.chipImage()) << "the other program's file was replaced";
+    }
+}
+
+// The room a read needs is looked for where the image goes: through symbolic links, on the disk of
+// the file they lead to (here a 64 KiB tmpfs, which needs the right to mount); a device takes the
+// image without room on any disk.
+TEST(CliImageFiles, TheRoomCheckOfAReadLooksWhereTheImageGoes)
 {
     CliRunner cli;
-    const CliResult full = cli.run(command("read", {QStringLiteral("--yes"), QStringLiteral("--lang"), QStringLiteral("en"),
-                                                    QStringLiteral("/dev/full")}));
-    EXPECT_EQ(full.exitCode, 2);
-    const QRegularExpressionMatch kept =
-        QRegularExpression(QStringLiteral("The image read is kept in (\\S+)\\.\\n")).match(full.err);
-    ASSERT_TRUE(kept.hasMatch()) << full.err.toStdString();
-    QFile image(kept.captured(1));
-    EXPECT_EQ(image.size(), ChipSize);
-    image.remove();
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
+    const QString disk = cli.path(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    ASSERT_TRUE(QFile::link(disk + QStringLiteral("/out.hex"), cli.path(QStringLiteral("out.hex"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("out.hex"), cli.path(QStringLiteral("chain.hex"))));
+    for (const QString& out : {QStringLiteral("out.hex"), QStringLiteral("chain.hex")}) {
+        const CliResult read = cli.run(command("read", {out}));
+        EXPECT_EQ(read.exitCode, 2);
+        EXPECT_TRUE(read.err.contains(QStringLiteral("The chip was not read."))) << read.err.toStdString();
+        EXPECT_FALSE(read.out.contains(QStringLiteral("Read Complete!"))) << read.out.toStdString();
+    }
+    const QString device = disk + QStringLiteral("/null.hex");
+    ASSERT_EQ(mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)), 0) << std::strerror(errno);
+    const CliResult toDevice = cli.run(command("read", {QStringLiteral("--yes"), device}));
+    EXPECT_EQ(toDevice.exitCode, 0) << toDevice.err.toStdString();
+    umount2(QFile::encodeName(disk).constData(), MNT_DETACH);
 }

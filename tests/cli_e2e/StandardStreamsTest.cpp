@@ -54,6 +54,18 @@ TEST(CliStandardStreams, DashReadsStandardInputAndWritesStandardOutput)
     EXPECT_EQ(cli.chipImage(), image);
 }
 
+// Read to standard output from a folder without room (here one that holds no files at all): the
+// image goes to the output, so the folder's free space is not a reason to leave the chip unread.
+TEST(CliStandardStreams, AReadToStandardOutputAsksNoRoomOfTheCurrentFolder)
+{
+    CliRunner cli;
+    cli.setChip(QStringLiteral("25flash"), QStringLiteral("64K"), 0xEF3010, QStringLiteral("chip_content = pattern\n"));
+    cli.setWorkingFolder(QStringLiteral("/proc"));
+    const CliResult read = cli.run(args({"read", "--simulate", "--chip", "W25X05", "-"}), {}, cli.path(QStringLiteral("out")));
+    EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_EQ(cli.contentOf(QStringLiteral("out")), cli.chipImage());
+}
+
 TEST(CliStandardStreams, AnOutputThatCannotBeWrittenIsAFailure)
 {
     CliRunner cli;
@@ -76,7 +88,8 @@ TEST(CliStandardStreams, AnOutputThatCannotBeWrittenIsAFailure)
 }
 
 // A write past the user's file-size limit (ulimit -f) is a failure the command reports, naming the
-// file; it does not end the program in the middle of a save.
+// file; it does not end the program in the middle of a save, and a read whose file could not
+// have the chip's image stops before the chip.
 TEST(CliStandardStreams, AFileOverTheSizeLimitIsAReportedFailure)
 {
     CliRunner cli;
@@ -94,6 +107,7 @@ TEST(CliStandardStreams, AFileOverTheSizeLimitIsAReportedFailure)
         EXPECT_TRUE(result.err.contains(QStringLiteral("old.hex")) && result.err.contains(QStringLiteral("File too large")))
             << arguments.join(u' ').toStdString() << ": " << result.err.toStdString();
         EXPECT_EQ(cli.contentOf(QStringLiteral("old.hex")), "kept\n");
+        EXPECT_FALSE(result.out.contains(QStringLiteral("Read Complete!"))) << result.out.toStdString();
     }
 }
 

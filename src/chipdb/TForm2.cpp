@@ -178,7 +178,9 @@ void TForm2::reject()
 
 void TForm2::reloadFromFile()
 {
-    // A damaged file is reported; the editor then shows what the table holds.
+    // A damaged file is reported; the editor then shows what the table holds. Another window
+    // may have saved the file since the table was read: then the main window chooses again.
+    const auto before = std::make_unique<ChipDatabase>(m_database);
     (void)LoadChipDatabaseForEditor(m_database, m_path,
                                     [this](const QString& message) { reportError(message); });
 
@@ -206,6 +208,8 @@ void TForm2::reloadFromFile()
         if (list->count() > 0)
             list->setCurrentIndex(0);
     m_savedRows = gridRows();
+    if (!std::ranges::equal(before->table(), m_database.table()))
+        emit chipTableChanged();
 }
 
 void TForm2::writeRow(int gridRow, const ChipGridRow& row)
@@ -389,6 +393,6 @@ bool TForm2::SaveChipDatabase()
         return false;
     }
     m_savedRows = rows;
-    emit chipDatabaseSaved();
+    emit chipTableChanged();
     return true;
 }

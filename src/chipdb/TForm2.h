@@ -57,9 +57,9 @@ public:
     void reject() override;
 
 signals:
-    // The table and the file were rewritten; the main window chooses its chip again, since the
-    // slot it had may now hold another chip.
-    void chipDatabaseSaved();
+    // The table was saved, or reloaded from a file another program changed; the main window
+    // chooses its chip again, since the slot it had may now hold another chip.
+    void chipTableChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;

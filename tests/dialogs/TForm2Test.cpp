@@ -134,7 +134,7 @@ TEST_F(ChipEditor, UnchangedSaveRewritesTheSameBytes)
     const QByteArray before = fileBytes();
     ASSERT_EQ(before.size(), 3 * 68);
     open();
-    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    QSignalSpy saved(editor.get(), &TForm2::chipTableChanged);
     click("BtnSave");
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(fileBytes(), before);
@@ -232,7 +232,7 @@ TEST_F(ChipEditor, ABadCellLeavesTableAndFileUnchanged)
     const ChipDatabase loaded = database;
     grid()->item(0, 1)->setText("CHANGED");  // a good change before the bad row
     grid()->item(1, 8)->setText("fast");
-    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    QSignalSpy saved(editor.get(), &TForm2::chipTableChanged);
     click("BtnSave");
     ASSERT_EQ(errors, QStringList{"'fast' is not a valid integer value"});
     EXPECT_EQ(fileBytes(), before);
@@ -257,7 +257,7 @@ TEST_F(ChipEditor, AFailedWriteLeavesTheTableAsItWasAndSignalsNothing)
     ASSERT_TRUE(QDir().mkdir(path));
     grid()->setCurrentCell(0, 1);
     click("BtnDelete");
-    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    QSignalSpy saved(editor.get(), &TForm2::chipTableChanged);
     EXPECT_FALSE(editor->SaveChipDatabase());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(path))) << errors[0].toStdString();

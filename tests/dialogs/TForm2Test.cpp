@@ -377,6 +377,30 @@ TEST_F(ChipEditor, MoreThan999RowsAreRefused)
     EXPECT_EQ(fileBytes(), before);
 }
 
+// Another window saved the file while this editor was open: its chips are not written over
+// without a word.
+TEST_F(ChipEditor, SavingOverAFileChangedSinceItWasReadAsksFirst)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("SPI_FLASH,MXIC,MX25L6405", 0, 0, 8 << 20)});
+    const QByteArray theirs = fileBytes();
+    const auto loaded = std::make_unique<ChipDatabase>(database);
+
+    EXPECT_FALSE(editor->SaveChipDatabase());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QDir::toNativeSeparators(path))) << questions[0].toStdString();
+    EXPECT_EQ(fileBytes(), theirs);
+    EXPECT_TRUE(std::ranges::equal(database.table(), loaded->table()));
+
+    answers << true;
+    EXPECT_TRUE(editor->SaveChipDatabase());
+    EXPECT_EQ(fileBytes().size(), 2 * 68);
+    EXPECT_TRUE(editor->SaveChipDatabase());  // the file is now the editor's own
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(ChipEditor, EachOpeningReloadsTheFileDiscardingGridChanges)
 {
     writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});

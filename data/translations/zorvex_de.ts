@@ -651,6 +651,11 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Ungültiger Füllbereich: Erforderlich ist 0 &lt;= Startadresse &lt;= Endadresse &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>Die Chipdatenbank %1 wurde von einem anderen Programm geändert, nachdem der Editor sie gelesen hat. Speichern ersetzt diese Änderungen durch die hier gezeigten Zeilen. Trotzdem speichern?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Status</translation>

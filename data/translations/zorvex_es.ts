@@ -651,6 +651,11 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>Rango de relleno no válido: se requiere 0 &lt;= Dir. inicial &lt;= Dir. final &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>Otro programa modificó la base de datos de chips %1 después de que el editor la leyera. Al guardar, esos cambios se sustituyen por las filas mostradas aquí. ¿Guardar de todos modos?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

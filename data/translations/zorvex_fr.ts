@@ -651,6 +651,11 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Plage de remplissage invalide : il faut 0 &lt;= adresse de début &lt;= adresse de fin &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>La base de données des puces %1 a été modifiée par un autre programme après sa lecture par l’éditeur. L’enregistrement remplace ces modifications par les lignes affichées ici. Enregistrer quand même ?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>État</translation>

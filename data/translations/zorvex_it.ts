@@ -651,6 +651,11 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Intervallo di riempimento non valido: è richiesto 0 &lt;= Ind. iniziale &lt;= Ind. finale &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>Il database dei chip %1 è stato modificato da un altro programma dopo che l’editor lo ha letto. Il salvataggio sostituisce quelle modifiche con le righe mostrate qui. Salvare comunque?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stato</translation>

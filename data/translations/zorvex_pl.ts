@@ -651,6 +651,11 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Nieprawidłowy zakres wypełnienia: wymagane jest 0 &lt;= Początek &lt;= Koniec &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>Baza układów %1 została zmieniona przez inny program po odczytaniu jej przez edytor. Zapisanie zastąpi te zmiany wierszami widocznymi tutaj. Zapisać mimo to?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stan</translation>

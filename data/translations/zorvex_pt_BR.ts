@@ -651,6 +651,11 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>Intervalo de preenchimento inválido: é necessário 0 &lt;= Início &lt;= Fim &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>O banco de dados de chips %1 foi alterado por outro programa depois que o editor o leu. Salvar substitui essas alterações pelas linhas mostradas aqui. Salvar mesmo assim?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

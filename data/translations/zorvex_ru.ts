@@ -651,6 +651,11 @@
             <translation>Неверный диапазон заполнения: требуется 0 &lt;= Нач. адрес &lt;= Кон. адрес &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>База микросхем %1 была изменена другой программой после того, как редактор её прочитал. Сохранение заменит эти изменения строками, показанными здесь. Всё равно сохранить?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Статус</translation>

@@ -651,6 +651,11 @@
             <translation>Неправильний діапазон заповнення: потрібно 0 &lt;= Поч. адреса &lt;= Кін. адреса &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>Базу мікросхем %1 змінила інша програма після того, як редактор її прочитав. Збереження замінить ці зміни рядками, показаними тут. Усе одно зберегти?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Стан</translation>

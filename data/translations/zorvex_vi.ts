@@ -651,6 +651,11 @@ Loại chip: </translation>
             <translation>Vùng điền không hợp lệ: cần 0 &lt;= Địa chỉ đầu &lt;= Địa chỉ cuối &lt;= %1.</translation>
         </message>
         <message>
+            <source>The chip database %1 was changed by another program after the editor read it. Saving replaces those changes with the rows shown here. Save anyway?</source>
+            <extracomment>extra 98 | zh-CN: 芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？</extracomment>
+            <translation>Cơ sở dữ liệu chip %1 đã bị một chương trình khác thay đổi sau khi trình chỉnh sửa đọc nó. Lưu sẽ thay các thay đổi đó bằng các dòng hiển thị ở đây. Vẫn lưu?</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>T.thái</translation>

@@ -78,7 +78,7 @@ void TForm1::createFileCommands()
     Form2->setDatabasePath(m_environment.databasePath);
     Form2->setErrorReporter([this](const QString& message) { ShowError(message); });
     Form2->setQuestioner([this](const QString& question) { return askYesNo(question); });
-    connect(Form2, &TForm2::chipDatabaseSaved, this, &TForm1::chooseChipAfterEdit);
+    connect(Form2, &TForm2::chipTableChanged, this, &TForm1::chooseChipAfterEdit);
     registerLanguageForm(QStringLiteral("TForm2"), Form2);
 
     Form4 = new TForm4(this);
@@ -94,9 +94,9 @@ void TForm1::createFileCommands()
 
 void TForm1::chooseChipAfterEdit()
 {
-    // The save may have moved or removed the chip in the current slot. Find the chip the lists
-    // show by its texts, as the search dialog does; when it is gone, take the first chip, so
-    // that the slot and the lists always agree.
+    // The save, or a reload of a file another program saved, may have moved or removed the chip
+    // in the current slot. Find the chip the lists show by its texts, as the search dialog does;
+    // when it is gone, take the first chip, so that the slot and the lists always agree.
     int slot = selectChipNamed(ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText());
     if (slot < 0)
         slot = SelectChip(0, 0, 0);

@@ -56,7 +56,8 @@ struct ShippedChipPrompt {
 
 // The start-up step. db holds the own copy as the program loaded it from files.databasePath;
 // rememberedFingerprint is what the settings file holds. On Yes the missing chips that fit are
-// appended to db's list and the copy is saved atomically (a failed save leaves table and file
-// as they were).
+// appended to the own copy's list as the file holds it at the answer (another window may have
+// saved it while the question waited), the copy is saved atomically and db takes the result (a
+// failed save leaves table and file as they were).
 ShippedChipOfferResult offerShippedChips(ChipDatabase& db, const ProgramFiles& files,
                                          const QString& rememberedFingerprint, const ShippedChipPrompt& prompt);

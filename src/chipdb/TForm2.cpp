@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -165,22 +166,25 @@ void TForm2::reject()
     // editor, which takes that key to cancel the typing.
     if (QWidget* focused = QApplication::focusWidget(); focused && m_grid->viewport()->isAncestorOf(focused))
         focused->clearFocus();
-    if (hasUnsavedRows()) {
-        const QString question = ExtraMessages::text(ExtraText::EditorDiscardChanges);
-        const bool discard = m_ask ? m_ask(question)
-                                   : QMessageBox::question(this, fixedText(FixedText::QuestionTitle), question)
-                == QMessageBox::Yes;
-        if (!discard)
-            return;
-    }
+    if (hasUnsavedRows() && !ask(ExtraMessages::text(ExtraText::EditorDiscardChanges)))
+        return;
     QDialog::reject();
+}
+
+bool TForm2::ask(const QString& question)
+{
+    return m_ask ? m_ask(question)
+                 : QMessageBox::question(this, fixedText(FixedText::QuestionTitle), question) == QMessageBox::Yes;
 }
 
 void TForm2::reloadFromFile()
 {
-    // A damaged file is reported; the editor then shows what the table holds.
+    // A damaged file is reported; the editor then shows what the table holds. Another window
+    // may have saved the file since the table was read: then the main window chooses again.
+    const auto before = std::make_unique<ChipDatabase>(m_database);
     (void)LoadChipDatabaseForEditor(m_database, m_path,
                                     [this](const QString& message) { reportError(message); });
+    m_fileAsRead = readChipDatabaseFile(m_path);
 
     setGridHeaders();
     m_grid->setRowCount(0);
@@ -206,6 +210,8 @@ void TForm2::reloadFromFile()
         if (list->count() > 0)
             list->setCurrentIndex(0);
     m_savedRows = gridRows();
+    if (!std::ranges::equal(before->table(), m_database.table()))
+        emit chipTableChanged();
 }
 
 void TForm2::writeRow(int gridRow, const ChipGridRow& row)
@@ -378,6 +384,11 @@ bool TForm2::SaveChipDatabase()
         reportError(converted.error);
         return false;
     }
+    // Another window may have saved the file since the editor read it: its chips are not written
+    // over unasked. A file that is gone or cannot be read holds nothing to keep.
+    if (const std::optional<QByteArray> now = readChipDatabaseFile(m_path); now && now != m_fileAsRead
+        && !ask(ExtraMessages::text(ExtraText::EditorFileChanged).arg(QDir::toNativeSeparators(m_path))))
+        return false;
     // The table and the file change together or not at all: after a failed write the main
     // window's chip slot must still hold the chip it chose.
     const auto before = std::make_unique<ChipDatabase>(m_database);
@@ -389,6 +400,7 @@ bool TForm2::SaveChipDatabase()
         return false;
     }
     m_savedRows = rows;
-    emit chipDatabaseSaved();
+    m_fileAsRead = chipDatabaseBytes(m_database, count);
+    emit chipTableChanged();
     return true;
 }

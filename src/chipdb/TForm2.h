@@ -3,9 +3,11 @@
 #include "chipdb/ChipDatabase.h"
 #include "chipdb/TForm2Rows.h"
 
+#include <QByteArray>
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -47,8 +49,9 @@ public:
     void addRow();
     void editRow();
     void deleteRow();
-    // Returns false, leaving the table and the file alone, when a row cannot be stored or the
-    // file cannot be written.
+    // Returns false, leaving the table and the file alone, when a row cannot be stored, the
+    // file cannot be written, or the person keeps a file another program changed since it was
+    // read.
     bool SaveChipDatabase();
     // Whether the grid differs from the rows last loaded from the file or saved into it.
     [[nodiscard]] bool hasUnsavedRows() const { return gridRows() != m_savedRows; }
@@ -57,9 +60,9 @@ public:
     void reject() override;
 
 signals:
-    // The table and the file were rewritten; the main window chooses its chip again, since the
-    // slot it had may now hold another chip.
-    void chipDatabaseSaved();
+    // The table was saved, or reloaded from a file another program changed; the main window
+    // chooses its chip again, since the slot it had may now hold another chip.
+    void chipTableChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,6 +76,7 @@ private:
     [[nodiscard]] bool encodableFields(ChipGridRow& row);
     [[nodiscard]] ChipGridRow rowAt(int gridRow) const;
     void reportError(const QString& message);
+    [[nodiscard]] bool ask(const QString& question);
 
     ChipDatabase& m_database;
     QString m_path;
@@ -80,6 +84,7 @@ private:
     Questioner m_ask;
     int m_selectedRow = 0;
     std::vector<ChipGridRow> m_savedRows;
+    std::optional<QByteArray> m_fileAsRead;  // the file as last read or saved; none when missing
 
     QTableWidget* m_grid = nullptr;
     QComboBox* m_type = nullptr;          // ComboBox1

@@ -300,6 +300,11 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
     // FillRangeInvalid
     {u"填充范围无效：需要 0 <= 开始地址 <= 结束地址 <= %1。", u"填充範圍無效：需要 0 <= 開始地址 <= 結束地址 <= %1。",
      u"Invalid fill range: 0 <= Start ADDR <= End ADDR <= %1 is required."},
+    // EditorFileChanged
+    {u"芯片数据库 %1 在编辑器读取之后被其他程序修改过。保存会用这里的各行替换那些修改。仍然保存吗？",
+     u"芯片數據庫 %1 在編輯器讀取之後被其他程序修改過。保存會用這裡的各行替換那些修改。仍然保存嗎？",
+     u"The chip database %1 was changed by another program after the editor read it. Saving "
+     u"replaces those changes with the rows shown here. Save anyway?"},
 };
 
 }  // namespace

@@ -111,11 +111,12 @@ enum class ExtraText : int {
     DifferenceRangeStatus,  // %1: the range's number (from 1), %2: ranges
     CompareNoChip,
     FillRangeInvalid,       // %1: the highest address, hex
+    EditorFileChanged,      // %1: the chip database file
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::FillRangeInvalid) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::EditorFileChanged) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

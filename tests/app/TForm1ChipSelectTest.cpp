@@ -131,7 +131,7 @@ TEST_F(TForm1ChipSelect, EveryPathThatReloadsTheViewTakesItsEditsFirst)
          }},
         {"database save", [](TForm1& window) {
              window.ComboBox3->setCurrentIndex(1);
-             emit window.Form2->chipDatabaseSaved();
+             emit window.Form2->chipTableChanged();
          }},
     };
     for (const Path& path : paths) {

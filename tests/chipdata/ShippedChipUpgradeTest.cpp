@@ -147,6 +147,24 @@ TEST_F(ShippedChipOfferTest, YesAppendsAfterTheOwnRecordsSavesAndAsksNoMore)
     EXPECT_EQ(m_questions.size(), 1);
 }
 
+// A second window may save the copy while this one's question waits for an answer.
+TEST_F(ShippedChipOfferTest, YesAddsAfterTheChipsAnotherWindowSavedWhileTheQuestionWaited)
+{
+    ship({"SPI_FLASH,Winbond,W25Q64JV", "SPI_FLASH,Winbond,W25Q128JV"});
+    own({"SPI_FLASH,Winbond,W25Q64JV"});
+    const auto theirs = database({"SPI_FLASH,Winbond,W25Q64JV", "SPI_FLASH,Mine,MY25Q01"});
+    const ShippedChipOfferResult result = offerShippedChips(*m_own, m_files, {},
+        {[&](const QString&) {
+             writeFile(m_files.databasePath, *theirs);
+             return true;
+         },
+         {}});
+    EXPECT_EQ(result.outcome, ShippedChipOffer::Added);
+    EXPECT_EQ(namesOf(*m_own), (QStringList{"SPI_FLASH,Winbond,W25Q64JV", "SPI_FLASH,Mine,MY25Q01",
+                                   "SPI_FLASH,Winbond,W25Q128JV"}));
+    EXPECT_EQ(ownFile(), chipDatabaseBytes(*m_own, 3));
+}
+
 TEST_F(ShippedChipOfferTest, NoKeepsTheCopyUntilTheShippedDatabaseChanges)
 {
     ship({"SPI_FLASH,Winbond,W25Q64JV", "SPI_FLASH,Winbond,W25Q128JV"});

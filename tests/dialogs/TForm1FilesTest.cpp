@@ -432,6 +432,24 @@ TEST_F(FileCommands, EditorSaveChoosesTheCurrentChipAgain)
     EXPECT_EQ(window.FlashEditor->DataSize(), 0x10000);
 }
 
+// The editor reloads the table from the file, which another window may have saved meanwhile:
+// even when the editor is left without a save, the chip shown is the chip the slot holds.
+TEST_F(FileCommands, AnEditorOpenedOnAFileChangedElsewhereKeepsTheChosenChip)
+{
+    writeSettings("[DEVICE]\nchip=1\n[CHIP]\nINDEX1=0\nINDEX2=0\nINDEX3=1\n");
+    writeDatabase({{"SPI,ACME,BIG", 0x10000}, {"SPI,ACME,SMALL", 0x100}});
+    TForm1& window = openWindow();
+    ASSERT_EQ(window.currentChipRecord().nameText(), "SPI,ACME,SMALL");
+
+    writeDatabase({{"SPI,ACME,SMALL", 0x100}, {"SPI,ACME,BIG", 0x10000}});
+    whileModal([&] { window.N3->trigger(); },
+        [&] { QTest::mouseClick(window.Form2->findChild<QPushButton*>("BtnExit"), Qt::LeftButton); });
+    EXPECT_EQ(window.currentChip(), 0);
+    EXPECT_EQ(window.currentChipRecord().nameText(), "SPI,ACME,SMALL");
+    EXPECT_EQ(window.ComboBox3->currentText(), "SMALL");
+    EXPECT_EQ(window.Edit1->text(), "256");
+}
+
 TEST_F(FileCommands, EditorSaveKeepsTheEditsTypedIntoTheView)
 {
     writeSettings("[DEVICE]\nchip=1\n");

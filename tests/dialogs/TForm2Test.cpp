@@ -134,7 +134,7 @@ TEST_F(ChipEditor, UnchangedSaveRewritesTheSameBytes)
     const QByteArray before = fileBytes();
     ASSERT_EQ(before.size(), 3 * 68);
     open();
-    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    QSignalSpy saved(editor.get(), &TForm2::chipTableChanged);
     click("BtnSave");
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(fileBytes(), before);
@@ -232,7 +232,7 @@ TEST_F(ChipEditor, ABadCellLeavesTableAndFileUnchanged)
     const ChipDatabase loaded = database;
     grid()->item(0, 1)->setText("CHANGED");  // a good change before the bad row
     grid()->item(1, 8)->setText("fast");
-    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    QSignalSpy saved(editor.get(), &TForm2::chipTableChanged);
     click("BtnSave");
     ASSERT_EQ(errors, QStringList{"'fast' is not a valid integer value"});
     EXPECT_EQ(fileBytes(), before);
@@ -257,7 +257,7 @@ TEST_F(ChipEditor, AFailedWriteLeavesTheTableAsItWasAndSignalsNothing)
     ASSERT_TRUE(QDir().mkdir(path));
     grid()->setCurrentCell(0, 1);
     click("BtnDelete");
-    QSignalSpy saved(editor.get(), &TForm2::chipDatabaseSaved);
+    QSignalSpy saved(editor.get(), &TForm2::chipTableChanged);
     EXPECT_FALSE(editor->SaveChipDatabase());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(path))) << errors[0].toStdString();
@@ -375,6 +375,30 @@ TEST_F(ChipEditor, MoreThan999RowsAreRefused)
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("999"));
     EXPECT_EQ(fileBytes(), before);
+}
+
+// Another window saved the file while this editor was open: its chips are not written over
+// without a word.
+TEST_F(ChipEditor, SavingOverAFileChangedSinceItWasReadAsksFirst)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("SPI_FLASH,MXIC,MX25L6405", 0, 0, 8 << 20)});
+    const QByteArray theirs = fileBytes();
+    const auto loaded = std::make_unique<ChipDatabase>(database);
+
+    EXPECT_FALSE(editor->SaveChipDatabase());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QDir::toNativeSeparators(path))) << questions[0].toStdString();
+    EXPECT_EQ(fileBytes(), theirs);
+    EXPECT_TRUE(std::ranges::equal(database.table(), loaded->table()));
+
+    answers << true;
+    EXPECT_TRUE(editor->SaveChipDatabase());
+    EXPECT_EQ(fileBytes().size(), 2 * 68);
+    EXPECT_TRUE(editor->SaveChipDatabase());  // the file is now the editor's own
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(ChipEditor, EachOpeningReloadsTheFileDiscardingGridChanges)

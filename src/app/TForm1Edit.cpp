@@ -109,7 +109,8 @@ void TForm1::createEditCommands()
     };
     connect(clipboard, &QClipboard::dataChanged, &m_editNotifications, readClipboard);
     readClipboard();
-    connect(Buff, &QMenu::aboutToShow, this, &TForm1::updateEditCommands);
+    for (QMenu* menu : {O1, Buff, O3})
+        connect(menu, &QMenu::aboutToShow, this, &TForm1::updateEditCommands);
     connect(qApp, &QApplication::focusChanged, &m_editNotifications, [this] { updateEditCommands(); });
     FlashEditor->OnChange = [this] {
         updateEditCommands();
@@ -139,6 +140,10 @@ void TForm1::updateEditCommands()
     const bool marked = !FlashEditor->DifferenceMarks().empty();
     NextDiff1->setEnabled(idle && marked);
     PrevDiff1->setEnabled(idle && marked);
+    // The menu bar stays usable while an operation runs, but the file, fill, database and chip
+    // commands would be refused then: their items and keys (Ctrl+O, Ctrl+S) show it.
+    for (QAction* action : {O2, S1, Fill, N3, A1, E1, W1, R1, V1, N7})
+        action->setEnabled(idle);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

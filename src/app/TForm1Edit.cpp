@@ -10,7 +10,6 @@
 #include "GoToDialog.h"
 #include "MessageBoxes.h"
 #include "text/MessageCatalogExtra.h"
-#include "hexview/HexByteText.h"
 #include "hexview/HexClipboard.h"
 #include "hexview/HexEditorEx.h"
 
@@ -118,6 +117,16 @@ void TForm1::createEditCommands()
             CrcPanel->imageChanged();
     };
     FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
+    // Paste hex text, and Text pasted with the hex-text box: a text that is not hex bytes from
+    // end to end is refused whole, naming what could not be read.
+    FlashEditor->OnHexTextRefused = [this](const QString& text, qsizetype badAt) {
+        if (badAt < 0) {
+            ShowError(ExtraMessages::text(ExtraText::PasteHexEmpty));
+            return;
+        }
+        const bool pair = text.at(badAt).isHighSurrogate() && badAt + 1 < text.size();
+        ShowError(ExtraMessages::text(ExtraText::PasteHexNotHex).arg(text.mid(badAt, pair ? 2 : 1)).arg(badAt + 1));
+    };
 }
 
 void TForm1::updateEditCommands()
@@ -207,24 +216,8 @@ void TForm1::Paste1Click()
 
 void TForm1::PasteHex1Click()
 {
-    if (chipOperationRunning())
-        return;
-    // Text that is not hex bytes from end to end is refused whole: read around what it cannot
-    // read, it would become other bytes than the person copied.
-    const QString text = QApplication::clipboard()->text();
-    const HexByteText::Parsed parsed = HexByteText::parse(text);
-    if (!parsed.ok()) {
-        const bool pair = text.at(parsed.badAt).isHighSurrogate() && parsed.badAt + 1 < text.size();
-        ShowError(ExtraMessages::text(ExtraText::PasteHexNotHex)
-                      .arg(text.mid(parsed.badAt, pair ? 2 : 1))
-                      .arg(parsed.badAt + 1));
-        return;
-    }
-    if (parsed.bytes.isEmpty()) {
-        ShowError(ExtraMessages::text(ExtraText::PasteHexEmpty));
-        return;
-    }
-    FlashEditor->CBPasteHexText();
+    if (!chipOperationRunning())
+        FlashEditor->CBPasteHexText();
 }
 
 void TForm1::SelectAll1Click()

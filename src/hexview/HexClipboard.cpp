@@ -1,7 +1,5 @@
 #include "HexClipboard.h"
 
-#include "HexTypes.h"
-
 #include <QFileInfo>
 #include <QMimeData>
 #include <QtEndian>
@@ -89,27 +87,6 @@ QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
         *out++ = QLatin1Char(digits[swapNibbles ? b >> 4 : b & 0xF]);
     }
     return text;
-}
-
-// Non-hex characters are skipped; digits pair up high nibble first (low first when swapped);
-// an unpaired last digit is dropped.
-QByteArray parseHexText(const QString& text, bool swapNibbles)
-{
-    QByteArray out;
-    out.reserve(text.size() / 2);
-    int pending = -1;
-    for (const QChar c : text) {
-        const int v = hexDigitValue(c);
-        if (v < 0)
-            continue;
-        if (pending < 0) {
-            pending = v;
-        } else {
-            out.append(char(swapNibbles ? (v << 4 | pending) : (pending << 4 | v)));
-            pending = -1;
-        }
-    }
-    return out;
 }
 
 // The data object of a copy. It keeps one copy of the bytes (the view may change or go away
@@ -216,8 +193,7 @@ bool isTextFormat(const QString& format)
     return format == QLatin1String(TextFormat);
 }
 
-std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool hexText,
-                                  bool swapNibbles, bool unicodeBigEndian)
+std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool unicodeBigEndian)
 {
     const bool unicodeFromPlain = format == QLatin1String(UnicodeTextFormat) &&
                                   !mime.hasFormat(format) && mime.hasFormat(QString::fromLatin1(TextFormat));
@@ -228,8 +204,7 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
     if (format == QLatin1String(RegEditFormat))
         return fromRegEditBlock(mime.data(format));
     if (format == QLatin1String(TextFormat)) {
-        const QString text = mime.text();
-        return hexText ? parseHexText(text, swapNibbles) : upToZero(text.toLatin1());
+        return upToZero(mime.text().toLatin1());
     }
     if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
         return upToZero(mime.data(format));

@@ -198,15 +198,28 @@ TEST_F(TForm1Flow, PasteHexTextTakesHexBytesAtTheRightClickedByteAndRefusesOther
     EXPECT_EQ(saved.mid(0x40, 2), QByteArray("\x12\x34"));
     EXPECT_EQ(saved.mid(0x42, 0x10), original(0x40, 0x10));
 
-    // Text that is not hex: refused naming what could not be read; the image stays.
+    // Text that is not hex: refused naming what could not be read; the image stays. Ctrl+V with
+    // the format question's hex-text box reads the text the same way.
+    view.ChooseClipboardFormat = [](const QStringList&, int& chosen, bool& hexText) {
+        chosen = 0;  // Text
+        hexText = true;
+        return true;
+    };
     const struct {
         const char* text;
         const char* named;
-    } refusals[] = {{"hello WORLD", "character 1, \"h\""}, {"DE AD B", "character 7, \"B\""}};
+        bool byKey;
+    } refusals[] = {{"hello WORLD", "character 1, \"h\"", false}, {"DE AD B", "character 7, \"B\"", false},
+        {"0x12, 0x3", "character 9, \"3\"", true}};
     for (const auto& refusal : refusals) {
         QApplication::clipboard()->setText(QString::fromLatin1(refusal.text));
         MessageBoxes::setNextAnswer(QMessageBox::Ok);
-        contextCommand(window, 0x80, window.PasteHex1);
+        if (refusal.byKey) {
+            click(view, 0x80);
+            press(window, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            contextCommand(window, 0x80, window.PasteHex1);
+        }
         ASSERT_EQ(MessageBoxes::history().size(), 1) << refusal.text;
         EXPECT_TRUE(MessageBoxes::history().front().text.contains(QString::fromLatin1(refusal.named)))
             << qPrintable(MessageBoxes::history().front().text);

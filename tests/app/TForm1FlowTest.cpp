@@ -22,6 +22,8 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -253,6 +255,44 @@ TEST_F(TForm1Flow, TheChecksumPanelSumsTheImageSaveWrites)
     ASSERT_EQ(saved.size(), ChipSize);
     EXPECT_EQ(shown, QStringLiteral("CRC32: ") + crc32Text(crc32Continue(crc32Start(),
         {reinterpret_cast<const std::uint8_t*>(saved.constData()), static_cast<std::size_t>(saved.size())})));
+}
+
+TEST_F(TForm1Flow, APathPastedIntoTheFileDialogLeavesOutTheLineEndItWasCopiedWith)
+{
+    TForm1& window = openWithImage();
+    const QString path = m_dir.filePath(QStringLiteral("pasted.bin"));
+    // Copied from a terminal or a text with Windows line ends: the field keeps the CR unseen.
+    const auto pasteAndEnter = [&](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            dialog.reject();
+            return;
+        }
+        QApplication::clipboard()->setText(path + QStringLiteral("\r\n"));
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_Return);
+        if (dialog.isVisible())
+            dialog.reject();
+    };
+    {
+        const NextDialog<QFileDialog> next(pasteAndEnter);
+        press(window, Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("pasted*")}, QDir::Files), QStringList{QStringLiteral("pasted.bin")});
+    EXPECT_EQ(QFileInfo(path).size(), ChipSize);
+
+    window.FlashEditor->SetSelStart(0);
+    type(window, "55");
+    {
+        const NextDialog<QFileDialog> next(pasteAndEnter);
+        // The dialog's own "file not found" box, answered so that the test fails instead of waiting.
+        const NextDialog<QMessageBox> notFound([](QMessageBox& box) { box.reject(); });
+        press(window, Qt::Key_O, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(MessageBoxes::history().isEmpty());
+    EXPECT_EQ(window.FlashEditor->GetDataAt(0), original(0, 1).at(0));
 }
 
 TEST_F(TForm1Flow, AllFilesListsFilesWithoutADotAndTheDialogsStartInTheLastImageFolder)

@@ -70,7 +70,7 @@ ParsedFindPattern FindPattern::fromText(const QString& text, bool ignoreCase)
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
-        const int byte = c <= 0xFFFF ? ansiByteOf(QChar(static_cast<char16_t>(c))) : -1;
+        const int byte = c <= 0xFFFF ? textByteOf(QChar(static_cast<char16_t>(c))) : -1;
         if (byte < 0)
             return refused(ExtraText::FindTextNotShown, QString::fromUcs4(&c, 1));
         bytes.append(static_cast<char>(byte));

@@ -1,5 +1,7 @@
 #include "HexClipboard.h"
 
+#include "HexTranslation.h"
+
 #include <QFileInfo>
 #include <QMimeData>
 #include <QtEndian>
@@ -87,6 +89,19 @@ QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
         *out++ = QLatin1Char(digits[swapNibbles ? b >> 4 : b & 0xF]);
     }
     return text;
+}
+
+// Text as the bytes the character column shows for its characters (the euro sign as 0x80);
+// a character no byte shows becomes '?', as in an 8-bit text of the system's.
+QByteArray textBytes(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        const int byte = textByteOf(c);
+        bytes.append(byte >= 0 ? static_cast<char>(byte) : '?');
+    }
+    return bytes;
 }
 
 // The data object of a copy. It keeps one copy of the bytes (the view may change or go away
@@ -204,7 +219,7 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
     if (format == QLatin1String(RegEditFormat))
         return fromRegEditBlock(mime.data(format));
     if (format == QLatin1String(TextFormat)) {
-        return upToZero(mime.text().toLatin1());
+        return upToZero(textBytes(mime.text()));
     }
     if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
         return upToZero(mime.data(format));

@@ -67,6 +67,17 @@ TEST(HexEditorExClipboard, ZeroByteEndsTextButNotThePrivateFormat)
     EXPECT_EQ(v.editor.GetUndoDescription(), "Paste from clipboard");
     v.editor.Undo();
     EXPECT_EQ(v.editor.DataSize(), 4);
+
+    // Text from another program: each character as the byte the character column shows for it.
+    v.editor.ChooseClipboardFormat = [](const QStringList&, int& chosen, bool& hexText) {
+        chosen = 0;  // Text
+        hexText = false;
+        return true;
+    };
+    v.select(0, 3);
+    setClipboardText(QStringLiteral("€é\u0085Œ"));
+    v.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(v.data(), (std::vector<std::uint8_t>{0x80, 0xE9, 0x85, 0x8C}));
 }
 
 TEST(HexEditorExClipboard, HexTextPasteTakesHexBytesAndRefusesAnyOtherTextWhole)

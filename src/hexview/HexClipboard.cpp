@@ -104,6 +104,19 @@ QByteArray textBytes(const QString& text)
     return bytes;
 }
 
+// The characters the character column shows for bytes (the euro sign for 0x80); a byte it
+// shows no character for keeps its code point.
+QString shownText(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(bytes[i]);
+        const QChar shown = ansiChar(byte);
+        text[i] = shown.isNull() ? QChar(char16_t(byte)) : shown;
+    }
+    return text;
+}
+
 // The data object of a copy. It keeps one copy of the bytes (the view may change or go away
 // while the clipboard holds them) and builds a format only when a reader asks for it: building
 // all five up front costs five copies and a text twice the size, over 300 MiB for 64 MiB.
@@ -130,9 +143,7 @@ protected:
         const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(m_bytes.constData()),
                                      std::size_t(m_bytes.size()));
         if (mimeType == QLatin1String(TextFormat)) {
-            // Characters show as the code point of their byte: the text is the bytes as Latin-1.
-            return m_options.hexText ? hexText(bytes, m_options.swapNibbles)
-                                     : QString::fromLatin1(upToZero(m_bytes));
+            return m_options.hexText ? hexText(bytes, m_options.swapNibbles) : shownText(upToZero(m_bytes));
         }
         if (mimeType == QLatin1String(PrivateFormat))
             return privateBlock(bytes);

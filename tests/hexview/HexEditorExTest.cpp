@@ -78,6 +78,10 @@ TEST(HexEditorExClipboard, ZeroByteEndsTextButNotThePrivateFormat)
     setClipboardText(QStringLiteral("€é\u0085Œ"));
     v.key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(v.data(), (std::vector<std::uint8_t>{0x80, 0xE9, 0x85, 0x8C}));
+    // and a copy gives other programs the characters the column shows.
+    v.select(0, 3);
+    v.key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("€é…Œ"));
 }
 
 TEST(HexEditorExClipboard, HexTextPasteTakesHexBytesAndRefusesAnyOtherTextWhole)

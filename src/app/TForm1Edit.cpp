@@ -162,6 +162,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
+    // The menu key reaches the view itself, not its data area: the commands act at the caret,
+    // and the menu opens there.
+    if (watched == FlashEditor && event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) {
+        const qint64 caret = FlashEditor->GetCursorPosition();
+        const QRect cell = FlashEditor->CellRect(FlashEditor->Layout().nibbleColOf(caret), FlashEditor->Layout().rowOf(caret));
+        QWidget* data = FlashEditor->viewport();
+        updateEditCommands();
+        EditPopupMenu->popup(data->mapToGlobal(cell.isNull() ? data->rect().center() : cell.bottomLeft()));
+        return true;
+    }
     if (watched == FlashEditor->viewport() && event->type() == QEvent::ContextMenu) {
         const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
         int col = 0;

@@ -407,6 +407,13 @@ TEST_F(TForm1Edit, TheContextMenuOpensOnTheDataButNotOnTheGutter)
     QContextMenuEvent onGutter(QContextMenuEvent::Mouse, gutter.center(), viewport->mapToGlobal(gutter.center()));
     QApplication::sendEvent(viewport, &onGutter);
     EXPECT_FALSE(window.EditPopupMenu->isVisible());
+
+    // The menu key goes to the view itself; the menu opens there for the selection as it is.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), view.mapToGlobal(QPoint()));
+    QApplication::sendEvent(&view, &menuKey);
+    EXPECT_TRUE(window.EditPopupMenu->isVisible());
+    EXPECT_EQ(view.SelCount(), 16);
+    window.EditPopupMenu->hide();
 }
 
 TEST_F(TForm1Edit, FindWithAWildcardReachesTheLastBytesOfA64MiBImageAndNoFurther)

@@ -3,7 +3,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QQueue>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +37,25 @@ void matchEveryFileUnderStarDotStar(QFileDialog& dialog)
     };
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, apply);
     apply(dialog.selectedNameFilter());
+}
+
+// A path pasted into the name field brings the line end or tab it was copied with, which the
+// field keeps unseen: "dump.bin\r" would be saved beside the dump.bin the person sees, and an
+// open would find no such file. No key types a control character, so the field drops them.
+void dropPastedControlCharacters(QFileDialog& dialog)
+{
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name)
+        return;
+    QObject::connect(name, &QLineEdit::textEdited, name, [name](const QString& text) {
+        QString kept = text;
+        kept.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+        if (kept.size() == text.size())
+            return;
+        const int removedBefore = name->cursorPosition() - static_cast<int>(text.size() - kept.size());
+        name->setText(kept);
+        name->setCursorPosition(std::max(0, removedBefore));
+    });
 }
 
 void startIn(QFileDialog& dialog, const QString& folder)
@@ -100,6 +122,7 @@ QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int fi
     if (filterIndex >= 1 && filterIndex <= filters.size())
         dialog.selectNameFilter(filters[filterIndex - 1]);
     matchEveryFileUnderStarDotStar(dialog);
+    dropPastedControlCharacters(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
@@ -117,6 +140,7 @@ QString FileDialogs::saveFileName(QWidget* parent, const QString& filter, const 
     dialog.setNameFilters(offeredFilters(Kind::Save));
     startIn(dialog, folder);
     matchEveryFileUnderStarDotStar(dialog);
+    dropPastedControlCharacters(dialog);
     dialog.setDefaultSuffix(defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -3,6 +3,7 @@
 #include "text/MessageCatalogExtra.h"
 #include "hexview/HexByteText.h"
 #include "hexview/HexEditor.h"
+#include "hexview/HexTranslation.h"
 
 #include <algorithm>
 #include <array>
@@ -65,12 +66,17 @@ ParsedFindPattern FindPattern::fromText(const QString& text, bool ignoreCase)
 {
     if (text.isEmpty())
         return refused(ExtraText::FindEmpty);
+    // Each character as the byte the character column shows it for (the euro sign for 0x80).
+    QByteArray bytes;
+    bytes.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
-        if (c > 0xFF)
+        const int byte = c <= 0xFFFF ? textByteOf(QChar(static_cast<char16_t>(c))) : -1;
+        if (byte < 0)
             return refused(ExtraText::FindTextNotShown, QString::fromUcs4(&c, 1));
+        bytes.append(static_cast<char>(byte));
     }
     FindPattern pattern;
-    pattern.bytes = text.toLatin1();
+    pattern.bytes = bytes;
     pattern.isText = true;
     pattern.ignoreCase = ignoreCase;
     pattern.typed = text;

@@ -183,7 +183,8 @@ public:
     void openImageFile(const QString& path);
     // True while a chip operation runs: commands that change the buffer are refused then.
     [[nodiscard]] bool chipOperationRunning() const;
-    // Enables each edit command exactly when it can act.
+    // Enables each edit command exactly when it can act, and the file, fill and chip commands
+    // of the menus exactly while no chip operation runs.
     void updateEditCommands();
 
 protected:

@@ -10,7 +10,6 @@
 #include "GoToDialog.h"
 #include "MessageBoxes.h"
 #include "text/MessageCatalogExtra.h"
-#include "hexview/HexByteText.h"
 #include "hexview/HexClipboard.h"
 #include "hexview/HexEditorEx.h"
 
@@ -109,7 +108,8 @@ void TForm1::createEditCommands()
     };
     connect(clipboard, &QClipboard::dataChanged, &m_editNotifications, readClipboard);
     readClipboard();
-    connect(Buff, &QMenu::aboutToShow, this, &TForm1::updateEditCommands);
+    for (QMenu* menu : {O1, Buff, O3})
+        connect(menu, &QMenu::aboutToShow, this, &TForm1::updateEditCommands);
     connect(qApp, &QApplication::focusChanged, &m_editNotifications, [this] { updateEditCommands(); });
     FlashEditor->OnChange = [this] {
         updateEditCommands();
@@ -117,6 +117,16 @@ void TForm1::createEditCommands()
             CrcPanel->imageChanged();
     };
     FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
+    // Paste hex text, and Text pasted with the hex-text box: a text that is not hex bytes from
+    // end to end is refused whole, naming what could not be read.
+    FlashEditor->OnHexTextRefused = [this](const QString& text, qsizetype badAt) {
+        if (badAt < 0) {
+            ShowError(ExtraMessages::text(ExtraText::PasteHexEmpty));
+            return;
+        }
+        const bool pair = text.at(badAt).isHighSurrogate() && badAt + 1 < text.size();
+        ShowError(ExtraMessages::text(ExtraText::PasteHexNotHex).arg(text.mid(badAt, pair ? 2 : 1)).arg(badAt + 1));
+    };
 }
 
 void TForm1::updateEditCommands()
@@ -139,6 +149,10 @@ void TForm1::updateEditCommands()
     const bool marked = !FlashEditor->DifferenceMarks().empty();
     NextDiff1->setEnabled(idle && marked);
     PrevDiff1->setEnabled(idle && marked);
+    // The menu bar stays usable while an operation runs, but the file, fill, database and chip
+    // commands would be refused then: their items and keys (Ctrl+O, Ctrl+S) show it.
+    for (QAction* action : {O2, S1, Fill, N3, A1, E1, W1, R1, V1, N7})
+        action->setEnabled(idle);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -146,6 +160,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (watched == FlashEditor && event->type() == QEvent::ShortcutOverride
         && isViewKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
+        return true;
+    }
+    // The menu key reaches the view itself, not its data area: the commands act at the caret,
+    // and the menu opens there.
+    if (watched == FlashEditor && event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) {
+        const qint64 caret = FlashEditor->GetCursorPosition();
+        const QRect cell = FlashEditor->CellRect(FlashEditor->Layout().nibbleColOf(caret), FlashEditor->Layout().rowOf(caret));
+        QWidget* data = FlashEditor->viewport();
+        updateEditCommands();
+        EditPopupMenu->popup(data->mapToGlobal(cell.isNull() ? data->rect().center() : cell.bottomLeft()));
         return true;
     }
     if (watched == FlashEditor->viewport() && event->type() == QEvent::ContextMenu) {
@@ -202,24 +227,8 @@ void TForm1::Paste1Click()
 
 void TForm1::PasteHex1Click()
 {
-    if (chipOperationRunning())
-        return;
-    // Text that is not hex bytes from end to end is refused whole: read around what it cannot
-    // read, it would become other bytes than the person copied.
-    const QString text = QApplication::clipboard()->text();
-    const HexByteText::Parsed parsed = HexByteText::parse(text);
-    if (!parsed.ok()) {
-        const bool pair = text.at(parsed.badAt).isHighSurrogate() && parsed.badAt + 1 < text.size();
-        ShowError(ExtraMessages::text(ExtraText::PasteHexNotHex)
-                      .arg(text.mid(parsed.badAt, pair ? 2 : 1))
-                      .arg(parsed.badAt + 1));
-        return;
-    }
-    if (parsed.bytes.isEmpty()) {
-        ShowError(ExtraMessages::text(ExtraText::PasteHexEmpty));
-        return;
-    }
-    FlashEditor->CBPasteHexText();
+    if (!chipOperationRunning())
+        FlashEditor->CBPasteHexText();
 }
 
 void TForm1::SelectAll1Click()

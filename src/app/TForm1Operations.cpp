@@ -80,6 +80,8 @@ void TForm1::runOperation(const std::function<void()>& operation)
         const FocusReturn focus(this);
         operation();
     }
+    // The frame enabled the tool bar again while the operation still held the session.
+    updateEditCommands();
     // Only the outermost handler gets here with the operation over: one refused inside it
     // returns while the tool bar is still disabled.
     if (m_closeWhenIdle && !chipOperationRunning())

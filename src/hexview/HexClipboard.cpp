@@ -1,6 +1,6 @@
 #include "HexClipboard.h"
 
-#include "HexTypes.h"
+#include "HexTranslation.h"
 
 #include <QFileInfo>
 #include <QMimeData>
@@ -91,25 +91,30 @@ QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
     return text;
 }
 
-// Non-hex characters are skipped; digits pair up high nibble first (low first when swapped);
-// an unpaired last digit is dropped.
-QByteArray parseHexText(const QString& text, bool swapNibbles)
+// Text as the bytes the character column shows for its characters (the euro sign as 0x80);
+// a character no byte shows becomes '?', as in an 8-bit text of the system's.
+QByteArray textBytes(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size() / 2);
-    int pending = -1;
+    QByteArray bytes;
+    bytes.reserve(text.size());
     for (const QChar c : text) {
-        const int v = hexDigitValue(c);
-        if (v < 0)
-            continue;
-        if (pending < 0) {
-            pending = v;
-        } else {
-            out.append(char(swapNibbles ? (v << 4 | pending) : (pending << 4 | v)));
-            pending = -1;
-        }
+        const int byte = textByteOf(c);
+        bytes.append(byte >= 0 ? static_cast<char>(byte) : '?');
     }
-    return out;
+    return bytes;
+}
+
+// The characters the character column shows for bytes (the euro sign for 0x80); a byte it
+// shows no character for keeps its code point.
+QString shownText(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(bytes[i]);
+        const QChar shown = ansiChar(byte);
+        text[i] = shown.isNull() ? QChar(char16_t(byte)) : shown;
+    }
+    return text;
 }
 
 // The data object of a copy. It keeps one copy of the bytes (the view may change or go away
@@ -138,9 +143,7 @@ protected:
         const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(m_bytes.constData()),
                                      std::size_t(m_bytes.size()));
         if (mimeType == QLatin1String(TextFormat)) {
-            // Characters show as the code point of their byte: the text is the bytes as Latin-1.
-            return m_options.hexText ? hexText(bytes, m_options.swapNibbles)
-                                     : QString::fromLatin1(upToZero(m_bytes));
+            return m_options.hexText ? hexText(bytes, m_options.swapNibbles) : shownText(upToZero(m_bytes));
         }
         if (mimeType == QLatin1String(PrivateFormat))
             return privateBlock(bytes);
@@ -216,8 +219,7 @@ bool isTextFormat(const QString& format)
     return format == QLatin1String(TextFormat);
 }
 
-std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool hexText,
-                                  bool swapNibbles, bool unicodeBigEndian)
+std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool unicodeBigEndian)
 {
     const bool unicodeFromPlain = format == QLatin1String(UnicodeTextFormat) &&
                                   !mime.hasFormat(format) && mime.hasFormat(QString::fromLatin1(TextFormat));
@@ -228,8 +230,7 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
     if (format == QLatin1String(RegEditFormat))
         return fromRegEditBlock(mime.data(format));
     if (format == QLatin1String(TextFormat)) {
-        const QString text = mime.text();
-        return hexText ? parseHexText(text, swapNibbles) : upToZero(text.toLatin1());
+        return upToZero(textBytes(mime.text()));
     }
     if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
         return upToZero(mime.data(format));

@@ -45,8 +45,7 @@ struct CopyOptions {
 [[nodiscard]] QStringList supportedFormats(const QMimeData& mime, bool otherFormats);
 [[nodiscard]] QString displayName(const QString& format);
 [[nodiscard]] bool isTextFormat(const QString& format);
-// The bytes a chosen format stands for.
-[[nodiscard]] std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format,
-                                                bool hexText, bool swapNibbles, bool unicodeBigEndian);
+// The bytes a chosen format stands for; Text as its characters (the view reads hex text itself).
+[[nodiscard]] std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool unicodeBigEndian);
 
 } // namespace HexClipboard

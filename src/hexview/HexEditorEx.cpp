@@ -99,8 +99,28 @@ std::optional<QByteArray> HexEditorEx::readClipboard(const QMimeData& mime)
     }
     if (format.isEmpty())
         return std::nullopt;
-    return HexClipboard::bytesOf(mime, format, hexText && HexClipboard::isTextFormat(format),
-                                 SwapNibbles(), UnicodeBigEndian());
+    if (hexText && HexClipboard::isTextFormat(format))
+        return hexTextBytes(mime.text());
+    return HexClipboard::bytesOf(mime, format, UnicodeBigEndian());
+}
+
+std::optional<QByteArray> HexEditorEx::hexTextBytes(const QString& text)
+{
+    // Read around what it cannot read, a text would become other bytes than the ones copied.
+    HexByteText::Parsed parsed = HexByteText::parse(text);
+    if (!parsed.ok() || parsed.bytes.isEmpty()) {
+        if (OnHexTextRefused)
+            OnHexTextRefused(text, parsed.badAt);
+        else
+            QApplication::beep();
+        return std::nullopt;
+    }
+    if (SwapNibbles()) {
+        // The text is read as the view shows the bytes.
+        for (char& byte : parsed.bytes)
+            byte = static_cast<char>((static_cast<quint8>(byte) << 4) | (static_cast<quint8>(byte) >> 4));
+    }
+    return parsed.bytes;
 }
 
 bool HexEditorEx::CBPaste()
@@ -131,15 +151,8 @@ bool HexEditorEx::CBPasteHexText()
 {
     if (ReadOnlyView() || (NoSizeChange() && DataSize() == 0))
         return false;
-    HexByteText::Parsed parsed = HexByteText::parse(QApplication::clipboard()->text());
-    if (!parsed.ok())
-        return false;
-    if (SwapNibbles()) {
-        // The text is read as the view shows the bytes.
-        for (char& byte : parsed.bytes)
-            byte = static_cast<char>((static_cast<quint8>(byte) << 4) | (static_cast<quint8>(byte) >> 4));
-    }
-    return pasteBytes(parsed.bytes);
+    const auto bytes = hexTextBytes(QApplication::clipboard()->text());
+    return bytes && pasteBytes(*bytes);
 }
 
 bool HexEditorEx::pasteBytes(const QByteArray& bytes)

@@ -69,8 +69,11 @@ public:
     bool CBPaste();
     // Pastes the clipboard's text read as hex bytes (HexByteText), whatever else the clipboard
     // offers. A text that is not hex bytes from end to end, or holds none, pastes nothing and
-    // returns false.
+    // returns false; so does Text chosen with the hex-text box.
     bool CBPasteHexText();
+    // Told when a text read as hex bytes is refused: the text, and the index of its first
+    // character that cannot be read, or -1 when it holds no byte. Unset, the control beeps.
+    std::function<void(const QString& text, qsizetype badAt)> OnHexTextRefused;
     [[nodiscard]] bool OwnsClipBoard() const;
     // Leaves the data on the clipboard (flush) or empties it, if the clipboard holds ours.
     void ReleaseClipboard(bool flush);
@@ -113,6 +116,8 @@ private:
     [[nodiscard]] QFont printingFont(int dpi) const;
     [[nodiscard]] std::pair<qint64, qint64> printRange() const;
     [[nodiscard]] std::optional<QByteArray> readClipboard(const QMimeData& mime);
+    // The bytes of a hex text as the view shows them, or nullopt once the refusal is told.
+    [[nodiscard]] std::optional<QByteArray> hexTextBytes(const QString& text);
 
     bool m_createBackup = true;
     QString m_backupExtension = QStringLiteral(".bak");

@@ -151,6 +151,14 @@ int ansiByteOf(QChar ch)
     return -1;
 }
 
+int textByteOf(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (const int shown = ansiByteOf(ch); shown >= 0)
+        return shown;
+    return u >= 0x80 && u < 0xA0 ? u : -1;
+}
+
 const HexByteTable& hexIdentityTable()
 {
     return builtIn().identity;

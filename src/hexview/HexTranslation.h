@@ -15,6 +15,9 @@ using HexByteTable = std::array<std::uint8_t, 256>;
 [[nodiscard]] QChar ansiChar(std::uint8_t byte);
 // The display byte showing a character, the inverse of ansiChar; -1 when none shows it.
 [[nodiscard]] int ansiByteOf(QChar ch);
+// The display byte a character of a text stands for: ansiByteOf, else for U+0080..U+009F their
+// own code, as the view's copies carry those bytes as Latin-1 text; -1 for any other character.
+[[nodiscard]] int textByteOf(QChar ch);
 
 // Every byte to itself: the table of tkAsIs and of a search that matches bytes exactly.
 [[nodiscard]] const HexByteTable& hexIdentityTable();

@@ -79,6 +79,10 @@ TEST_F(FindPatternTest, TextTakesWhatTheCharacterColumnShowsAndNothingElse)
     EXPECT_EQ(latin.pattern->bytes, QByteArray("Gr\xF6\xDF" "e ?"));
     EXPECT_TRUE(latin.pattern->isText);
     EXPECT_TRUE(latin.pattern->ignoreCase);
+    // 0x80..0x9F show as the Windows-1252 characters (the euro sign for 0x80), which find them.
+    const ParsedFindPattern shown = FindPattern::fromText(QStringLiteral("€Œ™"), false);
+    ASSERT_TRUE(shown.pattern) << qPrintable(shown.error);
+    EXPECT_EQ(shown.pattern->bytes, QByteArray("\x80\x8C\x99"));
 
     setCurrentLanguage(Language::English);
     const ParsedFindPattern chinese = FindPattern::fromText(QStringLiteral("BIOS 芯片"), false);

@@ -362,7 +362,9 @@ TEST_F(TForm1Edit, CommandsAreRefusedWhileAChipOperationRuns)
         ASSERT_EQ(view.SelCount(), 2);  // and before Find could open a dialog that would block
         window.setOperationControlsEnabled(false);
         for (QAction* action : {window.Undo1, window.Redo1, window.Cut1, window.Copy1, window.Paste1,
-                 window.PasteHex1, window.SelectAll1, window.Find1, window.FindNext1, window.GoTo1})
+                 window.PasteHex1, window.SelectAll1, window.Find1, window.FindNext1, window.GoTo1,
+                 window.O2, window.S1, window.Fill, window.A1, window.E1, window.W1, window.R1,
+                 window.V1, window.N7})
             EXPECT_FALSE(action->isEnabled()) << qPrintable(action->objectName());
         window.Undo1Click();
         window.Cut1Click();
@@ -375,7 +377,8 @@ TEST_F(TForm1Edit, CommandsAreRefusedWhileAChipOperationRuns)
     }));
     EXPECT_TRUE(refused);
 
-    EXPECT_TRUE(window.Undo1->isEnabled());
+    for (QAction* action : {window.Undo1, window.O2, window.S1, window.Fill, window.R1, window.N7})
+        EXPECT_TRUE(action->isEnabled()) << qPrintable(action->objectName());
     choose(window.Undo1);
     EXPECT_EQ(viewByte(window, 0), 0x70);
 }
@@ -404,6 +407,13 @@ TEST_F(TForm1Edit, TheContextMenuOpensOnTheDataButNotOnTheGutter)
     QContextMenuEvent onGutter(QContextMenuEvent::Mouse, gutter.center(), viewport->mapToGlobal(gutter.center()));
     QApplication::sendEvent(viewport, &onGutter);
     EXPECT_FALSE(window.EditPopupMenu->isVisible());
+
+    // The menu key goes to the view itself; the menu opens there for the selection as it is.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), view.mapToGlobal(QPoint()));
+    QApplication::sendEvent(&view, &menuKey);
+    EXPECT_TRUE(window.EditPopupMenu->isVisible());
+    EXPECT_EQ(view.SelCount(), 16);
+    window.EditPopupMenu->hide();
 }
 
 TEST_F(TForm1Edit, FindWithAWildcardReachesTheLastBytesOfA64MiBImageAndNoFurther)

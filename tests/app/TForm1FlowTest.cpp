@@ -22,6 +22,8 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,15 +200,28 @@ TEST_F(TForm1Flow, PasteHexTextTakesHexBytesAtTheRightClickedByteAndRefusesOther
     EXPECT_EQ(saved.mid(0x40, 2), QByteArray("\x12\x34"));
     EXPECT_EQ(saved.mid(0x42, 0x10), original(0x40, 0x10));
 
-    // Text that is not hex: refused naming what could not be read; the image stays.
+    // Text that is not hex: refused naming what could not be read; the image stays. Ctrl+V with
+    // the format question's hex-text box reads the text the same way.
+    view.ChooseClipboardFormat = [](const QStringList&, int& chosen, bool& hexText) {
+        chosen = 0;  // Text
+        hexText = true;
+        return true;
+    };
     const struct {
         const char* text;
         const char* named;
-    } refusals[] = {{"hello WORLD", "character 1, \"h\""}, {"DE AD B", "character 7, \"B\""}};
+        bool byKey;
+    } refusals[] = {{"hello WORLD", "character 1, \"h\"", false}, {"DE AD B", "character 7, \"B\"", false},
+        {"0x12, 0x3", "character 9, \"3\"", true}};
     for (const auto& refusal : refusals) {
         QApplication::clipboard()->setText(QString::fromLatin1(refusal.text));
         MessageBoxes::setNextAnswer(QMessageBox::Ok);
-        contextCommand(window, 0x80, window.PasteHex1);
+        if (refusal.byKey) {
+            click(view, 0x80);
+            press(window, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            contextCommand(window, 0x80, window.PasteHex1);
+        }
         ASSERT_EQ(MessageBoxes::history().size(), 1) << refusal.text;
         EXPECT_TRUE(MessageBoxes::history().front().text.contains(QString::fromLatin1(refusal.named)))
             << qPrintable(MessageBoxes::history().front().text);
@@ -240,6 +255,44 @@ TEST_F(TForm1Flow, TheChecksumPanelSumsTheImageSaveWrites)
     ASSERT_EQ(saved.size(), ChipSize);
     EXPECT_EQ(shown, QStringLiteral("CRC32: ") + crc32Text(crc32Continue(crc32Start(),
         {reinterpret_cast<const std::uint8_t*>(saved.constData()), static_cast<std::size_t>(saved.size())})));
+}
+
+TEST_F(TForm1Flow, APathPastedIntoTheFileDialogLeavesOutTheLineEndItWasCopiedWith)
+{
+    TForm1& window = openWithImage();
+    const QString path = m_dir.filePath(QStringLiteral("pasted.bin"));
+    // Copied from a terminal or a text with Windows line ends: the field keeps the CR unseen.
+    const auto pasteAndEnter = [&](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            dialog.reject();
+            return;
+        }
+        QApplication::clipboard()->setText(path + QStringLiteral("\r\n"));
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_Return);
+        if (dialog.isVisible())
+            dialog.reject();
+    };
+    {
+        const NextDialog<QFileDialog> next(pasteAndEnter);
+        press(window, Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("pasted*")}, QDir::Files), QStringList{QStringLiteral("pasted.bin")});
+    EXPECT_EQ(QFileInfo(path).size(), ChipSize);
+
+    window.FlashEditor->SetSelStart(0);
+    type(window, "55");
+    {
+        const NextDialog<QFileDialog> next(pasteAndEnter);
+        // The dialog's own "file not found" box, answered so that the test fails instead of waiting.
+        const NextDialog<QMessageBox> notFound([](QMessageBox& box) { box.reject(); });
+        press(window, Qt::Key_O, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(MessageBoxes::history().isEmpty());
+    EXPECT_EQ(window.FlashEditor->GetDataAt(0), original(0, 1).at(0));
 }
 
 TEST_F(TForm1Flow, AllFilesListsFilesWithoutADotAndTheDialogsStartInTheLastImageFolder)

@@ -91,7 +91,7 @@ TEST(HexEditorExPaste, FormatDialogOffersHexTextOnlyForText)
     editor.setFocus();
     const auto offerTextAndHtml = [] {
         auto* mime = new QMimeData;
-        mime->setText(QStringLiteral("41 42 zz 4"));
+        mime->setText(QStringLiteral("41 42\r\n"));
         mime->setHtml(QStringLiteral("<b>x</b>"));
         offer(mime);
     };

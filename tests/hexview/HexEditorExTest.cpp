@@ -67,9 +67,24 @@ TEST(HexEditorExClipboard, ZeroByteEndsTextButNotThePrivateFormat)
     EXPECT_EQ(v.editor.GetUndoDescription(), "Paste from clipboard");
     v.editor.Undo();
     EXPECT_EQ(v.editor.DataSize(), 4);
+
+    // Text from another program: each character as the byte the character column shows for it.
+    v.editor.ChooseClipboardFormat = [](const QStringList&, int& chosen, bool& hexText) {
+        chosen = 0;  // Text
+        hexText = false;
+        return true;
+    };
+    v.select(0, 3);
+    setClipboardText(QStringLiteral("€é\u0085Œ"));
+    v.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(v.data(), (std::vector<std::uint8_t>{0x80, 0xE9, 0x85, 0x8C}));
+    // and a copy gives other programs the characters the column shows.
+    v.select(0, 3);
+    v.key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("€é…Œ"));
 }
 
-TEST(HexEditorExClipboard, HexTextPasteSkipsJunkAndDropsAnUnpairedDigit)
+TEST(HexEditorExClipboard, HexTextPasteTakesHexBytesAndRefusesAnyOtherTextWhole)
 {
     View v({0xEE, 0xFF});
     v.editor.SetClipboardAsHexText(true);
@@ -77,8 +92,32 @@ TEST(HexEditorExClipboard, HexTextPasteSkipsJunkAndDropsAnUnpairedDigit)
         chosen = 0;  // Text, with the hex-text box as it stands
         return true;
     };
-    setClipboardText("41 42 zz 4");
-    EXPECT_TRUE(v.editor.CanPaste());
+    QString refusedText;
+    qsizetype refusedAt = -2;
+    v.editor.OnHexTextRefused = [&](const QString& text, qsizetype badAt) {
+        refusedText = text;
+        refusedAt = badAt;
+    };
+    // Read around what is not hex, these texts became other bytes than the ones copied (0x12
+    // as 01 2.., an odd digit dropped); Ctrl+V with the box and Paste hex text refuse them alike.
+    const struct {
+        const char* text;
+        qsizetype badAt;
+    } refusals[] = {{"41 42 zz 4", 6}, {"0x12 0x3", 7}, {"ABC", 2}, {"12;34", 2}, {" \r\n", -1}};
+    for (const auto& refusal : refusals) {
+        for (const bool menu : {false, true}) {
+            setClipboardText(QString::fromLatin1(refusal.text));
+            refusedAt = -2;
+            if (menu)
+                EXPECT_FALSE(v.editor.CBPasteHexText());
+            else
+                v.key(Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(refusedAt, refusal.badAt) << refusal.text << (menu ? " from the menu" : " by the key");
+            EXPECT_EQ(refusedText, QString::fromLatin1(refusal.text));
+            EXPECT_EQ(v.data(), (std::vector<std::uint8_t>{0xEE, 0xFF})) << refusal.text;
+        }
+    }
+    setClipboardText("0x41,\t0x42\r\n");
     v.key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(v.data(), (std::vector<std::uint8_t>{0x41, 0x42, 0xEE, 0xFF}));
 

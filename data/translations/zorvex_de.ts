@@ -656,6 +656,11 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Die Chipdatenbank %1 wurde von einem anderen Programm geändert, nachdem der Editor sie gelesen hat. Speichern ersetzt diese Änderungen durch die hier gezeigten Zeilen. Trotzdem speichern?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Der Text in der Zwischenablage enthält ein Zeichen, das die Zeichenspalte nicht anzeigt: „%1“, Zeichen %2. Wählen Sie Unicode Text, um den Text als UTF-16 einzufügen. Der Puffer ist unverändert.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Status</translation>

@@ -656,6 +656,11 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>Otro programa modificó la base de datos de chips %1 después de que el editor la leyera. Al guardar, esos cambios se sustituyen por las filas mostradas aquí. ¿Guardar de todos modos?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>El texto del portapapeles contiene un carácter que la columna de caracteres no muestra: «%1», carácter %2. Elija Unicode Text para pegar el texto como UTF-16. El búfer no ha cambiado.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

@@ -656,6 +656,11 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>La base de données des puces %1 a été modifiée par un autre programme après sa lecture par l’éditeur. L’enregistrement remplace ces modifications par les lignes affichées ici. Enregistrer quand même ?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Le texte du presse-papiers contient un caractère que la colonne des caractères n’affiche pas : « %1 », caractère %2. Choisissez Unicode Text pour coller le texte en UTF-16. Le tampon est inchangé.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>État</translation>

@@ -656,6 +656,11 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Il database dei chip %1 è stato modificato da un altro programma dopo che l’editor lo ha letto. Il salvataggio sostituisce quelle modifiche con le righe mostrate qui. Salvare comunque?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Il testo negli appunti contiene un carattere che la colonna dei caratteri non mostra: «%1», carattere %2. Scegliere Unicode Text per incollare il testo come UTF-16. Il buffer non è cambiato.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stato</translation>

@@ -656,6 +656,11 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Baza układów %1 została zmieniona przez inny program po odczytaniu jej przez edytor. Zapisanie zastąpi te zmiany wierszami widocznymi tutaj. Zapisać mimo to?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Tekst ze schowka zawiera znak, którego kolumna znaków nie pokazuje: „%1”, znak %2. Wybierz Unicode Text, aby wkleić tekst jako UTF-16. Bufor pozostał bez zmian.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stan</translation>

@@ -656,6 +656,11 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>O banco de dados de chips %1 foi alterado por outro programa depois que o editor o leu. Salvar substitui essas alterações pelas linhas mostradas aqui. Salvar mesmo assim?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>O texto da área de transferência contém um caractere que a coluna de caracteres não exibe: "%1", caractere %2. Escolha Unicode Text para colar o texto como UTF-16. O buffer não foi alterado.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

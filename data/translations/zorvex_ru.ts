@@ -656,6 +656,11 @@
             <translation>База микросхем %1 была изменена другой программой после того, как редактор её прочитал. Сохранение заменит эти изменения строками, показанными здесь. Всё равно сохранить?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Текст буфера обмена содержит символ, который символьная колонка не показывает: «%1», символ %2. Выберите Unicode Text, чтобы вставить текст как UTF-16. Буфер не изменён.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Статус</translation>

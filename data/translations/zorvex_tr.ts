@@ -656,6 +656,11 @@
             <translation>Çip veritabanı %1, düzenleyici onu okuduktan sonra başka bir program tarafından değiştirildi. Kaydetmek bu değişikliklerin yerine burada gösterilen satırları yazar. Yine de kaydedilsin mi?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Panodaki metin, karakter sütununun göstermediği bir karakter içeriyor: "%1", %2. karakter. Metni UTF-16 olarak yapıştırmak için Unicode Text seçin. Arabellek değişmedi.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Durum</translation>

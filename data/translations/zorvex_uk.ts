@@ -656,6 +656,11 @@
             <translation>Базу мікросхем %1 змінила інша програма після того, як редактор її прочитав. Збереження замінить ці зміни рядками, показаними тут. Усе одно зберегти?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Текст у буфері обміну містить символ, якого символьна колонка не показує: «%1», символ %2. Виберіть Unicode Text, щоб вставити текст як UTF-16. Буфер не змінено.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Стан</translation>

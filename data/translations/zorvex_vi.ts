@@ -656,6 +656,11 @@ Loại chip: </translation>
             <translation>Cơ sở dữ liệu chip %1 đã bị một chương trình khác thay đổi sau khi trình chỉnh sửa đọc nó. Lưu sẽ thay các thay đổi đó bằng các dòng hiển thị ở đây. Vẫn lưu?</translation>
         </message>
         <message>
+            <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
+            <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
+            <translation>Văn bản trong bảng nhớ tạm chứa một ký tự mà cột ký tự không hiển thị: "%1", ký tự thứ %2. Hãy chọn Unicode Text để dán văn bản dưới dạng UTF-16. Bộ đệm không thay đổi.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>T.thái</translation>

@@ -117,15 +117,21 @@ void TForm1::createEditCommands()
             CrcPanel->imageChanged();
     };
     FlashEditor->OnSelectionChanged = [this] { updateEditCommands(); };
-    // Paste hex text, and Text pasted with the hex-text box: a text that is not hex bytes from
-    // end to end is refused whole, naming what could not be read.
-    FlashEditor->OnHexTextRefused = [this](const QString& text, qsizetype badAt) {
-        if (badAt < 0) {
+    // A pasted text that cannot become exactly the bytes it stands for is refused whole, naming
+    // the character: Paste hex text and Text with the hex-text box take hex bytes only; Text
+    // without it, characters the character column shows.
+    const auto refuse = [this](ExtraText message, const QString& text, qsizetype at) {
+        const bool pair = text.at(at).isHighSurrogate() && at + 1 < text.size();
+        ShowError(ExtraMessages::text(message).arg(text.mid(at, pair ? 2 : 1)).arg(at + 1));
+    };
+    FlashEditor->OnHexTextRefused = [this, refuse](const QString& text, qsizetype badAt) {
+        if (badAt < 0)
             ShowError(ExtraMessages::text(ExtraText::PasteHexEmpty));
-            return;
-        }
-        const bool pair = text.at(badAt).isHighSurrogate() && badAt + 1 < text.size();
-        ShowError(ExtraMessages::text(ExtraText::PasteHexNotHex).arg(text.mid(badAt, pair ? 2 : 1)).arg(badAt + 1));
+        else
+            refuse(ExtraText::PasteHexNotHex, text, badAt);
+    };
+    FlashEditor->OnTextRefused = [refuse](const QString& text, qsizetype unshownAt) {
+        refuse(ExtraText::PasteTextNotShown, text, unshownAt);
     };
 }
 

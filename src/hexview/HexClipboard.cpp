@@ -91,19 +91,6 @@ QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
     return text;
 }
 
-// Text as the bytes the character column shows for its characters (the euro sign as 0x80);
-// a character no byte shows becomes '?', as in an 8-bit text of the system's.
-QByteArray textBytes(const QString& text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        const int byte = textByteOf(c);
-        bytes.append(byte >= 0 ? static_cast<char>(byte) : '?');
-    }
-    return bytes;
-}
-
 // The characters the character column shows for bytes (the euro sign for 0x80); a byte it
 // shows no character for keeps its code point.
 QString shownText(const QByteArray& bytes)
@@ -214,6 +201,21 @@ QString displayName(const QString& format)
     return format;
 }
 
+TextBytes textBytes(const QString& text)
+{
+    TextBytes result;
+    const qsizetype zero = text.indexOf(QChar(0));
+    const QStringView shown = zero < 0 ? QStringView(text) : QStringView(text).left(zero);
+    result.bytes.reserve(shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const int byte = textByteOf(shown[i]);
+        if (byte < 0)
+            return {{}, i};
+        result.bytes.append(static_cast<char>(byte));
+    }
+    return result;
+}
+
 bool isTextFormat(const QString& format)
 {
     return format == QLatin1String(TextFormat);
@@ -229,9 +231,6 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
         return fromPrivateBlock(mime.data(format));
     if (format == QLatin1String(RegEditFormat))
         return fromRegEditBlock(mime.data(format));
-    if (format == QLatin1String(TextFormat)) {
-        return upToZero(textBytes(mime.text()));
-    }
     if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
         return upToZero(mime.data(format));
     if (format == QLatin1String(UnicodeTextFormat)) {

@@ -45,7 +45,15 @@ struct CopyOptions {
 [[nodiscard]] QStringList supportedFormats(const QMimeData& mime, bool otherFormats);
 [[nodiscard]] QString displayName(const QString& format);
 [[nodiscard]] bool isTextFormat(const QString& format);
-// The bytes a chosen format stands for; Text as its characters (the view reads hex text itself).
+// Text up to its first zero as the bytes the character column shows for its characters (the
+// euro sign as 0x80). A character no byte shows would go in as another byte than the one
+// copied: then no bytes, and the index of that character.
+struct TextBytes {
+    QByteArray bytes;
+    qsizetype unshownAt = -1;
+};
+[[nodiscard]] TextBytes textBytes(const QString& text);
+// The bytes a chosen format other than Text stands for.
 [[nodiscard]] std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, bool unicodeBigEndian);
 
 } // namespace HexClipboard

@@ -99,8 +99,8 @@ std::optional<QByteArray> HexEditorEx::readClipboard(const QMimeData& mime)
     }
     if (format.isEmpty())
         return std::nullopt;
-    if (hexText && HexClipboard::isTextFormat(format))
-        return hexTextBytes(mime.text());
+    if (HexClipboard::isTextFormat(format))
+        return hexText ? hexTextBytes(mime.text()) : shownTextBytes(mime.text());
     return HexClipboard::bytesOf(mime, format, UnicodeBigEndian());
 }
 
@@ -121,6 +121,18 @@ std::optional<QByteArray> HexEditorEx::hexTextBytes(const QString& text)
             byte = static_cast<char>((static_cast<quint8>(byte) << 4) | (static_cast<quint8>(byte) >> 4));
     }
     return parsed.bytes;
+}
+
+std::optional<QByteArray> HexEditorEx::shownTextBytes(const QString& text)
+{
+    HexClipboard::TextBytes shown = HexClipboard::textBytes(text);
+    if (shown.unshownAt < 0)
+        return std::move(shown.bytes);
+    if (OnTextRefused)
+        OnTextRefused(text, shown.unshownAt);
+    else
+        QApplication::beep();
+    return std::nullopt;
 }
 
 bool HexEditorEx::CBPaste()

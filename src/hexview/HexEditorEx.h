@@ -74,6 +74,9 @@ public:
     // Told when a text read as hex bytes is refused: the text, and the index of its first
     // character that cannot be read, or -1 when it holds no byte. Unset, the control beeps.
     std::function<void(const QString& text, qsizetype badAt)> OnHexTextRefused;
+    // Told when Text is refused because a character of it, at the index given, is shown by no
+    // byte of the character column. Unset, the control beeps.
+    std::function<void(const QString& text, qsizetype unshownAt)> OnTextRefused;
     [[nodiscard]] bool OwnsClipBoard() const;
     // Leaves the data on the clipboard (flush) or empties it, if the clipboard holds ours.
     void ReleaseClipboard(bool flush);
@@ -118,6 +121,8 @@ private:
     [[nodiscard]] std::optional<QByteArray> readClipboard(const QMimeData& mime);
     // The bytes of a hex text as the view shows them, or nullopt once the refusal is told.
     [[nodiscard]] std::optional<QByteArray> hexTextBytes(const QString& text);
+    // Text as the bytes the character column shows, or nullopt once the refusal is told.
+    [[nodiscard]] std::optional<QByteArray> shownTextBytes(const QString& text);
 
     bool m_createBackup = true;
     QString m_backupExtension = QStringLiteral(".bak");

@@ -305,6 +305,13 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"芯片數據庫 %1 在編輯器讀取之後被其他程序修改過。保存會用這裡的各行替換那些修改。仍然保存嗎？",
      u"The chip database %1 was changed by another program after the editor read it. Saving "
      u"replaces those changes with the rows shown here. Save anyway?"},
+    // PasteTextNotShown
+    {u"剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。"
+     u"缓冲区没有改变。",
+     u"剪貼板中的文本含有字符欄不能顯示的字符：第 %2 個字符“%1”。要按 UTF-16 粘貼這段文本，請選擇 Unicode Text。"
+     u"緩沖區沒有改變。",
+     u"The clipboard text holds a character the character column does not show: \"%1\", character %2. "
+     u"Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged."},
 };
 
 }  // namespace

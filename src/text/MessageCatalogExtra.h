@@ -112,11 +112,12 @@ enum class ExtraText : int {
     CompareNoChip,
     FillRangeInvalid,       // %1: the highest address, hex
     EditorFileChanged,      // %1: the chip database file
+    PasteTextNotShown,      // %1: the character, %2: its position (from 1)
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::EditorFileChanged) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::PasteTextNotShown) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -201,20 +201,24 @@ TEST_F(TForm1Flow, PasteHexTextTakesHexBytesAtTheRightClickedByteAndRefusesOther
     EXPECT_EQ(saved.mid(0x42, 0x10), original(0x40, 0x10));
 
     // Text that is not hex: refused naming what could not be read; the image stays. Ctrl+V with
-    // the format question's hex-text box reads the text the same way.
-    view.ChooseClipboardFormat = [](const QStringList&, int& chosen, bool& hexText) {
+    // the format question's hex-text box reads the text the same way; without it, Text holding
+    // a character no byte shows is refused too.
+    bool asHex = true;
+    view.ChooseClipboardFormat = [&asHex](const QStringList&, int& chosen, bool& hexText) {
         chosen = 0;  // Text
-        hexText = true;
+        hexText = asHex;
         return true;
     };
     const struct {
         const char* text;
         const char* named;
         bool byKey;
+        bool hex = true;
     } refusals[] = {{"hello WORLD", "character 1, \"h\"", false}, {"DE AD B", "character 7, \"B\"", false},
-        {"0x12, 0x3", "character 9, \"3\"", true}};
+        {"0x12, 0x3", "character 9, \"3\"", true}, {"ab\u00A0\u2192", "\"\u2192\", character 4", true, false}};
     for (const auto& refusal : refusals) {
-        QApplication::clipboard()->setText(QString::fromLatin1(refusal.text));
+        asHex = refusal.hex;
+        QApplication::clipboard()->setText(QString::fromUtf8(refusal.text));
         MessageBoxes::setNextAnswer(QMessageBox::Ok);
         if (refusal.byKey) {
             click(view, 0x80);
@@ -223,7 +227,7 @@ TEST_F(TForm1Flow, PasteHexTextTakesHexBytesAtTheRightClickedByteAndRefusesOther
             contextCommand(window, 0x80, window.PasteHex1);
         }
         ASSERT_EQ(MessageBoxes::history().size(), 1) << refusal.text;
-        EXPECT_TRUE(MessageBoxes::history().front().text.contains(QString::fromLatin1(refusal.named)))
+        EXPECT_TRUE(MessageBoxes::history().front().text.contains(QString::fromUtf8(refusal.named)))
             << qPrintable(MessageBoxes::history().front().text);
         MessageBoxes::clearHistory();
         EXPECT_EQ(saveWithKeys(window, QStringLiteral("refused.bin")), saved) << refusal.text;

@@ -82,6 +82,28 @@ TEST(HexEditorExClipboard, ZeroByteEndsTextButNotThePrivateFormat)
     v.select(0, 3);
     v.key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("€é…Œ"));
+
+    // A character no byte shows would go in as '?': the whole text is refused, naming it. Past
+    // the text's end (its first zero) nothing counts.
+    qsizetype refusedAt = -2;
+    v.editor.OnTextRefused = [&](const QString&, qsizetype unshownAt) { refusedAt = unshownAt; };
+    const struct {
+        QString text;
+        qsizetype unshownAt;
+    } texts[] = {{QStringLiteral("ab中c"), 2}, {QStringLiteral("x😀"), 1}, {QStringLiteral("ok"), -2},
+                 {QStringLiteral("ok%1中").arg(QChar(0)), -2}};
+    for (const auto& text : texts) {
+        const std::vector<std::uint8_t> before = v.data();
+        v.editor.SetSelStart(0);
+        setClipboardText(text.text);
+        refusedAt = -2;
+        v.key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(refusedAt, text.unshownAt) << text.text.toStdString();
+        if (text.unshownAt >= 0)
+            EXPECT_EQ(v.data(), before) << text.text.toStdString();
+        else
+            EXPECT_EQ(v.data().size(), before.size() + 2) << text.text.toStdString();
+    }
 }
 
 TEST(HexEditorExClipboard, HexTextPasteTakesHexBytesAndRefusesAnyOtherTextWhole)

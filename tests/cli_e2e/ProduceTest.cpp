@@ -511,12 +511,21 @@ TEST(CliProduce, AProgrammerHeldElsewhereIsWaitedForAndNeverSwapped)
                  QStringLiteral("image.bin")});
     bench.serve(1);
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("Remove the chip")).isEmpty());
+    // Until it is out, the chip is the run's: a second run on the programmer leaves it alone.
+    const QByteArray first = cli.chipImage();
+    const CliResult second = cli.run({QStringLiteral("produce"), QStringLiteral("--simulate=sim.conf"), QStringLiteral("--chip"),
+                                      QStringLiteral("w25x05"), QStringLiteral("--programmer"), QStringLiteral("LINE1"),
+                                      QStringLiteral("--busy-wait"), QStringLiteral("1"), QStringLiteral("--poll-ms"), QStringLiteral("20"),
+                                      QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--log"), QStringLiteral("run.jsonl"), QStringLiteral("image.bin")});
+    EXPECT_EQ(second.exitCode, 3) << second.out.toStdString();
+    EXPECT_EQ(cli.chipImage(), first);
+    bench.remove();
+    ASSERT_FALSE(bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty());
 
     // Another program takes the run's programmer; a chip waits in the other one's socket.
     ForeignClaim claim(cli.path(QStringLiteral("claim")));
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("The programmer LINE1 is in use by another program; waiting up to 60 s for it\\.")).isEmpty())
         << bench.err().toStdString();
-    bench.remove();
     cli.put(QStringLiteral("second.present"), {});
     claim.release();
     bench.serve(2);

@@ -71,8 +71,17 @@ bool SerialFile::check(QString& error) const
 
 std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
 {
-    if (!QFileInfo::exists(m_path))
+    // Once this run has left a number in the file, a file removed or holding a smaller number
+    // would hand out numbers that are in chips already.
+    const auto setBack = [&] {
+        error = produceText(ProduceText::SerialFileSetBack).arg(m_path).arg(*m_left);
+        return std::nullopt;
+    };
+    if (!QFileInfo::exists(m_path)) {
+        if (m_left)
+            return setBack();
         return start;
+    }
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = produceText(ProduceText::SerialFileUnreadable).arg(m_path, file.errorString());
@@ -83,6 +92,8 @@ std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
     const std::optional<quint64> next = parseUnsigned(QString::fromLatin1(text));
     if (!next)
         error = produceText(ProduceText::SerialFileNoNumber).arg(m_path);
+    else if (m_left && *next < *m_left)
+        return setBack();
     return next;
 }
 
@@ -98,7 +109,7 @@ bool SerialFile::replace(quint64 next, QString& error) const
     return false;
 }
 
-SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last) const
+SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last)
 {
     Reservation reservation;
     const SerialLock lock(m_path);
@@ -115,7 +126,9 @@ SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64
         reservation.taken = Taken::UsedUp;
         return reservation;
     }
-    if (replace(*number + step, reservation.error))
+    if (replace(*number + step, reservation.error)) {
         reservation.taken = Taken::Number;
+        m_left = *number + step;
+    }
     return reservation;
 }

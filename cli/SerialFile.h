@@ -19,8 +19,9 @@ public:
     // reason in error otherwise.
     [[nodiscard]] bool check(QString& error) const;
     // The next number without taking it: start while the file does not exist. Empty, with the
-    // reason in error, when the file holds no number or cannot be read. The file is only ever
-    // replaced whole, so a read without the lock sees one number.
+    // reason in error, when the file holds no number or cannot be read, or when it was removed
+    // or set back below the number this object left in it (numbers in chips would come again).
+    // The file is only ever replaced whole, so a read without the lock sees one number.
     [[nodiscard]] std::optional<quint64> peek(quint64 start, QString& error) const;
 
     enum class Taken { Number, UsedUp, Failed };
@@ -32,10 +33,11 @@ public:
     // Takes the next number (start while the file does not exist) when it is at most last and
     // a number step above it exists; the file then holds that one, synced to the disk. A number
     // that is not taken leaves the file as it was.
-    [[nodiscard]] Reservation reserve(quint64 start, quint64 step, quint64 last) const;
+    [[nodiscard]] Reservation reserve(quint64 start, quint64 step, quint64 last);
 
 private:
     [[nodiscard]] bool replace(quint64 next, QString& error) const;
 
     QString m_path;
+    std::optional<quint64> m_left;  // the number the last reserve left in the file
 };

@@ -114,7 +114,7 @@ public:
 
     int finish()
     {
-        EXPECT_TRUE(m_process.waitForFinished(WaitMs));
+        EXPECT_TRUE(m_process.state() == QProcess::NotRunning || m_process.waitForFinished(WaitMs));
         m_out += QString::fromUtf8(output().readAllStandardOutput());
         return m_process.exitCode();
     }
@@ -457,6 +457,25 @@ TEST(CliProduce, BookkeepingThatFailsNeverLetsANumberBeUsedTwice)
              bench.insert();
          },
          4, "101\n", {QStringLiteral("pass")}, "standard output cannot be written"},
+        // Numbers handed out again once the file is gone or holds an older number.
+        {"serial file removed during the run", logged + QStringList{QStringLiteral("--count"), QStringLiteral("2")}, {},
+         [](Bench& bench) {
+             bench.serve(1);
+             QFile::remove(bench.cli().path(QStringLiteral("serials/new/next.txt")));
+             bench.remove();
+             if (!bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty())
+                 bench.insert();
+         },
+         4, {}, {QStringLiteral("pass")}, "was removed or set back below 101"},
+        {"serial file set back during the run", logged + QStringList{QStringLiteral("--count"), QStringLiteral("2")}, {},
+         [](Bench& bench) {
+             bench.serve(1);
+             bench.cli().put(QStringLiteral("serials/new/next.txt"), "100\n");
+             bench.remove();
+             if (!bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty())
+                 bench.insert();
+         },
+         4, "100\n", {QStringLiteral("pass")}, "was removed or set back below 101"},
         // A chip that fails keeps its number for the next; the run ending first leaves a gap.
         {"SIGHUP after a failed chip", logged + QStringList{QStringLiteral("--no-erase"), QStringLiteral("--count"), QStringLiteral("2")},
          {}, [](Bench& bench) {

@@ -613,3 +613,19 @@ TEST(CliProduce, ARunMayEndOnTheLastSerialNumberAndTheNextIsRefusedBeforeAChip)
     EXPECT_EQ(bench.out().count(QStringLiteral("Insert a chip")), 2);  // both of the first run
     EXPECT_TRUE(bench.err().contains(QStringLiteral("serial number 65536 does not fit"))) << bench.err().toStdString();
 }
+
+TEST(CliProduce, ALogMovedAwayDuringTheRunGetsItsNextRecordsUnderItsName)
+{
+    Bench bench;
+    bench.cli().put(QStringLiteral("image.bin"), randomBytes(300, 47));
+    bench.start({QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--log"), QStringLiteral("run.jsonl"),
+                 QStringLiteral("image.bin")});
+    bench.serve(1);
+    // Rotated by hand (or removed): the next record must not go into a file no one looks at.
+    ASSERT_TRUE(QFile::rename(bench.cli().path(QStringLiteral("run.jsonl")), bench.cli().path(QStringLiteral("run.jsonl.1"))));
+    bench.remove();
+    bench.serve(2);
+    EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
+    EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl.1")).count('\n'), 1);
+    EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl")).count('\n'), 1);
+}

@@ -1306,6 +1306,11 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>le fichier des numéros de série %1 a été supprimé ou ramené sous %2, le numéro que cette exécution y a laissé ; aucun numéro n’y est pris, pour qu’aucun ne soit attribué deux fois</translation>
         </message>
         <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>format de numéro de série inconnu « %1 » (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Utilisation :</translation>

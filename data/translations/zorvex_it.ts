@@ -1306,6 +1306,11 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>il file dei numeri di serie %1 è stato rimosso o riportato sotto %2, il numero che questa esecuzione vi ha lasciato; non se ne prende alcun numero, perché nessuno sia assegnato due volte</translation>
         </message>
         <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>formato del numero di serie sconosciuto «%1» (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Uso:</translation>

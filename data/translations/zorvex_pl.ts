@@ -1306,6 +1306,11 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>plik numerów seryjnych %1 został usunięty lub cofnięty poniżej %2, numeru pozostawionego w nim przez to uruchomienie; nie pobiera się z niego żadnego numeru, aby żaden nie został nadany dwa razy</translation>
         </message>
         <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>nieznany format numeru seryjnego „%1” (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Użycie:</translation>

@@ -1306,6 +1306,11 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>o arquivo de números de série %1 foi removido ou recuado para abaixo de %2, o número que esta execução deixou nele; nenhum número é tirado dele, para que nenhum seja dado duas vezes</translation>
         </message>
         <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>formato de número de série desconhecido “%1” (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Uso:</translation>

@@ -1306,6 +1306,11 @@
             <translation>файл серийных номеров %1 удалён или возвращён ниже %2 — номера, оставленного в нём этим запуском; номера из него больше не берутся, чтобы ни один не был выдан дважды</translation>
         </message>
         <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>неизвестный формат серийного номера «%1» (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Использование:</translation>

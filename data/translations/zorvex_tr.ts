@@ -1306,6 +1306,11 @@
             <translation>seri numarası dosyası %1 silindi veya bu çalışmanın içine bıraktığı %2 numarasının altına geri alındı; hiçbir numara iki kez verilmesin diye ondan numara alınmıyor</translation>
         </message>
         <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>bilinmeyen seri numarası biçimi “%1” (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Kullanım:</translation>

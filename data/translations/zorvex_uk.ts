@@ -1306,6 +1306,11 @@
             <translation>файл серійних номерів %1 видалено або повернуто нижче %2 — номера, залишеного в ньому цим запуском; номери з нього більше не беруться, щоб жоден не було видано двічі</translation>
         </message>
         <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>невідомий формат серійного номера «%1» (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Використання:</translation>

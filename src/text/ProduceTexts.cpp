@@ -90,9 +90,13 @@ constexpr LanguageTexts kTexts[] = {
      u"序列號文件 %1 被刪除或被改回到本次運行寫入的 %2 以下；為免一個序列號用兩次，不再從中取號",
      u"the serial file %1 was removed or set back below %2, the number this run left in it; no number is taken from it, "
      u"so that none is given twice"},
+    // UnknownSerialFormat
+    {u"未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）",
+     u"未知的序列號格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）",
+     u"unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)"},
 };
 
-static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::SerialFileSetBack) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::UnknownSerialFormat) + 1);
 
 }  // namespace
 

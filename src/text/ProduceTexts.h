@@ -43,6 +43,7 @@ enum class ProduceText : int {
     LogUnopenable,           // %1: the log, %2: the reason
     WriteError,
     SerialFileSetBack,       // %1: the serial file, %2: the number this run left in it
+    UnknownSerialFormat,     // %1: the format given
 };
 
 [[nodiscard]] QString produceText(ProduceText key);

@@ -18,12 +18,25 @@
 
 namespace {
 
-// An exclusive lock on FILE.lock beside the number file FILE, held while it lives.
+// FILE.lock beside the file FILE names, after links: runs that reach one number file by two
+// names (a link to a shared folder, on one computer or several) must take the same lock.
+QString lockPathOf(const QString& numberFile)
+{
+    const QFileInfo info(numberFile);
+    QString file = info.canonicalFilePath();
+    if (file.isEmpty()) {
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        file = folder.isEmpty() ? numberFile : folder + u'/' + info.fileName();
+    }
+    return file + QStringLiteral(".lock");
+}
+
+// An exclusive lock on the number file's lock file, held while it lives.
 class SerialLock {
 public:
     explicit SerialLock(const QString& numberFile)
     {
-        const QString path = numberFile + QStringLiteral(".lock");
+        const QString path = lockPathOf(numberFile);
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         int result = -1;
         if (m_fd >= 0) {

@@ -9,7 +9,8 @@
 // between the runs of a gang that share it: one decimal number. A number is taken under an
 // exclusive lock (read, advance, replace atomically, sync, unlock), so processes sharing the
 // file draw disjoint numbers and neither a crash nor a full disk can hand a number out twice.
-// The lock is held on FILE.lock beside it, which stays: the number file itself is replaced.
+// The lock is held on FILE.lock beside the file FILE names after links, which stays: the number
+// file itself is replaced.
 class SerialFile {
 public:
     explicit SerialFile(QString path) : m_path(std::move(path)) {}

@@ -237,14 +237,18 @@ TEST(CliProduce, RestartContinuesFromTheSerialFile)
     EXPECT_EQ(bench.chips()[0].mid(0x10, 4), QByteArray("\x04\x03\x02\x01", 4));
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("next.txt")).trimmed(), QByteArray::number(0x01020305));
 
-    // The file wins over --serial-start once it exists.
-    bench.start(QStringList{QStringLiteral("--serial-start"), QStringLiteral("7")} + options);
+    // The file wins over --serial-start once it exists. Reached through a link, it is locked
+    // where the runs that name it directly lock it.
+    ASSERT_TRUE(QFile::link(QStringLiteral("next.txt"), bench.cli().path(QStringLiteral("link.txt"))));
+    bench.start(QStringList{QStringLiteral("--serial-start"), QStringLiteral("7")}
+                + QStringList(options).replaceInStrings(QStringLiteral("next.txt"), QStringLiteral("link.txt")));
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty()) << bench.err().toStdString();
     bench.insert();
     EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
     bench.remove();
     EXPECT_EQ(bench.chips()[1].mid(0x10, 4), QByteArray("\x05\x03\x02\x01", 4));
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("next.txt")).trimmed(), QByteArray::number(0x01020306));
+    EXPECT_FALSE(QFile::exists(bench.cli().path(QStringLiteral("link.txt.lock"))));
 }
 
 TEST(CliProduce, InterruptBetweenChipsEndsTheRunWithItsSummary)

@@ -400,7 +400,12 @@ std::optional<int> ProduceRun::waitForSocket(bool chipWanted, std::array<quint8,
             return Continue;
         reply = {};
         m_link->watchConnection();
+        // A chip in the socket is this run's until the socket is seen empty again: the query
+        // that finds it keeps the programmer claimed, so another run on the same programmer
+        // never programs it a second time with a number of its own.
+        m_usb->keepClaimed(true);
         const bool reached = m_link->QueryChip(m_session->currentChipRecord(), m_session->speedIndex(), reply);
+        m_usb->keepClaimed(reached && !m_link->disconnected() && reply[0] != 0);
         if (!reached && !m_link->disconnected() && programmerHeldElsewhere(*m_usb)) {
             switch (waitWhileBusy()) {
             case Busy::Retry: continue;

@@ -89,8 +89,7 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
             options.serialStep = number(1, Any).value_or(1);
         } else if (name == u"--serial-format") {
             if (!(options.serialFormat = SerialFormat::parse(value)))
-                options.error = QStringLiteral("unknown serial format '%1' (le16, be16, le32, be32, le64, be64, "
-                                               "ascii:W, hex:W)").arg(value);
+                options.error = produceText(ProduceText::UnknownSerialFormat).arg(value);
         } else if (name == u"--serial-file") {
             options.serialFile = value;
         } else if (name == u"--log") {

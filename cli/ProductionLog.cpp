@@ -39,6 +39,16 @@ QString resultText(ProducedChip::Result result)
     return {};
 }
 
+int openForAppending(const QString& path)
+{
+    // Read access too, to see whether the last line has its line end.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EACCES)
+        return ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    return fd;
+}
+
 }  // namespace
 
 bool ProductionLog::open(const QString& path, QString& error)
@@ -58,11 +68,7 @@ bool ProductionLog::open(const QString& path, QString& error)
         }
     }
     m_path = path;
-    // Read access too, to see whether the last line has its line end.
-    const QByteArray name = QFile::encodeName(path);
-    m_fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (m_fd < 0 && errno == EACCES)
-        m_fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    m_fd = openForAppending(path);
     if (m_fd >= 0)
         return true;
     error = produceText(ProduceText::LogUnopenable).arg(path, systemReason());
@@ -79,6 +85,10 @@ bool ProductionLog::append(const ProducedChip& chip, QString& error)
 {
     if (m_fd < 0)
         return true;
+    if (!followName(error)) {
+        error = produceText(ProduceText::LogNotWritten).arg(m_path, error);
+        return false;
+    }
     const int fd = m_fd;
     int locked = 0;
     while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
@@ -90,6 +100,25 @@ bool ProductionLog::append(const ProducedChip& chip, QString& error)
     if (!appended)
         error = produceText(ProduceText::LogNotWritten).arg(m_path, error);
     return appended;
+}
+
+bool ProductionLog::followName(QString& error)
+{
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(m_fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+        return true;
+    if (::stat(QFile::encodeName(m_path).constData(), &named) == 0 && named.st_dev == opened.st_dev
+        && named.st_ino == opened.st_ino)
+        return true;
+    const int fd = openForAppending(m_path);
+    if (fd < 0) {
+        error = systemReason();
+        return false;
+    }
+    ::close(m_fd);
+    m_fd = fd;
+    return true;
 }
 
 bool ProductionLog::appendLocked(const QByteArray& record, QString& error)

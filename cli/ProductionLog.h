@@ -45,6 +45,10 @@ public:
     ProductionLog& operator=(const ProductionLog&) = delete;
 
 private:
+    // A log removed or replaced while the run goes on (by hand, or rotated): the records go on
+    // into the file its name now names, never into one that no one can find any more. False,
+    // with the reason in error, when that file cannot be opened.
+    [[nodiscard]] bool followName(QString& error);
     [[nodiscard]] bool appendLocked(const QByteArray& record, QString& error);
 
     QString m_path;

@@ -18,12 +18,25 @@
 
 namespace {
 
-// An exclusive lock on FILE.lock beside the number file FILE, held while it lives.
+// FILE.lock beside the file FILE names, after links: runs that reach one number file by two
+// names (a link to a shared folder, on one computer or several) must take the same lock.
+QString lockPathOf(const QString& numberFile)
+{
+    const QFileInfo info(numberFile);
+    QString file = info.canonicalFilePath();
+    if (file.isEmpty()) {
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        file = folder.isEmpty() ? numberFile : folder + u'/' + info.fileName();
+    }
+    return file + QStringLiteral(".lock");
+}
+
+// An exclusive lock on the number file's lock file, held while it lives.
 class SerialLock {
 public:
     explicit SerialLock(const QString& numberFile)
     {
-        const QString path = numberFile + QStringLiteral(".lock");
+        const QString path = lockPathOf(numberFile);
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         int result = -1;
         if (m_fd >= 0) {
@@ -71,8 +84,17 @@ bool SerialFile::check(QString& error) const
 
 std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
 {
-    if (!QFileInfo::exists(m_path))
+    // Once this run has left a number in the file, a file removed or holding a smaller number
+    // would hand out numbers that are in chips already.
+    const auto setBack = [&] {
+        error = produceText(ProduceText::SerialFileSetBack).arg(m_path).arg(*m_left);
+        return std::nullopt;
+    };
+    if (!QFileInfo::exists(m_path)) {
+        if (m_left)
+            return setBack();
         return start;
+    }
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = produceText(ProduceText::SerialFileUnreadable).arg(m_path, file.errorString());
@@ -83,6 +105,8 @@ std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
     const std::optional<quint64> next = parseUnsigned(QString::fromLatin1(text));
     if (!next)
         error = produceText(ProduceText::SerialFileNoNumber).arg(m_path);
+    else if (m_left && *next < *m_left)
+        return setBack();
     return next;
 }
 
@@ -98,7 +122,7 @@ bool SerialFile::replace(quint64 next, QString& error) const
     return false;
 }
 
-SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last) const
+SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64 last)
 {
     Reservation reservation;
     const SerialLock lock(m_path);
@@ -115,7 +139,9 @@ SerialFile::Reservation SerialFile::reserve(quint64 start, quint64 step, quint64
         reservation.taken = Taken::UsedUp;
         return reservation;
     }
-    if (replace(*number + step, reservation.error))
+    if (replace(*number + step, reservation.error)) {
         reservation.taken = Taken::Number;
+        m_left = *number + step;
+    }
     return reservation;
 }

@@ -1311,6 +1311,16 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Schreibfehler</translation>
         </message>
         <message>
+            <source>the serial file %1 was removed or set back below %2, the number this run left in it; no number is taken from it, so that none is given twice</source>
+            <extracomment>produce 32 | zh-CN: 序列号文件 %1 被删除或被改回到本次运行写入的 %2 以下；为免一个序列号用两次，不再从中取号</extracomment>
+            <translation>die Seriennummerndatei %1 wurde entfernt oder unter %2 zurückgesetzt, die Nummer, die dieser Lauf darin hinterlassen hat; es wird keine Nummer mehr daraus genommen, damit keine zweimal vergeben wird</translation>
+        </message>
+        <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>unbekanntes Seriennummernformat „%1“ (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Aufruf:</translation>

@@ -1311,6 +1311,16 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>error de escritura</translation>
         </message>
         <message>
+            <source>the serial file %1 was removed or set back below %2, the number this run left in it; no number is taken from it, so that none is given twice</source>
+            <extracomment>produce 32 | zh-CN: 序列号文件 %1 被删除或被改回到本次运行写入的 %2 以下；为免一个序列号用两次，不再从中取号</extracomment>
+            <translation>el archivo de números de serie %1 se eliminó o se retrasó por debajo de %2, el número que esta ejecución dejó en él; no se toma ningún número de él, para que ninguno se asigne dos veces</translation>
+        </message>
+        <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>formato de número de serie desconocido «%1» (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Uso:</translation>

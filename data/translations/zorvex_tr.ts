@@ -1311,6 +1311,16 @@
             <translation>yazma hatası</translation>
         </message>
         <message>
+            <source>the serial file %1 was removed or set back below %2, the number this run left in it; no number is taken from it, so that none is given twice</source>
+            <extracomment>produce 32 | zh-CN: 序列号文件 %1 被删除或被改回到本次运行写入的 %2 以下；为免一个序列号用两次，不再从中取号</extracomment>
+            <translation>seri numarası dosyası %1 silindi veya bu çalışmanın içine bıraktığı %2 numarasının altına geri alındı; hiçbir numara iki kez verilmesin diye ondan numara alınmıyor</translation>
+        </message>
+        <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>bilinmeyen seri numarası biçimi “%1” (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Kullanım:</translation>

@@ -1311,6 +1311,16 @@ Loại chip: </translation>
             <translation>lỗi ghi</translation>
         </message>
         <message>
+            <source>the serial file %1 was removed or set back below %2, the number this run left in it; no number is taken from it, so that none is given twice</source>
+            <extracomment>produce 32 | zh-CN: 序列号文件 %1 被删除或被改回到本次运行写入的 %2 以下；为免一个序列号用两次，不再从中取号</extracomment>
+            <translation>tệp số sê-ri %1 đã bị xóa hoặc bị đặt lùi xuống dưới %2, số mà lần chạy này để lại trong đó; không lấy số nào từ tệp nữa, để không số nào bị cấp hai lần</translation>
+        </message>
+        <message>
+            <source>unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</source>
+            <extracomment>produce 33 | zh-CN: 未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）</extracomment>
+            <translation>định dạng số sê-ri không rõ “%1” (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)</translation>
+        </message>
+        <message>
             <source>Usage:</source>
             <extracomment>command line 0 | zh-CN: 用法：</extracomment>
             <translation>Cách dùng:</translation>

@@ -85,9 +85,18 @@ constexpr LanguageTexts kTexts[] = {
     {u"无法打开日志 %1：%2", u"無法打開日誌 %1：%2", u"cannot open the log %1: %2"},
     // WriteError
     {u"写入错误", u"寫入錯誤", u"write error"},
+    // SerialFileSetBack
+    {u"序列号文件 %1 被删除或被改回到本次运行写入的 %2 以下；为免一个序列号用两次，不再从中取号",
+     u"序列號文件 %1 被刪除或被改回到本次運行寫入的 %2 以下；為免一個序列號用兩次，不再從中取號",
+     u"the serial file %1 was removed or set back below %2, the number this run left in it; no number is taken from it, "
+     u"so that none is given twice"},
+    // UnknownSerialFormat
+    {u"未知的序列号格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）",
+     u"未知的序列號格式“%1”（le16、be16、le32、be32、le64、be64、ascii:W、hex:W）",
+     u"unknown serial format '%1' (le16, be16, le32, be32, le64, be64, ascii:W, hex:W)"},
 };
 
-static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::WriteError) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(ProduceText::UnknownSerialFormat) + 1);
 
 }  // namespace
 

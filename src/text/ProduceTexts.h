@@ -42,6 +42,8 @@ enum class ProduceText : int {
     SerialFileUnwritable,    // %1: the serial file, %2: the reason
     LogUnopenable,           // %1: the log, %2: the reason
     WriteError,
+    SerialFileSetBack,       // %1: the serial file, %2: the number this run left in it
+    UnknownSerialFormat,     // %1: the format given
 };
 
 [[nodiscard]] QString produceText(ProduceText key);

@@ -9,7 +9,7 @@ TUsbBulk::TUsbBulk(std::string libraryPath) : m_library(std::move(libraryPath)) 
 
 TUsbBulk::~TUsbBulk()
 {
-    USB_bulk_close();
+    keepClaimed(false);
 }
 
 namespace {
@@ -23,6 +23,11 @@ std::string locationOf(const struct usb_device* device)
 
 int TUsbBulk::prog_open(int vid, int pid)
 {
+    if (m_keepClaimed && m_handle) {
+        m_selectionFailure = SelectionFailure::None;
+        m_refusedClaimResult = 0;
+        return 1;
+    }
     // A handle still held would otherwise stay claimed and leak.
     USB_bulk_close();
     m_selectionFailure = SelectionFailure::None;
@@ -174,9 +179,16 @@ int TUsbBulk::USB_bulk_read(char* buf, int len)
     return m_library.usb_bulk_read(m_handle, m_epIn, buf, len, BulkTimeoutMs);
 }
 
+void TUsbBulk::keepClaimed(bool keep)
+{
+    m_keepClaimed = keep;
+    if (!keep)
+        USB_bulk_close();
+}
+
 void TUsbBulk::USB_bulk_close()
 {
-    if (!m_handle)
+    if (!m_handle || m_keepClaimed)
         return;
     // The release may fail on an unplugged device; the handle is closed all the same.
     m_library.usb_release_interface(m_handle, m_interfaceNumber);

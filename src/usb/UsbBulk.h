@@ -53,8 +53,14 @@ public:
     int USB_bulk_cmd(char* buf, int len, int wantReply);
     int USB_bulk_write(const char* buf, int len);
     int USB_bulk_read(char* buf, int len);
-    // Releases the interface and closes the device; nothing happens while none is open.
+    // Releases the interface and closes the device; nothing happens while none is open, or while
+    // the claim is kept.
     void USB_bulk_close();
+    // While kept, an open programmer stays open and claimed across frames: prog_open reuses it
+    // and USB_bulk_close leaves it, so no other process can use it in between. Ending the keep
+    // closes it. A production run keeps the chip in hand to itself this way.
+    void keepClaimed(bool keep);
+    [[nodiscard]] bool claimKept() const { return m_keepClaimed; }
     // String descriptor index as NUL-terminated 8-bit text (a character outside Latin-1 becomes
     // "?"). Returns the text length, 0 when the answer is not a string descriptor, or the
     // negative libusb error. At most buflen - 1 characters are stored, so the NUL always fits.
@@ -122,4 +128,5 @@ private:
 
     static inline int s_interfaceNumber = 0;
     int m_interfaceNumber = 0;  // claimed on m_handle
+    bool m_keepClaimed = false;
 };

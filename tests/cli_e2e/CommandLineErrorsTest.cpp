@@ -31,6 +31,10 @@ TEST(CliCommandLine, ChipChoiceMistakesExitWithUsage)
                                            QStringLiteral("W25Q64J"), QStringLiteral("--lang"), QStringLiteral("zh-TW")});
     EXPECT_TRUE(traditional.err.contains(QStringLiteral("芯片數據庫中沒有名為“W25Q64J”的芯片；最接近的：W25Q64JV")))
         << traditional.err.toStdString();
+    const CliResult format = cli.run({QStringLiteral("produce"), QStringLiteral("--lang"), QStringLiteral("zh-CN"), QStringLiteral("--chip"),
+                                      QStringLiteral("W25X05"), QStringLiteral("--serial-at"), QStringLiteral("0"), QStringLiteral("--serial-start"),
+                                      QStringLiteral("1"), QStringLiteral("--serial-format"), QStringLiteral("ascii:0"), QStringLiteral("in.bin")});
+    EXPECT_TRUE(format.err.contains(QStringLiteral("未知的序列号格式“ascii:0”"))) << format.err.toStdString();
     EXPECT_TRUE(cli.trace().isEmpty());
 }
 

@@ -114,7 +114,7 @@ public:
 
     int finish()
     {
-        EXPECT_TRUE(m_process.waitForFinished(WaitMs));
+        EXPECT_TRUE(m_process.state() == QProcess::NotRunning || m_process.waitForFinished(WaitMs));
         m_out += QString::fromUtf8(output().readAllStandardOutput());
         return m_process.exitCode();
     }
@@ -237,14 +237,18 @@ TEST(CliProduce, RestartContinuesFromTheSerialFile)
     EXPECT_EQ(bench.chips()[0].mid(0x10, 4), QByteArray("\x04\x03\x02\x01", 4));
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("next.txt")).trimmed(), QByteArray::number(0x01020305));
 
-    // The file wins over --serial-start once it exists.
-    bench.start(QStringList{QStringLiteral("--serial-start"), QStringLiteral("7")} + options);
+    // The file wins over --serial-start once it exists. Reached through a link, it is locked
+    // where the runs that name it directly lock it.
+    ASSERT_TRUE(QFile::link(QStringLiteral("next.txt"), bench.cli().path(QStringLiteral("link.txt"))));
+    bench.start(QStringList{QStringLiteral("--serial-start"), QStringLiteral("7")}
+                + QStringList(options).replaceInStrings(QStringLiteral("next.txt"), QStringLiteral("link.txt")));
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty()) << bench.err().toStdString();
     bench.insert();
     EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
     bench.remove();
     EXPECT_EQ(bench.chips()[1].mid(0x10, 4), QByteArray("\x05\x03\x02\x01", 4));
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("next.txt")).trimmed(), QByteArray::number(0x01020306));
+    EXPECT_FALSE(QFile::exists(bench.cli().path(QStringLiteral("link.txt.lock"))));
 }
 
 TEST(CliProduce, InterruptBetweenChipsEndsTheRunWithItsSummary)
@@ -457,6 +461,25 @@ TEST(CliProduce, BookkeepingThatFailsNeverLetsANumberBeUsedTwice)
              bench.insert();
          },
          4, "101\n", {QStringLiteral("pass")}, "standard output cannot be written"},
+        // Numbers handed out again once the file is gone or holds an older number.
+        {"serial file removed during the run", logged + QStringList{QStringLiteral("--count"), QStringLiteral("2")}, {},
+         [](Bench& bench) {
+             bench.serve(1);
+             QFile::remove(bench.cli().path(QStringLiteral("serials/new/next.txt")));
+             bench.remove();
+             if (!bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty())
+                 bench.insert();
+         },
+         4, {}, {QStringLiteral("pass")}, "was removed or set back below 101"},
+        {"serial file set back during the run", logged + QStringList{QStringLiteral("--count"), QStringLiteral("2")}, {},
+         [](Bench& bench) {
+             bench.serve(1);
+             bench.cli().put(QStringLiteral("serials/new/next.txt"), "100\n");
+             bench.remove();
+             if (!bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty())
+                 bench.insert();
+         },
+         4, "100\n", {QStringLiteral("pass")}, "was removed or set back below 101"},
         // A chip that fails keeps its number for the next; the run ending first leaves a gap.
         {"SIGHUP after a failed chip", logged + QStringList{QStringLiteral("--no-erase"), QStringLiteral("--count"), QStringLiteral("2")},
          {}, [](Bench& bench) {
@@ -511,12 +534,21 @@ TEST(CliProduce, AProgrammerHeldElsewhereIsWaitedForAndNeverSwapped)
                  QStringLiteral("image.bin")});
     bench.serve(1);
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("Remove the chip")).isEmpty());
+    // Until it is out, the chip is the run's: a second run on the programmer leaves it alone.
+    const QByteArray first = cli.chipImage();
+    const CliResult second = cli.run({QStringLiteral("produce"), QStringLiteral("--simulate=sim.conf"), QStringLiteral("--chip"),
+                                      QStringLiteral("w25x05"), QStringLiteral("--programmer"), QStringLiteral("LINE1"),
+                                      QStringLiteral("--busy-wait"), QStringLiteral("1"), QStringLiteral("--poll-ms"), QStringLiteral("20"),
+                                      QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--log"), QStringLiteral("run.jsonl"), QStringLiteral("image.bin")});
+    EXPECT_EQ(second.exitCode, 3) << second.out.toStdString();
+    EXPECT_EQ(cli.chipImage(), first);
+    bench.remove();
+    ASSERT_FALSE(bench.waitForLine(QStringLiteral("Insert a chip"), 2).isEmpty());
 
     // Another program takes the run's programmer; a chip waits in the other one's socket.
     ForeignClaim claim(cli.path(QStringLiteral("claim")));
     ASSERT_FALSE(bench.waitForLine(QStringLiteral("The programmer LINE1 is in use by another program; waiting up to 60 s for it\\.")).isEmpty())
         << bench.err().toStdString();
-    bench.remove();
     cli.put(QStringLiteral("second.present"), {});
     claim.release();
     bench.serve(2);
@@ -584,4 +616,20 @@ TEST(CliProduce, ARunMayEndOnTheLastSerialNumberAndTheNextIsRefusedBeforeAChip)
     EXPECT_EQ(bench.finish(), 2);
     EXPECT_EQ(bench.out().count(QStringLiteral("Insert a chip")), 2);  // both of the first run
     EXPECT_TRUE(bench.err().contains(QStringLiteral("serial number 65536 does not fit"))) << bench.err().toStdString();
+}
+
+TEST(CliProduce, ALogMovedAwayDuringTheRunGetsItsNextRecordsUnderItsName)
+{
+    Bench bench;
+    bench.cli().put(QStringLiteral("image.bin"), randomBytes(300, 47));
+    bench.start({QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--log"), QStringLiteral("run.jsonl"),
+                 QStringLiteral("image.bin")});
+    bench.serve(1);
+    // Rotated by hand (or removed): the next record must not go into a file no one looks at.
+    ASSERT_TRUE(QFile::rename(bench.cli().path(QStringLiteral("run.jsonl")), bench.cli().path(QStringLiteral("run.jsonl.1"))));
+    bench.remove();
+    bench.serve(2);
+    EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
+    EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl.1")).count('\n'), 1);
+    EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl")).count('\n'), 1);
 }

@@ -1116,9 +1116,9 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Die Verbindung zum Programmiergerät wurde getrennt.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> Der Puffer blieb unverändert.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1906,6 +1906,10 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>XML-Link</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

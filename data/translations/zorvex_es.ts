@@ -1116,9 +1116,9 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>El programador se desconectó.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> La parte ya leída se descartó; el búfer está vacío.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> El búfer se dejó como estaba.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1908,6 +1908,10 @@ el IEEE habitual.</translation>
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>XML vinc.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

@@ -1116,9 +1116,9 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Le programmateur a été débranché.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> Le tampon est resté tel quel.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1905,6 +1905,10 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>XML lié</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

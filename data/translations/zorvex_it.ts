@@ -1116,9 +1116,9 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Il programmatore è stato scollegato.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> La parte già letta è stata scartata; il buffer è vuoto.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> Il buffer è rimasto com'era.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1907,6 +1907,10 @@ quello IEEE comune.</translation>
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>XML coll.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

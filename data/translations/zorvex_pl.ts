@@ -1116,9 +1116,9 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Programator został odłączony.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> Odczytaną już część odrzucono; bufor jest pusty.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> Bufor pozostał bez zmian.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1906,6 +1906,10 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>Plik XML</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

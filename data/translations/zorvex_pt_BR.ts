@@ -1116,9 +1116,9 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>O programador foi desconectado.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> A parte já lida foi descartada; o buffer está vazio.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> O buffer foi deixado como estava.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1905,6 +1905,10 @@ mostram. O CRC32 é o IEEE comum.</translation>
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>XML vinc.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

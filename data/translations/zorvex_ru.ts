@@ -1116,9 +1116,9 @@
             <translation>Программатор отключён.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> Уже прочитанная часть отброшена; буфер пуст.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> Буфер оставлен без изменений.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1904,6 +1904,10 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>Связ. XML</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

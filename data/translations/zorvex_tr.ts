@@ -1116,9 +1116,9 @@
             <translation>Programlayıcının bağlantısı kesildi.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> Okunmuş olan kısım atıldı; arabellek boş.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> Arabellek olduğu gibi bırakıldı.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1903,6 +1903,10 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>Bağlı XML</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

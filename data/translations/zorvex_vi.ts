@@ -1116,9 +1116,9 @@ Loại chip: </translation>
             <translation>Mạch nạp đã bị ngắt kết nối.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <extracomment>operation 12 | zh-CN: 已读出的部分数据已丢弃，缓冲区为空。</extracomment>
-            <translation> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
+            <source> The buffer was left as it was.</source>
+            <extracomment>operation 12 | zh-CN: 缓冲区保持原样。</extracomment>
+            <translation> Bộ đệm được giữ nguyên như trước.</translation>
         </message>
         <message>
             <source>its capacity of %1 bytes does not fit the %2-byte data buffer.</source>
@@ -1903,6 +1903,10 @@ dụng.</translation>
             <source>Linked XML</source>
             <extracomment>fixed 37 | shown alike in zh-CN, zh-TW and en as: 关联XML</extracomment>
             <translation>XML liên kết</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
         </message>
         <message>
             <source>cannot create the folder %1 of the log</source>

@@ -91,9 +91,9 @@ void TForm1::runOperation(const std::function<void()>& operation)
 void TForm1::ToolReadClick()
 {
     runOperation([this] {
-        // A read that started replaces the image: the header of a capsule opened before is no
-        // longer its header.
-        if (m_session.operations().runRead() != CommandOutcome::Refused)
+        // A read that got through replaces the image: the header of a capsule opened before is
+        // no longer its header. One that stopped left the image, and so its header, as it was.
+        if (m_session.operations().runRead() == CommandOutcome::Completed)
             m_capsuleHeader.clear();
     });
 }

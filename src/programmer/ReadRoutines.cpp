@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -53,31 +54,24 @@ bool ReadRoutines::ReadChip(const ChipRecord& chip)
     const qint64 block = blockSize(chip.flashPage);
     const std::span<quint8> buffer = host.dataBuffer();
 
-    // Once blocks have arrived the chip's range is part chip, part old buffer: neither an image
-    // of the chip nor the user's data any more. It is cleared to the erased state, so nothing
-    // can later write or save a half-read image as if it were whole.
-    const auto discardPartialImage = [&] {
-        const qint64 end = std::min<qint64>(static_cast<qint64>(buffer.size()), (length + block - 1) / block * block);
-        std::fill(buffer.begin(), buffer.begin() + end, quint8{0xFF});
-        host.setDataLength(0);
-        host.loadViewFromBuffer();
-    };
-
     if (!openStream(chip, length, OperationStage::Read))
         return false;
-    // The read lands straight in the buffer; the last block may reach past flashSize, which the
-    // record check keeps inside the buffer.
+    // The chip is read beside the buffer and replaces it only once the last block has arrived: a
+    // read that stops leaves the image the person had (perhaps the only copy of another chip) as
+    // it was, neither lost nor mixed with part of this chip. Whole blocks are read, so the last
+    // may reach past flashSize; the record check keeps that inside the buffer.
+    std::vector<quint8> image(static_cast<std::size_t>((length + block - 1) / block * block));
     for (qint64 offset = 0; offset < length; offset += block) {
-        const TransferStatus status =
-            m_context.link.readBlock(buffer.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block)));
+        const TransferStatus status = m_context.link.readBlock(
+            std::span(image).subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(block)));
         if (!status.ok()) {
-            discardPartialImage();
             feedback.showError(transferFailureText(status.failureAt(OperationStage::Read, offset))
-                               + partialReadDiscardedText());
+                               + failedReadBufferKeptText());
             return false;
         }
         feedback.progressStep(offset);
     }
+    std::copy(image.begin(), image.end(), buffer.begin());
     host.setDataLength(dataLengthAfterRead(buffer.first(static_cast<std::size_t>(length))));
     host.loadViewFromBuffer();
     feedback.progressEnd();

@@ -18,7 +18,7 @@ enum class Text : int {
     TransferDisconnected,
     StoppedAtAddress,
     ProgrammerDisconnected,
-    PartialReadDiscarded,
+    FailedReadBufferKept,
     RecordTooLarge,
     RecordPageZero,
     RecordPageTooLarge,
@@ -64,9 +64,9 @@ constexpr LanguageTexts kTexts[] = {
     // ProgrammerDisconnected
     {u"编程器已断开连接。", u"編程器已斷開連接。",
      u"The programmer was disconnected."},
-    // PartialReadDiscarded
-    {u"已读出的部分数据已丢弃，缓冲区为空。", u"已讀出的部分數據已丟棄，緩沖區為空。",
-     u" The part already read was discarded; the buffer is empty."},
+    // FailedReadBufferKept
+    {u"缓冲区保持原样。", u"緩沖區保持原樣。",
+     u" The buffer was left as it was."},
     // RecordTooLarge
     {u"容量 %1 字节大于 %2 字节的数据缓冲区。", u"容量 %1 字節大於 %2 字節的數據緩沖區。",
      u"its capacity of %1 bytes does not fit the %2-byte data buffer."},
@@ -137,9 +137,9 @@ QString programmerDisconnectedText()
     return text(Text::ProgrammerDisconnected);
 }
 
-QString partialReadDiscardedText()
+QString failedReadBufferKeptText()
 {
-    return text(Text::PartialReadDiscarded);
+    return text(Text::FailedReadBufferKept);
 }
 
 QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)

@@ -34,8 +34,8 @@ struct TransferFailure {
 // operation's frame after the query had found it).
 [[nodiscard]] QString programmerDisconnectedText();
 
-// Appended when a read stopped after blocks had arrived and the buffer was cleared.
-[[nodiscard]] QString partialReadDiscardedText();
+// Appended when a read stopped after blocks had arrived: the buffer kept what it held.
+[[nodiscard]] QString failedReadBufferKeptText();
 
 enum class RecordDefect { TooLarge, PageZero, PageTooLarge, UnknownFamily, BadCapacity };
 

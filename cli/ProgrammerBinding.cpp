@@ -29,7 +29,7 @@ std::unique_ptr<TUsbBulk> bindTransport(const ChipCommandLine& line)
     return usb;
 }
 
-void explainNotConnected(const TUsbBulk& usb)
+void explainNotConnected(TUsbBulk& usb)
 {
     // When the reason is a USB library that is not there at all, that is what the person has to
     // fix, not the cable.
@@ -52,6 +52,11 @@ void explainNotConnected(const TUsbBulk& usb)
                 printError(ExtraMessages::text(ExtraText::ProgrammerClaimRefused).arg(selector).arg(usb.refusedClaimResult()));
             return;
         }
+    }
+    if (!usb.selector() && programmerHeldElsewhere(usb)) {
+        // Every programmer was tried; the last one there is claimed by another program.
+        printError(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(QString::fromStdString(usb.listProgrammers().back().name())));
+        return;
     }
     // Nothing more particular is known: what to check, in the language of the messages.
     printError(ExtraMessages::text(ExtraText::NotConnectedCauses));

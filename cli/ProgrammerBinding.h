@@ -14,8 +14,8 @@ struct ChipCommandLine;
 
 // After "Not connected": the line that says why, where the transport knows more than that
 // nothing answered (a USB library that could not be loaded, no programmer matching SEL, SEL
-// held by another program).
-void explainNotConnected(const TUsbBulk& usb);
+// held by another program, or every programmer held when none was chosen).
+void explainNotConnected(TUsbBulk& usb);
 
 // --programmer SEL naming more than one attached programmer (twins sharing a serial): true after
 // printing the refusal that lists them with their BUS:DEVICE. False when SEL names one or none.

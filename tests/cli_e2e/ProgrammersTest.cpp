@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -109,6 +110,21 @@ TEST(CliProgrammers, ProgrammerHeldByAnotherProcessIsBusy)
     EXPECT_TRUE(result.err.contains(QStringLiteral("ALPHA is in use by another program"))) << result.err.toStdString();
     EXPECT_EQ(cli.contentOf(QStringLiteral("alpha.img")), QByteArray(ChipSize, '\xFF'));
     EXPECT_EQ(cli.contentOf(QStringLiteral("beta.img")), QByteArray(ChipSize, '\xFF'));
+
+    // Without --programmer every one is tried; all of them held is no unplugged cable either.
+    std::vector<int> locks;
+    for (const char* name : {"alpha.lock", "beta.lock", "plain.lock"}) {
+        locks.push_back(::open(cli.path(QString::fromLatin1(name)).toLocal8Bit().constData(), O_RDWR | O_CREAT, 0644));
+        ASSERT_EQ(flock(locks.back(), LOCK_EX | LOCK_NB), 0);
+    }
+    QStringList anyProgrammer = writeTo(QString(), QStringLiteral("image.bin"));
+    anyProgrammer.remove(4, 2);
+    const CliResult anyHeld = cli.run(anyProgrammer);
+    for (const int held : locks)
+        ::close(held);
+    EXPECT_EQ(anyHeld.exitCode, 3);
+    EXPECT_TRUE(anyHeld.err.contains(QStringLiteral("is in use by another program"))) << anyHeld.err.toStdString();
+    EXPECT_FALSE(anyHeld.err.contains(QStringLiteral("plugged in"))) << anyHeld.err.toStdString();
 }
 
 TEST(CliProgrammers, TwoProcessesProgramTwoProgrammersAtOnce)

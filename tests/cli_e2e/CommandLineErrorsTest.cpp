@@ -181,3 +181,14 @@ TEST(CliCommandLine, DetectedChipTheListsCannotChooseIsNotOperatedOn)
                   .exitCode,
               0);
 }
+
+TEST(CliCommandLine, WordsAfterDoubleDashAreFileNames)
+{
+    CliRunner cli;
+    for (const QString& name : {QStringLiteral("-h"), QStringLiteral("--help")}) {
+        const CliResult read = cli.run({QStringLiteral("read"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                        QStringLiteral("W25X05"), QStringLiteral("--"), name});
+        EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+        EXPECT_EQ(cli.contentOf(name), QByteArray(64 * 1024, '\xFF')) << name.toStdString();
+    }
+}

@@ -192,3 +192,15 @@ TEST(CliCommandLine, WordsAfterDoubleDashAreFileNames)
         EXPECT_EQ(cli.contentOf(name), QByteArray(64 * 1024, '\xFF')) << name.toStdString();
     }
 }
+
+TEST(CliCommandLine, ProduceSwitchesGivenAValueAreNamedAsSuch)
+{
+    CliRunner cli;
+    for (const QString& option : {QStringLiteral("--no-erase=1"), QStringLiteral("--no-verify=yes")}) {
+        const CliResult produce = cli.run({QStringLiteral("produce"), option, QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                           QStringLiteral("W25X05"), QStringLiteral("in.bin")});
+        EXPECT_EQ(produce.exitCode, 2);
+        EXPECT_TRUE(produce.err.contains(QStringLiteral("%1 takes no value").arg(option.section(u'=', 0, 0))))
+            << produce.err.toStdString();
+    }
+}

@@ -204,3 +204,26 @@ TEST(CliCommandLine, ProduceSwitchesGivenAValueAreNamedAsSuch)
             << produce.err.toStdString();
     }
 }
+
+TEST(CliCommandLine, AnEmptyFileNameIsAMissingOne)
+{
+    CliRunner cli;
+    const QStringList chip{QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05")};
+    cli.put(QStringLiteral("in.bin"), "data");
+    const struct {
+        QStringList arguments;
+        const char* missing;
+    } cases[] = {
+        {QStringList{QStringLiteral("read"), QString()} + chip, "OUT is missing"},
+        {QStringList{QStringLiteral("write"), QString()} + chip, "IN is missing"},
+        {{QStringLiteral("checksum"), QString()}, "IN is missing"},
+        {{QStringLiteral("convert"), QString(), QStringLiteral("out.bin")}, "IN is missing"},
+        {{QStringLiteral("convert"), QStringLiteral("in.bin"), QString()}, "OUT is missing"},
+    };
+    for (const auto& [arguments, missing] : cases) {
+        const CliResult result = cli.run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.err.contains(QLatin1String(missing))) << result.err.toStdString();
+    }
+    EXPECT_TRUE(cli.trace().isEmpty());
+}

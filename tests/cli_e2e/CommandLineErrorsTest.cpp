@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -226,4 +227,13 @@ TEST(CliCommandLine, AnEmptyFileNameIsAMissingOne)
         EXPECT_TRUE(result.err.contains(QLatin1String(missing))) << result.err.toStdString();
     }
     EXPECT_TRUE(cli.trace().isEmpty());
+}
+
+TEST(CliCommandLine, AnUnknownChipIsRefusedBeforeTheOutputFolderIsMade)
+{
+    CliRunner cli;
+    const CliResult read = cli.run({QStringLiteral("read"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                    QStringLiteral("NOPE"), QStringLiteral("new/out.bin")});
+    EXPECT_EQ(read.exitCode, 2);
+    EXPECT_FALSE(QFileInfo::exists(cli.path(QStringLiteral("new"))));
 }

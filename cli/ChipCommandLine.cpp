@@ -130,8 +130,12 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         return line;
 
     if (spec.operand == ChipCommandSpec::Operand::InputOutput) {
+        // An empty word (an unset shell variable) names no file.
         if (operands.size() != 2)
             line.error = ExtraMessages::text(ExtraText::CliExpectedInAndOut);
+        else if (operands[0].isEmpty() || operands[1].isEmpty())
+            line.error = ExtraMessages::text(ExtraText::CliOperandMissing)
+                             .arg(operands[0].isEmpty() ? QStringLiteral("IN") : QStringLiteral("OUT"));
         else
             std::tie(line.operand, line.output) = std::pair(operands[0], operands[1]);
         return line;
@@ -141,7 +145,7 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
     const qsizetype allowed = spec.operand == ChipCommandSpec::Operand::None ? 0 : 1;
     if (operands.size() > allowed)
         line.error = ExtraMessages::text(ExtraText::CliUnexpectedArgument).arg(operands.value(allowed));
-    else if (operandRequired && operands.isEmpty())
+    else if (operandRequired && (operands.isEmpty() || operands.front().isEmpty()))
         line.error = ExtraMessages::text(ExtraText::CliOperandMissing).arg(operandName(spec.operand));
     else if (!operands.isEmpty())
         line.operand = operands.front();

@@ -69,6 +69,10 @@ int ChipCommandRun::exec()
         return ExitUsage;
     if (m_action == Action::List)
         return listChips();
+    // A chip named on the line is known before a file is loaded, a folder made or a question asked.
+    if (m_action != Action::Detect && !m_line.detect
+        && findChipByModel(m_session->database(), m_line.chipModel, m_line.maker) < 0)
+        return ExitUsage;
     if (m_action == Action::Write || m_action == Action::Verify || m_action == Action::Auto) {
         if (const int code = loadInput(); code != Continue)
             return code;

@@ -56,6 +56,10 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
         }
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals > 0 ? argument.left(equals) : argument;
+        if (name == u"--no-erase" || name == u"--no-verify") {
+            options.error = ExtraMessages::text(ExtraText::CliTakesNoValue).arg(name);
+            break;
+        }
         if (!ValueOptions.contains(name)) {
             rest << argument;
             continue;

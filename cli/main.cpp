@@ -28,6 +28,19 @@ void printUsage()
     std::fputs(text.toUtf8().constData(), stdout);
 }
 
+// --help or -h among a command's arguments; after "--" every word is a file name, even one
+// spelled like them.
+bool asksHelp(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument == u"--")
+            return false;
+        if (argument == u"--help" || argument == u"-h")
+            return true;
+    }
+    return false;
+}
+
 // What is wrong, and where to read more, instead of the whole usage.
 int usageError(const QString& message)
 {
@@ -59,7 +72,7 @@ int run(const QStringList& arguments)
     for (const CliCommand& command : cliCommands()) {
         if (name != QLatin1String(command.spec->name))
             continue;
-        if (leading.help || leading.rest.contains(QLatin1String("--help")) || leading.rest.contains(QLatin1String("-h"))) {
+        if (leading.help || asksHelp(leading.rest)) {
             std::fputs(ChipCommandLine::help(*command.spec).toUtf8().constData(), stdout);
             return ExitSuccess;
         }

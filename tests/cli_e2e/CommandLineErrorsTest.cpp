@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -180,4 +181,59 @@ TEST(CliCommandLine, DetectedChipTheListsCannotChooseIsNotOperatedOn)
                        QStringLiteral("--chip"), QStringLiteral("b2")})
                   .exitCode,
               0);
+}
+
+TEST(CliCommandLine, WordsAfterDoubleDashAreFileNames)
+{
+    CliRunner cli;
+    for (const QString& name : {QStringLiteral("-h"), QStringLiteral("--help")}) {
+        const CliResult read = cli.run({QStringLiteral("read"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                        QStringLiteral("W25X05"), QStringLiteral("--"), name});
+        EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+        EXPECT_EQ(cli.contentOf(name), QByteArray(64 * 1024, '\xFF')) << name.toStdString();
+    }
+}
+
+TEST(CliCommandLine, ProduceSwitchesGivenAValueAreNamedAsSuch)
+{
+    CliRunner cli;
+    for (const QString& option : {QStringLiteral("--no-erase=1"), QStringLiteral("--no-verify=yes")}) {
+        const CliResult produce = cli.run({QStringLiteral("produce"), option, QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                           QStringLiteral("W25X05"), QStringLiteral("in.bin")});
+        EXPECT_EQ(produce.exitCode, 2);
+        EXPECT_TRUE(produce.err.contains(QStringLiteral("%1 takes no value").arg(option.section(u'=', 0, 0))))
+            << produce.err.toStdString();
+    }
+}
+
+TEST(CliCommandLine, AnEmptyFileNameIsAMissingOne)
+{
+    CliRunner cli;
+    const QStringList chip{QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05")};
+    cli.put(QStringLiteral("in.bin"), "data");
+    const struct {
+        QStringList arguments;
+        const char* missing;
+    } cases[] = {
+        {QStringList{QStringLiteral("read"), QString()} + chip, "OUT is missing"},
+        {QStringList{QStringLiteral("write"), QString()} + chip, "IN is missing"},
+        {{QStringLiteral("checksum"), QString()}, "IN is missing"},
+        {{QStringLiteral("convert"), QString(), QStringLiteral("out.bin")}, "IN is missing"},
+        {{QStringLiteral("convert"), QStringLiteral("in.bin"), QString()}, "OUT is missing"},
+    };
+    for (const auto& [arguments, missing] : cases) {
+        const CliResult result = cli.run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.err.contains(QLatin1String(missing))) << result.err.toStdString();
+    }
+    EXPECT_TRUE(cli.trace().isEmpty());
+}
+
+TEST(CliCommandLine, AnUnknownChipIsRefusedBeforeTheOutputFolderIsMade)
+{
+    CliRunner cli;
+    const CliResult read = cli.run({QStringLiteral("read"), QStringLiteral("--simulate"), QStringLiteral("--chip"),
+                                    QStringLiteral("NOPE"), QStringLiteral("new/out.bin")});
+    EXPECT_EQ(read.exitCode, 2);
+    EXPECT_FALSE(QFileInfo::exists(cli.path(QStringLiteral("new"))));
 }

@@ -129,6 +129,8 @@ if [ -r /usr/share/bash-completion/bash_completion ] || [ -n "${CI:-}" ]; then
   expect_completion 'zorvex-cli auto --no-' '--no-erase --no-verify --no-write '
   expect_completion 'zorvex-cli list --' '--db --help --lang '
   expect_completion 'zorvex-cli --l' '--lang '
+  # The same whatever language the person's locale speaks.
+  LC_ALL=zh_CN.UTF-8 expect_completion 'zorvex-cli --l' '--lang '
   expect_completion 'zorvex-cli read --speed 1' '1.5MHz 12MHz '
   expect_completion 'zorvex-cli --lang zh' 'zh-CN zh-TW '
   expect_completion 'zorvex-cli convert a.bin b.hex --to s' 'srec '

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -40,44 +41,23 @@ std::optional<SerialFormat> SerialFormat::parse(const QString& text)
 
 quint64 SerialFormat::largest() const
 {
-    constexpr quint64 All = std::numeric_limits<quint64>::max();
-    switch (m_kind) {
-    case Kind::LittleEndian:
-    case Kind::BigEndian:
-        return m_width >= 8 ? All : (quint64{1} << (8 * m_width)) - 1;
-    case Kind::Hex:
-        return m_width >= 16 ? All : (quint64{1} << (4 * m_width)) - 1;
-    case Kind::Decimal: {
-        quint64 largest = 0;
-        for (int i = 0; i < m_width && largest <= (All - 9) / 10; ++i)
-            largest = largest * 10 + 9;
-        return m_width >= MaxTextWidth ? All : largest;
-    }
-    }
-    return 0;
+    // Every digit at its highest; more digits than 64 bits hold take every number.
+    const bool decimal = m_kind == Kind::Decimal;
+    bool ok = false;
+    const quint64 largest = QByteArray(digits(), decimal ? '9' : 'F').toULongLong(&ok, decimal ? 10 : 16);
+    return ok ? largest : std::numeric_limits<quint64>::max();
 }
 
 std::optional<QByteArray> SerialFormat::encode(quint64 value) const
 {
-    switch (m_kind) {
-    case Kind::LittleEndian:
-    case Kind::BigEndian: {
-        if (m_width < 8 && value >> (8 * m_width) != 0)
-            return std::nullopt;
-        QByteArray bytes(m_width, '\0');
-        for (int i = 0; i < m_width; ++i) {
-            const int at = m_kind == Kind::LittleEndian ? i : m_width - 1 - i;
-            bytes[at] = static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
-        return bytes;
-    }
-    case Kind::Decimal:
-    case Kind::Hex: {
-        const QByteArray digits = QByteArray::number(value, m_kind == Kind::Decimal ? 10 : 16).toUpper();
-        if (digits.size() > m_width)
-            return std::nullopt;
-        return QByteArray(m_width - digits.size(), '0') + digits;
-    }
-    }
-    return std::nullopt;
+    const QByteArray number = QByteArray::number(value, m_kind == Kind::Decimal ? 10 : 16).toUpper();
+    if (number.size() > digits())
+        return std::nullopt;
+    const QByteArray text = QByteArray(digits() - number.size(), '0') + number;
+    if (m_kind == Kind::Decimal || m_kind == Kind::Hex)
+        return text;
+    QByteArray bytes = QByteArray::fromHex(text);  // big-endian
+    if (m_kind == Kind::LittleEndian)
+        std::reverse(bytes.begin(), bytes.end());
+    return bytes;
 }

@@ -24,6 +24,8 @@ public:
 
 private:
     SerialFormat(Kind kind, int width) : m_kind(kind), m_width(width) {}
+    // The digits every format is written with first: a binary one as two hex digits a byte.
+    [[nodiscard]] int digits() const { return m_kind == Kind::Decimal || m_kind == Kind::Hex ? m_width : 2 * m_width; }
 
     Kind m_kind;
     int m_width;

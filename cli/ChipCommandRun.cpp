@@ -70,9 +70,12 @@ int ChipCommandRun::exec()
     if (m_action == Action::List)
         return listChips();
     // A chip named on the line is known before a file is loaded, a folder made or a question asked.
-    if (m_action != Action::Detect && !m_line.detect
-        && findChipByModel(m_session->database(), m_line.chipModel, m_line.maker) < 0)
-        return ExitUsage;
+    if (m_action != Action::Detect && !m_line.detect) {
+        const int slot = findChipByModel(m_session->database(), m_line.chipModel, m_line.maker);
+        if (slot < 0)
+            return ExitUsage;
+        m_session->setCurrentChip(slot);
+    }
     if (m_action == Action::Write || m_action == Action::Verify || m_action == Action::Auto) {
         if (const int code = loadInput(); code != Continue)
             return code;
@@ -144,11 +147,6 @@ int ChipCommandRun::chooseChip()
     if (m_line.detect) {
         if (const int code = detectChip(true); code != Continue)
             return code;
-    } else {
-        const int slot = findChipByModel(m_session->database(), m_line.chipModel, m_line.maker);
-        if (slot < 0)
-            return ExitUsage;
-        m_session->setCurrentChip(slot);
     }
     if (const auto defect = checkChipRecord(m_session->currentChipRecord(), ChipSession::DataBufferSize)) {
         m_feedback.showError(*defect);

@@ -138,8 +138,7 @@ private:
     QElapsedTimer m_busySince;             // valid while the programmer is held elsewhere
     bool m_busyShown = false;              // the wait was announced for the chip in hand
     bool m_outputLost = false;
-    bool m_chipKnown = false;   // --chip, or the first chip detected
-    int m_detectedSlot = -1;
+    int m_detectedSlot = -1;    // with --detect: the first chip's, which every chip must match
     quint64 m_passed = 0;
     quint64 m_failed = 0;
 };
@@ -224,7 +223,6 @@ int ProduceRun::prepare()
         if (slot < 0)
             return ExitUsage;
         m_session->setCurrentChip(slot);
-        m_chipKnown = true;
     }
     m_imageLength = loadInputImage(line.operand, line.inputFormat, m_pristine->bytes(), m_terminal);
     if (m_terminal.errorCount() > 0)
@@ -235,7 +233,7 @@ int ProduceRun::prepare()
     }
     if (const int code = prepareSerials(); code != Continue)
         return code;
-    if (m_chipKnown) {
+    if (!line.detect) {
         if (const int code = checkChipFits(); code != Continue)
             return code;
     }
@@ -435,7 +433,7 @@ int ProduceRun::chooseChip(const std::array<quint8, 4>& reply, QString& reason)
     const auto idText = [&] { return QString::asprintf("%2.2X %2.2X %2.2X", reply[1], reply[2], reply[3]); };
     if (reply[0] != 1) {
         reason = produceText(ProduceText::NoChipId);
-        return m_chipKnown ? Continue : ExitUsage;
+        return m_detectedSlot >= 0 ? Continue : ExitUsage;
     }
     const auto table = m_session->database().table();
     const ChipRecord* found = findFlash(table, id);
@@ -444,14 +442,13 @@ int ProduceRun::chooseChip(const std::array<quint8, 4>& reply, QString& reason)
         return Continue;
     }
     const int slot = static_cast<int>(found - table.data());
-    if (m_chipKnown) {
+    if (m_detectedSlot >= 0) {
         if (slot != m_detectedSlot)
             reason = produceText(ProduceText::NotThisRunsChip).arg(idText());
         return Continue;
     }
     m_detectedSlot = slot;
     m_session->setCurrentChip(slot);
-    m_chipKnown = true;
     if (!say(QStringLiteral("Chip: %1").arg(chipNamePartsForLists(found->nameText()).model)))
         return ExitRecordLost;
     return checkChipFits();

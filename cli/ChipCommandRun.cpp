@@ -2,7 +2,6 @@
 
 #include "AllDifferences.h"
 #include "ChipChoice.h"
-#include "ChipCommands.h"
 #include "CliChipLists.h"
 #include "CliDatabase.h"
 #include "CliCommand.h"
@@ -15,6 +14,7 @@
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
 #include "buffer/ImageChecksum.h"
+#include "chipdb/ChipName.h"
 #include "programmer/ChipDetector.h"
 #include "programmer/ChipOperations.h"
 #include "programmer/ChipRecordCheck.h"
@@ -45,6 +45,20 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
     if (fileBytes > chipBytes) {
         printError(ExtraMessages::text(ExtraText::CliComparesChipSizeOnly).arg(path).arg(fileBytes).arg(chipBytes));
     }
+}
+
+// One line of the chip list: type, maker, model, ID, size and page, in aligned columns.
+void printChipLine(const ChipRecord& chip)
+{
+    const ChipNameParts parts = chipNamePartsForLists(chip.nameText());
+    const QString line = QStringLiteral("%1 %2 %3 0x%4 %5 %6")
+                             .arg(parts.type, -10)
+                             .arg(parts.manufacturer, -12)
+                             .arg(parts.model, -16)
+                             .arg(QString::number(chip.chipId, 16).toUpper().rightJustified(6, QLatin1Char('0')))
+                             .arg(chip.flashSize, 9)
+                             .arg(chip.flashPage);
+    std::printf("%s\n", line.toUtf8().constData());
 }
 
 }  // namespace
@@ -99,7 +113,7 @@ int ChipCommandRun::listChips() const
     const QString filter = m_line.operand.trimmed();
     for (const ChipRecord& chip : m_session->database().chips()) {
         if (filter.isEmpty() || chip.nameText().contains(filter, Qt::CaseInsensitive))
-            std::printf("%s\n", chipListLine(chip).toUtf8().constData());
+            printChipLine(chip);
     }
     return ExitSuccess;
 }
@@ -189,7 +203,7 @@ int ChipCommandRun::detectChip(bool forOperation)
     }
     m_session->setCurrentChip(lists.currentChip());
     if (!forOperation) {
-        std::printf("%s\n", chipListLine(m_session->currentChipRecord()).toUtf8().constData());
+        printChipLine(m_session->currentChipRecord());
         return ExitSuccess;
     }
     return Continue;

@@ -19,15 +19,8 @@
 #include <memory>
 #include <optional>
 
-constexpr ChipCommandSpec ChecksumSpec{"checksum", CliText::ChecksumSummary, CliText::ChecksumAbout,
-                                       ChipCommandSpec::ChipSize, ChipCommandSpec::Operand::Input};
-
-int runChecksum(const QStringList& arguments)
+int runChecksum(const ChipCommandLine& line)
 {
-    const ChipCommandLine line = ChipCommandLine::parse(ChecksumSpec, arguments);
-    if (!line.error.isEmpty())
-        return chipUsageError(ChecksumSpec, line.error);
-
     qint64 chipSize = -1;
     std::optional<ChipRecord> chip;
     if (!line.chipModel.isEmpty()) {

@@ -29,14 +29,26 @@ constexpr Spec BlankSpec{"blank", CliText::BlankSummary, CliText::BlankAbout, Op
 constexpr Spec AutoSpec{"auto", CliText::AutoSummary, CliText::AutoAbout, Operation | Spec::Yes | Spec::AutoSteps,
                         Spec::Operand::Input};
 
-// A chip command: its arguments parsed as its spec says, then its action run.
-template <const ChipCommandSpec& spec, Action action>
-int runChipCommand(const QStringList& arguments)
+constexpr Spec ProgrammersSpec{"programmers", CliText::ProgrammersSummary, CliText::ProgrammersAbout, Spec::Programmer,
+                               Spec::Operand::None};
+constexpr Spec ConvertSpec{"convert", CliText::ConvertSummary, CliText::ConvertAbout, Spec::Yes, Spec::Operand::InputOutput};
+constexpr Spec ChecksumSpec{"checksum", CliText::ChecksumSummary, CliText::ChecksumAbout, Spec::ChipSize,
+                            Spec::Operand::Input};
+
+template <Action action>
+int runChipCommand(ChipCommandLine line)
+{
+    return ChipCommandRun(action, std::move(line)).exec();
+}
+
+// A command whose arguments are all parsed as its spec says, which gets them so.
+template <const ChipCommandSpec& spec, auto command>
+int parsed(const QStringList& arguments)
 {
     ChipCommandLine line = ChipCommandLine::parse(spec, arguments);
     if (!line.error.isEmpty())
         return chipUsageError(spec, line.error);
-    return ChipCommandRun(action, std::move(line)).exec();
+    return command(std::move(line));
 }
 
 }  // namespace
@@ -44,18 +56,18 @@ int runChipCommand(const QStringList& arguments)
 std::span<const CliCommand> cliCommands()
 {
     static constexpr std::array commands{
-        CliCommand{&ListSpec, runChipCommand<ListSpec, Action::List>},
-        CliCommand{&ProgrammersSpec, runProgrammers},
-        CliCommand{&DetectSpec, runChipCommand<DetectSpec, Action::Detect>},
-        CliCommand{&ReadSpec, runChipCommand<ReadSpec, Action::Read>},
-        CliCommand{&WriteSpec, runChipCommand<WriteSpec, Action::Write>},
-        CliCommand{&VerifySpec, runChipCommand<VerifySpec, Action::Verify>},
-        CliCommand{&EraseSpec, runChipCommand<EraseSpec, Action::Erase>},
-        CliCommand{&BlankSpec, runChipCommand<BlankSpec, Action::Blank>},
-        CliCommand{&AutoSpec, runChipCommand<AutoSpec, Action::Auto>},
+        CliCommand{&ListSpec, parsed<ListSpec, runChipCommand<Action::List>>},
+        CliCommand{&ProgrammersSpec, parsed<ProgrammersSpec, runProgrammers>},
+        CliCommand{&DetectSpec, parsed<DetectSpec, runChipCommand<Action::Detect>>},
+        CliCommand{&ReadSpec, parsed<ReadSpec, runChipCommand<Action::Read>>},
+        CliCommand{&WriteSpec, parsed<WriteSpec, runChipCommand<Action::Write>>},
+        CliCommand{&VerifySpec, parsed<VerifySpec, runChipCommand<Action::Verify>>},
+        CliCommand{&EraseSpec, parsed<EraseSpec, runChipCommand<Action::Erase>>},
+        CliCommand{&BlankSpec, parsed<BlankSpec, runChipCommand<Action::Blank>>},
+        CliCommand{&AutoSpec, parsed<AutoSpec, runChipCommand<Action::Auto>>},
         CliCommand{&ProduceSpec, runProduce},
-        CliCommand{&ConvertSpec, runConvert},
-        CliCommand{&ChecksumSpec, runChecksum},
+        CliCommand{&ConvertSpec, parsed<ConvertSpec, runConvert>},
+        CliCommand{&ChecksumSpec, parsed<ChecksumSpec, runChecksum>},
     };
     return commands;
 }

@@ -15,14 +15,8 @@
 #include <optional>
 #include <span>
 
-constexpr ChipCommandSpec ConvertSpec{"convert", CliText::ConvertSummary, CliText::ConvertAbout, ChipCommandSpec::Yes,
-                                      ChipCommandSpec::Operand::InputOutput};
-
-int runConvert(const QStringList& arguments)
+int runConvert(const ChipCommandLine& line)
 {
-    const ChipCommandLine line = ChipCommandLine::parse(ConvertSpec, arguments);
-    if (!line.error.isEmpty())
-        return chipUsageError(ConvertSpec, line.error);
     const QString& in = line.operand;
     const QString& out = line.output;
     const std::optional<BufferFileFormat>& to = line.outputFormat;

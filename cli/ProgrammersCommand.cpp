@@ -9,14 +9,8 @@
 
 #include <cstdio>
 
-constexpr ChipCommandSpec ProgrammersSpec{"programmers", CliText::ProgrammersSummary, CliText::ProgrammersAbout,
-                                          ChipCommandSpec::Programmer, ChipCommandSpec::Operand::None};
-
-int runProgrammers(const QStringList& arguments)
+int runProgrammers(const ChipCommandLine& line)
 {
-    const ChipCommandLine line = ChipCommandLine::parse(ProgrammersSpec, arguments);
-    if (!line.error.isEmpty())
-        return chipUsageError(ProgrammersSpec, line.error);
     setCurrentLanguage(line.language);
     const std::unique_ptr<TUsbBulk> usb = bindTransport(line);
     usb->setSelector(std::nullopt);  // the list shows them all

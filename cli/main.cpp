@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -32,13 +33,8 @@ void printUsage()
 // spelled like them.
 bool asksHelp(const QStringList& arguments)
 {
-    for (const QString& argument : arguments) {
-        if (argument == u"--")
-            return false;
-        if (argument == u"--help" || argument == u"-h")
-            return true;
-    }
-    return false;
+    const auto files = std::find(arguments.begin(), arguments.end(), QStringLiteral("--"));
+    return std::any_of(arguments.begin(), files, [](const QString& a) { return a == u"--help" || a == u"-h"; });
 }
 
 // What is wrong, and where to read more, instead of the whole usage.

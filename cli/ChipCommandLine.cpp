@@ -13,14 +13,9 @@ namespace {
 
 QString operandName(ChipCommandSpec::Operand operand)
 {
-    switch (operand) {
-    case ChipCommandSpec::Operand::Input: return QStringLiteral("IN");
-    case ChipCommandSpec::Operand::Output: return QStringLiteral("OUT");
-    case ChipCommandSpec::Operand::Filter: return QStringLiteral("[FILTER]");
-    case ChipCommandSpec::Operand::InputOutput: return QStringLiteral("IN OUT");
-    case ChipCommandSpec::Operand::None: break;
-    }
-    return {};
+    // In the order of ChipCommandSpec::Operand.
+    constexpr const char* Names[] = {"", "IN", "OUT", "[FILTER]", "IN OUT"};
+    return QLatin1String(Names[static_cast<int>(operand)]);
 }
 
 // The format a --from or --to value names; empty for any other value, and error then says so,

@@ -38,12 +38,12 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
         spec.operand == ChipCommandSpec::Operand::Input || spec.operand == ChipCommandSpec::Operand::InputOutput;
     QStringList operands;
     for (qsizetype i = 0; i < arguments.size() && line.error.isEmpty(); ++i) {
-        QString argument = arguments[i];
-        if (!argument.startsWith(u"--") || argument == u"--") {
-            if (argument == u"--") {
-                operands += arguments.mid(i + 1);
-                break;
-            }
+        const QString& argument = arguments[i];
+        if (argument == u"--") {
+            operands += arguments.mid(i + 1);
+            break;
+        }
+        if (!argument.startsWith(u"--")) {
             operands << argument;
             continue;
         }
@@ -53,20 +53,13 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
             name = argument.left(equals);
             inlineValue = argument.mid(equals + 1);
         }
-        // The option's value: after "=" or as the next argument.
-        const auto value = [&]() -> std::optional<QString> {
-            if (inlineValue)
-                return inlineValue;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            return std::nullopt;
-        };
         const auto needValue = [&](QString& target) {
-            const std::optional<QString> v = value();
-            if (!v || v->isEmpty())
+            // After "=" or as the next argument.
+            const QString value = inlineValue ? *inlineValue : i + 1 < arguments.size() ? arguments[++i] : QString();
+            if (value.isEmpty())
                 line.error = ExtraMessages::text(ExtraText::CliNeedsValue).arg(name);
             else
-                target = *v;
+                target = value;
         };
         const auto noValue = [&] {
             if (inlineValue)

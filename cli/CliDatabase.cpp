@@ -9,19 +9,12 @@
 #include <QCoreApplication>
 #include <QDir>
 
-
-namespace {
-
-// The window program beside this tool.
-constexpr const char* WindowProgramName = "zorvex";
-
-}  // namespace
-
 bool loadCliDatabase(ChipDatabase& database, const QString& databasePath, bool requireChips)
 {
     QString path = databasePath;
     if (path.isEmpty()) {
-        const QString window = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(WindowProgramName));
+        // The window program beside this tool.
+        const QString window = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zorvex"));
         path = ProgramFiles::locate(window).databaseToRead();
     }
     const QString shownPath = QDir::toNativeSeparators(path);

@@ -29,16 +29,6 @@ QString nowWithZone()
     return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
 }
 
-QString resultText(ProducedChip::Result result)
-{
-    switch (result) {
-    case ProducedChip::Result::Pass: return QStringLiteral("pass");
-    case ProducedChip::Result::Fail: return QStringLiteral("fail");
-    case ProducedChip::Result::Unused: return QStringLiteral("unused");
-    }
-    return {};
-}
-
 int openForAppending(const QString& path)
 {
     // Read access too, to see whether the last line has its line end.
@@ -167,7 +157,8 @@ QByteArray ProductionLog::line(const ProducedChip& chip, const QString& time)
     object.insert(QStringLiteral("crc32"), chip.crc32 ? QJsonValue(crc32Text(*chip.crc32)) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("sha256"), chip.crc32 ? QJsonValue(chip.sha256) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("bytes"), chip.crc32 ? QJsonValue(chip.bytes) : QJsonValue(QJsonValue::Null));
-    object.insert(QStringLiteral("result"), resultText(chip.result));
+    constexpr const char* Results[] = {"pass", "fail", "unused"};  // in the order of ProducedChip::Result
+    object.insert(QStringLiteral("result"), QLatin1String(Results[static_cast<int>(chip.result)]));
     object.insert(QStringLiteral("reason"), chip.reason.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(chip.reason));
     object.insert(QStringLiteral("seconds"), std::round(chip.seconds * 10) / 10);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);

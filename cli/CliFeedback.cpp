@@ -44,12 +44,7 @@ void CliFeedback::progressStart(qint64 max)
 {
     m_progressMax = max;
     m_drawnPermille = -1;
-    drawProgress(0);
-}
-
-void CliFeedback::progressStep(qint64 position)
-{
-    drawProgress(position);
+    progressStep(0);
 }
 
 void CliFeedback::progressEnd()
@@ -97,7 +92,7 @@ void CliFeedback::beep()
     }
 }
 
-void CliFeedback::drawProgress(qint64 position)
+void CliFeedback::progressStep(qint64 position)
 {
     if (!m_interactive || m_progressMax <= 0)
         return;

@@ -36,7 +36,6 @@ public:
 
 private:
     void clearProgress();
-    void drawProgress(qint64 position);
 
     std::FILE* m_out;
     bool m_interactive;

@@ -4,6 +4,7 @@
 
 #include "text/ProduceTexts.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -21,13 +22,6 @@ constexpr OwnOption LoopOptions[] = {
     {"--poll-ms MS", CliText::PollOption},
     {"--busy-wait S", CliText::BusyWaitOption},
 };
-
-// The options of the loop itself, each with a value except the two step switches.
-const QStringList ValueOptions{QStringLiteral("--count"),
-                               QStringLiteral("--serial-at"),    QStringLiteral("--serial-start"),
-                               QStringLiteral("--serial-step"),  QStringLiteral("--serial-format"),
-                               QStringLiteral("--serial-file"),  QStringLiteral("--log"),
-                               QStringLiteral("--poll-ms"),      QStringLiteral("--busy-wait")};
 
 constexpr quint64 MinPollMs = 10;
 constexpr quint64 MaxPollMs = 60000;
@@ -60,7 +54,9 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
             options.error = ExtraMessages::text(ExtraText::CliTakesNoValue).arg(name);
             break;
         }
-        if (!ValueOptions.contains(name)) {
+        // The loop's options with a value: their synopsis names it ("--count N").
+        if (std::none_of(std::begin(LoopOptions), std::end(LoopOptions),
+                         [&name](const OwnOption& own) { return QLatin1String(own.synopsis).startsWith(name + u' '); })) {
             rest << argument;
             continue;
         }

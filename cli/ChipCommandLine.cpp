@@ -140,16 +140,13 @@ ChipCommandLine ChipCommandLine::parse(const ChipCommandSpec& spec, const QStrin
     if (!line.error.isEmpty())
         return line;
 
-    if (takes(ChipCommandSpec::ChipSize) && !line.maker.isEmpty() && line.chipModel.isEmpty())
+    if (takes(ChipCommandSpec::Chip) && line.detect && !line.chipModel.isEmpty())
+        line.error = ExtraMessages::text(ExtraText::CliChipOrDetect);
+    else if (takes(ChipCommandSpec::Chip) && !line.detect && line.chipModel.isEmpty())
+        line.error = ExtraMessages::text(ExtraText::CliChooseChip);
+    // --maker narrows a --chip down; with --detect or with no chip it has nothing to narrow.
+    else if (!line.maker.isEmpty() && line.chipModel.isEmpty())
         line.error = ExtraMessages::text(ExtraText::CliMakerWithChip);
-    if (takes(ChipCommandSpec::Chip)) {
-        if (line.detect && !line.chipModel.isEmpty())
-            line.error = ExtraMessages::text(ExtraText::CliChipOrDetect);
-        else if (!line.detect && line.chipModel.isEmpty())
-            line.error = ExtraMessages::text(ExtraText::CliChooseChip);
-        else if (line.detect && !line.maker.isEmpty())
-            line.error = ExtraMessages::text(ExtraText::CliMakerWithChip);
-    }
     if (line.error.isEmpty() && line.simulate && !line.usbLibrary.isEmpty())
         line.error = ExtraMessages::text(ExtraText::CliSimulateOrLibrary);
     return line;

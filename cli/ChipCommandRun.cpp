@@ -66,8 +66,9 @@ void printChipLine(const ChipRecord& chip)
 ChipCommandRun::ChipCommandRun(Action action, ChipCommandLine line)
     : m_action(action)
     , m_line(std::move(line))
-    , m_results(m_action == Action::Read && isStandardStream(m_line.operand) ? stderr : stdout)
-    , m_feedback(m_line.assumeYes, m_results)
+    // The completion and result lines go to stdout, or to stderr while stdout carries the image
+    // a read writes to "-".
+    , m_feedback(m_line.assumeYes, m_action == Action::Read && isStandardStream(m_line.operand) ? stderr : stdout)
     , m_session(std::make_unique<ChipSession>())
 {
     setCurrentLanguage(m_line.language);
@@ -252,7 +253,7 @@ int ChipCommandRun::operate()
     return m_action == Action::Read ? saveOutput() : ExitSuccess;
 }
 
-void ChipCommandRun::printChecksums() const
+void ChipCommandRun::printChecksums()
 {
     const ChipRecord& chip = m_session->currentChipRecord();
     const std::span<const quint8> buffer = m_session->dataBuffer();
@@ -263,8 +264,7 @@ void ChipCommandRun::printChecksums() const
         image = programmedImage(buffer, m_session->dataLength(), chip);
     else
         return;
-    std::fprintf(m_results, "%s\n", imageChecksums(image).line().toUtf8().constData());
-    std::fflush(m_results);
+    m_feedback.logLine(imageChecksums(image).line());
 }
 
 int ChipCommandRun::notConnected() const

@@ -5,7 +5,6 @@
 
 #include "programmer/ChipSession.h"
 
-#include <cstdio>
 #include <memory>
 
 class TUsbBulk;
@@ -36,14 +35,11 @@ private:
     // temporary folder.
     void keepImageElsewhere() const;
     // The CRC32 and SHA-256 line of the image the operation read, sent or compared.
-    void printChecksums() const;
+    void printChecksums();
     [[nodiscard]] int notConnected() const;
 
     Action m_action;
     ChipCommandLine m_line;
-    // Where the completion and result lines go: stdout, or stderr while stdout carries the
-    // image a read writes to "-".
-    std::FILE* m_results;
     CliFeedback m_feedback;
     std::unique_ptr<ChipSession> m_session;
     std::unique_ptr<TUsbBulk> m_usb;

@@ -21,7 +21,6 @@
 
 int runChecksum(const ChipCommandLine& line)
 {
-    qint64 chipSize = -1;
     std::optional<ChipRecord> chip;
     if (!line.chipModel.isEmpty()) {
         const auto database = std::make_unique<ChipDatabase>();
@@ -31,9 +30,8 @@ int runChecksum(const ChipCommandLine& line)
         if (slot < 0)
             return ExitUsage;
         chip = (*database)[slot];
-        chipSize = chip->flashSize;
-        if (chipSize <= 0 || chipSize > static_cast<qint64>(ImageBuffer::kSize)) {
-            printError(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chipSize));
+        if (chip->flashSize == 0 || chip->flashSize > ImageBuffer::kSize) {
+            printError(ExtraMessages::text(ExtraText::CliChipTooBigForImage).arg(chip->flashSize));
             return ExitUsage;
         }
     }
@@ -43,12 +41,12 @@ int runChecksum(const ChipCommandLine& line)
     const qint32 length = loadInputImage(line.operand, line.inputFormat, image.bytes(), feedback);
     if (feedback.errorCount() > 0)
         return ExitUsage;
-    if (length <= 0 && chipSize < 0) {
+    if (length <= 0 && !chip) {
         feedback.showError(MessageCatalog::text(MessageKey::BufferEmpty));
         return ExitUsage;
     }
     // The image buffer is 0xFF past the decoded data, which is the padding a chip gets.
-    const qint64 size = chipSize >= 0 ? chipSize : length;
+    const qint64 size = chip ? qint64{chip->flashSize} : length;
     const QString whole = imageChecksums(image.bytes().first(static_cast<std::size_t>(size))).line();
     if (!chip) {
         std::printf("%s\n", qPrintable(whole));

@@ -79,14 +79,13 @@ bool ProductionLog::append(const ProducedChip& chip, QString& error)
         error = produceText(ProduceText::LogNotWritten).arg(m_path, error);
         return false;
     }
-    const int fd = m_fd;
     int locked = 0;
-    while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    while ((locked = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
     // A device or a pipe takes no lock, and needs none.
     const bool appended = appendLocked(line(chip, nowWithZone()) + '\n', error);
     if (locked == 0)
-        ::flock(fd, LOCK_UN);
+        ::flock(m_fd, LOCK_UN);
     if (!appended)
         error = produceText(ProduceText::LogNotWritten).arg(m_path, error);
     return appended;
@@ -113,9 +112,8 @@ bool ProductionLog::followName(QString& error)
 
 bool ProductionLog::appendLocked(const QByteArray& record, QString& error)
 {
-    const int fd = m_fd;
     struct stat status {};
-    if (::fstat(fd, &status) != 0) {
+    if (::fstat(m_fd, &status) != 0) {
         error = systemReason();
         return false;
     }
@@ -123,21 +121,21 @@ bool ProductionLog::appendLocked(const QByteArray& record, QString& error)
     QByteArray text = record;
     if (regular && status.st_size > 0) {
         char last = '\n';
-        if (::pread(fd, &last, 1, status.st_size - 1) == 1 && last != '\n')
+        if (::pread(m_fd, &last, 1, status.st_size - 1) == 1 && last != '\n')
             text.prepend('\n');
     }
     // One write, so that runs sharing the log never interleave within a record.
     ssize_t written = 0;
-    while ((written = ::write(fd, text.constData(), static_cast<size_t>(text.size()))) < 0 && errno == EINTR) {
+    while ((written = ::write(m_fd, text.constData(), static_cast<size_t>(text.size()))) < 0 && errno == EINTR) {
     }
     if (written != text.size()) {
         error = written < 0 ? systemReason() : produceText(ProduceText::LogRecordCut);
         // A record cut short would glue the next one onto it.
-        if (regular && written > 0 && ::ftruncate(fd, status.st_size) != 0)
+        if (regular && written > 0 && ::ftruncate(m_fd, status.st_size) != 0)
             error += produceText(ProduceText::LogPartLeft);
         return false;
     }
-    if (::fsync(fd) != 0 && (regular || errno != EINVAL)) {
+    if (::fsync(m_fd) != 0 && (regular || errno != EINVAL)) {
         error = systemReason();
         return false;
     }

@@ -17,7 +17,8 @@ enum ExitCode : int {
 
 // One subcommand of zorvex-cli. `run` gets the arguments after the subcommand's name and returns
 // an ExitCode; `spec` tells its name, options and help. Each subcommand lives in a file of its own
-// (the chip commands share ChipCommandRun) and is listed, with its spec, in CliCommands.cpp.
+// (the chip commands share ChipCommandRun) and is listed in CliCommands.cpp, which also holds the
+// spec of each one that has no parser of its own.
 struct CliCommand {
     const struct ChipCommandSpec* spec;
     int (*run)(const QStringList& arguments);

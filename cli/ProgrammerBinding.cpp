@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <vector>
 
 std::unique_ptr<TUsbBulk> bindTransport(const ChipCommandLine& line)
 {
@@ -53,10 +54,14 @@ void explainNotConnected(TUsbBulk& usb)
             return;
         }
     }
-    if (!usb.selector() && programmerHeldElsewhere(usb)) {
-        // Every programmer was tried; the last one there is claimed by another program.
-        printError(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(QString::fromStdString(usb.listProgrammers().back().name())));
-        return;
+    if (!usb.selector() && usb.refusedClaimResult() == -EBUSY) {
+        // Every programmer was tried; the last one there is claimed by another program. One scan
+        // names it: a programmer unplugged meanwhile leaves the list empty.
+        const std::vector<ProgrammerIdentity> programmers = usb.listProgrammers();
+        if (!programmers.empty()) {
+            printError(ExtraMessages::text(ExtraText::ProgrammerBusy).arg(QString::fromStdString(programmers.back().name())));
+            return;
+        }
     }
     // Nothing more particular is known: what to check, in the language of the messages.
     printError(ExtraMessages::text(ExtraText::NotConnectedCauses));

@@ -1,5 +1,7 @@
 #include "buffer/TForm4.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -62,6 +65,19 @@ TEST_F(FillDialog, FieldsTakeOnlyHexDigitsShownUpperCase)
     EXPECT_EQ(edit("Edit1")->text(), "12");
     type("Edit2", "12345");
     EXPECT_EQ(edit("Edit2")->text(), "1234");
+}
+
+TEST_F(FillDialog, AnAddressPastedWithItsLineEndFills)
+{
+    // Copied from a terminal or a listing: the field would show the line end as a blank.
+    for (const auto& [name, text] : {std::pair{"Edit3", "10\r\n"}, std::pair{"Edit4", "\t1f\n"}}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(text));
+        edit(name)->selectAll();
+        edit(name)->paste();
+    }
+    clickOk();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(filled.count(), 1);
 }
 
 TEST_F(FillDialog, ByteFillOfAChipSetsTheViewAndLength)

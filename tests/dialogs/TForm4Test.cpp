@@ -103,7 +103,7 @@ TEST_F(FillDialog, WordFillFromAnOddStartAndAViewUpToTheEnd)
     type("Edit4", "4");
     clickOk();
     EXPECT_EQ(std::vector<std::uint8_t>(buffer.begin(), buffer.begin() + 6),
-              (std::vector<std::uint8_t>{0x34, 0x12, 0x34, 0x12, 0xFF, 0xFF}));
+              (std::vector<std::uint8_t>{0xFF, 0x12, 0x34, 0x12, 0x34, 0xFF}));
     ASSERT_EQ(filled.count(), 1);
     EXPECT_EQ(filled[0][0].toInt(), 5);  // the end of the range, not its length
 }

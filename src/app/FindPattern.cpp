@@ -62,8 +62,18 @@ ParsedFindPattern FindPattern::fromHex(const QString& text)
     return {pattern, {}};
 }
 
-ParsedFindPattern FindPattern::fromText(const QString& text, bool ignoreCase)
+ParsedFindPattern FindPattern::fromText(const QString& field, bool ignoreCase)
 {
+    // A text pasted with the line end or tab it was copied with brings control characters the
+    // field shows as blanks; none can be typed, so those at the ends are not looked for.
+    const auto isControl = [](QChar c) { return c.category() == QChar::Other_Control; };
+    qsizetype first = 0;
+    qsizetype last = field.size();
+    while (first < last && isControl(field[first]))
+        ++first;
+    while (last > first && isControl(field[last - 1]))
+        --last;
+    const QString text = field.mid(first, last - first);
     if (text.isEmpty())
         return refused(ExtraText::FindEmpty);
     // Each character as the byte the character column shows it for (the euro sign for 0x80).

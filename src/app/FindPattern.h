@@ -19,8 +19,9 @@ struct FindPattern {
     // Hex bytes, two digits each or ?? for any byte; blanks and commas separate, and a byte
     // may carry a 0x prefix: "DE AD ?? EF", "DEAD??EF", "0xDE,0xAD".
     [[nodiscard]] static ParsedFindPattern fromHex(const QString& text);
-    // Text as the character column shows it: Latin-1 characters only.
-    [[nodiscard]] static ParsedFindPattern fromText(const QString& text, bool ignoreCase);
+    // Text as the character column shows it: Latin-1 characters only; control characters at
+    // its ends (the line end a pasted text brings) are left out.
+    [[nodiscard]] static ParsedFindPattern fromText(const QString& field, bool ignoreCase);
 
     // Position of the first match starting at from or later, or -1.
     [[nodiscard]] qint64 findIn(HexEditor& view, qint64 from) const;

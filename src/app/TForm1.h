@@ -97,8 +97,8 @@ public:
     // --- the hex view ---------------------------------------------------------------------
     // Takes the view's edits (TakeViewEdits), then shows the first flashSize bytes of DataBuffer.
     void LoadViewFromBuffer();
-    // Only when the view was modified: DataLength = min(size it was loaded with, view size),
-    // that many bytes copied into DataBuffer, the view's modified flag cleared.
+    // Only when the view was modified: min(size it was loaded with, view size) bytes copied into
+    // DataBuffer, DataLength raised to that count if below it, the view's modified flag cleared.
     void TakeViewEdits();
     // The chip-sized image Save writes and Write programs from, as it stands now: the view's
     // bytes up to the chip's size once its edits are taken, then DataBuffer's. Two parts, so

@@ -125,6 +125,8 @@ void TForm1::TakeViewEdits()
     // chip choice reloads the view after the current chip has changed.
     const qint64 count = std::min<qint64>({m_viewLength, FlashEditor->DataSize(), DataBufferSize});
     FlashEditor->ReadBuffer(dataBuffer().data(), 0, count);
-    setDataLength(static_cast<qint32>(count));
+    // Edits change bytes inside the image; they do not cut off an image longer than the view
+    // (a file larger than the chip chosen), which a later chip choice shows and a write programs.
+    setDataLength(std::max(dataLength(), static_cast<qint32>(count)));
     FlashEditor->SetModified(false);
 }

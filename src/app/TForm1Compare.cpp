@@ -69,14 +69,20 @@ void TForm1::showDifferenceRange(qint64 index)
                            .arg(static_cast<qint64>(FlashEditor->DifferenceMarks().size())));
 }
 
+// Past the last range the walk goes on from the first, and before the first from the last: the
+// keys stay enabled while there are marks, so they always move.
 void TForm1::NextDiff1Click()
 {
-    if (!chipOperationRunning())
-        showDifferenceRange(FlashEditor->NextDifference(FlashEditor->GetCursorPosition()));
+    if (chipOperationRunning() || FlashEditor->DifferenceMarks().empty())
+        return;
+    const qint64 next = FlashEditor->NextDifference(FlashEditor->GetCursorPosition());
+    showDifferenceRange(next >= 0 ? next : 0);
 }
 
 void TForm1::PrevDiff1Click()
 {
-    if (!chipOperationRunning())
-        showDifferenceRange(FlashEditor->PreviousDifference(FlashEditor->GetCursorPosition()));
+    if (chipOperationRunning() || FlashEditor->DifferenceMarks().empty())
+        return;
+    const qint64 previous = FlashEditor->PreviousDifference(FlashEditor->GetCursorPosition());
+    showDifferenceRange(previous >= 0 ? previous : static_cast<qint64>(FlashEditor->DifferenceMarks().size()) - 1);
 }

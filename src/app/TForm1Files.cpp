@@ -154,7 +154,7 @@ void TForm1::CompareFile1Click()
     // The file is read as Open reads it, into an image of its own: the buffer stays as it is.
     ImageBuffer image;
     WindowFileFeedback feedback(*this);
-    (void)OpenBufferFile(path, image.bytes(), feedback);
+    const qint32 length = OpenBufferFile(path, image.bytes(), feedback);
     if (feedback.failed())
         return;
     rememberImageFolder(path);
@@ -162,6 +162,9 @@ void TForm1::CompareFile1Click()
     TakeViewEdits();
     showDifferences(DifferenceReport::compare(dataBuffer().first(size), image.bytes().first(size)), false,
         QDir::toNativeSeparators(path));
+    // "Equal" speaks of the chip's size only: a longer file's rest was not looked at.
+    if (static_cast<std::size_t>(length) > size)
+        LogLine(ExtraMessages::text(ExtraText::CliComparesChipSizeOnly).arg(QDir::toNativeSeparators(path)).arg(length).arg(size));
 }
 
 void TForm1::ToolSaveClick()

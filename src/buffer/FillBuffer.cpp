@@ -22,13 +22,10 @@ bool FillBuffer(std::span<std::uint8_t> buffer, const FillRequest& request, std:
                     static_cast<std::uint8_t>(request.byteValue & 0xFF));
         break;
     case FillMode::Word: {
-        const auto low = static_cast<std::uint8_t>(request.wordValue & 0xFF);
-        const auto high = static_cast<std::uint8_t>((request.wordValue >> 8) & 0xFF);
-        std::size_t address = start & ~std::size_t{1};
-        for (std::size_t i = 0; i < count / 2; ++i) {
-            buffer[address++] = low;
-            buffer[address++] = high;
-        }
+        const std::uint8_t halves[2] = {static_cast<std::uint8_t>(request.wordValue & 0xFF),
+                                        static_cast<std::uint8_t>((request.wordValue >> 8) & 0xFF)};
+        for (std::size_t address = start; address < start + count; ++address)
+            buffer[address] = halves[address & 1];
         break;
     }
     case FillMode::Random: {

@@ -39,11 +39,10 @@ private:
 // A fill must stay inside the buffer: 0 <= start <= end < capacity.
 [[nodiscard]] bool isFillRangeValid(qint32 start, qint32 end, std::size_t capacity);
 
-// Fills the requested range of buffer. Word mode starts at the even address at or below start
-// and writes (end - start + 1) / 2 whole words, so an odd start also writes the byte before it
-// and may leave the last byte of the range unchanged; it never writes past end. Random mode
-// seeds the generator with seed. Returns false, leaving buffer untouched, when the range is not
-// valid for the buffer's size.
+// Fills the requested range of buffer, exactly its bytes. Word mode keeps the words at even
+// addresses: an even address gets the low byte, an odd one the high byte, so a range that is not
+// whole words starts or ends with half a word. Random mode seeds the generator with seed.
+// Returns false, leaving buffer untouched, when the range is not valid for the buffer's size.
 [[nodiscard]] bool FillBuffer(std::span<std::uint8_t> buffer, const FillRequest& request,
                               std::uint32_t seed);
 

@@ -19,6 +19,8 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Typed characters other than hexadecimal digits are discarded; keys that type nothing
@@ -44,12 +46,18 @@ protected:
 };
 
 // Shows and keeps the field's letters in upper case, whether typed or pasted. It never rejects
-// anything.
+// anything, but drops the control characters a pasted text brings (the line end of an address
+// copied from a terminal or a listing): the field would show them as blanks, and the number
+// would be refused for a character nobody sees. No key types one.
 class UpperCaseValidator : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& position) const override
     {
+        const auto isControl = [](QChar c) { return c.category() == QChar::Other_Control; };
+        const qsizetype caret = std::clamp<qsizetype>(position, 0, input.size());
+        position -= static_cast<int>(std::count_if(input.cbegin(), input.cbegin() + caret, isControl));
+        input.removeIf(isControl);
         input = input.toUpper();
         return Acceptable;
     }

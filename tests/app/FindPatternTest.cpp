@@ -83,6 +83,10 @@ TEST_F(FindPatternTest, TextTakesWhatTheCharacterColumnShowsAndNothingElse)
     const ParsedFindPattern shown = FindPattern::fromText(QStringLiteral("€Œ™"), false);
     ASSERT_TRUE(shown.pattern) << qPrintable(shown.error);
     EXPECT_EQ(shown.pattern->bytes, QByteArray("\x80\x8C\x99"));
+    // Pasted with the line end it was copied with, which the field shows as a blank.
+    const ParsedFindPattern pasted = FindPattern::fromText(QStringLiteral("\tA B\r\n"), false);
+    ASSERT_TRUE(pasted.pattern);
+    EXPECT_EQ(pasted.pattern->bytes, QByteArray("A B"));
 
     setCurrentLanguage(Language::English);
     const ParsedFindPattern chinese = FindPattern::fromText(QStringLiteral("BIOS 芯片"), false);

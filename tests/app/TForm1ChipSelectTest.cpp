@@ -163,3 +163,16 @@ TEST_F(TForm1ChipSelect, EveryPathThatReloadsTheViewTakesItsEditsFirst)
         closeWindow();
     }
 }
+
+TEST_F(TForm1ChipSelect, AnEditDoesNotCutOffTheImageBeyondTheChipTheViewWasLoadedFor)
+{
+    // A 512-byte image opened with the 256-byte chip chosen, edited, then the right chip chosen:
+    // a write must still cover the whole image the view now shows.
+    writeDatabase({{"EEPROM,ACME,C02", 256, 8}, {"EEPROM,ACME,C04", 512, 16}});
+    TForm1& window = openWindow();
+    window.setDataLength(512);
+    window.FlashEditor->SetDataAt(0, 0x5A);
+    window.FlashEditor->SetModified(true);
+    choose(window.ComboBox3, 1);
+    EXPECT_EQ(window.dataLength(), 512);
+}

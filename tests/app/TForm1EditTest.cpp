@@ -481,6 +481,18 @@ TEST_F(TForm1Edit, FindNextGoesOnFromTheMatchAndSaysWhenThereIsNoneLeft)
         ExtraMessages::text(ExtraText::FindBadHexByte).arg(QStringLiteral("0")));
 }
 
+TEST_F(TForm1Edit, NextAndPreviousDifferenceGoOnPastTheLastAndTheFirstRange)
+{
+    TForm1& window = openWithImage();
+    window.FlashEditor->SetDifferenceMarks({{0x10, 0x11}, {0x800, 0x800}});
+    window.FlashEditor->SetSelStart(0x900);
+    keyToWindow(window, Qt::Key_F8, Qt::NoModifier);  // past the last range: back to the first
+    EXPECT_EQ(window.FlashEditor->GetCursorPosition(), 0x10);
+    keyToWindow(window, Qt::Key_F8, Qt::ShiftModifier);  // before the first: on to the last
+    EXPECT_EQ(window.FlashEditor->GetCursorPosition(), 0x800);
+    EXPECT_EQ(window.DiffPanel->text(), ExtraMessages::text(ExtraText::DifferenceRangeStatus).arg(2).arg(2));
+}
+
 TEST_F(TForm1Edit, GoToRefusesAnAddressOutsideTheBufferAndMovesTheCaretToOneInside)
 {
     TForm1& window = openWithImage();

@@ -484,6 +484,15 @@ TEST_F(TForm1Flow, CompareWithAFileListsTheFirstFiftyRangesAndSaysHowManyMore)
     EXPECT_EQ(lines.back(), QStringLiteral("(10 more ranges not listed)"));
     EXPECT_EQ(window.FlashEditor->DifferenceMarks().size(), 60u);
     EXPECT_EQ(window.FlashEditor->GetDataAt(0x1000), 0xFF);
+
+    // A file longer than the chip: the part past the chip's size is not compared, and the log says so.
+    ASSERT_TRUE(out.open(QIODevice::Append));
+    out.write("tail");
+    out.close();
+    FileDialogs::setNextFileName(path);
+    window.CompareFile1->trigger();
+    EXPECT_TRUE(window.firstLogLine().endsWith(QStringLiteral("%1 holds 65540 bytes, the chip 65536: only the first 65536 are compared").arg(path)))
+        << qPrintable(window.firstLogLine());
 }
 
 }  // namespace

@@ -34,15 +34,14 @@ TEST(FillBuffer, WordModeIsLittleEndianFromTheEvenAddress)
     ASSERT_TRUE(FillBuffer(buffer, request(FillMode::Word, 0, 3, 0x1234), 0));
     EXPECT_EQ(buffer, (std::vector<std::uint8_t>{0x34, 0x12, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF}));
 
-    // An odd start writes the byte before it and leaves the range's last byte alone.
+    // A range that is not whole words writes exactly its bytes, the words still sitting at even
+    // addresses: an odd address gets the high byte.
     buffer = erased(8);
     ASSERT_TRUE(FillBuffer(buffer, request(FillMode::Word, 1, 4, 0xBEEF), 0));
-    EXPECT_EQ(buffer, (std::vector<std::uint8_t>{0xEF, 0xBE, 0xEF, 0xBE, 0xFF, 0xFF, 0xFF, 0xFF}));
-
-    // A range ending on the buffer's last byte with an odd start stays inside the buffer.
+    EXPECT_EQ(buffer, (std::vector<std::uint8_t>{0xFF, 0xBE, 0xEF, 0xBE, 0xEF, 0xFF, 0xFF, 0xFF}));
     buffer = erased(4);
     ASSERT_TRUE(FillBuffer(buffer, request(FillMode::Word, 3, 3, 0x5566), 0));
-    EXPECT_EQ(buffer, erased(4));  // half a word: nothing written
+    EXPECT_EQ(buffer, (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0x55}));
 }
 
 TEST(FillBuffer, RandomModeFillsTheRangeAndRepeatsForTheSameSeed)

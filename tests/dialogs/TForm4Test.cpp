@@ -1,5 +1,7 @@
 #include "buffer/TForm4.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -64,6 +67,19 @@ TEST_F(FillDialog, FieldsTakeOnlyHexDigitsShownUpperCase)
     EXPECT_EQ(edit("Edit2")->text(), "1234");
 }
 
+TEST_F(FillDialog, AnAddressPastedWithItsLineEndFills)
+{
+    // Copied from a terminal or a listing: the field would show the line end as a blank.
+    for (const auto& [name, text] : {std::pair{"Edit3", "10\r\n"}, std::pair{"Edit4", "\t1f\n"}}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(text));
+        edit(name)->selectAll();
+        edit(name)->paste();
+    }
+    clickOk();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(filled.count(), 1);
+}
+
 TEST_F(FillDialog, ByteFillOfAChipSetsTheViewAndLength)
 {
     type("Edit1", "5a");
@@ -87,7 +103,7 @@ TEST_F(FillDialog, WordFillFromAnOddStartAndAViewUpToTheEnd)
     type("Edit4", "4");
     clickOk();
     EXPECT_EQ(std::vector<std::uint8_t>(buffer.begin(), buffer.begin() + 6),
-              (std::vector<std::uint8_t>{0x34, 0x12, 0x34, 0x12, 0xFF, 0xFF}));
+              (std::vector<std::uint8_t>{0xFF, 0x12, 0x34, 0x12, 0x34, 0xFF}));
     ASSERT_EQ(filled.count(), 1);
     EXPECT_EQ(filled[0][0].toInt(), 5);  // the end of the range, not its length
 }

@@ -224,6 +224,27 @@ TEST_F(ChipDatabaseFileTest, WriteFailingHalfWayKeepsTheOldFile)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("zorvex.Dat")});
 }
 
+// A write that stops part of the way reports no error itself; the reason (here the file size
+// limit, as a full disk would be) must still reach the person.
+TEST_F(ChipDatabaseFileTest, WriteStoppedByTheSizeLimitNamesTheReason)
+{
+    ChipDatabase db = fiveChips();
+    setCurrentLanguage(Language::English);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteChipDatabaseFile(db, 5, m_path, recorder());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("File too large"))) << m_messages[0].toStdString();
+}
+
 TEST(ChipDatabasePath, ExtensionIsReplacedOrAppended)
 {
     EXPECT_EQ(chipDatabasePath(QStringLiteral("/opt/z/prog.exe")), QStringLiteral("/opt/z/prog.Dat"));

@@ -152,12 +152,13 @@ void TForm4::reportError(const QString& message)
 
 bool TForm4::FillBuffer()
 {
-    // All four fields are read whatever the mode, in the order of the form.
+    // All four fields are read whatever the mode, in the order of the form: bare hex digits,
+    // as "0x" + text would read.
     FillRequest request;
     qint32* targets[] = {&request.byteValue, &request.wordValue, &request.start, &request.end};
     const QLineEdit* fields[] = {m_byteValue, m_wordValue, m_start, m_end};
     for (int i = 0; i < 4; ++i) {
-        const std::optional<qint32> value = parseFillHexField(fields[i]->text());
+        const std::optional<qint32> value = hexNumber32(fields[i]->text());
         if (!value) {
             reportError(notAnIntegerText(QStringLiteral("0x") + fields[i]->text()));
             return false;

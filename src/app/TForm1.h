@@ -107,9 +107,6 @@ public:
 
     // --- presentation services ------------------------------------------------------------
     void LogLine(const QString& text);
-    // The next numbered line, "%03d:" + text, with the counter advanced; LogLine inserts it.
-    [[nodiscard]] QString nextLogLine(const QString& text);
-    void insertLogLine(const QString& line);
     [[nodiscard]] QString firstLogLine() const;
     void ShowError(const QString& text);
     [[nodiscard]] QString statusText() const;  // panel 1

@@ -18,7 +18,6 @@
 class FindDialog;
 class WindowOperations;
 struct FindPattern;
-struct DifferenceReport;
 class HexEditorEx;
 class PanelStatusBar;
 class ChecksumPanel;
@@ -204,8 +203,9 @@ private:
     // Binds the session's operations to the window's side of them; the speed list and the
     // option boxes write through to the session.
     void createOperations();
-    // Shows the result of a compare in the log, the view and the status bar.
-    void showDifferences(const DifferenceReport& report, bool withChip, const QString& against);
+    // Compares the chip-sized image, the view's edits taken, with other (the chip's or a file's
+    // bytes) and shows the result in the log, the view and the status bar.
+    void showDifferences(std::span<const quint8> other, bool withChip, const QString& against);
     void showDifferenceRange(qint64 index);
     // Keeps the folder of an image opened, saved or compared, for the next file dialog.
     void rememberImageFolder(const QString& path);

@@ -8,7 +8,6 @@
 #include "FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
-#include "buffer/DifferenceReport.h"
 #include "buffer/ImageBuffer.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"
@@ -158,10 +157,7 @@ void TForm1::CompareFile1Click()
     if (feedback.failed())
         return;
     rememberImageFolder(path);
-    const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
-    TakeViewEdits();
-    showDifferences(DifferenceReport::compare(dataBuffer().first(size), image.bytes().first(size)), false,
-        QDir::toNativeSeparators(path));
+    showDifferences(image.bytes(), false, QDir::toNativeSeparators(path));
 }
 
 void TForm1::ToolSaveClick()

@@ -6,13 +6,10 @@
 #include "app/DeviceChangeWatcher.h"
 #include "app/FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
-#include "buffer/DifferenceReport.h"
 #include "buffer/ImageBuffer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-
-#include <algorithm>
 
 // The window's side of the session: its hex view and its chip lists, seen through the core's
 // interfaces. A Qt child of the window, so it lives exactly as long as the window does.
@@ -138,8 +135,7 @@ void TForm1::CompareChip1Click()
 {
     if (chipOperationRunning())
         return;
-    const ChipRecord& chip = currentChipRecord();
-    if (chip.flashSize == 0) {
+    if (currentChipRecord().flashSize == 0) {
         ShowError(ExtraMessages::text(ExtraText::CompareNoChip));
         return;
     }
@@ -147,10 +143,7 @@ void TForm1::CompareChip1Click()
     runOperation([this, chipName] {
         // The read moves whole blocks and may pass the chip's size up to the end of its last.
         ImageBuffer readBack;
-        if (m_session.readChipInto(readBack.bytes()) != CommandOutcome::Completed)
-            return;
-        const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
-        TakeViewEdits();
-        showDifferences(DifferenceReport::compare(dataBuffer().first(size), readBack.bytes().first(size)), true, chipName);
+        if (m_session.readChipInto(readBack.bytes()) == CommandOutcome::Completed)
+            showDifferences(readBack.bytes(), true, chipName);
     });
 }

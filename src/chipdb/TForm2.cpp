@@ -46,6 +46,12 @@ TForm2::TForm2(ChipDatabase& database, QWidget* parent)
     : QDialog(parent)
     , m_database(database)
     , m_path(chipDatabasePath())
+    , m_reportError([this](const QString& message) {
+        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
+    })
+    , m_ask([this](const QString& question) {
+        return QMessageBox::question(this, fixedText(FixedText::QuestionTitle), question) == QMessageBox::Yes;
+    })
 {
     setObjectName(QStringLiteral("TForm2"));
     buildControls();
@@ -151,14 +157,6 @@ void TForm2::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm2::reportError(const QString& message)
-{
-    if (m_reportError)
-        m_reportError(message);
-    else
-        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
-}
-
 void TForm2::reject()
 {
     // A cell still being typed in counts as changed: its text goes into the grid first (the cell
@@ -166,15 +164,9 @@ void TForm2::reject()
     // editor, which takes that key to cancel the typing.
     if (QWidget* focused = QApplication::focusWidget(); focused && m_grid->viewport()->isAncestorOf(focused))
         focused->clearFocus();
-    if (hasUnsavedRows() && !ask(ExtraMessages::text(ExtraText::EditorDiscardChanges)))
+    if (hasUnsavedRows() && !m_ask(ExtraMessages::text(ExtraText::EditorDiscardChanges)))
         return;
     QDialog::reject();
-}
-
-bool TForm2::ask(const QString& question)
-{
-    return m_ask ? m_ask(question)
-                 : QMessageBox::question(this, fixedText(FixedText::QuestionTitle), question) == QMessageBox::Yes;
 }
 
 void TForm2::reloadFromFile()
@@ -182,8 +174,7 @@ void TForm2::reloadFromFile()
     // A damaged file is reported; the editor then shows what the table holds. Another window
     // may have saved the file since the table was read: then the main window chooses again.
     const auto before = std::make_unique<ChipDatabase>(m_database);
-    (void)LoadChipDatabaseForEditor(m_database, m_path,
-                                    [this](const QString& message) { reportError(message); });
+    (void)LoadChipDatabaseForEditor(m_database, m_path, m_reportError);
     m_fileAsRead = readChipDatabaseFile(m_path);
 
     setGridHeaders();
@@ -326,7 +317,7 @@ void TForm2::loadSelectedRow()
     // Every cell is checked before any field changes, so a bad cell leaves the fields as they were.
     const RowDecodeResult decoded = decodeRow(rowAt(m_selectedRow));
     if (!decoded.fields) {
-        reportError(notAnIntegerMessage(decoded.badText));
+        m_reportError(notAnIntegerMessage(decoded.badText));
         return;
     }
     setFields(*decoded.fields);
@@ -336,7 +327,7 @@ bool TForm2::encodableFields(ChipGridRow& row)
 {
     const ChipEditorFields f = fields();
     if (!f.allListsChosen()) {
-        reportError(ExtraMessages::text(ExtraText::EditorListNotChosen));
+        m_reportError(ExtraMessages::text(ExtraText::EditorListNotChosen));
         return false;
     }
     row = encodeRow(f);
@@ -376,26 +367,25 @@ bool TForm2::SaveChipDatabase()
     const std::vector<ChipGridRow> rows = gridRows();
     const int count = static_cast<int>(rows.size());
     if (count > MaxEditorChips) {
-        reportError(ExtraMessages::text(ExtraText::EditorTooManyRows).arg(MaxEditorChips).arg(count));
+        m_reportError(ExtraMessages::text(ExtraText::EditorTooManyRows).arg(MaxEditorChips).arg(count));
         return false;
     }
     RowsToRecordsResult converted = recordsFromRows(rows);
     if (!converted.error.isEmpty()) {
-        reportError(converted.error);
+        m_reportError(converted.error);
         return false;
     }
     // Another window may have saved the file since the editor read it: its chips are not written
     // over unasked. A file that is gone or cannot be read holds nothing to keep.
     if (const std::optional<QByteArray> now = readChipDatabaseFile(m_path); now && now != m_fileAsRead
-        && !ask(ExtraMessages::text(ExtraText::EditorFileChanged).arg(QDir::toNativeSeparators(m_path))))
+        && !m_ask(ExtraMessages::text(ExtraText::EditorFileChanged).arg(QDir::toNativeSeparators(m_path))))
         return false;
     // The table and the file change together or not at all: after a failed write the main
     // window's chip slot must still hold the chip it chose.
     const auto before = std::make_unique<ChipDatabase>(m_database);
     for (int slot = 0; slot < count; ++slot)
         m_database[slot] = converted.records[static_cast<std::size_t>(slot)];
-    if (!WriteChipDatabaseFile(m_database, count, m_path,
-                               [this](const QString& message) { reportError(message); })) {
+    if (!WriteChipDatabaseFile(m_database, count, m_path, m_reportError)) {
         m_database = *before;
         return false;
     }

@@ -239,21 +239,19 @@ std::vector<ChipGridRow> TForm2::gridRows() const
 
 ChipEditorFields TForm2::fields() const
 {
-    ChipEditorFields f;
-    f.type = m_type->currentText();
-    f.manufacturer = m_manufacturer->currentText();
-    f.model = m_model->currentText();
-    f.chipId = m_chipId->currentText();
-    f.delay = m_delay->text();
-    f.link = m_link->currentText();
-    f.family = m_family->currentIndex();
-    f.flashSize = m_flashSize->currentIndex();
-    f.flashPage = m_flashPage->currentIndex();
-    f.voltage = m_voltage->currentIndex();
-    f.subType = m_subType->currentIndex();
-    f.eepromSize = m_eepromSize->currentIndex();
-    f.eepromPage = m_eepromPage->currentIndex();
-    return f;
+    return {.type = m_type->currentText(),
+            .manufacturer = m_manufacturer->currentText(),
+            .model = m_model->currentText(),
+            .chipId = m_chipId->currentText(),
+            .delay = m_delay->text(),
+            .link = m_link->currentText(),
+            .family = m_family->currentIndex(),
+            .flashSize = m_flashSize->currentIndex(),
+            .flashPage = m_flashPage->currentIndex(),
+            .voltage = m_voltage->currentIndex(),
+            .subType = m_subType->currentIndex(),
+            .eepromSize = m_eepromSize->currentIndex(),
+            .eepromPage = m_eepromPage->currentIndex()};
 }
 
 void TForm2::setFields(const ChipEditorFields& f)

@@ -246,7 +246,7 @@ private:
     std::vector<ProgrammerIdentity> m_programmers;   // as the last connection check found them
     std::unique_ptr<SettingsFile> m_settings;
     bool m_shown = false;
-    std::array<QWidget*, 3> m_languageForms{};  // TForm2, TForm3, TForm4
+    std::vector<std::pair<QString, QWidget*>> m_languageForms;  // each dialog with its caption set
     FindDialog* m_findDialog = nullptr;  // created at the first Find, keeps what was typed
     bool m_clipboardHasText = false;     // the clipboard holds text, which Paste hex text reads
     bool m_clipboardOffersData = false;  // the clipboard holds a format the view pastes

@@ -176,8 +176,8 @@ void TForm1::ToolSaveClick()
     if (dataLength() > length
         && !askYesNo(ExtraMessages::text(ExtraText::SaveCutsImage).arg(dataLength()).arg(length)))
         return;
-    BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite), MessageCatalog::text(MessageKey::FileWriteError)};
-    texts.capsuleWithoutHeader = ExtraMessages::text(ExtraText::CapsuleWithoutHeader);
+    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
+                                MessageCatalog::text(MessageKey::FileWriteError)};
     if (SaveBufferFile(path, dataBuffer(), length, feedback, texts, m_capsuleHeader) == SaveOutcome::Saved)
         rememberImageFolder(path);
 }

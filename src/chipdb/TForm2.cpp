@@ -6,7 +6,6 @@
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
-#include "chipdb/ChipName.h"
 #include "controls/NamedWidget.h"
 
 #include <QApplication>

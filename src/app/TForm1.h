@@ -84,9 +84,6 @@ public:
     // model matched; then currentChip and the size fields keep their values. Always reloads
     // the hex view.
     int SelectChip(int type, int manufacturer, int model);
-    [[nodiscard]] QComboBox* chipList(int list) const;  // 0 type, 1 manufacturer, 2 model
-    // Position of the item whose whole text equals text, case ignored; -1 when absent.
-    [[nodiscard]] int findChipListItem(int list, const QString& text) const;
     // Chooses the chip whose list texts these are, letter case ignored; as SelectChip returns.
     int selectChipNamed(const QString& type, const QString& manufacturer, const QString& model);
     // INDEX1..INDEX3: the remembered list positions that the settings file keeps.

@@ -34,11 +34,6 @@ constexpr int DialogHeight = 442;
 constexpr int GridHeight = 240;
 constexpr int GroupHeight = 128;
 
-void selectPosition(QComboBox* list, int position)
-{
-    list->setCurrentIndex(position < list->count() ? position : -1);
-}
-
 }  // namespace
 
 TForm2::TForm2(ChipDatabase& database, QWidget* parent)
@@ -255,22 +250,23 @@ ChipEditorFields TForm2::fields() const
 
 void TForm2::setFields(const ChipEditorFields& f)
 {
+    // A position outside its list (-1 included) leaves that list with nothing chosen.
     m_type->setEditText(f.type);
     m_manufacturer->setEditText(f.manufacturer);
     m_model->setEditText(f.model);
     m_chipId->setEditText(f.chipId);
-    selectPosition(m_flashSize, f.flashSize);
-    selectPosition(m_flashPage, f.flashPage);
+    m_flashSize->setCurrentIndex(f.flashSize);
+    m_flashPage->setCurrentIndex(f.flashPage);
     {
         const QSignalBlocker blocker(m_family);
-        selectPosition(m_family, f.family);
+        m_family->setCurrentIndex(f.family);
     }
     familyChanged(m_family->currentIndex());
-    selectPosition(m_subType, f.subType);
+    m_subType->setCurrentIndex(f.subType);
     m_delay->setText(f.delay);
-    selectPosition(m_voltage, f.voltage);
-    selectPosition(m_eepromSize, f.eepromSize);
-    selectPosition(m_eepromPage, f.eepromPage);
+    m_voltage->setCurrentIndex(f.voltage);
+    m_eepromSize->setCurrentIndex(f.eepromSize);
+    m_eepromPage->setCurrentIndex(f.eepromPage);
     m_link->setEditText(f.link);
 }
 

@@ -177,6 +177,7 @@ void TForm2::reloadFromFile()
     m_manufacturer->clear();
     m_model->clear();
 
+    // Each list chooses its first item as it gets it.
     const auto addDistinct = [](QComboBox* list, const QString& text) {
         if (list->findText(text, Qt::MatchFixedString) < 0)  // ignores letter case
             list->addItem(text);
@@ -191,9 +192,6 @@ void TForm2::reloadFromFile()
             addDistinct(m_manufacturer, row[1]);
         addDistinct(m_model, row[2]);
     }
-    for (QComboBox* list : {m_type, m_manufacturer, m_model})
-        if (list->count() > 0)
-            list->setCurrentIndex(0);
     m_savedRows = gridRows();
     if (!std::ranges::equal(before->table(), m_database.table()))
         emit chipTableChanged();
@@ -297,10 +295,9 @@ void TForm2::setGridHeaders()
 
 void TForm2::familyChanged(int family)
 {
+    // A list that was empty chooses its first item as it gets one.
     m_subType->clear();
     m_subType->addItems(chipSubTypeLabels(family));
-    if (m_subType->count() > 0)
-        m_subType->setCurrentIndex(0);
 }
 
 void TForm2::loadSelectedRow()

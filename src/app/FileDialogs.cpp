@@ -7,6 +7,7 @@
 #include <QQueue>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -58,10 +59,24 @@ void dropPastedControlCharacters(QFileDialog& dialog)
     });
 }
 
-void startIn(QFileDialog& dialog, const QString& folder)
+// Qt's own dialog, set up by setUp (open or save), then given the filters, the folder and the
+// rules above; the chosen file, or an empty name when the person cancelled.
+QString chosenFile(QWidget* parent, const QStringList& filters, int filterIndex, const QString& folder,
+                   const std::function<void(QFileDialog&)>& setUp)
 {
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    setUp(dialog);
+    dialog.setNameFilters(filters);
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         dialog.setDirectory(folder);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[filterIndex - 1]);
+    matchEveryFileUnderStarDotStar(dialog);
+    dropPastedControlCharacters(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
 }
 
 }  // namespace
@@ -109,23 +124,13 @@ QString FileDialogs::withDefaultExtension(const QString& name, const QString& ex
 
 QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int filterIndex, const QString& folder)
 {
-    const QStringList filters = nameFilters(filter);
-    offeredFilters(Kind::Open) = filters;
+    offeredFilters(Kind::Open) = nameFilters(filter);
     if (!queuedNames().isEmpty())
         return queuedNames().dequeue();
-    QFileDialog dialog(parent);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(filters);
-    startIn(dialog, folder);
-    if (filterIndex >= 1 && filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[filterIndex - 1]);
-    matchEveryFileUnderStarDotStar(dialog);
-    dropPastedControlCharacters(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
+    return chosenFile(parent, offeredFilters(Kind::Open), filterIndex, folder, [](QFileDialog& dialog) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    });
 }
 
 QString FileDialogs::saveFileName(QWidget* parent, const QString& filter, const QString& defaultExtension,
@@ -134,16 +139,10 @@ QString FileDialogs::saveFileName(QWidget* parent, const QString& filter, const 
     offeredFilters(Kind::Save) = nameFilters(filter);
     if (!queuedNames().isEmpty())
         return withDefaultExtension(queuedNames().dequeue(), defaultExtension);
-    QFileDialog dialog(parent);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(offeredFilters(Kind::Save));
-    startIn(dialog, folder);
-    matchEveryFileUnderStarDotStar(dialog);
-    dropPastedControlCharacters(dialog);
-    dialog.setDefaultSuffix(defaultExtension);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return withDefaultExtension(dialog.selectedFiles().front(), defaultExtension);
+    const QString chosen = chosenFile(parent, offeredFilters(Kind::Save), 0, folder, [&](QFileDialog& dialog) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(defaultExtension);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    });
+    return withDefaultExtension(chosen, defaultExtension);
 }

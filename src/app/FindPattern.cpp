@@ -85,12 +85,7 @@ ParsedFindPattern FindPattern::fromText(const QString& field, bool ignoreCase)
             return refused(ExtraText::FindTextNotShown, QString::fromUcs4(&c, 1));
         bytes.append(static_cast<char>(byte));
     }
-    FindPattern pattern;
-    pattern.bytes = bytes;
-    pattern.isText = true;
-    pattern.ignoreCase = ignoreCase;
-    pattern.typed = text;
-    return {pattern, {}};
+    return {FindPattern{.bytes = bytes, .isText = true, .ignoreCase = ignoreCase, .typed = text}, {}};
 }
 
 qint64 FindPattern::findIn(HexEditor& view, qint64 from) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/MessageCatalog.h"
+#include "text/Language.h"
 
 // Qt's own texts (the buttons of every message box, the file dialogs) in the program's
 // language, from the translations Qt ships (on Debian the qt6-translations-l10n package).

@@ -4,11 +4,6 @@
 
 #include <QFile>
 
-#include <cerrno>
-#include <cstring>
-
-#include <unistd.h>
-
 namespace {
 
 // The file's bytes; empty for a missing file. reason tells why one that exists cannot be read.
@@ -25,24 +20,6 @@ QByteArray readSettingsBytes(const QString& path, QString& reason)
     if (file.error() != QFileDevice::NoError)
         reason = file.errorString();
     return bytes;
-}
-
-// Writes every byte straight to the system, whose error number names the reason for a
-// failure (a full disk, a size limit); 0 when all arrived.
-int writeAll(QIODevice& device, const QByteArray& bytes)
-{
-    const auto* file = qobject_cast<QFileDevice*>(&device);
-    if (!file || file->handle() < 0)
-        return device.write(bytes) == bytes.size() ? 0 : EIO;
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(file->handle(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        done += written;
-    }
-    return 0;
 }
 
 }  // namespace
@@ -89,11 +66,10 @@ bool SettingsFile::sync()
         now.setValue(section, key, value);
     const QByteArray bytes = now.bytes();
     if (bytes != before || !QFile::exists(m_path)) {
-        int error = 0;
         const FileSaveResult saved =
-            saveFile(m_path, [&bytes, &error](QIODevice& file) { return (error = writeAll(file, bytes)) == 0; });
+            saveFile(m_path, [&bytes](QIODevice& file) { return writeWhole(file, bytes); });
         if (saved.status != FileSaveStatus::Saved) {
-            m_failureReason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : saved.reason;
+            m_failureReason = saved.reason;
             return false;
         }
     }

@@ -72,7 +72,6 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     createOperations();
     placeProgress();
     Progress->hide();
-    m_logCounter = 1;
 
     FormCreate();
 

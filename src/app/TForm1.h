@@ -18,7 +18,6 @@
 class FindDialog;
 class WindowOperations;
 struct FindPattern;
-struct DifferenceReport;
 class HexEditorEx;
 class PanelStatusBar;
 class ChecksumPanel;
@@ -85,9 +84,6 @@ public:
     // model matched; then currentChip and the size fields keep their values. Always reloads
     // the hex view.
     int SelectChip(int type, int manufacturer, int model);
-    [[nodiscard]] QComboBox* chipList(int list) const;  // 0 type, 1 manufacturer, 2 model
-    // Position of the item whose whole text equals text, case ignored; -1 when absent.
-    [[nodiscard]] int findChipListItem(int list, const QString& text) const;
     // Chooses the chip whose list texts these are, letter case ignored; as SelectChip returns.
     int selectChipNamed(const QString& type, const QString& manufacturer, const QString& model);
     // INDEX1..INDEX3: the remembered list positions that the settings file keeps.
@@ -107,9 +103,6 @@ public:
 
     // --- presentation services ------------------------------------------------------------
     void LogLine(const QString& text);
-    // The next numbered line, "%03d:" + text, with the counter advanced; LogLine inserts it.
-    [[nodiscard]] QString nextLogLine(const QString& text);
-    void insertLogLine(const QString& line);
     [[nodiscard]] QString firstLogLine() const;
     void ShowError(const QString& text);
     [[nodiscard]] QString statusText() const;  // panel 1
@@ -207,8 +200,9 @@ private:
     // Binds the session's operations to the window's side of them; the speed list and the
     // option boxes write through to the session.
     void createOperations();
-    // Shows the result of a compare in the log, the view and the status bar.
-    void showDifferences(const DifferenceReport& report, bool withChip, const QString& against);
+    // Compares the chip-sized image, the view's edits taken, with other (the chip's or a file's
+    // bytes) and shows the result in the log, the view and the status bar.
+    void showDifferences(std::span<const quint8> other, bool withChip, const QString& against);
     void showDifferenceRange(qint64 index);
     // Keeps the folder of an image opened, saved or compared, for the next file dialog.
     void rememberImageFolder(const QString& path);
@@ -249,7 +243,7 @@ private:
     std::vector<ProgrammerIdentity> m_programmers;   // as the last connection check found them
     std::unique_ptr<SettingsFile> m_settings;
     bool m_shown = false;
-    std::array<QWidget*, 3> m_languageForms{};  // TForm2, TForm3, TForm4
+    std::vector<std::pair<QString, QWidget*>> m_languageForms;  // each dialog with its caption set
     FindDialog* m_findDialog = nullptr;  // created at the first Find, keeps what was typed
     bool m_clipboardHasText = false;     // the clipboard holds text, which Paste hex text reads
     bool m_clipboardOffersData = false;  // the clipboard holds a format the view pastes

@@ -10,21 +10,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <array>
 #include <bit>
-
-QComboBox* TForm1::chipList(int list) const
-{
-    const std::array<QComboBox*, 3> lists{ComboBox1, ComboBox2, ComboBox3};
-    return list >= 0 && list < 3 ? lists[static_cast<std::size_t>(list)] : nullptr;
-}
-
-int TForm1::findChipListItem(int list, const QString& text) const
-{
-    // Qt's fixed-string match ignores letter case unless asked otherwise.
-    const QComboBox* box = chipList(list);
-    return box ? box->findText(text, Qt::MatchFixedString) : -1;
-}
 
 int TForm1::selectChipNamed(const QString& type, const QString& manufacturer, const QString& model)
 {
@@ -32,7 +18,8 @@ int TForm1::selectChipNamed(const QString& type, const QString& manufacturer, co
     // the manufacturer, the third chooses the model.
     int slot = -1;
     for (int round = 0; round < 3; ++round)
-        slot = SelectChip(findChipListItem(0, type), findChipListItem(1, manufacturer), findChipListItem(2, model));
+        slot = SelectChip(m_chipLists.find(ChipLists::Type, type), m_chipLists.find(ChipLists::Manufacturer, manufacturer),
+                          m_chipLists.find(ChipLists::Model, model));
     return slot;
 }
 

@@ -36,9 +36,11 @@ std::array<std::span<const quint8>, 2> TForm1::savedImage() const
         m_session.image().subspan(static_cast<std::size_t>(fromView), static_cast<std::size_t>(chip - fromView))};
 }
 
-void TForm1::showDifferences(const DifferenceReport& report, bool withChip, const QString& against)
+void TForm1::showDifferences(std::span<const quint8> other, bool withChip, const QString& against)
 {
-    const qint64 size = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
+    const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
+    TakeViewEdits();
+    const DifferenceReport report = DifferenceReport::compare(dataBuffer().first(size), other.first(size));
     std::vector<HexRange> marks;
     marks.reserve(report.ranges.size());
     for (const DifferenceReport::Range& range : report.ranges)

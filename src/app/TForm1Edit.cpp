@@ -10,7 +10,6 @@
 #include "GoToDialog.h"
 #include "MessageBoxes.h"
 #include "text/MessageCatalogExtra.h"
-#include "hexview/HexClipboard.h"
 #include "hexview/HexEditorEx.h"
 
 #include <QAction>

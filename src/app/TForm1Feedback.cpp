@@ -16,19 +16,14 @@
 
 #include <algorithm>
 
-QString TForm1::nextLogLine(const QString& text)
+void TForm1::LogLine(const QString& text)
 {
-    // At least three digits; a larger number is never cut.
-    return QString::asprintf("%03d:", m_logCounter++) + text;
-}
-
-void TForm1::insertLogLine(const QString& line)
-{
+    // The newest line on top, numbered with at least three digits; a larger number is never cut.
     QTextDocument* document = RichEdit1->document();
     const bool empty = document->isEmpty();
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(line);
+    cursor.insertText(QString::asprintf("%03d:", m_logCounter++) + text);
     if (!empty)
         cursor.insertBlock();
 }
@@ -37,11 +32,6 @@ QString TForm1::firstLogLine() const
 {
     return RichEdit1->document()->isEmpty() ? QString()
                                             : RichEdit1->document()->firstBlock().text();
-}
-
-void TForm1::LogLine(const QString& text)
-{
-    insertLogLine(nextLogLine(text));
 }
 
 void TForm1::ShowError(const QString& text)

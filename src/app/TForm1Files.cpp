@@ -8,7 +8,6 @@
 #include "FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
 #include "buffer/BufferFile.h"
-#include "buffer/DifferenceReport.h"
 #include "buffer/ImageBuffer.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"
@@ -158,12 +157,10 @@ void TForm1::CompareFile1Click()
     if (feedback.failed())
         return;
     rememberImageFolder(path);
-    const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
-    TakeViewEdits();
-    showDifferences(DifferenceReport::compare(dataBuffer().first(size), image.bytes().first(size)), false,
-        QDir::toNativeSeparators(path));
+    showDifferences(image.bytes(), false, QDir::toNativeSeparators(path));
     // "Equal" speaks of the chip's size only: a longer file's rest was not looked at.
-    if (static_cast<std::size_t>(length) > size)
+    const qint64 size = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
+    if (length > size)
         LogLine(ExtraMessages::text(ExtraText::CliComparesChipSizeOnly).arg(QDir::toNativeSeparators(path)).arg(length).arg(size));
 }
 
@@ -183,8 +180,8 @@ void TForm1::ToolSaveClick()
     if (dataLength() > length
         && !askYesNo(ExtraMessages::text(ExtraText::SaveCutsImage).arg(dataLength()).arg(length)))
         return;
-    BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite), MessageCatalog::text(MessageKey::FileWriteError)};
-    texts.capsuleWithoutHeader = ExtraMessages::text(ExtraText::CapsuleWithoutHeader);
+    const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
+                                MessageCatalog::text(MessageKey::FileWriteError)};
     if (SaveBufferFile(path, dataBuffer(), length, feedback, texts, m_capsuleHeader) == SaveOutcome::Saved)
         rememberImageFolder(path);
 }

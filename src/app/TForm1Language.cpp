@@ -17,9 +17,6 @@
 
 namespace {
 
-const std::array<QString, 3> dialogSets{
-    QStringLiteral("TForm2"), QStringLiteral("TForm3"), QStringLiteral("TForm4")};
-
 // Whether object belongs to form itself rather than to another window parented to it: the
 // dialogs are children of the main window and reuse its control names (Label1, BitBtn1 ...).
 // Menus are windows of their own but belong to the form whose menu bar holds them.
@@ -81,8 +78,6 @@ void setCaption(QObject* control, const CaptionEntry& entry, const QString& text
 
 void TForm1::applyCaptionSet(const QString& setName, QWidget* form, bool designed)
 {
-    if (!form)
-        return;
     const Language language = currentLanguage();
     for (const CaptionEntry& entry : captionsFor(setName).entries) {
         const QString text = designed ? entry.designedText() : entry.text(language);
@@ -102,13 +97,9 @@ void TForm1::applyDesignedCaptions()
 
 void TForm1::registerLanguageForm(const QString& setName, QWidget* form)
 {
-    for (std::size_t i = 0; i < dialogSets.size(); ++i) {
-        if (dialogSets[i] == setName) {
-            m_languageForms[i] = form;
-            // A dialog starts with the captions it was designed with, like the main window.
-            applyCaptionSet(setName, form, true);
-        }
-    }
+    m_languageForms.emplace_back(setName, form);
+    // A dialog starts with the captions it was designed with, like the main window.
+    applyCaptionSet(setName, form, true);
 }
 
 void TForm1::ApplyLanguage()
@@ -121,8 +112,8 @@ void TForm1::ApplyLanguage()
     // The buttons of every box and the file dialogs are Qt's own texts.
     QtTranslations::apply(language);
     applyCaptionSet(QStringLiteral("TForm1"), this, false);
-    for (std::size_t i = 0; i < dialogSets.size(); ++i)
-        applyCaptionSet(dialogSets[i], m_languageForms[i], false);
+    for (const auto& [setName, form] : m_languageForms)
+        applyCaptionSet(setName, form, false);
     // Texts the table languages show alike, translated in the others.
     AboutBox->applyLanguage();
     if (Form2)

@@ -6,21 +6,23 @@
 #include "app/DeviceChangeWatcher.h"
 #include "app/FocusReturn.h"
 #include "text/MessageCatalogExtra.h"
-#include "buffer/DifferenceReport.h"
 #include "buffer/ImageBuffer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
-#include <algorithm>
+#include <array>
 
 // The window's side of the session: its hex view and its chip lists, seen through the core's
-// interfaces. A Qt child of the window, so it lives exactly as long as the window does.
+// interfaces. A Qt child of the window, so it lives exactly as long as the window does. Items
+// are found in the chip-list pass's own lists, which the drop-down lists show.
 class WindowOperations final : public QObject, public ChipSession::View, public ChipListSelection {
 public:
-    explicit WindowOperations(TForm1& form)
+    WindowOperations(TForm1& form, const ChipLists& lists)
         : QObject(&form)
         , m_form(form)
+        , m_lists(lists)
+        , m_boxes{form.ComboBox1, form.ComboBox2, form.ComboBox3}
     {
         // The device-change notification: a USB device came or went, check the connection.
         auto* watcher = new DeviceChangeWatcher(this);
@@ -32,13 +34,10 @@ public:
 
     int findItem(ChipList list, const QString& text) const override
     {
-        return m_form.findChipListItem(static_cast<int>(list), text);
+        return m_lists.find(static_cast<ChipLists::List>(list), text);
     }
-    int position(ChipList list) const override { return m_form.chipList(static_cast<int>(list))->currentIndex(); }
-    QString selectedText(ChipList list) const override
-    {
-        return m_form.chipList(static_cast<int>(list))->currentText();
-    }
+    int position(ChipList list) const override { return box(list)->currentIndex(); }
+    QString selectedText(ChipList list) const override { return box(list)->currentText(); }
     int rememberedIndex(ChipList list) const override { return m_form.rememberedIndex(static_cast<int>(list)); }
     void setRememberedIndex(ChipList list, int position) override
     {
@@ -47,12 +46,16 @@ public:
     void selectChip(int type, int manufacturer, int model) override { m_form.SelectChip(type, manufacturer, model); }
 
 private:
+    [[nodiscard]] QComboBox* box(ChipList list) const { return m_boxes[static_cast<std::size_t>(list)]; }
+
     TForm1& m_form;
+    const ChipLists& m_lists;
+    std::array<QComboBox*, 3> m_boxes;
 };
 
 void TForm1::createOperations()
 {
-    m_windowOperations = new WindowOperations(*this);
+    m_windowOperations = new WindowOperations(*this, m_chipLists);
     m_session.bind(usb(), *this, m_windowOperations);
     const auto takeOptions = [this] {
         m_session.setAutoOptions({CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()});
@@ -138,8 +141,7 @@ void TForm1::CompareChip1Click()
 {
     if (chipOperationRunning())
         return;
-    const ChipRecord& chip = currentChipRecord();
-    if (chip.flashSize == 0) {
+    if (currentChipRecord().flashSize == 0) {
         ShowError(ExtraMessages::text(ExtraText::CompareNoChip));
         return;
     }
@@ -147,10 +149,7 @@ void TForm1::CompareChip1Click()
     runOperation([this, chipName] {
         // The read moves whole blocks and may pass the chip's size up to the end of its last.
         ImageBuffer readBack;
-        if (m_session.readChipInto(readBack.bytes()) != CommandOutcome::Completed)
-            return;
-        const std::size_t size = std::min<std::size_t>(currentChipRecord().flashSize, DataBufferSize);
-        TakeViewEdits();
-        showDifferences(DifferenceReport::compare(dataBuffer().first(size), readBack.bytes().first(size)), true, chipName);
+        if (m_session.readChipInto(readBack.bytes()) == CommandOutcome::Completed)
+            showDifferences(readBack.bytes(), true, chipName);
     });
 }

@@ -183,6 +183,18 @@ FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&
     return {};
 }
 
+bool writeWhole(QIODevice& device, const char* data, qint64 length)
+{
+    while (length > 0) {
+        const qint64 taken = device.write(data, length);
+        if (taken <= 0)
+            return false;
+        data += taken;
+        length -= taken;
+    }
+    return true;
+}
+
 void reportWriteFailuresInsteadOfEnding()
 {
     std::signal(SIGXFSZ, SIG_IGN);

@@ -42,6 +42,16 @@ enum class InPlaceWrite { Allowed, Refused };
 [[nodiscard]] FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&)>& writeBody,
                                       InPlaceWrite inPlace = InPlaceWrite::Allowed);
 
+// Writes every byte to the device, offering again what a write left over: a write that stops
+// part of the way (a full disk, a size limit) reports no error, only the next one does, and the
+// device's errorString() then names the reason. False when not every byte arrived. For the
+// `writeBody` of saveFile().
+[[nodiscard]] bool writeWhole(QIODevice& device, const char* data, qint64 length);
+[[nodiscard]] inline bool writeWhole(QIODevice& device, const QByteArray& bytes)
+{
+    return writeWhole(device, bytes.constData(), bytes.size());
+}
+
 // A write past the user's file-size limit (ulimit -f) then fails like a full disk, and a write
 // to a pipe whose reader has gone fails too; each is reported where it happens, instead of the
 // system ending the program between two steps (a read chip's image not yet saved, an edited image

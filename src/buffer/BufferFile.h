@@ -4,6 +4,7 @@
 #include "buffer/BufferFileFeedback.h"
 #include "buffer/FileErrors.h"
 #include "buffer/ImageFormats.h"
+#include "text/MessageCatalogExtra.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -29,16 +30,14 @@
 // The bytes a capsule image starts with that are not part of the image.
 inline constexpr qint64 kCapsuleHeaderSize = 2048;
 
-// Texts of the save path that come from the message catalog in the current language; the
-// caller looks them up, so this code does not depend on the catalog.
+// Texts of the save path in the current language; the caller gives the catalog's overwrite
+// question and write error.
 struct BufferSaveTexts {
     QString fileExistsOverwrite;  // the overwrite question
     QString fileWriteError;       // a file that could not be written completely
     QString fileCreateError = QStringLiteral("创建文件失败");  // a binary file that could not be created
     // %1: the file. A capsule save without the header of a capsule opened before.
-    QString capsuleWithoutHeader = QStringLiteral(
-        "%1: only an image opened from a .cap file can be saved as .cap, with the 2048-byte header it was "
-        "opened with. Save this image as .bin.");
+    QString capsuleWithoutHeader = ExtraMessages::text(ExtraText::CapsuleWithoutHeader);
 };
 
 

@@ -1,7 +1,5 @@
 #include "buffer/FillBuffer.h"
 
-#include "text/HexDigit.h"
-
 #include <algorithm>
 
 bool isFillRangeValid(qint32 start, qint32 end, std::size_t capacity)
@@ -36,23 +34,4 @@ bool FillBuffer(std::span<std::uint8_t> buffer, const FillRequest& request, std:
     }
     }
     return true;
-}
-
-std::optional<qint32> parseFillHexField(const QString& text)
-{
-    if (text.isEmpty())
-        return std::nullopt;
-    quint32 value = 0;
-    int significant = 0;
-    for (const QChar c : text) {
-        const int nibble = hexDigitValue(c);
-        if (nibble < 0)
-            return std::nullopt;
-        if (significant > 0 || nibble != 0)
-            ++significant;
-        if (significant > 8)
-            return std::nullopt;
-        value = (value << 4) | static_cast<quint32>(nibble);
-    }
-    return static_cast<qint32>(value);
 }

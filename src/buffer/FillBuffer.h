@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
 // Filling a range of the data buffer with a constant byte, a constant little-endian word or
@@ -45,9 +43,3 @@ private:
 // Returns false, leaving buffer untouched, when the range is not valid for the buffer's size.
 [[nodiscard]] bool FillBuffer(std::span<std::uint8_t> buffer, const FillRequest& request,
                               std::uint32_t seed);
-
-// The dialog's fields hold bare hexadecimal digits; they are read as "0x" + text into a signed
-// 32-bit value: one or more hexadecimal digits, at most 8 significant ones (leading zeros do not
-// count), the value wrapping into the signed range (FFFFFFFF reads as -1). Anything else,
-// including an empty text or blanks, is not a number.
-[[nodiscard]] std::optional<qint32> parseFillHexField(const QString& text);

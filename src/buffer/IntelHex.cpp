@@ -51,20 +51,29 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
             return errors.fail(lineNumber, "Invalid Record type");
 
         switch (type) {
-        case 0: {
-            const std::uint64_t address = linearBase + segmentBase + offset;
-            size = std::max(size, address + count);
-            if (size > capacity)
-                return errors.fail(lineNumber, "File exceeds Maximum Size");
-            std::uint8_t* target = buffer.data() + address;
-            if (line.bytesAt(kDataPos, target, count) != count)
-                return errors.fail(lineNumber, "Illegal Char in File");
-            sum += hextext::sumOf(target, count);
+        case 0:
+        case 3:
+        case 5: {
+            // 00 puts its bytes into the image. 03 and 05 carry start addresses, which mean
+            // nothing to a memory image; their checksum is checked all the same: one damaged type
+            // digit turns a data or base record into one of them, and skipping it would load a
+            // different image.
+            std::uint8_t startAddress[255];
+            std::uint8_t* target = startAddress;
+            if (type == 0) {
+                const std::uint64_t address = linearBase + segmentBase + offset;
+                size = std::max(size, address + count);
+                if (size > capacity)
+                    return errors.fail(lineNumber, "File exceeds Maximum Size");
+                target = buffer.data() + address;
+            }
             std::uint8_t checksum = 0;
-            if (!line.byteAt(kDataPos + 2 * count, checksum))
+            if (line.bytesAt(kDataPos, target, count) != count || !line.byteAt(kDataPos + 2 * count, checksum))
                 return errors.fail(lineNumber, "Illegal Char in File");
-            if (((sum + checksum) & 0xFF) != 0)
-                return errors.fail(lineNumber, "Checksum Error type 0");
+            if (((sum + hextext::sumOf(target, count) + checksum) & 0xFF) != 0)
+                return errors.fail(lineNumber, type == 0   ? "Checksum Error type 0"
+                                               : type == 3 ? "Checksum Error type 3"
+                                                           : "Checksum Error type 5");
             break;
         }
         case 1: {
@@ -90,18 +99,6 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
                 segmentBase = value * 16;
             else
                 linearBase = value * 65536;
-            break;
-        }
-        default: {
-            // 03 and 05 carry start addresses, which mean nothing to a memory image. Their
-            // checksum is checked all the same: one damaged type digit turns a data or base
-            // record into one of them, and skipping it would load a different image.
-            std::uint8_t fields[255];
-            std::uint8_t checksum = 0;
-            if (line.bytesAt(kDataPos, fields, count) != count || !line.byteAt(kDataPos + 2 * count, checksum))
-                return errors.fail(lineNumber, "Illegal Char in File");
-            if (((sum + hextext::sumOf(fields, count) + checksum) & 0xFF) != 0)
-                return errors.fail(lineNumber, type == 3 ? "Checksum Error type 3" : "Checksum Error type 5");
             break;
         }
         }

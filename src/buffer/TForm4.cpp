@@ -78,6 +78,9 @@ QString notAnIntegerText(const QString& text)
 
 TForm4::TForm4(QWidget* parent)
     : QDialog(parent)
+    , m_reportError([this](const QString& message) {
+        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
+    })
 {
     setObjectName(QStringLiteral("TForm4"));
     buildControls();
@@ -150,30 +153,23 @@ void TForm4::offerEndFor(quint32 flashSize)
     m_end->setText(QString::number(flashSize - 1u, 16).toUpper());
 }
 
-void TForm4::reportError(const QString& message)
-{
-    if (m_reportError)
-        m_reportError(message);
-    else
-        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
-}
-
 bool TForm4::FillBuffer()
 {
-    // All four fields are read whatever the mode, in the order of the form.
+    // All four fields are read whatever the mode, in the order of the form: bare hex digits,
+    // as "0x" + text would read.
     FillRequest request;
     qint32* targets[] = {&request.byteValue, &request.wordValue, &request.start, &request.end};
     const QLineEdit* fields[] = {m_byteValue, m_wordValue, m_start, m_end};
     for (int i = 0; i < 4; ++i) {
-        const std::optional<qint32> value = parseFillHexField(fields[i]->text());
+        const std::optional<qint32> value = hexNumber32(fields[i]->text());
         if (!value) {
-            reportError(notAnIntegerText(QStringLiteral("0x") + fields[i]->text()));
+            m_reportError(notAnIntegerText(QStringLiteral("0x") + fields[i]->text()));
             return false;
         }
         *targets[i] = *value;
     }
     if (!isFillRangeValid(request.start, request.end, m_buffer.size())) {
-        reportError(invalidRangeText(m_buffer.size()));
+        m_reportError(invalidRangeText(m_buffer.size()));
         return false;
     }
 

@@ -48,7 +48,6 @@ signals:
 
 private:
     void buildControls();
-    void reportError(const QString& message);
 
     QGroupBox* m_groupData = nullptr;
     QGroupBox* m_groupRange = nullptr;

@@ -1,5 +1,7 @@
 #include "buffer/TextSink.h"
 
+#include "buffer/AtomicSave.h"
+
 #include <QFileDevice>
 
 #include <algorithm>
@@ -30,21 +32,10 @@ void TextSink::flush()
     m_used = 0;
 }
 
-// A write may take only part of the data (the disk filled up on the way); the rest is offered
-// again, so that the device either takes everything or reports why it cannot.
 void TextSink::put(const char* data, qint64 length)
 {
-    const qint64 total = length;
-    while (length > 0 && !m_failed) {
-        const qint64 taken = m_device.write(data, length);
-        if (taken <= 0) {
-            m_failed = true;
-            return;
-        }
-        data += taken;
-        length -= taken;
-    }
-    startWriteback(total);
+    m_failed = m_failed || !writeWhole(m_device, data, length);
+    startWriteback(length);
 }
 
 // A save ends by syncing the file to disk. Handing each block to the disk as soon as it is

@@ -13,8 +13,3 @@ std::span<const ChipRecord> ChipDatabase::chips() const
 {
     return std::span<const ChipRecord>(m_slots).first(static_cast<std::size_t>(count()));
 }
-
-std::span<ChipRecord> ChipDatabase::chips()
-{
-    return std::span<ChipRecord>(m_slots).first(static_cast<std::size_t>(count()));
-}

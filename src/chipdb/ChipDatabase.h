@@ -23,12 +23,8 @@ public:
     [[nodiscard]] int count() const;
     // The chips of the list, slot 0 first.
     [[nodiscard]] std::span<const ChipRecord> chips() const;
-    [[nodiscard]] std::span<ChipRecord> chips();
     // Every slot, list and beyond.
     [[nodiscard]] std::span<const ChipRecord, SlotCount> table() const { return m_slots; }
-    [[nodiscard]] std::span<ChipRecord, SlotCount> table() { return m_slots; }
-
-    void clear() { m_slots.fill(ChipRecord{}); }
 
 private:
     std::array<ChipRecord, SlotCount> m_slots{};

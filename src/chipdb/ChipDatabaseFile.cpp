@@ -139,7 +139,7 @@ bool WriteChipDatabaseFile(ChipDatabase& db, int count, const QString& path,
     const QByteArray bytes = chipDatabaseBytes(db, count);
 
     const FileSaveResult saved =
-        saveFile(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+        saveFile(path, [&bytes](QIODevice& file) { return writeWhole(file, bytes); });
     if (saved.status != FileSaveStatus::Saved) {
         tell(report, writeErrorMessage(path) + QLatin1Char('\n') + saved.reason);
         return false;

@@ -21,6 +21,24 @@ constexpr FieldPlace kPlaces[] = {
     {ChipField::Voltage, 67, 1},
 };
 
+// Calls use with the member that holds the field, const or not as the record is.
+template <typename Record, typename Use>
+void withField(Record& record, ChipField which, Use use)
+{
+    switch (which) {
+    case ChipField::ChipId: return use(record.chipId);
+    case ChipField::FlashSize: return use(record.flashSize);
+    case ChipField::FlashPage: return use(record.flashPage);
+    case ChipField::Family: return use(record.family);
+    case ChipField::SubType: return use(record.subType);
+    case ChipField::Delay: return use(record.delay);
+    case ChipField::XmlLink: return use(record.xmlLink);
+    case ChipField::EepromSize: return use(record.eepromSize);
+    case ChipField::EepromPage: return use(record.eepromPage);
+    case ChipField::Voltage: return use(record.voltage);
+    }
+}
+
 } // namespace
 
 QByteArray ChipRecord::nameBytes() const
@@ -46,38 +64,14 @@ bool ChipRecord::setNameText(const QString& text)
 
 void ChipRecord::setField(ChipField which, qint64 value)
 {
-    const auto u8 = static_cast<quint8>(value);
-    const auto u16 = static_cast<quint16>(value);
-    const auto u32 = static_cast<quint32>(value);
-    switch (which) {
-    case ChipField::ChipId: chipId = u32; break;
-    case ChipField::FlashSize: flashSize = u32; break;
-    case ChipField::FlashPage: flashPage = u16; break;
-    case ChipField::Family: family = u8; break;
-    case ChipField::SubType: subType = u8; break;
-    case ChipField::Delay: delay = u16; break;
-    case ChipField::XmlLink: xmlLink = u16; break;
-    case ChipField::EepromSize: eepromSize = u16; break;
-    case ChipField::EepromPage: eepromPage = u8; break;
-    case ChipField::Voltage: voltage = u8; break;
-    }
+    withField(*this, which, [value]<typename T>(T& member) { member = static_cast<T>(value); });
 }
 
 quint32 ChipRecord::field(ChipField which) const
 {
-    switch (which) {
-    case ChipField::ChipId: return chipId;
-    case ChipField::FlashSize: return flashSize;
-    case ChipField::FlashPage: return flashPage;
-    case ChipField::Family: return family;
-    case ChipField::SubType: return subType;
-    case ChipField::Delay: return delay;
-    case ChipField::XmlLink: return xmlLink;
-    case ChipField::EepromSize: return eepromSize;
-    case ChipField::EepromPage: return eepromPage;
-    case ChipField::Voltage: return voltage;
-    }
-    return 0;
+    quint32 value = 0;
+    withField(*this, which, [&value](const auto& member) { value = member; });
+    return value;
 }
 
 ChipRecord ChipRecord::fromBytes(std::span<const char, Size> bytes)

@@ -6,7 +6,6 @@
 #include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 #include "chipdb/ChipDatabaseFile.h"
-#include "chipdb/ChipName.h"
 #include "controls/NamedWidget.h"
 
 #include <QApplication>
@@ -35,17 +34,18 @@ constexpr int DialogHeight = 442;
 constexpr int GridHeight = 240;
 constexpr int GroupHeight = 128;
 
-void selectPosition(QComboBox* list, int position)
-{
-    list->setCurrentIndex(position < list->count() ? position : -1);
-}
-
 }  // namespace
 
 TForm2::TForm2(ChipDatabase& database, QWidget* parent)
     : QDialog(parent)
     , m_database(database)
     , m_path(chipDatabasePath())
+    , m_reportError([this](const QString& message) {
+        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
+    })
+    , m_ask([this](const QString& question) {
+        return QMessageBox::question(this, fixedText(FixedText::QuestionTitle), question) == QMessageBox::Yes;
+    })
 {
     setObjectName(QStringLiteral("TForm2"));
     buildControls();
@@ -151,14 +151,6 @@ void TForm2::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm2::reportError(const QString& message)
-{
-    if (m_reportError)
-        m_reportError(message);
-    else
-        QMessageBox::critical(this, fixedText(FixedText::ErrorTitle), message);
-}
-
 void TForm2::reject()
 {
     // A cell still being typed in counts as changed: its text goes into the grid first (the cell
@@ -166,15 +158,9 @@ void TForm2::reject()
     // editor, which takes that key to cancel the typing.
     if (QWidget* focused = QApplication::focusWidget(); focused && m_grid->viewport()->isAncestorOf(focused))
         focused->clearFocus();
-    if (hasUnsavedRows() && !ask(ExtraMessages::text(ExtraText::EditorDiscardChanges)))
+    if (hasUnsavedRows() && !m_ask(ExtraMessages::text(ExtraText::EditorDiscardChanges)))
         return;
     QDialog::reject();
-}
-
-bool TForm2::ask(const QString& question)
-{
-    return m_ask ? m_ask(question)
-                 : QMessageBox::question(this, fixedText(FixedText::QuestionTitle), question) == QMessageBox::Yes;
 }
 
 void TForm2::reloadFromFile()
@@ -182,8 +168,7 @@ void TForm2::reloadFromFile()
     // A damaged file is reported; the editor then shows what the table holds. Another window
     // may have saved the file since the table was read: then the main window chooses again.
     const auto before = std::make_unique<ChipDatabase>(m_database);
-    (void)LoadChipDatabaseForEditor(m_database, m_path,
-                                    [this](const QString& message) { reportError(message); });
+    (void)LoadChipDatabaseForEditor(m_database, m_path, m_reportError);
     m_fileAsRead = readChipDatabaseFile(m_path);
 
     setGridHeaders();
@@ -192,6 +177,7 @@ void TForm2::reloadFromFile()
     m_manufacturer->clear();
     m_model->clear();
 
+    // Each list chooses its first item as it gets it.
     const auto addDistinct = [](QComboBox* list, const QString& text) {
         if (list->findText(text, Qt::MatchFixedString) < 0)  // ignores letter case
             list->addItem(text);
@@ -206,9 +192,6 @@ void TForm2::reloadFromFile()
             addDistinct(m_manufacturer, row[1]);
         addDistinct(m_model, row[2]);
     }
-    for (QComboBox* list : {m_type, m_manufacturer, m_model})
-        if (list->count() > 0)
-            list->setCurrentIndex(0);
     m_savedRows = gridRows();
     if (!std::ranges::equal(before->table(), m_database.table()))
         emit chipTableChanged();
@@ -248,41 +231,40 @@ std::vector<ChipGridRow> TForm2::gridRows() const
 
 ChipEditorFields TForm2::fields() const
 {
-    ChipEditorFields f;
-    f.type = m_type->currentText();
-    f.manufacturer = m_manufacturer->currentText();
-    f.model = m_model->currentText();
-    f.chipId = m_chipId->currentText();
-    f.delay = m_delay->text();
-    f.link = m_link->currentText();
-    f.family = m_family->currentIndex();
-    f.flashSize = m_flashSize->currentIndex();
-    f.flashPage = m_flashPage->currentIndex();
-    f.voltage = m_voltage->currentIndex();
-    f.subType = m_subType->currentIndex();
-    f.eepromSize = m_eepromSize->currentIndex();
-    f.eepromPage = m_eepromPage->currentIndex();
-    return f;
+    return {.type = m_type->currentText(),
+            .manufacturer = m_manufacturer->currentText(),
+            .model = m_model->currentText(),
+            .chipId = m_chipId->currentText(),
+            .delay = m_delay->text(),
+            .link = m_link->currentText(),
+            .family = m_family->currentIndex(),
+            .flashSize = m_flashSize->currentIndex(),
+            .flashPage = m_flashPage->currentIndex(),
+            .voltage = m_voltage->currentIndex(),
+            .subType = m_subType->currentIndex(),
+            .eepromSize = m_eepromSize->currentIndex(),
+            .eepromPage = m_eepromPage->currentIndex()};
 }
 
 void TForm2::setFields(const ChipEditorFields& f)
 {
+    // A position outside its list (-1 included) leaves that list with nothing chosen.
     m_type->setEditText(f.type);
     m_manufacturer->setEditText(f.manufacturer);
     m_model->setEditText(f.model);
     m_chipId->setEditText(f.chipId);
-    selectPosition(m_flashSize, f.flashSize);
-    selectPosition(m_flashPage, f.flashPage);
+    m_flashSize->setCurrentIndex(f.flashSize);
+    m_flashPage->setCurrentIndex(f.flashPage);
     {
         const QSignalBlocker blocker(m_family);
-        selectPosition(m_family, f.family);
+        m_family->setCurrentIndex(f.family);
     }
     familyChanged(m_family->currentIndex());
-    selectPosition(m_subType, f.subType);
+    m_subType->setCurrentIndex(f.subType);
     m_delay->setText(f.delay);
-    selectPosition(m_voltage, f.voltage);
-    selectPosition(m_eepromSize, f.eepromSize);
-    selectPosition(m_eepromPage, f.eepromPage);
+    m_voltage->setCurrentIndex(f.voltage);
+    m_eepromSize->setCurrentIndex(f.eepromSize);
+    m_eepromPage->setCurrentIndex(f.eepromPage);
     m_link->setEditText(f.link);
 }
 
@@ -313,10 +295,9 @@ void TForm2::setGridHeaders()
 
 void TForm2::familyChanged(int family)
 {
+    // A list that was empty chooses its first item as it gets one.
     m_subType->clear();
     m_subType->addItems(chipSubTypeLabels(family));
-    if (m_subType->count() > 0)
-        m_subType->setCurrentIndex(0);
 }
 
 void TForm2::loadSelectedRow()
@@ -326,7 +307,7 @@ void TForm2::loadSelectedRow()
     // Every cell is checked before any field changes, so a bad cell leaves the fields as they were.
     const RowDecodeResult decoded = decodeRow(rowAt(m_selectedRow));
     if (!decoded.fields) {
-        reportError(notAnIntegerMessage(decoded.badText));
+        m_reportError(notAnIntegerMessage(decoded.badText));
         return;
     }
     setFields(*decoded.fields);
@@ -336,7 +317,7 @@ bool TForm2::encodableFields(ChipGridRow& row)
 {
     const ChipEditorFields f = fields();
     if (!f.allListsChosen()) {
-        reportError(ExtraMessages::text(ExtraText::EditorListNotChosen));
+        m_reportError(ExtraMessages::text(ExtraText::EditorListNotChosen));
         return false;
     }
     row = encodeRow(f);
@@ -376,26 +357,25 @@ bool TForm2::SaveChipDatabase()
     const std::vector<ChipGridRow> rows = gridRows();
     const int count = static_cast<int>(rows.size());
     if (count > MaxEditorChips) {
-        reportError(ExtraMessages::text(ExtraText::EditorTooManyRows).arg(MaxEditorChips).arg(count));
+        m_reportError(ExtraMessages::text(ExtraText::EditorTooManyRows).arg(MaxEditorChips).arg(count));
         return false;
     }
     RowsToRecordsResult converted = recordsFromRows(rows);
     if (!converted.error.isEmpty()) {
-        reportError(converted.error);
+        m_reportError(converted.error);
         return false;
     }
     // Another window may have saved the file since the editor read it: its chips are not written
     // over unasked. A file that is gone or cannot be read holds nothing to keep.
     if (const std::optional<QByteArray> now = readChipDatabaseFile(m_path); now && now != m_fileAsRead
-        && !ask(ExtraMessages::text(ExtraText::EditorFileChanged).arg(QDir::toNativeSeparators(m_path))))
+        && !m_ask(ExtraMessages::text(ExtraText::EditorFileChanged).arg(QDir::toNativeSeparators(m_path))))
         return false;
     // The table and the file change together or not at all: after a failed write the main
     // window's chip slot must still hold the chip it chose.
     const auto before = std::make_unique<ChipDatabase>(m_database);
     for (int slot = 0; slot < count; ++slot)
         m_database[slot] = converted.records[static_cast<std::size_t>(slot)];
-    if (!WriteChipDatabaseFile(m_database, count, m_path,
-                               [this](const QString& message) { reportError(message); })) {
+    if (!WriteChipDatabaseFile(m_database, count, m_path, m_reportError)) {
         m_database = *before;
         return false;
     }

@@ -75,8 +75,6 @@ private:
     void writeRow(int gridRow, const ChipGridRow& row);
     [[nodiscard]] bool encodableFields(ChipGridRow& row);
     [[nodiscard]] ChipGridRow rowAt(int gridRow) const;
-    void reportError(const QString& message);
-    [[nodiscard]] bool ask(const QString& question);
 
     ChipDatabase& m_database;
     QString m_path;

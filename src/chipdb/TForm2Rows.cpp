@@ -8,6 +8,7 @@
 #include "chipdb/ChipName.h"
 #include "chipdb/GbkCodec.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -79,52 +80,30 @@ QStringList voltageItems()
 
 std::optional<qint32> parseCellInteger(const QString& text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i] == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
+    QStringView rest(text);
+    while (rest.startsWith(u' '))
+        rest = rest.mid(1);
+    const bool negative = rest.startsWith(u'-');
+    if (negative || rest.startsWith(u'+'))
+        rest = rest.mid(1);
+    // Hexadecimal after "0x", "x" or "$", letter case ignored; decimal digits otherwise.
+    qsizetype prefix = 0;
+    if (rest.startsWith(u"0x", Qt::CaseInsensitive))
+        prefix = 2;
+    else if (rest.startsWith(u'$') || rest.startsWith(u'x', Qt::CaseInsensitive))
+        prefix = 1;
+    if (prefix > 0) {
+        const std::optional<qint32> value = hexNumber32(rest.mid(prefix).toString());
+        if (!value || !negative)
+            return value;
+        return static_cast<qint32>(0u - static_cast<quint32>(*value));
     }
-    bool hex = false;
-    if (i < n && (text[i] == QLatin1Char('$') || text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
-        hex = true;
-        ++i;
-    } else if (i + 1 < n && text[i] == QLatin1Char('0')
-               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
-        hex = true;
-        i += 2;
-    }
-    if (i == n)
+    bool ok = !rest.isEmpty() && std::all_of(rest.begin(), rest.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const qint64 magnitude = ok ? rest.toLongLong(&ok) : 0;
+    const qint64 value = negative ? -magnitude : magnitude;
+    if (!ok || value < INT32_MIN || value > INT32_MAX)
         return std::nullopt;
-
-    qint64 value = 0;
-    int significant = 0;
-    for (; i < n; ++i) {
-        const int digit = hexDigitValue(text[i]);
-        if (digit < 0 || (!hex && digit > 9))
-            return std::nullopt;
-        if (hex) {
-            if (significant > 0 || digit != 0)
-                ++significant;
-            if (significant > 8)
-                return std::nullopt;
-            value = value * 16 + digit;
-        } else {
-            value = value * 10 + digit;
-            if (value > qint64{1} << 31)
-                return std::nullopt;
-        }
-    }
-    if (hex)
-        value = static_cast<qint32>(static_cast<quint32>(value));
-    if (negative)
-        value = -value;
-    if (!hex && (value > INT32_MAX || value < INT32_MIN))
-        return std::nullopt;
-    return static_cast<qint32>(static_cast<quint32>(static_cast<quint64>(value)));
+    return static_cast<qint32>(value);
 }
 
 QString notAnIntegerMessage(const QString& text)

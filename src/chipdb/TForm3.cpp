@@ -104,11 +104,7 @@ void TForm3::addRow(int slot)
 {
     // The parts as the list rule splits them, untrimmed, and the slot the row stands for.
     const QStringList parts = SplitChipName(m_database[slot].nameText());
-    auto* row = new QTreeWidgetItem(ListView1);
-    row->setText(0, parts.value(0));
-    row->setText(1, parts.value(1));
-    row->setText(2, parts.value(2));
-    row->setText(3, QString::number(slot));
+    new QTreeWidgetItem(ListView1, {parts.value(0), parts.value(1), parts.value(2), QString::number(slot)});
 }
 
 void TForm3::FormShow()

@@ -92,18 +92,13 @@ QString text(Text key)
     return inCurrentLanguage(kTexts[static_cast<std::size_t>(key)]);
 }
 
-QString stageName(OperationStage stage)
-{
-    switch (stage) {
-    case OperationStage::SetUp: return text(Text::StageSetUp);
-    case OperationStage::Read: return text(Text::StageRead);
-    case OperationStage::BlankCheck: return text(Text::StageBlankCheck);
-    case OperationStage::Verify: return text(Text::StageVerify);
-    case OperationStage::Erase: return text(Text::StageErase);
-    case OperationStage::Write: return text(Text::StageWrite);
-    }
-    return {};
-}
+// The name of each stage, in the order of OperationStage.
+constexpr Text kStageNames[] = {Text::StageSetUp, Text::StageRead, Text::StageBlankCheck,
+                                Text::StageVerify, Text::StageErase, Text::StageWrite};
+
+// The reason of each defect, in the order of RecordDefect.
+constexpr Text kDefectReasons[] = {Text::RecordTooLarge, Text::RecordPageZero, Text::RecordPageTooLarge,
+                                   Text::RecordUnknownFamily, Text::RecordBadCapacity};
 
 QString reasonText(const TransferFailure& failure)
 {
@@ -128,8 +123,9 @@ QString reasonText(const TransferFailure& failure)
 
 QString transferFailureText(const TransferFailure& failure)
 {
+    const QString stage = text(kStageNames[static_cast<std::size_t>(failure.stage)]);
     return text(Text::StoppedAtAddress)
-        .arg(stageName(failure.stage), QString::number(failure.address, 16).toUpper(), reasonText(failure));
+        .arg(stage, QString::number(failure.address, 16).toUpper(), reasonText(failure));
 }
 
 QString programmerDisconnectedText()
@@ -144,15 +140,9 @@ QString failedReadBufferKeptText()
 
 QString damagedRecordText(RecordDefect defect, qint64 size, qint64 limit)
 {
-    Text reason = Text::RecordPageZero;  // the one reason without numbers
-    switch (defect) {
-    case RecordDefect::PageZero: return text(Text::RecordDamaged).arg(text(reason));
-    case RecordDefect::TooLarge: reason = Text::RecordTooLarge; break;
-    case RecordDefect::PageTooLarge: reason = Text::RecordPageTooLarge; break;
-    case RecordDefect::UnknownFamily: reason = Text::RecordUnknownFamily; break;
-    case RecordDefect::BadCapacity: reason = Text::RecordBadCapacity; break;
-    }
-    return text(Text::RecordDamaged).arg(text(reason).arg(size).arg(limit));
+    const QString reason = text(kDefectReasons[static_cast<std::size_t>(defect)]);
+    // The page size 0 is the one reason without numbers.
+    return text(Text::RecordDamaged).arg(defect == RecordDefect::PageZero ? reason : reason.arg(size).arg(limit));
 }
 
 std::span<const LanguageTexts> operationTextTable()

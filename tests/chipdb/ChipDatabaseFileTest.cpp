@@ -201,7 +201,7 @@ TEST_F(ChipDatabaseFileTest, PathThatIsADirectoryFailsWithItsName)
 }
 
 // A write that stops half-way (here: the file size limit, which holds even for root) must leave
-// the previous database as it was.
+// the previous database as it was, and say why although the write that stopped reported no error.
 TEST_F(ChipDatabaseFileTest, WriteFailingHalfWayKeepsTheOldFile)
 {
     const QByteArray old = recordBytes(ChipRecord{});
@@ -220,6 +220,7 @@ TEST_F(ChipDatabaseFileTest, WriteFailingHalfWayKeepsTheOldFile)
 
     EXPECT_FALSE(written);
     EXPECT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages.value(0).contains(QStringLiteral("File too large"))) << m_messages.value(0).toStdString();
     EXPECT_EQ(readFile(), old);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("zorvex.Dat")});
 }

@@ -1,4 +1,5 @@
 #include "buffer/FillBuffer.h"
+#include "text/HexDigit.h"
 
 #include <gtest/gtest.h>
 
@@ -99,17 +100,17 @@ TEST(FillBuffer, RangesOutsideTheBufferChangeNothing)
 
 TEST(FillBuffer, FieldsReadAsHexWithEightSignificantDigits)
 {
-    EXPECT_EQ(parseFillHexField("FF"), 0xFF);
-    EXPECT_EQ(parseFillHexField("00000"), 0);
-    EXPECT_EQ(parseFillHexField("3ffffff"), 0x3FFFFFF);
-    EXPECT_EQ(parseFillHexField("FFFFFFFF"), -1);
-    EXPECT_EQ(parseFillHexField("000000001"), 1);  // leading zeros do not count
-    EXPECT_EQ(parseFillHexField("100000000"), std::nullopt);
-    EXPECT_EQ(parseFillHexField(""), std::nullopt);
-    EXPECT_EQ(parseFillHexField(" 1"), std::nullopt);
-    EXPECT_EQ(parseFillHexField("1G"), std::nullopt);
-    EXPECT_EQ(parseFillHexField("-1"), std::nullopt);
-    EXPECT_EQ(parseFillHexField("0x10"), std::nullopt);
+    EXPECT_EQ(hexNumber32("FF"), 0xFF);
+    EXPECT_EQ(hexNumber32("00000"), 0);
+    EXPECT_EQ(hexNumber32("3ffffff"), 0x3FFFFFF);
+    EXPECT_EQ(hexNumber32("FFFFFFFF"), -1);
+    EXPECT_EQ(hexNumber32("000000001"), 1);  // leading zeros do not count
+    EXPECT_EQ(hexNumber32("100000000"), std::nullopt);
+    EXPECT_EQ(hexNumber32(""), std::nullopt);
+    EXPECT_EQ(hexNumber32(" 1"), std::nullopt);
+    EXPECT_EQ(hexNumber32("1G"), std::nullopt);
+    EXPECT_EQ(hexNumber32("-1"), std::nullopt);
+    EXPECT_EQ(hexNumber32("0x10"), std::nullopt);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ QString systemReason(int error)
 QString whyFolderRefuses(const QString& path, const QString& name, const QByteArray& content)
 {
     QTemporaryFile probe(QDir(QFileInfo(path).absolutePath()).filePath(name));
-    if (!probe.open() || probe.write(content) != content.size() || !probe.flush())
+    if (!probe.open() || !writeWhole(probe, content) || !probe.flush())
         return probe.errorString();
     if (::fsync(probe.handle()) != 0)
         return systemReason();

@@ -115,7 +115,7 @@ bool SerialFile::replace(quint64 next, QString& error) const
     const QByteArray text = QByteArray::number(next) + '\n';
     // Never written in place: a number cut short could read as a smaller one.
     const FileSaveResult saved = saveFile(
-        m_path, [&text](QIODevice& file) { return file.write(text) == text.size(); }, InPlaceWrite::Refused);
+        m_path, [&text](QIODevice& file) { return writeWhole(file, text); }, InPlaceWrite::Refused);
     if (saved.status == FileSaveStatus::Saved)
         return true;
     error = produceText(ProduceText::SerialFileUnwritable).arg(m_path, saved.reason);

@@ -93,8 +93,8 @@ public:
     // --- the hex view ---------------------------------------------------------------------
     // Takes the view's edits (TakeViewEdits), then shows the first flashSize bytes of DataBuffer.
     void LoadViewFromBuffer();
-    // Only when the view was modified: min(size it was loaded with, view size) bytes copied into
-    // DataBuffer, DataLength raised to that count if below it, the view's modified flag cleared.
+    // Only when the view was modified: the view's bytes copied into DataBuffer, DataLength raised
+    // to their count if below it, the view's modified flag cleared.
     void TakeViewEdits();
     // The chip-sized image Save writes and Write programs from, as it stands now: the view's
     // bytes up to the chip's size once its edits are taken, then DataBuffer's. Two parts, so
@@ -231,7 +231,6 @@ private:
 
     Environment m_environment;
     ChipSession m_session;
-    qint64 m_viewLength = 0;  // bytes the view was last loaded with
     // The header of the capsule the image was opened from, put back by a save as a capsule;
     // empty when the image came from anything else.
     QByteArray m_capsuleHeader;

@@ -101,16 +101,15 @@ void TForm1::LoadViewFromBuffer()
     // record could claim more.
     const qint64 size = std::min<qint64>(currentChipRecord().flashSize, DataBufferSize);
     FlashEditor->LoadFromBytes(dataBuffer().first(static_cast<std::size_t>(size)));
-    m_viewLength = size;
 }
 
 void TForm1::TakeViewEdits()
 {
     if (!FlashEditor->Modified())
         return;
-    // Capped at the size of the chip the view was loaded for, not the chip chosen since: a
-    // chip choice reloads the view after the current chip has changed.
-    const qint64 count = std::min<qint64>({m_viewLength, FlashEditor->DataSize(), DataBufferSize});
+    // The whole view: bytes inserted into a full chip's image push its end past the chip, and
+    // stay in the image for Save and Write to ask about rather than being dropped.
+    const qint64 count = std::min<qint64>(FlashEditor->DataSize(), DataBufferSize);
     FlashEditor->ReadBuffer(dataBuffer().data(), 0, count);
     // Edits change bytes inside the image; they do not cut off an image longer than the view
     // (a file larger than the chip chosen), which a later chip choice shows and a write programs.

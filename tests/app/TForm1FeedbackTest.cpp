@@ -43,15 +43,17 @@ TEST_F(TForm1Feedback, EditsComeBackUpToTheChipSize)
     writeDatabase({{"T,M,A", 256}});
     TForm1& window = openWindow();
     ASSERT_EQ(window.FlashEditor->DataSize(), 256);
-    // The view may have grown past the chip; only flashSize bytes are taken.
+    // The view may have grown past the chip (bytes inserted): they are taken too, not dropped
+    // without a word; Save and Write then ask about the image longer than the chip.
     window.FlashEditor->SetDataSize(300);
     window.FlashEditor->SetDataAt(0, 0x5A);
     window.FlashEditor->SetDataAt(299, 0x11);
     window.FlashEditor->SetModified(true);
     window.TakeViewEdits();
-    EXPECT_EQ(window.dataLength(), 256);
+    EXPECT_EQ(window.dataLength(), 300);
     EXPECT_EQ(window.dataBuffer()[0], 0x5A);
-    EXPECT_EQ(window.dataBuffer()[256], 0xFF);
+    EXPECT_EQ(window.dataBuffer()[299], 0x11);
+    EXPECT_EQ(window.dataBuffer()[300], 0xFF);
     EXPECT_FALSE(window.FlashEditor->Modified());
 }
 

@@ -194,7 +194,15 @@ TEST_F(TForm1Flow, PasteHexTextTakesHexBytesAtTheRightClickedByteAndRefusesOther
     // Copied from a C source: inserted as 12 34 before the byte right-clicked, not at the caret.
     QApplication::clipboard()->setText(QStringLiteral("0x12, 0x34"));
     contextCommand(window, 0x40, window.PasteHex1);
-    QByteArray saved = saveWithKeys(window, QStringLiteral("pasted.bin"));
+    // The inserted bytes push the image's end past the chip: each save asks before cutting it.
+    const auto saveLonger = [&](const QString& name) {
+        MessageBoxes::setNextAnswer(QMessageBox::Yes);
+        const QByteArray bytes = saveWithKeys(window, name);
+        EXPECT_EQ(MessageBoxes::pendingAnswers(), 0) << qPrintable(name);
+        MessageBoxes::clearHistory();
+        return bytes;
+    };
+    QByteArray saved = saveLonger(QStringLiteral("pasted.bin"));
     ASSERT_EQ(saved.size(), ChipSize);
     EXPECT_EQ(saved.left(0x40), original(0, 0x40));
     EXPECT_EQ(saved.mid(0x40, 2), QByteArray("\x12\x34"));
@@ -230,7 +238,7 @@ TEST_F(TForm1Flow, PasteHexTextTakesHexBytesAtTheRightClickedByteAndRefusesOther
         EXPECT_TRUE(MessageBoxes::history().front().text.contains(QString::fromUtf8(refusal.named)))
             << qPrintable(MessageBoxes::history().front().text);
         MessageBoxes::clearHistory();
-        EXPECT_EQ(saveWithKeys(window, QStringLiteral("refused.bin")), saved) << refusal.text;
+        EXPECT_EQ(saveLonger(QStringLiteral("refused.bin")), saved) << refusal.text;
         QFile::remove(m_dir.filePath(QStringLiteral("refused.bin")));
     }
 
@@ -239,7 +247,7 @@ TEST_F(TForm1Flow, PasteHexTextTakesHexBytesAtTheRightClickedByteAndRefusesOther
     view.SetSelEnd(0x103);
     QApplication::clipboard()->setText(QStringLiteral("AA BB CC DD"));
     contextCommand(window, 0x102, window.PasteHex1);
-    saved = saveWithKeys(window, QStringLiteral("replaced.bin"));
+    saved = saveLonger(QStringLiteral("replaced.bin"));
     EXPECT_EQ(saved.mid(0x100, 4), QByteArray("\xAA\xBB\xCC\xDD"));
     EXPECT_EQ(static_cast<quint8>(saved[0x104]), 0x02);  // byte 0x102 of the image, moved up by the first paste
 }

@@ -110,7 +110,7 @@ void HexEditor::restoreFromRecord(const HexUndoRecord& r)
     m_unicodeBigEndian = r.has(ufFlagIsUnicodeBigEndian);
     if (r.translation <= tkCustom)
         m_translation = TranslationKind(r.translation);
-    if (r.bytesPerUnit == 1 || r.bytesPerUnit == 2 || r.bytesPerUnit == 4 || r.bytesPerUnit == 8)
+    if (hexIsUnit(r.bytesPerUnit))
         m_bytesPerUnit = r.bytesPerUnit;
     RecomputeGrid();
     MoveCaretTo(r.caret, r.has(ufFlagInCharField), r.has(ufFlag2ndByteCol));

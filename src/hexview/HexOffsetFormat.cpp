@@ -47,7 +47,7 @@ HexOffsetFormat HexOffsetFormat::parse(const QString& format)
         if (i < s.size() && s[i] == QLatin1Char('%')) {
             ++i;
             if (digits > 0) {
-                if (value != 1 && value != 2 && value != 4 && value != 8)
+                if (!hexIsUnit(value))
                     throw HexEditorError(
                         QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
                 f.m_unitKind = UnitKind::Fixed;

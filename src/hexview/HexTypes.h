@@ -12,6 +12,9 @@ enum TranslationKind { tkAsIs, tkDos8, tkASCII, tkMac, tkBCD, tkCustom };
 enum HexCaretKind { ckFull, ckLeft, ckBottom, ckAuto };
 enum HexProgressKind { pkLoad, pkSave, pkFind };
 
+// The sizes a unit (of selection, insertion, offset counting) may have: 1, 2, 4 or 8 bytes.
+[[nodiscard]] constexpr bool hexIsUnit(qint64 bytes) { return bytes == 1 || bytes == 2 || bytes == 4 || bytes == 8; }
+
 // The fifteen colours of the control. Defaults that name system colours are taken from the
 // application palette when the set is built, so a themed desktop gets matching cells.
 struct HexColors {

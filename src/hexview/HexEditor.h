@@ -351,15 +351,10 @@ private:
     };
     void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
                 const QString& progressName);
+    // The step Redo repeats: the undone record with the bytes, caret, field and selection the
+    // step led to, and the bookmarks of then.
     struct RedoStep {
-        HexUndoFlag kind = ufKindBytesChanged;
-        qint64 position = 0;
-        qint64 count = 0;
-        qint64 replaced = 0;
-        QByteArray data;
-        qint64 caret = 0;
-        bool inCharField = false;
-        qint64 selStart = -1, selEnd = -1, selAnchor = -1;
+        HexUndoRecord step;
         HexBookmarks bookmarks;
     };
     void undoRecord(const HexUndoRecord& record, bool makeRedo);

@@ -9,16 +9,9 @@
 namespace HexClipboard {
 namespace {
 
-void put32(QByteArray& out, std::uint32_t v)
-{
-    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-    out.append(b, 4);
-}
-
-std::uint32_t get32(const QByteArray& b, int at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
+// The private block starts with this (magic "QRLN", version 0x00010001); the hex-data block
+// has no header. Both go on with the byte count and the bytes.
+constexpr QByteArrayView kPrivateHeader("QRLN\x01\x00\x01\x00", 8);
 
 QByteArray raw(std::span<const std::uint8_t> bytes)
 {
@@ -37,46 +30,38 @@ QByteArray fileGroup(qint64 size, const CopyOptions& options)
 {
     const QString base = QFileInfo(options.fileName).completeBaseName();
     QByteArray out;
-    put32(out, 1);
-    put32(out, 0x40 | 0x20);
-    put32(out, std::uint32_t(size));
-    put32(out, std::uint32_t(quint64(size) >> 32));
+    hexPut32(out, 1);
+    hexPut32(out, 0x40 | 0x20);
+    hexPut32(out, std::uint32_t(size));
+    hexPut32(out, std::uint32_t(quint64(size) >> 32));
     const qint64 fileTime = (options.writeTime.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
-    put32(out, std::uint32_t(fileTime));
-    put32(out, std::uint32_t(quint64(fileTime) >> 32));
+    hexPut32(out, std::uint32_t(fileTime));
+    hexPut32(out, std::uint32_t(quint64(fileTime) >> 32));
     out.append(QStringLiteral("Dump of %1.bin").arg(base).toUtf8());
     out.append('\0');
     return out;
 }
 
-QByteArray privateBlock(std::span<const std::uint8_t> bytes)
+QByteArray countedBlock(QByteArrayView header, std::span<const std::uint8_t> bytes)
 {
     QByteArray out;
-    out.reserve(12 + qsizetype(bytes.size()));
-    out.append("QRLN", 4);
-    put32(out, 0x00010001);
-    put32(out, std::uint32_t(bytes.size()));
+    out.reserve(header.size() + 4 + qsizetype(bytes.size()));
+    out.append(header);
+    hexPut32(out, std::uint32_t(bytes.size()));
     out.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     return out;
 }
 
-QByteArray regEditBlock(std::span<const std::uint8_t> bytes)
+// The bytes of a block, or nullopt when its header differs or its count runs past its end.
+std::optional<QByteArray> fromCountedBlock(QByteArrayView header, const QByteArray& block)
 {
-    QByteArray out;
-    out.reserve(4 + qsizetype(bytes.size()));
-    put32(out, std::uint32_t(bytes.size()));
-    out.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-    return out;
-}
-
-std::optional<QByteArray> fromRegEditBlock(const QByteArray& block)
-{
-    if (block.size() < 4)
+    const qsizetype start = header.size() + 4;
+    if (block.size() < start || !block.startsWith(header))
         return std::nullopt;
-    const qint64 n = get32(block, 0);
-    if (n > block.size() - 4)
+    const qint64 n = qFromLittleEndian<quint32>(block.constData() + header.size());
+    if (n > block.size() - start)
         return std::nullopt;
-    return block.mid(4, n);
+    return block.mid(start, n);
 }
 
 QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
@@ -133,13 +118,13 @@ protected:
             return m_options.hexText ? hexText(bytes, m_options.swapNibbles) : shownText(upToZero(m_bytes));
         }
         if (mimeType == QLatin1String(PrivateFormat))
-            return privateBlock(bytes);
+            return countedBlock(kPrivateHeader, bytes);
         if (mimeType == QLatin1String(FileGroupFormat))
             return fileGroup(m_bytes.size(), m_options);
         if (mimeType == QLatin1String(FileContentsFormat))
             return m_bytes;  // shared, not copied
         if (mimeType == QLatin1String(RegEditFormat))
-            return regEditBlock(bytes);
+            return countedBlock({}, bytes);
         return {};
     }
 
@@ -152,12 +137,7 @@ private:
 
 std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
 {
-    if (block.size() < 12 || !block.startsWith("QRLN") || get32(block, 4) != 0x00010001)
-        return std::nullopt;
-    const qint64 n = get32(block, 8);
-    if (n > block.size() - 12)
-        return std::nullopt;
-    return block.mid(12, n);
+    return fromCountedBlock(kPrivateHeader, block);
 }
 
 QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options)
@@ -230,7 +210,7 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
     if (format == QLatin1String(PrivateFormat))
         return fromPrivateBlock(mime.data(format));
     if (format == QLatin1String(RegEditFormat))
-        return fromRegEditBlock(mime.data(format));
+        return fromCountedBlock({}, mime.data(format));
     if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
         return upToZero(mime.data(format));
     if (format == QLatin1String(UnicodeTextFormat)) {

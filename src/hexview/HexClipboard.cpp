@@ -217,11 +217,8 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
         QByteArray units;
         if (unicodeFromPlain) {
             const QString text = mime.text();
-            units.reserve(text.size() * 2);
-            for (const QChar c : text) {
-                units.append(char(c.unicode() & 0xFF));
-                units.append(char(c.unicode() >> 8));
-            }
+            units.resize(text.size() * 2);
+            qToLittleEndian<quint16>(text.utf16(), text.size(), units.data());
         } else {
             units = mime.data(format);
         }

@@ -60,7 +60,7 @@ private:
 
     std::vector<int> m_colWidths;
     std::vector<int> m_colLeft;  // prefix sums of the widths
-    std::vector<int> m_fixedRowHeights;
+    std::vector<int> m_fixedRowTop{0};  // prefix sums of the fixed rows' heights
     int m_rowCount = 0;
     int m_fixedCols = 0;
     int m_fixedRows = 0;

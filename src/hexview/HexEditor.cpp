@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -22,16 +21,6 @@ constexpr qint64 kCopyStep = 61440;
 }
 
 } // namespace
-
-HexEditor::WaitCursor::WaitCursor()
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-HexEditor::WaitCursor::~WaitCursor()
-{
-    QGuiApplication::restoreOverrideCursor();
-}
 
 void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
                                const QString& name, int& lastPercent)
@@ -114,7 +103,7 @@ void HexEditor::LoadFromBytes(std::span<const std::uint8_t> bytes)
 
 void HexEditor::load(const std::function<void()>& fill)
 {
-    const WaitCursor wait;
+    const auto wait = waitCursor();
     try {
         fill();
     } catch (...) {
@@ -157,7 +146,7 @@ void HexEditor::SaveToStream(QIODevice& stream)
 void HexEditor::SaveRangeToStream(QIODevice& stream, qint64 position, qint64 count)
 {
     hexCheckBounds(position, count, m_data.size());
-    const WaitCursor wait;
+    const auto wait = waitCursor();
     const QString name = progressFileName(stream);
     int lastPercent = -1;
     for (qint64 done = 0; done < count;) {

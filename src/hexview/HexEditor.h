@@ -9,7 +9,9 @@
 #include "HexTypes.h"
 #include "HexUndoStorage.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QScopeGuard>
 
 #include <bitset>
 #include <functional>
@@ -342,13 +344,12 @@ private:
     // Runs a fill of the store as one load: on failure the store is left empty.
     void load(const std::function<void()>& fill);
     void finishLoad();
-    // The wait cursor for the duration of a long copy or search, restored however it ends.
-    struct WaitCursor {
-        WaitCursor();
-        ~WaitCursor();
-        WaitCursor(const WaitCursor&) = delete;
-        WaitCursor& operator=(const WaitCursor&) = delete;
-    };
+    // Shows the wait cursor until the returned guard goes, however a long copy or search ends.
+    [[nodiscard]] static auto waitCursor()
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        return qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    }
     void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
                 const QString& progressName);
     // The step Redo repeats: the undone record with the bytes, caret, field and selection the

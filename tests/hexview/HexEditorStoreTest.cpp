@@ -117,10 +117,15 @@ TEST(HexEditorStore, LoadReportsProgressAndCanBeCancelled)
     editor.LoadFromBytes(span);
     EXPECT_EQ(seen, (std::vector<int>{0, 25, 50, 75, 100}));
 
+    // The wait cursor shows while the bytes are copied and goes however the copy ends.
+    bool waitShown = false;
     editor.OnProgress = [&](HexProgressKind, int percent, const QString&, bool& cancel) {
+        waitShown = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         cancel = percent >= 50;
     };
     EXPECT_EQ(errorOf([&] { editor.LoadFromBytes(span); }), "Operation cancelled");
+    EXPECT_TRUE(waitShown);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(editor.DataSize(), 0);
     EXPECT_FALSE(editor.Modified());
 }

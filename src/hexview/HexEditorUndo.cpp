@@ -72,13 +72,7 @@ void HexEditor::undoRecord(const HexUndoRecord& r, bool makeRedo)
     case ufKindByteRemoved: StoreInsert(pos, r.saved.constData(), r.count); break;
     case ufKindInsertBuffer: StoreRemove(pos, r.count); break;
     case ufKindReplace: StoreReplace(pos, r.count, r.saved.constData(), r.replaced); break;
-    case ufKindAppendBuffer: {
-        const qint64 appended = m_data.size() - pos;
-        m_data.setSize(pos);
-        m_modifiedBits.truncate(pos);
-        MoveBookmarks(pos, appended, 0);
-        break;
-    }
+    case ufKindAppendBuffer: StoreRemove(pos, m_data.size() - pos); break;
     case ufKindNibbleInsert:
     case ufKindNibbleDelete:
         shiftNibbles(2 * pos + (r.replaced ? 0 : 1), kind == ufKindNibbleDelete);

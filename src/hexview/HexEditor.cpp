@@ -72,10 +72,8 @@ void HexEditor::LoadFromStream(QIODevice& stream)
             // Length unknown in advance: collect step by step.
             m_data.clear();
             QByteArray chunk;
-            while (!(chunk = stream.read(kCopyStep)).isEmpty()) {
-                m_data.seek(m_data.size());
-                m_data.write(chunk.constData(), chunk.size());
-            }
+            while (!(chunk = stream.read(kCopyStep)).isEmpty())
+                m_data.insert(m_data.size(), chunk.constData(), chunk.size());
             return;
         }
         if (!stream.seek(0))

@@ -68,6 +68,33 @@ TEST(HexEditorStore, LoadFromStreamReplacesStoreAndResetsState)
     EXPECT_EQ(editor.RowCount(), 3);  // one empty data row stays
 }
 
+TEST(HexEditorStore, AStreamOfUnknownLengthLoadsWhole)
+{
+    // A pipe or socket: no size in advance, read until it ends.
+    struct Pipe : QIODevice {
+        QByteArray bytes;
+        qint64 at = 0;
+        bool isSequential() const override { return true; }
+        qint64 readData(char* out, qint64 max) override
+        {
+            const qint64 n = std::min(max, bytes.size() - at);
+            std::copy_n(bytes.constData() + at, n, out);
+            at += n;
+            return n;
+        }
+        qint64 writeData(const char*, qint64) override { return -1; }
+    };
+    const QByteArray bytes = counting(61440 * 2 + 5);
+    Pipe pipe;
+    pipe.bytes = bytes;
+    pipe.open(QIODevice::ReadOnly);
+    HexEditorEx editor;
+    editor.LoadFromStream(pipe);
+    ASSERT_EQ(editor.DataSize(), bytes.size());
+    EXPECT_TRUE(std::equal(editor.Data().begin(), editor.Data().end(), bytes.begin(),
+                           [](std::uint8_t a, char b) { return a == std::uint8_t(b); }));
+}
+
 TEST(HexEditorStore, ReadBufferOutOfBoundsCopiesNothing)
 {
     HexEditorEx editor;

@@ -143,21 +143,22 @@ int HexGrid::maxLeftCol() const
 
 void HexGrid::SetTopRow(int row)
 {
-    row = std::clamp(row, m_fixedRows, maxTopRow());
-    if (row == m_topRow)
-        return;
-    m_topRow = row;
-    updateScrollBars();
-    viewport()->update();
-    TopLeftChanged();
+    scrollTo(row, m_leftCol);
 }
 
 void HexGrid::SetLeftCol(int col)
 {
-    col = std::clamp(col, m_fixedCols, maxLeftCol());
-    if (col == m_leftCol)
+    scrollTo(m_topRow, col);
+}
+
+void HexGrid::scrollTo(int top, int left)
+{
+    top = std::clamp(top, m_fixedRows, maxTopRow());
+    left = std::clamp(left, m_fixedCols, maxLeftCol());
+    if (top == m_topRow && left == m_leftCol)
         return;
-    m_leftCol = col;
+    m_topRow = top;
+    m_leftCol = left;
     updateScrollBars();
     viewport()->update();
     TopLeftChanged();
@@ -198,16 +199,8 @@ void HexGrid::resizeEvent(QResizeEvent* event)
 
 void HexGrid::scrollContentsBy(int, int)
 {
-    if (m_syncingBars)
-        return;
-    const int top = verticalScrollBar()->value() + m_fixedRows;
-    const int left = horizontalScrollBar()->value() + m_fixedCols;
-    if (top == m_topRow && left == m_leftCol)
-        return;
-    m_topRow = std::clamp(top, m_fixedRows, maxTopRow());
-    m_leftCol = std::clamp(left, m_fixedCols, maxLeftCol());
-    viewport()->update();
-    TopLeftChanged();
+    if (!m_syncingBars)
+        scrollTo(verticalScrollBar()->value() + m_fixedRows, horizontalScrollBar()->value() + m_fixedCols);
 }
 
 void HexGrid::updateScrollBars()

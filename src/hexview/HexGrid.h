@@ -54,6 +54,8 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Scrolls to the (clamped) top row and left column; a change repaints and is told.
+    void scrollTo(int top, int left);
     void updateScrollBars();
     [[nodiscard]] int maxTopRow() const;
     [[nodiscard]] int maxLeftCol() const;

@@ -13,11 +13,6 @@ namespace {
 // has no header. Both go on with the byte count and the bytes.
 constexpr QByteArrayView kPrivateHeader("QRLN\x01\x00\x01\x00", 8);
 
-QByteArray raw(std::span<const std::uint8_t> bytes)
-{
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
 QByteArray upToZero(const QByteArray& b)
 {
     const qsizetype zero = b.indexOf('\0');
@@ -42,13 +37,13 @@ QByteArray fileGroup(qint64 size, const CopyOptions& options)
     return out;
 }
 
-QByteArray countedBlock(QByteArrayView header, std::span<const std::uint8_t> bytes)
+QByteArray countedBlock(QByteArrayView header, QByteArrayView bytes)
 {
     QByteArray out;
-    out.reserve(header.size() + 4 + qsizetype(bytes.size()));
+    out.reserve(header.size() + 4 + bytes.size());
     out.append(header);
     hexPut32(out, std::uint32_t(bytes.size()));
-    out.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    out.append(bytes);
     return out;
 }
 
@@ -64,12 +59,13 @@ std::optional<QByteArray> fromCountedBlock(QByteArrayView header, const QByteArr
     return block.mid(start, n);
 }
 
-QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
+QString hexText(const QByteArray& bytes, bool swapNibbles)
 {
     static const char digits[] = "0123456789ABCDEF";
-    QString text(qsizetype(bytes.size()) * 2, Qt::Uninitialized);
+    QString text(bytes.size() * 2, Qt::Uninitialized);
     QChar* out = text.data();
-    for (std::uint8_t b : bytes) {
+    for (const char c : bytes) {
+        const auto b = static_cast<std::uint8_t>(c);
         *out++ = QLatin1Char(digits[swapNibbles ? b & 0xF : b >> 4]);
         *out++ = QLatin1Char(digits[swapNibbles ? b >> 4 : b & 0xF]);
     }
@@ -112,19 +108,17 @@ protected:
     QVariant retrieveData(const QString& mimeType, QMetaType type) const override
     {
         Q_UNUSED(type);
-        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(m_bytes.constData()),
-                                     std::size_t(m_bytes.size()));
         if (mimeType == QLatin1String(TextFormat)) {
-            return m_options.hexText ? hexText(bytes, m_options.swapNibbles) : shownText(upToZero(m_bytes));
+            return m_options.hexText ? hexText(m_bytes, m_options.swapNibbles) : shownText(upToZero(m_bytes));
         }
         if (mimeType == QLatin1String(PrivateFormat))
-            return countedBlock(kPrivateHeader, bytes);
+            return countedBlock(kPrivateHeader, m_bytes);
         if (mimeType == QLatin1String(FileGroupFormat))
             return fileGroup(m_bytes.size(), m_options);
         if (mimeType == QLatin1String(FileContentsFormat))
             return m_bytes;  // shared, not copied
         if (mimeType == QLatin1String(RegEditFormat))
-            return countedBlock({}, bytes);
+            return countedBlock({}, m_bytes);
         return {};
     }
 
@@ -142,7 +136,7 @@ std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
 
 QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options)
 {
-    return new CopiedData(raw(bytes), options);
+    return new CopiedData(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())), options);
 }
 
 QStringList supportedFormats(const QMimeData& mime, bool otherFormats)

@@ -43,15 +43,14 @@ QString hexBookmarksToString(const HexBookmarks& bookmarks)
 {
     if (std::none_of(bookmarks.begin(), bookmarks.end(), [](const HexBookmark& b) { return b.position >= 0; }))
         return {};
-    QString text(QLatin1Char('$'));
+    // The records as bytes, each one character, as the reader takes them.
+    QByteArray records("$");
     for (const HexBookmark& b : bookmarks) {
-        const auto p = std::uint32_t(b.position);
-        for (int i = 0; i < 4; ++i)
-            text += QChar(char16_t((p >> (8 * i)) & 0xFF));
-        text += QChar(char16_t(b.inCharField ? 1 : 0));
-        text += QString(3, QChar(u'\0'));
+        hexPut32(records, std::uint32_t(b.position));
+        records.append(char(b.inCharField ? 1 : 0));
+        records.append(3, '\0');
     }
-    return text;
+    return QString::fromLatin1(records);
 }
 
 HexBookmarks hexBookmarksFromString(const QString& text)

@@ -9,21 +9,9 @@
 namespace HexClipboard {
 namespace {
 
-void put32(QByteArray& out, std::uint32_t v)
-{
-    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-    out.append(b, 4);
-}
-
-std::uint32_t get32(const QByteArray& b, int at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
-
-QByteArray raw(std::span<const std::uint8_t> bytes)
-{
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
+// The private block starts with this (magic "QRLN", version 0x00010001); the hex-data block
+// has no header. Both go on with the byte count and the bytes.
+constexpr QByteArrayView kPrivateHeader("QRLN\x01\x00\x01\x00", 8);
 
 QByteArray upToZero(const QByteArray& b)
 {
@@ -37,54 +25,47 @@ QByteArray fileGroup(qint64 size, const CopyOptions& options)
 {
     const QString base = QFileInfo(options.fileName).completeBaseName();
     QByteArray out;
-    put32(out, 1);
-    put32(out, 0x40 | 0x20);
-    put32(out, std::uint32_t(size));
-    put32(out, std::uint32_t(quint64(size) >> 32));
+    hexPut32(out, 1);
+    hexPut32(out, 0x40 | 0x20);
+    hexPut32(out, std::uint32_t(size));
+    hexPut32(out, std::uint32_t(quint64(size) >> 32));
     const qint64 fileTime = (options.writeTime.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
-    put32(out, std::uint32_t(fileTime));
-    put32(out, std::uint32_t(quint64(fileTime) >> 32));
+    hexPut32(out, std::uint32_t(fileTime));
+    hexPut32(out, std::uint32_t(quint64(fileTime) >> 32));
     out.append(QStringLiteral("Dump of %1.bin").arg(base).toUtf8());
     out.append('\0');
     return out;
 }
 
-QByteArray privateBlock(std::span<const std::uint8_t> bytes)
+QByteArray countedBlock(QByteArrayView header, QByteArrayView bytes)
 {
     QByteArray out;
-    out.reserve(12 + qsizetype(bytes.size()));
-    out.append("QRLN", 4);
-    put32(out, 0x00010001);
-    put32(out, std::uint32_t(bytes.size()));
-    out.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    out.reserve(header.size() + 4 + bytes.size());
+    out.append(header);
+    hexPut32(out, std::uint32_t(bytes.size()));
+    out.append(bytes);
     return out;
 }
 
-QByteArray regEditBlock(std::span<const std::uint8_t> bytes)
+// The bytes of a block, or nullopt when its header differs or its count runs past its end.
+std::optional<QByteArray> fromCountedBlock(QByteArrayView header, const QByteArray& block)
 {
-    QByteArray out;
-    out.reserve(4 + qsizetype(bytes.size()));
-    put32(out, std::uint32_t(bytes.size()));
-    out.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-    return out;
+    const qsizetype start = header.size() + 4;
+    if (block.size() < start || !block.startsWith(header))
+        return std::nullopt;
+    const qint64 n = qFromLittleEndian<quint32>(block.constData() + header.size());
+    if (n > block.size() - start)
+        return std::nullopt;
+    return block.mid(start, n);
 }
 
-std::optional<QByteArray> fromRegEditBlock(const QByteArray& block)
-{
-    if (block.size() < 4)
-        return std::nullopt;
-    const qint64 n = get32(block, 0);
-    if (n > block.size() - 4)
-        return std::nullopt;
-    return block.mid(4, n);
-}
-
-QString hexText(std::span<const std::uint8_t> bytes, bool swapNibbles)
+QString hexText(const QByteArray& bytes, bool swapNibbles)
 {
     static const char digits[] = "0123456789ABCDEF";
-    QString text(qsizetype(bytes.size()) * 2, Qt::Uninitialized);
+    QString text(bytes.size() * 2, Qt::Uninitialized);
     QChar* out = text.data();
-    for (std::uint8_t b : bytes) {
+    for (const char c : bytes) {
+        const auto b = static_cast<std::uint8_t>(c);
         *out++ = QLatin1Char(digits[swapNibbles ? b & 0xF : b >> 4]);
         *out++ = QLatin1Char(digits[swapNibbles ? b >> 4 : b & 0xF]);
     }
@@ -127,19 +108,17 @@ protected:
     QVariant retrieveData(const QString& mimeType, QMetaType type) const override
     {
         Q_UNUSED(type);
-        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(m_bytes.constData()),
-                                     std::size_t(m_bytes.size()));
         if (mimeType == QLatin1String(TextFormat)) {
-            return m_options.hexText ? hexText(bytes, m_options.swapNibbles) : shownText(upToZero(m_bytes));
+            return m_options.hexText ? hexText(m_bytes, m_options.swapNibbles) : shownText(upToZero(m_bytes));
         }
         if (mimeType == QLatin1String(PrivateFormat))
-            return privateBlock(bytes);
+            return countedBlock(kPrivateHeader, m_bytes);
         if (mimeType == QLatin1String(FileGroupFormat))
             return fileGroup(m_bytes.size(), m_options);
         if (mimeType == QLatin1String(FileContentsFormat))
             return m_bytes;  // shared, not copied
         if (mimeType == QLatin1String(RegEditFormat))
-            return regEditBlock(bytes);
+            return countedBlock({}, m_bytes);
         return {};
     }
 
@@ -152,17 +131,12 @@ private:
 
 std::optional<QByteArray> fromPrivateBlock(const QByteArray& block)
 {
-    if (block.size() < 12 || !block.startsWith("QRLN") || get32(block, 4) != 0x00010001)
-        return std::nullopt;
-    const qint64 n = get32(block, 8);
-    if (n > block.size() - 12)
-        return std::nullopt;
-    return block.mid(12, n);
+    return fromCountedBlock(kPrivateHeader, block);
 }
 
 QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& options)
 {
-    return new CopiedData(raw(bytes), options);
+    return new CopiedData(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())), options);
 }
 
 QStringList supportedFormats(const QMimeData& mime, bool otherFormats)
@@ -230,18 +204,15 @@ std::optional<QByteArray> bytesOf(const QMimeData& mime, const QString& format, 
     if (format == QLatin1String(PrivateFormat))
         return fromPrivateBlock(mime.data(format));
     if (format == QLatin1String(RegEditFormat))
-        return fromRegEditBlock(mime.data(format));
+        return fromCountedBlock({}, mime.data(format));
     if (format == QLatin1String(RtfFormat) || format == QLatin1String(HtmlFormat))
         return upToZero(mime.data(format));
     if (format == QLatin1String(UnicodeTextFormat)) {
         QByteArray units;
         if (unicodeFromPlain) {
             const QString text = mime.text();
-            units.reserve(text.size() * 2);
-            for (const QChar c : text) {
-                units.append(char(c.unicode() & 0xFF));
-                units.append(char(c.unicode() >> 8));
-            }
+            units.resize(text.size() * 2);
+            qToLittleEndian<quint16>(text.utf16(), text.size(), units.data());
         } else {
             units = mime.data(format);
         }

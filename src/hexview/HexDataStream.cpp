@@ -1,6 +1,7 @@
 #include "HexDataStream.h"
 
 #include "HexEditorError.h"
+#include "buffer/HexText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -139,12 +140,7 @@ void HexDataStream::translateFromAnsi(const HexTranslation& tables, TranslationK
 QString HexDataStream::hexText(qint64 position, qint64 count, bool lowerCase) const
 {
     const std::uint8_t* src = addressOf(position, count);
-    const char* digits = lowerCase ? "0123456789abcdef" : "0123456789ABCDEF";
-    QString text(count * 2, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qint64 i = 0; i < count; ++i) {
-        *out++ = QLatin1Char(digits[src[i] >> 4]);
-        *out++ = QLatin1Char(digits[src[i] & 0xF]);
-    }
-    return text;
+    QByteArray digits(count * 2, Qt::Uninitialized);
+    hextext::putBytes(digits.data(), src, static_cast<std::size_t>(count));
+    return lowerCase ? QString::fromLatin1(digits).toLower() : QString::fromLatin1(digits);
 }

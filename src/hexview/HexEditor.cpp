@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -22,16 +21,6 @@ constexpr qint64 kCopyStep = 61440;
 }
 
 } // namespace
-
-HexEditor::WaitCursor::WaitCursor()
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-HexEditor::WaitCursor::~WaitCursor()
-{
-    QGuiApplication::restoreOverrideCursor();
-}
 
 void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
                                const QString& name, int& lastPercent)
@@ -83,10 +72,8 @@ void HexEditor::LoadFromStream(QIODevice& stream)
             // Length unknown in advance: collect step by step.
             m_data.clear();
             QByteArray chunk;
-            while (!(chunk = stream.read(kCopyStep)).isEmpty()) {
-                m_data.seek(m_data.size());
-                m_data.write(chunk.constData(), chunk.size());
-            }
+            while (!(chunk = stream.read(kCopyStep)).isEmpty())
+                m_data.insert(m_data.size(), chunk.constData(), chunk.size());
             return;
         }
         if (!stream.seek(0))
@@ -114,7 +101,7 @@ void HexEditor::LoadFromBytes(std::span<const std::uint8_t> bytes)
 
 void HexEditor::load(const std::function<void()>& fill)
 {
-    const WaitCursor wait;
+    const auto wait = waitCursor();
     try {
         fill();
     } catch (...) {
@@ -157,7 +144,7 @@ void HexEditor::SaveToStream(QIODevice& stream)
 void HexEditor::SaveRangeToStream(QIODevice& stream, qint64 position, qint64 count)
 {
     hexCheckBounds(position, count, m_data.size());
-    const WaitCursor wait;
+    const auto wait = waitCursor();
     const QString name = progressFileName(stream);
     int lastPercent = -1;
     for (qint64 done = 0; done < count;) {

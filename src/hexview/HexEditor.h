@@ -9,7 +9,9 @@
 #include "HexTypes.h"
 #include "HexUndoStorage.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QScopeGuard>
 
 #include <bitset>
 #include <functional>
@@ -342,24 +344,18 @@ private:
     // Runs a fill of the store as one load: on failure the store is left empty.
     void load(const std::function<void()>& fill);
     void finishLoad();
-    // The wait cursor for the duration of a long copy or search, restored however it ends.
-    struct WaitCursor {
-        WaitCursor();
-        ~WaitCursor();
-        WaitCursor(const WaitCursor&) = delete;
-        WaitCursor& operator=(const WaitCursor&) = delete;
-    };
+    // Shows the wait cursor until the returned guard goes, however a long copy or search ends.
+    [[nodiscard]] static auto waitCursor()
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        return qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    }
     void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
                 const QString& progressName);
+    // The step Redo repeats: the undone record with the bytes, caret, field and selection the
+    // step led to, and the bookmarks of then.
     struct RedoStep {
-        HexUndoFlag kind = ufKindBytesChanged;
-        qint64 position = 0;
-        qint64 count = 0;
-        qint64 replaced = 0;
-        QByteArray data;
-        qint64 caret = 0;
-        bool inCharField = false;
-        qint64 selStart = -1, selEnd = -1, selAnchor = -1;
+        HexUndoRecord step;
         HexBookmarks bookmarks;
     };
     void undoRecord(const HexUndoRecord& record, bool makeRedo);

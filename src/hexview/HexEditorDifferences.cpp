@@ -13,8 +13,7 @@ void HexEditor::SetDifferenceMarks(std::vector<HexRange> ranges)
 
 qint64 HexEditor::DifferenceAt(qint64 position) const
 {
-    const auto found = std::partition_point(m_differences.begin(), m_differences.end(),
-        [position](const HexRange& range) { return range.end < position; });
+    const auto found = std::ranges::lower_bound(m_differences, position, {}, &HexRange::end);
     return found != m_differences.end() && found->start <= position ? found - m_differences.begin() : -1;
 }
 
@@ -25,15 +24,13 @@ bool HexEditor::IsByteDifferent(qint64 position) const
 
 qint64 HexEditor::NextDifference(qint64 position) const
 {
-    const auto found = std::partition_point(m_differences.begin(), m_differences.end(),
-        [position](const HexRange& range) { return range.start <= position; });
+    const auto found = std::ranges::upper_bound(m_differences, position, {}, &HexRange::start);
     return found != m_differences.end() ? found - m_differences.begin() : -1;
 }
 
 qint64 HexEditor::PreviousDifference(qint64 position) const
 {
-    const auto found = std::partition_point(m_differences.begin(), m_differences.end(),
-        [position](const HexRange& range) { return range.start < position; });
+    const auto found = std::ranges::lower_bound(m_differences, position, {}, &HexRange::start);
     return found != m_differences.begin() ? (found - m_differences.begin()) - 1 : -1;
 }
 

@@ -195,12 +195,8 @@ void HexEditor::selectInserted(qint64 position, qint64 count, bool moveCaret)
 
 void HexEditor::DeleteSelection(const QString& description)
 {
-    qint64 low = m_selStart;
-    qint64 count = m_selEnd - m_selStart + 1;
-    if (!HasSelection()) {
-        low = GetCursorPosition();
-        count = 1;
-    }
+    const qint64 low = HasSelection() ? m_selStart : GetCursorPosition();
+    qint64 count = HasSelection() ? SelCount() : 1;
     if (low >= m_data.size())
         return;
     count = std::min(count, m_data.size() - low);

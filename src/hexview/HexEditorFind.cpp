@@ -40,7 +40,7 @@ qint64 HexEditor::findImpl(const void* data, qint64 length, qint64 from, qint64 
 {
     if (!data || length <= 0)
         return -1;
-    const WaitCursor wait;
+    const auto wait = waitCursor();
     const HexFindTables tables = HexFindTables::build(m_tables, m_translation);
     HexFindRequest request;
     request.pattern = std::span(static_cast<const std::uint8_t*>(data), std::size_t(length));

@@ -126,7 +126,7 @@ void HexEditor::moveCaretByKey(int key, bool ctrl)
     const qint64 last = m_insertMode ? size : std::max<qint64>(size - 1, 0);
     const qint64 bpr = m_bytesPerRow;
     const qint64 pos = std::min(GetCursorPosition(), last);
-    const bool inChar = m_inCharField;
+    bool inChar = m_inCharField;
     const bool second = m_layout.isSecondNibble(Col());
     const qint64 step = (m_selecting || (inChar && m_unicodeChars)) ? m_bytesPerUnit : (inChar ? 1 : 0);
     qint64 target = pos;
@@ -148,12 +148,10 @@ void HexEditor::moveCaretByKey(int key, bool ctrl)
         break;
     case Qt::Key_Right:
         if (ctrl) {
+            // The row's last character column.
             target = std::min(rowStart + bpr - 1, last);
-            MoveCaretTo(target, true);
-            afterCaretMove(pos);
-            return;
-        }
-        if (step == 0) {
+            inChar = true;
+        } else if (step == 0) {
             const qint64 lastNibble = m_insertMode ? 2 * size : 2 * size - 1;
             const qint64 nibble = std::min<qint64>(2 * pos + (second ? 1 : 0) + 1, std::max<qint64>(lastNibble, 0));
             target = nibble / 2;

@@ -2,15 +2,6 @@
 #include "HexEditor.h"
 #include "HexEditorError.h"
 
-namespace {
-
-bool isUnit(int v)
-{
-    return v == 1 || v == 2 || v == 4 || v == 8;
-}
-
-} // namespace
-
 void HexEditor::SetBytesPerRow(int value)
 {
     if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
@@ -81,7 +72,7 @@ void HexEditor::SetInsertMode(bool value)
 
 void HexEditor::SetBytesPerUnit(int value)
 {
-    if (!isUnit(value))
+    if (!hexIsUnit(value))
         throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
     if (m_unicodeChars && value != 2)
         throw HexEditorError(HexMessages::UnicodeUnit);
@@ -91,7 +82,7 @@ void HexEditor::SetBytesPerUnit(int value)
 
 void HexEditor::SetRulerBytesPerUnit(int value)
 {
-    if (value != -1 && !isUnit(value))
+    if (value != -1 && !hexIsUnit(value))
         throw HexEditorError(QString::fromLatin1(HexMessages::RulerUnit).arg(value));
     m_rulerBytesPerUnit = value;
     RecomputeGrid();

@@ -40,29 +40,24 @@ void HexEditor::undoRecord(const HexUndoRecord& r, bool makeRedo)
     const HexUndoFlag kind = r.kind();
     const qint64 pos = r.position;
     if (makeRedo) {
-        RedoStep step;
-        step.kind = kind;
-        step.position = pos;
-        step.count = r.count;
-        step.replaced = r.replaced;
+        HexUndoRecord step = r;
         switch (kind) {
         case ufKindBytesChanged:
-        case ufKindConvert: step.data = copyOf(m_data, pos, r.saved.size()); break;
+        case ufKindConvert: step.saved = copyOf(m_data, pos, r.saved.size()); break;
         case ufKindInsertBuffer:
-        case ufKindReplace: step.data = copyOf(m_data, pos, r.count); break;
-        case ufKindAppendBuffer: step.data = copyOf(m_data, pos, m_data.size() - pos); break;
+        case ufKindReplace: step.saved = copyOf(m_data, pos, r.count); break;
+        case ufKindAppendBuffer: step.saved = copyOf(m_data, pos, m_data.size() - pos); break;
         case ufKindNibbleInsert:
         case ufKindNibbleDelete:
-        case ufKindAllData: step.data = copyOf(m_data, 0, m_data.size()); break;
-        default: break;
+        case ufKindAllData: step.saved = copyOf(m_data, 0, m_data.size()); break;
+        default: step.saved.clear(); break;
         }
-        step.caret = GetCursorPosition();
-        step.inCharField = m_inCharField;
-        step.selStart = m_selStart;
-        step.selEnd = m_selEnd;
-        step.selAnchor = m_selAnchor;
-        step.bookmarks = m_bookmarks;
-        m_redo = std::move(step);
+        step.flags = hexUndoBit(kind) | (m_inCharField ? hexUndoBit(ufFlagInCharField) : 0);
+        step.caret = std::int32_t(GetCursorPosition());
+        step.selStart = std::int32_t(m_selStart);
+        step.selEnd = std::int32_t(m_selEnd);
+        step.selAnchor = std::int32_t(m_selAnchor);
+        m_redo = RedoStep{std::move(step), m_bookmarks};
     }
     switch (kind) {
     case ufKindBytesChanged:
@@ -77,13 +72,7 @@ void HexEditor::undoRecord(const HexUndoRecord& r, bool makeRedo)
     case ufKindByteRemoved: StoreInsert(pos, r.saved.constData(), r.count); break;
     case ufKindInsertBuffer: StoreRemove(pos, r.count); break;
     case ufKindReplace: StoreReplace(pos, r.count, r.saved.constData(), r.replaced); break;
-    case ufKindAppendBuffer: {
-        const qint64 appended = m_data.size() - pos;
-        m_data.setSize(pos);
-        m_modifiedBits.truncate(pos);
-        MoveBookmarks(pos, appended, 0);
-        break;
-    }
+    case ufKindAppendBuffer: StoreRemove(pos, m_data.size() - pos); break;
     case ufKindNibbleInsert:
     case ufKindNibbleDelete:
         shiftNibbles(2 * pos + (r.replaced ? 0 : 1), kind == ufKindNibbleDelete);
@@ -110,7 +99,7 @@ void HexEditor::restoreFromRecord(const HexUndoRecord& r)
     m_unicodeBigEndian = r.has(ufFlagIsUnicodeBigEndian);
     if (r.translation <= tkCustom)
         m_translation = TranslationKind(r.translation);
-    if (r.bytesPerUnit == 1 || r.bytesPerUnit == 2 || r.bytesPerUnit == 4 || r.bytesPerUnit == 8)
+    if (hexIsUnit(r.bytesPerUnit))
         m_bytesPerUnit = r.bytesPerUnit;
     RecomputeGrid();
     MoveCaretTo(r.caret, r.has(ufFlagInCharField), r.has(ufFlag2ndByteCol));
@@ -160,47 +149,48 @@ bool HexEditor::Redo()
 {
     if (!CanRedo())
         return false;
-    const RedoStep step = *m_redo;
+    const auto [step, bookmarks] = *m_redo;
     m_redo.reset();
+    const HexUndoFlag kind = step.kind();
     const qint64 pos = step.position;
-    const qint64 n = step.data.size();
+    const qint64 n = step.saved.size();
     // The repeated step is recorded again, so it can be undone like the original edit.
-    switch (step.kind) {
+    switch (kind) {
     case ufKindBytesChanged:
     case ufKindConvert:
-        CreateUndo(step.kind, pos, n);
+        CreateUndo(kind, pos, n);
         for (qint64 i = 0; i < n; ++i)
-            if (step.kind == ufKindBytesChanged && !m_insertMode && m_data.at(pos + i) != std::uint8_t(step.data[i]))
+            if (kind == ufKindBytesChanged && !m_insertMode && m_data.at(pos + i) != std::uint8_t(step.saved[i]))
                 m_modifiedBits.set(pos + i, true);
-        m_data.writeAt(pos, step.data.constData(), n);
+        m_data.writeAt(pos, step.saved.constData(), n);
         break;
     case ufKindByteRemoved:
-        CreateUndo(step.kind, pos, step.count);
+        CreateUndo(kind, pos, step.count);
         StoreRemove(pos, step.count);
         break;
     case ufKindReplace:
-        CreateUndo(step.kind, pos, n, step.replaced);
-        StoreReplace(pos, step.replaced, step.data.constData(), n);
+        CreateUndo(kind, pos, n, step.replaced);
+        StoreReplace(pos, step.replaced, step.saved.constData(), n);
         break;
     case ufKindInsertBuffer:
     case ufKindAppendBuffer:
-        CreateUndo(step.kind, pos, n);
-        StoreInsert(pos, step.data.constData(), n);
+        CreateUndo(kind, pos, n);
+        StoreInsert(pos, step.saved.constData(), n);
         break;
     case ufKindNibbleInsert:
     case ufKindNibbleDelete:
     case ufKindAllData:
         CreateUndo(ufKindAllData, 0, m_data.size());
         m_data.setSize(n);
-        m_data.writeAt(0, step.data.constData(), n);
+        m_data.writeAt(0, step.saved.constData(), n);
         m_modifiedBits.clear();
         m_modified = true;
         RecomputeGrid();
         break;
     default: break;
     }
-    m_bookmarks = step.bookmarks;
-    MoveCaretTo(step.caret, step.inCharField);
+    m_bookmarks = bookmarks;
+    MoveCaretTo(step.caret, step.has(ufFlagInCharField));
     restoreSelection(step.selStart, step.selEnd, step.selAnchor);
     AfterEdit();
     return true;

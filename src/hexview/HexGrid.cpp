@@ -16,13 +16,13 @@ void HexGrid::SetGridGeometry(std::vector<int> colWidths, int rowCount, int fixe
 {
     m_colWidths = std::move(colWidths);
     m_colLeft.assign(m_colWidths.size() + 1, 0);
-    for (std::size_t i = 0; i < m_colWidths.size(); ++i)
-        m_colLeft[i + 1] = m_colLeft[i] + m_colWidths[i];
+    std::partial_sum(m_colWidths.begin(), m_colWidths.end(), m_colLeft.begin() + 1);
     m_rowCount = rowCount;
     m_fixedCols = fixedCols;
     m_fixedRows = fixedRows;
-    m_fixedRowHeights = std::move(fixedRowHeights);
-    m_fixedRowHeights.resize(static_cast<std::size_t>(fixedRows), 0);
+    fixedRowHeights.resize(static_cast<std::size_t>(fixedRows), 0);
+    m_fixedRowTop.assign(fixedRowHeights.size() + 1, 0);
+    std::partial_sum(fixedRowHeights.begin(), fixedRowHeights.end(), m_fixedRowTop.begin() + 1);
     m_rowHeight = std::max(rowHeight, 1);
     m_topRow = std::clamp(m_topRow, m_fixedRows, maxTopRow());
     m_leftCol = std::clamp(m_leftCol, m_fixedCols, maxLeftCol());
@@ -41,7 +41,8 @@ int HexGrid::RowHeight(int row) const
 {
     if (row < 0 || row >= m_rowCount)
         return 0;
-    return row < m_fixedRows ? m_fixedRowHeights[static_cast<std::size_t>(row)] : m_rowHeight;
+    const auto r = static_cast<std::size_t>(row);
+    return row < m_fixedRows ? m_fixedRowTop[r + 1] - m_fixedRowTop[r] : m_rowHeight;
 }
 
 int HexGrid::FixedWidth() const
@@ -51,7 +52,7 @@ int HexGrid::FixedWidth() const
 
 int HexGrid::FixedHeight() const
 {
-    return std::accumulate(m_fixedRowHeights.begin(), m_fixedRowHeights.end(), 0);
+    return m_fixedRowTop.back();
 }
 
 int HexGrid::ColLeft(int col) const
@@ -65,7 +66,7 @@ int HexGrid::ColLeft(int col) const
 int HexGrid::RowTop(int row) const
 {
     if (row < m_fixedRows)
-        return std::accumulate(m_fixedRowHeights.begin(), m_fixedRowHeights.begin() + row, 0);
+        return m_fixedRowTop[static_cast<std::size_t>(row)];
     return FixedHeight() + (row - m_topRow) * m_rowHeight;
 }
 
@@ -117,12 +118,8 @@ bool HexGrid::CellAt(QPoint point, int& col, int& row) const
     }
     const int fh = FixedHeight();
     if (point.y() < fh) {
-        int y = 0;
-        for (row = 0; row < m_fixedRows; ++row) {
-            y += m_fixedRowHeights[static_cast<std::size_t>(row)];
-            if (point.y() < y)
-                break;
-        }
+        const auto it = std::upper_bound(m_fixedRowTop.begin(), m_fixedRowTop.end(), point.y());
+        row = static_cast<int>(it - m_fixedRowTop.begin()) - 1;
     } else {
         row = m_topRow + (point.y() - fh) / m_rowHeight;
     }
@@ -146,21 +143,22 @@ int HexGrid::maxLeftCol() const
 
 void HexGrid::SetTopRow(int row)
 {
-    row = std::clamp(row, m_fixedRows, maxTopRow());
-    if (row == m_topRow)
-        return;
-    m_topRow = row;
-    updateScrollBars();
-    viewport()->update();
-    TopLeftChanged();
+    scrollTo(row, m_leftCol);
 }
 
 void HexGrid::SetLeftCol(int col)
 {
-    col = std::clamp(col, m_fixedCols, maxLeftCol());
-    if (col == m_leftCol)
+    scrollTo(m_topRow, col);
+}
+
+void HexGrid::scrollTo(int top, int left)
+{
+    top = std::clamp(top, m_fixedRows, maxTopRow());
+    left = std::clamp(left, m_fixedCols, maxLeftCol());
+    if (top == m_topRow && left == m_leftCol)
         return;
-    m_leftCol = col;
+    m_topRow = top;
+    m_leftCol = left;
     updateScrollBars();
     viewport()->update();
     TopLeftChanged();
@@ -201,16 +199,8 @@ void HexGrid::resizeEvent(QResizeEvent* event)
 
 void HexGrid::scrollContentsBy(int, int)
 {
-    if (m_syncingBars)
-        return;
-    const int top = verticalScrollBar()->value() + m_fixedRows;
-    const int left = horizontalScrollBar()->value() + m_fixedCols;
-    if (top == m_topRow && left == m_leftCol)
-        return;
-    m_topRow = std::clamp(top, m_fixedRows, maxTopRow());
-    m_leftCol = std::clamp(left, m_fixedCols, maxLeftCol());
-    viewport()->update();
-    TopLeftChanged();
+    if (!m_syncingBars)
+        scrollTo(verticalScrollBar()->value() + m_fixedRows, horizontalScrollBar()->value() + m_fixedCols);
 }
 
 void HexGrid::updateScrollBars()

@@ -54,13 +54,15 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Scrolls to the (clamped) top row and left column; a change repaints and is told.
+    void scrollTo(int top, int left);
     void updateScrollBars();
     [[nodiscard]] int maxTopRow() const;
     [[nodiscard]] int maxLeftCol() const;
 
     std::vector<int> m_colWidths;
     std::vector<int> m_colLeft;  // prefix sums of the widths
-    std::vector<int> m_fixedRowHeights;
+    std::vector<int> m_fixedRowTop{0};  // prefix sums of the fixed rows' heights
     int m_rowCount = 0;
     int m_fixedCols = 0;
     int m_fixedRows = 0;

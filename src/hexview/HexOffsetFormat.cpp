@@ -20,6 +20,18 @@ int readHex(const QString& s, int& i, qint64& value)
     return n;
 }
 
+// Reads hex digits from i on that `mark` ends: leaves i behind the mark and returns the digit
+// count. Without the mark i stays where it was and the result is -1.
+int readHexUpTo(const QString& s, int& i, QChar mark, qint64& value)
+{
+    int end = i;
+    const int digits = readHex(s, end, value);
+    if (end >= s.size() || s[end] != mark)
+        return -1;
+    i = end + 1;
+    return digits;
+}
+
 [[noreturn]] void missing(const QString& what)
 {
     throw HexEditorError(QString::fromLatin1(HexMessages::MissingChar).arg(what));
@@ -42,35 +54,19 @@ HexOffsetFormat HexOffsetFormat::parse(const QString& format)
     if (unitLetter == QLatin1Char('R') || unitLetter == QLatin1Char('C')) {
         f.m_unitKind = unitLetter == QLatin1Char('R') ? UnitKind::Rows : UnitKind::ColumnGroups;
         i = 2;
-    } else {
-        const int digits = readHex(s, i, value);
-        if (i < s.size() && s[i] == QLatin1Char('%')) {
-            ++i;
-            if (digits > 0) {
-                if (value != 1 && value != 2 && value != 4 && value != 8)
-                    throw HexEditorError(
-                        QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
-                f.m_unitKind = UnitKind::Fixed;
-                f.m_fixedUnit = static_cast<int>(value);
-            }
-        } else {
-            i = 0;
-        }
+    } else if (readHexUpTo(s, i, QLatin1Char('%'), value) > 0) {
+        if (!hexIsUnit(value))
+            throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
+        f.m_unitKind = UnitKind::Fixed;
+        f.m_fixedUnit = static_cast<int>(value);
     }
 
     // Width.
     if (i + 1 < s.size() && s[i] == QLatin1Char('-') && s[i + 1] == QLatin1Char('!')) {
         f.m_autoWidth = true;
         i += 2;
-    } else {
-        const int start = i;
-        const int digits = readHex(s, i, value);
-        if (i < s.size() && s[i] == QLatin1Char('!')) {
-            ++i;
-            f.m_minWidth = digits > 0 ? static_cast<int>(std::min<qint64>(value, 64)) : 1;
-        } else {
-            i = start;
-        }
+    } else if (const int digits = readHexUpTo(s, i, QLatin1Char('!'), value); digits >= 0) {
+        f.m_minWidth = digits > 0 ? static_cast<int>(std::min<qint64>(value, 64)) : 1;
     }
 
     // Radix.

@@ -189,14 +189,10 @@ void HexPainter::paintDataRow(QPainter& p, Fills& fills, std::vector<Text>& text
         const int x = m_e.ColLeft(col);
         const int w = m_e.ColWidth(col);
         const bool nibble = l.isNibbleCol(col);
-        const bool isChar = l.isCharCol(col);
-        if (!nibble && !isChar) {
-            fills.add(QRect(x, top, w, h), c.Background);
-            continue;
-        }
         const qint64 index = nibble ? (col - l.firstNibbleCol()) / 2
                                     : qint64(col - l.firstCharCol()) * l.bytesPerChar();
-        if (index >= avail) {
+        // Spacers and cells past the data are background only.
+        if ((!nibble && !l.isCharCol(col)) || index >= avail) {
             fills.add(QRect(x, top, w, h), c.Background);
             continue;
         }

@@ -12,6 +12,17 @@ enum TranslationKind { tkAsIs, tkDos8, tkASCII, tkMac, tkBCD, tkCustom };
 enum HexCaretKind { ckFull, ckLeft, ckBottom, ckAuto };
 enum HexProgressKind { pkLoad, pkSave, pkFind };
 
+// The sizes a unit (of selection, insertion, offset counting) may have: 1, 2, 4 or 8 bytes.
+[[nodiscard]] constexpr bool hexIsUnit(qint64 bytes) { return bytes == 1 || bytes == 2 || bytes == 4 || bytes == 8; }
+
+// Appends v as four bytes, least significant first: the integers of the clipboard blocks and
+// of the undo records.
+inline void hexPut32(QByteArray& out, std::uint32_t v)
+{
+    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    out.append(b, 4);
+}
+
 // The fifteen colours of the control. Defaults that name system colours are taken from the
 // application palette when the set is built, so a themed desktop gets matching cells.
 struct HexColors {

@@ -1,14 +1,10 @@
 #include "HexUndoStorage.h"
 
+#include "HexTypes.h"
+
 #include <QtEndian>
 
 namespace {
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-    out.append(b, 4);
-}
 
 std::uint32_t get32(const char* p)
 {
@@ -36,25 +32,25 @@ QByteArray HexUndoRecord::encode() const
                          (has(ufFlagHasSelection) ? 12 : 0) + 4;
     QByteArray out;
     out.reserve(total);
-    put32(out, std::uint32_t(total));
-    put32(out, flags);
-    put32(out, std::uint32_t(caret));
-    put32(out, std::uint32_t(position));
-    put32(out, std::uint32_t(count));
-    put32(out, std::uint32_t(replaced));
+    hexPut32(out, std::uint32_t(total));
+    hexPut32(out, flags);
+    hexPut32(out, std::uint32_t(caret));
+    hexPut32(out, std::uint32_t(position));
+    hexPut32(out, std::uint32_t(count));
+    hexPut32(out, std::uint32_t(replaced));
     out.append(char(translation));
-    put32(out, std::uint32_t(bytesPerUnit));
+    hexPut32(out, std::uint32_t(bytesPerUnit));
     out.append(payload);
     if (has(ufFlagHasDescription)) {
         out.append(desc);
-        put32(out, std::uint32_t(desc.size()));
+        hexPut32(out, std::uint32_t(desc.size()));
     }
     if (has(ufFlagHasSelection)) {
-        put32(out, std::uint32_t(selStart));
-        put32(out, std::uint32_t(selEnd));
-        put32(out, std::uint32_t(selAnchor));
+        hexPut32(out, std::uint32_t(selStart));
+        hexPut32(out, std::uint32_t(selEnd));
+        hexPut32(out, std::uint32_t(selAnchor));
     }
-    put32(out, std::uint32_t(total));
+    hexPut32(out, std::uint32_t(total));
     return out;
 }
 

@@ -122,3 +122,28 @@ TEST(HexClipboardMemory, FormatsAreBuiltWhenAskedAndMatchTheirLayouts)
     mime.reset();
     EXPECT_EQ(contents, QByteArray("AB\0C", 4));
 }
+
+TEST(HexClipboardMemory, BlocksWithAnotherHeaderOrAShortCountAreNotRead)
+{
+    const QString privateFormat = QString::fromLatin1(HexClipboard::PrivateFormat);
+    const QString regEditFormat = QString::fromLatin1(HexClipboard::RegEditFormat);
+    const struct {
+        QString format;
+        QByteArray block;
+        std::optional<QByteArray> bytes;
+    } cases[] = {
+        {privateFormat, QByteArray("QRLN\x01\x00\x01\x00\x02\x00\x00\x00" "AB", 14), QByteArray("AB")},
+        {privateFormat, QByteArray("QRLN\x02\x00\x01\x00\x02\x00\x00\x00" "AB", 14), std::nullopt},
+        {privateFormat, QByteArray("QRLX\x01\x00\x01\x00\x02\x00\x00\x00" "AB", 14), std::nullopt},
+        {privateFormat, QByteArray("QRLN\x01\x00\x01\x00\x03\x00\x00\x00" "AB", 14), std::nullopt},
+        {privateFormat, QByteArray("QRLN\x01\x00\x01\x00\x02\x00", 10), std::nullopt},
+        {regEditFormat, QByteArray("\x02\x00\x00\x00" "AB", 6), QByteArray("AB")},
+        {regEditFormat, QByteArray("\x03\x00\x00\x00" "AB", 6), std::nullopt},
+        {regEditFormat, QByteArray("\x02\x00", 2), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        QMimeData mime;
+        mime.setData(c.format, c.block);
+        EXPECT_EQ(HexClipboard::bytesOf(mime, c.format, false), c.bytes) << c.block.toHex().constData();
+    }
+}

@@ -177,6 +177,13 @@ TEST(HexEditorEdit, ShiftAndMouseSelect)
     EXPECT_EQ(v.editor.SelCount(), 0);
     EXPECT_EQ(v.editor.GetCursorPosition(), 10);
     EXPECT_TRUE(v.editor.InCharField());
+    // Ctrl+Right goes to the row's last character column, from either field.
+    v.key(Qt::Key_Tab);
+    v.key(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(v.editor.GetCursorPosition(), 15);
+    EXPECT_TRUE(v.editor.InCharField());
+    EXPECT_EQ(v.editor.SelectionLow(), 10);
+    EXPECT_EQ(v.editor.SelectionHigh(), 15);
 
     v.key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(v.editor.SelCount(), 64);

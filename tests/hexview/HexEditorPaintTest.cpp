@@ -2,6 +2,7 @@
 #include "HexTestSupport.h"
 
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 
 #include "hexview/HexPainter.h"
@@ -235,4 +236,23 @@ TEST(HexEditorPaint, AutoBytesPerRowFillsTheWidth)
     v.editor.resize(1800, 518);
     EXPECT_GT(v.editor.BytesPerRow(), narrow);
     EXPECT_LE(rowWidth(), v.editor.viewport()->width() - v.editor.ColWidth(0) - v.editor.ColWidth(1) - 8);
+}
+
+TEST(HexEditorPaint, ScrollBarsAndTopRowFollowEachOther)
+{
+    FlashEditorView v;
+    load(v.editor, std::vector<std::uint8_t>(4096, 0));
+    int told = 0;
+    v.editor.OnTopLeftChanged = [&] { ++told; };
+    QScrollBar* bar = v.editor.verticalScrollBar();
+    bar->setValue(10);  // as a drag of the thumb does
+    EXPECT_EQ(v.editor.TopRow(), 2 + 10);
+    EXPECT_EQ(told, 1);
+    v.editor.SetTopRow(2 + 20);
+    EXPECT_EQ(bar->value(), 20);
+    EXPECT_EQ(told, 2);
+    v.editor.SetTopRow(1'000'000);  // clamped to the last page
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(v.editor.TopRow(), 2 + bar->maximum());
+    EXPECT_EQ(told, 3);
 }

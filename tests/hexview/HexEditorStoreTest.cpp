@@ -68,6 +68,33 @@ TEST(HexEditorStore, LoadFromStreamReplacesStoreAndResetsState)
     EXPECT_EQ(editor.RowCount(), 3);  // one empty data row stays
 }
 
+TEST(HexEditorStore, AStreamOfUnknownLengthLoadsWhole)
+{
+    // A pipe or socket: no size in advance, read until it ends.
+    struct Pipe : QIODevice {
+        QByteArray bytes;
+        qint64 at = 0;
+        bool isSequential() const override { return true; }
+        qint64 readData(char* out, qint64 max) override
+        {
+            const qint64 n = std::min(max, bytes.size() - at);
+            std::copy_n(bytes.constData() + at, n, out);
+            at += n;
+            return n;
+        }
+        qint64 writeData(const char*, qint64) override { return -1; }
+    };
+    const QByteArray bytes = counting(61440 * 2 + 5);
+    Pipe pipe;
+    pipe.bytes = bytes;
+    pipe.open(QIODevice::ReadOnly);
+    HexEditorEx editor;
+    editor.LoadFromStream(pipe);
+    ASSERT_EQ(editor.DataSize(), bytes.size());
+    EXPECT_TRUE(std::equal(editor.Data().begin(), editor.Data().end(), bytes.begin(),
+                           [](std::uint8_t a, char b) { return a == std::uint8_t(b); }));
+}
+
 TEST(HexEditorStore, ReadBufferOutOfBoundsCopiesNothing)
 {
     HexEditorEx editor;
@@ -117,10 +144,15 @@ TEST(HexEditorStore, LoadReportsProgressAndCanBeCancelled)
     editor.LoadFromBytes(span);
     EXPECT_EQ(seen, (std::vector<int>{0, 25, 50, 75, 100}));
 
+    // The wait cursor shows while the bytes are copied and goes however the copy ends.
+    bool waitShown = false;
     editor.OnProgress = [&](HexProgressKind, int percent, const QString&, bool& cancel) {
+        waitShown = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         cancel = percent >= 50;
     };
     EXPECT_EQ(errorOf([&] { editor.LoadFromBytes(span); }), "Operation cancelled");
+    EXPECT_TRUE(waitShown);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(editor.DataSize(), 0);
     EXPECT_FALSE(editor.Modified());
 }

@@ -44,6 +44,10 @@ TEST(HexOffsetFormat, UnitsWidthsAndRadix)
     EXPECT_EQ(fixed.format(20, 4, 0, false), "[101]");
     EXPECT_EQ(fixed.format(0, 4, 0, false), "[0]");
     EXPECT_EQ(HexOffsetFormat::parse("8:|").format(64, 1, 0, false), "100");
+    // "%" alone counts in the ruler unit; digits before "!" are the least width.
+    const HexOffsetFormat ruler = HexOffsetFormat::parse("%3!10:|");
+    EXPECT_EQ(ruler.unitKind(), HexOffsetFormat::UnitKind::Ruler);
+    EXPECT_EQ(ruler.format(0x2A, 1, 0, false), "02A");
 }
 
 TEST(HexOffsetFormat, ErrorsNameWhatIsWrong)

@@ -63,7 +63,7 @@ bool lookUp(const std::pair<const char*, T> (&names)[N], std::string_view text, 
 {
     const std::string v = lower(trim(text));
     for (const auto& [name, value] : names) {
-        if (v == name) {
+        if (v == lower(name)) {
             out = value;
             return true;
         }
@@ -96,10 +96,7 @@ std::vector<std::string_view> splitList(std::string_view text)
 
 bool parseCommandCode(std::string_view text, int& out)
 {
-    static const std::pair<const char*, int> names[] = {
-        {"erase", 2}, {"setaddress", 5}, {"begin", 7}, {"end", 8},
-        {"querychip", 9}, {"readstatus", 10}, {"spitransfer", 11}};
-    if (lookUp(names, text, out))
+    if (lookUp(CommandNames, text, out))
         return true;
     long long n = 0;
     if (!parseNumber(text, n) || n < 0 || n > 255)

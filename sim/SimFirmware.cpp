@@ -8,8 +8,6 @@
 namespace sim {
 
 namespace {
-constexpr std::uint8_t EraseCode = 2, SetAddress = 5, Begin = 7, End = 8, QueryChip = 9,
-                       ReadStatus = 10, SpiTransfer = 11;
 constexpr std::uint32_t ChipEraseArgument = 0x8000;
 constexpr std::uint8_t Enter4Byte = 0xB7, Exit4Byte = 0xE9;
 constexpr std::uint8_t StatusBusy = 0x03;  // write in progress and write enabled
@@ -17,14 +15,9 @@ constexpr std::uint8_t StatusBusy = 0x03;  // write in progress and write enable
 // The command's name in trace lines ("Begin", "SetAddress"...).
 std::string commandName(std::uint8_t code)
 {
-    switch (code) {
-    case EraseCode: return "Erase";
-    case SetAddress: return "SetAddress";
-    case Begin: return "Begin";
-    case End: return "End";
-    case QueryChip: return "QueryChip";
-    case ReadStatus: return "ReadStatus";
-    case SpiTransfer: return "SpiTransfer";
+    for (const auto& [name, value] : CommandNames) {
+        if (value == code)
+            return name;
     }
     return "Unknown";
 }

@@ -70,22 +70,17 @@ void Firmware::dropUnreadReply(const std::string& tag, const char* by)
     m_reply.reset();
 }
 
-std::uint32_t Firmware::u16(const Packet& p, std::size_t at) const
-{
-    return m_bigEndian ? (p[at] << 8 | p[at + 1]) : (p[at + 1] << 8 | p[at]);
-}
-
-std::uint32_t Firmware::u32(const Packet& p, std::size_t at) const
+std::uint32_t Firmware::field(const Packet& p, std::size_t at, std::size_t width) const
 {
     std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        v |= std::uint32_t{p[at + i]} << (m_bigEndian ? 8 * (3 - i) : 8 * i);
+    for (std::size_t i = 0; i < width; ++i)
+        v |= std::uint32_t{p[at + i]} << (m_bigEndian ? 8 * (width - 1 - i) : 8 * i);
     return v;
 }
 
 Firmware::Params Firmware::params(const Packet& p) const
 {
-    return {p[2], p[3], u16(p, 4), u16(p, 6), u32(p, 8), u32(p, 12), p[16], p[28]};
+    return {p[2], p[3], field(p, 4, 2), field(p, 6, 2), field(p, 8, 4), field(p, 12, 4), p[16], p[28]};
 }
 
 std::string Firmware::describe(const Params& q)
@@ -189,13 +184,13 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         break;
     }
     case SetAddress: {
-        const std::uint32_t address = u32(p, 8);
+        const std::uint32_t address = field(p, 8, 4);
         m_stream = address;
         line = "cmd SetAddress " + tag + " address=" + hex(address);
         break;
     }
     case EraseCode: {
-        const std::uint32_t argument = u16(p, 26);
+        const std::uint32_t argument = field(p, 26, 2);
         line = "cmd Erase " + tag + " argument=" + hex(argument) + " " + erase(argument);
         reply.reset();
         break;

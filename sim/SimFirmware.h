@@ -55,8 +55,8 @@ private:
     };
     using Packet = std::array<std::uint8_t, 64>;
 
-    [[nodiscard]] std::uint32_t u16(const Packet& p, std::size_t at) const;
-    [[nodiscard]] std::uint32_t u32(const Packet& p, std::size_t at) const;
+    // The field of width bytes at packet offset at, in the variant's byte order.
+    [[nodiscard]] std::uint32_t field(const Packet& p, std::size_t at, std::size_t width) const;
     [[nodiscard]] Params params(const Packet& p) const;
     [[nodiscard]] static std::string describe(const Params& params);
     // The chip answers stream and erase commands only in a session opened for its own family.

@@ -246,20 +246,22 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
     trace(line);
 }
 
+int Firmware::timedOut(const std::string& what, const std::string& tag, std::size_t length,
+                       const char* reason) const
+{
+    trace(what + " " + tag + " length=" + std::to_string(length) + " result="
+          + std::to_string(-ETIMEDOUT) + reason);
+    return -ETIMEDOUT;
+}
+
 int Firmware::dataWrite(std::span<const std::uint8_t> data, const std::string& tag)
 {
     dropUnreadReply(tag, "write");
     m_replyWithheld = false;
-    if (!m_stream) {
-        trace("violation write-no-stream " + tag + " length=" + std::to_string(data.size()) + " result="
-              + std::to_string(-ETIMEDOUT));
-        return -ETIMEDOUT;
-    }
-    if (socketEmptied()) {
-        trace("write " + tag + " length=" + std::to_string(data.size()) + " result="
-              + std::to_string(-ETIMEDOUT) + " reason=socket-empty");
-        return -ETIMEDOUT;
-    }
+    if (!m_stream)
+        return timedOut("violation write-no-stream", tag, data.size());
+    if (socketEmptied())
+        return timedOut("write", tag, data.size(), " reason=socket-empty");
     const std::uint32_t start = *m_stream;
     std::string note;
     if (chipSelected()) {
@@ -298,20 +300,12 @@ int Firmware::read(std::span<std::uint8_t> out, std::size_t requested, const std
     }
     if (m_replyWithheld) {
         m_replyWithheld = false;
-        trace("fault noreply " + tag + " length=" + std::to_string(requested) + " result="
-              + std::to_string(-ETIMEDOUT));
-        return -ETIMEDOUT;
+        return timedOut("fault noreply", tag, requested);
     }
-    if (!m_stream) {
-        trace("violation read-nothing " + tag + " length=" + std::to_string(requested) + " result="
-              + std::to_string(-ETIMEDOUT));
-        return -ETIMEDOUT;
-    }
-    if (socketEmptied()) {
-        trace("read " + tag + " length=" + std::to_string(requested) + " result="
-              + std::to_string(-ETIMEDOUT) + " reason=socket-empty");
-        return -ETIMEDOUT;
-    }
+    if (!m_stream)
+        return timedOut("violation read-nothing", tag, requested);
+    if (socketEmptied())
+        return timedOut("read", tag, requested, " reason=socket-empty");
     const std::uint32_t start = *m_stream;
     const bool selected = chipSelected();
     for (std::size_t i = 0; i < out.size(); ++i)

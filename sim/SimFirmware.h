@@ -70,6 +70,10 @@ private:
     // names what came instead ("command", "write", "close").
     void dropUnreadReply(const std::string& tag, const char* by);
     void trace(const std::string& line) const { m_trace(line); }
+    // Traces a transfer the firmware leaves unanswered ("what tag length=N result=-110" and the
+    // reason) and returns the host's time-out.
+    int timedOut(const std::string& what, const std::string& tag, std::size_t length,
+                 const char* reason = "") const;
 
     const DeviceConfig& m_config;
     Chip* m_chip;

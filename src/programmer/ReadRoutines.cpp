@@ -36,15 +36,6 @@ qint32 dataLengthAfterRead(std::span<const quint8> image)
     return static_cast<qint32>(n);
 }
 
-bool ReadRoutines::openStream(const ChipRecord& chip, qint64 length, OperationStage stage)
-{
-    if (needs4ByteAddressing(chip.flashSize)
-        && !m_context.transferred(m_context.link.SpiCommand(CommandPacket::Enter4ByteAddressMode), stage, 0))
-        return false;
-    m_context.feedback.progressStart(length);
-    return m_context.transferred(m_context.link.SetAddress(0, true), stage, 0);
-}
-
 bool ReadRoutines::ReadChip(const ChipRecord& chip)
 {
     OperatorFeedback& feedback = m_context.feedback;
@@ -54,7 +45,7 @@ bool ReadRoutines::ReadChip(const ChipRecord& chip)
     const qint64 block = blockSize(chip.flashPage);
     const std::span<quint8> buffer = host.dataBuffer();
 
-    if (!openStream(chip, length, OperationStage::Read))
+    if (!m_context.openStream(chip, length, OperationStage::Read, true))
         return false;
     // The chip is read beside the buffer and replaces it only once the last block has arrived: a
     // read that stops leaves the image the person had (perhaps the only copy of another chip) as
@@ -88,7 +79,7 @@ bool ReadRoutines::BlankCheckChip(const ChipRecord& chip)
     const qint64 block = blockSize(chip.flashPage);
     const std::span<quint8> target = std::span(scratch).first(static_cast<std::size_t>(block));
 
-    if (!openStream(chip, length, OperationStage::BlankCheck))
+    if (!m_context.openStream(chip, length, OperationStage::BlankCheck, true))
         return false;
     for (qint64 offset = 0; offset < length; offset += block) {
         if (!m_context.transferred(m_context.link.readBlock(target), OperationStage::BlankCheck, offset))
@@ -114,7 +105,7 @@ bool ReadRoutines::VerifyChip(const ChipRecord& chip)
     std::array<quint8, ScratchSize> scratch{};
     const std::span<quint8> target = std::span(scratch).first(static_cast<std::size_t>(block));
 
-    if (!openStream(chip, length, OperationStage::Verify))
+    if (!m_context.openStream(chip, length, OperationStage::Verify, true))
         return false;
     for (qint64 offset = 0; offset < length; offset += block) {
         if (!m_context.transferred(m_context.link.readBlock(target), OperationStage::Verify, offset))

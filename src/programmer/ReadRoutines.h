@@ -24,9 +24,6 @@ public:
     [[nodiscard]] bool VerifyChip(const ChipRecord& chip);
 
 private:
-    // 0xB7 above 16 MiB, progress shown, CmdSetAddress 0 with its reply.
-    [[nodiscard]] bool openStream(const ChipRecord& chip, qint64 length, OperationStage stage);
-
     RoutineContext m_context;
 };
 

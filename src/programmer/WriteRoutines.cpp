@@ -117,11 +117,7 @@ bool WriteRoutines::WriteChip(const ChipRecord& chip)
     const qint64 dataLength = pageRoundedLength(host.dataLength(), chip.flashPage);
     host.setDataLength(static_cast<qint32>(dataLength));
     const qint64 length = std::min(dataLength, qint64{chip.flashSize});
-    if (needs4ByteAddressing(chip.flashSize)
-        && !m_context.transferred(link.SpiCommand(CommandPacket::Enter4ByteAddressMode), OperationStage::Write, 0))
-        return false;
-    feedback.progressStart(length);
-    if (!m_context.transferred(link.SetAddress(0, false), OperationStage::Write, 0))
+    if (!m_context.openStream(chip, length, OperationStage::Write, false))
         return false;
     const qint64 block = blockSize(chip.flashPage);
     const std::span<const quint8> source = host.dataBuffer();

@@ -63,20 +63,18 @@ bool WriteRoutines::eraseFlash(const ChipRecord& chip)
     CommandPacket packet = makeErase(CommandPacket::ChipEraseArgument, link.bigEndianFields());
     if (!m_context.transferred(link.sendCommand(packet, false), OperationStage::Erase, 0))
         return false;
-    int counter = 0;
     int polls = 0;
     bool busy = false;
     do {
         link.clock().sleepMs(ErasePollPauseMs);
         makeReadStatus(packet);
-        ++polls;
         if (!m_context.transferred(link.sendCommand(packet, true), OperationStage::Erase, 0))
             return false;
         busy = packet.chipBusy();
-        if (counter > chip.delay)
+        // At most delay + 2 polls; the bar counts the answered ones.
+        if (++polls > chip.delay + 1)
             break;
-        ++counter;
-        feedback.progressStep(counter);
+        feedback.progressStep(polls);
     } while (busy);
     if (busy) {
         feedback.showError(transferFailureText(

@@ -301,7 +301,7 @@ usb_dev_handle* World::open(struct usb_device* device)
             trace("usb open-refused dev=" + std::to_string(node.index));
             return nullptr;
         }
-        auto* h = new usb_dev_handle{node.index, m_generation, false, 0};
+        auto* h = new usb_dev_handle{node.index, m_generation};
         m_handles.insert(h);
         ++d.opens;
         ++d.openHandles;
@@ -383,7 +383,6 @@ int World::claim(usb_dev_handle* h, int interface)
         }
     }
     if (result == 0) {
-        h->claimed = true;
         h->claimedInterface = interface;
         ++d.claims;
     }
@@ -397,9 +396,9 @@ int World::release(usb_dev_handle* h, int interface)
     if (const int e = check(h))
         return e;
     Device& d = *deviceFor(h);
-    const int result = h->claimed && h->claimedInterface == interface ? 0 : -ENOENT;
+    const int result = h->claimedInterface == interface ? 0 : -ENOENT;
     if (result == 0) {
-        h->claimed = false;
+        h->claimedInterface.reset();
         dropClaimLock(h);
         ++d.releases;
     }

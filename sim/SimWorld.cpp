@@ -204,12 +204,9 @@ void World::rebuildTree()
     auto tree = std::make_unique<Tree>();
     tree->generation = m_generation;
     tree->plugged = plugged;
-    std::vector<int> busNumbers;
+    std::set<int> busNumbers{1};  // a host always has a bus, even with nothing on it
     for (const auto& d : m_devices)
-        busNumbers.push_back(d->config.bus);
-    busNumbers.push_back(1);  // a host always has a bus, even with nothing on it
-    std::sort(busNumbers.begin(), busNumbers.end());
-    busNumbers.erase(std::unique(busNumbers.begin(), busNumbers.end()), busNumbers.end());
+        busNumbers.insert(d->config.bus);
 
     for (const int number : busNumbers) {
         usb_bus& bus = tree->buses.emplace_back();

@@ -110,7 +110,6 @@ int World::reset(const char* text)
         source = readFile(path, ok);
         origin = path;
         if (!ok) {
-            source.clear();
             m_lastError = std::string("cannot read ") + path;
             m_devices.clear();
             ++m_generation;

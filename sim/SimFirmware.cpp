@@ -162,7 +162,7 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
     const bool silent = std::find(m_config.noReply.begin(), m_config.noReply.end(), code)
         != m_config.noReply.end();
     std::optional<Packet> reply = p;  // most commands echo the packet
-    std::string line;
+    std::string line = "cmd " + commandName(code) + " " + tag;
 
     switch (code) {
     case Begin: {
@@ -173,25 +173,24 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         m_busyPolls = 0;
         m_lastEraseArgument.reset();
         m_eraseBank = 0;
-        line = "cmd Begin " + tag + " " + describe(q);
+        line += " " + describe(q);
         break;
     }
     case QueryChip: {
         const Params q = params(p);
         reply = queryReply(q);
-        line = "cmd QueryChip " + tag + " " + describe(q) + " reply="
-            + hexBytes(std::span(reply->data(), 4));
+        line += " " + describe(q) + " reply=" + hexBytes(std::span(reply->data(), 4));
         break;
     }
     case SetAddress: {
         const std::uint32_t address = field(p, 8, 4);
         m_stream = address;
-        line = "cmd SetAddress " + tag + " address=" + hex(address);
+        line += " address=" + hex(address);
         break;
     }
     case EraseCode: {
         const std::uint32_t argument = field(p, 26, 2);
-        line = "cmd Erase " + tag + " argument=" + hex(argument) + " " + erase(argument);
+        line += " argument=" + hex(argument) + " " + erase(argument);
         reply.reset();
         break;
     }
@@ -199,7 +198,6 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         m_session.reset();
         m_stream.reset();
         m_fourByte = false;
-        line = "cmd End " + tag;
         reply.reset();
         break;
     case ReadStatus: {
@@ -207,7 +205,7 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         if (busy)
             --m_busyPolls;
         (*reply)[0] = busy ? StatusBusy : 0;
-        line = "cmd ReadStatus " + tag + " busy=" + (busy ? "1" : "0");
+        line += busy ? " busy=1" : " busy=0";
         break;
     }
     case SpiTransfer: {
@@ -219,12 +217,11 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
             else if (data[0] == Exit4Byte)
                 m_fourByte = false;
         }
-        line = "cmd SpiTransfer " + tag + " mode=" + std::to_string(p[2]) + " n="
-            + std::to_string(n) + " data=" + hexBytes(data);
+        line += " mode=" + std::to_string(p[2]) + " n=" + std::to_string(n) + " data=" + hexBytes(data);
         break;
     }
     default:
-        line = "cmd Unknown " + tag + " code=" + hex(code);
+        line += " code=" + hex(code);
         reply.reset();
         break;
     }

@@ -63,7 +63,7 @@ bool lookUp(const std::pair<const char*, T> (&names)[N], std::string_view text, 
 {
     const std::string v = lower(trim(text));
     for (const auto& [name, value] : names) {
-        if (v == name) {
+        if (v == lower(name)) {
             out = value;
             return true;
         }
@@ -96,10 +96,7 @@ std::vector<std::string_view> splitList(std::string_view text)
 
 bool parseCommandCode(std::string_view text, int& out)
 {
-    static const std::pair<const char*, int> names[] = {
-        {"erase", 2}, {"setaddress", 5}, {"begin", 7}, {"end", 8},
-        {"querychip", 9}, {"readstatus", 10}, {"spitransfer", 11}};
-    if (lookUp(names, text, out))
+    if (lookUp(CommandNames, text, out))
         return true;
     long long n = 0;
     if (!parseNumber(text, n) || n < 0 || n > 255)
@@ -158,33 +155,35 @@ bool isChipKey(std::string_view key)
 
 std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_view value)
 {
+    static const std::pair<std::string_view, std::string DeviceConfig::*> strings[] = {
+        {"manufacturer", &DeviceConfig::manufacturer}, {"product", &DeviceConfig::product},
+        {"serial", &DeviceConfig::serial}, {"chip_image", &DeviceConfig::imagePath},
+        {"chip_present_file", &DeviceConfig::presentPath}, {"claim_lock", &DeviceConfig::claimLockPath}};
+    static const std::pair<std::string_view, bool DeviceConfig::*> flags[] = {
+        {"string_error", &DeviceConfig::stringError}, {"open_fails", &DeviceConfig::openFails},
+        {"refuse_claim", &DeviceConfig::refuseClaim}, {"chip_sst", &DeviceConfig::sst}};
+    for (const auto& [name, member] : strings) {
+        if (key == name) {
+            d.*member = parseString(value);
+            return {};
+        }
+    }
+    for (const auto& [name, member] : flags) {
+        if (key == name)
+            return parseBool(value, d.*member) ? std::string{} : "not a yes/no value: " + std::string(value);
+    }
+
     long long n = 0;
     std::string e;
     auto number = [&](long long lo, long long hi) { return numberInto(value, lo, hi, n); };
-    auto flag = [&](bool& target) {
-        return parseBool(value, target) ? std::string{} : "not a yes/no value: " + std::string(value);
-    };
-
     if (key == "bus") {
         if ((e = number(1, 255)).empty()) d.bus = static_cast<int>(n);
     } else if (key == "vendor_id") {
         if ((e = number(0, 0xFFFF)).empty()) d.vendorId = static_cast<std::uint16_t>(n);
     } else if (key == "product_id") {
         if ((e = number(0, 0xFFFF)).empty()) d.productId = static_cast<std::uint16_t>(n);
-    } else if (key == "manufacturer") {
-        d.manufacturer = parseString(value);
-    } else if (key == "product") {
-        d.product = parseString(value);
-    } else if (key == "serial") {
-        d.serial = parseString(value);
     } else if (key == "string_type") {
         if ((e = number(0, 255)).empty()) d.stringType = static_cast<int>(n);
-    } else if (key == "string_error") {
-        e = flag(d.stringError);
-    } else if (key == "open_fails") {
-        e = flag(d.openFails);
-    } else if (key == "refuse_claim") {
-        e = flag(d.refuseClaim);
     } else if (key == "interface") {
         if ((e = number(0, 255)).empty()) d.interfaceNumber = static_cast<int>(n);
     } else if (key == "chip") {
@@ -193,18 +192,10 @@ std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_vi
         if ((e = number(1, MaxChipSize)).empty()) d.chipSize = static_cast<std::uint32_t>(n);
     } else if (key == "chip_id") {
         if ((e = number(0, 0xFFFFFF)).empty()) d.chipId = static_cast<std::uint32_t>(n);
-    } else if (key == "chip_sst") {
-        e = flag(d.sst);
     } else if (key == "chip_content") {
         static const std::pair<const char*, Content> contents[] = {
             {"blank", Content::Blank}, {"pattern", Content::Pattern}, {"zero", Content::Zero}};
         if (!lookUp(contents, value, d.content)) e = "unknown chip content: " + std::string(value);
-    } else if (key == "chip_image") {
-        d.imagePath = parseString(value);
-    } else if (key == "chip_present_file") {
-        d.presentPath = parseString(value);
-    } else if (key == "claim_lock") {
-        d.claimLockPath = parseString(value);
     } else if (key == "erase_polls") {
         if ((e = number(0, 1000000)).empty()) d.erasePolls = static_cast<int>(n);
     } else if (key == "timeout_at") {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sim {
@@ -21,6 +22,14 @@ enum Family : int {
 enum class Content { Blank, Pattern, Zero };
 
 inline constexpr std::uint32_t MaxChipSize = 64u * 1024 * 1024;
+
+// The firmware's command codes (packet byte 1) and their names, as trace lines give them and
+// no_reply takes them in any letter case.
+inline constexpr std::uint8_t EraseCode = 2, SetAddress = 5, Begin = 7, End = 8, QueryChip = 9,
+                              ReadStatus = 10, SpiTransfer = 11;
+inline constexpr std::pair<const char*, int> CommandNames[] = {
+    {"Erase", EraseCode}, {"SetAddress", SetAddress}, {"Begin", Begin}, {"End", End},
+    {"QueryChip", QueryChip}, {"ReadStatus", ReadStatus}, {"SpiTransfer", SpiTransfer}};
 
 // One simulated programmer: its USB identity, the chip in its socket and the faults to inject.
 struct DeviceConfig {

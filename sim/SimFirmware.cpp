@@ -8,8 +8,6 @@
 namespace sim {
 
 namespace {
-constexpr std::uint8_t EraseCode = 2, SetAddress = 5, Begin = 7, End = 8, QueryChip = 9,
-                       ReadStatus = 10, SpiTransfer = 11;
 constexpr std::uint32_t ChipEraseArgument = 0x8000;
 constexpr std::uint8_t Enter4Byte = 0xB7, Exit4Byte = 0xE9;
 constexpr std::uint8_t StatusBusy = 0x03;  // write in progress and write enabled
@@ -17,14 +15,9 @@ constexpr std::uint8_t StatusBusy = 0x03;  // write in progress and write enable
 // The command's name in trace lines ("Begin", "SetAddress"...).
 std::string commandName(std::uint8_t code)
 {
-    switch (code) {
-    case EraseCode: return "Erase";
-    case SetAddress: return "SetAddress";
-    case Begin: return "Begin";
-    case End: return "End";
-    case QueryChip: return "QueryChip";
-    case ReadStatus: return "ReadStatus";
-    case SpiTransfer: return "SpiTransfer";
+    for (const auto& [name, value] : CommandNames) {
+        if (value == code)
+            return name;
     }
     return "Unknown";
 }
@@ -77,22 +70,17 @@ void Firmware::dropUnreadReply(const std::string& tag, const char* by)
     m_reply.reset();
 }
 
-std::uint32_t Firmware::u16(const Packet& p, std::size_t at) const
-{
-    return m_bigEndian ? (p[at] << 8 | p[at + 1]) : (p[at + 1] << 8 | p[at]);
-}
-
-std::uint32_t Firmware::u32(const Packet& p, std::size_t at) const
+std::uint32_t Firmware::field(const Packet& p, std::size_t at, std::size_t width) const
 {
     std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        v |= std::uint32_t{p[at + i]} << (m_bigEndian ? 8 * (3 - i) : 8 * i);
+    for (std::size_t i = 0; i < width; ++i)
+        v |= std::uint32_t{p[at + i]} << (m_bigEndian ? 8 * (width - 1 - i) : 8 * i);
     return v;
 }
 
 Firmware::Params Firmware::params(const Packet& p) const
 {
-    return {p[2], p[3], u16(p, 4), u16(p, 6), u32(p, 8), u32(p, 12), p[16], p[28]};
+    return {p[2], p[3], field(p, 4, 2), field(p, 6, 2), field(p, 8, 4), field(p, 12, 4), p[16], p[28]};
 }
 
 std::string Firmware::describe(const Params& q)
@@ -174,7 +162,7 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
     const bool silent = std::find(m_config.noReply.begin(), m_config.noReply.end(), code)
         != m_config.noReply.end();
     std::optional<Packet> reply = p;  // most commands echo the packet
-    std::string line;
+    std::string line = "cmd " + commandName(code) + " " + tag;
 
     switch (code) {
     case Begin: {
@@ -185,25 +173,24 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         m_busyPolls = 0;
         m_lastEraseArgument.reset();
         m_eraseBank = 0;
-        line = "cmd Begin " + tag + " " + describe(q);
+        line += " " + describe(q);
         break;
     }
     case QueryChip: {
         const Params q = params(p);
         reply = queryReply(q);
-        line = "cmd QueryChip " + tag + " " + describe(q) + " reply="
-            + hexBytes(std::span(reply->data(), 4));
+        line += " " + describe(q) + " reply=" + hexBytes(std::span(reply->data(), 4));
         break;
     }
     case SetAddress: {
-        const std::uint32_t address = u32(p, 8);
+        const std::uint32_t address = field(p, 8, 4);
         m_stream = address;
-        line = "cmd SetAddress " + tag + " address=" + hex(address);
+        line += " address=" + hex(address);
         break;
     }
     case EraseCode: {
-        const std::uint32_t argument = u16(p, 26);
-        line = "cmd Erase " + tag + " argument=" + hex(argument) + " " + erase(argument);
+        const std::uint32_t argument = field(p, 26, 2);
+        line += " argument=" + hex(argument) + " " + erase(argument);
         reply.reset();
         break;
     }
@@ -211,7 +198,6 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         m_session.reset();
         m_stream.reset();
         m_fourByte = false;
-        line = "cmd End " + tag;
         reply.reset();
         break;
     case ReadStatus: {
@@ -219,7 +205,7 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
         if (busy)
             --m_busyPolls;
         (*reply)[0] = busy ? StatusBusy : 0;
-        line = "cmd ReadStatus " + tag + " busy=" + (busy ? "1" : "0");
+        line += busy ? " busy=1" : " busy=0";
         break;
     }
     case SpiTransfer: {
@@ -231,12 +217,11 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
             else if (data[0] == Exit4Byte)
                 m_fourByte = false;
         }
-        line = "cmd SpiTransfer " + tag + " mode=" + std::to_string(p[2]) + " n="
-            + std::to_string(n) + " data=" + hexBytes(data);
+        line += " mode=" + std::to_string(p[2]) + " n=" + std::to_string(n) + " data=" + hexBytes(data);
         break;
     }
     default:
-        line = "cmd Unknown " + tag + " code=" + hex(code);
+        line += " code=" + hex(code);
         reply.reset();
         break;
     }
@@ -258,20 +243,22 @@ void Firmware::command(std::span<const std::uint8_t> packet, const std::string& 
     trace(line);
 }
 
+int Firmware::timedOut(const std::string& what, const std::string& tag, std::size_t length,
+                       const char* reason) const
+{
+    trace(what + " " + tag + " length=" + std::to_string(length) + " result="
+          + std::to_string(-ETIMEDOUT) + reason);
+    return -ETIMEDOUT;
+}
+
 int Firmware::dataWrite(std::span<const std::uint8_t> data, const std::string& tag)
 {
     dropUnreadReply(tag, "write");
     m_replyWithheld = false;
-    if (!m_stream) {
-        trace("violation write-no-stream " + tag + " length=" + std::to_string(data.size()) + " result="
-              + std::to_string(-ETIMEDOUT));
-        return -ETIMEDOUT;
-    }
-    if (socketEmptied()) {
-        trace("write " + tag + " length=" + std::to_string(data.size()) + " result="
-              + std::to_string(-ETIMEDOUT) + " reason=socket-empty");
-        return -ETIMEDOUT;
-    }
+    if (!m_stream)
+        return timedOut("violation write-no-stream", tag, data.size());
+    if (socketEmptied())
+        return timedOut("write", tag, data.size(), " reason=socket-empty");
     const std::uint32_t start = *m_stream;
     std::string note;
     if (chipSelected()) {
@@ -310,20 +297,12 @@ int Firmware::read(std::span<std::uint8_t> out, std::size_t requested, const std
     }
     if (m_replyWithheld) {
         m_replyWithheld = false;
-        trace("fault noreply " + tag + " length=" + std::to_string(requested) + " result="
-              + std::to_string(-ETIMEDOUT));
-        return -ETIMEDOUT;
+        return timedOut("fault noreply", tag, requested);
     }
-    if (!m_stream) {
-        trace("violation read-nothing " + tag + " length=" + std::to_string(requested) + " result="
-              + std::to_string(-ETIMEDOUT));
-        return -ETIMEDOUT;
-    }
-    if (socketEmptied()) {
-        trace("read " + tag + " length=" + std::to_string(requested) + " result="
-              + std::to_string(-ETIMEDOUT) + " reason=socket-empty");
-        return -ETIMEDOUT;
-    }
+    if (!m_stream)
+        return timedOut("violation read-nothing", tag, requested);
+    if (socketEmptied())
+        return timedOut("read", tag, requested, " reason=socket-empty");
     const std::uint32_t start = *m_stream;
     const bool selected = chipSelected();
     for (std::size_t i = 0; i < out.size(); ++i)

@@ -55,8 +55,8 @@ private:
     };
     using Packet = std::array<std::uint8_t, 64>;
 
-    [[nodiscard]] std::uint32_t u16(const Packet& p, std::size_t at) const;
-    [[nodiscard]] std::uint32_t u32(const Packet& p, std::size_t at) const;
+    // The field of width bytes at packet offset at, in the variant's byte order.
+    [[nodiscard]] std::uint32_t field(const Packet& p, std::size_t at, std::size_t width) const;
     [[nodiscard]] Params params(const Packet& p) const;
     [[nodiscard]] static std::string describe(const Params& params);
     // The chip answers stream and erase commands only in a session opened for its own family.
@@ -70,6 +70,10 @@ private:
     // names what came instead ("command", "write", "close").
     void dropUnreadReply(const std::string& tag, const char* by);
     void trace(const std::string& line) const { m_trace(line); }
+    // Traces a transfer the firmware leaves unanswered ("what tag length=N result=-110" and the
+    // reason) and returns the host's time-out.
+    int timedOut(const std::string& what, const std::string& tag, std::size_t length,
+                 const char* reason = "") const;
 
     const DeviceConfig& m_config;
     Chip* m_chip;

@@ -8,6 +8,14 @@ namespace {
 
 using Locked = sim::LockedWorld;
 
+// The call's result when the handle is live and its device plugged, else the handle's error.
+int whenLive(usb_dev_handle* dev, int result)
+{
+    Locked l;
+    const int e = l.world.check(dev);
+    return e ? e : result;
+}
+
 }  // namespace
 
 // The bus list the 0.1 API also exposes as a variable; kept equal to usb_get_busses().
@@ -107,16 +115,12 @@ SIM_EXPORT int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size,
 // The programmer has no interrupt endpoints.
 SIM_EXPORT int usb_interrupt_write(usb_dev_handle* dev, int, const char*, int, int)
 {
-    Locked l;
-    const int e = l.world.check(dev);
-    return e ? e : -EPIPE;
+    return whenLive(dev, -EPIPE);
 }
 
 SIM_EXPORT int usb_interrupt_read(usb_dev_handle* dev, int, char*, int, int)
 {
-    Locked l;
-    const int e = l.world.check(dev);
-    return e ? e : -EPIPE;
+    return whenLive(dev, -EPIPE);
 }
 
 SIM_EXPORT int usb_claim_interface(usb_dev_handle* dev, int interface)
@@ -134,34 +138,27 @@ SIM_EXPORT int usb_release_interface(usb_dev_handle* dev, int interface)
 // Harmless requests on a one-configuration, one-setting device: accepted when it is there.
 SIM_EXPORT int usb_set_configuration(usb_dev_handle* dev, int configuration)
 {
-    Locked l;
-    const int e = l.world.check(dev);
-    return e ? e : configuration == 1 ? 0 : -EINVAL;
+    return whenLive(dev, configuration == 1 ? 0 : -EINVAL);
 }
 
 SIM_EXPORT int usb_set_altinterface(usb_dev_handle* dev, int alternate)
 {
-    Locked l;
-    const int e = l.world.check(dev);
-    return e ? e : alternate == 0 ? 0 : -EINVAL;
+    return whenLive(dev, alternate == 0 ? 0 : -EINVAL);
 }
 
 SIM_EXPORT int usb_resetep(usb_dev_handle* dev, unsigned int)
 {
-    Locked l;
-    return l.world.check(dev);
+    return whenLive(dev, 0);
 }
 
 SIM_EXPORT int usb_clear_halt(usb_dev_handle* dev, unsigned int)
 {
-    Locked l;
-    return l.world.check(dev);
+    return whenLive(dev, 0);
 }
 
 SIM_EXPORT int usb_reset(usb_dev_handle* dev)
 {
-    Locked l;
-    return l.world.check(dev);
+    return whenLive(dev, 0);
 }
 
 SIM_EXPORT char* usb_strerror(void)

@@ -110,7 +110,6 @@ int World::reset(const char* text)
         source = readFile(path, ok);
         origin = path;
         if (!ok) {
-            source.clear();
             m_lastError = std::string("cannot read ") + path;
             m_devices.clear();
             ++m_generation;
@@ -204,12 +203,9 @@ void World::rebuildTree()
     auto tree = std::make_unique<Tree>();
     tree->generation = m_generation;
     tree->plugged = plugged;
-    std::vector<int> busNumbers;
+    std::set<int> busNumbers{1};  // a host always has a bus, even with nothing on it
     for (const auto& d : m_devices)
-        busNumbers.push_back(d->config.bus);
-    busNumbers.push_back(1);  // a host always has a bus, even with nothing on it
-    std::sort(busNumbers.begin(), busNumbers.end());
-    busNumbers.erase(std::unique(busNumbers.begin(), busNumbers.end()), busNumbers.end());
+        busNumbers.insert(d->config.bus);
 
     for (const int number : busNumbers) {
         usb_bus& bus = tree->buses.emplace_back();
@@ -301,7 +297,7 @@ usb_dev_handle* World::open(struct usb_device* device)
             trace("usb open-refused dev=" + std::to_string(node.index));
             return nullptr;
         }
-        auto* h = new usb_dev_handle{node.index, m_generation, false, 0};
+        auto* h = new usb_dev_handle{node.index, m_generation};
         m_handles.insert(h);
         ++d.opens;
         ++d.openHandles;
@@ -383,7 +379,6 @@ int World::claim(usb_dev_handle* h, int interface)
         }
     }
     if (result == 0) {
-        h->claimed = true;
         h->claimedInterface = interface;
         ++d.claims;
     }
@@ -397,9 +392,9 @@ int World::release(usb_dev_handle* h, int interface)
     if (const int e = check(h))
         return e;
     Device& d = *deviceFor(h);
-    const int result = h->claimed && h->claimedInterface == interface ? 0 : -ENOENT;
+    const int result = h->claimedInterface == interface ? 0 : -ENOENT;
     if (result == 0) {
-        h->claimed = false;
+        h->claimedInterface.reset();
         dropClaimLock(h);
         ++d.releases;
     }

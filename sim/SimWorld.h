@@ -10,6 +10,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,8 +20,7 @@
 struct usb_dev_handle {
     int device = 0;
     unsigned long generation = 0;
-    bool claimed = false;
-    int claimedInterface = 0;
+    std::optional<int> claimedInterface = std::nullopt;
     int claimLockFd = -1;  // the claim_lock file, locked while claimed
 };
 

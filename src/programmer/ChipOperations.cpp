@@ -99,21 +99,14 @@ CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routi
     if (routineRan)
         *routineRan = result == StepResult::Success || result == StepResult::Finished;
     const qint64 end = m_clock.msecsSinceMidnight();
-    const auto showTime = [&] {
-        m_feedback.setElapsed(formatElapsed(start, end));
-        m_feedback.beep();
-    };
-    const auto logCompletion = [&] {
-        if (result == StepResult::Success)
-            m_feedback.logLine(MessageCatalog::text(steps.completion));
-    };
-    if (steps.logBeforeTime) {
-        logCompletion();
-        showTime();
-    } else {
-        showTime();
-        logCompletion();
-    }
+    // The completion line comes before or after the time and the beep, as the command has it.
+    const bool completed = result == StepResult::Success;
+    if (completed && steps.logBeforeTime)
+        m_feedback.logLine(MessageCatalog::text(steps.completion));
+    m_feedback.setElapsed(formatElapsed(start, end));
+    m_feedback.beep();
+    if (completed && !steps.logBeforeTime)
+        m_feedback.logLine(MessageCatalog::text(steps.completion));
     // Judged before the frame ends: a CmdEnd that finds the programmer gone after a routine
     // that got through takes nothing back.
     const CommandOutcome outcome = result == StepResult::Failed ? stopped() : CommandOutcome::Completed;

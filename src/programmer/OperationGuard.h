@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 // The one place that keeps a second operation or a connection check from starting while an
 // operation runs. Operations process pending GUI events between blocks, and neither the main
@@ -17,7 +18,9 @@ public:
             if (!m_entered)
                 return;
             m_guard.m_busy = false;
-            m_guard.runDeferredProbe();
+            // A check asked for while the operation ran is run once, now.
+            if (std::exchange(m_guard.m_probePending, false))
+                m_guard.requestProbe();
         }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
@@ -46,14 +49,6 @@ public:
     }
 
 private:
-    void runDeferredProbe()
-    {
-        if (!m_probePending)
-            return;
-        m_probePending = false;
-        requestProbe();
-    }
-
     std::function<void()> m_probe;
     bool m_busy = false;
     bool m_probePending = false;

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -17,12 +16,6 @@ namespace {
 // Scratch block of the blank check and the verify: the largest block the operations accept, one
 // byte more for the blank check's preset.
 constexpr std::size_t ScratchSize = 257;
-
-[[nodiscard]] qint64 firstNonBlank(std::span<const quint8> block)
-{
-    const auto it = std::find_if(block.begin(), block.end(), [](quint8 byte) { return byte != 0xFF; });
-    return it == block.end() ? -1 : it - block.begin();
-}
 
 } // namespace
 
@@ -36,15 +29,6 @@ qint32 dataLengthAfterRead(std::span<const quint8> image)
     return static_cast<qint32>(n);
 }
 
-bool ReadRoutines::openStream(const ChipRecord& chip, qint64 length, OperationStage stage)
-{
-    if (needs4ByteAddressing(chip.flashSize)
-        && !m_context.transferred(m_context.link.SpiCommand(CommandPacket::Enter4ByteAddressMode), stage, 0))
-        return false;
-    m_context.feedback.progressStart(length);
-    return m_context.transferred(m_context.link.SetAddress(0, true), stage, 0);
-}
-
 bool ReadRoutines::ReadChip(const ChipRecord& chip)
 {
     OperatorFeedback& feedback = m_context.feedback;
@@ -54,7 +38,7 @@ bool ReadRoutines::ReadChip(const ChipRecord& chip)
     const qint64 block = blockSize(chip.flashPage);
     const std::span<quint8> buffer = host.dataBuffer();
 
-    if (!openStream(chip, length, OperationStage::Read))
+    if (!m_context.openStream(chip, length, OperationStage::Read, true))
         return false;
     // The chip is read beside the buffer and replaces it only once the last block has arrived: a
     // read that stops leaves the image the person had (perhaps the only copy of another chip) as
@@ -78,58 +62,49 @@ bool ReadRoutines::ReadChip(const ChipRecord& chip)
     return true;
 }
 
-bool ReadRoutines::BlankCheckChip(const ChipRecord& chip)
+bool ReadRoutines::checkStream(const ChipRecord& chip, qint64 length, OperationStage stage,
+                               const std::function<bool(std::span<const quint8>, qint64)>& check)
 {
-    OperatorFeedback& feedback = m_context.feedback;
-    feedback.setStatus(MessageCatalog::text(MessageKey::StatusBlankChecking));
     std::array<quint8, ScratchSize> scratch;
     scratch.fill(0xFF);
-    const qint64 length = chip.flashSize;
     const qint64 block = blockSize(chip.flashPage);
     const std::span<quint8> target = std::span(scratch).first(static_cast<std::size_t>(block));
 
-    if (!openStream(chip, length, OperationStage::BlankCheck))
+    if (!m_context.openStream(chip, length, stage, true))
         return false;
     for (qint64 offset = 0; offset < length; offset += block) {
-        if (!m_context.transferred(m_context.link.readBlock(target), OperationStage::BlankCheck, offset))
+        if (!m_context.transferred(m_context.link.readBlock(target), stage, offset) || !check(target, offset))
             return false;
-        if (firstNonBlank(target) >= 0) {
-            feedback.showError(MessageCatalog::text(MessageKey::ChipNotBlank));
-            return false;
-        }
-        feedback.progressStep(offset);
+        m_context.feedback.progressStep(offset);
     }
-    feedback.progressEnd();
+    m_context.feedback.progressEnd();
     return true;
+}
+
+bool ReadRoutines::BlankCheckChip(const ChipRecord& chip)
+{
+    m_context.feedback.setStatus(MessageCatalog::text(MessageKey::StatusBlankChecking));
+    return checkStream(chip, chip.flashSize, OperationStage::BlankCheck, [this](std::span<const quint8> block, qint64) {
+        if (std::ranges::all_of(block, [](quint8 byte) { return byte == 0xFF; }))
+            return true;
+        m_context.feedback.showError(MessageCatalog::text(MessageKey::ChipNotBlank));
+        return false;
+    });
 }
 
 bool ReadRoutines::VerifyChip(const ChipRecord& chip)
 {
-    OperatorFeedback& feedback = m_context.feedback;
-    feedback.setStatus(MessageCatalog::text(MessageKey::StatusVerifying));
-    const qint64 dataLength = m_context.host.dataLength();
-    const qint64 length = dataLength <= qint64{chip.flashSize} ? dataLength : qint64{chip.flashSize};
-    const qint64 block = blockSize(chip.flashPage);
+    m_context.feedback.setStatus(MessageCatalog::text(MessageKey::StatusVerifying));
+    const qint64 length = std::min<qint64>(m_context.host.dataLength(), chip.flashSize);
     const std::span<const quint8> reference = m_context.host.dataBuffer();
-    std::array<quint8, ScratchSize> scratch{};
-    const std::span<quint8> target = std::span(scratch).first(static_cast<std::size_t>(block));
-
-    if (!openStream(chip, length, OperationStage::Verify))
-        return false;
-    for (qint64 offset = 0; offset < length; offset += block) {
-        if (!m_context.transferred(m_context.link.readBlock(target), OperationStage::Verify, offset))
-            return false;
+    return checkStream(chip, length, OperationStage::Verify, [&](std::span<const quint8> block, qint64 offset) {
         // Whole blocks are compared, the bytes past the stream length in the last one included.
-        const quint8* expected = reference.data() + offset;
-        if (std::memcmp(target.data(), expected, target.size()) != 0) {
-            const auto mismatch = std::mismatch(target.begin(), target.end(), expected);
-            const qint64 address = offset + (mismatch.first - target.begin());
-            feedback.showError(MessageCatalog::text(MessageKey::VerifyErrorAddress)
-                               + QString::asprintf("%llXh", static_cast<unsigned long long>(address)));
-            return false;
-        }
-        feedback.progressStep(offset);
-    }
-    feedback.progressEnd();
-    return true;
+        const auto mismatch = std::mismatch(block.begin(), block.end(), reference.data() + offset);
+        if (mismatch.first == block.end())
+            return true;
+        const qint64 address = offset + (mismatch.first - block.begin());
+        m_context.feedback.showError(MessageCatalog::text(MessageKey::VerifyErrorAddress)
+                                     + QString::asprintf("%llXh", static_cast<unsigned long long>(address)));
+        return false;
+    });
 }

@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <span>
 
 // The read-direction routines: each streams the chip from address 0 in blocks of blockSize bytes
@@ -24,8 +25,10 @@ public:
     [[nodiscard]] bool VerifyChip(const ChipRecord& chip);
 
 private:
-    // 0xB7 above 16 MiB, progress shown, CmdSetAddress 0 with its reply.
-    [[nodiscard]] bool openStream(const ChipRecord& chip, qint64 length, OperationStage stage);
+    // Streams length bytes through one scratch block, preset to 0xFF, and hands each block with
+    // its offset to check, which shows its finding and returns false to stop the routine.
+    [[nodiscard]] bool checkStream(const ChipRecord& chip, qint64 length, OperationStage stage,
+                                   const std::function<bool(std::span<const quint8>, qint64)>& check);
 
     RoutineContext m_context;
 };

@@ -23,14 +23,9 @@ struct TransferStatus {
     // The failure to report when the routine stops here.
     [[nodiscard]] TransferFailure failureAt(OperationStage stage, qint64 address) const
     {
-        TransferFailure failure;
-        failure.stage = stage;
-        failure.address = address;
-        failure.kind = meansDisconnected(result) ? TransferFailure::Kind::Disconnected
-            : result < 0                         ? TransferFailure::Kind::Error
-                                                 : TransferFailure::Kind::Short;
-        failure.value = result;
-        failure.expected = expected;
-        return failure;
+        using enum TransferFailure::Kind;
+        return {.stage = stage, .address = address,
+                .kind = meansDisconnected(result) ? Disconnected : result < 0 ? Error : Short,
+                .value = result, .expected = expected};
     }
 };

@@ -63,20 +63,18 @@ bool WriteRoutines::eraseFlash(const ChipRecord& chip)
     CommandPacket packet = makeErase(CommandPacket::ChipEraseArgument, link.bigEndianFields());
     if (!m_context.transferred(link.sendCommand(packet, false), OperationStage::Erase, 0))
         return false;
-    int counter = 0;
     int polls = 0;
     bool busy = false;
     do {
         link.clock().sleepMs(ErasePollPauseMs);
         makeReadStatus(packet);
-        ++polls;
         if (!m_context.transferred(link.sendCommand(packet, true), OperationStage::Erase, 0))
             return false;
         busy = packet.chipBusy();
-        if (counter > chip.delay)
+        // At most delay + 2 polls; the bar counts the answered ones.
+        if (++polls > chip.delay + 1)
             break;
-        ++counter;
-        feedback.progressStep(counter);
+        feedback.progressStep(polls);
     } while (busy);
     if (busy) {
         feedback.showError(transferFailureText(
@@ -117,11 +115,7 @@ bool WriteRoutines::WriteChip(const ChipRecord& chip)
     const qint64 dataLength = pageRoundedLength(host.dataLength(), chip.flashPage);
     host.setDataLength(static_cast<qint32>(dataLength));
     const qint64 length = std::min(dataLength, qint64{chip.flashSize});
-    if (needs4ByteAddressing(chip.flashSize)
-        && !m_context.transferred(link.SpiCommand(CommandPacket::Enter4ByteAddressMode), OperationStage::Write, 0))
-        return false;
-    feedback.progressStart(length);
-    if (!m_context.transferred(link.SetAddress(0, false), OperationStage::Write, 0))
+    if (!m_context.openStream(chip, length, OperationStage::Write, false))
         return false;
     const qint64 block = blockSize(chip.flashPage);
     const std::span<const quint8> source = host.dataBuffer();

@@ -60,7 +60,6 @@ public:
     // and USB_bulk_close leaves it, so no other process can use it in between. Ending the keep
     // closes it. A production run keeps the chip in hand to itself this way.
     void keepClaimed(bool keep);
-    [[nodiscard]] bool claimKept() const { return m_keepClaimed; }
     // String descriptor index as NUL-terminated 8-bit text (a character outside Latin-1 becomes
     // "?"). Returns the text length, 0 when the answer is not a string descriptor, or the
     // negative libusb error. At most buflen - 1 characters are stored, so the NUL always fits.

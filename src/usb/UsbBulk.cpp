@@ -31,6 +31,7 @@ int TUsbBulk::prog_open(int vid, int pid)
     // A handle still held would otherwise stay claimed and leak.
     USB_bulk_close();
     m_selectionFailure = SelectionFailure::None;
+    m_refusedClaimResult = 0;  // a refusal speaks of this search only
     if (!m_library.load() || !m_library.hasSearchEntries())
         return 0;
 

@@ -118,6 +118,16 @@ TEST_F(ProgrammerSelection, ProgrammerHeldElsewhereIsBusyAndNeverReplacedByAnoth
     ASSERT_EQ(usb.prog_open(TUsbBulk::VendorId, TUsbBulk::ProductId), 1);
     EXPECT_EQ(usb.lastOpenedLocation(), "002:001");
     EXPECT_EQ(usb.selectionFailure(), TUsbBulk::SelectionFailure::None);
+
+    // A later search that opens nothing is not blamed on an earlier refusal ("in use by another
+    // program" where the programmers cannot even be opened).
+    usb.USB_bulk_close();
+    EXPECT_EQ(select("ALPHA"), 0);
+    for (int i = 0; i < 4; ++i)
+        ASSERT_EQ(sim.set(i, "open_fails", "1"), 0);
+    usb.setSelector(std::nullopt);
+    EXPECT_EQ(usb.prog_open(TUsbBulk::VendorId, TUsbBulk::ProductId), 0);
+    EXPECT_EQ(usb.refusedClaimResult(), 0);
 }
 
 TEST_F(ProgrammerSelection, ClaimLockIsHeldFromClaimToReleaseOnly)

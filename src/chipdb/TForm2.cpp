@@ -151,6 +151,14 @@ void TForm2::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+void TForm2::showCell(int row, int column)
+{
+    // The message names a cell's text, not where it is: among hundreds of rows, or for an empty
+    // cell, the person finds it by the cursor standing on it.
+    m_grid->setCurrentCell(row, column);
+    m_grid->scrollTo(m_grid->model()->index(row, column));
+}
+
 void TForm2::reportError(const QString& message)
 {
     if (m_reportError)
@@ -326,6 +334,7 @@ void TForm2::loadSelectedRow()
     // Every cell is checked before any field changes, so a bad cell leaves the fields as they were.
     const RowDecodeResult decoded = decodeRow(rowAt(m_selectedRow));
     if (!decoded.fields) {
+        showCell(m_selectedRow - 1, decoded.badColumn);
         reportError(notAnIntegerMessage(decoded.badText));
         return;
     }
@@ -381,6 +390,7 @@ bool TForm2::SaveChipDatabase()
     }
     RowsToRecordsResult converted = recordsFromRows(rows);
     if (!converted.error.isEmpty()) {
+        showCell(converted.badRow, converted.badColumn);
         reportError(converted.error);
         return false;
     }

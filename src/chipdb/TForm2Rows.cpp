@@ -184,7 +184,7 @@ RowDecodeResult decodeRow(const ChipGridRow& row)
     for (int c = ColFlashSize; c < ChipGridColumns; ++c) {
         const std::optional<qint32> value = parseCellInteger(row[c]);
         if (!value)
-            return {std::nullopt, row[c]};
+            return {std::nullopt, row[c], c};
         v[c] = *value;
     }
 
@@ -229,12 +229,13 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
             const int gridRow = static_cast<int>(r) + 1;
             const QString outside = firstCharacterOutsideGbk(name);
             return {{}, outside.isEmpty() ? ExtraMessages::text(ExtraText::ChipNameTooLong).arg(gridRow).arg(name)
-                                          : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside)};
+                                          : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside),
+                    static_cast<int>(r), ColModel};
         }
         for (const auto& [column, field] : kNumericCells) {
             const std::optional<qint32> value = parseCellInteger(row[column]);
             if (!value)
-                return {{}, notAnIntegerMessage(row[column])};
+                return {{}, notAnIntegerMessage(row[column]), static_cast<int>(r), column};
             record.setField(field, *value);
         }
         result.records.push_back(record);

@@ -65,6 +65,7 @@ struct ChipEditorFields {
 struct RowDecodeResult {
     std::optional<ChipEditorFields> fields;
     QString badText;  // the first cell text that is not an integer, when fields is empty
+    int badColumn = -1;  // and its column
 };
 [[nodiscard]] RowDecodeResult decodeRow(const ChipGridRow& row);
 
@@ -74,6 +75,10 @@ struct RowDecodeResult {
 struct RowsToRecordsResult {
     std::vector<ChipRecord> records;
     QString error;  // empty on success
+    // The cell the error is about (row from 0), so the editor can show it: a name's row at
+    // its model cell, a cell that is no integer itself.
+    int badRow = -1;
+    int badColumn = -1;
 };
 [[nodiscard]] RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows);
 

@@ -65,6 +65,9 @@ void TForm2::buildControls()
     // a click on the current cell.
     m_grid->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
                             | QAbstractItemView::AnyKeyPressed);
+    // The arrow keys move between cells; Tab goes on to the fields and buttons, which a person
+    // on the keyboard alone could otherwise reach only past every cell.
+    m_grid->setTabKeyNavigation(false);
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0)
             m_selectedRow = row + 1;

@@ -323,6 +323,19 @@ TEST_F(ChipEditor, ClosingWithUnsavedRowsAsksFirstEveryWay)
     EXPECT_EQ(grid()->item(0, 2)->text(), "MX25L3205");
 }
 
+TEST_F(ChipEditor, TabLeavesTheGridSoTheButtonsCanBeReachedByKeyboard)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("SPI_FLASH,MXIC,MX25L6405", 0, 0, 8 << 20)});
+    open();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    grid()->setFocus();
+    grid()->setCurrentCell(0, 4);
+    QTest::keyClick(grid(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid());
+    EXPECT_EQ(grid()->currentColumn(), 4);
+}
+
 TEST_F(ChipEditor, ACellStillBeingTypedCountsAsAChange)
 {
     writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});

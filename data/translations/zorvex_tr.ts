@@ -963,7 +963,7 @@
         <message>
             <source>Class</source>
             <extracomment>caption TForm2.Label5 | zh-CN: 芯片类型</extracomment>
-            <translation>Tür</translation>
+            <translation>Aile</translation>
         </message>
         <message>
             <source>FLASH Page</source>

@@ -963,7 +963,7 @@ Loại chip: </translation>
         <message>
             <source>Class</source>
             <extracomment>caption TForm2.Label5 | zh-CN: 芯片类型</extracomment>
-            <translation>Loại</translation>
+            <translation>Họ chip</translation>
         </message>
         <message>
             <source>FLASH Page</source>

@@ -224,6 +224,13 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const ChipGridRow& row = rows[r];
         ChipRecord record;
+        // A "," typed into the type or the manufacturer would move the text after it into the
+        // next part once stored. The model keeps everything after the second ",", as read.
+        for (const Column part : {ColType, ColManufacturer}) {
+            if (row[part].contains(QLatin1Char(',')))
+                return {{}, ExtraMessages::text(ExtraText::ChipNameHasComma).arg(static_cast<int>(r) + 1).arg(row[part]),
+                        static_cast<int>(r), part};
+        }
         const QString name = joinChipName(row[ColType], row[ColManufacturer], row[ColModel]);
         if (!record.setNameText(name)) {
             const int gridRow = static_cast<int>(r) + 1;

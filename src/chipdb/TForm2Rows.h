@@ -70,8 +70,8 @@ struct RowDecodeResult {
 [[nodiscard]] RowDecodeResult decodeRow(const ChipGridRow& row);
 
 // All rows as records, checked before anything is stored: every numeric cell must be an
-// integer, and the packed name must fit the record (47 bytes of GBK, every character one GBK
-// holds).
+// integer, neither the type nor the manufacturer may hold a "," (which separates the parts), and
+// the packed name must fit the record (47 bytes of GBK, every character one GBK holds).
 struct RowsToRecordsResult {
     std::vector<ChipRecord> records;
     QString error;  // empty on success

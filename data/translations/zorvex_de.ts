@@ -661,6 +661,11 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Der Text in der Zwischenablage enthält ein Zeichen, das die Zeichenspalte nicht anzeigt: „%1“, Zeichen %2. Wählen Sie Unicode Text, um den Text als UTF-16 einzufügen. Der Puffer ist unverändert.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Zeile %1: „%2“ enthält ein „,“, das den Chipnamen in Typ, Hersteller und Modell teilt; nichts wurde gespeichert.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Status</translation>

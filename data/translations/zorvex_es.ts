@@ -661,6 +661,11 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>El texto del portapapeles contiene un carácter que la columna de caracteres no muestra: «%1», carácter %2. Elija Unicode Text para pegar el texto como UTF-16. El búfer no ha cambiado.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Fila %1: «%2» contiene una «,», que divide el nombre del chip en tipo, fabricante y modelo; no se guardó nada.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

@@ -661,6 +661,11 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Le texte du presse-papiers contient un caractère que la colonne des caractères n’affiche pas : « %1 », caractère %2. Choisissez Unicode Text pour coller le texte en UTF-16. Le tampon est inchangé.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Ligne %1 : « %2 » contient une « , », qui sépare le nom de la puce en type, fabricant et modèle ; rien n’a été enregistré.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>État</translation>

@@ -661,6 +661,11 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Il testo negli appunti contiene un carattere che la colonna dei caratteri non mostra: «%1», carattere %2. Scegliere Unicode Text per incollare il testo come UTF-16. Il buffer non è cambiato.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Riga %1: «%2» contiene una «,», che divide il nome del chip in tipo, produttore e modello; non è stato salvato nulla.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stato</translation>

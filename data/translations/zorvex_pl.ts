@@ -661,6 +661,11 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Tekst ze schowka zawiera znak, którego kolumna znaków nie pokazuje: „%1”, znak %2. Wybierz Unicode Text, aby wkleić tekst jako UTF-16. Bufor pozostał bez zmian.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Wiersz %1: „%2” zawiera „,”, który dzieli nazwę układu na typ, producenta i model; nic nie zapisano.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stan</translation>

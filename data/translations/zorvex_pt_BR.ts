@@ -658,7 +658,12 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
         <message>
             <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
             <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
-            <translation>O texto da área de transferência contém um caractere que a coluna de caracteres não exibe: "%1", caractere %2. Escolha Unicode Text para colar o texto como UTF-16. O buffer não foi alterado.</translation>
+            <translation>O texto da área de transferência contém um caractere que a coluna de caracteres não exibe: &quot;%1&quot;, caractere %2. Escolha Unicode Text para colar o texto como UTF-16. O buffer não foi alterado.</translation>
+        </message>
+        <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Linha %1: &quot;%2&quot; contém uma &quot;,&quot;, que divide o nome do chip em tipo, fabricante e modelo; nada foi salvo.</translation>
         </message>
         <message>
             <source>State</source>

@@ -661,6 +661,11 @@
             <translation>Текст буфера обмена содержит символ, который символьная колонка не показывает: «%1», символ %2. Выберите Unicode Text, чтобы вставить текст как UTF-16. Буфер не изменён.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Строка %1: «%2» содержит «,», которая делит имя микросхемы на тип, производителя и модель; ничего не сохранено.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Статус</translation>

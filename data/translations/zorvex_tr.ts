@@ -658,7 +658,12 @@
         <message>
             <source>The clipboard text holds a character the character column does not show: &quot;%1&quot;, character %2. Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged.</source>
             <extracomment>extra 99 | zh-CN: 剪贴板中的文本含有字符栏不能显示的字符：第 %2 个字符“%1”。要按 UTF-16 粘贴这段文本，请选择 Unicode Text。缓冲区没有改变。</extracomment>
-            <translation>Panodaki metin, karakter sütununun göstermediği bir karakter içeriyor: "%1", %2. karakter. Metni UTF-16 olarak yapıştırmak için Unicode Text seçin. Arabellek değişmedi.</translation>
+            <translation>Panodaki metin, karakter sütununun göstermediği bir karakter içeriyor: &quot;%1&quot;, %2. karakter. Metni UTF-16 olarak yapıştırmak için Unicode Text seçin. Arabellek değişmedi.</translation>
+        </message>
+        <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Satır %1: &quot;%2&quot; bir &quot;,&quot; içeriyor; virgül çip adını tür, üretici ve modele ayırır; hiçbir şey kaydedilmedi.</translation>
         </message>
         <message>
             <source>State</source>
@@ -963,7 +968,7 @@
         <message>
             <source>Class</source>
             <extracomment>caption TForm2.Label5 | zh-CN: 芯片类型</extracomment>
-            <translation>Tür</translation>
+            <translation>Aile</translation>
         </message>
         <message>
             <source>FLASH Page</source>

@@ -661,6 +661,11 @@
             <translation>Текст у буфері обміну містить символ, якого символьна колонка не показує: «%1», символ %2. Виберіть Unicode Text, щоб вставити текст як UTF-16. Буфер не змінено.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%2&quot; holds a &quot;,&quot;, which divides a chip's name into type, manufacturer and model; nothing was saved.</source>
+            <extracomment>extra 100 | zh-CN: 第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。</extracomment>
+            <translation>Рядок %1: «%2» містить «,», яка ділить назву мікросхеми на тип, виробника і модель; нічого не збережено.</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Стан</translation>

@@ -65,6 +65,9 @@ void TForm2::buildControls()
     // a click on the current cell.
     m_grid->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
                             | QAbstractItemView::AnyKeyPressed);
+    // The arrow keys move between cells; Tab goes on to the fields and buttons, which a person
+    // on the keyboard alone could otherwise reach only past every cell.
+    m_grid->setTabKeyNavigation(false);
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0)
             m_selectedRow = row + 1;
@@ -149,6 +152,14 @@ void TForm2::showEvent(QShowEvent* event)
 {
     reloadFromFile();
     QDialog::showEvent(event);
+}
+
+void TForm2::showCell(int row, int column)
+{
+    // The message names a cell's text, not where it is: among hundreds of rows, or for an empty
+    // cell, the person finds it by the cursor standing on it.
+    m_grid->setCurrentCell(row, column);
+    m_grid->scrollTo(m_grid->model()->index(row, column));
 }
 
 void TForm2::reject()
@@ -307,6 +318,7 @@ void TForm2::loadSelectedRow()
     // Every cell is checked before any field changes, so a bad cell leaves the fields as they were.
     const RowDecodeResult decoded = decodeRow(rowAt(m_selectedRow));
     if (!decoded.fields) {
+        showCell(m_selectedRow - 1, decoded.badColumn);
         m_reportError(notAnIntegerMessage(decoded.badText));
         return;
     }
@@ -362,6 +374,7 @@ bool TForm2::SaveChipDatabase()
     }
     RowsToRecordsResult converted = recordsFromRows(rows);
     if (!converted.error.isEmpty()) {
+        showCell(converted.badRow, converted.badColumn);
         m_reportError(converted.error);
         return false;
     }

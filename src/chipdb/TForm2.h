@@ -75,6 +75,8 @@ private:
     void writeRow(int gridRow, const ChipGridRow& row);
     [[nodiscard]] bool encodableFields(ChipGridRow& row);
     [[nodiscard]] ChipGridRow rowAt(int gridRow) const;
+    // Makes a cell current and scrolls it into view.
+    void showCell(int row, int column);
 
     ChipDatabase& m_database;
     QString m_path;

@@ -163,7 +163,7 @@ RowDecodeResult decodeRow(const ChipGridRow& row)
     for (int c = ColFlashSize; c < ChipGridColumns; ++c) {
         const std::optional<qint32> value = parseCellInteger(row[c]);
         if (!value)
-            return {std::nullopt, row[c]};
+            return {std::nullopt, row[c], c};
         v[c] = *value;
     }
 
@@ -203,17 +203,25 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const ChipGridRow& row = rows[r];
         ChipRecord record;
+        // A "," typed into the type or the manufacturer would move the text after it into the
+        // next part once stored. The model keeps everything after the second ",", as read.
+        for (const Column part : {ColType, ColManufacturer}) {
+            if (row[part].contains(QLatin1Char(',')))
+                return {{}, ExtraMessages::text(ExtraText::ChipNameHasComma).arg(static_cast<int>(r) + 1).arg(row[part]),
+                        static_cast<int>(r), part};
+        }
         const QString name = joinChipName(row[ColType], row[ColManufacturer], row[ColModel]);
         if (!record.setNameText(name)) {
             const int gridRow = static_cast<int>(r) + 1;
             const QString outside = firstCharacterOutsideGbk(name);
             return {{}, outside.isEmpty() ? ExtraMessages::text(ExtraText::ChipNameTooLong).arg(gridRow).arg(name)
-                                          : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside)};
+                                          : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside),
+                    static_cast<int>(r), ColModel};
         }
         for (const auto& [column, field] : kNumericCells) {
             const std::optional<qint32> value = parseCellInteger(row[column]);
             if (!value)
-                return {{}, notAnIntegerMessage(row[column])};
+                return {{}, notAnIntegerMessage(row[column]), static_cast<int>(r), column};
             record.setField(field, *value);
         }
         result.records.push_back(record);

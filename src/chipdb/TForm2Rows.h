@@ -65,15 +65,20 @@ struct ChipEditorFields {
 struct RowDecodeResult {
     std::optional<ChipEditorFields> fields;
     QString badText;  // the first cell text that is not an integer, when fields is empty
+    int badColumn = -1;  // and its column
 };
 [[nodiscard]] RowDecodeResult decodeRow(const ChipGridRow& row);
 
 // All rows as records, checked before anything is stored: every numeric cell must be an
-// integer, and the packed name must fit the record (47 bytes of GBK, every character one GBK
-// holds).
+// integer, neither the type nor the manufacturer may hold a "," (which separates the parts), and
+// the packed name must fit the record (47 bytes of GBK, every character one GBK holds).
 struct RowsToRecordsResult {
     std::vector<ChipRecord> records;
     QString error;  // empty on success
+    // The cell the error is about (row from 0), so the editor can show it: a name's row at
+    // its model cell, a cell that is no integer itself.
+    int badRow = -1;
+    int badColumn = -1;
 };
 [[nodiscard]] RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows);
 

@@ -312,6 +312,11 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"緩沖區沒有改變。",
      u"The clipboard text holds a character the character column does not show: \"%1\", character %2. "
      u"Choose Unicode Text to paste the text as UTF-16. The buffer is unchanged."},
+    // ChipNameHasComma
+    {u"第 %1 行：“%2”中含有“,”，而“,”用来分隔芯片名称中的类型、厂商和型号，未保存。",
+     u"第 %1 行：“%2”中含有“,”，而“,”用來分隔芯片名稱中的類型、廠商和型號，未保存。",
+     u"Row %1: \"%2\" holds a \",\", which divides a chip's name into type, manufacturer and model; "
+     u"nothing was saved."},
 };
 
 }  // namespace

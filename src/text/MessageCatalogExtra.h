@@ -113,11 +113,12 @@ enum class ExtraText : int {
     FillRangeInvalid,       // %1: the highest address, hex
     EditorFileChanged,      // %1: the chip database file
     PasteTextNotShown,      // %1: the character, %2: its position (from 1)
+    ChipNameHasComma,       // %1: the grid row, %2: the cell's text
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::PasteTextNotShown) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::ChipNameHasComma) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

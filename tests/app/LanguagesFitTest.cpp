@@ -121,6 +121,26 @@ TEST_F(AllLanguages, NoTwoItemsOfAMenuShareAnAccelerator)
     }
 }
 
+TEST_F(AllLanguages, NoTwoLabelsOfAFormShareACaption)
+{
+    writeSettings(QStringLiteral("[DEVICE]\nchip=1\n"));
+    TForm1& window = openWindow();
+    for (QAction* item : window.LanguageItems) {
+        item->trigger();
+        for (QWidget* form : QList<QWidget*>{&window, window.Form2, window.Form3, window.Form4}) {
+            QMap<QString, QStringList> owners;
+            for (const QLabel* label : form->findChildren<QLabel*>()) {
+                if (label->window() == form && !label->text().isEmpty())
+                    owners[label->text()] << label->objectName();
+            }
+            for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+                EXPECT_EQ(it.value().size(), 1) << codeOf(currentLanguage()).toStdString() << " "
+                                                << form->objectName().toStdString() << ": \""
+                                                << it.key().toStdString() << "\" on " << it.value().join(u' ').toStdString();
+        }
+    }
+}
+
 TEST_F(AllLanguages, EveryCaptionFitsItsControlAtTheSmallestAndTheFirstStartSize)
 {
     // With the device command shown: the widest tool bar there is.

@@ -1,6 +1,7 @@
 #include "chipdb/TForm2Rows.h"
 
 #include "text/MessageCatalog.h"
+#include "text/MessageCatalogExtra.h"
 #include "chipdb/ChipCodes.h"
 
 #include <gtest/gtest.h>
@@ -184,6 +185,25 @@ TEST(ChipRows, SaveTrimsNamePartsAndChecksEveryRow)
     ChipGridRow fits = rowFromRecord(sampleRecord());
     fits[2] = QString(29, QLatin1Char('M'));  // exactly 47 bytes
     EXPECT_TRUE(recordsFromRows({fits}).error.isEmpty());
+}
+
+TEST(ChipRows, ACommaThatWouldMoveTextIntoTheNextPartIsRefused)
+{
+    setCurrentLanguage(Language::English);
+    for (const int column : {0, 1}) {
+        ChipGridRow row = rowFromRecord(sampleRecord());
+        row[column] = "Win,bond";
+        const RowsToRecordsResult refused = recordsFromRows({rowFromRecord(sampleRecord()), row});
+        EXPECT_TRUE(refused.records.empty());
+        EXPECT_EQ(refused.error, ExtraMessages::text(ExtraText::ChipNameHasComma).arg(2).arg("Win,bond"));
+        EXPECT_EQ(refused.badColumn, column);
+    }
+    // The model keeps what follows the second ",", so a name read with more of them saves as it was.
+    ChipRecord extra = sampleRecord();
+    ASSERT_TRUE(extra.setNameText("SPI_FLASH,Winbond,W25Q64,JV"));
+    const RowsToRecordsResult kept = recordsFromRows({rowFromRecord(extra)});
+    ASSERT_TRUE(kept.error.isEmpty());
+    EXPECT_EQ(kept.records[0], extra);
 }
 
 TEST(ChipRows, ANameGbkCannotHoldIsRefusedNamingTheCharacterNotItsLength)

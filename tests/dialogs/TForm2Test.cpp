@@ -247,6 +247,36 @@ TEST_F(ChipEditor, ABadCellLeavesTableAndFileUnchanged)
     EXPECT_EQ(list(3)->currentText(), "MX25L3205");
 }
 
+TEST_F(ChipEditor, ARefusedCellIsMadeCurrentAndScrolledIntoView)
+{
+    writeFile({});
+    open();
+    const ChipRecord good = chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20);
+    grid()->setRowCount(60);
+    for (int r = 0; r < 60; ++r)
+        for (int c = 0; c < ChipGridColumns; ++c)
+            grid()->setItem(r, c, new QTableWidgetItem(rowFromRecord(good)[static_cast<std::size_t>(c)]));
+    grid()->setCurrentCell(59, 1);  // where Add leaves the cursor
+    const auto expectShown = [&](int row, int column) {
+        EXPECT_EQ(grid()->currentRow(), row);
+        EXPECT_EQ(grid()->currentColumn(), column);
+        EXPECT_TRUE(grid()->viewport()->rect().contains(grid()->visualItemRect(grid()->item(row, column))));
+    };
+    grid()->item(3, 12)->setText("");  // an empty link names no text in the message
+    click("BtnSave");
+    expectShown(3, 12);
+    grid()->item(3, 12)->setText("0");
+    grid()->item(5, 2)->setText(QString(40, QLatin1Char('M')));  // a name too long
+    click("BtnSave");
+    expectShown(5, 2);
+    grid()->item(5, 2)->setText("MX25L3205");
+    grid()->item(40, 9)->setText("3V3");
+    grid()->scrollToItem(grid()->item(40, 1));
+    doubleClickRow(40);
+    expectShown(40, 9);
+    EXPECT_EQ(errors.size(), 3);
+}
+
 TEST_F(ChipEditor, AFailedWriteLeavesTheTableAsItWasAndSignalsNothing)
 {
     writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("SPI_FLASH,MXIC,MX25L6405", 0, 0, 8 << 20)});
@@ -291,6 +321,19 @@ TEST_F(ChipEditor, ClosingWithUnsavedRowsAsksFirstEveryWay)
     EXPECT_FALSE(editor->isVisible());
     editor->show();
     EXPECT_EQ(grid()->item(0, 2)->text(), "MX25L3205");
+}
+
+TEST_F(ChipEditor, TabLeavesTheGridSoTheButtonsCanBeReachedByKeyboard)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20), chip("SPI_FLASH,MXIC,MX25L6405", 0, 0, 8 << 20)});
+    open();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    grid()->setFocus();
+    grid()->setCurrentCell(0, 4);
+    QTest::keyClick(grid(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid());
+    EXPECT_EQ(grid()->currentColumn(), 4);
 }
 
 TEST_F(ChipEditor, ACellStillBeingTypedCountsAsAChange)

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstring>
 
@@ -160,6 +161,14 @@ FileSaveResult saveFile(const QString& path, const std::function<bool(QIODevice&
     if (target.exists() && !target.isFile() && !target.isDir())
         return writeToSpecialFile(path, writeBody);
 
+    // Replacing a file goes through a temporary one named after it with seven more characters;
+    // a name that leaves no room for them is treated like a folder that takes no temporary file.
+    if (target.isFile()
+        && QFile::encodeName(QFileInfo(target.canonicalFilePath()).fileName()).size() + 7 > NAME_MAX) {
+        if (inPlace == InPlaceWrite::Allowed && target.isWritable())
+            return writeInPlace(path, writeBody);
+        return {FileSaveStatus::CreateFailed, systemReason(ENAMETOOLONG)};
+    }
     QSaveFile file(path);
     if (!file.open(kWriteMode)) {
         if (inPlace == InPlaceWrite::Allowed && target.isFile() && target.isWritable())

@@ -186,6 +186,22 @@ TEST_F(FullDisk, SmallSavesFailAndKeepTheOldFile)
     EXPECT_FALSE(QFile::exists(fresh));
 }
 
+// A name the system takes but with no room for the temporary file's seven more characters:
+// replaced in place where that is allowed, otherwise refused naming why; the old file stays.
+TEST_F(SaveTargets, AnExistingFileWithALongNameIsReplacedOrRefusedByName)
+{
+    const QString path = put(QString(250, QLatin1Char('n')) + QStringLiteral(".bin"), "old");
+    RecordingFeedback feedback(true);
+    ASSERT_EQ(SaveBufferFile(path, pattern(4), 4, feedback, kTexts), SaveOutcome::Saved) << feedback.errors.join(' ').toStdString();
+    EXPECT_EQ(readWholeFile(path), bytesOf(pattern(4)));
+
+    const FileSaveResult refused = saveFile(path, [](QIODevice& file) { return file.write("x", 1) == 1; }, InPlaceWrite::Refused);
+    EXPECT_NE(refused.status, FileSaveStatus::Saved);
+    EXPECT_EQ(refused.reason, QString::fromLocal8Bit(std::strerror(ENAMETOOLONG)));
+    EXPECT_EQ(readWholeFile(path), bytesOf(pattern(4)));
+    EXPECT_EQ(filesIn(m_dir.path()).size(), 1);
+}
+
 TEST_F(SaveTargets, ASymbolicLinkStaysALinkAndItsFileIsReplaced)
 {
     const QString real = put(QStringLiteral("real.hex"), "old");

@@ -16,9 +16,9 @@ enum ExitCode : int {
 };
 
 // One subcommand of zorvex-cli. `run` gets the arguments after the subcommand's name and returns
-// an ExitCode; `spec` tells its name, options and help. Each subcommand lives in a file of its own
-// (the chip commands share ChipCommandRun) and is listed in CliCommands.cpp, which also holds the
-// spec of each one that has no parser of its own.
+// an ExitCode; its command description tells its name, options and help. Each subcommand lives in
+// a file of its own (the chip commands share ChipCommandRun) and is listed in CliCommands.cpp,
+// which also holds the description of each one that has no parser of its own.
 struct CliCommand {
     const struct ChipCommandSpec* spec;
     int (*run)(const QStringList& arguments);

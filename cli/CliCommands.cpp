@@ -41,7 +41,7 @@ int runChipCommand(ChipCommandLine line)
     return ChipCommandRun(action, std::move(line)).exec();
 }
 
-// A command whose arguments are all parsed as its spec says, which gets them so.
+// A command whose arguments are all parsed as its command description says, which gets them so.
 template <const ChipCommandSpec& spec, auto command>
 int parsed(const QStringList& arguments)
 {

@@ -141,9 +141,6 @@ public slots:
     void ComboBox2Change();
     void ComboBox3Change();
     void BitBtn2Click();
-    void ChinaClick();
-    void fantiClick();
-    void EnlishClick();
     void ToolAboutClick();
     // The buffer file commands, the fill dialog and the chip database editor; their bodies are
     // in TForm1Files.cpp.

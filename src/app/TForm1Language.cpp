@@ -141,18 +141,3 @@ void TForm1::retranslateStatus()
     if (const std::optional<MessageKey> key = catalogKeyOf(StatusBar1->panelText(1)))
         setStatus(MessageCatalog::text(*key));
 }
-
-void TForm1::ChinaClick()
-{
-    switchLanguage(Language::Simplified);
-}
-
-void TForm1::fantiClick()
-{
-    switchLanguage(Language::Traditional);
-}
-
-void TForm1::EnlishClick()
-{
-    switchLanguage(Language::English);
-}

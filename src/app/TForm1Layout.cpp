@@ -106,22 +106,18 @@ void TForm1::buildMenu()
     China = namedItem(L1, "China");
     fanti = namedItem(L1, "fanti");
     Enlish = namedItem(L1, "Enlish");
-    connect(China, &QAction::triggered, this, &TForm1::ChinaClick);
-    connect(fanti, &QAction::triggered, this, &TForm1::fantiClick);
-    connect(Enlish, &QAction::triggered, this, &TForm1::EnlishClick);
-    LanguageItems[0] = China;
-    LanguageItems[1] = fanti;
-    LanguageItems[2] = Enlish;
+    LanguageItems = {China, fanti, Enlish};
     L1->addSeparator();
-    for (const LanguageInfo& info : languages().subspan(TableLanguageCount)) {
-        // Each in its own name, whatever the window speaks.
-        QAction* item = L1->addAction(QString::fromUtf16(info.name));
-        item->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(info.code)));
-        connect(item, &QAction::triggered, this, [this, language = info.language] { switchLanguage(language); });
-        LanguageItems[static_cast<std::size_t>(info.language)] = item;
-    }
-    for (QAction* item : LanguageItems)
+    for (const LanguageInfo& info : languages()) {
+        QAction*& item = LanguageItems[static_cast<std::size_t>(info.language)];
+        if (!item) {
+            // Each added language in its own name, whatever the window speaks.
+            item = L1->addAction(QString::fromUtf16(info.name));
+            item->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(info.code)));
+        }
         item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, language = info.language] { switchLanguage(language); });
+    }
     China->setChecked(true);
 
     H1 = namedMenu(bar, "H1");

@@ -16,7 +16,6 @@
 #include <vector>
 
 class FindDialog;
-class WindowOperations;
 struct FindPattern;
 class HexEditorEx;
 class PanelStatusBar;
@@ -43,11 +42,12 @@ class TUsbBulk;
 // The main window. It holds, for the whole run, the chip session (the memory image of the chip,
 // DataBuffer and DataLength, the chip table with the current chip, the speed and the automatic
 // options, and the operations), the one USB transport, the settings file and the hex view; it
-// implements the operator feedback the chip operations report through. The named accessors and
-// the controls are views of the session.
+// implements the operator feedback the chip operations report through, and is the view of the
+// image and the chip lists they keep in step. The named accessors and the controls are views of
+// the session.
 // The controls keep their form names (ToolRead, ComboBox4, FlashEditor ...), which are also
 // their object names, so tests and the language switch find them by name.
-class TForm1 : public QMainWindow, public OperatorFeedback {
+class TForm1 : public QMainWindow, public OperatorFeedback, public ChipSession::View, public ChipListSelection {
     Q_OBJECT
 public:
     static constexpr qint64 DataBufferSize = ChipSession::DataBufferSize;  // 64 MiB
@@ -125,6 +125,21 @@ public:
     void setOperationControlsEnabled(bool enabled) override;
     void beep() override;
 
+    // --- ChipSession::View and ChipListSelection: the hex view and the chip lists as the
+    // operations and chip detection see them. Items are found in the chip-list pass's own lists,
+    // which the drop-down lists show.
+    void takeViewEdits() override { TakeViewEdits(); }
+    void loadViewFromBuffer() override { LoadViewFromBuffer(); }
+    int findItem(ChipList list, const QString& text) const override
+    {
+        return m_chipLists.find(static_cast<ChipLists::List>(list), text);
+    }
+    int position(ChipList list) const override;
+    QString selectedText(ChipList list) const override;
+    int rememberedIndex(ChipList list) const override { return rememberedIndex(static_cast<int>(list)); }
+    void setRememberedIndex(ChipList list, int position) override { setRememberedIndex(static_cast<int>(list), position); }
+    void selectChip(int type, int manufacturer, int model) override { SelectChip(type, manufacturer, model); }
+
 public slots:
     // The chip operations, the detection button and the connection check. Their bodies are
     // in TForm1Operations.cpp.
@@ -197,6 +212,7 @@ private:
     // Binds the session's operations to the window's side of them; the speed list and the
     // option boxes write through to the session.
     void createOperations();
+    [[nodiscard]] QComboBox* chipBox(ChipList list) const;
     // Compares the chip-sized image, the view's edits taken, with other (the chip's or a file's
     // bytes) and shows the result in the log, the view and the status bar.
     void showDifferences(std::span<const quint8> other, bool withChip, const QString& against);
@@ -247,7 +263,6 @@ private:
     // so they stop before the controls are destroyed: the view empties the clipboard as it goes.
     QObject m_editNotifications;
     bool m_closeWhenIdle = false;  // the close box was used while an operation ran
-    WindowOperations* m_windowOperations = nullptr;  // a Qt child of the window, made with it
     QString m_imageFolder;         // [Folders] Images
 
 public:

@@ -13,50 +13,26 @@
 
 #include <array>
 
-// The window's side of the session: its hex view and its chip lists, seen through the core's
-// interfaces. A Qt child of the window, so it lives exactly as long as the window does. Items
-// are found in the chip-list pass's own lists, which the drop-down lists show.
-class WindowOperations final : public QObject, public ChipSession::View, public ChipListSelection {
-public:
-    WindowOperations(TForm1& form, const ChipLists& lists)
-        : QObject(&form)
-        , m_form(form)
-        , m_lists(lists)
-        , m_boxes{form.ComboBox1, form.ComboBox2, form.ComboBox3}
-    {
-        // The device-change notification: a USB device came or went, check the connection.
-        auto* watcher = new DeviceChangeWatcher(this);
-        connect(watcher, &DeviceChangeWatcher::deviceChanged, &form, &TForm1::ProbeProgrammer);
-    }
+int TForm1::position(ChipList list) const
+{
+    return chipBox(list)->currentIndex();
+}
 
-    void takeViewEdits() override { m_form.TakeViewEdits(); }
-    void loadViewFromBuffer() override { m_form.LoadViewFromBuffer(); }
+QString TForm1::selectedText(ChipList list) const
+{
+    return chipBox(list)->currentText();
+}
 
-    int findItem(ChipList list, const QString& text) const override
-    {
-        return m_lists.find(static_cast<ChipLists::List>(list), text);
-    }
-    int position(ChipList list) const override { return box(list)->currentIndex(); }
-    QString selectedText(ChipList list) const override { return box(list)->currentText(); }
-    int rememberedIndex(ChipList list) const override { return m_form.rememberedIndex(static_cast<int>(list)); }
-    void setRememberedIndex(ChipList list, int position) override
-    {
-        m_form.setRememberedIndex(static_cast<int>(list), position);
-    }
-    void selectChip(int type, int manufacturer, int model) override { m_form.SelectChip(type, manufacturer, model); }
-
-private:
-    [[nodiscard]] QComboBox* box(ChipList list) const { return m_boxes[static_cast<std::size_t>(list)]; }
-
-    TForm1& m_form;
-    const ChipLists& m_lists;
-    std::array<QComboBox*, 3> m_boxes;
-};
+QComboBox* TForm1::chipBox(ChipList list) const
+{
+    return std::array{ComboBox1, ComboBox2, ComboBox3}[static_cast<std::size_t>(list)];
+}
 
 void TForm1::createOperations()
 {
-    m_windowOperations = new WindowOperations(*this, m_chipLists);
-    m_session.bind(usb(), *this, m_windowOperations);
+    m_session.bind(usb(), *this, this);
+    // The device-change notification: a USB device came or went, check the connection.
+    connect(new DeviceChangeWatcher(this), &DeviceChangeWatcher::deviceChanged, this, &TForm1::ProbeProgrammer);
     const auto takeOptions = [this] {
         m_session.setAutoOptions({CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()});
     };
@@ -128,7 +104,7 @@ void TForm1::ToolBankClick()
 
 void TForm1::BitBtn1Click()
 {
-    runOperation([this] { m_session.operations().runDetect(chipDatabase().table(), *m_windowOperations); });
+    runOperation([this] { m_session.operations().runDetect(chipDatabase().table(), *this); });
 }
 
 void TForm1::ProbeProgrammer()

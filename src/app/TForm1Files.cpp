@@ -21,26 +21,18 @@
 
 namespace {
 
-// Both dialogs offer every S-record name of the format table, just before "All files".
-// The labels in the language in force.
-QString withSRecordsAndAll(const QString& filters)
+// The filters of the file dialogs; only Open offers capsules. Both offer every S-record name
+// of the format table, just before "All files". The labels in the language in force.
+QString imageFilter(FileDialogs::Kind kind)
 {
-    return fixedText(FixedText::FilterBinary) + filters
+    return fixedText(FixedText::FilterBinary)
+           + QStringLiteral(" (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|")
+           + (kind == FileDialogs::Kind::Open ? QStringLiteral("Asus Rom (*.cap)|*.cap|") : QString())
            + QStringLiteral("Motorola S-record (%1)|%2|%3 (*.*)|*.*")
                  .arg(imageFormatExtensions(BufferFileFormat::SRecord, u"*", u" "),
                       imageFormatExtensions(BufferFileFormat::SRecord, u"*", u";"), fixedText(FixedText::FilterAllFiles));
 }
 
-QString openFilter()
-{
-    return withSRecordsAndAll(
-        QStringLiteral(" (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|Asus Rom (*.cap)|*.cap|"));
-}
-
-QString saveFilter()
-{
-    return withSRecordsAndAll(QStringLiteral(" (*.bin)|*.bin|Intel Hex(*.hex)|*.hex|Bios Rom (*.rom)|*.rom|"));
-}
 const QString SaveDefaultExtension = QStringLiteral("hex");
 
 // The buffer file code reports through the window's own message boxes. A reader's error keeps
@@ -112,7 +104,7 @@ void TForm1::ToolOpenClick()
     if (chipOperationRunning())
         return;
     const FocusReturn focus(this);
-    const QString path = FileDialogs::openFileName(this, openFilter(), 1, m_imageFolder);
+    const QString path = FileDialogs::openFileName(this, imageFilter(FileDialogs::Kind::Open), 1, m_imageFolder);
     if (!path.isEmpty())
         openImageFile(path);
 }
@@ -147,7 +139,7 @@ void TForm1::CompareFile1Click()
         return;
     }
     const FocusReturn focus(this);
-    const QString path = FileDialogs::openFileName(this, openFilter(), 1, m_imageFolder);
+    const QString path = FileDialogs::openFileName(this, imageFilter(FileDialogs::Kind::Open), 1, m_imageFolder);
     if (path.isEmpty())
         return;
     // The file is read as Open reads it, into an image of its own: the buffer stays as it is.
@@ -169,7 +161,7 @@ void TForm1::ToolSaveClick()
     if (chipOperationRunning())
         return;
     const FocusReturn focus(this);
-    const QString path = FileDialogs::saveFileName(this, saveFilter(), SaveDefaultExtension, m_imageFolder);
+    const QString path = FileDialogs::saveFileName(this, imageFilter(FileDialogs::Kind::Save), SaveDefaultExtension, m_imageFolder);
     if (path.isEmpty())
         return;
     TakeViewEdits();

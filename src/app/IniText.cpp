@@ -4,11 +4,6 @@ namespace {
 
 const QByteArray ByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
 bool sameName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -61,14 +56,11 @@ void IniText::parse(Line& line)
         return;
     line.kind = Kind::Entry;
     line.name = QString::fromUtf8(key);
-    qsizetype from = equals + 1;
-    qsizetype to = line.text.size();
-    while (from < to && isBlank(line.text[from]))
-        ++from;
-    while (to > from && isBlank(line.text[to - 1]))
-        --to;
-    line.valueFrom = from;
-    line.valueTo = to;
+    // Only blanks come before the trimmed value's first match; an all-blank value is empty at the end.
+    const QByteArray rest = line.text.mid(equals + 1);
+    const QByteArray value = rest.trimmed();
+    line.valueFrom = equals + 1 + (value.isEmpty() ? rest.size() : rest.indexOf(value));
+    line.valueTo = line.valueFrom + value.size();
 }
 
 std::size_t IniText::findEntry(const QString& section, const QString& key) const

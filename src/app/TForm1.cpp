@@ -56,7 +56,6 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     column->setSpacing(0);
     column->addWidget(buildClientPanel(), 1);
     buildStatusBar();
-    createCompareCommands();
     column->addWidget(StatusBar1);
     setCentralWidget(central);
     applyDesignedCaptions();

@@ -205,7 +205,6 @@ private:
     void buildStatusBar();
     void createFileCommands();
     void createEditCommands();
-    void createCompareCommands();
     // Runs a chip operation's handler: gives the focus back afterwards, and closes the window
     // when the person asked to close it while the operation ran.
     void runOperation(const std::function<void()>& operation);

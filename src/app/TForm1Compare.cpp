@@ -7,24 +7,9 @@
 #include "buffer/DifferenceReport.h"
 #include "hexview/HexEditorEx.h"
 
-#include <QAction>
 #include <QLabel>
 
 #include <algorithm>
-
-void TForm1::createCompareCommands()
-{
-    connect(CompareChip1, &QAction::triggered, this, &TForm1::CompareChip1Click);
-    connect(CompareFile1, &QAction::triggered, this, &TForm1::CompareFile1Click);
-    connect(NextDiff1, &QAction::triggered, this, &TForm1::NextDiff1Click);
-    connect(PrevDiff1, &QAction::triggered, this, &TForm1::PrevDiff1Click);
-    // The range count belongs to the marks: a load takes both away.
-    connect(FlashEditor, &HexEditor::DifferenceMarksChanged, this, [this] {
-        if (FlashEditor->DifferenceMarks().empty())
-            DiffPanel->clear();
-        updateEditCommands();
-    });
-}
 
 std::array<std::span<const quint8>, 2> TForm1::savedImage() const
 {

@@ -53,17 +53,6 @@ qint64 searchStart(const HexEditor& view)
 
 void TForm1::createEditCommands()
 {
-    connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
-    connect(Redo1, &QAction::triggered, this, &TForm1::Redo1Click);
-    connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
-    connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
-    connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
-    connect(PasteHex1, &QAction::triggered, this, &TForm1::PasteHex1Click);
-    connect(SelectAll1, &QAction::triggered, this, &TForm1::SelectAll1Click);
-    connect(Find1, &QAction::triggered, this, &TForm1::Find1Click);
-    connect(FindNext1, &QAction::triggered, this, &TForm1::FindNext1Click);
-    connect(GoTo1, &QAction::triggered, this, &TForm1::GoTo1Click);
-
     EditPopupMenu = new QMenu(this);
     EditPopupMenu->setObjectName(QStringLiteral("EditPopupMenu"));
     EditPopupMenu->addActions({Undo1, Redo1, Cut1, Copy1, Paste1, PasteHex1, SelectAll1});

@@ -161,7 +161,8 @@ void TForm1::buildToolBar()
     ToolDevice->setVisible(false);
     ToolAbout = add("ToolAbout", "about");
 
-    // Each tool button and the menu item of the same command start one handler.
+    // Each tool button and the menu item of the same command start one handler; the edit and
+    // compare commands of the Buffer menu have no button.
     const std::tuple<QAction*, QAction*, void (TForm1::*)()> commands[] = {
         {ToolOpen, O2, &TForm1::ToolOpenClick},     {ToolSave, S1, &TForm1::ToolSaveClick},
         {ToolRead, R1, &TForm1::ToolReadClick},     {ToolBank, N7, &TForm1::ToolBankClick},
@@ -169,9 +170,17 @@ void TForm1::buildToolBar()
         {ToolVerify, V1, &TForm1::ToolVerifyClick}, {ToolAuto, A1, &TForm1::ToolAutoClick},
         {ToolFill, Fill, &TForm1::ToolFillClick},   {ToolDevice, N3, &TForm1::ToolDeviceClick},
         {ToolAbout, N5, &TForm1::ToolAboutClick},
+        {nullptr, Undo1, &TForm1::Undo1Click},      {nullptr, Redo1, &TForm1::Redo1Click},
+        {nullptr, Cut1, &TForm1::Cut1Click},        {nullptr, Copy1, &TForm1::Copy1Click},
+        {nullptr, Paste1, &TForm1::Paste1Click},    {nullptr, PasteHex1, &TForm1::PasteHex1Click},
+        {nullptr, SelectAll1, &TForm1::SelectAll1Click}, {nullptr, Find1, &TForm1::Find1Click},
+        {nullptr, FindNext1, &TForm1::FindNext1Click},   {nullptr, GoTo1, &TForm1::GoTo1Click},
+        {nullptr, CompareChip1, &TForm1::CompareChip1Click}, {nullptr, CompareFile1, &TForm1::CompareFile1Click},
+        {nullptr, NextDiff1, &TForm1::NextDiff1Click},       {nullptr, PrevDiff1, &TForm1::PrevDiff1Click},
     };
     for (const auto& [tool, item, handler] : commands) {
-        connect(tool, &QAction::triggered, this, handler);
+        if (tool)
+            connect(tool, &QAction::triggered, this, handler);
         connect(item, &QAction::triggered, this, handler);
     }
 }
@@ -333,6 +342,12 @@ void TForm1::buildStatusBar()
     DiffPanel = named(new QLabel(StatusBar1), "DiffPanel");
     DiffPanel->setTextFormat(Qt::PlainText);
     DiffPanel->setIndent(3);
+    // The range count belongs to the marks: a load takes both away.
+    connect(FlashEditor, &HexEditor::DifferenceMarksChanged, this, [this] {
+        if (FlashEditor->DifferenceMarks().empty())
+            DiffPanel->clear();
+        updateEditCommands();
+    });
     connect(StatusBar1, &PanelStatusBar::resized, this, &TForm1::placeProgress);
 }
 

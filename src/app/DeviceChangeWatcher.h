@@ -17,8 +17,6 @@ public:
     explicit DeviceChangeWatcher(QObject* parent = nullptr);
     ~DeviceChangeWatcher() override;
 
-    [[nodiscard]] bool isActive() const { return m_notifier != nullptr; }
-
 signals:
     void deviceChanged();
 

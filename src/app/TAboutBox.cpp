@@ -15,33 +15,33 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setModal(true);
 
-    m_programIcon = named(new QLabel(this), "ProgramIcon");
-    m_programIcon->setPixmap(AppIcons::icon(QStringLiteral("zorvex")).pixmap(64, 64));
-    m_programIcon->setAlignment(Qt::AlignCenter);
+    auto* programIcon = named(new QLabel(this), "ProgramIcon");
+    programIcon->setPixmap(AppIcons::icon(QStringLiteral("zorvex")).pixmap(64, 64));
+    programIcon->setAlignment(Qt::AlignCenter);
 
-    m_productName = named(new QLabel(QStringLiteral("Product Name"), this), "ProductName");
-    m_productName->setVisible(false);
-    m_version = named(new QLabel(QStringLiteral("Version"), this), "Version");
-    m_version->setVisible(false);
+    auto* productName = named(new QLabel(QStringLiteral("Product Name"), this), "ProductName");
+    productName->setVisible(false);
+    auto* version = named(new QLabel(QStringLiteral("Version"), this), "Version");
+    version->setVisible(false);
 
-    m_versionLine = named(new QLabel(QStringLiteral("Zorvex Version 3.0"), this), "Copyright");
-    m_versionLine->setAlignment(Qt::AlignCenter);
+    auto* versionLine = named(new QLabel(QStringLiteral("Zorvex Version 3.0"), this), "Copyright");
+    versionLine->setAlignment(Qt::AlignCenter);
     m_comments = named(new QLabel(this), "Comments");
     m_comments->setAlignment(Qt::AlignCenter);
 
-    m_okButton = named(new QPushButton(QStringLiteral("OK"), this), "OKButton");
-    m_okButton->setDefault(true);
-    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto* okButton = named(new QPushButton(QStringLiteral("OK"), this), "OKButton");
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_programIcon);
-    layout->addWidget(m_productName);
-    layout->addWidget(m_version);
-    layout->addWidget(m_versionLine);
+    layout->addWidget(programIcon);
+    layout->addWidget(productName);
+    layout->addWidget(version);
+    layout->addWidget(versionLine);
     layout->addWidget(m_comments);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_okButton);
+    buttons->addWidget(okButton);
     buttons->addStretch();
     layout->addLayout(buttons);
     applyLanguage();

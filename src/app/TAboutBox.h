@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
 
 // The about box: program icon, version line, one line of our own, OK. "Product Name" and
 // "Version" labels exist on the form but stay hidden.
@@ -15,10 +14,5 @@ public:
     void applyLanguage();
 
 private:
-    QLabel* m_programIcon = nullptr;
-    QLabel* m_productName = nullptr;
-    QLabel* m_version = nullptr;
-    QLabel* m_versionLine = nullptr;
     QLabel* m_comments = nullptr;
-    QPushButton* m_okButton = nullptr;
 };

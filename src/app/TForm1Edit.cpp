@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 
 #include <algorithm>
 #include <array>
@@ -82,8 +81,6 @@ void TForm1::createEditCommands()
     showViewKeys();
     FlashEditor->installEventFilter(this);
     FlashEditor->viewport()->installEventFilter(this);
-    // The tool bar is disabled exactly while a chip operation runs.
-    ToolBar1->installEventFilter(this);
 
     // Whether a paste can act depends on the clipboard, which other programs change at any
     // time; it is read when it changes, not each time the commands are updated.
@@ -184,8 +181,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         EditPopupMenu->popup(menuEvent->globalPos());
         return true;
     }
-    if (watched == ToolBar1 && event->type() == QEvent::EnabledChange)
-        updateEditCommands();
     return QMainWindow::eventFilter(watched, event);
 }
 

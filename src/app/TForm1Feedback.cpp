@@ -89,6 +89,8 @@ void TForm1::setOperationControlsEnabled(bool enabled)
     Panel1->setEnabled(enabled);
     // A programmer chosen now would only take effect under the running operation's feet.
     ProgrammerMenu->menuAction()->setEnabled(enabled);
+    // The menus' commands follow; runOperation updates them again once the operation has ended.
+    updateEditCommands();
 }
 
 void TForm1::beep()

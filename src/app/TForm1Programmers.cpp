@@ -42,8 +42,6 @@ void TForm1::refreshProgrammerMenu()
 
 void TForm1::buildProgrammerMenu()
 {
-    if (!ProgrammerMenu)
-        return;
     ProgrammerMenu->setTitle(ExtraMessages::text(ExtraText::ProgrammerMenu));
     ProgrammerMenu->clear();
     auto* group = new QActionGroup(ProgrammerMenu);

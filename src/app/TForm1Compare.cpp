@@ -48,8 +48,6 @@ void TForm1::showDifferences(std::span<const quint8> other, bool withChip, const
 
 void TForm1::showDifferenceRange(qint64 index)
 {
-    if (index < 0)
-        return;
     FlashEditor->GotoDifference(index);
     DiffPanel->setText(ExtraMessages::text(ExtraText::DifferenceRangeStatus)
                            .arg(index + 1)

@@ -84,12 +84,7 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     AboutBox = new TAboutBox(this);
 }
 
-TForm1::~TForm1()
-{
-    // The base destructor still closes the window, which moves the focus: the edit commands'
-    // update must not run on a window that is no longer a TForm1.
-    disconnect(qApp, nullptr, this, nullptr);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {

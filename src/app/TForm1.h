@@ -259,7 +259,8 @@ private:
     bool m_clipboardHasText = false;     // the clipboard holds text, which Paste hex text reads
     bool m_clipboardOffersData = false;  // the clipboard holds a format the view pastes
     // Receives the clipboard and focus notifications that update the edit commands. A member,
-    // so they stop before the controls are destroyed: the view empties the clipboard as it goes.
+    // so they stop before the window is taken down: the base destructor still moves the focus as
+    // it closes the window, and the view empties the clipboard as it goes.
     QObject m_editNotifications;
     bool m_closeWhenIdle = false;  // the close box was used while an operation ran
     QString m_imageFolder;         // [Folders] Images

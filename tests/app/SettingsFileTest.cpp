@@ -1,3 +1,4 @@
+#include "app/IniText.h"
 #include "app/SettingsFile.h"
 
 #include <QDir>
@@ -39,6 +40,28 @@ protected:
     QTemporaryDir m_dir;
     QString m_path = m_dir.filePath(QStringLiteral("zorvex.ini"));
 };
+
+// A value is read without the blanks around it, and a new value goes between them.
+TEST(IniText, AValueIsReadTrimmedAndReplacedBetweenItsBlanks)
+{
+    const struct {
+        const char* line;
+        const char* read;
+        const char* written;  // the line once the value is set to 5
+    } cases[] = {
+        {"key=1", "1", "key=5"},
+        {"key = \t1 2\t ", "1 2", "key = \t5\t "},
+        {"key = 1 = 2", "1 = 2", "key = 5"},
+        {"key=", "", "key=5"},
+        {"key= \t\v\f", "", "key= \t\v\f5"},  // blanks only: the value is empty at their end
+    };
+    for (const auto& c : cases) {
+        IniText ini(QByteArray("[s]\n") + c.line + "\r\n");
+        EXPECT_EQ(ini.value("s", "key"), QString::fromLatin1(c.read)) << c.line;
+        ini.setValue("s", "key", "5");
+        EXPECT_EQ(ini.bytes(), QByteArray("[s]\n") + c.written + "\r\n") << c.line;
+    }
+}
 
 TEST_F(SettingsFileTest, NamesMatchInAnyLetterCase)
 {

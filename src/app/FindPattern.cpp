@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ranges>
 #include <vector>
 
 namespace {
@@ -67,13 +68,9 @@ ParsedFindPattern FindPattern::fromText(const QString& field, bool ignoreCase)
     // A text pasted with the line end or tab it was copied with brings control characters the
     // field shows as blanks; none can be typed, so those at the ends are not looked for.
     const auto isControl = [](QChar c) { return c.category() == QChar::Other_Control; };
-    qsizetype first = 0;
-    qsizetype last = field.size();
-    while (first < last && isControl(field[first]))
-        ++first;
-    while (last > first && isControl(field[last - 1]))
-        --last;
-    const QString text = field.mid(first, last - first);
+    const QChar* first = std::ranges::find_if_not(field, isControl);
+    const QChar* last = std::ranges::find_if_not(field | std::views::reverse, isControl).base();
+    const QString text = first < last ? QString(first, last - first) : QString();
     if (text.isEmpty())
         return refused(ExtraText::FindEmpty);
     // Each character as the byte the character column shows it for (the euro sign for 0x80).

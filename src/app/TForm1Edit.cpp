@@ -4,6 +4,7 @@
 #include "TForm1.h"
 
 #include "ChecksumPanel.h"
+#include "controls/NamedWidget.h"
 
 #include "FindDialog.h"
 #include "FocusReturn.h"
@@ -52,8 +53,7 @@ qint64 searchStart(const HexEditor& view)
 
 void TForm1::createEditCommands()
 {
-    EditPopupMenu = new QMenu(this);
-    EditPopupMenu->setObjectName(QStringLiteral("EditPopupMenu"));
+    EditPopupMenu = named(new QMenu(this), "EditPopupMenu");
     EditPopupMenu->addActions({Undo1, Redo1, Cut1, Copy1, Paste1, PasteHex1, SelectAll1});
     EditPopupMenu->addSeparator();
     EditPopupMenu->addActions({Find1, FindNext1, GoTo1});

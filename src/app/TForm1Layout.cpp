@@ -38,16 +38,14 @@ namespace {
 
 QMenu* namedMenu(QMenuBar* bar, const char* name)
 {
-    auto* menu = bar->addMenu(QString());
-    menu->setObjectName(QString::fromLatin1(name));
+    auto* menu = named(bar->addMenu(QString()), name);
     menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
     return menu;
 }
 
 QAction* namedItem(QMenu* menu, const char* name, const QList<QKeySequence>& keys = {})
 {
-    QAction* action = menu->addAction(QString());
-    action->setObjectName(QString::fromLatin1(name));
+    QAction* action = named(menu->addAction(QString()), name);
     action->setShortcuts(keys);
     return action;
 }

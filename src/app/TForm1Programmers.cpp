@@ -4,6 +4,7 @@
 // every connection check opens.
 #include "TForm1.h"
 
+#include "controls/NamedWidget.h"
 #include "text/MessageCatalogExtra.h"
 #include "usb/UsbBulk.h"
 
@@ -12,8 +13,7 @@
 
 void TForm1::createProgrammerMenu()
 {
-    ProgrammerMenu = O3->addMenu(QString());
-    ProgrammerMenu->setObjectName(QStringLiteral("ProgrammerMenu"));
+    ProgrammerMenu = named(O3->addMenu(QString()), "ProgrammerMenu");
     buildProgrammerMenu();
 }
 

@@ -230,30 +230,18 @@ void World::rebuildTree()
             dev.devnum = static_cast<std::uint8_t>(devnum++);
             dev.descriptor = {18, USB_DT_DEVICE, 0x0200, 0, 0, 0, 64, d.config.vendorId,
                               d.config.productId, 0x0100, 1, 2, 3, 1};
+            // The descriptors a real device reports, field by field in <usb.h> order.
             const int eps[3] = {d.epIn, d.epOut, d.epCmd};
-            for (int k = 0; k < 3; ++k) {
-                node.endpoints[k].bLength = USB_DT_ENDPOINT_SIZE;
-                node.endpoints[k].bDescriptorType = USB_DT_ENDPOINT;
-                node.endpoints[k].bEndpointAddress = static_cast<std::uint8_t>(eps[k]);
-                node.endpoints[k].bmAttributes = USB_ENDPOINT_TYPE_BULK;
-                node.endpoints[k].wMaxPacketSize = 64;
-            }
-            node.altsetting.bLength = USB_DT_INTERFACE_SIZE;
-            node.altsetting.bDescriptorType = USB_DT_INTERFACE;
-            node.altsetting.bInterfaceNumber = static_cast<std::uint8_t>(d.config.interfaceNumber);
-            node.altsetting.bNumEndpoints = 3;
-            node.altsetting.bInterfaceClass = USB_CLASS_VENDOR_SPEC;
-            node.altsetting.endpoint = node.endpoints;
-            node.interface.altsetting = &node.altsetting;
-            node.interface.num_altsetting = 1;
-            node.config.bLength = USB_DT_CONFIG_SIZE;
-            node.config.bDescriptorType = USB_DT_CONFIG;
-            node.config.wTotalLength = USB_DT_CONFIG_SIZE + USB_DT_INTERFACE_SIZE + 3 * USB_DT_ENDPOINT_SIZE;
-            node.config.bNumInterfaces = 1;
-            node.config.bConfigurationValue = 1;
-            node.config.bmAttributes = 0x80;
-            node.config.MaxPower = 50;
-            node.config.interface = &node.interface;
+            for (int k = 0; k < 3; ++k)
+                node.endpoints[k] = {USB_DT_ENDPOINT_SIZE, USB_DT_ENDPOINT, static_cast<std::uint8_t>(eps[k]),
+                                     USB_ENDPOINT_TYPE_BULK, 64, 0, 0, 0, nullptr, 0};
+            node.altsetting = {USB_DT_INTERFACE_SIZE, USB_DT_INTERFACE,
+                               static_cast<std::uint8_t>(d.config.interfaceNumber), 0, 3, USB_CLASS_VENDOR_SPEC,
+                               0, 0, 0, node.endpoints, nullptr, 0};
+            node.interface = {&node.altsetting, 1};
+            node.config = {USB_DT_CONFIG_SIZE, USB_DT_CONFIG,
+                           USB_DT_CONFIG_SIZE + USB_DT_INTERFACE_SIZE + 3 * USB_DT_ENDPOINT_SIZE, 1, 1, 0, 0x80, 50,
+                           &node.interface, nullptr, 0};
             dev.config = &node.config;
             if (last) {
                 last->next = &dev;

@@ -167,16 +167,6 @@ SIM_EXPORT char* usb_strerror(void)
     return text;
 }
 
-SIM_EXPORT int usb_get_driver_np(usb_dev_handle*, int, char*, unsigned int)
-{
-    return -ENODATA;
-}
-
-SIM_EXPORT int usb_detach_kernel_driver_np(usb_dev_handle*, int)
-{
-    return -ENODATA;
-}
-
 // Names of the Windows builds of the 0.1 API, which a Linux host does not have.
 SIM_EXPORT int usb_reset_ex(usb_dev_handle*, unsigned int)
 {

@@ -7,15 +7,8 @@
 namespace {
 
 using Locked = sim::LockedWorld;
+using sim::locked;
 using sim::World;
-
-// The world's member Call, made under its lock.
-template <auto Call, typename... Args>
-auto locked(Args... args)
-{
-    Locked l;
-    return (l.world.*Call)(args...);
-}
 
 // The call's result when the handle is live and its device plugged, else the handle's error.
 int whenLive(usb_dev_handle* dev, int result)

@@ -137,4 +137,12 @@ struct LockedWorld {
     std::lock_guard<std::mutex> lock{world.mutex()};
 };
 
+// The world's member Call, made under its lock.
+template <auto Call, typename... Args>
+auto locked(Args... args)
+{
+    LockedWorld l;
+    return (l.world.*Call)(args...);
+}
+
 }  // namespace sim

@@ -100,12 +100,9 @@ World::World()
 
 int World::reset(const char* text)
 {
-    std::string source;
-    std::string origin = "built-in default";
-    if (text) {
-        source = text;
-        origin = "configuration text";
-    } else if (const char* path = std::getenv("ZORVEX_SIM_CONFIG"); path && *path) {
+    std::string source = text ? text : DefaultConfigText;
+    std::string origin = text ? "configuration text" : "built-in default";
+    if (const char* path = text ? nullptr : std::getenv("ZORVEX_SIM_CONFIG"); path && *path) {
         bool ok = false;
         source = readFile(path, ok);
         origin = path;
@@ -115,8 +112,6 @@ int World::reset(const char* text)
             ++m_generation;
             return -1;
         }
-    } else {
-        source = DefaultConfigText;
     }
 
     Config config;

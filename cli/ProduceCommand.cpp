@@ -56,9 +56,8 @@ void catchStopSignals()
     // A transfer or a pause under way carries on; the flag is looked at between chips.
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
+    for (const int stopSignal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(stopSignal, &action, nullptr);
 }
 
 QString idText(quint32 id)

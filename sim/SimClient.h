@@ -12,28 +12,12 @@
 #include <vector>
 
 class SimClient {
+    // First, so that the function pointers below are bound from it.
+    void* m_library = nullptr;
+    bool m_complete = true;
+
 public:
-    explicit SimClient(const std::string& path)
-        : m_library(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
-    {
-        if (!m_library)
-            return;
-        bind(reset, "zorvex_sim_reset");
-        bind(lastError, "zorvex_sim_last_error");
-        bind(deviceCount, "zorvex_sim_device_count");
-        bind(traceSize, "zorvex_sim_trace_size");
-        bind(traceLine, "zorvex_sim_trace_line");
-        bind(traceCount, "zorvex_sim_trace_count");
-        bind(traceClear, "zorvex_sim_trace_clear");
-        bind(chipSize, "zorvex_sim_chip_size");
-        bind(chipRead, "zorvex_sim_chip_read");
-        bind(chipWrite, "zorvex_sim_chip_write");
-        bind(chipFill, "zorvex_sim_chip_fill");
-        bind(counter, "zorvex_sim_counter");
-        bind(violations, "zorvex_sim_violations");
-        bind(set, "zorvex_sim_set");
-        bind(setPlugged, "zorvex_sim_set_plugged");
-    }
+    explicit SimClient(const std::string& path) : m_library(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
     ~SimClient()
     {
         if (m_library)
@@ -68,30 +52,29 @@ public:
         return bytes;
     }
 
-    zorvex_sim_reset_fn reset = nullptr;
-    zorvex_sim_last_error_fn lastError = nullptr;
-    zorvex_sim_device_count_fn deviceCount = nullptr;
-    zorvex_sim_trace_size_fn traceSize = nullptr;
-    zorvex_sim_trace_line_fn traceLine = nullptr;
-    zorvex_sim_trace_count_fn traceCount = nullptr;
-    zorvex_sim_trace_clear_fn traceClear = nullptr;
-    zorvex_sim_chip_size_fn chipSize = nullptr;
-    zorvex_sim_chip_read_fn chipRead = nullptr;
-    zorvex_sim_chip_write_fn chipWrite = nullptr;
-    zorvex_sim_chip_fill_fn chipFill = nullptr;
-    zorvex_sim_counter_fn counter = nullptr;
-    zorvex_sim_violations_fn violations = nullptr;
-    zorvex_sim_set_fn set = nullptr;
-    zorvex_sim_set_plugged_fn setPlugged = nullptr;
+    zorvex_sim_reset_fn reset = bind<zorvex_sim_reset_fn>("zorvex_sim_reset");
+    zorvex_sim_last_error_fn lastError = bind<zorvex_sim_last_error_fn>("zorvex_sim_last_error");
+    zorvex_sim_device_count_fn deviceCount = bind<zorvex_sim_device_count_fn>("zorvex_sim_device_count");
+    zorvex_sim_trace_size_fn traceSize = bind<zorvex_sim_trace_size_fn>("zorvex_sim_trace_size");
+    zorvex_sim_trace_line_fn traceLine = bind<zorvex_sim_trace_line_fn>("zorvex_sim_trace_line");
+    zorvex_sim_trace_count_fn traceCount = bind<zorvex_sim_trace_count_fn>("zorvex_sim_trace_count");
+    zorvex_sim_trace_clear_fn traceClear = bind<zorvex_sim_trace_clear_fn>("zorvex_sim_trace_clear");
+    zorvex_sim_chip_size_fn chipSize = bind<zorvex_sim_chip_size_fn>("zorvex_sim_chip_size");
+    zorvex_sim_chip_read_fn chipRead = bind<zorvex_sim_chip_read_fn>("zorvex_sim_chip_read");
+    zorvex_sim_chip_write_fn chipWrite = bind<zorvex_sim_chip_write_fn>("zorvex_sim_chip_write");
+    zorvex_sim_chip_fill_fn chipFill = bind<zorvex_sim_chip_fill_fn>("zorvex_sim_chip_fill");
+    zorvex_sim_counter_fn counter = bind<zorvex_sim_counter_fn>("zorvex_sim_counter");
+    zorvex_sim_violations_fn violations = bind<zorvex_sim_violations_fn>("zorvex_sim_violations");
+    zorvex_sim_set_fn set = bind<zorvex_sim_set_fn>("zorvex_sim_set");
+    zorvex_sim_set_plugged_fn setPlugged = bind<zorvex_sim_set_plugged_fn>("zorvex_sim_set_plugged");
 
 private:
     template <typename Fn>
-    void bind(Fn& target, const char* name)
+    Fn bind(const char* name)
     {
-        target = reinterpret_cast<Fn>(dlsym(m_library, name));
-        m_complete = m_complete && target;
+        // dlsym with no library would search the whole process.
+        const auto function = m_library ? reinterpret_cast<Fn>(dlsym(m_library, name)) : nullptr;
+        m_complete = m_complete && function;
+        return function;
     }
-
-    void* m_library = nullptr;
-    bool m_complete = true;
 };

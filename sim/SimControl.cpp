@@ -42,8 +42,7 @@ SIM_EXPORT const char* zorvex_sim_last_error(void)
 
 SIM_EXPORT int zorvex_sim_device_count(void)
 {
-    Locked l;
-    return l.world.deviceCount();
+    return sim::locked<&World::deviceCount>();
 }
 
 SIM_EXPORT int zorvex_sim_trace_size(void)
@@ -77,8 +76,7 @@ SIM_EXPORT int zorvex_sim_trace_count(const char* prefix)
 
 SIM_EXPORT void zorvex_sim_trace_clear(void)
 {
-    Locked l;
-    l.world.clearTrace();
+    sim::locked<&World::clearTrace>();
 }
 
 SIM_EXPORT long zorvex_sim_chip_size(int device)
@@ -139,8 +137,7 @@ SIM_EXPORT long zorvex_sim_counter(int device, const char* name)
 
 SIM_EXPORT long zorvex_sim_violations(void)
 {
-    Locked l;
-    return l.world.violations();
+    return sim::locked<&World::violations>();
 }
 
 SIM_EXPORT int zorvex_sim_set(int device, const char* key, const char* value)
@@ -152,6 +149,5 @@ SIM_EXPORT int zorvex_sim_set(int device, const char* key, const char* value)
 
 SIM_EXPORT int zorvex_sim_set_plugged(int device, int plugged)
 {
-    Locked l;
-    return l.world.setPlugged(device, plugged != 0);
+    return sim::locked<&World::setPlugged>(device, plugged != 0);
 }

@@ -59,7 +59,6 @@ void Firmware::forgetReply()
 void Firmware::hostClosed(const std::string& who)
 {
     dropUnreadReply(who, "close");
-    m_replyWithheld = false;
 }
 
 void Firmware::dropUnreadReply(const std::string& tag, const char* by)
@@ -67,7 +66,7 @@ void Firmware::dropUnreadReply(const std::string& tag, const char* by)
     // The address command answers in both directions, but a write stream never reads it.
     if (m_reply && m_reply->command != SetAddress)
         trace("violation unread-reply " + tag + " reply=" + commandName(m_reply->command) + " by=" + by);
-    m_reply.reset();
+    forgetReply();
 }
 
 std::uint32_t Firmware::field(const Packet& p, std::size_t at, std::size_t width) const
@@ -155,7 +154,6 @@ std::string Firmware::erase(std::uint32_t argument)
 void Firmware::command(std::span<const std::uint8_t> packet, const std::string& tag)
 {
     dropUnreadReply(tag, "command");
-    m_replyWithheld = false;
     Packet p{};
     std::copy_n(packet.begin(), std::min(packet.size(), p.size()), p.begin());
     const std::uint8_t code = p[1];
@@ -254,7 +252,6 @@ int Firmware::timedOut(const std::string& what, const std::string& tag, std::siz
 int Firmware::dataWrite(std::span<const std::uint8_t> data, const std::string& tag)
 {
     dropUnreadReply(tag, "write");
-    m_replyWithheld = false;
     if (!m_stream)
         return timedOut("violation write-no-stream", tag, data.size());
     if (socketEmptied())

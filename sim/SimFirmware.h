@@ -66,8 +66,8 @@ private:
     [[nodiscard]] std::uint32_t chipAddress(std::uint32_t streamAddress) const;
     [[nodiscard]] Packet queryReply(const Params& asked) const;
     [[nodiscard]] std::string erase(std::uint32_t argument);
-    // Drops a reply the host did not read, tracing a violation unless it may go unread; by
-    // names what came instead ("command", "write", "close").
+    // Drops a reply the host did not read, tracing a violation unless it may go unread, and
+    // ends a withheld one; by names what came instead ("command", "write", "close").
     void dropUnreadReply(const std::string& tag, const char* by);
     void trace(const std::string& line) const { m_trace(line); }
     // Traces a transfer the firmware leaves unanswered ("what tag length=N result=-110" and the

@@ -7,12 +7,13 @@
 namespace {
 
 using Locked = sim::LockedWorld;
+using sim::locked;
+using sim::World;
 
 // The call's result when the handle is live and its device plugged, else the handle's error.
 int whenLive(usb_dev_handle* dev, int result)
 {
-    Locked l;
-    const int e = l.world.check(dev);
+    const int e = locked<&World::check>(dev);
     return e ? e : result;
 }
 
@@ -30,68 +31,58 @@ SIM_EXPORT void usb_set_debug(int) {}
 
 SIM_EXPORT int usb_find_busses(void)
 {
-    Locked l;
-    return l.world.findBusses();
+    return locked<&World::findBusses>();
 }
 
 SIM_EXPORT int usb_find_devices(void)
 {
-    Locked l;
-    return l.world.findDevices();
+    return locked<&World::findDevices>();
 }
 
 SIM_EXPORT struct usb_bus* usb_get_busses(void)
 {
-    Locked l;
-    return l.world.busses();
+    return locked<&World::busses>();
 }
 
 SIM_EXPORT usb_dev_handle* usb_open(struct usb_device* dev)
 {
-    Locked l;
-    return l.world.open(dev);
+    return locked<&World::open>(dev);
 }
 
 SIM_EXPORT int usb_close(usb_dev_handle* dev)
 {
-    Locked l;
-    return l.world.close(dev);
+    return locked<&World::close>(dev);
 }
 
 SIM_EXPORT struct usb_device* usb_device(usb_dev_handle* dev)
 {
-    Locked l;
-    return l.world.deviceOf(dev);
+    return locked<&World::deviceOf>(dev);
 }
 
 SIM_EXPORT int usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value,
                                int index, char* bytes, int size, int)
 {
-    Locked l;
-    return l.world.control(dev, requesttype, request, value, index, bytes, size);
+    return locked<&World::control>(dev, requesttype, request, value, index, bytes, size);
 }
 
 SIM_EXPORT int usb_get_string(usb_dev_handle* dev, int index, int langid, char* buf,
                               size_t buflen)
 {
-    Locked l;
     const int size = static_cast<int>(buflen > 255 ? 255 : buflen);
-    return l.world.control(dev, USB_ENDPOINT_IN, USB_REQ_GET_DESCRIPTOR,
-                           (USB_DT_STRING << 8) + index, langid, buf, size);
+    return locked<&World::control>(dev, USB_ENDPOINT_IN, USB_REQ_GET_DESCRIPTOR, (USB_DT_STRING << 8) + index,
+                                   langid, buf, size);
 }
 
 SIM_EXPORT int usb_get_string_simple(usb_dev_handle* dev, int index, char* buf, size_t buflen)
 {
-    Locked l;
-    return l.world.getStringSimple(dev, index, buf, buflen);
+    return locked<&World::getStringSimple>(dev, index, buf, buflen);
 }
 
 SIM_EXPORT int usb_get_descriptor(usb_dev_handle* dev, unsigned char type, unsigned char index,
                                   void* buf, int size)
 {
-    Locked l;
-    return l.world.control(dev, USB_ENDPOINT_IN, USB_REQ_GET_DESCRIPTOR, (type << 8) + index, 0,
-                           static_cast<char*>(buf), size);
+    return locked<&World::control>(dev, USB_ENDPOINT_IN, USB_REQ_GET_DESCRIPTOR, (type << 8) + index, 0,
+                                   static_cast<char*>(buf), size);
 }
 
 SIM_EXPORT int usb_get_descriptor_by_endpoint(usb_dev_handle* dev, int, unsigned char type,
@@ -102,14 +93,12 @@ SIM_EXPORT int usb_get_descriptor_by_endpoint(usb_dev_handle* dev, int, unsigned
 
 SIM_EXPORT int usb_bulk_write(usb_dev_handle* dev, int ep, const char* bytes, int size, int)
 {
-    Locked l;
-    return l.world.bulkWrite(dev, ep, bytes, size);
+    return locked<&World::bulkWrite>(dev, ep, bytes, size);
 }
 
 SIM_EXPORT int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size, int)
 {
-    Locked l;
-    return l.world.bulkRead(dev, ep, bytes, size);
+    return locked<&World::bulkRead>(dev, ep, bytes, size);
 }
 
 // The programmer has no interrupt endpoints.
@@ -125,14 +114,12 @@ SIM_EXPORT int usb_interrupt_read(usb_dev_handle* dev, int, char*, int, int)
 
 SIM_EXPORT int usb_claim_interface(usb_dev_handle* dev, int interface)
 {
-    Locked l;
-    return l.world.claim(dev, interface);
+    return locked<&World::claim>(dev, interface);
 }
 
 SIM_EXPORT int usb_release_interface(usb_dev_handle* dev, int interface)
 {
-    Locked l;
-    return l.world.release(dev, interface);
+    return locked<&World::release>(dev, interface);
 }
 
 // Harmless requests on a one-configuration, one-setting device: accepted when it is there.
@@ -165,16 +152,6 @@ SIM_EXPORT char* usb_strerror(void)
 {
     static char text[] = "operation not supported by the programmer simulator";
     return text;
-}
-
-SIM_EXPORT int usb_get_driver_np(usb_dev_handle*, int, char*, unsigned int)
-{
-    return -ENODATA;
-}
-
-SIM_EXPORT int usb_detach_kernel_driver_np(usb_dev_handle*, int)
-{
-    return -ENODATA;
 }
 
 // Names of the Windows builds of the 0.1 API, which a Linux host does not have.

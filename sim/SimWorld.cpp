@@ -100,12 +100,9 @@ World::World()
 
 int World::reset(const char* text)
 {
-    std::string source;
-    std::string origin = "built-in default";
-    if (text) {
-        source = text;
-        origin = "configuration text";
-    } else if (const char* path = std::getenv("ZORVEX_SIM_CONFIG"); path && *path) {
+    std::string source = text ? text : DefaultConfigText;
+    std::string origin = text ? "configuration text" : "built-in default";
+    if (const char* path = text ? nullptr : std::getenv("ZORVEX_SIM_CONFIG"); path && *path) {
         bool ok = false;
         source = readFile(path, ok);
         origin = path;
@@ -115,8 +112,6 @@ int World::reset(const char* text)
             ++m_generation;
             return -1;
         }
-    } else {
-        source = DefaultConfigText;
     }
 
     Config config;
@@ -230,30 +225,18 @@ void World::rebuildTree()
             dev.devnum = static_cast<std::uint8_t>(devnum++);
             dev.descriptor = {18, USB_DT_DEVICE, 0x0200, 0, 0, 0, 64, d.config.vendorId,
                               d.config.productId, 0x0100, 1, 2, 3, 1};
+            // The descriptors a real device reports, field by field in <usb.h> order.
             const int eps[3] = {d.epIn, d.epOut, d.epCmd};
-            for (int k = 0; k < 3; ++k) {
-                node.endpoints[k].bLength = USB_DT_ENDPOINT_SIZE;
-                node.endpoints[k].bDescriptorType = USB_DT_ENDPOINT;
-                node.endpoints[k].bEndpointAddress = static_cast<std::uint8_t>(eps[k]);
-                node.endpoints[k].bmAttributes = USB_ENDPOINT_TYPE_BULK;
-                node.endpoints[k].wMaxPacketSize = 64;
-            }
-            node.altsetting.bLength = USB_DT_INTERFACE_SIZE;
-            node.altsetting.bDescriptorType = USB_DT_INTERFACE;
-            node.altsetting.bInterfaceNumber = static_cast<std::uint8_t>(d.config.interfaceNumber);
-            node.altsetting.bNumEndpoints = 3;
-            node.altsetting.bInterfaceClass = USB_CLASS_VENDOR_SPEC;
-            node.altsetting.endpoint = node.endpoints;
-            node.interface.altsetting = &node.altsetting;
-            node.interface.num_altsetting = 1;
-            node.config.bLength = USB_DT_CONFIG_SIZE;
-            node.config.bDescriptorType = USB_DT_CONFIG;
-            node.config.wTotalLength = USB_DT_CONFIG_SIZE + USB_DT_INTERFACE_SIZE + 3 * USB_DT_ENDPOINT_SIZE;
-            node.config.bNumInterfaces = 1;
-            node.config.bConfigurationValue = 1;
-            node.config.bmAttributes = 0x80;
-            node.config.MaxPower = 50;
-            node.config.interface = &node.interface;
+            for (int k = 0; k < 3; ++k)
+                node.endpoints[k] = {USB_DT_ENDPOINT_SIZE, USB_DT_ENDPOINT, static_cast<std::uint8_t>(eps[k]),
+                                     USB_ENDPOINT_TYPE_BULK, 64, 0, 0, 0, nullptr, 0};
+            node.altsetting = {USB_DT_INTERFACE_SIZE, USB_DT_INTERFACE,
+                               static_cast<std::uint8_t>(d.config.interfaceNumber), 0, 3, USB_CLASS_VENDOR_SPEC,
+                               0, 0, 0, node.endpoints, nullptr, 0};
+            node.interface = {&node.altsetting, 1};
+            node.config = {USB_DT_CONFIG_SIZE, USB_DT_CONFIG,
+                           USB_DT_CONFIG_SIZE + USB_DT_INTERFACE_SIZE + 3 * USB_DT_ENDPOINT_SIZE, 1, 1, 0, 0x80, 50,
+                           &node.interface, nullptr, 0};
             dev.config = &node.config;
             if (last) {
                 last->next = &dev;
@@ -483,35 +466,6 @@ int World::getStringSimple(usb_dev_handle* h, int index, char* buf, std::size_t 
     return static_cast<int>(n);
 }
 
-// Counts the transfer and applies the injected faults. True when the transfer is over with
-// result; otherwise size may have been cut short.
-bool World::transferFault(Device& d, int index, int ep, int& size, int& result)
-{
-    const long t = ++d.transfers;
-    const std::string where = tag(index, t) + " ep=" + hex(static_cast<std::uint32_t>(ep));
-    if (d.plugged && d.config.unplugAfter >= 0 && t > d.config.unplugAfter) {
-        d.plugged = false;
-        trace("usb unplug " + tag(index, t));
-    }
-    if (!d.plugged) {
-        result = -ENODEV;
-        trace("fault unplugged " + where + " result=" + std::to_string(result));
-        return true;
-    }
-    if (contains(d.config.timeoutAt, t)) {
-        result = -ETIMEDOUT;
-        trace("fault timeout " + where + " result=" + std::to_string(result));
-        return true;
-    }
-    if (contains(d.config.shortAt, t)) {
-        const int cut = d.config.shortLength >= 0 ? std::min(d.config.shortLength, size) : size / 2;
-        trace("fault short " + where + " length=" + std::to_string(size) + " result="
-              + std::to_string(cut));
-        size = cut;
-    }
-    return false;
-}
-
 void World::followSocket(Device& d, int index)
 {
     if (d.config.presentPath.empty())
@@ -535,59 +489,72 @@ void World::followSocket(Device& d, int index)
     }
 }
 
-int World::bulkWrite(usb_dev_handle* h, int ep, const char* bytes, int size)
+Device* World::startTransfer(usb_dev_handle* h, int ep, bool in, const void* bytes, int& size, int& result)
 {
-    if (const int e = check(h))
-        return e;
-    if (size < 0 || (size > 0 && !bytes))
-        return -EINVAL;
+    if ((result = check(h)) != 0)
+        return nullptr;
+    if (size < 0 || (size > 0 && !bytes)) {
+        result = -EINVAL;
+        return nullptr;
+    }
     Device& d = *deviceFor(h);
     followSocket(d, h->device);
+    const long t = ++d.transfers;
+    const std::string where = tag(h->device, t) + " ep=" + hex(static_cast<std::uint32_t>(ep));
+    if (d.plugged && d.config.unplugAfter >= 0 && t > d.config.unplugAfter) {
+        d.plugged = false;
+        trace("usb unplug " + tag(h->device, t));
+    }
+    if (!d.plugged || contains(d.config.timeoutAt, t)) {
+        result = d.plugged ? -ETIMEDOUT : -ENODEV;
+        trace((d.plugged ? "fault timeout " : "fault unplugged ") + where + " result=" + std::to_string(result));
+        // A reply queued for the host is lost with the IN transfer that failed on the way.
+        if (in)
+            d.firmware->forgetReply();
+        return nullptr;
+    }
+    if (contains(d.config.shortAt, t)) {
+        const int cut = d.config.shortLength >= 0 ? std::min(d.config.shortLength, size) : size / 2;
+        trace("fault short " + where + " length=" + std::to_string(size) + " result=" + std::to_string(cut));
+        size = cut;
+    }
+    if (in ? ep != d.epIn : ep != d.epCmd && ep != d.epOut) {
+        result = -EPIPE;
+        trace("fault endpoint " + where + " result=" + std::to_string(result));
+        return nullptr;
+    }
+    return &d;
+}
+
+int World::bulkWrite(usb_dev_handle* h, int ep, const char* bytes, int size)
+{
     const int requested = size;
     int result = 0;
-    if (transferFault(d, h->device, ep, size, result))
+    Device* d = startTransfer(h, ep, false, bytes, size, result);
+    if (!d)
         return result;
-    const auto data = std::span(reinterpret_cast<const std::uint8_t*>(bytes),
-                                static_cast<std::size_t>(size));
-    const std::string where = tag(h->device, d.transfers);
-    if (ep == d.epCmd) {
-        ++d.commands;
-        // The firmware waits for a whole packet; a cut one is never executed.
-        if (size < requested)
-            trace("cmd dropped " + where + " length=" + std::to_string(size));
-        else
-            d.firmware->command(data, where);
-        return size;
-    }
-    if (ep == d.epOut)
-        return d.firmware->dataWrite(data, where);
-    trace("fault endpoint " + where + " ep=" + hex(static_cast<std::uint32_t>(ep)) + " result="
-          + std::to_string(-EPIPE));
-    return -EPIPE;
+    const auto data = std::span(reinterpret_cast<const std::uint8_t*>(bytes), static_cast<std::size_t>(size));
+    const std::string where = tag(h->device, d->transfers);
+    if (ep != d->epCmd)
+        return d->firmware->dataWrite(data, where);
+    ++d->commands;
+    // The firmware waits for a whole packet; a cut one is never executed.
+    if (size < requested)
+        trace("cmd dropped " + where + " length=" + std::to_string(size));
+    else
+        d->firmware->command(data, where);
+    return size;
 }
 
 int World::bulkRead(usb_dev_handle* h, int ep, char* bytes, int size)
 {
-    if (const int e = check(h))
-        return e;
-    if (size < 0 || (size > 0 && !bytes))
-        return -EINVAL;
-    Device& d = *deviceFor(h);
-    followSocket(d, h->device);
     const int requested = size;
     int result = 0;
-    if (transferFault(d, h->device, ep, size, result)) {
-        d.firmware->forgetReply();
+    Device* d = startTransfer(h, ep, true, bytes, size, result);
+    if (!d)
         return result;
-    }
-    const std::string where = tag(h->device, d.transfers);
-    if (ep != d.epIn) {
-        trace("fault endpoint " + where + " ep=" + hex(static_cast<std::uint32_t>(ep))
-              + " result=" + std::to_string(-EPIPE));
-        return -EPIPE;
-    }
-    return d.firmware->read(std::span(reinterpret_cast<std::uint8_t*>(bytes), static_cast<std::size_t>(size)),
-                            static_cast<std::size_t>(requested), where);
+    return d->firmware->read(std::span(reinterpret_cast<std::uint8_t*>(bytes), static_cast<std::size_t>(size)),
+                             static_cast<std::size_t>(requested), tag(h->device, d->transfers));
 }
 
 std::string World::set(int index, const std::string& key, const std::string& value)

@@ -105,7 +105,11 @@ private:
     void rebuildTree();
     [[nodiscard]] Device* deviceFor(usb_dev_handle* h) const;
     [[nodiscard]] std::vector<std::uint8_t> stringDescriptor(const Device& d, int index) const;
-    [[nodiscard]] bool transferFault(Device& d, int index, int ep, int& size, int& result);
+    // Checks a bulk transfer (in: a read), counts it and applies the injected faults and the
+    // endpoint's direction. Its device, or null when the transfer is over with result; size may
+    // have been cut short.
+    [[nodiscard]] Device* startTransfer(usb_dev_handle* h, int ep, bool in, const void* bytes, int& size,
+                                        int& result);
     // Follows chip_present_file: empties the socket when it went, loads a fresh chip when it came.
     void followSocket(Device& d, int index);
     static void dropClaimLock(usb_dev_handle* h);
@@ -132,5 +136,13 @@ struct LockedWorld {
     World& world = World::instance();
     std::lock_guard<std::mutex> lock{world.mutex()};
 };
+
+// The world's member Call, made under its lock.
+template <auto Call, typename... Args>
+auto locked(Args... args)
+{
+    LockedWorld l;
+    return (l.world.*Call)(args...);
+}
 
 }  // namespace sim

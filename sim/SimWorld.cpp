@@ -102,20 +102,15 @@ int World::reset(const char* text)
 {
     std::string source = text ? text : DefaultConfigText;
     std::string origin = text ? "configuration text" : "built-in default";
+    bool readable = true;
     if (const char* path = text ? nullptr : std::getenv("ZORVEX_SIM_CONFIG"); path && *path) {
-        bool ok = false;
-        source = readFile(path, ok);
+        source = readFile(path, readable);
         origin = path;
-        if (!ok) {
-            m_lastError = std::string("cannot read ") + path;
-            m_devices.clear();
-            ++m_generation;
-            return -1;
-        }
     }
 
+    // A file that cannot be read is refused like a wrong one: the last run's devices and trace go.
     Config config;
-    m_lastError = parseConfig(source, config);
+    m_lastError = readable ? parseConfig(source, config) : "cannot be read";
     m_devices.clear();  // chips are flushed and unmapped here
     ++m_generation;
     clearTrace();

@@ -1,6 +1,8 @@
 #include "SimHarness.h"
 
-TEST_F(SimTest, RefusedConfigurationNamesTheLineAndLeavesNoDevice)
+#include <cstdlib>
+
+TEST_F(SimTest, RefusedConfigurationNamesTheLineAndLeavesNoDeviceAndNoTrace)
 {
     EXPECT_EQ(sim.reset("[device]\nchip = 24\nchip_sise = 256\n"), -1);
     EXPECT_NE(std::string(sim.lastError()).find("line 3: unknown key: chip_sise"), std::string::npos);
@@ -8,6 +10,19 @@ TEST_F(SimTest, RefusedConfigurationNamesTheLineAndLeavesNoDevice)
     EXPECT_EQ(sim.reset("chip = 24\n"), -1);
     EXPECT_EQ(sim.reset("[device]\nchip_size = 128M\n"), -1);
     EXPECT_EQ(sim.reset("[device]\ntimeout_at = 3, x\n"), -1);
+
+    // A configuration file that cannot be read is refused like a wrong one: the last run's
+    // devices and trace are gone, so nothing of it is read as part of the next.
+    load("[device]\n");
+    open();
+    ASSERT_FALSE(sim.trace().empty());
+    const char* missing = "/nonexistent/zorvex-sim.conf";
+    setenv("ZORVEX_SIM_CONFIG", missing, 1);
+    EXPECT_EQ(sim.reset(nullptr), -1);
+    unsetenv("ZORVEX_SIM_CONFIG");
+    EXPECT_NE(std::string(sim.lastError()).find(missing), std::string::npos) << sim.lastError();
+    EXPECT_EQ(sim.deviceCount(), 0);
+    EXPECT_TRUE(sim.trace().empty());
 }
 
 TEST_F(SimTest, SeveralDevicesOnSeveralBuses)

@@ -303,6 +303,8 @@ protected:
     void BookmarksChanged();
 
     void keyPressEvent(QKeyEvent* event) override;
+    // A key as the control acts on it; the errors it raises refuse the key with a beep.
+    virtual void handleKey(QKeyEvent* event);
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -365,7 +367,6 @@ private:
     // After count new bytes at position: they are selected, with the caret on the last when asked.
     void selectInserted(qint64 position, qint64 count, bool moveCaret);
     void shiftNibbles(qint64 nibble, bool insert);
-    void handleKey(QKeyEvent* event);
     void handleChar(QChar ch);
     void typeHexDigit(int digit);
     void typeCharacter(QChar ch);

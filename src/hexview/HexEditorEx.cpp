@@ -270,24 +270,18 @@ void HexEditorEx::SaveToFile(const QString& fileName, bool makeCurrent)
     HexEditor::SaveToFile(fileName, makeCurrent);
 }
 
-void HexEditorEx::keyPressEvent(QKeyEvent* event)
+void HexEditorEx::handleKey(QKeyEvent* event)
 {
     const int key = event->key();
     const bool ctrlOnly = (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == Qt::ControlModifier;
-    if (!ctrlOnly || (key != Qt::Key_C && key != Qt::Key_X && key != Qt::Key_V)) {
-        HexEditor::keyPressEvent(event);
-        return;
-    }
-    try {
-        if (key == Qt::Key_C)
-            CBCopy();
-        else if (key == Qt::Key_X)
-            CBCut();
-        else
-            CBPaste();
-    } catch (const std::exception&) {
-        QApplication::beep();
-    }
+    if (!ctrlOnly || (key != Qt::Key_C && key != Qt::Key_X && key != Qt::Key_V))
+        HexEditor::handleKey(event);
+    else if (key == Qt::Key_C)
+        CBCopy();
+    else if (key == Qt::Key_X)
+        CBCut();
+    else
+        CBPaste();
 }
 
 void HexEditorEx::wheelEvent(QWheelEvent* event)

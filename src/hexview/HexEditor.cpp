@@ -122,7 +122,7 @@ void HexEditor::finishLoad()
     m_differences.clear();
     m_modified = false;
     // A load starts in overwrite mode: typing into a fresh chip image must not shift it.
-    m_insertMode = false;
+    m_params.insertMode = false;
     m_selecting = false;
     ResetSelection();
     m_inCharField = false;
@@ -225,7 +225,7 @@ void HexEditor::SetDataSize(qint64 size)
             CreateUndo(ufKindAppendBuffer, old, size - old);
     }
     const qint64 caret = GetCursorPosition();
-    const bool caretCut = caret > size || (caret == size && !m_insertMode);
+    const bool caretCut = caret > size || (caret == size && !m_params.insertMode);
     m_data.setSize(size, 0);
     m_modifiedBits.truncate(size);
     m_modified = true;

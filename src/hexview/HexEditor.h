@@ -88,9 +88,9 @@ public:
     [[nodiscard]] int CharWidth() const noexcept { return m_layout.params().charWidth; }
 
     // ---- properties --------------------------------------------------------------------------
-    [[nodiscard]] int BytesPerRow() const noexcept { return m_bytesPerRow; }
+    [[nodiscard]] int BytesPerRow() const noexcept { return m_params.bytesPerRow; }
     void SetBytesPerRow(int value);
-    [[nodiscard]] int BytesPerColumn() const noexcept { return m_bytesPerColumn; }
+    [[nodiscard]] int BytesPerColumn() const noexcept { return m_params.bytesPerColumn; }
     void SetBytesPerColumn(int value);
     [[nodiscard]] bool AutoBytesPerRow() const noexcept { return m_autoBytesPerRow; }
     void SetAutoBytesPerRow(bool value);
@@ -131,31 +131,31 @@ public:
     void SetBookmarkBitmap(const QPixmap& value) { repaintWith(m_bookmarkBitmap, value); }
     [[nodiscard]] int MaxUndo() const noexcept { return m_maxUndo; }
     void SetMaxUndo(int value) { m_maxUndo = value; }
-    [[nodiscard]] bool InsertMode() const noexcept { return m_insertMode; }
+    [[nodiscard]] bool InsertMode() const noexcept { return m_params.insertMode; }
     void SetInsertMode(bool value);
-    [[nodiscard]] bool HexLowerCase() const noexcept { return m_hexLowerCase; }
-    void SetHexLowerCase(bool value) { relayWith(m_hexLowerCase, value); }
+    [[nodiscard]] bool HexLowerCase() const noexcept { return m_params.hexLowerCase; }
+    void SetHexLowerCase(bool value) { relayWith(m_params.hexLowerCase, value); }
     [[nodiscard]] bool DrawGutter3D() const noexcept { return m_drawGutter3D; }
     void SetDrawGutter3D(bool value) { repaintWith(m_drawGutter3D, value); }
-    [[nodiscard]] bool ShowRuler() const noexcept { return m_showRuler; }
-    void SetShowRuler(bool value) { relayWith(m_showRuler, value); }
+    [[nodiscard]] bool ShowRuler() const noexcept { return m_params.showRuler; }
+    void SetShowRuler(bool value) { relayWith(m_params.showRuler, value); }
     [[nodiscard]] int BytesPerUnit() const noexcept { return m_bytesPerUnit; }
     void SetBytesPerUnit(int value);
     [[nodiscard]] int RulerBytesPerUnit() const noexcept { return m_rulerBytesPerUnit; }
     void SetRulerBytesPerUnit(int value);
     [[nodiscard]] bool ShowPositionIfNotFocused() const noexcept { return m_showPositionIfNotFocused; }
     void SetShowPositionIfNotFocused(bool value) { repaintWith(m_showPositionIfNotFocused, value); }
-    [[nodiscard]] bool UnicodeChars() const noexcept { return m_unicodeChars; }
+    [[nodiscard]] bool UnicodeChars() const noexcept { return m_params.unicodeChars; }
     void SetUnicodeChars(bool value);
     [[nodiscard]] bool UnicodeBigEndian() const noexcept { return m_unicodeBigEndian; }
     void SetUnicodeBigEndian(bool value) { repaintWith(m_unicodeBigEndian, value); }
-    [[nodiscard]] int BytesPerBlock() const noexcept { return m_bytesPerBlock; }
-    void SetBytesPerBlock(int value) { relayWith(m_bytesPerBlock, value); }
-    [[nodiscard]] bool SeparateBlocksInCharField() const noexcept { return m_separateBlocks; }
-    void SetSeparateBlocksInCharField(bool value) { relayWith(m_separateBlocks, value); }
+    [[nodiscard]] int BytesPerBlock() const noexcept { return m_params.bytesPerBlock; }
+    void SetBytesPerBlock(int value) { relayWith(m_params.bytesPerBlock, value); }
+    [[nodiscard]] bool SeparateBlocksInCharField() const noexcept { return m_params.separateBlocksInCharField; }
+    void SetSeparateBlocksInCharField(bool value) { relayWith(m_params.separateBlocksInCharField, value); }
     [[nodiscard]] bool FindProgress() const noexcept { return m_findProgress; }
     void SetFindProgress(bool value) { m_findProgress = value; }
-    [[nodiscard]] int RulerNumberBase() const noexcept { return m_rulerNumberBase; }
+    [[nodiscard]] int RulerNumberBase() const noexcept { return m_params.rulerNumberBase; }
     void SetRulerNumberBase(int value);
     [[nodiscard]] HexTranslation& Translations() noexcept { return m_tables; }
     // The unit the ruler and the default offset count in.
@@ -409,9 +409,10 @@ private:
         RecomputeGrid();
     }
 
-    int m_bytesPerRow = 16;
-    int m_bytesPerColumn = 2;
     bool m_autoBytesPerRow = false;
+    // The properties that shape the grid, kept as the layout takes them; RecomputeGrid adds
+    // the measured fields (unit, size, character cell, gutter).
+    HexLayout::Params m_params;
     TranslationKind m_translation = tkAsIs;
     HexCaretKind m_caretKind = ckAuto;
     HexColors m_colors;
@@ -429,19 +430,12 @@ private:
     int m_gutterWidth = -1;
     QPixmap m_bookmarkBitmap;
     int m_maxUndo = 1048576;
-    bool m_insertMode = false;
-    bool m_hexLowerCase = false;
     bool m_drawGutter3D = true;
-    bool m_showRuler = false;
     int m_bytesPerUnit = 1;
     int m_rulerBytesPerUnit = -1;
     bool m_showPositionIfNotFocused = false;
-    bool m_unicodeChars = false;
     bool m_unicodeBigEndian = false;
-    int m_bytesPerBlock = -1;
-    bool m_separateBlocks = true;
     bool m_findProgress = false;
-    int m_rulerNumberBase = 16;
     int m_selectionChangeCount = 0;
     int m_caretRowPainted = HexLayout::FixedRows;
     std::unique_ptr<HexPainter> m_painter;

@@ -36,8 +36,8 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
         const auto flag = [&r](HexUndoFlag f, bool on) { if (on) r.flags |= hexUndoBit(f); };
         flag(ufFlag2ndByteCol, m_layout.isSecondNibble(Col()));
         flag(ufFlagInCharField, m_inCharField);
-        flag(ufFlagInsertMode, m_insertMode);
-        flag(ufFlagIsUnicode, m_unicodeChars);
+        flag(ufFlagInsertMode, m_params.insertMode);
+        flag(ufFlagIsUnicode, m_params.unicodeChars);
         flag(ufFlagIsUnicodeBigEndian, m_unicodeBigEndian);
         flag(ufFlagModified, m_modified);
         flag(ufFlagHasSelection, HasSelection());
@@ -118,7 +118,7 @@ void HexEditor::ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 c
         if (m_data.at(position + i) == bytes[i])
             continue;
         m_data.writeAt(position + i, bytes + i, 1);
-        if (!m_insertMode)
+        if (!m_params.insertMode)
             m_modifiedBits.set(position + i, true);
     }
     // An overwrite changes only the rows holding the bytes.
@@ -296,14 +296,14 @@ void HexEditor::KeepStateInStore()
     m_selBeginPosition = std::min(m_selBeginPosition, size);
     bool cleared = false;
     for (HexBookmark& b : m_bookmarks) {
-        if (b.position > size || (b.position == size && !m_insertMode)) {
+        if (b.position > size || (b.position == size && !m_params.insertMode)) {
             b = HexBookmark{};
             cleared = true;
         }
     }
     if (cleared)
         BookmarksChanged();
-    const qint64 last = m_insertMode ? size : std::max<qint64>(size - 1, 0);
+    const qint64 last = m_params.insertMode ? size : std::max<qint64>(size - 1, 0);
     if (GetCursorPosition() > last)
         MoveCaretTo(last, m_inCharField);
 }
@@ -320,7 +320,7 @@ void HexEditor::SelectAll()
 {
     if (m_data.size() == 0)
         return;
-    MoveCaretTo(m_insertMode ? m_data.size() : m_data.size() - 1, m_inCharField);
+    MoveCaretTo(m_params.insertMode ? m_data.size() : m_data.size() - 1, m_inCharField);
     SetSelection(0, m_data.size() - 1);
 }
 
@@ -376,7 +376,7 @@ void HexEditor::GotoBookmark(int index)
     const HexBookmark b = GetBookmark(index);
     if (b.position < 0)
         return;
-    if (b.position > m_data.size() || (b.position == m_data.size() && !m_insertMode)) {
+    if (b.position > m_data.size() || (b.position == m_data.size() && !m_params.insertMode)) {
         m_bookmarks[std::size_t(index)] = HexBookmark{};
         BookmarksChanged();
         return;

@@ -9,7 +9,7 @@ QByteArray HexEditor::PrepareFindText(const QByteArray& text, bool ignoreCase, b
     options.ignoreCase = ignoreCase;
     options.translate = translate;
     options.translation = m_translation;
-    options.unicode = m_unicodeChars;
+    options.unicode = m_params.unicodeChars;
     options.unicodeBigEndian = m_unicodeBigEndian;
     return hexPrepareSearchText(text, m_tables, options);
 }

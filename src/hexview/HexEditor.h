@@ -277,8 +277,11 @@ protected:
     void MoveCaretTo(qint64 position, bool inCharField, bool secondNibble = false);
     void ResetSelection();
     [[nodiscard]] int OffsetUnit() const noexcept;
-    void ReportProgress(HexProgressKind kind, qint64 done, qint64 total, const QString& name,
-                        int& lastPercent);
+    // Moves total bytes in steps of at most 61440, `move` (done, step) moving one and returning
+    // how many it moved (none ends the copy early); before each step OnProgress hears the
+    // percentage when it changed. Returns the bytes moved.
+    qint64 copySteps(HexProgressKind kind, qint64 total, const QString& name,
+                     const std::function<qint64(qint64 done, qint64 step)>& move);
 
     // Asks for an undo record of the coming change; raises "Cannot update undo storage" when the
     // change is not allowed. replaced: bytes a replacement takes away; nibble kinds put the

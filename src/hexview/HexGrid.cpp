@@ -5,12 +5,6 @@
 #include <algorithm>
 #include <numeric>
 
-HexGrid::HexGrid(QWidget* parent) : QAbstractScrollArea(parent)
-{
-    verticalScrollBar()->setTracking(true);
-    horizontalScrollBar()->setTracking(true);
-}
-
 void HexGrid::SetGridGeometry(std::vector<int> colWidths, int rowCount, int fixedCols,
                               int fixedRows, std::vector<int> fixedRowHeights, int rowHeight)
 {
@@ -209,12 +203,10 @@ void HexGrid::updateScrollBars()
     QScrollBar* v = verticalScrollBar();
     v->setRange(0, maxTopRow() - m_fixedRows);
     v->setPageStep(VisibleRowCount());
-    v->setSingleStep(1);
     v->setValue(m_topRow - m_fixedRows);
     QScrollBar* h = horizontalScrollBar();
     h->setRange(0, maxLeftCol() - m_fixedCols);
     h->setPageStep(std::max(1, LastVisibleCol() - m_leftCol));
-    h->setSingleStep(1);
     h->setValue(m_leftCol - m_fixedCols);
     m_syncingBars = false;
 }

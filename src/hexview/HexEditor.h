@@ -272,6 +272,11 @@ protected:
     // OnChange, then the coalesced selection-changed notification.
     void NotifyChange();
     void RequestSelectionChanged();
+    // The last place the caret may stand: the last byte, or behind it in insert mode.
+    [[nodiscard]] qint64 LastCaretPosition() const noexcept
+    {
+        return m_params.insertMode ? m_data.size() : std::max<qint64>(m_data.size() - 1, 0);
+    }
     // Moves the caret onto a byte in the given field (clamped to the store); in the hex field
     // onto its low nibble when asked.
     void MoveCaretTo(qint64 position, bool inCharField, bool secondNibble = false);

@@ -303,9 +303,8 @@ void HexEditor::KeepStateInStore()
     }
     if (cleared)
         BookmarksChanged();
-    const qint64 last = m_params.insertMode ? size : std::max<qint64>(size - 1, 0);
-    if (GetCursorPosition() > last)
-        MoveCaretTo(last, m_inCharField);
+    if (GetCursorPosition() > LastCaretPosition())
+        MoveCaretTo(LastCaretPosition(), m_inCharField);
 }
 
 std::span<const std::uint8_t> HexEditor::SelectedBytes() const
@@ -320,7 +319,7 @@ void HexEditor::SelectAll()
 {
     if (m_data.size() == 0)
         return;
-    MoveCaretTo(m_params.insertMode ? m_data.size() : m_data.size() - 1, m_inCharField);
+    MoveCaretTo(LastCaretPosition(), m_inCharField);
     SetSelection(0, m_data.size() - 1);
 }
 

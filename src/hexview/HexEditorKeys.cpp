@@ -123,7 +123,7 @@ void HexEditor::handleKey(QKeyEvent* e)
 void HexEditor::moveCaretByKey(int key, bool ctrl)
 {
     const qint64 size = m_data.size();
-    const qint64 last = m_params.insertMode ? size : std::max<qint64>(size - 1, 0);
+    const qint64 last = LastCaretPosition();
     const qint64 bpr = m_params.bytesPerRow;
     const qint64 pos = std::min(GetCursorPosition(), last);
     bool inChar = m_inCharField;
@@ -189,8 +189,6 @@ void HexEditor::moveCaretByKey(int key, bool ctrl)
     case Qt::Key_End: target = ctrl ? last : std::min(rowStart + bpr - 1, last); break;
     default: return;
     }
-    if (size == 0)
-        target = 0;
     MoveCaretTo(target, inChar, targetSecond);
     afterCaretMove(pos);
 }

@@ -24,8 +24,7 @@ qint64 HexEditor::pressPosition(QPoint point, int& col, int& row) const
             }
         }
     }
-    const qint64 limit = m_params.insertMode ? m_data.size() : m_data.size() - 1;
-    return std::clamp<qint64>(m_layout.positionOf(col, row), 0, std::max<qint64>(limit, 0));
+    return std::clamp<qint64>(m_layout.positionOf(col, row), 0, LastCaretPosition());
 }
 
 void HexEditor::mousePressEvent(QMouseEvent* event)

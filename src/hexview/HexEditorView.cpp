@@ -98,8 +98,7 @@ qint64 HexEditor::GetCursorPosition() const
 
 void HexEditor::MoveCaretTo(qint64 position, bool inCharField, bool secondNibble)
 {
-    const qint64 last = m_params.insertMode ? m_data.size() : m_data.size() - 1;
-    position = std::clamp<qint64>(position, 0, std::max<qint64>(last, 0));
+    position = std::clamp<qint64>(position, 0, LastCaretPosition());
     m_inCharField = inCharField;
     const int col = inCharField ? m_layout.charColOf(position) : m_layout.nibbleColOf(position);
     SetCurrentCell(col, m_layout.rowOf(position));

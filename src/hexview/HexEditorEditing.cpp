@@ -264,15 +264,11 @@ void HexEditor::ConvertRange(qint64 from, qint64 to, TranslationKind target,
 
 void HexEditor::SetSelection(qint64 anchor, qint64 other)
 {
-    const qint64 size = m_data.size();
-    if (other < 0 || anchor < 0 || size == 0) {
-        ResetSelection();
-        return;
-    }
     const qint64 unit = m_bytesPerUnit;
     const qint64 low = (std::min(anchor, other) / unit) * unit;
-    const qint64 high = std::min(size - 1, (std::max(anchor, other) / unit + 1) * unit - 1);
-    if (low > high) {
+    const qint64 high = std::min(m_data.size() - 1, (std::max(anchor, other) / unit + 1) * unit - 1);
+    // No other end, or no byte in between (an empty store has none at all).
+    if (anchor < 0 || other < 0 || low > high) {
         ResetSelection();
         return;
     }

@@ -2,30 +2,17 @@
 
 #include "HexEditorError.h"
 
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
 [[noreturn]] void invalid()
 {
     throw HexEditorError(HexMessages::BookmarkFormat);
-}
-
-qint64 hexField(const QString& text, qsizetype at, int digits)
-{
-    // Exactly `digits` hex digits: no sign, prefix or blanks, which a number parser would take.
-    if (at + digits > text.size())
-        invalid();
-    quint64 v = 0;
-    for (qsizetype i = at; i < at + digits; ++i) {
-        const int d = hexDigitValue(text[i]);
-        if (d < 0)
-            invalid();
-        v = v << 4 | quint64(d);
-    }
-    return qint64(v);
 }
 
 // -1 is "not set"; positions are 32-bit in the store's undo records, and a larger one would
@@ -72,20 +59,22 @@ HexBookmarks hexBookmarksFromString(const QString& text)
         }
         return result;
     }
-    if (text.size() < 8 || (text.size() - 8) % 20 != 0)
+    // Eight digits of checksum, then twenty per bookmark: only hex digits, so no sign, prefix or
+    // blank that a number parser would take gets through.
+    static const QRegularExpression hexForm(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]{8}(?:[0-9A-Fa-f]{20})*")));
+    if (!hexForm.match(text).hasMatch())
         invalid();
-    qint64 sum = 0;
-    for (qsizetype i = 8; i < text.size(); ++i)
-        sum += text[i].unicode();
-    if (hexField(text, 0, 8) != (sum & 0xFFFFFFFF))
+    const auto field = [&text](qsizetype at, int digits) { return qint64(text.mid(at, digits).toULongLong(nullptr, 16)); };
+    const qint64 sum = std::accumulate(text.cbegin() + 8, text.cend(), qint64{0},
+                                       [](qint64 total, QChar c) { return total + c.unicode(); });
+    if (field(0, 8) != (sum & 0xFFFFFFFF))
         invalid();
     for (qsizetype at = 8; at < text.size(); at += 20) {
-        const qint64 index = hexField(text, at, 2);
-        const qint64 position = hexField(text, at + 2, 16);
-        const qint64 flag = hexField(text, at + 18, 2);
+        const qint64 index = field(at, 2);
         if (index > 9)
             invalid();
-        result[std::size_t(index)] = bookmarkAt(position, flag);
+        result[std::size_t(index)] = bookmarkAt(field(at + 2, 16), field(at + 18, 2));
     }
     return result;
 }

@@ -139,37 +139,36 @@ QMimeData* makeMimeData(std::span<const std::uint8_t> bytes, const CopyOptions& 
     return new CopiedData(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())), options);
 }
 
+// The formats a paste reads, in paste order, with their display names.
+constexpr std::pair<const char*, const char*> kPasteFormats[] = {
+    {PrivateFormat, "TQuorlenEx Clipboard Format"},
+    {TextFormat, "Text"},
+    {RtfFormat, "Rich Text Format"},
+    {UnicodeTextFormat, "Unicode Text"},
+    {BitmapFormat, "Bitmap Picture"},
+    {TiffFormat, "Tagged Image File Format (TIFF) Picture"},
+    {WaveFormat, "Wave Audio"},
+    {RegEditFormat, "RegEdit_HexData"},
+    {HtmlFormat, "HTML Format"},
+    {FileListFormat, "File List"}};
+
 QStringList supportedFormats(const QMimeData& mime, bool otherFormats)
 {
-    QStringList found;
-    if (mime.hasFormat(QString::fromLatin1(PrivateFormat)))
-        found << QString::fromLatin1(PrivateFormat);
-    if (!otherFormats)
-        return found;
     // Text from another program comes as plain text only (X11 knows no separate Unicode text);
     // it is offered as the text pair, so the person chooses and sees the hex-text box.
     const bool plainText = mime.hasFormat(QString::fromLatin1(TextFormat));
-    for (const char* f : {TextFormat, RtfFormat, UnicodeTextFormat, BitmapFormat, TiffFormat,
-                          WaveFormat, RegEditFormat, HtmlFormat})
-        if (mime.hasFormat(QString::fromLatin1(f)) || (f == UnicodeTextFormat && plainText))
+    QStringList found;
+    for (const auto& [f, name] : kPasteFormats) {
+        const bool offered = mime.hasFormat(QString::fromLatin1(f)) || (f == UnicodeTextFormat && plainText);
+        if (offered && f != FileListFormat && (otherFormats || f == PrivateFormat))
             found << QString::fromLatin1(f);
+    }
     return found;
 }
 
 QString displayName(const QString& format)
 {
-    static const std::pair<const char*, const char*> names[] = {
-        {TextFormat, "Text"},
-        {UnicodeTextFormat, "Unicode Text"},
-        {RtfFormat, "Rich Text Format"},
-        {HtmlFormat, "HTML Format"},
-        {BitmapFormat, "Bitmap Picture"},
-        {TiffFormat, "Tagged Image File Format (TIFF) Picture"},
-        {WaveFormat, "Wave Audio"},
-        {RegEditFormat, "RegEdit_HexData"},
-        {FileListFormat, "File List"},
-        {PrivateFormat, "TQuorlenEx Clipboard Format"}};
-    for (const auto& [mime, name] : names)
+    for (const auto& [mime, name] : kPasteFormats)
         if (format == QLatin1String(mime))
             return QString::fromLatin1(name);
     return format;

@@ -11,25 +11,25 @@ void HexDataStream::setSize(qint64 size, std::uint8_t fill)
     if (size < 0)
         throw HexEditorError(HexMessages::OutOfBounds);
     const qint64 old = this->size();
-    m_bytes.resize(static_cast<std::size_t>(size));
+    m_bytes.resize(size);
     if (size > old)
-        std::fill(m_bytes.begin() + old, m_bytes.end(), fill);
+        std::fill(m_bytes.begin() + old, m_bytes.end(), char(fill));
     // A store that shrinks a lot gives its memory back: a 64 MiB image cut to a few bytes
     // should not pin the old block.
     if (m_bytes.capacity() > 2 * m_bytes.size() + (1 << 20))
-        m_bytes.shrink_to_fit();
+        m_bytes.squeeze();
 }
 
 void HexDataStream::setSizeForOverwrite(qint64 size)
 {
     if (size < 0)
         throw HexEditorError(HexMessages::OutOfBounds);
-    m_bytes.resize(static_cast<std::size_t>(size));
+    m_bytes.resize(size);
 }
 
 void HexDataStream::clear() noexcept
 {
-    decltype(m_bytes)().swap(m_bytes);
+    m_bytes.clear();
     m_position = 0;
 }
 
@@ -62,13 +62,13 @@ void HexDataStream::write(const void* buffer, qint64 count)
 const std::uint8_t* HexDataStream::addressOf(qint64 position, qint64 count) const
 {
     hexCheckBounds(position, count, size());
-    return m_bytes.data() + position;
+    return reinterpret_cast<const std::uint8_t*>(m_bytes.constData()) + position;
 }
 
 std::uint8_t* HexDataStream::addressOf(qint64 position, qint64 count)
 {
     hexCheckBounds(position, count, size());
-    return m_bytes.data() + position;
+    return reinterpret_cast<std::uint8_t*>(m_bytes.data()) + position;
 }
 
 void HexDataStream::readAt(qint64 position, void* buffer, qint64 count) const
@@ -110,19 +110,16 @@ void HexDataStream::insert(qint64 position, const void* data, qint64 count)
         throw HexEditorError(HexMessages::OutOfBounds);
     if (count == 0)
         return;
-    const auto at = m_bytes.begin() + position;
-    if (data) {
-        const auto* src = static_cast<const std::uint8_t*>(data);
-        m_bytes.insert(at, src, src + count);
-    } else {
-        m_bytes.insert(at, static_cast<std::size_t>(count), 0);
-    }
+    if (data)
+        m_bytes.insert(position, static_cast<const char*>(data), count);
+    else
+        m_bytes.insert(position, count, '\0');
 }
 
 void HexDataStream::remove(qint64 position, qint64 count)
 {
     hexCheckBounds(position, count, size());
-    m_bytes.erase(m_bytes.begin() + position, m_bytes.begin() + position + count);
+    m_bytes.remove(position, count);
 }
 
 void HexDataStream::translateToAnsi(const HexTranslation& tables, TranslationKind kind,

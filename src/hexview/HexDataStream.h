@@ -2,13 +2,11 @@
 
 #include "HexTranslation.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 #include <span>
-#include <utility>
-#include <vector>
 
 // The byte store of the hex view: one contiguous, growable block with a stream position. Every
 // direct access is bounds-checked and raises HexEditorError before anything is touched, so a
@@ -32,7 +30,10 @@ public:
 
     [[nodiscard]] const std::uint8_t* addressOf(qint64 position, qint64 count) const;
     [[nodiscard]] std::uint8_t* addressOf(qint64 position, qint64 count);
-    [[nodiscard]] std::span<const std::uint8_t> bytes() const noexcept { return m_bytes; }
+    [[nodiscard]] std::span<const std::uint8_t> bytes() const noexcept
+    {
+        return {reinterpret_cast<const std::uint8_t*>(m_bytes.constData()), std::size_t(m_bytes.size())};
+    }
 
     void readAt(qint64 position, void* buffer, qint64 count) const;
     void writeAt(qint64 position, const void* buffer, qint64 count);
@@ -52,27 +53,8 @@ public:
     [[nodiscard]] QString hexText(qint64 position, qint64 count, bool lowerCase = false) const;
 
 private:
-    // Growing leaves new bytes uninitialised until setSize fills them; a load that overwrites
-    // the whole block then costs one copy instead of a fill and a copy.
-    template <class T>
-    struct UninitialisedAllocator : std::allocator<T> {
-        template <class U>
-        struct rebind {
-            using other = UninitialisedAllocator<U>;
-        };
-        using std::allocator<T>::allocator;
-        template <class U>
-        void construct(U* p) noexcept
-        {
-            ::new (static_cast<void*>(p)) U;
-        }
-        template <class U, class... Args>
-        void construct(U* p, Args&&... args)
-        {
-            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-        }
-    };
-
-    std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>> m_bytes;
+    // Growing leaves new bytes uninitialised until setSize fills them (QByteArray's own rule); a
+    // load that overwrites the whole block then costs one copy instead of a fill and a copy.
+    QByteArray m_bytes;
     qint64 m_position = 0;
 };

@@ -22,21 +22,28 @@ constexpr qint64 kCopyStep = 61440;
 
 } // namespace
 
-void HexEditor::ReportProgress(HexProgressKind kind, qint64 done, qint64 total,
-                               const QString& name, int& lastPercent)
+qint64 HexEditor::copySteps(HexProgressKind kind, qint64 total, const QString& name,
+                           const std::function<qint64(qint64 done, qint64 step)>& move)
 {
-    if (!OnProgress)
-        return;
-    const int percent = total - done <= kCopyStep
-                            ? 100
-                            : static_cast<int>(std::lround(double(done) * 100.0 / double(total)));
-    if (percent == lastPercent)
-        return;
-    lastPercent = percent;
-    bool cancel = false;
-    OnProgress(kind, percent, name, cancel);
-    if (cancel)
-        throw HexEditorError(HexMessages::Cancelled);
+    int lastPercent = -1;
+    qint64 done = 0;
+    while (done < total) {
+        const int percent = total - done <= kCopyStep
+                                ? 100
+                                : static_cast<int>(std::lround(double(done) * 100.0 / double(total)));
+        if (OnProgress && percent != lastPercent) {
+            lastPercent = percent;
+            bool cancel = false;
+            OnProgress(kind, percent, name, cancel);
+            if (cancel)
+                throw HexEditorError(HexMessages::Cancelled);
+        }
+        const qint64 moved = move(done, std::min(kCopyStep, total - done));
+        if (moved <= 0)
+            break;
+        done += moved;
+    }
+    return done;
 }
 
 QString HexEditor::progressFileName(const QIODevice& stream) const
@@ -51,18 +58,12 @@ void HexEditor::copyIn(qint64 total, const std::function<qint64(std::uint8_t*, q
 {
     m_data.clear();
     m_data.setSizeForOverwrite(total);
-    int lastPercent = -1;
-    for (qint64 done = 0; done < total;) {
-        ReportProgress(pkLoad, done, total, progressName, lastPercent);
-        const qint64 step = std::min(kCopyStep, total - done);
-        const qint64 got = readStep(m_data.addressOf(done, step), step);
-        if (got <= 0) {
-            // A stream that ends early keeps what it delivered rather than trailing zeros.
-            m_data.setSize(done);
-            break;
-        }
-        done += got;
-    }
+    const qint64 done = copySteps(pkLoad, total, progressName, [&](qint64 at, qint64 step) {
+        return readStep(m_data.addressOf(at, step), step);
+    });
+    // A stream that ends early keeps what it delivered rather than trailing zeros.
+    if (done < total)
+        m_data.setSize(done);
 }
 
 void HexEditor::LoadFromStream(QIODevice& stream)
@@ -122,7 +123,7 @@ void HexEditor::finishLoad()
     m_differences.clear();
     m_modified = false;
     // A load starts in overwrite mode: typing into a fresh chip image must not shift it.
-    m_insertMode = false;
+    m_params.insertMode = false;
     m_selecting = false;
     ResetSelection();
     m_inCharField = false;
@@ -145,16 +146,11 @@ void HexEditor::SaveRangeToStream(QIODevice& stream, qint64 position, qint64 cou
 {
     hexCheckBounds(position, count, m_data.size());
     const auto wait = waitCursor();
-    const QString name = progressFileName(stream);
-    int lastPercent = -1;
-    for (qint64 done = 0; done < count;) {
-        ReportProgress(pkSave, done, count, name, lastPercent);
-        const qint64 step = std::min(kCopyStep, count - done);
-        const auto* src = reinterpret_cast<const char*>(m_data.addressOf(position + done, step));
-        if (stream.write(src, step) != step)
+    copySteps(pkSave, count, progressFileName(stream), [&](qint64 done, qint64 step) {
+        if (stream.write(reinterpret_cast<const char*>(m_data.addressOf(position + done, step)), step) != step)
             streamFailed(stream);
-        done += step;
-    }
+        return step;
+    });
 }
 
 void HexEditor::LoadFromFile(const QString& fileName)
@@ -225,7 +221,7 @@ void HexEditor::SetDataSize(qint64 size)
             CreateUndo(ufKindAppendBuffer, old, size - old);
     }
     const qint64 caret = GetCursorPosition();
-    const bool caretCut = caret > size || (caret == size && !m_insertMode);
+    const bool caretCut = caret > size || (caret == size && !m_params.insertMode);
     m_data.setSize(size, 0);
     m_modifiedBits.truncate(size);
     m_modified = true;

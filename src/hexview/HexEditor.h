@@ -88,9 +88,9 @@ public:
     [[nodiscard]] int CharWidth() const noexcept { return m_layout.params().charWidth; }
 
     // ---- properties --------------------------------------------------------------------------
-    [[nodiscard]] int BytesPerRow() const noexcept { return m_bytesPerRow; }
+    [[nodiscard]] int BytesPerRow() const noexcept { return m_params.bytesPerRow; }
     void SetBytesPerRow(int value);
-    [[nodiscard]] int BytesPerColumn() const noexcept { return m_bytesPerColumn; }
+    [[nodiscard]] int BytesPerColumn() const noexcept { return m_params.bytesPerColumn; }
     void SetBytesPerColumn(int value);
     [[nodiscard]] bool AutoBytesPerRow() const noexcept { return m_autoBytesPerRow; }
     void SetAutoBytesPerRow(bool value);
@@ -131,31 +131,31 @@ public:
     void SetBookmarkBitmap(const QPixmap& value) { repaintWith(m_bookmarkBitmap, value); }
     [[nodiscard]] int MaxUndo() const noexcept { return m_maxUndo; }
     void SetMaxUndo(int value) { m_maxUndo = value; }
-    [[nodiscard]] bool InsertMode() const noexcept { return m_insertMode; }
+    [[nodiscard]] bool InsertMode() const noexcept { return m_params.insertMode; }
     void SetInsertMode(bool value);
-    [[nodiscard]] bool HexLowerCase() const noexcept { return m_hexLowerCase; }
-    void SetHexLowerCase(bool value) { relayWith(m_hexLowerCase, value); }
+    [[nodiscard]] bool HexLowerCase() const noexcept { return m_params.hexLowerCase; }
+    void SetHexLowerCase(bool value) { relayWith(m_params.hexLowerCase, value); }
     [[nodiscard]] bool DrawGutter3D() const noexcept { return m_drawGutter3D; }
     void SetDrawGutter3D(bool value) { repaintWith(m_drawGutter3D, value); }
-    [[nodiscard]] bool ShowRuler() const noexcept { return m_showRuler; }
-    void SetShowRuler(bool value) { relayWith(m_showRuler, value); }
+    [[nodiscard]] bool ShowRuler() const noexcept { return m_params.showRuler; }
+    void SetShowRuler(bool value) { relayWith(m_params.showRuler, value); }
     [[nodiscard]] int BytesPerUnit() const noexcept { return m_bytesPerUnit; }
     void SetBytesPerUnit(int value);
     [[nodiscard]] int RulerBytesPerUnit() const noexcept { return m_rulerBytesPerUnit; }
     void SetRulerBytesPerUnit(int value);
     [[nodiscard]] bool ShowPositionIfNotFocused() const noexcept { return m_showPositionIfNotFocused; }
     void SetShowPositionIfNotFocused(bool value) { repaintWith(m_showPositionIfNotFocused, value); }
-    [[nodiscard]] bool UnicodeChars() const noexcept { return m_unicodeChars; }
+    [[nodiscard]] bool UnicodeChars() const noexcept { return m_params.unicodeChars; }
     void SetUnicodeChars(bool value);
     [[nodiscard]] bool UnicodeBigEndian() const noexcept { return m_unicodeBigEndian; }
     void SetUnicodeBigEndian(bool value) { repaintWith(m_unicodeBigEndian, value); }
-    [[nodiscard]] int BytesPerBlock() const noexcept { return m_bytesPerBlock; }
-    void SetBytesPerBlock(int value) { relayWith(m_bytesPerBlock, value); }
-    [[nodiscard]] bool SeparateBlocksInCharField() const noexcept { return m_separateBlocks; }
-    void SetSeparateBlocksInCharField(bool value) { relayWith(m_separateBlocks, value); }
+    [[nodiscard]] int BytesPerBlock() const noexcept { return m_params.bytesPerBlock; }
+    void SetBytesPerBlock(int value) { relayWith(m_params.bytesPerBlock, value); }
+    [[nodiscard]] bool SeparateBlocksInCharField() const noexcept { return m_params.separateBlocksInCharField; }
+    void SetSeparateBlocksInCharField(bool value) { relayWith(m_params.separateBlocksInCharField, value); }
     [[nodiscard]] bool FindProgress() const noexcept { return m_findProgress; }
     void SetFindProgress(bool value) { m_findProgress = value; }
-    [[nodiscard]] int RulerNumberBase() const noexcept { return m_rulerNumberBase; }
+    [[nodiscard]] int RulerNumberBase() const noexcept { return m_params.rulerNumberBase; }
     void SetRulerNumberBase(int value);
     [[nodiscard]] HexTranslation& Translations() noexcept { return m_tables; }
     // The unit the ruler and the default offset count in.
@@ -272,13 +272,21 @@ protected:
     // OnChange, then the coalesced selection-changed notification.
     void NotifyChange();
     void RequestSelectionChanged();
+    // The last place the caret may stand: the last byte, or behind it in insert mode.
+    [[nodiscard]] qint64 LastCaretPosition() const noexcept
+    {
+        return m_params.insertMode ? m_data.size() : std::max<qint64>(m_data.size() - 1, 0);
+    }
     // Moves the caret onto a byte in the given field (clamped to the store); in the hex field
     // onto its low nibble when asked.
     void MoveCaretTo(qint64 position, bool inCharField, bool secondNibble = false);
     void ResetSelection();
     [[nodiscard]] int OffsetUnit() const noexcept;
-    void ReportProgress(HexProgressKind kind, qint64 done, qint64 total, const QString& name,
-                        int& lastPercent);
+    // Moves total bytes in steps of at most 61440, `move` (done, step) moving one and returning
+    // how many it moved (none ends the copy early); before each step OnProgress hears the
+    // percentage when it changed. Returns the bytes moved.
+    qint64 copySteps(HexProgressKind kind, qint64 total, const QString& name,
+                     const std::function<qint64(qint64 done, qint64 step)>& move);
 
     // Asks for an undo record of the coming change; raises "Cannot update undo storage" when the
     // change is not allowed. replaced: bytes a replacement takes away; nibble kinds put the
@@ -303,6 +311,8 @@ protected:
     void BookmarksChanged();
 
     void keyPressEvent(QKeyEvent* event) override;
+    // A key as the control acts on it; the errors it raises refuse the key with a beep.
+    virtual void handleKey(QKeyEvent* event);
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -365,7 +375,6 @@ private:
     // After count new bytes at position: they are selected, with the caret on the last when asked.
     void selectInserted(qint64 position, qint64 count, bool moveCaret);
     void shiftNibbles(qint64 nibble, bool insert);
-    void handleKey(QKeyEvent* event);
     void handleChar(QChar ch);
     void typeHexDigit(int digit);
     void typeCharacter(QChar ch);
@@ -408,9 +417,10 @@ private:
         RecomputeGrid();
     }
 
-    int m_bytesPerRow = 16;
-    int m_bytesPerColumn = 2;
     bool m_autoBytesPerRow = false;
+    // The properties that shape the grid, kept as the layout takes them; RecomputeGrid adds
+    // the measured fields (unit, size, character cell, gutter).
+    HexLayout::Params m_params;
     TranslationKind m_translation = tkAsIs;
     HexCaretKind m_caretKind = ckAuto;
     HexColors m_colors;
@@ -428,19 +438,12 @@ private:
     int m_gutterWidth = -1;
     QPixmap m_bookmarkBitmap;
     int m_maxUndo = 1048576;
-    bool m_insertMode = false;
-    bool m_hexLowerCase = false;
     bool m_drawGutter3D = true;
-    bool m_showRuler = false;
     int m_bytesPerUnit = 1;
     int m_rulerBytesPerUnit = -1;
     bool m_showPositionIfNotFocused = false;
-    bool m_unicodeChars = false;
     bool m_unicodeBigEndian = false;
-    int m_bytesPerBlock = -1;
-    bool m_separateBlocks = true;
     bool m_findProgress = false;
-    int m_rulerNumberBase = 16;
     int m_selectionChangeCount = 0;
     int m_caretRowPainted = HexLayout::FixedRows;
     std::unique_ptr<HexPainter> m_painter;

@@ -36,8 +36,8 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
         const auto flag = [&r](HexUndoFlag f, bool on) { if (on) r.flags |= hexUndoBit(f); };
         flag(ufFlag2ndByteCol, m_layout.isSecondNibble(Col()));
         flag(ufFlagInCharField, m_inCharField);
-        flag(ufFlagInsertMode, m_insertMode);
-        flag(ufFlagIsUnicode, m_unicodeChars);
+        flag(ufFlagInsertMode, m_params.insertMode);
+        flag(ufFlagIsUnicode, m_params.unicodeChars);
         flag(ufFlagIsUnicodeBigEndian, m_unicodeBigEndian);
         flag(ufFlagModified, m_modified);
         flag(ufFlagHasSelection, HasSelection());
@@ -118,7 +118,7 @@ void HexEditor::ChangeBytes(qint64 position, const std::uint8_t* bytes, qint64 c
         if (m_data.at(position + i) == bytes[i])
             continue;
         m_data.writeAt(position + i, bytes + i, 1);
-        if (!m_insertMode)
+        if (!m_params.insertMode)
             m_modifiedBits.set(position + i, true);
     }
     // An overwrite changes only the rows holding the bytes.
@@ -264,15 +264,11 @@ void HexEditor::ConvertRange(qint64 from, qint64 to, TranslationKind target,
 
 void HexEditor::SetSelection(qint64 anchor, qint64 other)
 {
-    const qint64 size = m_data.size();
-    if (other < 0 || anchor < 0 || size == 0) {
-        ResetSelection();
-        return;
-    }
     const qint64 unit = m_bytesPerUnit;
     const qint64 low = (std::min(anchor, other) / unit) * unit;
-    const qint64 high = std::min(size - 1, (std::max(anchor, other) / unit + 1) * unit - 1);
-    if (low > high) {
+    const qint64 high = std::min(m_data.size() - 1, (std::max(anchor, other) / unit + 1) * unit - 1);
+    // No other end, or no byte in between (an empty store has none at all).
+    if (anchor < 0 || other < 0 || low > high) {
         ResetSelection();
         return;
     }
@@ -296,16 +292,15 @@ void HexEditor::KeepStateInStore()
     m_selBeginPosition = std::min(m_selBeginPosition, size);
     bool cleared = false;
     for (HexBookmark& b : m_bookmarks) {
-        if (b.position > size || (b.position == size && !m_insertMode)) {
+        if (b.position > size || (b.position == size && !m_params.insertMode)) {
             b = HexBookmark{};
             cleared = true;
         }
     }
     if (cleared)
         BookmarksChanged();
-    const qint64 last = m_insertMode ? size : std::max<qint64>(size - 1, 0);
-    if (GetCursorPosition() > last)
-        MoveCaretTo(last, m_inCharField);
+    if (GetCursorPosition() > LastCaretPosition())
+        MoveCaretTo(LastCaretPosition(), m_inCharField);
 }
 
 std::span<const std::uint8_t> HexEditor::SelectedBytes() const
@@ -320,7 +315,7 @@ void HexEditor::SelectAll()
 {
     if (m_data.size() == 0)
         return;
-    MoveCaretTo(m_insertMode ? m_data.size() : m_data.size() - 1, m_inCharField);
+    MoveCaretTo(LastCaretPosition(), m_inCharField);
     SetSelection(0, m_data.size() - 1);
 }
 
@@ -376,7 +371,7 @@ void HexEditor::GotoBookmark(int index)
     const HexBookmark b = GetBookmark(index);
     if (b.position < 0)
         return;
-    if (b.position > m_data.size() || (b.position == m_data.size() && !m_insertMode)) {
+    if (b.position > m_data.size() || (b.position == m_data.size() && !m_params.insertMode)) {
         m_bookmarks[std::size_t(index)] = HexBookmark{};
         BookmarksChanged();
         return;

@@ -60,11 +60,8 @@ bool HexEditorEx::CBCopy()
 {
     if (!CanCopy())
         return false;
-    HexClipboard::CopyOptions options;
-    options.hexText = m_clipboardAsHexText;
-    options.swapNibbles = SwapNibbles();
-    options.fileName = FileName();
-    QMimeData* mime = HexClipboard::makeMimeData(SelectedBytes(), options);
+    QMimeData* mime = HexClipboard::makeMimeData(
+        SelectedBytes(), {.hexText = m_clipboardAsHexText, .swapNibbles = SwapNibbles(), .fileName = FileName()});
     QApplication::clipboard()->setMimeData(mime);
     m_copied = mime;
     return true;
@@ -80,14 +77,13 @@ bool HexEditorEx::CBCut()
 
 std::optional<QByteArray> HexEditorEx::readClipboard(const QMimeData& mime)
 {
+    // The private block, offered first, or a format alone is read without asking.
     const QStringList formats = HexClipboard::supportedFormats(mime, m_otherFormats);
-    QString format;
+    if (formats.isEmpty())
+        return std::nullopt;
+    QString format = formats.front();
     bool hexText = m_clipboardAsHexText;
-    if (formats.contains(QString::fromLatin1(HexClipboard::PrivateFormat))) {
-        format = QString::fromLatin1(HexClipboard::PrivateFormat);
-    } else if (formats.size() == 1) {
-        format = formats.front();
-    } else if (formats.size() > 1) {
+    if (formats.size() > 1 && format != QLatin1String(HexClipboard::PrivateFormat)) {
         int chosen = 0;
         const bool ok = ChooseClipboardFormat ? ChooseClipboardFormat(formats, chosen, hexText)
                                               : HexFormatDialog::choose(this, formats, chosen, hexText);
@@ -97,8 +93,6 @@ std::optional<QByteArray> HexEditorEx::readClipboard(const QMimeData& mime)
         if (HexClipboard::isTextFormat(format))
             m_clipboardAsHexText = hexText;
     }
-    if (format.isEmpty())
-        return std::nullopt;
     if (HexClipboard::isTextFormat(format))
         return hexText ? hexTextBytes(mime.text()) : shownTextBytes(mime.text());
     return HexClipboard::bytesOf(mime, format, UnicodeBigEndian());
@@ -139,9 +133,7 @@ bool HexEditorEx::CBPaste()
 {
     if (!CanPaste())
         return false;
-    const QMimeData* mime = QApplication::clipboard()->mimeData();
-    if (!mime)
-        return false;
+    const QMimeData* mime = QApplication::clipboard()->mimeData();  // CanPaste saw it
     const bool hasPrivate = mime->hasFormat(QString::fromLatin1(HexClipboard::PrivateFormat));
     const QStringList files = localFiles(*mime);
     if (!hasPrivate && !files.isEmpty()) {
@@ -270,24 +262,18 @@ void HexEditorEx::SaveToFile(const QString& fileName, bool makeCurrent)
     HexEditor::SaveToFile(fileName, makeCurrent);
 }
 
-void HexEditorEx::keyPressEvent(QKeyEvent* event)
+void HexEditorEx::handleKey(QKeyEvent* event)
 {
     const int key = event->key();
     const bool ctrlOnly = (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == Qt::ControlModifier;
-    if (!ctrlOnly || (key != Qt::Key_C && key != Qt::Key_X && key != Qt::Key_V)) {
-        HexEditor::keyPressEvent(event);
-        return;
-    }
-    try {
-        if (key == Qt::Key_C)
-            CBCopy();
-        else if (key == Qt::Key_X)
-            CBCut();
-        else
-            CBPaste();
-    } catch (const std::exception&) {
-        QApplication::beep();
-    }
+    if (!ctrlOnly || (key != Qt::Key_C && key != Qt::Key_X && key != Qt::Key_V))
+        HexEditor::handleKey(event);
+    else if (key == Qt::Key_C)
+        CBCopy();
+    else if (key == Qt::Key_X)
+        CBCut();
+    else
+        CBPaste();
 }
 
 void HexEditorEx::wheelEvent(QWheelEvent* event)

@@ -108,7 +108,7 @@ public:
     [[nodiscard]] QRect PrinterMarginRect(const QSize& pageSize, int dpi) const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void handleKey(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

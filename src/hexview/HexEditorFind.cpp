@@ -5,13 +5,9 @@
 
 QByteArray HexEditor::PrepareFindText(const QByteArray& text, bool ignoreCase, bool translate) const
 {
-    HexSearchTextOptions options;
-    options.ignoreCase = ignoreCase;
-    options.translate = translate;
-    options.translation = m_translation;
-    options.unicode = m_unicodeChars;
-    options.unicodeBigEndian = m_unicodeBigEndian;
-    return hexPrepareSearchText(text, m_tables, options);
+    return hexPrepareSearchText(text, m_tables,
+                                {.ignoreCase = ignoreCase, .translate = translate, .translation = m_translation,
+                                 .unicode = m_params.unicodeChars, .unicodeBigEndian = m_unicodeBigEndian});
 }
 
 qint64 HexEditor::Find(const void* data, qint64 length, qint64 from, qint64 to, bool ignoreCase)

@@ -60,7 +60,7 @@ void HexEditor::handleKey(QKeyEvent* e)
     if (key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta)
         return;
     m_selecting = shift;
-    if (!(mods & ~Qt::ShiftModifier) && !m_insertMode && !shift)
+    if (!(mods & ~Qt::ShiftModifier) && !m_params.insertMode && !shift)
         ResetSelection();
 
     if (ctrl) {
@@ -100,16 +100,16 @@ void HexEditor::handleKey(QKeyEvent* e)
         return;
     case Qt::Key_Insert:
         if (!ctrl && !shift)
-            SetInsertMode(!m_insertMode);
+            SetInsertMode(!m_params.insertMode);
         return;
     case Qt::Key_Backspace:
-        if (m_insertMode)
+        if (m_params.insertMode)
             deleteUnit(true);
         else
             moveCaretByKey(Qt::Key_Left, false);
         return;
     case Qt::Key_Delete:
-        if (m_insertMode)
+        if (m_params.insertMode)
             deleteUnit(false);
         return;
     default: break;
@@ -123,12 +123,12 @@ void HexEditor::handleKey(QKeyEvent* e)
 void HexEditor::moveCaretByKey(int key, bool ctrl)
 {
     const qint64 size = m_data.size();
-    const qint64 last = m_insertMode ? size : std::max<qint64>(size - 1, 0);
-    const qint64 bpr = m_bytesPerRow;
+    const qint64 last = LastCaretPosition();
+    const qint64 bpr = m_params.bytesPerRow;
     const qint64 pos = std::min(GetCursorPosition(), last);
     bool inChar = m_inCharField;
     const bool second = m_layout.isSecondNibble(Col());
-    const qint64 step = (m_selecting || (inChar && m_unicodeChars)) ? m_bytesPerUnit : (inChar ? 1 : 0);
+    const qint64 step = (m_selecting || (inChar && m_params.unicodeChars)) ? m_bytesPerUnit : (inChar ? 1 : 0);
     qint64 target = pos;
     bool targetSecond = false;
     const qint64 rowStart = pos - pos % bpr;
@@ -152,7 +152,7 @@ void HexEditor::moveCaretByKey(int key, bool ctrl)
             target = std::min(rowStart + bpr - 1, last);
             inChar = true;
         } else if (step == 0) {
-            const qint64 lastNibble = m_insertMode ? 2 * size : 2 * size - 1;
+            const qint64 lastNibble = m_params.insertMode ? 2 * size : 2 * size - 1;
             const qint64 nibble = std::min<qint64>(2 * pos + (second ? 1 : 0) + 1, std::max<qint64>(lastNibble, 0));
             target = nibble / 2;
             targetSecond = nibble & 1;
@@ -189,8 +189,6 @@ void HexEditor::moveCaretByKey(int key, bool ctrl)
     case Qt::Key_End: target = ctrl ? last : std::min(rowStart + bpr - 1, last); break;
     default: return;
     }
-    if (size == 0)
-        target = 0;
     MoveCaretTo(target, inChar, targetSecond);
     afterCaretMove(pos);
 }
@@ -212,7 +210,7 @@ void HexEditor::afterCaretMove(qint64 before)
         m_selBeginPosition = before;
     }
     const qint64 begin = m_selBeginPosition;
-    if (!m_insertMode) {
+    if (!m_params.insertMode) {
         SetSelection(begin, caret);
     } else if (caret == begin) {
         // Between bytes: back at the start means nothing selected.
@@ -265,9 +263,9 @@ void HexEditor::handleChar(QChar ch)
         return;
     const qint64 size = m_data.size();
     const qint64 pos = GetCursorPosition();
-    if (!m_insertMode && pos >= size)
+    if (!m_params.insertMode && pos >= size)
         return;
-    if (!m_insertMode)
+    if (!m_params.insertMode)
         ResetSelection();
     if (m_inCharField)
         typeCharacter(ch);
@@ -290,7 +288,7 @@ void HexEditor::typeHexDigit(int digit)
     const bool highColumn = second == m_swapNibbles;
     const std::uint8_t old = pos < size ? m_data.at(pos) : 0;
     const bool unitStart = pos % m_bytesPerUnit == 0 && !second;
-    if (!m_insertMode || (!unitStart && !HasSelection())) {
+    if (!m_params.insertMode || (!unitStart && !HasSelection())) {
         if (pos >= size)
             return;
         const std::uint8_t value = (highColumn || HasSelection()) ? std::uint8_t(digit << 4 | (old & 0x0F))
@@ -309,8 +307,8 @@ void HexEditor::typeCharacter(QChar ch)
 {
     const qint64 size = m_data.size();
     const qint64 pos = GetCursorPosition();
-    QByteArray unit(m_insertMode ? m_bytesPerUnit : (m_unicodeChars ? 2 : 1), '\0');
-    if (m_unicodeChars) {
+    QByteArray unit(m_params.insertMode ? m_bytesPerUnit : (m_params.unicodeChars ? 2 : 1), '\0');
+    if (m_params.unicodeChars) {
         const char16_t v = ch.unicode();
         unit[0] = char(m_unicodeBigEndian ? v >> 8 : v & 0xFF);
         unit[1] = char(m_unicodeBigEndian ? v & 0xFF : v >> 8);
@@ -328,8 +326,8 @@ void HexEditor::typeCharacter(QChar ch)
         }
         unit[0] = char(b);
     }
-    const int width = m_unicodeChars ? 2 : 1;
-    if (!m_insertMode || (!HasSelection() && pos < size && pos % m_bytesPerUnit != 0)) {
+    const int width = m_params.unicodeChars ? 2 : 1;
+    if (!m_params.insertMode || (!HasSelection() && pos < size && pos % m_bytesPerUnit != 0)) {
         if (pos >= size)
             return;
         ChangeBytes(pos, reinterpret_cast<const std::uint8_t*>(unit.constData()),

@@ -12,7 +12,7 @@ qint64 HexEditor::pressPosition(QPoint point, int& col, int& row) const
     const bool nibble = m_layout.isNibbleCol(col);
     if (!nibble && !m_layout.isCharCol(col))
         return -1;
-    if (m_insertMode) {
+    if (m_params.insertMode) {
         // Between bytes: the right half of a cell stands for the next cell.
         const QRect r = CellRect(col, row);
         if (point.x() >= r.left() + CharWidth() / 2) {
@@ -24,8 +24,7 @@ qint64 HexEditor::pressPosition(QPoint point, int& col, int& row) const
             }
         }
     }
-    const qint64 limit = m_insertMode ? m_data.size() : m_data.size() - 1;
-    return std::clamp<qint64>(m_layout.positionOf(col, row), 0, std::max<qint64>(limit, 0));
+    return std::clamp<qint64>(m_layout.positionOf(col, row), 0, LastCaretPosition());
 }
 
 void HexEditor::mousePressEvent(QMouseEvent* event)
@@ -47,7 +46,7 @@ void HexEditor::mousePressEvent(QMouseEvent* event)
     }
     ResetSelection();
     // Between bytes in insert mode, the caret always stands before a whole byte.
-    MoveCaretTo(pos, m_layout.isCharCol(col), m_layout.isSecondNibble(col) && !m_insertMode);
+    MoveCaretTo(pos, m_layout.isCharCol(col), m_layout.isSecondNibble(col) && !m_params.insertMode);
     m_mouseSelecting = true;
     m_selBeginPosition = pos;
     m_lastMouse = event->position().toPoint();

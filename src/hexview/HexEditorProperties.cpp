@@ -4,21 +4,21 @@
 
 void HexEditor::SetBytesPerRow(int value)
 {
-    if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
+    if (value < 1 || value > 256 || (m_params.unicodeChars && (value & 1)))
         throw HexEditorError(HexMessages::BytesPerLine);
-    if (value == m_bytesPerRow)
+    if (value == m_params.bytesPerRow)
         return;
     const qint64 caret = GetCursorPosition();
-    m_bytesPerRow = value;
+    m_params.bytesPerRow = value;
     RecomputeGrid();
     MoveCaretTo(caret, m_inCharField);
 }
 
 void HexEditor::SetBytesPerColumn(int value)
 {
-    if (value < 1 || value > 256 || (m_unicodeChars && (value & 1)))
+    if (value < 1 || value > 256 || (m_params.unicodeChars && (value & 1)))
         throw HexEditorError(HexMessages::BytesPerColumn);
-    m_bytesPerColumn = value;
+    m_params.bytesPerColumn = value;
     RecomputeGrid();
 }
 
@@ -31,7 +31,7 @@ void HexEditor::SetAutoBytesPerRow(bool value)
 
 void HexEditor::SetTranslation(TranslationKind value)
 {
-    if (m_unicodeChars && value != tkAsIs)
+    if (m_params.unicodeChars && value != tkAsIs)
         throw HexEditorError(HexMessages::UnicodeTranslation);
     m_translation = value;
     viewport()->update();
@@ -57,12 +57,12 @@ void HexEditor::setInsertModeCondition(bool& member, bool value)
 
 void HexEditor::SetInsertMode(bool value)
 {
-    if (value == m_insertMode)
+    if (value == m_params.insertMode)
         return;
     if (value && !insertModeAllowed())
         return;
     const qint64 caret = GetCursorPosition();
-    m_insertMode = value;
+    m_params.insertMode = value;
     // Changed-byte marks only make sense against unmoved data, so they go with the mode switch.
     m_modifiedBits.clear();
     RecomputeGrid();
@@ -74,7 +74,7 @@ void HexEditor::SetBytesPerUnit(int value)
 {
     if (!hexIsUnit(value))
         throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
-    if (m_unicodeChars && value != 2)
+    if (m_params.unicodeChars && value != 2)
         throw HexEditorError(HexMessages::UnicodeUnit);
     m_bytesPerUnit = value;
     RecomputeGrid();
@@ -90,19 +90,19 @@ void HexEditor::SetRulerBytesPerUnit(int value)
 
 void HexEditor::SetUnicodeChars(bool value)
 {
-    if (value == m_unicodeChars)
+    if (value == m_params.unicodeChars)
         return;
     if (value && (m_data.size() & 1))
         throw HexEditorError(HexMessages::UnicodeOddSize);
     const qint64 caret = GetCursorPosition();
-    m_unicodeChars = value;
+    m_params.unicodeChars = value;
     if (value) {
         m_translation = tkAsIs;
         m_bytesPerUnit = 2;
-        if (m_bytesPerRow & 1)
-            m_bytesPerRow = m_bytesPerRow == 255 ? 254 : m_bytesPerRow + 1;
-        if (m_bytesPerColumn & 1)
-            m_bytesPerColumn = m_bytesPerColumn == 255 ? 254 : m_bytesPerColumn + 1;
+        if (m_params.bytesPerRow & 1)
+            m_params.bytesPerRow = m_params.bytesPerRow == 255 ? 254 : m_params.bytesPerRow + 1;
+        if (m_params.bytesPerColumn & 1)
+            m_params.bytesPerColumn = m_params.bytesPerColumn == 255 ? 254 : m_params.bytesPerColumn + 1;
     }
     RecomputeGrid();
     MoveCaretTo(caret & ~qint64(value ? 1 : 0), m_inCharField);
@@ -112,6 +112,6 @@ void HexEditor::SetRulerNumberBase(int value)
 {
     if (value < 2 || value > 16)
         throw HexEditorError(QString::fromLatin1(HexMessages::RulerBase).arg(value));
-    m_rulerNumberBase = value;
+    m_params.rulerNumberBase = value;
     RecomputeGrid();
 }

@@ -94,8 +94,8 @@ void HexEditor::undoRecord(const HexUndoRecord& r, bool makeRedo)
 
 void HexEditor::restoreFromRecord(const HexUndoRecord& r)
 {
-    m_insertMode = r.has(ufFlagInsertMode);
-    m_unicodeChars = r.has(ufFlagIsUnicode);
+    m_params.insertMode = r.has(ufFlagInsertMode);
+    m_params.unicodeChars = r.has(ufFlagIsUnicode);
     m_unicodeBigEndian = r.has(ufFlagIsUnicodeBigEndian);
     if (r.translation <= tkCustom)
         m_translation = TranslationKind(r.translation);
@@ -160,7 +160,7 @@ bool HexEditor::Redo()
     case ufKindConvert:
         CreateUndo(kind, pos, n);
         for (qint64 i = 0; i < n; ++i)
-            if (kind == ufKindBytesChanged && !m_insertMode && m_data.at(pos + i) != std::uint8_t(step.saved[i]))
+            if (kind == ufKindBytesChanged && !m_params.insertMode && m_data.at(pos + i) != std::uint8_t(step.saved[i]))
                 m_modifiedBits.set(pos + i, true);
         m_data.writeAt(pos, step.saved.constData(), n);
         break;

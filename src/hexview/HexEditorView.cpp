@@ -51,8 +51,8 @@ QFont HexEditor::FixedFont(int pixelSize, qreal pointSize)
 int HexEditor::OffsetUnit() const noexcept
 {
     switch (m_offsetFormat.unitKind()) {
-    case HexOffsetFormat::UnitKind::Rows: return m_bytesPerRow;
-    case HexOffsetFormat::UnitKind::ColumnGroups: return m_bytesPerColumn;
+    case HexOffsetFormat::UnitKind::Rows: return m_params.bytesPerRow;
+    case HexOffsetFormat::UnitKind::ColumnGroups: return m_params.bytesPerColumn;
     case HexOffsetFormat::UnitKind::Fixed: return m_offsetFormat.fixedUnit();
     case HexOffsetFormat::UnitKind::Ruler: break;
     }
@@ -61,7 +61,7 @@ int HexEditor::OffsetUnit() const noexcept
 
 QString HexEditor::GetOffsetString(qint64 position) const
 {
-    const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_bytesPerRow;
+    const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_params.bytesPerRow;
     if (OnGetOffsetText) {
         QString text;
         OnGetOffsetText(position, position == lastRowStart, text);
@@ -69,29 +69,20 @@ QString HexEditor::GetOffsetString(qint64 position) const
     }
     const int unit = OffsetUnit();
     return m_offsetFormat.format(position, unit, m_offsetFormat.digitsFor(lastRowStart / unit),
-                                 m_hexLowerCase);
+                                 m_params.hexLowerCase);
 }
 
 void HexEditor::RecomputeGrid()
 {
     const QFontMetrics fm(font());
-    HexLayout::Params p;
-    p.bytesPerRow = m_bytesPerRow;
-    p.bytesPerColumn = m_bytesPerColumn;
-    p.bytesPerBlock = m_bytesPerBlock;
-    p.separateBlocksInCharField = m_separateBlocks;
-    p.unicodeChars = m_unicodeChars;
+    HexLayout::Params p = m_params;
     p.rulerUnit = RulerUnit();
-    p.rulerNumberBase = m_rulerNumberBase;
-    p.hexLowerCase = m_hexLowerCase;
-    p.showRuler = m_showRuler;
-    p.insertMode = m_insertMode;
     p.dataSize = m_data.size();
     p.charWidth = std::max(1, fm.horizontalAdvance(QLatin1Char('w')));
     p.charHeight = fm.height();
     // The gutter width depends on the row count, which the first pass establishes.
     m_layout.update(p);
-    const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_bytesPerRow;
+    const qint64 lastRowStart = qint64(m_layout.dataRows() - 1) * m_params.bytesPerRow;
     const int offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
     p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : offsetDisplayWidth * p.charWidth + 21;
     m_layout.update(p);
@@ -107,8 +98,7 @@ qint64 HexEditor::GetCursorPosition() const
 
 void HexEditor::MoveCaretTo(qint64 position, bool inCharField, bool secondNibble)
 {
-    const qint64 last = m_insertMode ? m_data.size() : m_data.size() - 1;
-    position = std::clamp<qint64>(position, 0, std::max<qint64>(last, 0));
+    position = std::clamp<qint64>(position, 0, LastCaretPosition());
     m_inCharField = inCharField;
     const int col = inCharField ? m_layout.charColOf(position) : m_layout.nibbleColOf(position);
     SetCurrentCell(col, m_layout.rowOf(position));
@@ -155,7 +145,7 @@ qint64 HexEditor::DisplayEnd() const
 {
     if (m_data.size() == 0)
         return -1;
-    const qint64 rowEnd = qint64(LastVisibleRow() - HexLayout::FixedRows + 1) * m_bytesPerRow;
+    const qint64 rowEnd = qint64(LastVisibleRow() - HexLayout::FixedRows + 1) * m_params.bytesPerRow;
     return std::min(rowEnd, m_data.size()) - 1;
 }
 
@@ -180,7 +170,7 @@ QRect HexEditor::CaretRect() const
     const int h = m_layout.rowHeight() - 2;
     HexCaretKind kind = m_caretKind;
     if (kind == ckAuto)
-        kind = m_readOnlyView ? ckBottom : (m_insertMode ? ckLeft : ckFull);
+        kind = m_readOnlyView ? ckBottom : (m_params.insertMode ? ckLeft : ckFull);
     switch (kind) {
     case ckLeft: return {cell.left(), cell.top(), 2, h};
     case ckBottom: return {cell.left(), cell.top() + h - 2, cw, 2};

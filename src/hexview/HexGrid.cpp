@@ -5,12 +5,6 @@
 #include <algorithm>
 #include <numeric>
 
-HexGrid::HexGrid(QWidget* parent) : QAbstractScrollArea(parent)
-{
-    verticalScrollBar()->setTracking(true);
-    horizontalScrollBar()->setTracking(true);
-}
-
 void HexGrid::SetGridGeometry(std::vector<int> colWidths, int rowCount, int fixedCols,
                               int fixedRows, std::vector<int> fixedRowHeights, int rowHeight)
 {
@@ -105,17 +99,12 @@ bool HexGrid::CellAt(QPoint point, int& col, int& row) const
 {
     if (point.x() < 0 || point.y() < 0 || ColCount() == 0)
         return false;
+    // Left of the fixed columns' edge the point is on them; right of it on the scrolled content.
     const int fw = FixedWidth();
-    if (point.x() < fw) {
-        const auto it = std::upper_bound(m_colLeft.begin(), m_colLeft.begin() + m_fixedCols + 1, point.x());
-        col = static_cast<int>(it - m_colLeft.begin()) - 1;
-    } else {
-        const int contentX = point.x() - fw + m_colLeft[static_cast<std::size_t>(m_leftCol)];
-        const auto it = std::upper_bound(m_colLeft.begin(), m_colLeft.end(), contentX);
-        col = static_cast<int>(it - m_colLeft.begin()) - 1;
-        if (col >= ColCount())
-            return false;
-    }
+    const int x = point.x() < fw ? point.x() : point.x() - fw + m_colLeft[static_cast<std::size_t>(m_leftCol)];
+    col = static_cast<int>(std::upper_bound(m_colLeft.begin(), m_colLeft.end(), x) - m_colLeft.begin()) - 1;
+    if (col >= ColCount())
+        return false;
     const int fh = FixedHeight();
     if (point.y() < fh) {
         const auto it = std::upper_bound(m_fixedRowTop.begin(), m_fixedRowTop.end(), point.y());
@@ -209,12 +198,10 @@ void HexGrid::updateScrollBars()
     QScrollBar* v = verticalScrollBar();
     v->setRange(0, maxTopRow() - m_fixedRows);
     v->setPageStep(VisibleRowCount());
-    v->setSingleStep(1);
     v->setValue(m_topRow - m_fixedRows);
     QScrollBar* h = horizontalScrollBar();
     h->setRange(0, maxLeftCol() - m_fixedCols);
     h->setPageStep(std::max(1, LastVisibleCol() - m_leftCol));
-    h->setSingleStep(1);
     h->setValue(m_leftCol - m_fixedCols);
     m_syncingBars = false;
 }

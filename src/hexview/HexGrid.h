@@ -11,7 +11,8 @@
 class HexGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    explicit HexGrid(QWidget* parent = nullptr);
+    // Qt's scroll bars track the thumb and step by one from the start.
+    explicit HexGrid(QWidget* parent = nullptr) : QAbstractScrollArea(parent) {}
 
     [[nodiscard]] int ColCount() const noexcept { return static_cast<int>(m_colWidths.size()); }
     [[nodiscard]] int RowCount() const noexcept { return m_rowCount; }

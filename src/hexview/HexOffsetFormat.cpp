@@ -4,32 +4,18 @@
 
 #include "HexEditorError.h"
 
+#include <QRegularExpression>
+
 namespace {
 
-// Reads hex digits from i on; returns the digit count and leaves i behind them.
-int readHex(const QString& s, int& i, qint64& value)
+// The value of hex digits; it stops growing past 2^40, which is past every valid number.
+qint64 hexValue(QStringView digits)
 {
-    value = 0;
-    int n = 0;
-    while (i < s.size() && hexDigitValue(s[i]) >= 0) {
+    qint64 value = 0;
+    for (const QChar c : digits)
         if (value < (qint64{1} << 40))
-            value = value * 16 + hexDigitValue(s[i]);
-        ++i;
-        ++n;
-    }
-    return n;
-}
-
-// Reads hex digits from i on that `mark` ends: leaves i behind the mark and returns the digit
-// count. Without the mark i stays where it was and the result is -1.
-int readHexUpTo(const QString& s, int& i, QChar mark, qint64& value)
-{
-    int end = i;
-    const int digits = readHex(s, end, value);
-    if (end >= s.size() || s[end] != mark)
-        return -1;
-    i = end + 1;
-    return digits;
+            value = value * 16 + hexDigitValue(c);
+    return value;
 }
 
 [[noreturn]] void missing(const QString& what)
@@ -45,47 +31,41 @@ HexOffsetFormat HexOffsetFormat::parse(const QString& format)
     f.m_source = format;
     if (format.isEmpty())
         return f;
-    const QString& s = format;
-    int i = 0;
-    qint64 value = 0;
-
-    // Unit.
-    const QChar unitLetter = s.size() >= 2 && s[1] == QLatin1Char('%') ? s[0].toUpper() : QChar();
-    if (unitLetter == QLatin1Char('R') || unitLetter == QLatin1Char('C')) {
-        f.m_unitKind = unitLetter == QLatin1Char('R') ? UnitKind::Rows : UnitKind::ColumnGroups;
-        i = 2;
-    } else if (readHexUpTo(s, i, QLatin1Char('%'), value) > 0) {
-        if (!hexIsUnit(value))
-            throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(value));
+    // Unit ("R%", "C%" or hex digits and "%"), width ("-!" or hex digits and "!"), radix
+    // digits and ":"; each digit run is read whole, so the first alternative that fits is the
+    // only one.
+    static const QRegularExpression grammar(QStringLiteral(
+        "^(?:([RrCc])%|([0-9A-Fa-f]*)%)?(?:(-)!|([0-9A-Fa-f]*)!)?([0-9A-Fa-f]*)(:?)"));
+    const QRegularExpressionMatch m = grammar.match(format);
+    if (m.hasCaptured(1)) {
+        f.m_unitKind = m.captured(1).toUpper() == u'R' ? UnitKind::Rows : UnitKind::ColumnGroups;
+    } else if (m.capturedLength(2) > 0) {
+        const qint64 unit = hexValue(m.capturedView(2));
+        if (!hexIsUnit(unit))
+            throw HexEditorError(QString::fromLatin1(HexMessages::BytesPerUnit).arg(unit));
         f.m_unitKind = UnitKind::Fixed;
-        f.m_fixedUnit = static_cast<int>(value);
+        f.m_fixedUnit = static_cast<int>(unit);
     }
+    f.m_autoWidth = m.hasCaptured(3);
+    if (m.capturedLength(4) > 0)
+        f.m_minWidth = static_cast<int>(std::min<qint64>(hexValue(m.capturedView(4)), 64));
 
-    // Width.
-    if (i + 1 < s.size() && s[i] == QLatin1Char('-') && s[i + 1] == QLatin1Char('!')) {
-        f.m_autoWidth = true;
-        i += 2;
-    } else if (const int digits = readHexUpTo(s, i, QLatin1Char('!'), value); digits >= 0) {
-        f.m_minWidth = digits > 0 ? static_cast<int>(std::min<qint64>(value, 64)) : 1;
-    }
-
-    // Radix.
-    if (readHex(s, i, value) == 0)
+    if (m.capturedLength(5) == 0)
         missing(QStringLiteral("number radix"));
-    if (i >= s.size() || s[i] != QLatin1Char(':'))
+    if (m.capturedLength(6) == 0)
         missing(QStringLiteral(":"));
-    ++i;
-    if (value < 2 || value > 16)
+    const qint64 radix = hexValue(m.capturedView(5));
+    if (radix < 2 || radix > 16)
         throw HexEditorError(QString::fromLatin1(HexMessages::InvalidRadix)
-                                 .arg(QString::number(value, 16).toUpper()));
-    f.m_radix = static_cast<int>(value);
+                                 .arg(QString::number(radix, 16).toUpper()));
+    f.m_radix = static_cast<int>(radix);
 
     // Prefix | suffix.
-    const int bar = s.indexOf(QLatin1Char('|'), i);
+    const qsizetype bar = format.indexOf(QLatin1Char('|'), m.capturedEnd(0));
     if (bar < 0)
         missing(QStringLiteral("|"));
-    f.m_prefix = s.mid(i, bar - i);
-    f.m_suffix = s.mid(bar + 1);
+    f.m_prefix = format.mid(m.capturedEnd(0), bar - m.capturedEnd(0));
+    f.m_suffix = format.mid(bar + 1);
     return f;
 }
 

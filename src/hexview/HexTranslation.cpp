@@ -100,14 +100,9 @@ HexByteTable invert(const HexByteTable& forward)
 {
     HexByteTable back;
     back.fill('?');
-    std::array<bool, 256> seen{};
-    for (int b = 0; b < 256; ++b) {
-        const std::uint8_t shown = forward[b];
-        if (!seen[shown]) {
-            seen[shown] = true;
-            back[shown] = static_cast<std::uint8_t>(b);
-        }
-    }
+    // From the top down, so the lowest data byte showing a display byte is written last.
+    for (int b = 255; b >= 0; --b)
+        back[forward[b]] = static_cast<std::uint8_t>(b);
     return back;
 }
 
@@ -141,10 +136,8 @@ int ansiByteOf(QChar ch)
     const char16_t u = ch.unicode();
     if (u < 0x80 || (u >= 0xA0 && u < 0x100))
         return u;
-    for (int i = 0; i < 32; ++i)
-        if (kAnsiExtras[i] == u)
-            return 0x80 + i;
-    return -1;
+    const auto* found = std::ranges::find(kAnsiExtras, u);
+    return found != std::end(kAnsiExtras) ? 0x80 + int(found - kAnsiExtras) : -1;
 }
 
 int textByteOf(QChar ch)

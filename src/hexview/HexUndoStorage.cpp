@@ -1,7 +1,6 @@
 #include "HexUndoStorage.h"
 
-#include "HexTypes.h"
-
+#include <QDataStream>
 #include <QtEndian>
 
 namespace {
@@ -32,25 +31,17 @@ QByteArray HexUndoRecord::encode() const
                          (has(ufFlagHasSelection) ? 12 : 0) + 4;
     QByteArray out;
     out.reserve(total);
-    hexPut32(out, std::uint32_t(total));
-    hexPut32(out, flags);
-    hexPut32(out, std::uint32_t(caret));
-    hexPut32(out, std::uint32_t(position));
-    hexPut32(out, std::uint32_t(count));
-    hexPut32(out, std::uint32_t(replaced));
-    out.append(char(translation));
-    hexPut32(out, std::uint32_t(bytesPerUnit));
-    out.append(payload);
+    QDataStream s(&out, QDataStream::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s << quint32(total) << flags << caret << position << count << replaced << translation << bytesPerUnit;
+    s.writeRawData(payload.constData(), payload.size());
     if (has(ufFlagHasDescription)) {
-        out.append(desc);
-        hexPut32(out, std::uint32_t(desc.size()));
+        s.writeRawData(desc.constData(), desc.size());
+        s << quint32(desc.size());
     }
-    if (has(ufFlagHasSelection)) {
-        hexPut32(out, std::uint32_t(selStart));
-        hexPut32(out, std::uint32_t(selEnd));
-        hexPut32(out, std::uint32_t(selAnchor));
-    }
-    hexPut32(out, std::uint32_t(total));
+    if (has(ufFlagHasSelection))
+        s << selStart << selEnd << selAnchor;
+    s << quint32(total);
     return out;
 }
 
@@ -59,13 +50,9 @@ std::optional<HexUndoRecord> HexUndoRecord::decode(const char* data, qint64 size
     if (size < kMinRecord || qint64(get32(data)) != size || qint64(get32(data + size - 4)) != size)
         return std::nullopt;
     HexUndoRecord r;
-    r.flags = get32(data + 4);
-    r.caret = std::int32_t(get32(data + 8));
-    r.position = std::int32_t(get32(data + 12));
-    r.count = std::int32_t(get32(data + 16));
-    r.replaced = std::int32_t(get32(data + 20));
-    r.translation = std::uint8_t(data[24]);
-    r.bytesPerUnit = std::int32_t(get32(data + 25));
+    QDataStream header(QByteArray::fromRawData(data + 4, kHeader - 4));
+    header.setByteOrder(QDataStream::LittleEndian);
+    header >> r.flags >> r.caret >> r.position >> r.count >> r.replaced >> r.translation >> r.bytesPerUnit;
     qint64 end = size - 4;
     if (r.has(ufFlagHasSelection)) {
         end -= 12;

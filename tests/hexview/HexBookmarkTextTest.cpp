@@ -37,6 +37,9 @@ TEST(HexBookmarkText, HexFieldsAreExactlyHexDigits)
     EXPECT_TRUE(refused(hexForm(QStringLiteral("050x000000000000001f"))));
     EXPECT_TRUE(refused(hexForm(QStringLiteral("0A000000000000001f01"))));  // index 10
     EXPECT_TRUE(refused(hexForm(QStringLiteral("05000000000000001f02"))));  // flag 2
+    // A record cut short, or one with a line end behind it, is no record.
+    EXPECT_TRUE(refused(hexForm(QStringLiteral("05000000000000001f0"))));
+    EXPECT_TRUE(refused(hexForm(QStringLiteral("05000000000000001f01\n"))));
 }
 
 TEST(HexBookmarkText, PositionsOutsideTheStoreRangeAreRefused)

@@ -256,3 +256,29 @@ TEST(HexEditorPaint, ScrollBarsAndTopRowFollowEachOther)
     EXPECT_EQ(v.editor.TopRow(), 2 + bar->maximum());
     EXPECT_EQ(told, 3);
 }
+
+TEST(HexEditorPaint, PointsMapToTheCellsShownThereWhileScrolledSideways)
+{
+    FlashEditorView v;
+    v.editor.resize(300, 200);
+    load(v.editor, std::vector<std::uint8_t>(64, 0));
+    int col = -1;
+    int row = -1;
+    ASSERT_TRUE(v.editor.CellAt(QPoint(2, v.editor.RowTop(3) + 1), col, row));
+    EXPECT_EQ(col, 0);
+    EXPECT_EQ(row, 3);
+    for (const int leftCol : {2, 10}) {
+        v.editor.SetLeftCol(leftCol);
+        ASSERT_EQ(v.editor.LeftCol(), leftCol);
+        for (const int c : {leftCol, leftCol + 1}) {
+            const QRect r = v.editor.CellRect(c, 2);
+            ASSERT_TRUE(v.editor.CellAt(r.topLeft(), col, row));
+            EXPECT_EQ(col, c);
+            ASSERT_TRUE(v.editor.CellAt(r.bottomRight(), col, row));
+            EXPECT_EQ(col, c);
+        }
+        // The fixed spacer stays under its point while the data scrolls.
+        ASSERT_TRUE(v.editor.CellAt(QPoint(v.editor.FixedWidth() - 1, v.editor.RowTop(2)), col, row));
+        EXPECT_EQ(col, 1);
+    }
+}

@@ -144,6 +144,18 @@ TEST(HexEditorStore, LoadReportsProgressAndCanBeCancelled)
     editor.LoadFromBytes(span);
     EXPECT_EQ(seen, (std::vector<int>{0, 25, 50, 75, 100}));
 
+    // Saving reports the same steps.
+    seen.clear();
+    editor.OnProgress = [&](HexProgressKind kind, int percent, const QString&, bool&) {
+        EXPECT_EQ(kind, pkSave);
+        seen.push_back(percent);
+    };
+    QBuffer saved;
+    saved.open(QIODevice::WriteOnly);
+    editor.SaveToStream(saved);
+    EXPECT_EQ(seen, (std::vector<int>{0, 25, 50, 75, 100}));
+    EXPECT_EQ(saved.data(), bytes);
+
     // The wait cursor shows while the bytes are copied and goes however the copy ends.
     bool waitShown = false;
     editor.OnProgress = [&](HexProgressKind, int percent, const QString&, bool& cancel) {

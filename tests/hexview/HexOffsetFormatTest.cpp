@@ -54,6 +54,8 @@ TEST(HexOffsetFormat, ErrorsNameWhatIsWrong)
 {
     EXPECT_EQ(errorOf("-!11:0x|"), "Invalid radix in offset format (11h), allowed: 02h..10h");
     EXPECT_EQ(errorOf("-!1:0x|"), "Invalid radix in offset format (1h), allowed: 02h..10h");
+    // A radix of twenty digits is read without overflow and named by its leading digits.
+    EXPECT_EQ(errorOf("FFFFFFFFFFFFFFFFFFFF:|"), "Invalid radix in offset format (FFFFFFFFFFFh), allowed: 02h..10h");
     EXPECT_EQ(errorOf("-!10:0x"), "Missing char in offset format: |");
     EXPECT_EQ(errorOf("-!:0x|"), "Missing char in offset format: number radix");
     EXPECT_EQ(errorOf("-!10 0x|"), "Missing char in offset format: :");

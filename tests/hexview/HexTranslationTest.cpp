@@ -30,13 +30,16 @@ TEST(HexTranslation, CodePagesMapKnownCharactersAndRoundTrip)
     }
     HexByteTable custom = t.toAnsi(tkAsIs);
     std::swap(custom['a'], custom['b']);
+    custom['c'] = 'b';  // 'a' shows it too: the lower byte is read back, and nothing reads as 'c'
     t.setCustomToAnsi(custom);
+    EXPECT_EQ(t.fromAnsi(tkCustom)['c'], '?');
     std::uint8_t bytes[] = {'a', 'b', 'c'};
     t.translateToAnsi(tkCustom, bytes);
     EXPECT_EQ(bytes[0], 'b');
     t.translateFromAnsi(tkCustom, bytes);
     EXPECT_EQ(bytes[0], 'a');
     EXPECT_EQ(bytes[1], 'b');
+    EXPECT_EQ(bytes[2], 'a');
 }
 
 TEST(HexTranslation, EachKindAndUnicodeModeHasItsDisplayAndShortName)

@@ -146,8 +146,6 @@ bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
         *out++ = '\n';
         sink.commit(out);
     }
-    char* out = sink.reserve(13);
-    std::memcpy(out, ":00000001FF\r\n", 13);
-    sink.commit(out + 13);
+    sink.writeRaw(":00000001FF\r\n", 13);
     return sink.finish();
 }

@@ -6,7 +6,6 @@
 #include "buffer/TextSink.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <string_view>
 

@@ -1,7 +1,5 @@
 #include "text/Captions.h"
 
-#include "text/LanguageTexts.h"
-
 namespace {
 
 constexpr CaptionEntry title(const char* form, LanguageTexts texts, const char16_t* designed = nullptr)

@@ -37,10 +37,7 @@ protected:
         const QString typed = static_cast<QKeyEvent*>(event)->text();
         if (typed.isEmpty() || typed.front().unicode() < 0x20 || typed.front().unicode() == 0x7F)
             return false;
-        for (const QChar c : typed)
-            if (hexDigitValue(c) < 0)
-                return true;
-        return false;
+        return std::ranges::any_of(typed, [](QChar c) { return hexDigitValue(c) < 0; });
     }
 };
 

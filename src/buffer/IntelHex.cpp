@@ -118,7 +118,8 @@ bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
                                        static_cast<std::uint8_t>(offset), type};
         out = hextext::putBytes(out, fields, 4);
         out = hextext::putBytes(out, bytes, n);
-        const unsigned sum = hextext::sumOf(fields, 4) + hextext::sumOf(bytes, n);
+        const unsigned sum =
+            static_cast<unsigned>(n) + (offset >> 8) + (offset & 0xFF) + type + hextext::sumOf(bytes, n);
         out = hextext::putByte(out, static_cast<std::uint8_t>(0x100 - (sum & 0xFF)));
         *out++ = '\r';
         *out++ = '\n';

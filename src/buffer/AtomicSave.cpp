@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -46,13 +47,10 @@ QStringList userProgramFolders()
 bool isPrivateFolder(const QString& folder, const QStringList& roots)
 {
     const QString home = QDir::cleanPath(QDir::homePath()) + QLatin1Char('/');
-    for (const QString& root : roots) {
-        if (folder == root || folder.startsWith(root + QLatin1Char('/')))
-            return true;
-        if (folder.startsWith(home) && root.startsWith(folder + QLatin1Char('/')))
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(roots, [&folder, &home](const QString& root) {
+        return folder == root || folder.startsWith(root + QLatin1Char('/'))
+            || (folder.startsWith(home) && root.startsWith(folder + QLatin1Char('/')));
+    });
 }
 
 // A device, a FIFO or a socket: written as it is, there is nothing to replace or reserve.

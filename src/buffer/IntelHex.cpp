@@ -6,7 +6,6 @@
 #include "buffer/TextSink.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 using hextext::RecordLine;
@@ -110,44 +109,34 @@ bool WriteIntelHex(QIODevice& device, std::span<const std::uint8_t> data)
     if (data.size() > 0x100000000ULL)
         return false;
     constexpr std::size_t kPerRecord = 32;
-    constexpr std::size_t kLongestLine = 13 + 2 * kPerRecord;
     TextSink sink(device);
-    std::uint64_t base = 0;
-    for (std::uint64_t address = 0; address < data.size(); address += kPerRecord) {
-        if (address - base > 0xFFFF) {
-            base = address & ~std::uint64_t{0xFFFF};
-            const auto upper = static_cast<unsigned>(base >> 16);
-            char* out = sink.reserve(17);
-            std::memcpy(out, ":02000004", 9);
-            out = hextext::putByte(out + 9, static_cast<std::uint8_t>(upper >> 8));
-            out = hextext::putByte(out, static_cast<std::uint8_t>(upper));
-            out = hextext::putByte(out, static_cast<std::uint8_t>(0x100 - ((0x06 + (upper >> 8) + upper) & 0xFF)));
-            *out++ = '\r';
-            *out++ = '\n';
-            sink.commit(out);
-        }
-        const std::size_t n = std::min<std::uint64_t>(kPerRecord, data.size() - address);
-        const std::uint8_t* bytes = data.data() + address;
-        if (hextext::allErased(bytes, n))
-            continue;
-        const auto offset = static_cast<unsigned>(address - base);
-        unsigned sum = static_cast<unsigned>(n) + (offset >> 8) + (offset & 0xFF);
-        char* out = sink.reserve(kLongestLine);
+    // One record: ":", count, offset, type, the bytes and the checksum that makes them sum to 0.
+    const auto putRecord = [&sink](std::uint8_t type, unsigned offset, const std::uint8_t* bytes, std::size_t n) {
+        char* out = sink.reserve(13 + 2 * n);
         *out++ = ':';
-        out = hextext::putByte(out, static_cast<std::uint8_t>(n));
-        out = hextext::putByte(out, static_cast<std::uint8_t>(offset >> 8));
-        out = hextext::putByte(out, static_cast<std::uint8_t>(offset));
-        *out++ = '0';
-        *out++ = '0';
+        const std::uint8_t fields[] = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(offset >> 8),
+                                       static_cast<std::uint8_t>(offset), type};
+        out = hextext::putBytes(out, fields, 4);
         out = hextext::putBytes(out, bytes, n);
-        sum += hextext::sumOf(bytes, n);
+        const unsigned sum =
+            static_cast<unsigned>(n) + (offset >> 8) + (offset & 0xFF) + type + hextext::sumOf(bytes, n);
         out = hextext::putByte(out, static_cast<std::uint8_t>(0x100 - (sum & 0xFF)));
         *out++ = '\r';
         *out++ = '\n';
         sink.commit(out);
+    };
+    std::uint64_t base = 0;
+    for (std::uint64_t address = 0; address < data.size(); address += kPerRecord) {
+        if (address - base > 0xFFFF) {
+            base = address & ~std::uint64_t{0xFFFF};
+            const std::uint8_t upper[] = {static_cast<std::uint8_t>(base >> 24), static_cast<std::uint8_t>(base >> 16)};
+            putRecord(4, 0, upper, 2);
+        }
+        const std::size_t n = std::min<std::uint64_t>(kPerRecord, data.size() - address);
+        const std::uint8_t* bytes = data.data() + address;
+        if (!hextext::allErased(bytes, n))
+            putRecord(0, static_cast<unsigned>(address - base), bytes, n);
     }
-    char* out = sink.reserve(13);
-    std::memcpy(out, ":00000001FF\r\n", 13);
-    sink.commit(out + 13);
+    putRecord(1, 0, nullptr, 0);
     return sink.finish();
 }

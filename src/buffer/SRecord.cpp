@@ -6,7 +6,6 @@
 #include "buffer/TextSink.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -103,9 +102,7 @@ bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
     const unsigned addressBytes = data.size() <= 0xFFFF ? 2 : data.size() <= 0xFFFFFF ? 3 : 4;
     const char kind = static_cast<char>('0' + addressBytes - 1);
     TextSink sink(device);
-    char* out = sink.reserve(18);
-    std::memcpy(out, "S00600004844521B\r\n", 18);
-    sink.commit(out + 18);
+    sink.writeRaw("S00600004844521B\r\n", 18);
     for (std::uint64_t address = 0; address < data.size(); address += kPerRecord) {
         const std::size_t n = std::min<std::uint64_t>(kPerRecord, data.size() - address);
         const std::uint8_t* bytes = data.data() + address;
@@ -113,7 +110,7 @@ bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
             continue;
         const auto count = static_cast<unsigned>(addressBytes + n + 1);
         unsigned sum = count;
-        out = sink.reserve(4 + 2 * (addressBytes + n + 1) + 2);
+        char* out = sink.reserve(4 + 2 * (addressBytes + n + 1) + 2);
         *out++ = 'S';
         *out++ = kind;
         out = hextext::putByte(out, static_cast<std::uint8_t>(count));
@@ -131,8 +128,6 @@ bool WriteSRecord(QIODevice& device, std::span<const std::uint8_t> data)
     }
     static constexpr std::string_view kTermination[] = {"S9030000FC\r\n", "S804000000FB\r\n", "S70500000000FA\r\n"};
     const std::string_view end = kTermination[addressBytes - 2];
-    out = sink.reserve(end.size());
-    std::memcpy(out, end.data(), end.size());
-    sink.commit(out + end.size());
+    sink.writeRaw(end.data(), end.size());
     return sink.finish();
 }

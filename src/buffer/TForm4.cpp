@@ -4,7 +4,6 @@
 
 #include "text/MessageCatalogExtra.h"
 #include "text/HexDigit.h"
-#include "text/MessageCatalog.h"
 #include "controls/NamedWidget.h"
 
 #include <QGridLayout>
@@ -38,10 +37,7 @@ protected:
         const QString typed = static_cast<QKeyEvent*>(event)->text();
         if (typed.isEmpty() || typed.front().unicode() < 0x20 || typed.front().unicode() == 0x7F)
             return false;
-        for (const QChar c : typed)
-            if (hexDigitValue(c) < 0)
-                return true;
-        return false;
+        return std::ranges::any_of(typed, [](QChar c) { return hexDigitValue(c) < 0; });
     }
 };
 
@@ -62,17 +58,6 @@ public:
         return Acceptable;
     }
 };
-
-QString invalidRangeText(std::size_t capacity)
-{
-    return ExtraMessages::text(ExtraText::FillRangeInvalid)
-        .arg(QString::number(static_cast<qulonglong>(capacity) - 1, 16).toUpper());
-}
-
-QString notAnIntegerText(const QString& text)
-{
-    return fixedText(FixedText::NotValidInteger).arg(text);
-}
 
 }  // namespace
 
@@ -163,13 +148,14 @@ bool TForm4::FillBuffer()
     for (int i = 0; i < 4; ++i) {
         const std::optional<qint32> value = hexNumber32(fields[i]->text());
         if (!value) {
-            m_reportError(notAnIntegerText(QStringLiteral("0x") + fields[i]->text()));
+            m_reportError(fixedText(FixedText::NotValidInteger).arg(QStringLiteral("0x") + fields[i]->text()));
             return false;
         }
         *targets[i] = *value;
     }
     if (!isFillRangeValid(request.start, request.end, m_buffer.size())) {
-        m_reportError(invalidRangeText(m_buffer.size()));
+        m_reportError(ExtraMessages::text(ExtraText::FillRangeInvalid)
+                          .arg(QString::number(static_cast<qulonglong>(m_buffer.size()) - 1, 16).toUpper()));
         return false;
     }
 

@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <optional>
-
 namespace {
 
 constexpr qsizetype kRecordSize = static_cast<qsizetype>(ChipRecord::Size);

@@ -3,14 +3,15 @@
 #include "chipdb/ChipDatabase.h"
 #include "chipdb/ChipName.h"
 
+#include <algorithm>
+
 int ChipLists::find(List list, const QString& text) const
 {
     const QStringList& items = m_items[list];
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (items[i].compare(text, Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto it = std::ranges::find_if(items, [&text](const QString& item) {
+        return item.compare(text, Qt::CaseInsensitive) == 0;
+    });
+    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
 }
 
 int ChipLists::select(int type, int manufacturer, int model)
@@ -21,7 +22,6 @@ int ChipLists::select(int type, int manufacturer, int model)
     manufacturers.clear();
     models.clear();
     int chosen = -1;
-    int modelsAdded = 0;
     const std::span<const ChipRecord> chips = m_database.chips();
     for (std::size_t slot = 0; slot < chips.size(); ++slot) {
         const ChipNameParts parts = chipNamePartsForLists(chips[slot].nameText());
@@ -35,10 +35,9 @@ int ChipLists::select(int type, int manufacturer, int model)
             continue;
         if (parts.model.isEmpty() || find(Model, parts.model) >= 0)
             continue;
-        models.append(parts.model);
-        if (modelsAdded == model)
+        if (models.size() == model)
             chosen = static_cast<int>(slot);
-        ++modelsAdded;
+        models.append(parts.model);
     }
     return chosen;
 }

@@ -1,5 +1,7 @@
 #include "chipdb/ChipName.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 constexpr char16_t kQuote = u'"';
@@ -14,50 +16,24 @@ bool isBlankOrControl(QChar c)
 
 QStringList SplitChipName(const QString& name)
 {
-    // The text ends at a NUL as the stored bytes do; the loop below relies on that, since a NUL
-    // is neither skipped as a blank nor able to start a part.
-    const qsizetype nul = name.indexOf(QChar(u'\0'));
-    const QStringView text = QStringView(name).first(nul < 0 ? name.size() : nul);
-    const qsizetype n = text.size();
-
+    // The text ends at a NUL as the stored bytes do.
+    const QString text = name.left(name.indexOf(QChar(u'\0')));
+    // A part, quoted or not, then the blanks after it and the "," that ends it with the blanks
+    // after that.
+    static const QRegularExpression kPart(QStringLiteral(
+        "(?:\"((?:[^\"]|\"\")*)\"?|([^,\\x00-\\x20]*))[\\x00-\\x20]*(?:(,)[\\x00-\\x20]*)?"));
     QStringList parts;
-    qsizetype i = 0;
-    auto skipBlanks = [&] {
-        while (i < n && isBlankOrControl(text[i]))
-            ++i;
-    };
-
-    skipBlanks();
-    while (i < n) {
-        QString part;
-        if (text[i] == kQuote) {
-            ++i;
-            while (i < n) {
-                if (text[i] == kQuote) {
-                    if (i + 1 < n && text[i + 1] == kQuote) {
-                        part += QChar(kQuote);
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                part += text[i++];
-            }
-        } else {
-            const qsizetype start = i;
-            while (i < n && !isBlankOrControl(text[i]) && text[i] != kComma)
-                ++i;
-            part = text.sliced(start, i - start).toString();
-        }
-        parts.append(part);
-        skipBlanks();
-        if (i < n && text[i] == kComma) {
-            if (i == n - 1)
-                parts.append(QString());
-            ++i;
-            skipBlanks();
-        }
+    qsizetype at = 0;
+    while (at < text.size() && isBlankOrControl(text[at]))
+        ++at;
+    while (at < text.size()) {
+        const QRegularExpressionMatch part = kPart.match(text, at, QRegularExpression::NormalMatch,
+                                                         QRegularExpression::AnchorAtOffsetMatchOption);
+        parts.append(text[at] == kQuote ? part.captured(1).replace(QStringLiteral("\"\""), QStringLiteral("\""))
+                                        : part.captured(2));
+        if (part.capturedEnd(3) == text.size())
+            parts.append(QString());
+        at = part.capturedEnd();
     }
     return parts;
 }

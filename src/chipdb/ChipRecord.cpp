@@ -2,24 +2,13 @@
 
 #include "chipdb/GbkCodec.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace {
-
-// Where the file record keeps each number, little-endian, and how many bytes it takes; the
-// struct's own offsets are checked against the same numbers in the header.
-struct FieldPlace {
-    ChipField field;
-    std::size_t offset;
-    std::size_t width;
-};
-constexpr FieldPlace kPlaces[] = {
-    {ChipField::ChipId, 48, 4},     {ChipField::FlashSize, 52, 4},  {ChipField::FlashPage, 56, 2},
-    {ChipField::Family, 58, 1},     {ChipField::SubType, 59, 1},    {ChipField::Delay, 60, 2},
-    {ChipField::XmlLink, 62, 2},    {ChipField::EepromSize, 64, 2}, {ChipField::EepromPage, 66, 1},
-    {ChipField::Voltage, 67, 1},
-};
 
 // Calls use with the member that holds the field, const or not as the record is.
 template <typename Record, typename Use>
@@ -37,6 +26,16 @@ void withField(Record& record, ChipField which, Use use)
     case ChipField::EepromPage: return use(record.eepromPage);
     case ChipField::Voltage: return use(record.voltage);
     }
+}
+
+// The members lie exactly where the file record keeps them (the header checks every offset), so
+// a record is its bytes; only the numbers' byte order is the file's own, little-endian.
+template <typename Convert>
+ChipRecord withFileByteOrder(ChipRecord record, Convert convert)
+{
+    for (int which = 0; which <= static_cast<int>(ChipField::Voltage); ++which)
+        withField(record, static_cast<ChipField>(which), [convert](auto& member) { member = convert(member); });
+    return record;
 }
 
 } // namespace
@@ -76,23 +75,14 @@ quint32 ChipRecord::field(ChipField which) const
 
 ChipRecord ChipRecord::fromBytes(std::span<const char, Size> bytes)
 {
+    static_assert(std::is_trivially_copyable_v<ChipRecord>);
     ChipRecord r;
-    std::memcpy(r.name.data(), bytes.data(), NameSize);
-    for (const FieldPlace& place : kPlaces) {
-        quint32 value = 0;
-        for (std::size_t i = 0; i < place.width; ++i)
-            value |= quint32{static_cast<quint8>(bytes[place.offset + i])} << (8 * i);
-        r.setField(place.field, value);
-    }
-    return r;
+    std::memcpy(&r, bytes.data(), Size);
+    return withFileByteOrder(r, [](auto value) { return qFromLittleEndian(value); });
 }
 
 void ChipRecord::toBytes(std::span<char, Size> out) const
 {
-    std::memcpy(out.data(), name.data(), NameSize);
-    for (const FieldPlace& place : kPlaces) {
-        const quint32 value = field(place.field);
-        for (std::size_t i = 0; i < place.width; ++i)
-            out[place.offset + i] = static_cast<char>(value >> (8 * i));
-    }
+    const ChipRecord r = withFileByteOrder(*this, [](auto value) { return qToLittleEndian(value); });
+    std::memcpy(out.data(), &r, Size);
 }

@@ -71,7 +71,7 @@ enum class ChipField {
     XmlLink,
     EepromSize,
     EepromPage,
-    Voltage,
+    Voltage,  // the last: the record's byte order is fixed field by field up to it
 };
 
 // One chip of the database. The members are laid out exactly as the 68-byte record of the file

@@ -37,11 +37,6 @@ QString question(int adding, int left, const QString& path)
 
 }  // namespace
 
-QString chipDatabaseFingerprint(QByteArrayView bytes)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-}
-
 std::vector<ChipRecord> chipsMissingFrom(const ChipDatabase& own, const ChipDatabase& shipped)
 {
     QSet<QString> present;
@@ -81,7 +76,9 @@ ShippedChipOfferResult offerShippedChips(ChipDatabase& db, const ProgramFiles& f
     if (!shippedBytes || loadChipDatabaseBytes(*shipped, *shippedBytes) != ChipDbLoadStatus::Loaded)
         return {ShippedChipOffer::NotApplicable, {}};
 
-    const QString fingerprint = chipDatabaseFingerprint(*shippedBytes);
+    // SHA-256 of the shipped file's bytes, in hex.
+    const QString fingerprint =
+        QString::fromLatin1(QCryptographicHash::hash(*shippedBytes, QCryptographicHash::Sha256).toHex());
     if (rememberedFingerprint == fingerprint)
         return {ShippedChipOffer::AlreadyAsked, {}};
     const std::vector<ChipRecord> missing = chipsMissingFrom(db, *shipped);

@@ -2,7 +2,6 @@
 
 #include "chipdb/ChipDatabaseFile.h"
 
-#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -20,9 +19,6 @@ struct ProgramFiles;
 // to offer nothing): the question comes back only when the shipped database changes.
 inline constexpr const char* ShippedDatabaseSection = "CHIP";
 inline constexpr const char* ShippedDatabaseKey = "ShippedDatabase";
-
-// A fingerprint of a database file's bytes (SHA-256 in hex).
-[[nodiscard]] QString chipDatabaseFingerprint(QByteArrayView bytes);
 
 // The chips of shipped, in its order, whose type, maker and model (compared as the chip lists
 // compare them: trimmed, ignoring letter case) no chip of own has; each such name once.

@@ -8,7 +8,8 @@
 #include "chipdb/ChipName.h"
 #include "chipdb/GbkCodec.h"
 
-#include <algorithm>
+#include <QRegularExpression>
+
 #include <bit>
 
 namespace {
@@ -80,26 +81,23 @@ QStringList voltageItems()
 
 std::optional<qint32> parseCellInteger(const QString& text)
 {
-    QStringView rest(text);
-    while (rest.startsWith(u' '))
-        rest = rest.mid(1);
-    const bool negative = rest.startsWith(u'-');
-    if (negative || rest.startsWith(u'+'))
-        rest = rest.mid(1);
-    // Hexadecimal after "0x", "x" or "$", letter case ignored; decimal digits otherwise.
-    qsizetype prefix = 0;
-    if (rest.startsWith(u"0x", Qt::CaseInsensitive))
-        prefix = 2;
-    else if (rest.startsWith(u'$') || rest.startsWith(u'x', Qt::CaseInsensitive))
-        prefix = 1;
-    if (prefix > 0) {
-        const std::optional<qint32> value = hexNumber32(rest.mid(prefix).toString());
+    // Blanks, a sign, then hexadecimal digits after "0x", "x" or "$" (letter case ignored), or
+    // decimal digits.
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral(" *([+-]?)(?:(?:0x|x|\\$)(.*)|([0-9]+))")),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const bool negative = match.capturedView(1) == u"-";
+    if (match.capturedLength(3) == 0) {
+        const std::optional<qint32> value = hexNumber32(match.captured(2));
         if (!value || !negative)
             return value;
         return static_cast<qint32>(0u - static_cast<quint32>(*value));
     }
-    bool ok = !rest.isEmpty() && std::all_of(rest.begin(), rest.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    const qint64 magnitude = ok ? rest.toLongLong(&ok) : 0;
+    bool ok = false;
+    const qint64 magnitude = match.capturedView(3).toLongLong(&ok);
     const qint64 value = negative ? -magnitude : magnitude;
     if (!ok || value < INT32_MIN || value > INT32_MAX)
         return std::nullopt;

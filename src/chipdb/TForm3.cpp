@@ -78,15 +78,11 @@ void TForm3::resetColumns()
 {
     ListView1->clear();
     ListView1->setColumnCount(4);
-    const CaptionSet& columns = captionsFor(u"TForm3.ListView1");
     const Language language = currentLanguage();
-    QStringList titles{QString(), QString(), QString(), QStringLiteral("pos")};
-    for (int column = 0; column < 3; ++column) {
-        if (const CaptionEntry* entry =
-                columns.find(u"ListView1", CaptionProperty::ColumnTitle, column)) {
-            const QString text = entry->text(language);
-            titles[column] = text.isNull() ? entry->designedText() : text;
-        }
+    QStringList titles;
+    for (const CaptionEntry& entry : captionsFor(u"TForm3.ListView1").entries) {
+        const QString text = entry.text(language);
+        titles << (text.isNull() ? entry.designedText() : text);
     }
     ListView1->setHeaderLabels(titles);
     // Each column as designed; an added language's title gets the width it needs where that is

@@ -6,7 +6,6 @@
 #include "programmer/ChipRecordCheck.h"
 #include "programmer/ElapsedTime.h"
 #include "programmer/OperationClock.h"
-#include "programmer/OperationHost.h"
 #include "text/OperationTexts.h"
 #include "programmer/OperatorFeedback.h"
 

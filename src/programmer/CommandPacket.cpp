@@ -36,8 +36,8 @@ CommandPacket withParams(std::uint8_t code, const ChipParams& chip, std::uint8_t
     return p;
 }
 
-}  // namespace
-
+// Byte 16 of CmdBegin: the speed for SPI flash, speed and voltage nibbles for the 25-series
+// EEPROM, the voltage code for the other families.
 std::uint8_t beginSpeedByte(const ChipParams& chip, int speedIndex)
 {
     // Truncation to 8 bits is what the firmware has always received for an unselected list (-1).
@@ -50,6 +50,8 @@ std::uint8_t beginSpeedByte(const ChipParams& chip, int speedIndex)
         return chip.voltage;
     }
 }
+
+}  // namespace
 
 CommandPacket makeBegin(const ChipParams& chip, int speedIndex, bool bigEndianFields)
 {

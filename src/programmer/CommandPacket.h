@@ -74,10 +74,6 @@ struct CommandPacket {
 // written, the rest keep what the buffer last held (the erase packet, then each status reply).
 void makeReadStatus(CommandPacket& previous);
 
-// Byte 16 of CmdBegin: the speed for SPI flash, speed and voltage nibbles for the 25-series
-// EEPROM, the voltage code for the other families.
-[[nodiscard]] std::uint8_t beginSpeedByte(const ChipParams& chip, int speedIndex);
-
 // Length of every data block of a chip stream: the page size, at least 64 bytes.
 [[nodiscard]] int blockSize(std::uint16_t flashPage);
 // Whether the chip needs the 4-byte address mode command before its streams.

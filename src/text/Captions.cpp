@@ -1,28 +1,24 @@
 #include "text/Captions.h"
 
-#include "text/LanguageTexts.h"
-
 namespace {
 
-using Texts = std::array<const char16_t*, TableLanguageCount>;
-
-constexpr CaptionEntry title(const char* form, Texts texts, const char16_t* designed = nullptr)
+constexpr CaptionEntry title(const char* form, LanguageTexts texts, const char16_t* designed = nullptr)
 {
     return {form, CaptionProperty::WindowTitle, -1, texts, designed};
 }
-constexpr CaptionEntry caption(const char* control, Texts texts)
+constexpr CaptionEntry caption(const char* control, LanguageTexts texts)
 {
     return {control, CaptionProperty::Caption, -1, texts};
 }
-constexpr CaptionEntry menu(const char* item, Texts texts, const char16_t* designed = nullptr)
+constexpr CaptionEntry menu(const char* item, LanguageTexts texts, const char16_t* designed = nullptr)
 {
     return {item, CaptionProperty::MenuCaption, -1, texts, designed};
 }
-constexpr CaptionEntry panel(const char* bar, int index, Texts texts)
+constexpr CaptionEntry panel(const char* bar, int index, LanguageTexts texts)
 {
     return {bar, CaptionProperty::PanelText, index, texts};
 }
-constexpr CaptionEntry column(const char* list, int index, Texts texts)
+constexpr CaptionEntry column(const char* list, int index, LanguageTexts texts)
 {
     return {list, CaptionProperty::ColumnTitle, index, texts};
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "text/LanguageTexts.h"
 #include "text/MessageCatalog.h"
 
 #include <QString>
 #include <QAnyStringView>
 
-#include <array>
 #include <span>
 
 // What an entry of a caption set sets on its control.
@@ -21,7 +21,7 @@ struct CaptionEntry {
     const char* control;        // object name of the control (or of the form for WindowTitle)
     CaptionProperty property;
     int index;                  // panel or column number; -1 where the property has none
-    std::array<const char16_t*, TableLanguageCount> texts;  // Simplified, Traditional, English
+    LanguageTexts texts;  // Simplified, Traditional, English
     // The caption the form carries as designed, before the first language switch, where it
     // differs from the Simplified text; null otherwise.
     const char16_t* designed = nullptr;

@@ -1,7 +1,5 @@
 #include "text/CliTexts.h"
 
-#include "text/LanguageTexts.h"
-
 namespace {
 
 // In the order of CliText.

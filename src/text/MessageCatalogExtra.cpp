@@ -1,7 +1,5 @@
 #include "text/MessageCatalogExtra.h"
 
-#include "text/LanguageTexts.h"
-
 namespace {
 
 // Simplified, Traditional, English, in the order of ExtraText. Chinese texts use only characters

@@ -1,7 +1,5 @@
 #include "text/OperationTexts.h"
 
-#include "text/LanguageTexts.h"
-
 namespace {
 
 // In the order of Text.

@@ -1,7 +1,5 @@
 #include "text/ProduceTexts.h"
 
-#include "text/LanguageTexts.h"
-
 namespace {
 
 // Simplified, Traditional, English, in the order of ProduceText; GBK characters only.

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -22,13 +23,10 @@ std::optional<Language> spokenLanguage(const QString& locale)
     const QStringList parts = name.split(QLatin1Char('_'));
     const QString& language = parts.front();
     if (language.compare(u"zh", Qt::CaseInsensitive) == 0) {
-        for (const QString& part : parts.mid(1)) {
-            for (const char16_t* traditional : {u"TW", u"HK", u"MO"}) {
-                if (part.compare(QStringView(traditional), Qt::CaseInsensitive) == 0)
-                    return Language::Traditional;
-            }
-        }
-        return Language::Simplified;
+        const QStringList traditional{QStringLiteral("TW"), QStringLiteral("HK"), QStringLiteral("MO")};
+        const bool inTraditional = std::ranges::any_of(
+            parts.mid(1), [&traditional](const QString& part) { return traditional.contains(part, Qt::CaseInsensitive); });
+        return inTraditional ? Language::Traditional : Language::Simplified;
     }
     for (const LanguageInfo& info : languages()) {
         if (language.compare(QLatin1String(info.locale), Qt::CaseInsensitive) == 0)

@@ -23,15 +23,12 @@ std::string locationOf(const struct usb_device* device)
 
 int TUsbBulk::prog_open(int vid, int pid)
 {
-    if (m_keepClaimed && m_handle) {
-        m_selectionFailure = SelectionFailure::None;
-        m_refusedClaimResult = 0;
-        return 1;
-    }
-    // A handle still held would otherwise stay claimed and leak.
-    USB_bulk_close();
     m_selectionFailure = SelectionFailure::None;
     m_refusedClaimResult = 0;  // a refusal speaks of this search only
+    if (m_keepClaimed && m_handle)
+        return 1;
+    // A handle still held would otherwise stay claimed and leak.
+    USB_bulk_close();
     if (!m_library.load() || !m_library.hasSearchEntries())
         return 0;
 

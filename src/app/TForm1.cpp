@@ -204,7 +204,11 @@ void TForm1::FormShow()
                 m_settings->sync();
             }
         }
-        SelectChip(m_index[0], m_index[1], m_index[2]);
+        // Positions that name no chip (a smaller database since, a hand-edited file) would show
+        // empty lists while the operations act on the first chip: that chip is shown instead. The
+        // positions stay as read until the person chooses.
+        if (SelectChip(m_index[0], m_index[1], m_index[2]) < 0)
+            SelectChip(0, 0, 0);
     }
 }
 

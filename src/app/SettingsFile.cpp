@@ -3,14 +3,16 @@
 #include "buffer/AtomicSave.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
-// The file's bytes; empty for a missing file. reason tells why one that exists cannot be read.
+// The file's bytes; empty for a missing file (a link to one too: writing creates it). reason
+// tells why one that exists cannot be read.
 QByteArray readSettingsBytes(const QString& path, QString& reason)
 {
     QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return {};
     if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();

@@ -19,9 +19,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +35,26 @@ const QString ImagesKey = QStringLiteral("Images");
 const QString EnvironmentSection = QStringLiteral("Environment");
 const QString ChipSection = QStringLiteral("CHIP");
 const QString DeviceSection = QStringLiteral("DEVICE");
+
+// The stored bounds made reachable: a corner on no screen (a monitor since unplugged, a
+// hand-edited file) goes to the middle of the primary screen, and a size beyond its screen,
+// which would take gigabytes to draw and hide the menus, shrinks to that screen.
+QRect onScreen(const QRect& stored)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto holds = [&stored](const QScreen* screen) {
+        return screen->availableGeometry().contains(stored.topLeft());
+    };
+    const auto found = std::find_if(screens.begin(), screens.end(), holds);
+    const QScreen* screen = found != screens.end() ? *found : QGuiApplication::primaryScreen();
+    if (!screen)
+        return stored;
+    const QRect available = screen->availableGeometry();
+    QRect placed(stored.topLeft(), stored.size().boundedTo(available.size()));
+    if (found == screens.end())
+        placed.moveCenter(available.center());
+    return placed;
+}
 
 }  // namespace
 
@@ -103,8 +126,9 @@ void TForm1::SettingsLoad()
         const int left = ini.readInt(EnvironmentSection, QStringLiteral("FormLeft"), 10);
         const int height = ini.readInt(EnvironmentSection, QStringLiteral("FormHeight"), 500);
         const int width = ini.readInt(EnvironmentSection, QStringLiteral("FormWidth"), 700);
-        move(left, top);
-        resize(width, height);
+        const QRect placed = onScreen(QRect(left, top, width, height));
+        move(placed.topLeft());
+        resize(placed.size());
     }
     for (std::size_t list = 0; list < m_index.size(); ++list)
         m_index[list] = ini.readInt(ChipSection, QStringLiteral("INDEX%1").arg(list + 1), 0);
@@ -174,7 +198,11 @@ void TForm1::FormShow()
                 m_settings->sync();
             }
         }
-        SelectChip(m_index[0], m_index[1], m_index[2]);
+        // Positions that name no chip (a smaller database since, a hand-edited file) would show
+        // empty lists while the operations act on the first chip: that chip is shown instead. The
+        // positions stay as read until the person chooses.
+        if (SelectChip(m_index[0], m_index[1], m_index[2]) < 0)
+            SelectChip(0, 0, 0);
     }
 }
 

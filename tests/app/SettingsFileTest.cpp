@@ -209,6 +209,19 @@ TEST_F(SettingsFileTest, AHandEditedFileKeepsEveryByteButTheProgramsValues)
     EXPECT_EQ(after.st_ino, before.st_ino);  // a save would have put a new file in its place
 }
 
+// Settings kept with a person's other files, linked in before the first start: the link's file
+// is created, and the link stays a link.
+TEST_F(SettingsFileTest, ALinkToAFileNotYetThereIsWrittenThroughTheLink)
+{
+    const QString target = m_dir.filePath(QStringLiteral("kept.ini"));
+    ASSERT_TRUE(QFile::link(target, m_path));
+    SettingsFile settings(m_path);
+    settings.writeInt("DEVICE", "LANGU", 2);
+    EXPECT_TRUE(settings.sync()) << settings.failureReason().toStdString();
+    EXPECT_TRUE(QFileInfo(m_path).isSymLink());
+    EXPECT_EQ(text(), QStringLiteral("[DEVICE]\nLANGU=2\n"));
+}
+
 TEST_F(SettingsFileTest, AFileThatCannotBeWrittenSaysSo)
 {
     const QString folder = m_dir.filePath(QStringLiteral("folder.ini"));

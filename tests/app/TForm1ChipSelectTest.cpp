@@ -49,6 +49,22 @@ TEST_F(TForm1ChipSelect, StartUpSelectsTheRememberedChipAndListsDistinctTextsInO
     EXPECT_EQ(window.Edit2->text(), QStringLiteral("256"));
 }
 
+// Positions a smaller database no longer has: Read and Write act on the first chip, so the
+// window names it rather than leaving its lists empty.
+TEST_F(TForm1ChipSelect, RememberedPositionsThatNameNoChipShowTheChipTheOperationsUse)
+{
+    writeDatabase({{"T,M,A", 128, 8}, {"T,M,B", 256}, {"U,N,C", 512}});
+    for (const char* stored : {"INDEX1=9", "INDEX2=9", "INDEX3=9", "INDEX1=-1\nINDEX3=-1"}) {
+        writeSettings(QStringLiteral("[CHIP]\n") + QLatin1String(stored) + u'\n');
+        TForm1& window = openWindow();
+        EXPECT_EQ(window.currentChip(), 0) << stored;
+        EXPECT_EQ(window.ComboBox3->currentText(), QStringLiteral("A")) << stored;
+        EXPECT_EQ(window.Edit1->text(), QStringLiteral("128")) << stored;
+        closeWindow();
+        EXPECT_TRUE(readSettings().contains(QLatin1String(stored))) << stored;
+    }
+}
+
 TEST_F(TForm1ChipSelect, ManufacturersDifferingInCaseShowOnceAndOnlyTheFirstSpellingsModels)
 {
     writeDatabase({{"T,Maker,M1"}, {"T,MAKER,M2"}, {"T,Maker,M3"}});

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSettings>
 
 #include <csignal>
@@ -113,6 +114,24 @@ TEST_F(TForm1Settings, ValuesThatAreNotNumbersReadAsDefaultsAndOutOfRangeValuesP
 
     EXPECT_EQ(iniInt(m_environment.settingsPath, "DEVICE/SPEED"), -1);
     EXPECT_EQ(iniInt(m_environment.settingsPath, "DEVICE/LANGU"), 7);
+}
+
+// Bounds from a monitor since unplugged, or typed by hand: the window comes up where it can be
+// reached, no larger than the screen (a huge one took gigabytes and hid its menus).
+TEST_F(TForm1Settings, StoredBoundsOffTheScreenOrBeyondItsSizeComeBackOnTheScreen)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect stored[] = {{3000, 1500, 700, 500}, {-2000, -300, 700, 500}, {30, 40, 90000, 40000},
+                            {-9999, 9999, 32767, 32767}};
+    for (const QRect& bounds : stored) {
+        writeSettings(QStringLiteral("[Environment]\nFormLeft=%1\nFormTop=%2\nFormWidth=%3\nFormHeight=%4\n")
+                          .arg(bounds.x()).arg(bounds.y()).arg(bounds.width()).arg(bounds.height()));
+        TForm1& window = openWindow();
+        EXPECT_TRUE(available.contains(window.pos())) << bounds.x() << "," << bounds.y();
+        EXPECT_LE(window.width(), available.width()) << bounds.width();
+        EXPECT_LE(window.height(), available.height()) << bounds.height();
+        closeWindow();
+    }
 }
 
 TEST_F(TForm1Settings, NamesInAnyLetterCaseAreReadAndKeptOnClose)

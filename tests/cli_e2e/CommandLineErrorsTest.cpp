@@ -1,6 +1,8 @@
 #include "CliRunner.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -236,4 +238,35 @@ TEST(CliCommandLine, AnUnknownChipIsRefusedBeforeTheOutputFolderIsMade)
                                     QStringLiteral("NOPE"), QStringLiteral("new/out.bin")});
     EXPECT_EQ(read.exitCode, 2);
     EXPECT_FALSE(QFileInfo::exists(cli.path(QStringLiteral("new"))));
+}
+
+// A name with bytes that are not UTF-8 (Latin-1 "café.bin" here) reads back as other bytes:
+// refused, instead of "not found" for a file that is there or a file of another name written.
+TEST(CliCommandLine, ANameThatIsNotUtf8IsRefusedBeforeAnyFileIsTouched)
+{
+    CliRunner cli;
+    const QByteArray latin1Name = QFile::encodeName(cli.path(QString())) + "/caf\xE9.bin";
+    const QByteArray image = randomBytes(256, 48);
+    QFile named;
+    ASSERT_TRUE(named.open(::fopen(latin1Name.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    named.write(image);
+    named.close();
+    cli.put(QStringLiteral("sample.bin"), image);
+    const qsizetype files = QDir(cli.path(QString())).count();
+    // The shell spells the name byte by byte; QProcess would pass it on as UTF-8.
+    for (const char* command : {"checksum \"$N\"", "convert \"$N\" out.hex", "convert --yes sample.bin \"$N\"",
+                                "read --simulate --chip W25X05 \"$N\"", "--lang de write --simulate --chip W25X05 \"$N\""}) {
+        QProcess process;
+        process.setWorkingDirectory(cli.path(QString()));
+        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("N=$(printf 'caf\\351.bin'); exec \"$0\" ") + command,
+                                                  QStringLiteral(ZORVEX_CLI)});
+        ASSERT_TRUE(process.waitForFinished());
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 2) << command;
+        EXPECT_TRUE(err.contains(QStringLiteral("caf\uFFFD.bin")) && err.contains(QStringLiteral("UTF-8"))) << err.toStdString();
+        EXPECT_EQ(QDir(cli.path(QString())).count(), files) << command;
+    }
+    EXPECT_TRUE(cli.trace().isEmpty());
+    ASSERT_TRUE(named.open(::fopen(latin1Name.constData(), "rb"), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(named.readAll(), image);
 }

@@ -633,3 +633,24 @@ TEST(CliProduce, ALogMovedAwayDuringTheRunGetsItsNextRecordsUnderItsName)
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl.1")).count('\n'), 1);
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl")).count('\n'), 1);
 }
+
+// A log already at the user's file-size limit (ulimit -f) can take no record: the run stops
+// before it takes a number or touches a chip, instead of programming one that goes unrecorded.
+TEST(CliProduce, ALogAtTheFileSizeLimitStopsBeforeTheFirstChip)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("image.bin"), randomBytes(300, 49));
+    const QByteArray earlier = QByteArray("{\"result\":\"pass\"}\n").repeated(50);
+    cli.put(QStringLiteral("run.jsonl"), earlier);
+    cli.setFileSizeLimit(1024);
+    const CliResult result = cli.run({QStringLiteral("produce"), QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05"),
+                                      QStringLiteral("--serial-at"), QStringLiteral("0x10"), QStringLiteral("--serial-start"), QStringLiteral("100"),
+                                      QStringLiteral("--serial-file"), QStringLiteral("next.txt"), QStringLiteral("--log"),
+                                      QStringLiteral("run.jsonl"), QStringLiteral("image.bin")});
+    EXPECT_EQ(result.exitCode, 2) << result.out.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("cannot write the log run.jsonl: File too large"))) << result.err.toStdString();
+    EXPECT_FALSE(result.out.contains(QStringLiteral("Insert a chip")));
+    EXPECT_EQ(cli.contentOf(QStringLiteral("run.jsonl")), earlier);
+    EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("next.txt"))));
+    EXPECT_TRUE(cli.trace().isEmpty());
+}

@@ -270,3 +270,26 @@ TEST(CliCommandLine, ANameThatIsNotUtf8IsRefusedBeforeAnyFileIsTouched)
     ASSERT_TRUE(named.open(::fopen(latin1Name.constData(), "rb"), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
     EXPECT_EQ(named.readAll(), image);
 }
+
+// A name as a download may spell it ("%2F" for a slash) is shown as it is, not with its "%2"
+// taken for the line number or a size of the message it stands in.
+TEST(CliCommandLine, AFileNameWithAPercentSignIsNamedAsItIs)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("fw%2Fa.hex"), ":0100000042BD\r\n\r\n");
+    cli.put(QStringLiteral("fw%2Fa.bin"), randomBytes(70000, 50));
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("checksum"), QStringLiteral("fw%2Fa.hex")}, "fw%2Fa.hex:2: Illegal Line found"},
+        {{QStringLiteral("verify"), QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05"), QStringLiteral("fw%2Fa.bin")},
+         "warning: fw%2Fa.bin holds 70000 bytes, the chip 65536"},
+        {{QStringLiteral("produce"), QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05"), QStringLiteral("fw%2Fa.bin")},
+         "fw%2Fa.bin holds 70000 bytes, more than the chip's 65536"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliResult result = cli.run(arguments);
+        EXPECT_TRUE(result.err.contains(QLatin1String(message))) << result.err.toStdString();
+    }
+}

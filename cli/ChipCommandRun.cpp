@@ -43,7 +43,7 @@ void warnAboutBytesBeyondTheChip(const QString& path, const ChipSession& session
     const qint64 fileBytes = session.dataLength();
     const qint64 chipBytes = session.currentChipRecord().flashSize;
     if (fileBytes > chipBytes) {
-        printError(ExtraMessages::text(ExtraText::CliComparesChipSizeOnly).arg(path).arg(fileBytes).arg(chipBytes));
+        printError(ExtraMessages::text(ExtraText::CliComparesChipSizeOnly).arg(path, QString::number(fileBytes), QString::number(chipBytes)));
     }
 }
 
@@ -318,7 +318,7 @@ int ChipCommandRun::confirmRoomForOutput()
     const qint64 available = storage.isValid() ? storage.bytesAvailable() : -1;
     if (available < 0 || available >= needed)
         return Continue;
-    m_feedback.showError(ExtraMessages::text(ExtraText::NoRoomForImage).arg(m_line.operand).arg(needed).arg(available));
+    m_feedback.showError(ExtraMessages::text(ExtraText::NoRoomForImage).arg(m_line.operand, QString::number(needed), QString::number(available)));
     return ExitUsage;
 }
 

@@ -24,7 +24,8 @@ QString systemReason(int error)
 
 QString whyFolderRefuses(const QString& path, const QString& name, const QByteArray& content)
 {
-    QTemporaryFile probe(QDir(QFileInfo(path).absolutePath()).filePath(name));
+    // The folder of the file a link leads to: that is where the file is written.
+    QTemporaryFile probe(QDir(QFileInfo(whereTheFileGoes(path)).absolutePath()).filePath(name));
     if (!probe.open() || !writeWhole(probe, content) || !probe.flush())
         return probe.errorString();
     if (::fsync(probe.handle()) != 0)

@@ -348,7 +348,7 @@ int ProduceRun::checkChipFits()
     }
     if (m_imageLength > static_cast<qint64>(chip.flashSize)) {
         printError(produceText(ProduceText::ImageLargerThanChip)
-                       .arg(m_options.line.operand).arg(m_imageLength).arg(chip.flashSize));
+                       .arg(m_options.line.operand, QString::number(m_imageLength), QString::number(chip.flashSize)));
         return ExitUsage;
     }
     if (m_options.serialAt) {

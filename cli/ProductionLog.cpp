@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,6 +28,20 @@ QString nowWithZone()
 {
     const QDateTime now = QDateTime::currentDateTime();
     return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+constexpr qint64 kRecordRoom = 512;  // about a record's size
+
+// The reason a log file past the user's file-size limit (ulimit -f) takes no record: every chip
+// would be programmed and then left without one. Empty when it takes one.
+QString whyNoRecordFits(int fd)
+{
+    struct stat status {};
+    rlimit fileSize{};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ::getrlimit(RLIMIT_FSIZE, &fileSize) != 0
+        || fileSize.rlim_cur == RLIM_INFINITY || static_cast<rlim_t>(status.st_size + kRecordRoom) <= fileSize.rlim_cur)
+        return {};
+    return systemReason(EFBIG);
 }
 
 int openForAppending(const QString& path)
@@ -51,7 +66,7 @@ bool ProductionLog::open(const QString& path, QString& error)
     // A device or a pipe is written as it is; only a regular file lives on a disk that may be full.
     if (!info.exists() || info.isFile()) {
         // The folder must take a new file of about a record's size.
-        if (const QString problem = whyFolderRefuses(path, QStringLiteral(".log-probe-XXXXXX"), QByteArray(512, ' '));
+        if (const QString problem = whyFolderRefuses(path, QStringLiteral(".log-probe-XXXXXX"), QByteArray(kRecordRoom, ' '));
             !problem.isEmpty()) {
             error = produceText(ProduceText::LogNotWritten).arg(path, problem);
             return false;
@@ -59,10 +74,17 @@ bool ProductionLog::open(const QString& path, QString& error)
     }
     m_path = path;
     m_fd = openForAppending(path);
-    if (m_fd >= 0)
-        return true;
-    error = produceText(ProduceText::LogUnopenable).arg(path, systemReason());
-    return false;
+    if (m_fd < 0) {
+        error = produceText(ProduceText::LogUnopenable).arg(path, systemReason());
+        return false;
+    }
+    if (const QString reason = whyNoRecordFits(m_fd); !reason.isEmpty()) {
+        error = produceText(ProduceText::LogNotWritten).arg(path, reason);
+        ::close(m_fd);
+        m_fd = -1;
+        return false;
+    }
+    return true;
 }
 
 ProductionLog::~ProductionLog()

@@ -87,7 +87,7 @@ std::optional<quint64> SerialFile::peek(quint64 start, QString& error) const
     // Once this run has left a number in the file, a file removed or holding a smaller number
     // would hand out numbers that are in chips already.
     const auto setBack = [&] {
-        error = produceText(ProduceText::SerialFileSetBack).arg(m_path).arg(*m_left);
+        error = produceText(ProduceText::SerialFileSetBack).arg(m_path, QString::number(*m_left));
         return std::nullopt;
     };
     if (!QFileInfo::exists(m_path)) {

@@ -16,7 +16,7 @@ void TerminalFeedback::showError(const QString& message)
 
 void TerminalFeedback::errorLocation(const QString& file, qint64 line)
 {
-    m_location = file.isEmpty() ? QString() : QStringLiteral("%1:%2: ").arg(file).arg(line);
+    m_location = file.isEmpty() ? QString() : QStringLiteral("%1:%2: ").arg(file, QString::number(line));
 }
 
 bool TerminalFeedback::askYesNo(const QString& message)

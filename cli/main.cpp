@@ -9,6 +9,7 @@
 #include "text/SystemLanguage.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -89,5 +90,11 @@ int main(int argc, char** argv)
     // Every message in the language --lang asks for, even one about a mistake before it; the
     // locale's without one.
     setCurrentLanguage(languageAsked(arguments).value_or(SystemLanguage::forTerminal()));
+    // A word whose bytes are not UTF-8 reads back as other bytes: a file by that name would
+    // be missed, or another one written in its place.
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (QFile::encodeName(arguments[i]) != argv[i + 1])
+            return usageError(ExtraMessages::text(ExtraText::CliArgumentNotUtf8).arg(arguments[i]));
+    }
     return checkStandardOutput(run(arguments));
 }

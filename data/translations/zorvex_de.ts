@@ -666,6 +666,11 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Zeile %1: „%2“ enthält ein „,“, das den Chipnamen in Typ, Hersteller und Modell teilt; nichts wurde gespeichert.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>„%1“ enthält Bytes, die kein UTF-8 sind: ein solcher Name kann nicht so geöffnet oder geschrieben werden, wie er angegeben ist; benennen Sie die Datei in einen UTF-8-Namen um</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Status</translation>

@@ -666,6 +666,11 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>Fila %1: «%2» contiene una «,», que divide el nombre del chip en tipo, fabricante y modelo; no se guardó nada.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>«%1» contiene bytes que no son UTF-8: un nombre así no se puede abrir ni escribir tal como se da; cambie el nombre del archivo a uno en UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

@@ -666,6 +666,11 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Ligne %1 : « %2 » contient une « , », qui sépare le nom de la puce en type, fabricant et modèle ; rien n’a été enregistré.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>« %1 » contient des octets qui ne sont pas de l'UTF-8 : un tel nom ne peut pas être ouvert ni écrit tel quel ; renommez le fichier avec un nom UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>État</translation>

@@ -666,6 +666,11 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Riga %1: «%2» contiene una «,», che divide il nome del chip in tipo, produttore e modello; non è stato salvato nulla.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>'%1' contiene byte che non sono UTF-8: un nome così non può essere aperto né scritto come è dato; rinominare il file con un nome UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stato</translation>

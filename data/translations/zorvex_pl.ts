@@ -666,6 +666,11 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Wiersz %1: „%2” zawiera „,”, który dzieli nazwę układu na typ, producenta i model; nic nie zapisano.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>„%1” zawiera bajty, które nie są UTF-8: takiej nazwy nie można otworzyć ani zapisać w podanej postaci; zmień nazwę pliku na nazwę w UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stan</translation>

@@ -666,6 +666,11 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>Linha %1: &quot;%2&quot; contém uma &quot;,&quot;, que divide o nome do chip em tipo, fabricante e modelo; nada foi salvo.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>'%1' contém bytes que não são UTF-8: um nome assim não pode ser aberto nem gravado como foi dado; renomeie o arquivo com um nome UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

@@ -666,6 +666,11 @@
             <translation>Строка %1: «%2» содержит «,», которая делит имя микросхемы на тип, производителя и модель; ничего не сохранено.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>«%1» содержит байты, которые не являются UTF-8: такое имя нельзя открыть или записать в данном виде; переименуйте файл, дав ему имя в UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Статус</translation>

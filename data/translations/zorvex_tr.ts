@@ -666,6 +666,11 @@
             <translation>Satır %1: &quot;%2&quot; bir &quot;,&quot; içeriyor; virgül çip adını tür, üretici ve modele ayırır; hiçbir şey kaydedilmedi.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>'%1' UTF-8 olmayan baytlar içeriyor: böyle bir ad verildiği gibi açılamaz ya da yazılamaz; dosyayı UTF-8 bir adla yeniden adlandırın</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Durum</translation>

@@ -666,6 +666,11 @@
             <translation>Рядок %1: «%2» містить «,», яка ділить назву мікросхеми на тип, виробника і модель; нічого не збережено.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>«%1» містить байти, які не є UTF-8: таке ім'я не можна відкрити чи записати в даному вигляді; перейменуйте файл, давши йому ім'я в UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Стан</translation>

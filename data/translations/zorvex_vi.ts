@@ -666,6 +666,11 @@ Loại chip: </translation>
             <translation>Hàng %1: &quot;%2&quot; chứa dấu &quot;,&quot;, dấu này chia tên chip thành loại, hãng và model; chưa lưu gì cả.</translation>
         </message>
         <message>
+            <source>'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; rename the file to a UTF-8 name</source>
+            <extracomment>extra 101 | zh-CN: “%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称</extracomment>
+            <translation>'%1' chứa các byte không phải UTF-8: không thể mở hoặc ghi một tên như vậy đúng như đã cho; hãy đổi tên tệp thành một tên UTF-8</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>T.thái</translation>

@@ -49,7 +49,7 @@ public:
     bool askYesNo(const QString& message) override { return m_form.askYesNo(message); }
     void errorLocation(const QString& file, qint64 line) override
     {
-        m_location = ExtraMessages::text(ExtraText::FileErrorLine).arg(QDir::toNativeSeparators(file)).arg(line);
+        m_location = ExtraMessages::text(ExtraText::FileErrorLine).arg(QDir::toNativeSeparators(file), QString::number(line));
     }
 
     // Whether an error was shown: an open then changes nothing.

@@ -54,6 +54,11 @@ public:
         return true;
     }
 
+    // True when a start code and the digits of a record's fixed fields stand in the text from pos
+    // on: two records run together on one line (a lost line feed, or lines ended by a carriage
+    // return alone), where the second would go with the text after the first one's checksum.
+    [[nodiscard]] bool recordFollows(std::size_t pos, char startCode, std::size_t digits) const;
+
     // Decodes `count` bytes whose digits start at pos into target, as byteAt would one by one.
     // Returns how many were decoded before the first bad or missing digit; those are stored.
     [[nodiscard]] std::size_t bytesAt(std::size_t pos, std::uint8_t* target, std::size_t count) const;
@@ -61,6 +66,18 @@ public:
 private:
     std::string_view m_text;
 };
+
+inline bool RecordLine::recordFollows(std::size_t pos, char startCode, std::size_t digits) const
+{
+    for (std::size_t code = m_text.find(startCode, pos); code != std::string_view::npos; code = m_text.find(startCode, code + 1)) {
+        std::size_t n = 0;
+        while (n < digits && kDigitValue[static_cast<unsigned char>(at(code + 1 + n))] >= 0)
+            ++n;
+        if (n == digits)
+            return true;
+    }
+    return false;
+}
 
 inline std::size_t RecordLine::bytesAt(std::size_t pos, std::uint8_t* target, std::size_t count) const
 {

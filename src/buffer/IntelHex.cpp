@@ -49,6 +49,7 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
         if (type > 5)
             return errors.fail(lineNumber, "Invalid Record type");
 
+        std::size_t end = kDataPos + 2 * count + 2;  // after the checksum
         switch (type) {
         case 0:
         case 3:
@@ -98,9 +99,12 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
                 segmentBase = value * 16;
             else
                 linearBase = value * 65536;
+            end = kDataPos + 6;
             break;
         }
         }
+        if (line.recordFollows(end, ':', 8))
+            return errors.fail(lineNumber, "Illegal Line found");
     }
 }
 

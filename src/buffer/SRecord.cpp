@@ -57,8 +57,15 @@ qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFile
         }
         if (kind == '7' || kind == '8' || kind == '9')
             return static_cast<qint32>(size);
-        if (kind < '1' || kind > '3')
-            continue;  // S0 header, S4 and anything that is not a record at all
+        // A record after the checksum would be left out with the rest of the line.
+        const auto recordFollows = [&line](std::size_t end) { return line.recordFollows(end, 'S', 7); };
+        if (kind < '1' || kind > '3') {
+            // S0 header, S4 and anything that is not a record at all
+            std::uint8_t count = 0;
+            if (line.byteAt(2, count) && recordFollows(4 + 2 * std::size_t{count}))
+                return errors.fail(lineNumber, "Illegal Line found");
+            continue;
+        }
 
         const unsigned addressBytes = static_cast<unsigned>(kind - '0') + 1;
         std::uint8_t count = 0;
@@ -91,6 +98,8 @@ qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFile
             return errors.fail(lineNumber, "Illegal Char in File");
         if (((sum + checksum) & 0xFF) != 0xFF)
             return errors.fail(lineNumber, "Checksum Error");
+        if (recordFollows(dataPos + 2 * n + 2))
+            return errors.fail(lineNumber, "Illegal Line found");
     }
 }
 

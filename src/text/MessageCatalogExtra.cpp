@@ -315,6 +315,11 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"第 %1 行：“%2”中含有“,”，而“,”用來分隔芯片名稱中的類型、廠商和型號，未保存。",
      u"Row %1: \"%2\" holds a \",\", which divides a chip's name into type, manufacturer and model; "
      u"nothing was saved."},
+    // CliArgumentNotUtf8
+    {u"“%1”含有不是 UTF-8 的字节：这样的名称无法照原样打开或写入；请给文件改一个 UTF-8 名称",
+     u"“%1”含有不是 UTF-8 的字節：這樣的名稱無法照原樣打開或寫入；請給文件改一個 UTF-8 名稱",
+     u"'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; "
+     u"rename the file to a UTF-8 name"},
 };
 
 }  // namespace

@@ -114,11 +114,12 @@ enum class ExtraText : int {
     EditorFileChanged,      // %1: the chip database file
     PasteTextNotShown,      // %1: the character, %2: its position (from 1)
     ChipNameHasComma,       // %1: the grid row, %2: the cell's text
+    CliArgumentNotUtf8,     // %1: the argument as decoded
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ChipNameHasComma) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::CliArgumentNotUtf8) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -153,6 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadHex{":0100000042BD\r\n\r\n:00000001FF\r\n", "Illegal Line found"},
                       BadHex{"S1130000000102030405060708090A0B0C0D0E0F74\r\n", "Illegal Line found"},
                       BadHex{" :00000001FF\r\n", "Illegal Line found"},
+                      // Two records on one line: the second is not dropped as text after a checksum.
+                      BadHex{":0100000042BD:0100010043BB\r\n:00000001FF\r\n", "Illegal Line found"},
+                      BadHex{":020000040000FA :0100000042BD\n:00000001FF\n", "Illegal Line found"},
+                      BadHex{":0100000042BD\r:0100010043BB\r:00000001FF\r", "Illegal Line found"},
                       BadHex{":01000000G2BD\r\n:00000001FF\r\n", "Illegal Char in File"},
                       BadHex{":0400000001020304\r\n:00000001FF\r\n", "Illegal Char in File"},
                       BadHex{":0400000001\r\n:00000001FF\r\n", "Illegal Char in File"},

@@ -117,6 +117,10 @@ TEST_P(SRecordErrors, FailWithTheirMessage)
 INSTANTIATE_TEST_SUITE_P(Table, SRecordErrors,
                          ::testing::Values(BadSRecord{"S1060010010203E3\r\n\r\nS9030000FC\r\n", "Illegal Line found"},
                                            BadSRecord{":0100000042BD\r\n", "Illegal Line found"},
+                                           // Two records on one line: the second is not dropped.
+                                           BadSRecord{"S1060010010203E3S1060013040506D9\r\nS9030000FC\r\n", "Illegal Line found"},
+                                           BadSRecord{"S00600004844521B\rS1060010010203E3\rS9030000FC\r\nS9030000FC\r\n",
+                                                      "Illegal Line found"},
                                            BadSRecord{"S1060010010203\r\nS9030000FC\r\n", "Illegal Char in File"},
                                            BadSRecord{"S1060010010G03E3\r\n", "Illegal Char in File"},
                                            BadSRecord{"S1FF0000\r\n", "Illegal Char in File"},

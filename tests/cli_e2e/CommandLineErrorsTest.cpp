@@ -1,6 +1,8 @@
 #include "CliRunner.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -236,4 +238,58 @@ TEST(CliCommandLine, AnUnknownChipIsRefusedBeforeTheOutputFolderIsMade)
                                     QStringLiteral("NOPE"), QStringLiteral("new/out.bin")});
     EXPECT_EQ(read.exitCode, 2);
     EXPECT_FALSE(QFileInfo::exists(cli.path(QStringLiteral("new"))));
+}
+
+// A name with bytes that are not UTF-8 (Latin-1 "café.bin" here) reads back as other bytes:
+// refused, instead of "not found" for a file that is there or a file of another name written.
+TEST(CliCommandLine, ANameThatIsNotUtf8IsRefusedBeforeAnyFileIsTouched)
+{
+    CliRunner cli;
+    const QByteArray latin1Name = QFile::encodeName(cli.path(QString())) + "/caf\xE9.bin";
+    const QByteArray image = randomBytes(256, 48);
+    QFile named;
+    ASSERT_TRUE(named.open(::fopen(latin1Name.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    named.write(image);
+    named.close();
+    cli.put(QStringLiteral("sample.bin"), image);
+    const qsizetype files = QDir(cli.path(QString())).count();
+    // The shell spells the name byte by byte; QProcess would pass it on as UTF-8.
+    for (const char* command : {"checksum \"$N\"", "convert \"$N\" out.hex", "convert --yes sample.bin \"$N\"",
+                                "read --simulate --chip W25X05 \"$N\"", "--lang de write --simulate --chip W25X05 \"$N\""}) {
+        QProcess process;
+        process.setWorkingDirectory(cli.path(QString()));
+        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("N=$(printf 'caf\\351.bin'); exec \"$0\" ") + command,
+                                                  QStringLiteral(ZORVEX_CLI)});
+        ASSERT_TRUE(process.waitForFinished());
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 2) << command;
+        EXPECT_TRUE(err.contains(QStringLiteral("caf\uFFFD.bin")) && err.contains(QStringLiteral("UTF-8"))) << err.toStdString();
+        EXPECT_EQ(QDir(cli.path(QString())).count(), files) << command;
+    }
+    EXPECT_TRUE(cli.trace().isEmpty());
+    ASSERT_TRUE(named.open(::fopen(latin1Name.constData(), "rb"), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(named.readAll(), image);
+}
+
+// A name as a download may spell it ("%2F" for a slash) is shown as it is, not with its "%2"
+// taken for the line number or a size of the message it stands in.
+TEST(CliCommandLine, AFileNameWithAPercentSignIsNamedAsItIs)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("fw%2Fa.hex"), ":0100000042BD\r\n\r\n");
+    cli.put(QStringLiteral("fw%2Fa.bin"), randomBytes(70000, 50));
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("checksum"), QStringLiteral("fw%2Fa.hex")}, "fw%2Fa.hex:2: Illegal Line found"},
+        {{QStringLiteral("verify"), QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05"), QStringLiteral("fw%2Fa.bin")},
+         "warning: fw%2Fa.bin holds 70000 bytes, the chip 65536"},
+        {{QStringLiteral("produce"), QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05"), QStringLiteral("fw%2Fa.bin")},
+         "fw%2Fa.bin holds 70000 bytes, more than the chip's 65536"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliResult result = cli.run(arguments);
+        EXPECT_TRUE(result.err.contains(QLatin1String(message))) << result.err.toStdString();
+    }
 }

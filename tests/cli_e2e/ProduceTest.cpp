@@ -3,6 +3,7 @@
 #include "CliRunner.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,12 +15,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <memory>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
@@ -632,4 +636,60 @@ TEST(CliProduce, ALogMovedAwayDuringTheRunGetsItsNextRecordsUnderItsName)
     EXPECT_EQ(bench.finish(), 0) << bench.err().toStdString();
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl.1")).count('\n'), 1);
     EXPECT_EQ(bench.cli().contentOf(QStringLiteral("run.jsonl")).count('\n'), 1);
+}
+
+// A log already at the user's file-size limit (ulimit -f) can take no record: the run stops
+// before it takes a number or touches a chip, instead of programming one that goes unrecorded.
+TEST(CliProduce, ALogAtTheFileSizeLimitStopsBeforeTheFirstChip)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("image.bin"), randomBytes(300, 49));
+    const QByteArray earlier = QByteArray("{\"result\":\"pass\"}\n").repeated(50);
+    cli.put(QStringLiteral("run.jsonl"), earlier);
+    cli.setFileSizeLimit(1024);
+    const CliResult result = cli.run({QStringLiteral("produce"), QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05"),
+                                      QStringLiteral("--serial-at"), QStringLiteral("0x10"), QStringLiteral("--serial-start"), QStringLiteral("100"),
+                                      QStringLiteral("--serial-file"), QStringLiteral("next.txt"), QStringLiteral("--log"),
+                                      QStringLiteral("run.jsonl"), QStringLiteral("image.bin")});
+    EXPECT_EQ(result.exitCode, 2) << result.out.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("cannot write the log run.jsonl: File too large"))) << result.err.toStdString();
+    EXPECT_FALSE(result.out.contains(QStringLiteral("Insert a chip")));
+    EXPECT_EQ(cli.contentOf(QStringLiteral("run.jsonl")), earlier);
+    EXPECT_FALSE(QFile::exists(cli.path(QStringLiteral("next.txt"))));
+    EXPECT_TRUE(cli.trace().isEmpty());
+}
+
+// A log or serial file reached through a link to a full disk (here a 64 KiB tmpfs, which needs
+// the right to mount) is refused before the first chip, as it is when named directly, instead of
+// found full once a chip is programmed.
+TEST(CliProduce, ALinkToAFullDiskStopsTheRunBeforeTheFirstChip)
+{
+    CliRunner cli;
+    cli.put(QStringLiteral("image.bin"), randomBytes(300, 51));
+    const QString disk = cli.path(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    // A log that fills its last page: a record needs a page that a full disk cannot give.
+    cli.put(QStringLiteral("disk/run.jsonl"), QByteArray(4095, 'x') + '\n');
+    cli.put(QStringLiteral("disk/next.txt"), "100\n");
+    QFile fill(disk + QStringLiteral("/fill"));
+    ASSERT_TRUE(fill.open(QIODevice::WriteOnly));
+    while (fill.write(QByteArray(4096, '\0')) == 4096 && fill.flush()) {
+    }
+    fill.close();
+    ASSERT_TRUE(QFile::link(QStringLiteral("disk/run.jsonl"), cli.path(QStringLiteral("run.jsonl"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("disk/next.txt"), cli.path(QStringLiteral("next.txt"))));
+    const QStringList run{QStringLiteral("produce"), QStringLiteral("--simulate"), QStringLiteral("--chip"), QStringLiteral("W25X05"),
+                          QStringLiteral("--serial-at"), QStringLiteral("0x10"), QStringLiteral("--serial-start"), QStringLiteral("100")};
+    for (const QStringList& files : {QStringList{QStringLiteral("--log"), QStringLiteral("run.jsonl")},
+                                     QStringList{QStringLiteral("--serial-file"), QStringLiteral("next.txt")}}) {
+        const CliResult result = cli.run(run + files + QStringList{QStringLiteral("image.bin")});
+        EXPECT_EQ(result.exitCode, 2) << files.join(u' ').toStdString() << ": " << result.out.toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("No space left on device"))) << result.err.toStdString();
+        EXPECT_FALSE(result.out.contains(QStringLiteral("Insert a chip")));
+    }
+    EXPECT_TRUE(cli.trace().isEmpty());
+    EXPECT_EQ(cli.contentOf(QStringLiteral("next.txt")), "100\n");
+    umount2(QFile::encodeName(disk).constData(), MNT_DETACH);
 }

@@ -66,8 +66,16 @@ void TForm1::showDifferenceRange(qint64 index)
     if (index < 0)
         return;
     FlashEditor->GotoDifference(index);
+    m_shownDifference = index;
+    showDifferenceStatus();
+}
+
+void TForm1::showDifferenceStatus()
+{
+    if (FlashEditor->DifferenceMarks().empty())
+        return;
     DiffPanel->setText(ExtraMessages::text(ExtraText::DifferenceRangeStatus)
-                           .arg(index + 1)
+                           .arg(m_shownDifference + 1)
                            .arg(static_cast<qint64>(FlashEditor->DifferenceMarks().size())));
 }
 

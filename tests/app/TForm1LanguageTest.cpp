@@ -2,12 +2,14 @@
 
 #include "NextDialog.h"
 
+#include "app/FileDialogs.h"
 #include "app/PanelStatusBar.h"
 #include "buffer/TForm4.h"
 #include "chipdb/TForm2.h"
 #include "chipdb/TForm3.h"
 
 #include <QAction>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -132,6 +134,26 @@ TEST_F(TForm1Language, StatusTextFollowsALanguageSwitchAndStaysRedWhenNotConnect
     window.Enlish->trigger();
     EXPECT_EQ(window.statusText(), QStringLiteral("W25Q64"));
     EXPECT_EQ(window.firstLogLine(), QStringLiteral("001:读出完成！"));
+}
+
+TEST_F(TForm1Language, TheDifferenceRangeInTheStatusBarFollowsALanguageSwitch)
+{
+    writeDatabase({{"SPI_FLASH,Test,T", 0x100}});
+    TForm1& window = openWindow();
+    QByteArray other(0x100, '\xFF');
+    other[0x10] = 0;
+    other[0x80] = 0;
+    const QString path = m_dir.filePath(QStringLiteral("other.bin"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(other);
+    file.close();
+    FileDialogs::setNextFileName(path);
+    window.CompareFile1->trigger();
+    window.NextDiff1->trigger();
+    EXPECT_EQ(window.DiffPanel->text(), QStringLiteral("第 2 处差异，共 2 处"));
+    window.Enlish->trigger();
+    EXPECT_EQ(window.DiffPanel->text(), QStringLiteral("Range 2 of 2"));
 }
 
 TEST_F(TForm1Language, YesNoButtonsSpeakBothChineseLanguagesAndEnglishAgain)

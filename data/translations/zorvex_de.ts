@@ -666,6 +666,16 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Zeile %1: „%2“ enthält ein „,“, das den Chipnamen in Typ, Hersteller und Modell teilt; nichts wurde gespeichert.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Nein</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Status</translation>

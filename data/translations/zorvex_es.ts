@@ -666,6 +666,16 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>Fila %1: «%2» contiene una «,», que divide el nombre del chip en tipo, fabricante y modelo; no se guardó nada.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Sí</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

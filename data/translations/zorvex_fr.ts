@@ -666,6 +666,16 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Ligne %1 : « %2 » contient une « , », qui sépare le nom de la puce en type, fabricant et modèle ; rien n’a été enregistré.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Oui</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Non</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>État</translation>

@@ -666,6 +666,16 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Riga %1: «%2» contiene una «,», che divide il nome del chip in tipo, produttore e modello; non è stato salvato nulla.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Sì</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stato</translation>

@@ -666,6 +666,16 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Wiersz %1: „%2” zawiera „,”, który dzieli nazwę układu na typ, producenta i model; nic nie zapisano.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Tak</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Nie</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stan</translation>

@@ -666,6 +666,16 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>Linha %1: &quot;%2&quot; contém uma &quot;,&quot;, que divide o nome do chip em tipo, fabricante e modelo; nada foi salvo.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Sim</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Não</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

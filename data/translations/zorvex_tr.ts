@@ -666,6 +666,16 @@
             <translation>Satır %1: &quot;%2&quot; bir &quot;,&quot; içeriyor; virgül çip adını tür, üretici ve modele ayırır; hiçbir şey kaydedilmedi.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Evet</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Hayır</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Durum</translation>

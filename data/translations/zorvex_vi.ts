@@ -666,6 +666,16 @@ Loại chip: </translation>
             <translation>Hàng %1: &quot;%2&quot; chứa dấu &quot;,&quot;, dấu này chia tên chip thành loại, hãng và model; chưa lưu gì cả.</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Có</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Không</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>T.thái</translation>

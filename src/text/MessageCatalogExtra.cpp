@@ -317,6 +317,10 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"第 %1 行：“%2”中含有“,”，而“,”用來分隔芯片名稱中的類型、廠商和型號，未保存。",
      u"Row %1: \"%2\" holds a \",\", which divides a chip's name into type, manufacturer and model; "
      u"nothing was saved."},
+    // YesButton
+    {u"是(&Y)", u"是(&Y)", u"&Yes"},
+    // NoButton
+    {u"否(&N)", u"否(&N)", u"&No"},
 };
 
 }  // namespace

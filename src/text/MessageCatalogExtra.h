@@ -114,11 +114,13 @@ enum class ExtraText : int {
     EditorFileChanged,      // %1: the chip database file
     PasteTextNotShown,      // %1: the character, %2: its position (from 1)
     ChipNameHasComma,       // %1: the grid row, %2: the cell's text
+    YesButton,              // the buttons of a question where Qt has no translation of its own
+    NoButton,
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::ChipNameHasComma) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::NoButton) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

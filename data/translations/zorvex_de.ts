@@ -671,6 +671,16 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>„%1“ enthält Bytes, die kein UTF-8 sind: ein solcher Name kann nicht so geöffnet oder geschrieben werden, wie er angegeben ist; benennen Sie die Datei in einen UTF-8-Namen um</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Nein</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Status</translation>

@@ -671,6 +671,16 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>«%1» contiene bytes que no son UTF-8: un nombre así no se puede abrir ni escribir tal como se da; cambie el nombre del archivo a uno en UTF-8</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Sí</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

@@ -671,6 +671,16 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>« %1 » contient des octets qui ne sont pas de l'UTF-8 : un tel nom ne peut pas être ouvert ni écrit tel quel ; renommez le fichier avec un nom UTF-8</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Oui</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Non</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>État</translation>

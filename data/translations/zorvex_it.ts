@@ -671,6 +671,16 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>'%1' contiene byte che non sono UTF-8: un nome così non può essere aperto né scritto come è dato; rinominare il file con un nome UTF-8</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Sì</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stato</translation>

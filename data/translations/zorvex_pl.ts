@@ -671,6 +671,16 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>„%1” zawiera bajty, które nie są UTF-8: takiej nazwy nie można otworzyć ani zapisać w podanej postaci; zmień nazwę pliku na nazwę w UTF-8</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Tak</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Nie</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Stan</translation>

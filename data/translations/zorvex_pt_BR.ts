@@ -671,6 +671,16 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>'%1' contém bytes que não são UTF-8: um nome assim não pode ser aberto nem gravado como foi dado; renomeie o arquivo com um nome UTF-8</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Sim</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Não</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Estado</translation>

@@ -671,6 +671,16 @@
             <translation>'%1' UTF-8 olmayan baytlar içeriyor: böyle bir ad verildiği gibi açılamaz ya da yazılamaz; dosyayı UTF-8 bir adla yeniden adlandırın</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Evet</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Hayır</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>Durum</translation>

@@ -671,6 +671,16 @@ Loại chip: </translation>
             <translation>'%1' chứa các byte không phải UTF-8: không thể mở hoặc ghi một tên như vậy đúng như đã cho; hãy đổi tên tệp thành một tên UTF-8</translation>
         </message>
         <message>
+            <source>&amp;Yes</source>
+            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <translation>&amp;Có</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <translation>&amp;Không</translation>
+        </message>
+        <message>
             <source>State</source>
             <extracomment>caption TForm1.StatusBar1 | zh-CN: 状态</extracomment>
             <translation>T.thái</translation>

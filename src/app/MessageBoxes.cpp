@@ -1,9 +1,12 @@
 #include "MessageBoxes.h"
 
 #include "text/FixedTexts.h"
+#include "text/Languages.h"
+#include "text/MessageCatalogExtra.h"
 
 #include "FocusReturn.h"
 
+#include <QAbstractButton>
 #include <QQueue>
 
 namespace {
@@ -59,6 +62,14 @@ QMessageBox::StandardButton MessageBoxes::show(QWidget* parent, QMessageBox::Ico
     // The focus goes back where it was: a box must not leave the keys of the window dead.
     const FocusReturn focus(parent ? parent->window() : nullptr);
     QMessageBox box(icon, title, text, buttons, parent);
+    // Qt names the buttons in the languages it has a translation for; in the others the
+    // program's own texts do, so a question is not answered in a language it was not asked in.
+    if (isValidLanguage(currentLanguage()) && !languageInfo(currentLanguage()).qtName) {
+        if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+            yes->setText(ExtraMessages::text(ExtraText::YesButton));
+        if (QAbstractButton* no = box.button(QMessageBox::No))
+            no->setText(ExtraMessages::text(ExtraText::NoButton));
+    }
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -216,6 +216,8 @@ private:
     // bytes) and shows the result in the log, the view and the status bar.
     void showDifferences(std::span<const quint8> other, bool withChip, const QString& against);
     void showDifferenceRange(qint64 index);
+    // "Range i of n" for the range last shown, in the current language; empty without marks.
+    void showDifferenceStatus();
     // Keeps the folder of an image opened, saved or compared, for the next file dialog.
     void rememberImageFolder(const QString& path);
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -262,6 +264,7 @@ private:
     // so they stop before the window is taken down: the base destructor still moves the focus as
     // it closes the window, and the view empties the clipboard as it goes.
     QObject m_editNotifications;
+    qint64 m_shownDifference = 0;  // the range the status bar names
     bool m_closeWhenIdle = false;  // the close box was used while an operation ran
     QString m_imageFolder;         // [Folders] Images
 

@@ -49,8 +49,16 @@ void TForm1::showDifferences(std::span<const quint8> other, bool withChip, const
 void TForm1::showDifferenceRange(qint64 index)
 {
     FlashEditor->GotoDifference(index);
+    m_shownDifference = index;
+    showDifferenceStatus();
+}
+
+void TForm1::showDifferenceStatus()
+{
+    if (FlashEditor->DifferenceMarks().empty())
+        return;
     DiffPanel->setText(ExtraMessages::text(ExtraText::DifferenceRangeStatus)
-                           .arg(index + 1)
+                           .arg(m_shownDifference + 1)
                            .arg(static_cast<qint64>(FlashEditor->DifferenceMarks().size())));
 }
 

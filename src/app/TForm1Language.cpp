@@ -137,7 +137,9 @@ void TForm1::checkLanguageItem(Language language)
 void TForm1::retranslateStatus()
 {
     // The connection state or the running operation, shown again in the new language (and so
-    // drawn red again when it says not connected). Log lines stay as they were written.
+    // drawn red again when it says not connected), and the difference range shown. Log lines
+    // stay as they were written.
     if (const std::optional<MessageKey> key = catalogKeyOf(StatusBar1->panelText(1)))
         setStatus(MessageCatalog::text(*key));
+    showDifferenceStatus();
 }

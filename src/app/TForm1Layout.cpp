@@ -291,6 +291,8 @@ QWidget* TForm1::buildClientPanel()
     // window size smaller than the column is kept.
     auto* chipColumn = new QScrollArea;
     chipColumn->setFrameShape(QFrame::NoFrame);
+    // Its controls take the keys; the area itself would hold the focus unseen, at start too.
+    chipColumn->setFocusPolicy(Qt::NoFocus);
     chipColumn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     chipColumn->setWidget(buildChipPanel());
     chipColumn->setWidgetResizable(true);

@@ -112,6 +112,8 @@ void TForm2::buildControls()
     m_flashPage = place(7, makeList(6, false, pageSizeItems()), 2, 1);
     m_voltage = place(8, makeList(7, false, voltageItems()), 0, 2);
     m_subType = place(9, makeList(8, false, chipSubTypeLabels(Family25Flash)), 1, 2);
+    m_family->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_subType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_chipId = place(10, makeList(9, true, {}), 2, 2);
     m_chipId->setEditText(QStringLiteral("0"));
     m_eepromSize = place(11, makeList(10, false, eepromSizeItems()), 0, 3);
@@ -287,7 +289,16 @@ void TForm2::applyLanguage()
     };
     relabel(m_family, chipFamilyLabels());
     relabel(m_subType, chipSubTypeLabels(m_family->currentIndex()));
+    fitListsToTheirTexts();
     setGridHeaders();
+}
+
+void TForm2::fitListsToTheirTexts()
+{
+    // The family and algorithm texts change with the language and the family; their columns
+    // take the room from the others that the longest of them needs.
+    for (QComboBox* list : {m_family, m_subType})
+        list->setMinimumWidth(list->sizeHint().width());
 }
 
 void TForm2::setGridHeaders()
@@ -309,6 +320,7 @@ void TForm2::familyChanged(int family)
     // A list that was empty chooses its first item as it gets one.
     m_subType->clear();
     m_subType->addItems(chipSubTypeLabels(family));
+    fitListsToTheirTexts();
 }
 
 void TForm2::loadSelectedRow()

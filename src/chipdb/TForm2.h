@@ -71,6 +71,7 @@ private:
     void buildControls();
     void familyChanged(int family);
     void setGridHeaders();
+    void fitListsToTheirTexts();
     void setFields(const ChipEditorFields& fields);
     void writeRow(int gridRow, const ChipGridRow& row);
     [[nodiscard]] bool encodableFields(ChipGridRow& row);

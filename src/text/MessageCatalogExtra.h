@@ -115,11 +115,13 @@ enum class ExtraText : int {
     PasteTextNotShown,      // %1: the character, %2: its position (from 1)
     ChipNameHasComma,       // %1: the grid row, %2: the cell's text
     CliArgumentNotUtf8,     // %1: the argument as decoded
+    YesButton,              // the buttons of a question where Qt has no translation of its own
+    NoButton,
 };
 
 namespace ExtraMessages {
 
-inline constexpr int Count = static_cast<int>(ExtraText::CliArgumentNotUtf8) + 1;
+inline constexpr int Count = static_cast<int>(ExtraText::NoButton) + 1;
 
 // A language outside 0..2 reads the Simplified texts, as the catalog does.
 [[nodiscard]] QString text(ExtraText key, Language language);

@@ -10,9 +10,11 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <QAction>
 #include <QCoreApplication>
@@ -69,6 +71,24 @@ int neededWidth(const QAbstractButton* button)
     return textWidth + icon + 2 * metric(QStyle::PM_ButtonMargin);
 }
 
+// A list that offers fixed texts shows whichever of them is chosen whole.
+QStringList clippedItems(const QComboBox* list)
+{
+    QStringList clipped;
+    if (list->isEditable())
+        return clipped;
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.frame = list->hasFrame();
+    const int has = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 2;
+    for (int item = 0; item < list->count(); ++item) {
+        const int needed = list->fontMetrics().horizontalAdvance(list->itemText(item));
+        if (needed > has)
+            clipped << QStringLiteral("%1 \"%2\": needs %3 px, has %4").arg(list->objectName(), list->itemText(item)).arg(needed).arg(has);
+    }
+    return clipped;
+}
+
 // "control: text needs N px, has M": each caption of form wider than its control.
 QStringList clippedCaptions(QWidget* form)
 {
@@ -86,6 +106,8 @@ QStringList clippedCaptions(QWidget* form)
             check(button, button->text(), neededWidth(button), button->width());
         else if (auto* group = qobject_cast<QGroupBox*>(control); group && !group->title().isEmpty())
             check(group, group->title(), group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width());
+        else if (auto* list = qobject_cast<QComboBox*>(control))
+            clipped += clippedItems(list);
         // The table languages keep the list columns as designed; the added ones widen them.
         else if (auto* header = qobject_cast<QHeaderView*>(control);
                  header && header->orientation() == Qt::Horizontal && isTranslatedLanguage(currentLanguage())) {
@@ -171,6 +193,17 @@ TEST_F(AllLanguages, EveryCaptionFitsItsControlAtTheSmallestAndTheFirstStartSize
                 clipped += clippedCaptions(dialog);
                 dialog->hide();
             }
+            // The chip editor's algorithm list holds the algorithms of the family chosen.
+            auto* family = window.Form2->findChild<QComboBox*>(QStringLiteral("ComboBox4"));
+            auto* algorithm = window.Form2->findChild<QComboBox*>(QStringLiteral("ComboBox8"));
+            window.Form2->show();
+            for (int index = 1; index < family->count(); ++index) {
+                family->setCurrentIndex(index);
+                QCoreApplication::processEvents();
+                clipped += clippedItems(algorithm);
+            }
+            family->setCurrentIndex(0);
+            window.Form2->hide();
             PanelStatusBar* bar = window.StatusBar1;
             const auto panelFits = [&](int panel, const QString& text) {
                 const int needed = bar->fontMetrics().horizontalAdvance(text) + 4;

@@ -379,6 +379,18 @@ TEST_F(TForm1Flow, BoxesAtStartHaveButtonsInTheStoredLanguage)
     EXPECT_EQ(ok, QStringLiteral("确定"));
 }
 
+TEST_F(TForm1Flow, AtStartTheKeysReachTheChipTypeListNotAControlThatShowsNoFocus)
+{
+    TForm1& window = openWindow();
+    activate(window);
+    // Not the chip column's scroll area, which shows no focus and takes no key.
+    EXPECT_EQ(QApplication::focusWidget(), window.ComboBox1);
+    // Shift+Tab from the first list leaves it; Tab comes straight back to it.
+    press(window, Qt::Key_Backtab, Qt::ShiftModifier);
+    press(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.ComboBox1);
+}
+
 #ifdef ZORVEX_SIM_LIBRARY
 TEST_F(TForm1Flow, AfterAReadTheKeysStillReachTheViewThePersonWorkedIn)
 {

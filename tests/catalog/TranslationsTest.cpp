@@ -18,7 +18,8 @@ const QSet<QString> kSameAsEnglish{
     QStringLiteral("de:Chip"), QStringLiteral("de:Name"), QStringLiteral("de:Text"),
     QStringLiteral("fr:Type"),
     QStringLiteral("es:Chip"), QStringLiteral("es:Error"), QStringLiteral("es:0x%1-0x%2  %3 bytes"),
-    QStringLiteral("it:Chip"), QStringLiteral("it:standard output"),
+    QStringLiteral("es:&No"),
+    QStringLiteral("it:Chip"), QStringLiteral("it:standard output"), QStringLiteral("it:&No"),
     QStringLiteral("pt-BR:Chip"), QStringLiteral("pt-BR:0x%1-0x%2  %3 bytes"),
     QStringLiteral("vi:Chip"),
 };

@@ -672,12 +672,12 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nein</translation>
         </message>
         <message>
@@ -1928,12 +1928,12 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <translation>XML-Link</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
         </message>
     </context>
 </TS>

@@ -672,12 +672,12 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>
@@ -1930,12 +1930,12 @@ el IEEE habitual.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">no se puede crear la carpeta %1 del registro</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
         </message>
     </context>
 </TS>

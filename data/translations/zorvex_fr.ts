@@ -672,12 +672,12 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Oui</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Non</translation>
         </message>
         <message>
@@ -1927,12 +1927,12 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
             <translation>XML lié</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">impossible de créer le dossier %1 du journal</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
         </message>
     </context>
 </TS>

@@ -672,12 +672,12 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>
@@ -1929,12 +1929,12 @@ quello IEEE comune.</translation>
             <translation>XML coll.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">impossibile creare la cartella %1 del log</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
         </message>
     </context>
 </TS>

@@ -672,12 +672,12 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Tak</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nie</translation>
         </message>
         <message>
@@ -1928,12 +1928,12 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
             <translation>Plik XML</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">nie można utworzyć folderu %1 dziennika</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
         </message>
     </context>
 </TS>

@@ -672,12 +672,12 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Não</translation>
         </message>
         <message>
@@ -1927,12 +1927,12 @@ mostram. O CRC32 é o IEEE comum.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">não é possível criar a pasta %1 do log</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
         </message>
     </context>
 </TS>

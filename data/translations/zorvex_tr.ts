@@ -672,12 +672,12 @@
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Evet</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Hayır</translation>
         </message>
         <message>
@@ -1925,12 +1925,12 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
             <translation>Bağlı XML</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">günlüğün klasörü %1 oluşturulamıyor</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
         </message>
     </context>
 </TS>

@@ -672,12 +672,12 @@
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Так</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Ні</translation>
         </message>
         <message>
@@ -1926,12 +1926,12 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>Пов’яз. XML</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Уже прочитану частину відкинуто; буфер порожній.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">не вдається створити теку %1 для журналу</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Уже прочитану частину відкинуто; буфер порожній.</translation>
         </message>
     </context>
 </TS>

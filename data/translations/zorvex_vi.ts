@@ -672,12 +672,12 @@ Loại chip: </translation>
         </message>
         <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 101 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Có</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 102 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Không</translation>
         </message>
         <message>
@@ -1925,12 +1925,12 @@ dụng.</translation>
             <translation>XML liên kết</translation>
         </message>
         <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
-        </message>
-        <message>
             <source>cannot create the folder %1 of the log</source>
             <translation type="vanished">không tạo được thư mục %1 của nhật ký</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
         </message>
     </context>
 </TS>

@@ -109,7 +109,7 @@ private:
     [[nodiscard]] Busy waitWhileBusy();
     [[nodiscard]] bool pause();
     [[nodiscard]] int programChip(const std::array<quint8, 4>& reply);
-    [[nodiscard]] int runAuto(QString& reason);
+    [[nodiscard]] int runAuto(QString& reason, bool& touched);
     [[nodiscard]] int reserveSerial();
     [[nodiscard]] int serialsLeft();
     [[nodiscard]] std::optional<quint64> nextSerial(QString& error) const;
@@ -453,8 +453,9 @@ int ProduceRun::chooseChip(const std::array<quint8, 4>& reply, QString& reason)
     return checkChipFits();
 }
 
-int ProduceRun::runAuto(QString& reason)
+int ProduceRun::runAuto(QString& reason, bool& touched)
 {
+    touched = true;
     for (;;) {
         (void)m_feedback.takeLastError();
         if (m_session->operations().runAuto() == CommandOutcome::Completed) {
@@ -468,7 +469,10 @@ int ProduceRun::runAuto(QString& reason)
             break;
         switch (waitWhileBusy()) {
         case Busy::Retry: continue;
-        case Busy::Stopped: reason = produceText(ProduceText::StoppedWhileHeld); break;
+        case Busy::Stopped:
+            reason = produceText(ProduceText::StoppedWhileHeld);
+            touched = false;
+            break;
         case Busy::GaveUp: return programmerLost();
         }
         break;
@@ -509,6 +513,7 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
     QElapsedTimer timer;
     timer.start();
     bool passed = false;
+    bool touched = false;
     if (reason.isEmpty()) {
         if (m_options.serialAt) {
             if (!m_reserved) {
@@ -525,7 +530,7 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
         produced.crc32 = sums.crc32;
         produced.sha256 = QString::fromLatin1(sums.sha256.toHex());
         produced.bytes = sums.bytes;
-        if (const int code = runAuto(reason); code != Continue)
+        if (const int code = runAuto(reason, touched); code != Continue)
             return code;
         passed = reason.isEmpty();
     }
@@ -534,8 +539,9 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
     produced.reason = reason;
 
     // The record is on the disk before the chip is reported: a PASS line that is printed is
-    // never lost, and a number in a passed chip is never given again.
-    if (passed)
+    // never lost. A number is spent once the chip was written to, passed or failed, since a
+    // failed chip may hold it; only a chip left untouched hands its number to the next.
+    if (touched)
         m_reserved.reset();
     if (!record(produced)) {
         if (passed)

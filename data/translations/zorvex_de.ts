@@ -1523,7 +1523,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1538,8 +1539,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1557,8 +1558,8 @@ für eine vor dem ersten Chip abgelehnte Datei oder Zahl, 3, wenn das Programmie
 Chips nicht geschrieben werden konnte.
 
 Seriennummern: --serial-at ADDR --serial-start N schreiben N in den ersten Chip an ADDR, in jeden
-bestandenen Chip die nächste (--serial-step, Standard 1); ein fehlgeschlagener Chip gibt seine
-Nummer an den nächsten weiter. --serial-format le16|be16|le32|be32|le64|be64 (binär, Standard
+beschriebenen Chip die nächste (--serial-step, Standard 1); ein vor dem Schreiben abgewiesener
+Chip gibt seine Nummer an den nächsten weiter. --serial-format le16|be16|le32|be32|le64|be64 (binär, Standard
 le32), ascii:W (W Dezimalziffern, mit Nullen aufgefüllt) oder hex:W (W Hex-Ziffern in
 Großbuchstaben). --serial-file FILE bewahrt die nächste Nummer zwischen Durchläufen auf, auch
 zwischen den Durchläufen einer Gruppe, die sie gemeinsam nutzt: Jede Nummer wird ihr unter einer
@@ -1698,9 +1699,9 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <translation>die Seriennummer des ersten Chips</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>wird für jeden bestandenen Chip addiert (Standard 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>wird für jeden beschriebenen Chip addiert (Standard 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1934,6 +1935,49 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">wird für jeden bestandenen Chip addiert (Standard 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Programmiert einen Chip nach dem anderen mit IN: gibt „Insert a chip“ aus und wartet auf einen Chip
+im Sockel, löscht, schreibt und prüft ihn, gibt „#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)“
+aus (das auf ganze Seiten aufgerundete Abbild, wie checksum IN --chip es bezeichnet) oder
+„#K FAIL REASON“, dann „Remove the chip“ und wartet, bis der Sockel leer ist. Endet nach --count
+Chips oder bei Strg+C (SIGTERM, SIGHUP), sobald der gerade bearbeitete Chip fertig ist, und gibt
+„N passed, M failed“ aus. Exit-Code 0, wenn jeder Chip bestanden hat, 1, wenn einer fehlschlug, 2
+für eine vor dem ersten Chip abgelehnte Datei oder Zahl, 3, wenn das Programmiergerät verschwand,
+4, wenn ein Eintrag (Seriennummerndatei, Protokoll, Standardausgabe) nach dem Programmieren von
+Chips nicht geschrieben werden konnte.
+
+Seriennummern: --serial-at ADDR --serial-start N schreiben N in den ersten Chip an ADDR, in jeden
+bestandenen Chip die nächste (--serial-step, Standard 1); ein fehlgeschlagener Chip gibt seine
+Nummer an den nächsten weiter. --serial-format le16|be16|le32|be32|le64|be64 (binär, Standard
+le32), ascii:W (W Dezimalziffern, mit Nullen aufgefüllt) oder hex:W (W Hex-Ziffern in
+Großbuchstaben). --serial-file FILE bewahrt die nächste Nummer zwischen Durchläufen auf, auch
+zwischen den Durchläufen einer Gruppe, die sie gemeinsam nutzt: Jede Nummer wird ihr unter einer
+Sperre entnommen, bevor ihr Chip geschrieben wird (sie hat Vorrang vor --serial-start, sobald sie
+existiert). --log FILE hängt je Chip ein JSON-Objekt an, geschrieben, bevor seine PASS-Zeile
+ausgegeben wird. Der Durchlauf behält das erste Programmiergerät, das er öffnet; auf eines, das
+ein anderes Programm belegt, wird gewartet (--busy-wait).</translation>
         </message>
     </context>
 </TS>

@@ -1523,7 +1523,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1538,8 +1539,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1558,8 +1559,8 @@ archivo o un número antes del primer chip, 3 si el programador desapareció, 4 
 programar chips.
 
 Números de serie: --serial-at ADDR --serial-start N escriben N en el primer chip en ADDR, y en
-cada chip correcto el siguiente (--serial-step, por defecto 1); un chip fallido cede su número al
-siguiente. --serial-format le16|be16|le32|be32|le64|be64 (binario, por defecto le32), ascii:W
+cada chip escrito el siguiente (--serial-step, por defecto 1); un chip rechazado antes de escribirlo cede
+su número al siguiente. --serial-format le16|be16|le32|be32|le64|be64 (binario, por defecto le32), ascii:W
 (W dígitos decimales, con ceros a la izquierda) o hex:W (W dígitos hexadecimales en mayúsculas).
 --serial-file FILE guarda el siguiente número entre ejecuciones y entre las ejecuciones de un
 grupo que lo comparte: cada número se toma de él bajo un bloqueo antes de escribir su chip (una
@@ -1700,9 +1701,9 @@ el IEEE habitual.</translation>
             <translation>el número de serie del primer chip</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>incremento por cada chip correcto (por defecto 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>incremento por cada chip escrito (por defecto 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1936,6 +1937,49 @@ el IEEE habitual.</translation>
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento por cada chip correcto (por defecto 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Programa un chip tras otro con IN: muestra &quot;Insert a chip&quot; y espera un chip en el zócalo, lo
+borra, lo escribe y lo verifica, muestra &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(la imagen redondeada a páginas completas, tal como la etiqueta checksum IN --chip) o
+&quot;#K FAIL REASON&quot;, luego &quot;Remove the chip&quot; y espera a que el zócalo quede vacío. Se detiene tras
+--count chips, o con Ctrl+C (SIGTERM, SIGHUP) una vez terminado el chip en curso, y muestra
+&quot;N passed, M failed&quot;.
+Código de salida 0 si todos los chips fueron correctos, 1 si alguno falló, 2 si se rechazó un
+archivo o un número antes del primer chip, 3 si el programador desapareció, 4 si una entrada
+(archivo de números de serie, registro, salida estándar) no se pudo escribir después de
+programar chips.
+
+Números de serie: --serial-at ADDR --serial-start N escriben N en el primer chip en ADDR, y en
+cada chip correcto el siguiente (--serial-step, por defecto 1); un chip fallido cede su número al
+siguiente. --serial-format le16|be16|le32|be32|le64|be64 (binario, por defecto le32), ascii:W
+(W dígitos decimales, con ceros a la izquierda) o hex:W (W dígitos hexadecimales en mayúsculas).
+--serial-file FILE guarda el siguiente número entre ejecuciones y entre las ejecuciones de un
+grupo que lo comparte: cada número se toma de él bajo un bloqueo antes de escribir su chip (una
+vez que el archivo existe, prevalece sobre --serial-start).
+--log FILE añade un objeto JSON por chip, escrito antes de mostrar su línea PASS. La ejecución
+conserva el primer programador que abre; si otro programa lo ocupa, lo espera (--busy-wait).</translation>
         </message>
     </context>
 </TS>

@@ -1523,7 +1523,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1538,8 +1539,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1557,8 +1558,8 @@ quand le programmateur a disparu, 4 quand un enregistrement (fichier de numéros
 sortie standard) n’a pas pu être écrit après la programmation de puces.
 
 Numéros de série : --serial-at ADDR --serial-start N écrivent N dans la première puce à ADDR,
-et dans chaque puce réussie le suivant (--serial-step, 1 par défaut) ; une puce en échec cède
-son numéro à la suivante. --serial-format le16|be16|le32|be32|le64|be64 (binaire, le32 par
+et dans chaque puce écrite le suivant (--serial-step, 1 par défaut) ; une puce refusée avant d'être
+écrite cède son numéro à la suivante. --serial-format le16|be16|le32|be32|le64|be64 (binaire, le32 par
 défaut), ascii:W (W chiffres décimaux, complétés par des zéros) ou hex:W (W chiffres hexa en
 majuscules). --serial-file FILE conserve le numéro suivant entre les passes et entre les passes
 d’un groupe qui le partage : chaque numéro y est pris sous un verrou avant l’écriture de sa puce
@@ -1697,9 +1698,9 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
             <translation>le numéro de série de la première puce</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>ajouté pour chaque puce réussie (1 par défaut)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>ajouté pour chaque puce écrite (1 par défaut)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1933,6 +1934,48 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">ajouté pour chaque puce réussie (1 par défaut)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Programme une puce après l’autre avec IN : affiche « Insert a chip » et attend une puce dans le
+support, l’efface, l’écrit et la vérifie, affiche
+« #K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes) » (l’image arrondie à des pages entières,
+telle que checksum IN --chip la désigne) ou « #K FAIL REASON », puis « Remove the chip » et attend
+que le support soit vide. S’arrête après --count puces, ou sur Ctrl+C (SIGTERM, SIGHUP) une fois la
+puce en cours terminée, et affiche « N passed, M failed ». Code de sortie 0 quand toutes les puces
+ont réussi, 1 quand une a échoué, 2 pour un fichier ou un nombre refusé avant la première puce, 3
+quand le programmateur a disparu, 4 quand un enregistrement (fichier de numéros de série, journal,
+sortie standard) n’a pas pu être écrit après la programmation de puces.
+
+Numéros de série : --serial-at ADDR --serial-start N écrivent N dans la première puce à ADDR,
+et dans chaque puce réussie le suivant (--serial-step, 1 par défaut) ; une puce en échec cède
+son numéro à la suivante. --serial-format le16|be16|le32|be32|le64|be64 (binaire, le32 par
+défaut), ascii:W (W chiffres décimaux, complétés par des zéros) ou hex:W (W chiffres hexa en
+majuscules). --serial-file FILE conserve le numéro suivant entre les passes et entre les passes
+d’un groupe qui le partage : chaque numéro y est pris sous un verrou avant l’écriture de sa puce
+(il l’emporte sur --serial-start dès qu’il existe). --log FILE ajoute un objet JSON par puce, écrit
+avant l’affichage de sa ligne PASS. La passe garde le premier programmateur qu’elle ouvre ;
+s’il est réservé par un autre programme, elle l’attend (--busy-wait).</translation>
         </message>
     </context>
 </TS>

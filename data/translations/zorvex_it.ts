@@ -1522,7 +1522,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1537,8 +1538,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1556,8 +1557,8 @@ numero rifiutato prima del primo chip, 3 se il programmatore è stato scollegato
 chip.
 
 Numeri di serie: --serial-at ADDR --serial-start N scrivono N nel primo chip all'indirizzo ADDR e
-in ogni chip riuscito il successivo (--serial-step, predefinito 1); un chip non riuscito cede il
-suo numero al successivo. --serial-format le16|be16|le32|be32|le64|be64 (binario, predefinito
+in ogni chip scritto il successivo (--serial-step, predefinito 1); un chip rifiutato prima di essere
+scritto cede il suo numero al successivo. --serial-format le16|be16|le32|be32|le64|be64 (binario, predefinito
 le32), ascii:W (W cifre decimali, con zeri iniziali) o hex:W (W cifre esadecimali maiuscole).
 --serial-file FILE conserva il numero successivo tra un'esecuzione e l'altra e tra le esecuzioni
 di un gruppo che lo condivide: ogni numero vi viene prelevato sotto blocco prima di scrivere il
@@ -1699,9 +1700,9 @@ quello IEEE comune.</translation>
             <translation>il numero di serie del primo chip</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>incremento per ogni chip riuscito (predefinito 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>incremento per ogni chip scritto (predefinito 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1935,6 +1936,49 @@ quello IEEE comune.</translation>
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento per ogni chip riuscito (predefinito 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Programma un chip dopo l'altro con IN: stampa &quot;Insert a chip&quot; e attende un chip nello zoccolo,
+lo cancella, lo scrive e lo verifica, stampa &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(l'immagine arrotondata a pagine intere, come la indica checksum IN --chip) o &quot;#K FAIL REASON&quot;,
+poi &quot;Remove the chip&quot; e attende che lo zoccolo sia vuoto. Si ferma dopo --count chip, oppure con
+Ctrl+C (SIGTERM, SIGHUP) una volta finito il chip in corso, e stampa &quot;N passed, M failed&quot;.
+Codice di uscita 0 se tutti i chip sono riusciti, 1 se uno non è riuscito, 2 per un file o un
+numero rifiutato prima del primo chip, 3 se il programmatore è stato scollegato, 4 se un record
+(file dei numeri di serie, log, standard output) non è stato scritto dopo la programmazione dei
+chip.
+
+Numeri di serie: --serial-at ADDR --serial-start N scrivono N nel primo chip all'indirizzo ADDR e
+in ogni chip riuscito il successivo (--serial-step, predefinito 1); un chip non riuscito cede il
+suo numero al successivo. --serial-format le16|be16|le32|be32|le64|be64 (binario, predefinito
+le32), ascii:W (W cifre decimali, con zeri iniziali) o hex:W (W cifre esadecimali maiuscole).
+--serial-file FILE conserva il numero successivo tra un'esecuzione e l'altra e tra le esecuzioni
+di un gruppo che lo condivide: ogni numero vi viene prelevato sotto blocco prima di scrivere il
+suo chip (una volta che il file esiste, prevale su --serial-start).
+--log FILE aggiunge un oggetto JSON per chip, scritto prima di stampare la sua riga PASS.
+L'esecuzione mantiene il primo programmatore che apre; se è occupato da un altro programma, lo
+attende (--busy-wait).</translation>
         </message>
     </context>
 </TS>

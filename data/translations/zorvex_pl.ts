@@ -1522,7 +1522,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1537,8 +1538,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1556,8 +1557,8 @@ zaprogramowaniu układów nie udało się zapisać rekordu (pliku numerów seryj
 standardowego wyjścia).
 
 Numery seryjne: --serial-at ADDR --serial-start N zapisują N do pierwszego układu pod adresem ADDR,
-a do każdego kolejnego zaliczonego układu następny numer (--serial-step, domyślnie 1); numer
-układu, który nie przeszedł, otrzymuje następny układ.
+a do każdego kolejnego zapisanego układu następny numer (--serial-step, domyślnie 1); numer
+układu odrzuconego przed zapisem otrzymuje następny układ.
 --serial-format le16|be16|le32|be32|le64|be64 (binarnie, domyślnie le32), ascii:W (W cyfr
 dziesiętnych, uzupełnionych zerami z lewej) lub hex:W (W cyfr szesnastkowych, wielkie litery).
 --serial-file FILE przechowuje następny numer między przebiegami, także między przebiegami kilku
@@ -1698,9 +1699,9 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
             <translation>numer seryjny pierwszego układu</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>dodawane za każdy zaliczony układ (domyślnie 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>dodawane za każdy zapisany układ (domyślnie 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1934,6 +1935,50 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">dodawane za każdy zaliczony układ (domyślnie 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Programuje układ za układem z IN: wypisuje „Insert a chip” i czeka na układ w podstawce, kasuje go,
+zapisuje i weryfikuje, wypisuje „#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)” (obraz
+zaokrąglony w górę do pełnych stron, tak jak opisuje go checksum IN --chip) lub „#K FAIL REASON”,
+potem „Remove the chip” i czeka, aż podstawka będzie pusta. Kończy po --count układach lub po
+Ctrl+C (SIGTERM, SIGHUP), gdy bieżący układ zostanie ukończony, i wypisuje „N passed, M failed”.
+Kod wyjścia: 0, gdy wszystkie układy zostały zaliczone, 1, gdy któryś nie przeszedł, 2 dla pliku
+lub liczby odrzuconych przed pierwszym układem, 3, gdy programator zniknął, 4, gdy po
+zaprogramowaniu układów nie udało się zapisać rekordu (pliku numerów seryjnych, dziennika,
+standardowego wyjścia).
+
+Numery seryjne: --serial-at ADDR --serial-start N zapisują N do pierwszego układu pod adresem ADDR,
+a do każdego kolejnego zaliczonego układu następny numer (--serial-step, domyślnie 1); numer
+układu, który nie przeszedł, otrzymuje następny układ.
+--serial-format le16|be16|le32|be32|le64|be64 (binarnie, domyślnie le32), ascii:W (W cyfr
+dziesiętnych, uzupełnionych zerami z lewej) lub hex:W (W cyfr szesnastkowych, wielkie litery).
+--serial-file FILE przechowuje następny numer między przebiegami, także między przebiegami kilku
+stanowisk, które go współdzielą: każdy numer jest z niego pobierany pod blokadą, zanim jego układ
+zostanie zaprogramowany (gdy plik istnieje, ma pierwszeństwo przed --serial-start).
+--log FILE dopisuje jeden obiekt JSON na układ, zapisany przed wypisaniem jego wiersza PASS.
+Przebieg używa pierwszego otwartego programatora; na programator zajęty przez inny program czeka
+(--busy-wait).</translation>
         </message>
     </context>
 </TS>

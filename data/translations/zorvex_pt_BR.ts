@@ -1522,7 +1522,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1537,8 +1538,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1556,8 +1557,8 @@ registro (arquivo de números de série, log, saída padrão) não pôde ser esc
 foram gravados.
 
 Números de série: --serial-at ADDR --serial-start N gravam N no primeiro chip em ADDR e, em cada
-chip aprovado, o número seguinte (--serial-step, padrão 1); um chip reprovado passa seu número ao
-próximo. --serial-format le16|be16|le32|be32|le64|be64 (binário, padrão le32), ascii:W (W dígitos
+chip gravado, o número seguinte (--serial-step, padrão 1); um chip recusado antes de ser gravado
+passa seu número ao próximo. --serial-format le16|be16|le32|be32|le64|be64 (binário, padrão le32), ascii:W (W dígitos
 decimais, completados com zeros à esquerda) ou hex:W (W dígitos hexadecimais maiúsculos).
 --serial-file FILE guarda o próximo número entre execuções e entre as execuções de um grupo que o
 compartilha: cada número é retirado dele sob bloqueio antes de seu chip ser gravado (ele prevalece
@@ -1697,9 +1698,9 @@ mostram. O CRC32 é o IEEE comum.</translation>
             <translation>o número de série do primeiro chip</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>somado a cada chip aprovado (padrão 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>somado a cada chip gravado (padrão 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1933,6 +1934,49 @@ mostram. O CRC32 é o IEEE comum.</translation>
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">somado a cada chip aprovado (padrão 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Grava um chip após o outro com IN: exibe &quot;Insert a chip&quot; e aguarda um chip no soquete, apaga,
+grava e verifica, exibe &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot; (a imagem
+arredondada para páginas inteiras, como checksum IN --chip a identifica) ou &quot;#K FAIL REASON&quot;,
+depois &quot;Remove the chip&quot; e aguarda o soquete ficar vazio. Para após --count chips, ou com Ctrl+C
+(SIGTERM, SIGHUP) assim que o chip em andamento terminar, e exibe &quot;N passed, M failed&quot;.
+Código de saída 0 quando todos os chips passaram, 1 quando algum falhou, 2 para um arquivo ou
+número recusado antes do primeiro chip, 3 quando o programador foi desconectado, 4 quando um
+registro (arquivo de números de série, log, saída padrão) não pôde ser escrito depois que chips
+foram gravados.
+
+Números de série: --serial-at ADDR --serial-start N gravam N no primeiro chip em ADDR e, em cada
+chip aprovado, o número seguinte (--serial-step, padrão 1); um chip reprovado passa seu número ao
+próximo. --serial-format le16|be16|le32|be32|le64|be64 (binário, padrão le32), ascii:W (W dígitos
+decimais, completados com zeros à esquerda) ou hex:W (W dígitos hexadecimais maiúsculos).
+--serial-file FILE guarda o próximo número entre execuções e entre as execuções de um grupo que o
+compartilha: cada número é retirado dele sob bloqueio antes de seu chip ser gravado (ele prevalece
+sobre --serial-start quando já existe).
+--log FILE acrescenta um objeto JSON por chip, escrito antes de sua linha PASS ser exibida. A
+execução mantém o primeiro programador que abre; um programador ocupado por outro programa é
+aguardado (--busy-wait).</translation>
         </message>
     </context>
 </TS>

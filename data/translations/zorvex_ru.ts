@@ -1522,7 +1522,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1537,8 +1538,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1555,8 +1556,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 номеров, журнал, стандартный вывод) не удалось сохранить после программирования микросхем.
 
 Серийные номера: --serial-at ADDR --serial-start N записывают N в первую микросхему по адресу
-ADDR, в каждую следующую прошедшую — следующий номер (--serial-step, по умолчанию 1); номер
-не прошедшей микросхемы достаётся следующей. --serial-format le16|be16|le32|be32|le64|be64
+ADDR, в каждую следующую записанную — следующий номер (--serial-step, по умолчанию 1); номер
+микросхемы, отклонённой до записи, достаётся следующей. --serial-format le16|be16|le32|be32|le64|be64
 (двоичный, по умолчанию le32), ascii:W (W десятичных цифр с ведущими нулями) или hex:W
 (W шестнадцатеричных цифр в верхнем регистре). --serial-file FILE хранит следующий номер между
 запусками, в том числе между запусками нескольких программаторов, использующих его совместно:
@@ -1696,9 +1697,9 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>серийный номер первой микросхемы</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>прибавляется для каждой записанной микросхемы (по умолчанию 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1932,6 +1933,48 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Программирует микросхемы одну за другой из IN: выводит &quot;Insert a chip&quot; и ждёт микросхему в панели,
+стирает, записывает и сверяет её, выводит &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(образ, дополненный до целых страниц, как его помечает checksum IN --chip) или &quot;#K FAIL REASON&quot;,
+затем &quot;Remove the chip&quot; и ждёт, пока панель освободится. Останавливается после --count микросхем
+или по Ctrl+C (SIGTERM, SIGHUP), когда текущая микросхема закончена, и выводит &quot;N passed, M failed&quot;.
+Код выхода 0, если все микросхемы прошли, 1, если какая-то не прошла, 2, если файл или число
+отклонены до первой микросхемы, 3, если программатор пропал, 4, если запись (файл серийных
+номеров, журнал, стандартный вывод) не удалось сохранить после программирования микросхем.
+
+Серийные номера: --serial-at ADDR --serial-start N записывают N в первую микросхему по адресу
+ADDR, в каждую следующую прошедшую — следующий номер (--serial-step, по умолчанию 1); номер
+не прошедшей микросхемы достаётся следующей. --serial-format le16|be16|le32|be32|le64|be64
+(двоичный, по умолчанию le32), ascii:W (W десятичных цифр с ведущими нулями) или hex:W
+(W шестнадцатеричных цифр в верхнем регистре). --serial-file FILE хранит следующий номер между
+запусками, в том числе между запусками нескольких программаторов, использующих его совместно:
+каждый номер берётся из него под блокировкой до записи его микросхемы (когда файл существует,
+он важнее --serial-start).
+--log FILE дописывает по одному объекту JSON на микросхему, до вывода её строки PASS. Запуск
+работает с первым открытым программатором; если тот занят другой программой, он ждёт (--busy-wait).</translation>
         </message>
     </context>
 </TS>

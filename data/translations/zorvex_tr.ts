@@ -1521,7 +1521,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1536,8 +1537,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1553,9 +1554,9 @@ ardından &quot;Remove the chip&quot; yazdırır ve soketin boşalmasını bekle
 reddedildiyse 2, programlayıcı bağlantısı koptuysa 3, çipler programlandıktan sonra bir kayıt (seri
 numarası dosyası, günlük, standart çıktı) yazılamadıysa 4.
 
-Seri numaraları: --serial-at ADDR --serial-start N, N değerini ilk çipin ADDR adresine, geçen her
-çipe de bir sonrakini yazar (--serial-step, varsayılan 1); başarısız bir çip numarasını sonraki çipe
-bırakır. --serial-format le16|be16|le32|be32|le64|be64 (ikili, varsayılan le32), ascii:W (W ondalık
+Seri numaraları: --serial-at ADDR --serial-start N, N değerini ilk çipin ADDR adresine, yazılan her
+çipe de bir sonrakini yazar (--serial-step, varsayılan 1); yazılmadan önce reddedilen bir çip numarasını
+sonraki çipe bırakır. --serial-format le16|be16|le32|be32|le64|be64 (ikili, varsayılan le32), ascii:W (W ondalık
 basamak, başı sıfırla doldurulmuş) veya hex:W (W büyük harfli onaltılık basamak). --serial-file FILE
 sıradaki numarayı çalıştırmalar arasında ve dosyayı paylaşan bir grubun çalıştırmaları arasında
 saklar: her numara, çipi yazılmadan önce bir kilit altında bu dosyadan alınır (dosya var olduğunda
@@ -1695,9 +1696,9 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
             <translation>ilk çipin seri numarası</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>geçen her çip için eklenen değer (varsayılan 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>yazılan her çip için eklenen değer (varsayılan 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1931,6 +1932,48 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">geçen her çip için eklenen değer (varsayılan 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">IN ile çipleri art arda programlar: &quot;Insert a chip&quot; yazdırır ve sokete bir çip takılmasını bekler;
+çipi siler, yazar ve doğrular; &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot; (tam sayfalara
+yuvarlanmış görüntü, checksum IN --chip komutunun etiketlediği gibi) veya &quot;#K FAIL REASON&quot; yazdırır;
+ardından &quot;Remove the chip&quot; yazdırır ve soketin boşalmasını bekler. --count çipten sonra ya da Ctrl+C
+(SIGTERM, SIGHUP) ile eldeki çip bittiğinde durur ve &quot;N passed, M failed&quot; yazdırır.
+Çıkış kodu: her çip geçtiyse 0, biri başarısız olduysa 1, ilk çipten önce bir dosya veya sayı
+reddedildiyse 2, programlayıcı bağlantısı koptuysa 3, çipler programlandıktan sonra bir kayıt (seri
+numarası dosyası, günlük, standart çıktı) yazılamadıysa 4.
+
+Seri numaraları: --serial-at ADDR --serial-start N, N değerini ilk çipin ADDR adresine, geçen her
+çipe de bir sonrakini yazar (--serial-step, varsayılan 1); başarısız bir çip numarasını sonraki çipe
+bırakır. --serial-format le16|be16|le32|be32|le64|be64 (ikili, varsayılan le32), ascii:W (W ondalık
+basamak, başı sıfırla doldurulmuş) veya hex:W (W büyük harfli onaltılık basamak). --serial-file FILE
+sıradaki numarayı çalıştırmalar arasında ve dosyayı paylaşan bir grubun çalıştırmaları arasında
+saklar: her numara, çipi yazılmadan önce bir kilit altında bu dosyadan alınır (dosya var olduğunda
+--serial-start seçeneğinin önüne geçer).
+--log FILE her çip için bir JSON nesnesi ekler; nesne, çipin PASS satırı yazdırılmadan önce yazılır.
+Bir çalıştırma açtığı ilk programlayıcıyı kullanmayı sürdürür; başka bir programın tuttuğu
+programlayıcı beklenir (--busy-wait).</translation>
         </message>
     </context>
 </TS>

@@ -1522,7 +1522,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1537,8 +1538,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1555,8 +1556,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 журнал, стандартний вивід) не вдалося зберегти після програмування мікросхем.
 
 Серійні номери: --serial-at ADDR --serial-start N записують N у першу мікросхему за адресою
-ADDR, у кожну наступну, що пройшла, — наступний номер (--serial-step, типово 1); номер
-мікросхеми, що не пройшла, дістається наступній. --serial-format le16|be16|le32|be32|le64|be64
+ADDR, у кожну наступну записану — наступний номер (--serial-step, типово 1); номер мікросхеми,
+відхиленої до запису, дістається наступній. --serial-format le16|be16|le32|be32|le64|be64
 (двійковий, типово le32), ascii:W (W десяткових цифр із провідними нулями) або hex:W
 (W шістнадцяткових цифр у верхньому регістрі). --serial-file FILE зберігає наступний номер між
 запусками, зокрема між запусками кількох програматорів, що користуються ним спільно: кожен номер
@@ -1696,9 +1697,9 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>серійний номер першої мікросхеми</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>додається для кожної мікросхеми, що пройшла (типово 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>додається для кожної записаної мікросхеми (типово 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1932,6 +1933,48 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> Уже прочитану частину відкинуто; буфер порожній.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">додається для кожної мікросхеми, що пройшла (типово 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Програмує мікросхеми одну за одною з IN: виводить &quot;Insert a chip&quot; і чекає на мікросхему в панелі,
+стирає, записує й звіряє її, виводить &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(образ, доповнений до цілих сторінок, як його позначає checksum IN --chip) або &quot;#K FAIL REASON&quot;,
+потім &quot;Remove the chip&quot; і чекає, доки панель звільниться. Зупиняється після --count мікросхем
+або за Ctrl+C (SIGTERM, SIGHUP), коли поточну мікросхему завершено, і виводить &quot;N passed, M failed&quot;.
+Код завершення 0, якщо всі мікросхеми пройшли, 1, якщо якась не пройшла, 2, якщо файл або число
+відхилено до першої мікросхеми, 3, якщо програматор зник, 4, якщо запис (файл серійних номерів,
+журнал, стандартний вивід) не вдалося зберегти після програмування мікросхем.
+
+Серійні номери: --serial-at ADDR --serial-start N записують N у першу мікросхему за адресою
+ADDR, у кожну наступну, що пройшла, — наступний номер (--serial-step, типово 1); номер
+мікросхеми, що не пройшла, дістається наступній. --serial-format le16|be16|le32|be32|le64|be64
+(двійковий, типово le32), ascii:W (W десяткових цифр із провідними нулями) або hex:W
+(W шістнадцяткових цифр у верхньому регістрі). --serial-file FILE зберігає наступний номер між
+запусками, зокрема між запусками кількох програматорів, що користуються ним спільно: кожен номер
+берется з нього під блокуванням до запису його мікросхеми (коли файл існує, він важливіший
+за --serial-start).
+--log FILE дописує по одному об’єкту JSON на мікросхему, до виведення її рядка PASS. Запуск
+працює з першим відкритим програматором; якщо той зайнятий іншою програмою, він чекає (--busy-wait).</translation>
         </message>
     </context>
 </TS>

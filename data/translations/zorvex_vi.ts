@@ -1522,7 +1522,8 @@ the first chip, 3 when the programmer went away, 4 when a record (serial file, l
 output) could not be written after chips were programmed.
 
 Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
-passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+chip written to the next (--serial-step, default 1); a chip refused before it is written gives
+its number to the next.
 --serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
 digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
 number between runs and between the runs of a gang that share it: each number is taken from
@@ -1537,8 +1538,8 @@ checksum IN --chip 标注的那一个）或“#K FAIL REASON”，然后打印�
 退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，
 芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。
 
-序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增
-（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。
+序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增
+（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。
 --serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制
 数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、
 以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出
@@ -1554,8 +1555,8 @@ Mã thoát: 0 khi mọi chip đạt, 1 khi có chip thất bại, 2 khi tệp ho
 tiên, 3 khi mạch nạp bị ngắt, 4 khi không ghi được bản ghi (tệp số sê-ri, nhật ký, đầu ra chuẩn) sau
 khi đã nạp chip.
 
-Số sê-ri: --serial-at ADDR --serial-start N ghi N vào chip đầu tiên tại ADDR, mỗi chip đạt sau đó
-nhận số kế tiếp (--serial-step, mặc định 1); chip thất bại nhường số của nó cho chip sau.
+Số sê-ri: --serial-at ADDR --serial-start N ghi N vào chip đầu tiên tại ADDR, mỗi chip được ghi sau
+đó nhận số kế tiếp (--serial-step, mặc định 1); chip bị từ chối trước khi ghi nhường số của nó cho chip sau.
 --serial-format le16|be16|le32|be32|le64|be64 (nhị phân, mặc định le32), ascii:W (W chữ số thập
 phân, thêm số 0 ở đầu) hoặc hex:W (W chữ số thập lục phân viết hoa). --serial-file FILE giữ số tiếp
 theo giữa các lần chạy và giữa các lần chạy của một nhóm mạch nạp dùng chung tệp đó: mỗi số được lấy
@@ -1695,9 +1696,9 @@ dụng.</translation>
             <translation>số sê-ri của chip đầu tiên</translation>
         </message>
         <message>
-            <source>added for every passed chip (default 1)</source>
-            <extracomment>command line 50 | zh-CN: 每通过一片加上的值（默认 1）</extracomment>
-            <translation>giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
+            <source>added for every chip written to (default 1)</source>
+            <extracomment>command line 50 | zh-CN: 每写入一片加上的值（默认 1）</extracomment>
+            <translation>giá trị cộng thêm cho mỗi chip được ghi (mặc định 1)</translation>
         </message>
         <message>
             <source>le16, be16, le32, be32, le64, be64, ascii:W, hex:W</source>
@@ -1931,6 +1932,47 @@ dụng.</translation>
         <message>
             <source> The part already read was discarded; the buffer is empty.</source>
             <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
+        </message>
+        <message>
+            <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
+socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
+(the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
+then &quot;Remove the chip&quot; and waits for the socket to be empty. Stops after --count chips, or
+at Ctrl+C (SIGTERM, SIGHUP) once the chip in hand is finished, and prints &quot;N passed, M failed&quot;.
+Exit code 0 when every chip passed, 1 when one failed, 2 for a file or number refused before
+the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard
+output) could not be written after chips were programmed.
+
+Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each
+passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.
+--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal
+digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next
+number between runs and between the runs of a gang that share it: each number is taken from
+it under a lock before its chip is written (it wins over --serial-start once it exists).
+--log FILE appends one JSON object per chip, written before its PASS line is printed. The run
+keeps the first programmer it opens; one held by another program is waited for (--busy-wait).</source>
+            <translation type="vanished">Nạp lần lượt từng chip bằng IN: in &quot;Insert a chip&quot; và chờ có chip trong đế cắm, xóa, ghi và xác minh
+chip, in &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot; (ảnh đã làm tròn lên thành trang đầy đủ,
+như checksum IN --chip ghi nhãn) hoặc &quot;#K FAIL REASON&quot;, rồi in &quot;Remove the chip&quot; và chờ đế cắm
+trống. Dừng sau --count chip, hoặc khi nhấn Ctrl+C (SIGTERM, SIGHUP) sau khi chip đang nạp hoàn tất,
+rồi in &quot;N passed, M failed&quot;.
+Mã thoát: 0 khi mọi chip đạt, 1 khi có chip thất bại, 2 khi tệp hoặc số bị từ chối trước chip đầu
+tiên, 3 khi mạch nạp bị ngắt, 4 khi không ghi được bản ghi (tệp số sê-ri, nhật ký, đầu ra chuẩn) sau
+khi đã nạp chip.
+
+Số sê-ri: --serial-at ADDR --serial-start N ghi N vào chip đầu tiên tại ADDR, mỗi chip đạt sau đó
+nhận số kế tiếp (--serial-step, mặc định 1); chip thất bại nhường số của nó cho chip sau.
+--serial-format le16|be16|le32|be32|le64|be64 (nhị phân, mặc định le32), ascii:W (W chữ số thập
+phân, thêm số 0 ở đầu) hoặc hex:W (W chữ số thập lục phân viết hoa). --serial-file FILE giữ số tiếp
+theo giữa các lần chạy và giữa các lần chạy của một nhóm mạch nạp dùng chung tệp đó: mỗi số được lấy
+từ tệp dưới khóa trước khi ghi chip của nó (khi tệp đã tồn tại, nó được ưu tiên hơn --serial-start).
+--log FILE thêm một đối tượng JSON cho mỗi chip, được ghi trước khi in dòng PASS của chip đó. Lần
+chạy giữ mạch nạp đầu tiên mà nó mở; nếu mạch nạp đang bị chương trình khác chiếm giữ thì sẽ chờ
+(--busy-wait).</translation>
         </message>
     </context>
 </TS>

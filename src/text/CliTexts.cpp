@@ -117,8 +117,8 @@ constexpr LanguageTexts kTexts[] = {
      u"并打印“N passed, M failed”。\n"
      u"退出码：全部通过为 0，有一片失败为 1，第一片之前文件或数值被拒绝为 2，编程器断开为 3，\n"
      u"芯片已烧写但记录（序列号文件、日志、标准输出）无法写入为 4。\n\n"
-     u"序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每通过一片递增\n"
-     u"（--serial-step，默认 1）；失败的芯片把它的号码留给下一片。\n"
+     u"序列号：--serial-at ADDR --serial-start N 把 N 写入第一片的 ADDR 处，每写入一片递增\n"
+     u"（--serial-step，默认 1）；写入前被拒绝的芯片把它的号码留给下一片。\n"
      u"--serial-format le16|be16|le32|be32|le64|be64（二进制，默认 le32）、ascii:W（W 位十进制\n"
      u"数字，前补零）或 hex:W（W 位大写十六进制数字）。--serial-file FILE 在多次运行之间、\n"
      u"以及共用它的一组运行之间保存下一个号码：每个号码都在写入其芯片之前于锁内从中取出\n"
@@ -132,8 +132,8 @@ constexpr LanguageTexts kTexts[] = {
      u"並打印“N passed, M failed”。\n"
      u"退出碼：全部通過為 0，有一片失敗為 1，第一片之前文件或數值被拒絕為 2，編程器斷開為 3，\n"
      u"芯片已燒寫但記錄（序列號文件、日誌、標準輸出）無法寫入為 4。\n\n"
-     u"序列號：--serial-at ADDR --serial-start N 把 N 寫入第一片的 ADDR 處，每通過一片遞增\n"
-     u"（--serial-step，默認 1）；失敗的芯片把它的號碼留給下一片。\n"
+     u"序列號：--serial-at ADDR --serial-start N 把 N 寫入第一片的 ADDR 處，每寫入一片遞增\n"
+     u"（--serial-step，默認 1）；寫入前被拒絕的芯片把它的號碼留給下一片。\n"
      u"--serial-format le16|be16|le32|be32|le64|be64（二進制，默認 le32）、ascii:W（W 位十進制\n"
      u"數字，前補零）或 hex:W（W 位大寫十六進制數字）。--serial-file FILE 在多次運行之間、\n"
      u"以及共用它的一組運行之間保存下一個號碼：每個號碼都在寫入其芯片之前於鎖內從中取出\n"
@@ -149,7 +149,8 @@ constexpr LanguageTexts kTexts[] = {
      u"the first chip, 3 when the programmer went away, 4 when a record (serial file, log, standard\n"
      u"output) could not be written after chips were programmed.\n\n"
      u"Serial numbers: --serial-at ADDR --serial-start N write N into the first chip at ADDR, each\n"
-     u"passed chip the next (--serial-step, default 1); a failed chip gives its number to the next.\n"
+     u"chip written to the next (--serial-step, default 1); a chip refused before it is written gives\n"
+     u"its number to the next.\n"
      u"--serial-format le16|be16|le32|be32|le64|be64 (binary, default le32), ascii:W (W decimal\n"
      u"digits, zero-padded) or hex:W (W upper-case hex digits). --serial-file FILE keeps the next\n"
      u"number between runs and between the runs of a gang that share it: each number is taken from\n"
@@ -238,8 +239,8 @@ constexpr LanguageTexts kTexts[] = {
     // SerialStartOption
     {u"第一片的序列号", u"第一片的序列號", u"the first chip's serial number"},
     // SerialStepOption
-    {u"每通过一片加上的值（默认 1）", u"每通過一片加上的值（默認 1）",
-     u"added for every passed chip (default 1)"},
+    {u"每写入一片加上的值（默认 1）", u"每寫入一片加上的值（默認 1）",
+     u"added for every chip written to (default 1)"},
     // SerialFormatOption
     {u"le16、be16、le32、be32、le64、be64、ascii:W、hex:W", u"le16、be16、le32、be32、le64、be64、ascii:W、hex:W",
      u"le16, be16, le32, be32, le64, be64, ascii:W, hex:W"},

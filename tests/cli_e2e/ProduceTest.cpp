@@ -190,23 +190,23 @@ TEST(CliProduce, ThreeChipsWithAFailedOneInTheMiddleAndAParsedLog)
     bench.remove();
 
     const QByteArray first = withSerial(image, 0x100, "000100");
-    const QByteArray third = withSerial(image, 0x100, "000101");
+    const QByteArray third = withSerial(image, 0x100, "000102");
     const QString pass = QStringLiteral("#%1 PASS %2 %3 \\d+\\.\\d \\(CRC32 of 4096 bytes\\)");
     EXPECT_FALSE(bench.waitForLine(pass.arg(1).arg(100).arg(crcOf(bench.cli(), first))).isEmpty()) << bench.out().toStdString();
     EXPECT_FALSE(bench.waitForLine(QStringLiteral("#2 FAIL .*address.*")).isEmpty()) << bench.out().toStdString();
-    // The failed chip's number goes to the next one.
-    EXPECT_FALSE(bench.waitForLine(pass.arg(3).arg(101).arg(crcOf(bench.cli(), third))).isEmpty()) << bench.out().toStdString();
+    // The failed chip was written to, so it may hold its number: the next chip takes a new one.
+    EXPECT_FALSE(bench.waitForLine(pass.arg(3).arg(102).arg(crcOf(bench.cli(), third))).isEmpty()) << bench.out().toStdString();
     EXPECT_TRUE(bench.out().endsWith(QStringLiteral("2 passed, 1 failed\n"))) << bench.out().toStdString();
     ASSERT_EQ(bench.chips().size(), 3);
     EXPECT_EQ(bench.chips()[0].left(image.size()), first);
     EXPECT_EQ(bench.chips()[2].left(image.size()), third);
-    EXPECT_EQ(bench.cli().contentOf(QStringLiteral("next.txt")).trimmed(), "102");
+    EXPECT_EQ(bench.cli().contentOf(QStringLiteral("next.txt")).trimmed(), "103");
 
     const QList<QByteArray> lines = bench.cli().contentOf(QStringLiteral("run.jsonl")).split('\n');
     ASSERT_EQ(lines.size(), 4);  // three lines and the end of the last
     EXPECT_TRUE(lines[3].isEmpty());
     const QStringList results{QStringLiteral("pass"), QStringLiteral("fail"), QStringLiteral("pass")};
-    const QList<int> serials{100, 101, 101};  // the failed chip held 101, then gave it on
+    const QList<int> serials{100, 101, 102};  // the failed chip keeps 101 in its record
     for (int i = 0; i < 3; ++i) {
         QJsonParseError error{};
         const QJsonObject entry = QJsonDocument::fromJson(lines[i], &error).object();
@@ -484,14 +484,14 @@ TEST(CliProduce, BookkeepingThatFailsNeverLetsANumberBeUsedTwice)
                  bench.insert();
          },
          4, "100\n", {QStringLiteral("pass")}, "was removed or set back below 101"},
-        // A chip that fails keeps its number for the next; the run ending first leaves a gap.
+        // A chip that failed after it was written to may hold its number: the number is spent.
         {"SIGHUP after a failed chip", logged + QStringList{QStringLiteral("--no-erase"), QStringLiteral("--count"), QStringLiteral("2")},
          {}, [](Bench& bench) {
              bench.serve(1, QByteArray(ChipSize, '\0'));
              ASSERT_FALSE(bench.waitForLine(QStringLiteral("Remove the chip")).isEmpty());
              bench.interrupt(SIGHUP);
          },
-         1, "101\n", {QStringLiteral("fail"), QStringLiteral("unused")}, ""},
+         1, "101\n", {QStringLiteral("fail")}, ""},
     };
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.name);
@@ -576,12 +576,18 @@ TEST(CliProduce, TheWrongChipAndTwinProgrammersAreRefused)
     // An 8 MiB part in the socket of a W25X05 run: nothing is written into it.
     Bench wrong(QStringLiteral("chip_id = 0xC22017\n"));
     wrong.cli().put(QStringLiteral("image.bin"), randomBytes(300, 43));
-    wrong.start({QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("image.bin")});
+    wrong.start({QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--serial-at"), QStringLiteral("0x10"),
+                 QStringLiteral("--serial-start"), QStringLiteral("7"), QStringLiteral("--log"), QStringLiteral("run.jsonl"),
+                 QStringLiteral("image.bin")});
     wrong.serve(1);
     EXPECT_EQ(wrong.finish(), 1);
     EXPECT_TRUE(wrong.out().contains(QStringLiteral("#1 FAIL wrong chip in the socket: ID C22017, expected EF3010\n")))
         << wrong.out().toStdString();
     EXPECT_EQ(wrong.cli().chipImage(), QByteArray(ChipSize, '\xFF'));
+    // A chip refused before it is touched takes no number.
+    const QJsonObject record = QJsonDocument::fromJson(wrong.cli().contentOf(QStringLiteral("run.jsonl"))).object();
+    EXPECT_EQ(record[QStringLiteral("result")].toString(), QStringLiteral("fail"));
+    EXPECT_TRUE(record[QStringLiteral("serial")].isNull());
 
     Bench twins(QStringLiteral("[device]\nserial = LINE1\n"));
     twins.cli().put(QStringLiteral("image.bin"), randomBytes(300, 44));

@@ -414,6 +414,12 @@ TEST_F(TForm1Edit, TheContextMenuOpensOnTheDataButNotOnTheGutter)
     EXPECT_TRUE(window.EditPopupMenu->isVisible());
     EXPECT_EQ(view.SelCount(), 16);
     window.EditPopupMenu->hide();
+
+    // Shift+F10 does what the menu key does, on keyboards without one.
+    QTest::keyClick(&view, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(window.EditPopupMenu->isVisible());
+    EXPECT_EQ(view.SelCount(), 16);
+    window.EditPopupMenu->hide();
 }
 
 TEST_F(TForm1Edit, FindWithAWildcardReachesTheLastBytesOfA64MiBImageAndNoFurther)

@@ -151,8 +151,9 @@ int ProduceRun::exec()
     while (!stopRequested && !countReached()) {
         if (const int code = serialsLeft(); code != Continue)
             return finish(code);
+        // Output that fails before any chip was touched is refused like a log that cannot be written.
         if (!say(QStringLiteral("Insert a chip")))
-            return finish(ExitRecordLost);
+            return finish(m_passed + m_failed == 0 ? ExitUsage : ExitRecordLost);
         m_busyShown = false;
         if (const std::optional<int> end = waitForSocket(true, reply))
             return finish(*end);
@@ -200,6 +201,7 @@ bool ProduceRun::say(const QString& line)
         return true;
     m_outputLost = true;
     printError(produceText(ProduceText::OutputLost).arg(systemReason()));
+    std::clearerr(stdout);  // reported here with its reason; the check at exit need not say it again
     return false;
 }
 

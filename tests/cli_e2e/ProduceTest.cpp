@@ -56,6 +56,8 @@ public:
     {
         m_process.setWorkingDirectory(m_cli.path(QString()));
         m_process.setStandardInputFile(QProcess::nullDevice());
+        if (!m_outputFile.isEmpty())
+            m_process.setStandardOutputFile(m_outputFile);
         if (m_head) {
             m_process.setStandardOutputProcess(m_head.get());
             m_head->start(QStringLiteral("head"), {QStringLiteral("-n1")});
@@ -113,6 +115,7 @@ public:
     void interrupt(int signal = SIGINT) { ::kill(static_cast<pid_t>(m_process.processId()), signal); }
     // From the next start, the run's output goes through head -n1, as in produce ... | head -n1.
     void throughHead() { m_head = std::make_unique<QProcess>(); }
+    void outputTo(const QString& path) { m_outputFile = path; }
     // Once head has its line, nothing reads the run's output any more.
     void headGone() { EXPECT_TRUE(m_head->waitForFinished(WaitMs)); }
 
@@ -131,6 +134,7 @@ private:
 
     CliRunner m_cli;
     std::unique_ptr<QProcess> m_head;
+    QString m_outputFile;
     QProcess m_process;
     QString m_out;
     QString m_err;
@@ -465,6 +469,8 @@ TEST(CliProduce, BookkeepingThatFailsNeverLetsANumberBeUsedTwice)
              bench.insert();
          },
          4, "101\n", {QStringLiteral("pass")}, "standard output cannot be written"},
+        {"standard output full from the start", logged, [](Bench& bench) { bench.outputTo(QStringLiteral("/dev/full")); }, {},
+         2, {}, {}, "standard output cannot be written"},
         // Numbers handed out again once the file is gone or holds an older number.
         {"serial file removed during the run", logged + QStringList{QStringLiteral("--count"), QStringLiteral("2")}, {},
          [](Bench& bench) {
@@ -507,6 +513,7 @@ TEST(CliProduce, BookkeepingThatFailsNeverLetsANumberBeUsedTwice)
             fault.play(bench);
         EXPECT_EQ(bench.finish(), fault.exitCode) << bench.err().toStdString();
         EXPECT_TRUE(bench.err().contains(QLatin1String(fault.error))) << bench.err().toStdString();
+        EXPECT_LE(bench.err().count(QStringLiteral("standard output c"), Qt::CaseInsensitive), 1) << bench.err().toStdString();
         EXPECT_EQ(bench.out().contains(QStringLiteral("Insert a chip")), fault.exitCode != 2);
         EXPECT_EQ(bench.cli().contentOf(serialFile), fault.serialFile);
         QStringList results;

@@ -75,6 +75,8 @@ void TForm1::createFileCommands()
     Form4 = new TForm4(this);
     Form4->setBuffer(dataBuffer());
     Form4->setErrorReporter([this](const QString& message) { ShowError(message); });
+    // Only a fill that happens takes the view's edits, so Cancel leaves their undo history.
+    connect(Form4, &TForm4::aboutToFill, this, &TForm1::TakeViewEdits);
     connect(Form4, &TForm4::bufferFilled, this, [this](qint32 filledEnd) {
         // A fill changes bytes inside the image, it does not cut the image off after them.
         setDataLength(std::max(dataLength(), filledEnd));
@@ -187,8 +189,6 @@ void TForm1::ToolFillClick()
 {
     if (chipOperationRunning())
         return;
-    // The fill shows the buffer again afterwards: the view's edits go into it first.
-    TakeViewEdits();
     Form4->offerEndFor(currentChipRecord().flashSize);
     const FocusReturn focus(this);
     Form4->exec();

@@ -163,6 +163,7 @@ bool TForm4::FillBuffer()
                    : m_wordMode->isChecked() ? FillMode::Word
                                              : FillMode::Random;
     const auto seed = static_cast<std::uint32_t>(m_clock());
+    emit aboutToFill();
     if (!::FillBuffer(m_buffer, request, seed))
         return false;
     emit bufferFilled(request.end + 1);

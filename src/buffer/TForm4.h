@@ -42,6 +42,9 @@ public:
     bool FillBuffer();
 
 signals:
+    // The fields are good and the buffer is about to change: whoever holds edits of it not yet
+    // in it puts them there now, so that the fill lands on top of them.
+    void aboutToFill();
     // The range was filled; filledEnd is the address after its last byte (end + 1). The image
     // reaches at least that far now; what lies beyond it is still part of the image.
     void bufferFilled(qint32 filledEnd);

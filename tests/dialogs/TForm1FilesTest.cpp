@@ -370,6 +370,32 @@ TEST_F(FileCommands, FillInsideAReadImageKeepsTheWholeImage)
     EXPECT_EQ(window.FlashEditor->DataSize(), 0x1000);
 }
 
+// A fill that does not happen (Cancel, or a bad field and then Cancel) leaves the view as it
+// was, its typed edits still undoable.
+TEST_F(FileCommands, FillNotDoneKeepsTheViewsUndo)
+{
+    writeDatabase({{"SPI,ACME,A256", 0x100}});
+    TForm1& window = openWindow();
+    for (const char* badField : {"", "XY"}) {
+        QTest::keyClicks(window.FlashEditor, QStringLiteral("5A"));
+        ASSERT_TRUE(window.FlashEditor->CanUndo());
+        whileModal([&] { window.ToolFill->trigger(); }, [&] {
+            if (*badField) {
+                MessageBoxes::setNextAnswer(QMessageBox::Ok);
+                window.Form4->findChild<QLineEdit*>("Edit1")->setText(badField);
+                QTest::mouseClick(window.Form4->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+                window.Form4->findChild<QLineEdit*>("Edit1")->setText("FF");
+            }
+            window.Form4->reject();
+        });
+        EXPECT_TRUE(window.FlashEditor->CanUndo()) << badField;
+        EXPECT_TRUE(window.FlashEditor->Modified()) << badField;
+        while (window.FlashEditor->CanUndo())
+            window.FlashEditor->Undo();
+        EXPECT_EQ(viewBytes(), QByteArray(0x100, '\xFF')) << badField;
+    }
+}
+
 TEST_F(FileCommands, FillWithAnEmptyChipListIsRefused)
 {
     TForm1& window = openWindow();  // no database: the current slot has size 0

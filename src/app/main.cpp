@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "app/ZorvexApplication.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -32,7 +33,12 @@ int main(int argc, char* argv[])
         }
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const CommandLine options = CommandLine::parse(arguments);
+    CommandLine options = CommandLine::parse(arguments);
+    // A name whose bytes are not UTF-8 reads back as other bytes: the file would not be found.
+    for (qsizetype i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
+        if (QFile::encodeName(arguments[i]) != argv[i + 1])
+            options.error = ExtraMessages::text(ExtraText::CliArgumentNotUtf8).arg(arguments[i]);
+    }
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "zorvex: %s\n%s\n", qPrintable(options.error), qPrintable(cliText(CliText::WindowTryHelp)));
         return 2;

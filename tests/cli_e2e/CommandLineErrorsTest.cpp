@@ -242,6 +242,7 @@ TEST(CliCommandLine, AnUnknownChipIsRefusedBeforeTheOutputFolderIsMade)
 
 // A name with bytes that are not UTF-8 (Latin-1 "café.bin" here) reads back as other bytes:
 // refused, instead of "not found" for a file that is there or a file of another name written.
+// The window opens a file named on its command line the same way.
 TEST(CliCommandLine, ANameThatIsNotUtf8IsRefusedBeforeAnyFileIsTouched)
 {
     CliRunner cli;
@@ -254,12 +255,21 @@ TEST(CliCommandLine, ANameThatIsNotUtf8IsRefusedBeforeAnyFileIsTouched)
     cli.put(QStringLiteral("sample.bin"), image);
     const qsizetype files = QDir(cli.path(QString())).count();
     // The shell spells the name byte by byte; QProcess would pass it on as UTF-8.
-    for (const char* command : {"checksum \"$N\"", "convert \"$N\" out.hex", "convert --yes sample.bin \"$N\"",
-                                "read --simulate --chip W25X05 \"$N\"", "--lang de write --simulate --chip W25X05 \"$N\""}) {
+    const struct {
+        const char* program;
+        const char* command;
+    } runs[] = {{ZORVEX_CLI, "checksum \"$N\""}, {ZORVEX_CLI, "convert \"$N\" out.hex"},
+        {ZORVEX_CLI, "convert --yes sample.bin \"$N\""}, {ZORVEX_CLI, "read --simulate --chip W25X05 \"$N\""},
+        {ZORVEX_CLI, "--lang de write --simulate --chip W25X05 \"$N\""}, {ZORVEX_WINDOW, "--simulate \"$N\""}};
+    for (const auto& [program, command] : runs) {
         QProcess process;
         process.setWorkingDirectory(cli.path(QString()));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("HOME"), cli.path(QString()));
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("N=$(printf 'caf\\351.bin'); exec \"$0\" ") + command,
-                                                  QStringLiteral(ZORVEX_CLI)});
+                                                  QString::fromUtf8(program)});
         ASSERT_TRUE(process.waitForFinished());
         const QString err = QString::fromUtf8(process.readAllStandardError());
         EXPECT_EQ(process.exitCode(), 2) << command;

@@ -95,7 +95,8 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     placeProgress();
     Progress->hide();
 
-    FormCreate();
+    m_settings = std::make_unique<SettingsFile>(m_environment.settingsPath);
+    SettingsLoad();
 
     Form3 = new TForm3(chipDatabase(),
         [this](const QString& type, const QString& manufacturer, const QString& model) {
@@ -108,12 +109,6 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::FormCreate()
-{
-    m_settings = std::make_unique<SettingsFile>(m_environment.settingsPath);
-    SettingsLoad();
-}
 
 void TForm1::SettingsLoad()
 {

@@ -229,7 +229,6 @@ private:
     void applyCaptionSet(const QString& setName, QWidget* form, bool designed);
     void placeProgress();
     void StatusBar1DrawPanel(class QPainter& painter, int panel, const QRect& rect);
-    void FormCreate();
     void FormShow();
     void FormActivate();
     void SettingsLoad();

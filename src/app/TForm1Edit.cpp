@@ -153,18 +153,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
-    // Shift+F10 is the menu key of keyboards that have none.
-    if (watched == FlashEditor && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), FlashEditor->mapToGlobal(QPoint()));
-            return eventFilter(FlashEditor, &menuKey);
-        }
-    }
     // The menu key reaches the view itself, not its data area: the commands act at the caret,
-    // and the menu opens there.
-    if (watched == FlashEditor && event->type() == QEvent::ContextMenu
-        && static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) {
+    // and the menu opens there. Shift+F10 is the menu key of keyboards that have none.
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    const bool menuKey = (event->type() == QEvent::ContextMenu
+                          && static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)
+        || (key && key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    if (watched == FlashEditor && menuKey) {
         const qint64 caret = FlashEditor->GetCursorPosition();
         const QRect cell = FlashEditor->CellRect(FlashEditor->Layout().nibbleColOf(caret), FlashEditor->Layout().rowOf(caret));
         QWidget* data = FlashEditor->viewport();

@@ -221,7 +221,6 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Selects the first match at from or later and scrolls it into view; false when none.
     bool findAndSelect(const FindPattern& pattern, qint64 from);
-    void retranslateStatus();
     void chooseChipAfterEdit();
     void applyDesignedCaptions();
     void applyCaptionSet(const QString& setName, QWidget* form, bool designed);
@@ -232,13 +231,10 @@ private:
     void SettingsLoad();
     void SettingsSave();
     // The Programmer submenu (TForm1Programmers.cpp).
-    void createProgrammerMenu();
     void applyProgrammerChoice(const QString& selector);
     void chooseProgrammer(const QString& selector);
     void refreshProgrammerMenu();
     void buildProgrammerMenu();
-    void switchLanguage(Language language);
-    void checkLanguageItem(Language language);
 
     Environment m_environment;
     ChipSession m_session;

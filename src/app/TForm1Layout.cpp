@@ -95,7 +95,8 @@ void TForm1::buildMenu()
     V1 = namedItem(O3, "V1", &TForm1::ToolVerifyClick);
     N7 = namedItem(O3, "N7", &TForm1::ToolBankClick);
     O3->addSeparator();
-    createProgrammerMenu();
+    ProgrammerMenu = named(O3->addMenu(QString()), "ProgrammerMenu");
+    buildProgrammerMenu();
 
     // The hidden device command is a menu-bar item of its own, without sub-items.
     N3 = named(bar->addAction(QString()), "N3");
@@ -116,7 +117,10 @@ void TForm1::buildMenu()
             item->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(info.code)));
         }
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, language = info.language] { switchLanguage(language); });
+        connect(item, &QAction::triggered, this, [this, language = info.language] {
+            setCurrentLanguage(language);
+            ApplyLanguage();
+        });
     }
     China->setChecked(true);
 

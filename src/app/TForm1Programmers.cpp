@@ -4,18 +4,11 @@
 // every connection check opens.
 #include "TForm1.h"
 
-#include "controls/NamedWidget.h"
 #include "text/MessageCatalogExtra.h"
 #include "usb/UsbBulk.h"
 
 #include <QActionGroup>
 #include <QMenu>
-
-void TForm1::createProgrammerMenu()
-{
-    ProgrammerMenu = named(O3->addMenu(QString()), "ProgrammerMenu");
-    buildProgrammerMenu();
-}
 
 void TForm1::applyProgrammerChoice(const QString& selector)
 {

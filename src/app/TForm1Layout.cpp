@@ -285,9 +285,8 @@ QWidget* TForm1::buildClientPanel()
 
     auto* right = new QVBoxLayout;
     right->setSpacing(2);
-    auto* editor = named(new HexEditorEx, "FlashEditor");
-    applyFlashEditorSettings(*editor);
-    FlashEditor = editor;
+    FlashEditor = named(new HexEditorEx, "FlashEditor");
+    applyFlashEditorSettings(*FlashEditor);
     right->addWidget(FlashEditor, 1);
     createEditCommands();
 

@@ -81,7 +81,9 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     buildStatusBar();
     column->addWidget(StatusBar1);
     setCentralWidget(central);
-    applyDesignedCaptions();
+    // The captions as designed, until the first show applies the language of the settings.
+    applyCaptionSet(QStringLiteral("TForm1"), this, true);
+    StatusBar1->setPanelText(1, MessageCatalog::text(MessageKey::StatusNotConnected, Language::Simplified));
 
     // Designed size, centred on the screen; the settings normally move it right away.
     resize(881, 518);

@@ -222,7 +222,6 @@ private:
     // Selects the first match at from or later and scrolls it into view; false when none.
     bool findAndSelect(const FindPattern& pattern, qint64 from);
     void chooseChipAfterEdit();
-    void applyDesignedCaptions();
     void applyCaptionSet(const QString& setName, QWidget* form, bool designed);
     void placeProgress();
     void StatusBar1DrawPanel(class QPainter& painter, int panel, const QRect& rect);

@@ -88,13 +88,6 @@ void TForm1::applyCaptionSet(const QString& setName, QWidget* form, bool designe
     }
 }
 
-void TForm1::applyDesignedCaptions()
-{
-    applyCaptionSet(QStringLiteral("TForm1"), this, true);
-    StatusBar1->setPanelText(1,
-        MessageCatalog::text(MessageKey::StatusNotConnected, Language::Simplified));
-}
-
 void TForm1::registerLanguageForm(const QString& setName, QWidget* form)
 {
     m_languageForms.emplace_back(setName, form);

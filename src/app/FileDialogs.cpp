@@ -24,6 +24,27 @@ QStringList& offeredFilters(FileDialogs::Kind kind)
     return kind == FileDialogs::Kind::Open ? open : save;
 }
 
+// "Binary (*.bin)|*.bin|..." as the dialog's list of name filters. Each description names its
+// patterns in parentheses, which is what the dialog reads; the pattern half of each pair is
+// therefore not needed.
+QStringList nameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i];
+    return filters;
+}
+
+// name with "." + extension appended when its file name has no extension.
+QString withDefaultExtension(const QString& name, const QString& extension)
+{
+    if (name.isEmpty() || extension.isEmpty() || !QFileInfo(name).suffix().isEmpty()
+        || QFileInfo(name).fileName().endsWith(QLatin1Char('.')))
+        return name;
+    return name + QLatin1Char('.') + extension;
+}
+
 // The dialog takes a filter's patterns from its parentheses, and "*.*" there needs a dot in the
 // name: a dump called flash_dump would not be listed under "All files (*.*)". The label stays;
 // while such a filter is chosen, the file list matches every name.
@@ -101,25 +122,6 @@ void FileDialogs::reset()
 QStringList FileDialogs::lastNameFilters(Kind kind)
 {
     return offeredFilters(kind);
-}
-
-QStringList FileDialogs::nameFilters(const QString& filter)
-{
-    // Each description names its patterns in parentheses, which is what the dialog reads; the
-    // pattern half of each pair is therefore not needed.
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i];
-    return filters;
-}
-
-QString FileDialogs::withDefaultExtension(const QString& name, const QString& extension)
-{
-    if (name.isEmpty() || extension.isEmpty() || !QFileInfo(name).suffix().isEmpty()
-        || QFileInfo(name).fileName().endsWith(QLatin1Char('.')))
-        return name;
-    return name + QLatin1Char('.') + extension;
 }
 
 QString FileDialogs::openFileName(QWidget* parent, const QString& filter, int filterIndex, const QString& folder)

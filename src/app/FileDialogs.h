@@ -28,9 +28,4 @@ public:
     // about overwriting: the save itself asks.
     [[nodiscard]] static QString saveFileName(QWidget* parent, const QString& filter,
                                               const QString& defaultExtension, const QString& folder = {});
-
-    // "Binary (*.bin)|*.bin|..." as the dialog's list of name filters.
-    [[nodiscard]] static QStringList nameFilters(const QString& filter);
-    // name with "." + extension appended when its file name has no extension.
-    [[nodiscard]] static QString withDefaultExtension(const QString& name, const QString& extension);
 };

@@ -37,14 +37,6 @@ ParsedFindPattern FindPattern::fromHex(const QString& text)
     const std::vector<qsizetype>& wildcards = parsed.wildcards;
     if (bytes.isEmpty())
         return refused(ExtraText::FindEmpty);
-    std::array<bool, 256> used{};
-    for (qsizetype i = 0, next = 0; i < bytes.size(); ++i) {
-        if (next < static_cast<qsizetype>(wildcards.size()) && wildcards[next] == i) {
-            ++next;
-            continue;
-        }
-        used[static_cast<quint8>(bytes[i])] = true;
-    }
     if (static_cast<qsizetype>(wildcards.size()) == bytes.size())
         return refused(ExtraText::FindOnlyWildcards);
     FindPattern pattern;
@@ -52,10 +44,15 @@ ParsedFindPattern FindPattern::fromHex(const QString& text)
     if (!wildcards.empty()) {
         // The view's search takes the wildcard as a byte value: one the pattern itself does not
         // hold, or a real byte would match anything.
-        const auto free = std::find(used.begin(), used.end(), false);
-        if (free == used.end())
+        std::array<int, 256> uses{};
+        for (const char byte : std::as_const(bytes))
+            ++uses[static_cast<quint8>(byte)];
+        for (const qsizetype position : wildcards)
+            --uses[static_cast<quint8>(bytes[position])];
+        const auto free = std::ranges::find(uses, 0);
+        if (free == uses.end())
             return refused(ExtraText::FindTooManyValues);
-        pattern.wildcard = static_cast<int>(free - used.begin());
+        pattern.wildcard = static_cast<int>(free - uses.begin());
         for (const qsizetype position : wildcards)
             bytes[position] = static_cast<char>(pattern.wildcard);
     }

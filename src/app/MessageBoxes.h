@@ -26,10 +26,6 @@ public:
     // Drops queued answers and the history; for tests that start from a clean slate.
     static void reset();
 
-    static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon,
-        const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
-
     // The program's three kinds of box, with their fixed titles.
     static void error(QWidget* parent, const QString& text);          // "Error", stop icon, OK
     static void information(QWidget* parent, const QString& text);    // "Information", OK

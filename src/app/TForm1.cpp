@@ -81,7 +81,9 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     buildStatusBar();
     column->addWidget(StatusBar1);
     setCentralWidget(central);
-    applyDesignedCaptions();
+    // The captions as designed, until the first show applies the language of the settings.
+    applyCaptionSet(QStringLiteral("TForm1"), this, true);
+    StatusBar1->setPanelText(1, MessageCatalog::text(MessageKey::StatusNotConnected, Language::Simplified));
 
     // Designed size, centred on the screen; the settings normally move it right away.
     resize(881, 518);
@@ -95,7 +97,8 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
     placeProgress();
     Progress->hide();
 
-    FormCreate();
+    m_settings = std::make_unique<SettingsFile>(m_environment.settingsPath);
+    SettingsLoad();
 
     Form3 = new TForm3(chipDatabase(),
         [this](const QString& type, const QString& manufacturer, const QString& model) {
@@ -108,12 +111,6 @@ TForm1::TForm1(const Environment& environment, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::FormCreate()
-{
-    m_settings = std::make_unique<SettingsFile>(m_environment.settingsPath);
-    SettingsLoad();
-}
 
 void TForm1::SettingsLoad()
 {

@@ -74,7 +74,6 @@ public:
     void setDataLength(qint32 length) { m_session.setImageLength(length); }
     [[nodiscard]] TUsbBulk& usb() { return *m_usb; }
     [[nodiscard]] ChipDatabase& chipDatabase() { return m_session.database(); }
-    [[nodiscard]] const ChipDatabase& chipDatabase() const { return m_session.database(); }
     [[nodiscard]] int currentChip() const { return m_session.currentChip(); }
     [[nodiscard]] const ChipRecord& currentChipRecord() const { return m_session.currentChipRecord(); }
 
@@ -88,7 +87,6 @@ public:
     int selectChipNamed(const QString& type, const QString& manufacturer, const QString& model);
     // INDEX1..INDEX3: the remembered list positions that the settings file keeps.
     [[nodiscard]] int rememberedIndex(int list) const { return m_index.at(list); }
-    void setRememberedIndex(int list, int position) { m_index.at(list) = position; }
 
     // --- the hex view ---------------------------------------------------------------------
     // Takes the view's edits (TakeViewEdits), then shows the first flashSize bytes of DataBuffer.
@@ -137,7 +135,7 @@ public:
     int position(ChipList list) const override;
     QString selectedText(ChipList list) const override;
     int rememberedIndex(ChipList list) const override { return rememberedIndex(static_cast<int>(list)); }
-    void setRememberedIndex(ChipList list, int position) override { setRememberedIndex(static_cast<int>(list), position); }
+    void setRememberedIndex(ChipList list, int position) override { m_index.at(static_cast<int>(list)) = position; }
     void selectChip(int type, int manufacturer, int model) override { SelectChip(type, manufacturer, model); }
 
 public slots:
@@ -223,25 +221,19 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Selects the first match at from or later and scrolls it into view; false when none.
     bool findAndSelect(const FindPattern& pattern, qint64 from);
-    void retranslateStatus();
     void chooseChipAfterEdit();
-    void applyDesignedCaptions();
     void applyCaptionSet(const QString& setName, QWidget* form, bool designed);
     void placeProgress();
     void StatusBar1DrawPanel(class QPainter& painter, int panel, const QRect& rect);
-    void FormCreate();
     void FormShow();
     void FormActivate();
     void SettingsLoad();
     void SettingsSave();
     // The Programmer submenu (TForm1Programmers.cpp).
-    void createProgrammerMenu();
     void applyProgrammerChoice(const QString& selector);
     void chooseProgrammer(const QString& selector);
     void refreshProgrammerMenu();
     void buildProgrammerMenu();
-    void switchLanguage(Language language);
-    void checkLanguageItem(Language language);
 
     Environment m_environment;
     ChipSession m_session;

@@ -122,28 +122,24 @@ void TForm1::createEditCommands()
 
 void TForm1::updateEditCommands()
 {
-    const bool idle = !chipOperationRunning();
     const bool hasData = FlashEditor->DataSize() > 0;
     const bool writable = !FlashEditor->ReadOnlyView();
-    Undo1->setEnabled(idle && FlashEditor->CanUndo());
-    Redo1->setEnabled(idle && FlashEditor->CanRedo());
-    Cut1->setEnabled(idle && FlashEditor->CanCut());
-    Copy1->setEnabled(idle && FlashEditor->CanCopy());
-    Paste1->setEnabled(idle && writable && m_clipboardOffersData);
-    PasteHex1->setEnabled(idle && writable && m_clipboardHasText);
-    SelectAll1->setEnabled(idle && hasData);
-    Find1->setEnabled(idle && hasData);
-    FindNext1->setEnabled(idle && hasData && m_findDialog && m_findDialog->lastPattern());
-    GoTo1->setEnabled(idle && hasData);
-    CompareChip1->setEnabled(idle);
-    CompareFile1->setEnabled(idle);
     const bool marked = !FlashEditor->DifferenceMarks().empty();
-    NextDiff1->setEnabled(idle && marked);
-    PrevDiff1->setEnabled(idle && marked);
-    // The menu bar stays usable while an operation runs, but the file, fill, database and chip
-    // commands would be refused then: their items and keys (Ctrl+O, Ctrl+S) show it.
-    for (QAction* action : {O2, S1, Fill, N3, A1, E1, W1, R1, V1, N7})
-        action->setEnabled(idle);
+    // What each command needs besides an idle session. The menu bar stays usable while an
+    // operation runs, but the file, fill, database and chip commands would be refused then: their
+    // items and keys (Ctrl+O, Ctrl+S) show it.
+    const std::pair<QAction*, bool> commands[] = {
+        {Undo1, FlashEditor->CanUndo()}, {Redo1, FlashEditor->CanRedo()}, {Cut1, FlashEditor->CanCut()},
+        {Copy1, FlashEditor->CanCopy()}, {Paste1, writable && m_clipboardOffersData},
+        {PasteHex1, writable && m_clipboardHasText}, {SelectAll1, hasData}, {Find1, hasData},
+        {FindNext1, hasData && m_findDialog && m_findDialog->lastPattern()}, {GoTo1, hasData},
+        {CompareChip1, true}, {CompareFile1, true}, {NextDiff1, marked}, {PrevDiff1, marked},
+        {O2, true}, {S1, true}, {Fill, true}, {N3, true}, {A1, true}, {E1, true}, {W1, true}, {R1, true},
+        {V1, true}, {N7, true},
+    };
+    const bool idle = !chipOperationRunning();
+    for (const auto& [action, can] : commands)
+        action->setEnabled(idle && can);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -153,18 +149,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
-    // Shift+F10 is the menu key of keyboards that have none.
-    if (watched == FlashEditor && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), FlashEditor->mapToGlobal(QPoint()));
-            return eventFilter(FlashEditor, &menuKey);
-        }
-    }
     // The menu key reaches the view itself, not its data area: the commands act at the caret,
-    // and the menu opens there.
-    if (watched == FlashEditor && event->type() == QEvent::ContextMenu
-        && static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) {
+    // and the menu opens there. Shift+F10 is the menu key of keyboards that have none.
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    const bool menuKey = (event->type() == QEvent::ContextMenu
+                          && static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)
+        || (key && key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    if (watched == FlashEditor && menuKey) {
         const qint64 caret = FlashEditor->GetCursorPosition();
         const QRect cell = FlashEditor->CellRect(FlashEditor->Layout().nibbleColOf(caret), FlashEditor->Layout().rowOf(caret));
         QWidget* data = FlashEditor->viewport();

@@ -88,13 +88,6 @@ void TForm1::applyCaptionSet(const QString& setName, QWidget* form, bool designe
     }
 }
 
-void TForm1::applyDesignedCaptions()
-{
-    applyCaptionSet(QStringLiteral("TForm1"), this, true);
-    StatusBar1->setPanelText(1,
-        MessageCatalog::text(MessageKey::StatusNotConnected, Language::Simplified));
-}
-
 void TForm1::registerLanguageForm(const QString& setName, QWidget* form)
 {
     m_languageForms.emplace_back(setName, form);
@@ -108,7 +101,8 @@ void TForm1::ApplyLanguage()
     // Only an edited settings file gives another value; then every caption stays as it is.
     if (!isValidLanguage(language))
         return;
-    checkLanguageItem(language);
+    for (std::size_t i = 0; i < LanguageItems.size(); ++i)
+        LanguageItems[i]->setChecked(static_cast<int>(i) == static_cast<int>(language));
     // The buttons of every box and the file dialogs are Qt's own texts.
     QtTranslations::apply(language);
     applyCaptionSet(QStringLiteral("TForm1"), this, false);
@@ -118,28 +112,11 @@ void TForm1::ApplyLanguage()
     AboutBox->applyLanguage();
     if (Form2)
         Form2->applyLanguage();
-    retranslateStatus();
-    buildProgrammerMenu();
-}
-
-void TForm1::switchLanguage(Language language)
-{
-    setCurrentLanguage(language);
-    ApplyLanguage();
-}
-
-void TForm1::checkLanguageItem(Language language)
-{
-    for (std::size_t i = 0; i < LanguageItems.size(); ++i)
-        LanguageItems[i]->setChecked(static_cast<int>(i) == static_cast<int>(language));
-}
-
-void TForm1::retranslateStatus()
-{
     // The connection state or the running operation, shown again in the new language (and so
     // drawn red again when it says not connected), and the difference range shown. Log lines
     // stay as they were written.
     if (const std::optional<MessageKey> key = catalogKeyOf(StatusBar1->panelText(1)))
         setStatus(MessageCatalog::text(*key));
     showDifferenceStatus();
+    buildProgrammerMenu();
 }

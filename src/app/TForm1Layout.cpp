@@ -32,7 +32,6 @@
 #include <QVBoxLayout>
 
 #include <cerrno>
-#include <tuple>
 
 namespace {
 
@@ -43,67 +42,71 @@ QMenu* namedMenu(QMenuBar* bar, const char* name)
     return menu;
 }
 
-QAction* namedItem(QMenu* menu, const char* name, const QList<QKeySequence>& keys = {})
-{
-    QAction* action = named(menu->addAction(QString()), name);
-    action->setShortcuts(keys);
-    return action;
-}
-
 }  // namespace
 
 void TForm1::buildMenu()
 {
+    // Each item starts its handler, the same one as the tool button of its command.
+    const auto namedItem = [this](QMenu* menu, const char* name, void (TForm1::*handler)(),
+                                  const QList<QKeySequence>& keys = {}) {
+        QAction* action = named(menu->addAction(QString()), name);
+        action->setShortcuts(keys);
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
     QMenuBar* bar = menuBar();
     O1 = namedMenu(bar, "O1");
-    O2 = namedItem(O1, "O2", {Qt::CTRL | Qt::Key_O});
-    S1 = namedItem(O1, "S1", {Qt::CTRL | Qt::Key_S});
+    O2 = namedItem(O1, "O2", &TForm1::ToolOpenClick, {Qt::CTRL | Qt::Key_O});
+    S1 = namedItem(O1, "S1", &TForm1::ToolSaveClick, {Qt::CTRL | Qt::Key_S});
     O1->addSeparator();
-    Q1 = namedItem(O1, "Q1");
+    Q1 = namedItem(O1, "Q1", nullptr);
     connect(Q1, &QAction::triggered, this, &QWidget::close);
 
     Buff = namedMenu(bar, "Buff");
-    Fill = namedItem(Buff, "Fill");
+    Fill = namedItem(Buff, "Fill", &TForm1::ToolFillClick);
     // The edit commands of the hex view. None of their keys shadows one of the view's own keys
     // (it keeps Ctrl+Z, Ctrl+Shift+Z, Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A while it has the focus,
     // TForm1Edit.cpp) or another accelerator of the window.
     Buff->addSeparator();
-    Undo1 = namedItem(Buff, "Undo1", {Qt::CTRL | Qt::Key_Z});
-    Redo1 = namedItem(Buff, "Redo1", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
-    Cut1 = namedItem(Buff, "Cut1", {Qt::CTRL | Qt::Key_X});
-    Copy1 = namedItem(Buff, "Copy1", {Qt::CTRL | Qt::Key_C});
-    Paste1 = namedItem(Buff, "Paste1", {Qt::CTRL | Qt::Key_V});
-    PasteHex1 = namedItem(Buff, "PasteHex1");
-    SelectAll1 = namedItem(Buff, "SelectAll1", {Qt::CTRL | Qt::Key_A});
+    Undo1 = namedItem(Buff, "Undo1", &TForm1::Undo1Click, {Qt::CTRL | Qt::Key_Z});
+    Redo1 = namedItem(Buff, "Redo1", &TForm1::Redo1Click, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
+    Cut1 = namedItem(Buff, "Cut1", &TForm1::Cut1Click, {Qt::CTRL | Qt::Key_X});
+    Copy1 = namedItem(Buff, "Copy1", &TForm1::Copy1Click, {Qt::CTRL | Qt::Key_C});
+    Paste1 = namedItem(Buff, "Paste1", &TForm1::Paste1Click, {Qt::CTRL | Qt::Key_V});
+    PasteHex1 = namedItem(Buff, "PasteHex1", &TForm1::PasteHex1Click);
+    SelectAll1 = namedItem(Buff, "SelectAll1", &TForm1::SelectAll1Click, {Qt::CTRL | Qt::Key_A});
     Buff->addSeparator();
-    Find1 = namedItem(Buff, "Find1", {Qt::CTRL | Qt::Key_F});
-    FindNext1 = namedItem(Buff, "FindNext1", {Qt::Key_F3});
-    GoTo1 = namedItem(Buff, "GoTo1", {Qt::CTRL | Qt::Key_G});
+    Find1 = namedItem(Buff, "Find1", &TForm1::Find1Click, {Qt::CTRL | Qt::Key_F});
+    FindNext1 = namedItem(Buff, "FindNext1", &TForm1::FindNext1Click, {Qt::Key_F3});
+    GoTo1 = namedItem(Buff, "GoTo1", &TForm1::GoTo1Click, {Qt::CTRL | Qt::Key_G});
     Buff->addSeparator();
-    CompareChip1 = namedItem(Buff, "CompareChip1");
-    CompareFile1 = namedItem(Buff, "CompareFile1");
-    NextDiff1 = namedItem(Buff, "NextDiff1", {Qt::Key_F8});
-    PrevDiff1 = namedItem(Buff, "PrevDiff1", {Qt::SHIFT | Qt::Key_F8});
+    CompareChip1 = namedItem(Buff, "CompareChip1", &TForm1::CompareChip1Click);
+    CompareFile1 = namedItem(Buff, "CompareFile1", &TForm1::CompareFile1Click);
+    NextDiff1 = namedItem(Buff, "NextDiff1", &TForm1::NextDiff1Click, {Qt::Key_F8});
+    PrevDiff1 = namedItem(Buff, "PrevDiff1", &TForm1::PrevDiff1Click, {Qt::SHIFT | Qt::Key_F8});
 
     O3 = namedMenu(bar, "O3");
-    A1 = namedItem(O3, "A1");
+    A1 = namedItem(O3, "A1", &TForm1::ToolAutoClick);
     O3->addSeparator();
-    E1 = namedItem(O3, "E1");
-    W1 = namedItem(O3, "W1");
-    R1 = namedItem(O3, "R1");
-    V1 = namedItem(O3, "V1");
-    N7 = namedItem(O3, "N7");
+    E1 = namedItem(O3, "E1", &TForm1::ToolEraseClick);
+    W1 = namedItem(O3, "W1", &TForm1::ToolWriteClick);
+    R1 = namedItem(O3, "R1", &TForm1::ToolReadClick);
+    V1 = namedItem(O3, "V1", &TForm1::ToolVerifyClick);
+    N7 = namedItem(O3, "N7", &TForm1::ToolBankClick);
     O3->addSeparator();
-    createProgrammerMenu();
+    ProgrammerMenu = named(O3->addMenu(QString()), "ProgrammerMenu");
+    buildProgrammerMenu();
 
     // The hidden device command is a menu-bar item of its own, without sub-items.
     N3 = named(bar->addAction(QString()), "N3");
     N3->setVisible(false);
+    connect(N3, &QAction::triggered, this, &TForm1::ToolDeviceClick);
 
     L1 = namedMenu(bar, "L1");
-    China = namedItem(L1, "China");
-    fanti = namedItem(L1, "fanti");
-    Enlish = namedItem(L1, "Enlish");
+    China = namedItem(L1, "China", nullptr);
+    fanti = namedItem(L1, "fanti", nullptr);
+    Enlish = namedItem(L1, "Enlish", nullptr);
     LanguageItems = {China, fanti, Enlish};
     L1->addSeparator();
     for (const LanguageInfo& info : languages()) {
@@ -114,12 +117,15 @@ void TForm1::buildMenu()
             item->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(info.code)));
         }
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, language = info.language] { switchLanguage(language); });
+        connect(item, &QAction::triggered, this, [this, language = info.language] {
+            setCurrentLanguage(language);
+            ApplyLanguage();
+        });
     }
     China->setChecked(true);
 
     H1 = namedMenu(bar, "H1");
-    N5 = namedItem(H1, "N5");
+    N5 = namedItem(H1, "N5", &TForm1::ToolAboutClick);
 }
 
 void TForm1::buildToolBar()
@@ -133,9 +139,10 @@ void TForm1::buildToolBar()
     ToolBar1->setFixedHeight(57);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
-    auto add = [this](const char* name, const char* icon) {
+    auto add = [this](const char* name, const char* icon, void (TForm1::*handler)()) {
         QAction* action = named(new QAction(this), name);
         action->setIcon(AppIcons::icon(QString::fromLatin1(icon)));
+        connect(action, &QAction::triggered, this, handler);
         ToolBar1->addAction(action);
         if (auto* button = ToolBar1->widgetForAction(action)) {
             button->setObjectName(QString::fromLatin1(name) + QStringLiteral("Button"));
@@ -143,44 +150,21 @@ void TForm1::buildToolBar()
         }
         return action;
     };
-    ToolOpen = add("ToolOpen", "open");
-    ToolSave = add("ToolSave", "save");
+    ToolOpen = add("ToolOpen", "open", &TForm1::ToolOpenClick);
+    ToolSave = add("ToolSave", "save", &TForm1::ToolSaveClick);
     ToolBar1->addSeparator();
-    ToolRead = add("ToolRead", "read");
-    ToolBank = add("ToolBank", "bank");
-    ToolErase = add("ToolErase", "erase");
-    ToolWrite = add("ToolWrite", "write");
-    ToolVerify = add("ToolVerify", "verify");
-    ToolAuto = add("ToolAuto", "auto");
+    ToolRead = add("ToolRead", "read", &TForm1::ToolReadClick);
+    ToolBank = add("ToolBank", "bank", &TForm1::ToolBankClick);
+    ToolErase = add("ToolErase", "erase", &TForm1::ToolEraseClick);
+    ToolWrite = add("ToolWrite", "write", &TForm1::ToolWriteClick);
+    ToolVerify = add("ToolVerify", "verify", &TForm1::ToolVerifyClick);
+    ToolAuto = add("ToolAuto", "auto", &TForm1::ToolAutoClick);
     ToolBar1->addSeparator();
-    ToolFill = add("ToolFill", "fill");
+    ToolFill = add("ToolFill", "fill", &TForm1::ToolFillClick);
     ToolBar1->addSeparator();
-    ToolDevice = add("ToolDevice", "device");
+    ToolDevice = add("ToolDevice", "device", &TForm1::ToolDeviceClick);
     ToolDevice->setVisible(false);
-    ToolAbout = add("ToolAbout", "about");
-
-    // Each tool button and the menu item of the same command start one handler; the edit and
-    // compare commands of the Buffer menu have no button.
-    const std::tuple<QAction*, QAction*, void (TForm1::*)()> commands[] = {
-        {ToolOpen, O2, &TForm1::ToolOpenClick},     {ToolSave, S1, &TForm1::ToolSaveClick},
-        {ToolRead, R1, &TForm1::ToolReadClick},     {ToolBank, N7, &TForm1::ToolBankClick},
-        {ToolErase, E1, &TForm1::ToolEraseClick},   {ToolWrite, W1, &TForm1::ToolWriteClick},
-        {ToolVerify, V1, &TForm1::ToolVerifyClick}, {ToolAuto, A1, &TForm1::ToolAutoClick},
-        {ToolFill, Fill, &TForm1::ToolFillClick},   {ToolDevice, N3, &TForm1::ToolDeviceClick},
-        {ToolAbout, N5, &TForm1::ToolAboutClick},
-        {nullptr, Undo1, &TForm1::Undo1Click},      {nullptr, Redo1, &TForm1::Redo1Click},
-        {nullptr, Cut1, &TForm1::Cut1Click},        {nullptr, Copy1, &TForm1::Copy1Click},
-        {nullptr, Paste1, &TForm1::Paste1Click},    {nullptr, PasteHex1, &TForm1::PasteHex1Click},
-        {nullptr, SelectAll1, &TForm1::SelectAll1Click}, {nullptr, Find1, &TForm1::Find1Click},
-        {nullptr, FindNext1, &TForm1::FindNext1Click},   {nullptr, GoTo1, &TForm1::GoTo1Click},
-        {nullptr, CompareChip1, &TForm1::CompareChip1Click}, {nullptr, CompareFile1, &TForm1::CompareFile1Click},
-        {nullptr, NextDiff1, &TForm1::NextDiff1Click},       {nullptr, PrevDiff1, &TForm1::PrevDiff1Click},
-    };
-    for (const auto& [tool, item, handler] : commands) {
-        if (tool)
-            connect(tool, &QAction::triggered, this, handler);
-        connect(item, &QAction::triggered, this, handler);
-    }
+    ToolAbout = add("ToolAbout", "about", &TForm1::ToolAboutClick);
 }
 
 QWidget* TForm1::buildChipPanel()
@@ -301,9 +285,8 @@ QWidget* TForm1::buildClientPanel()
 
     auto* right = new QVBoxLayout;
     right->setSpacing(2);
-    auto* editor = named(new HexEditorEx, "FlashEditor");
-    applyFlashEditorSettings(*editor);
-    FlashEditor = editor;
+    FlashEditor = named(new HexEditorEx, "FlashEditor");
+    applyFlashEditorSettings(*FlashEditor);
     right->addWidget(FlashEditor, 1);
     createEditCommands();
 

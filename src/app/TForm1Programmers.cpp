@@ -4,18 +4,11 @@
 // every connection check opens.
 #include "TForm1.h"
 
-#include "controls/NamedWidget.h"
 #include "text/MessageCatalogExtra.h"
 #include "usb/UsbBulk.h"
 
 #include <QActionGroup>
 #include <QMenu>
-
-void TForm1::createProgrammerMenu()
-{
-    ProgrammerMenu = named(O3->addMenu(QString()), "ProgrammerMenu");
-    buildProgrammerMenu();
-}
 
 void TForm1::applyProgrammerChoice(const QString& selector)
 {
@@ -58,10 +51,8 @@ void TForm1::buildProgrammerMenu()
     const ProgrammerSelector chosen(m_programmerChoice.toStdString());
     const ProgrammerIdentity* picked = m_programmerChoice.isEmpty() ? nullptr : chosen.pick(m_programmers);
     for (const ProgrammerIdentity& programmer : m_programmers) {
-        const QString serial = QString::fromStdString(programmer.serial);
-        const QString location = QString::fromStdString(programmer.location());
-        add(QStringLiteral("%1  %2").arg(serial, location), QString::fromStdString(programmer.name()),
-            picked == &programmer);
+        add(QString::fromStdString(programmer.serial + "  " + programmer.location()),
+            QString::fromStdString(programmer.name()), picked == &programmer);
     }
     // A chosen programmer that is not attached stays chosen, and is shown as such.
     if (!m_programmerChoice.isEmpty() && !picked)

@@ -6,11 +6,6 @@
 
 #include <exception>
 
-ZorvexApplication::ZorvexApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
-{
-}
-
 bool ZorvexApplication::notify(QObject* receiver, QEvent* event)
 {
     try {

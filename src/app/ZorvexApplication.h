@@ -8,7 +8,7 @@
 class ZorvexApplication : public QApplication {
     Q_OBJECT
 public:
-    ZorvexApplication(int& argc, char** argv);
+    using QApplication::QApplication;
 
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -28,20 +28,17 @@ void stroke(QPainter& painter, QPoint from, QPoint to, QRgb colour)
         painter.fillRect(p.x(), p.y(), 1, 1, QColor(colour));
 }
 
-QFont digitFont()
-{
-    QFont font(QStringLiteral("Courier"), 10, QFont::Bold);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
-
 }  // namespace
 
 TBitBox::TBitBox(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QObject::objectNameChanged, this, &TBitBox::adoptNameAsCaption);
+    // A control named while its caption is empty takes its name as the caption.
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+        if (m_caption.isEmpty())
+            setCaption(name);
+    });
 }
 
 void TBitBox::setState(bool state)
@@ -86,12 +83,6 @@ QSize TBitBox::sizeHint() const
     const QFontMetrics metrics(font());
     return {CaptionLeft + metrics.horizontalAdvance(m_caption) + 4,
             std::max(19, metrics.height() + 6)};
-}
-
-void TBitBox::adoptNameAsCaption(const QString& name)
-{
-    if (m_caption.isEmpty())
-        setCaption(name);
 }
 
 void TBitBox::toggleByMouse()
@@ -186,7 +177,8 @@ void TBitBox::paintBox(QPainter& painter, int m) const
 void TBitBox::paintDigit(QPainter& painter, int m) const
 {
     const QString digit = m_state ? QStringLiteral("1") : QStringLiteral("0");
-    const QFont font = digitFont();
+    QFont font(QStringLiteral("Courier"), 10, QFont::Bold);
+    font.setStyleHint(QFont::TypeWriter);
     const QFontMetrics metrics(font);
     const int x = (BoxRight - metrics.horizontalAdvance(digit)) / 2;
     const int top = m - metrics.height() / 2;

@@ -58,7 +58,6 @@ protected:
 
 private:
     void toggleByMouse();
-    void adoptNameAsCaption(const QString& name);
     void paintBox(QPainter& painter, int middle) const;
     void paintDigit(QPainter& painter, int middle) const;
     void paintCaption(QPainter& painter, int middle) const;

@@ -316,17 +316,14 @@ int ProduceRun::serialsLeft()
 
 int ProduceRun::reserveSerial()
 {
-    const quint64 step = m_options.serialStep;
-    const quint64 last = m_options.serialFormat->largest();
-    SerialFile::Reservation taken;
-    if (m_serialFile) {
-        taken = m_serialFile->reserve(m_options.serialStart, step, last);
-    } else if (fitsFrom(m_nextSerial, 1)) {
-        taken = {SerialFile::Taken::Number, m_nextSerial, {}};
-        m_nextSerial += step;
-    } else {
-        taken = {SerialFile::Taken::UsedUp, m_nextSerial, {}};
+    // serialsLeft found this run's own next number usable; only a shared file can have moved on.
+    if (!m_serialFile) {
+        m_reserved = m_nextSerial;
+        m_nextSerial += m_options.serialStep;
+        return Continue;
     }
+    const SerialFile::Reservation taken =
+        m_serialFile->reserve(m_options.serialStart, m_options.serialStep, m_options.serialFormat->largest());
     switch (taken.taken) {
     case SerialFile::Taken::Number:
         m_reserved = taken.number;

@@ -73,7 +73,7 @@ std::uint32_t Firmware::field(const Packet& p, std::size_t at, std::size_t width
 {
     std::uint32_t v = 0;
     for (std::size_t i = 0; i < width; ++i)
-        v |= std::uint32_t{p[at + i]} << (m_bigEndian ? 8 * (width - 1 - i) : 8 * i);
+        v |= std::uint32_t{p[at + i]} << (m_config.olderVariant() ? 8 * (width - 1 - i) : 8 * i);
     return v;
 }
 

@@ -26,7 +26,6 @@ public:
     // keys and erase_polls may change while the firmware runs.
     Firmware(const DeviceConfig& config, Chip* chip, TraceSink trace);
 
-    void setBigEndian(bool bigEndian) { m_bigEndian = bigEndian; }
     // Another chip in the socket, or none.
     void setChip(Chip* chip) { m_chip = chip; }
     // The host opened the device (nothing is queued for it), or an IN transfer failed on the way
@@ -78,7 +77,6 @@ private:
     const DeviceConfig& m_config;
     Chip* m_chip;
     TraceSink m_trace;
-    bool m_bigEndian = false;
 
     std::optional<Params> m_session;
     std::optional<std::uint32_t> m_stream;  // next stream address while a stream runs

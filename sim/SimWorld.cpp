@@ -63,16 +63,6 @@ bool contains(const std::vector<long>& list, long value)
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-// The product string tells the variant: its endpoints and the byte order of packet fields.
-void applyVariant(Device& d)
-{
-    const bool legacy = d.config.product == "WinUSBComm";
-    d.epIn = legacy ? 0x82 : 0x85;
-    d.epOut = legacy ? 1 : 5;
-    d.epCmd = legacy ? 2 : 4;
-    d.firmware->setBigEndian(legacy);
-}
-
 // What tells one appearance of chip_present_file from the next, even when a test removes and
 // creates it again between two transfers: its inode and change time. Empty while it is missing.
 std::string presenceStamp(const std::string& path)
@@ -141,7 +131,6 @@ int World::reset(const char* text)
         }
         d->firmware = std::make_unique<Firmware>(
             d->config, d->chip.get(), [this](const std::string& line) { trace(line); });
-        applyVariant(*d);
         m_devices.push_back(std::move(d));
     }
     return result;
@@ -221,7 +210,7 @@ void World::rebuildTree()
             dev.descriptor = {18, USB_DT_DEVICE, 0x0200, 0, 0, 0, 64, d.config.vendorId,
                               d.config.productId, 0x0100, 1, 2, 3, 1};
             // The descriptors a real device reports, field by field in <usb.h> order.
-            const int eps[3] = {d.epIn, d.epOut, d.epCmd};
+            const int eps[3] = {d.epIn(), d.epOut(), d.epCmd()};
             for (int k = 0; k < 3; ++k)
                 node.endpoints[k] = {USB_DT_ENDPOINT_SIZE, USB_DT_ENDPOINT, static_cast<std::uint8_t>(eps[k]),
                                      USB_ENDPOINT_TYPE_BULK, 64, 0, 0, 0, nullptr, 0};
@@ -513,7 +502,7 @@ Device* World::startTransfer(usb_dev_handle* h, int ep, bool in, const void* byt
         trace("fault short " + where + " length=" + std::to_string(size) + " result=" + std::to_string(cut));
         size = cut;
     }
-    if (in ? ep != d.epIn : ep != d.epCmd && ep != d.epOut) {
+    if (in ? ep != d.epIn() : ep != d.epCmd() && ep != d.epOut()) {
         result = -EPIPE;
         trace("fault endpoint " + where + " result=" + std::to_string(result));
         return nullptr;
@@ -530,7 +519,7 @@ int World::bulkWrite(usb_dev_handle* h, int ep, const char* bytes, int size)
         return result;
     const auto data = std::span(reinterpret_cast<const std::uint8_t*>(bytes), static_cast<std::size_t>(size));
     const std::string where = tag(h->device, d->transfers);
-    if (ep != d->epCmd)
+    if (ep != d->epCmd())
         return d->firmware->dataWrite(data, where);
     ++d->commands;
     // The firmware waits for a whole packet; a cut one is never executed.
@@ -565,7 +554,6 @@ std::string World::set(int index, const std::string& key, const std::string& val
         return e;
     // The firmware keeps a reference to this configuration, so it is updated in place.
     d->config = changed;
-    applyVariant(*d);
     return {};
 }
 

@@ -267,7 +267,6 @@ usb_dev_handle* World::open(struct usb_device* device)
         auto* h = new usb_dev_handle{node.index, m_generation};
         m_handles.insert(h);
         ++d.opens;
-        ++d.openHandles;
         d.firmware->forgetReply();
         trace("usb open dev=" + std::to_string(node.index));
         return h;
@@ -305,7 +304,6 @@ int World::close(usb_dev_handle* h)
     dropClaimLock(h);
     if (Device* d = deviceFor(h)) {
         ++d->closes;
-        --d->openHandles;
         trace("usb close dev=" + std::to_string(h->device));
         d->firmware->hostClosed("dev=" + std::to_string(h->device));
     }

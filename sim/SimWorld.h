@@ -38,7 +38,6 @@ struct Device {
     long closes = 0;
     long claims = 0;
     long releases = 0;
-    long openHandles = 0;
 
     [[nodiscard]] int epIn() const { return config.olderVariant() ? 0x82 : 0x85; }
     [[nodiscard]] int epOut() const { return config.olderVariant() ? 1 : 5; }

@@ -328,19 +328,12 @@ int World::claim(usb_dev_handle* h, int interface)
     if (const int e = check(h))
         return e;
     Device& d = *deviceFor(h);
-    int result = 0;
-    if (d.config.refuseClaim)
-        result = -EBUSY;
-    else if (interface != d.config.interfaceNumber)
-        result = -ENOENT;
+    int result = d.config.refuseClaim ? -EBUSY : interface != d.config.interfaceNumber ? -ENOENT : 0;
     if (result == 0 && !d.config.claimLockPath.empty() && h->claimLockFd < 0) {
-        const int fd = ::open(d.config.claimLockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            if (fd >= 0)
-                ::close(fd);
+        h->claimLockFd = ::open(d.config.claimLockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (h->claimLockFd < 0 || flock(h->claimLockFd, LOCK_EX | LOCK_NB) != 0) {
+            dropClaimLock(h);
             result = -EBUSY;
-        } else {
-            h->claimLockFd = fd;
         }
     }
     if (result == 0) {

@@ -571,6 +571,6 @@ int runProduce(const QStringList& arguments)
 {
     ProduceOptions options = ProduceOptions::parse(arguments);
     if (!options.error.isEmpty())
-        return chipUsageError(ProduceSpec, options.error);
+        return usageError(options.error, ProduceSpec.name);
     return ProduceRun(std::move(options)).exec();
 }

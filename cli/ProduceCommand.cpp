@@ -511,7 +511,6 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
     qint64 length = m_imageLength;
     QElapsedTimer timer;
     timer.start();
-    bool passed = false;
     bool touched = false;
     if (reason.isEmpty()) {
         if (m_options.serialAt) {
@@ -531,8 +530,9 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
         produced.bytes = sums.bytes;
         if (const int code = runAuto(reason, touched); code != Continue)
             return code;
-        passed = reason.isEmpty();
     }
+    // A chip refused before the operation, or one the operation failed on, has its reason.
+    const bool passed = reason.isEmpty();
     produced.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
     produced.result = passed ? ProducedChip::Result::Pass : ProducedChip::Result::Fail;
     produced.reason = reason;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,9 +48,7 @@ std::string readFile(const char* path, bool& ok)
 {
     std::ifstream in(path, std::ios::binary);
     ok = static_cast<bool>(in);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::string tag(int index, long transfer)

@@ -56,11 +56,6 @@ void Firmware::forgetReply()
     m_replyWithheld = false;
 }
 
-void Firmware::hostClosed(const std::string& who)
-{
-    dropUnreadReply(who, "close");
-}
-
 void Firmware::dropUnreadReply(const std::string& tag, const char* by)
 {
     // The address command answers in both directions, but a write stream never reads it.

@@ -303,7 +303,7 @@ int World::close(usb_dev_handle* h)
     if (Device* d = deviceFor(h)) {
         ++d->closes;
         trace("usb close dev=" + std::to_string(h->device));
-        d->firmware->hostClosed("dev=" + std::to_string(h->device));
+        d->firmware->dropUnreadReply("dev=" + std::to_string(h->device), "close");
     }
     m_handles.erase(h);
     delete h;

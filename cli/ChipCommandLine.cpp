@@ -5,7 +5,6 @@
 
 #include "text/MessageCatalogExtra.h"
 
-#include <cstdio>
 #include <optional>
 #include <tuple>
 
@@ -227,11 +226,4 @@ QString ChipCommandLine::help(const ChipCommandSpec& spec)
     }
     line(QStringLiteral("--help"), cliText(CliText::HelpOption));
     return text;
-}
-
-int chipUsageError(const ChipCommandSpec& spec, const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli %s: %s\n%s\n", spec.name, message.toUtf8().constData(),
-                 ExtraMessages::text(ExtraText::UsageTryHelp).toUtf8().constData());
-    return ExitUsage;
 }

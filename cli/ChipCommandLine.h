@@ -65,6 +65,3 @@ struct ChipCommandLine {
     [[nodiscard]] static QStringList synopsis(const ChipCommandSpec& spec);
     [[nodiscard]] static QString help(const ChipCommandSpec& spec);
 };
-
-// Prints "zorvex-cli NAME: message" and where to read the usage; returns ExitUsage.
-[[nodiscard]] int chipUsageError(const ChipCommandSpec& spec, const QString& message);

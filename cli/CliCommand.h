@@ -28,3 +28,6 @@ struct CliCommand {
 
 // Prints "zorvex-cli: message" on stderr, the form of every error line of the tool.
 void printError(const QString& message);
+// A command line not understood: "zorvex-cli: message", or "zorvex-cli COMMAND: message" when
+// it is a command's, and where to read the usage. Returns ExitUsage.
+[[nodiscard]] int usageError(const QString& message, const char* command = nullptr);

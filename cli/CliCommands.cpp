@@ -7,6 +7,8 @@
 #include "ProduceOptions.h"
 #include "ProgrammersCommand.h"
 
+#include "text/MessageCatalogExtra.h"
+
 #include <array>
 #include <cstdio>
 
@@ -47,7 +49,7 @@ int parsed(const QStringList& arguments)
 {
     ChipCommandLine line = ChipCommandLine::parse(spec, arguments);
     if (!line.error.isEmpty())
-        return chipUsageError(spec, line.error);
+        return usageError(line.error, spec.name);
     return command(std::move(line));
 }
 
@@ -75,4 +77,12 @@ std::span<const CliCommand> cliCommands()
 void printError(const QString& message)
 {
     std::fprintf(stderr, "zorvex-cli: %s\n", message.toUtf8().constData());
+}
+
+int usageError(const QString& message, const char* command)
+{
+    const QByteArray tool = command ? QByteArray("zorvex-cli ") + command : QByteArray("zorvex-cli");
+    std::fprintf(stderr, "%s: %s\n%s\n", tool.constData(), message.toUtf8().constData(),
+                 ExtraMessages::text(ExtraText::UsageTryHelp).toUtf8().constData());
+    return ExitUsage;
 }

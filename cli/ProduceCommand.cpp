@@ -316,17 +316,14 @@ int ProduceRun::serialsLeft()
 
 int ProduceRun::reserveSerial()
 {
-    const quint64 step = m_options.serialStep;
-    const quint64 last = m_options.serialFormat->largest();
-    SerialFile::Reservation taken;
-    if (m_serialFile) {
-        taken = m_serialFile->reserve(m_options.serialStart, step, last);
-    } else if (fitsFrom(m_nextSerial, 1)) {
-        taken = {SerialFile::Taken::Number, m_nextSerial, {}};
-        m_nextSerial += step;
-    } else {
-        taken = {SerialFile::Taken::UsedUp, m_nextSerial, {}};
+    // serialsLeft found this run's own next number usable; only a shared file can have moved on.
+    if (!m_serialFile) {
+        m_reserved = m_nextSerial;
+        m_nextSerial += m_options.serialStep;
+        return Continue;
     }
+    const SerialFile::Reservation taken =
+        m_serialFile->reserve(m_options.serialStart, m_options.serialStep, m_options.serialFormat->largest());
     switch (taken.taken) {
     case SerialFile::Taken::Number:
         m_reserved = taken.number;
@@ -514,7 +511,6 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
     qint64 length = m_imageLength;
     QElapsedTimer timer;
     timer.start();
-    bool passed = false;
     bool touched = false;
     if (reason.isEmpty()) {
         if (m_options.serialAt) {
@@ -534,8 +530,9 @@ int ProduceRun::programChip(const std::array<quint8, 4>& reply)
         produced.bytes = sums.bytes;
         if (const int code = runAuto(reason, touched); code != Continue)
             return code;
-        passed = reason.isEmpty();
     }
+    // A chip refused before the operation, or one the operation failed on, has its reason.
+    const bool passed = reason.isEmpty();
     produced.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
     produced.result = passed ? ProducedChip::Result::Pass : ProducedChip::Result::Fail;
     produced.reason = reason;
@@ -574,6 +571,6 @@ int runProduce(const QStringList& arguments)
 {
     ProduceOptions options = ProduceOptions::parse(arguments);
     if (!options.error.isEmpty())
-        return chipUsageError(ProduceSpec, options.error);
+        return usageError(options.error, ProduceSpec.name);
     return ProduceRun(std::move(options)).exec();
 }

@@ -44,20 +44,20 @@ ProduceOptions ProduceOptions::parse(const QStringList& arguments)
             rest += arguments.mid(i);
             break;
         }
-        if (argument == u"--no-erase" || argument == u"--no-verify") {
-            (argument == u"--no-erase" ? options.erase : options.verify) = false;
-            continue;
-        }
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals > 0 ? argument.left(equals) : argument;
-        if (name == u"--no-erase" || name == u"--no-verify") {
-            options.error = ExtraMessages::text(ExtraText::CliTakesNoValue).arg(name);
-            break;
-        }
-        // The loop's options with a value: their synopsis names it ("--count N").
-        if (std::none_of(std::begin(LoopOptions), std::end(LoopOptions),
-                         [&name](const OwnOption& own) { return QLatin1String(own.synopsis).startsWith(name + u' '); })) {
+        // The loop's options; a synopsis names the value the option takes ("--count N").
+        const auto own = std::find_if(std::begin(LoopOptions), std::end(LoopOptions),
+                                      [&name](const OwnOption& own) { return QString::fromLatin1(own.synopsis).section(u' ', 0, 0) == name; });
+        if (own == std::end(LoopOptions)) {
             rest << argument;
+            continue;
+        }
+        if (!QLatin1String(own->synopsis).contains(u' ')) {
+            if (equals > 0)
+                options.error = ExtraMessages::text(ExtraText::CliTakesNoValue).arg(name);
+            else
+                (name == u"--no-erase" ? options.erase : options.verify) = false;
             continue;
         }
         QString value;

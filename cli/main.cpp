@@ -38,13 +38,6 @@ bool asksHelp(const QStringList& arguments)
     return std::any_of(arguments.begin(), files, [](const QString& a) { return a == u"--help" || a == u"-h"; });
 }
 
-// What is wrong, and where to read more, instead of the whole usage.
-int usageError(const QString& message)
-{
-    std::fprintf(stderr, "zorvex-cli: %s\n%s\n", qPrintable(message), qPrintable(ExtraMessages::text(ExtraText::UsageTryHelp)));
-    return ExitUsage;
-}
-
 int run(const QStringList& arguments)
 {
     const LeadingOptions leading = LeadingOptions::split(arguments);

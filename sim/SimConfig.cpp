@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <tuple>
+#include <type_traits>
 
 namespace sim {
 
@@ -145,6 +147,13 @@ std::string numberList(std::string_view value, std::vector<long>& out)
     return {};
 }
 
+// Where a numeric device key's value goes.
+template <auto Member>
+void setNumber(DeviceConfig& d, long long n)
+{
+    d.*Member = static_cast<std::remove_reference_t<decltype(d.*Member)>>(n);
+}
+
 }  // namespace
 
 bool isChipKey(std::string_view key)
@@ -162,6 +171,13 @@ std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_vi
     static const std::pair<std::string_view, bool DeviceConfig::*> flags[] = {
         {"string_error", &DeviceConfig::stringError}, {"open_fails", &DeviceConfig::openFails},
         {"refuse_claim", &DeviceConfig::refuseClaim}, {"chip_sst", &DeviceConfig::sst}};
+    // A numeric key's lowest and highest value, and where it goes.
+    static const std::tuple<std::string_view, long long, long long, void (*)(DeviceConfig&, long long)> numbers[] = {
+        {"bus", 1, 255, setNumber<&DeviceConfig::bus>}, {"vendor_id", 0, 0xFFFF, setNumber<&DeviceConfig::vendorId>},
+        {"product_id", 0, 0xFFFF, setNumber<&DeviceConfig::productId>}, {"string_type", 0, 255, setNumber<&DeviceConfig::stringType>},
+        {"interface", 0, 255, setNumber<&DeviceConfig::interfaceNumber>}, {"chip_size", 1, MaxChipSize, setNumber<&DeviceConfig::chipSize>},
+        {"chip_id", 0, 0xFFFFFF, setNumber<&DeviceConfig::chipId>}, {"erase_polls", 0, 1000000, setNumber<&DeviceConfig::erasePolls>},
+        {"short_length", 0, 1 << 20, setNumber<&DeviceConfig::shortLength>}, {"unplug_after", -1, 1LL << 40, setNumber<&DeviceConfig::unplugAfter>}};
     for (const auto& [name, member] : strings) {
         if (key == name) {
             d.*member = parseString(value);
@@ -172,53 +188,36 @@ std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_vi
         if (key == name)
             return parseBool(value, d.*member) ? std::string{} : "not a yes/no value: " + std::string(value);
     }
+    for (const auto& [name, lo, hi, set] : numbers) {
+        if (key != name)
+            continue;
+        long long n = 0;
+        std::string e = numberInto(value, lo, hi, n);
+        if (e.empty())
+            set(d, n);
+        return e;
+    }
 
-    long long n = 0;
-    std::string e;
-    auto number = [&](long long lo, long long hi) { return numberInto(value, lo, hi, n); };
-    if (key == "bus") {
-        if ((e = number(1, 255)).empty()) d.bus = static_cast<int>(n);
-    } else if (key == "vendor_id") {
-        if ((e = number(0, 0xFFFF)).empty()) d.vendorId = static_cast<std::uint16_t>(n);
-    } else if (key == "product_id") {
-        if ((e = number(0, 0xFFFF)).empty()) d.productId = static_cast<std::uint16_t>(n);
-    } else if (key == "string_type") {
-        if ((e = number(0, 255)).empty()) d.stringType = static_cast<int>(n);
-    } else if (key == "interface") {
-        if ((e = number(0, 255)).empty()) d.interfaceNumber = static_cast<int>(n);
-    } else if (key == "chip") {
-        if (!parseFamily(value, d.chipFamily)) e = "unknown chip family: " + std::string(value);
-    } else if (key == "chip_size") {
-        if ((e = number(1, MaxChipSize)).empty()) d.chipSize = static_cast<std::uint32_t>(n);
-    } else if (key == "chip_id") {
-        if ((e = number(0, 0xFFFFFF)).empty()) d.chipId = static_cast<std::uint32_t>(n);
-    } else if (key == "chip_content") {
+    if (key == "chip")
+        return parseFamily(value, d.chipFamily) ? std::string{} : "unknown chip family: " + std::string(value);
+    if (key == "chip_content") {
         static const std::pair<const char*, Content> contents[] = {
             {"blank", Content::Blank}, {"pattern", Content::Pattern}, {"zero", Content::Zero}};
-        if (!lookUp(contents, value, d.content)) e = "unknown chip content: " + std::string(value);
-    } else if (key == "erase_polls") {
-        if ((e = number(0, 1000000)).empty()) d.erasePolls = static_cast<int>(n);
-    } else if (key == "timeout_at") {
-        e = numberList(value, d.timeoutAt);
-    } else if (key == "short_at") {
-        e = numberList(value, d.shortAt);
-    } else if (key == "short_length") {
-        if ((e = number(0, 1 << 20)).empty()) d.shortLength = static_cast<int>(n);
-    } else if (key == "unplug_after") {
-        if ((e = number(-1, 1LL << 40)).empty()) d.unplugAfter = static_cast<long>(n);
-    } else if (key == "no_reply") {
-        std::vector<int> codes;
-        for (const auto item : splitList(value)) {
-            int code = 0;
-            if (!parseCommandCode(item, code))
-                return "unknown command: " + std::string(item);
-            codes.push_back(code);
-        }
-        d.noReply = std::move(codes);
-    } else {
-        e = "unknown key: " + std::string(key);
+        return lookUp(contents, value, d.content) ? std::string{} : "unknown chip content: " + std::string(value);
     }
-    return e;
+    if (key == "timeout_at" || key == "short_at")
+        return numberList(value, key == "timeout_at" ? d.timeoutAt : d.shortAt);
+    if (key != "no_reply")
+        return "unknown key: " + std::string(key);
+    std::vector<int> codes;
+    for (const auto item : splitList(value)) {
+        int code = 0;
+        if (!parseCommandCode(item, code))
+            return "unknown command: " + std::string(item);
+        codes.push_back(code);
+    }
+    d.noReply = std::move(codes);
+    return {};
 }
 
 std::string parseConfig(std::string_view text, Config& out)

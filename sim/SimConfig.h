@@ -64,6 +64,10 @@ struct DeviceConfig {
     int shortLength = -1;  // -1: half of the transfer
     long unplugAfter = -1;
     std::vector<int> noReply;  // command codes left unanswered
+
+    // The product string tells the variant: the older one has other endpoints and big-endian
+    // packet fields.
+    [[nodiscard]] bool olderVariant() const { return product == "WinUSBComm"; }
 };
 
 struct Config {

@@ -131,7 +131,7 @@ SIM_EXPORT long zorvex_sim_counter(int device, const char* name)
     if (n == "closes") return d->closes;
     if (n == "claims") return d->claims;
     if (n == "releases") return d->releases;
-    if (n == "open_handles") return d->openHandles;
+    if (n == "open_handles") return d->opens - d->closes;  // a reset starts both again
     return -1;
 }
 

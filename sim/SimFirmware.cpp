@@ -56,11 +56,6 @@ void Firmware::forgetReply()
     m_replyWithheld = false;
 }
 
-void Firmware::hostClosed(const std::string& who)
-{
-    dropUnreadReply(who, "close");
-}
-
 void Firmware::dropUnreadReply(const std::string& tag, const char* by)
 {
     // The address command answers in both directions, but a write stream never reads it.
@@ -73,7 +68,7 @@ std::uint32_t Firmware::field(const Packet& p, std::size_t at, std::size_t width
 {
     std::uint32_t v = 0;
     for (std::size_t i = 0; i < width; ++i)
-        v |= std::uint32_t{p[at + i]} << (m_bigEndian ? 8 * (width - 1 - i) : 8 * i);
+        v |= std::uint32_t{p[at + i]} << (m_config.olderVariant() ? 8 * (width - 1 - i) : 8 * i);
     return v;
 }
 

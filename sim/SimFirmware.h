@@ -26,14 +26,14 @@ public:
     // keys and erase_polls may change while the firmware runs.
     Firmware(const DeviceConfig& config, Chip* chip, TraceSink trace);
 
-    void setBigEndian(bool bigEndian) { m_bigEndian = bigEndian; }
     // Another chip in the socket, or none.
     void setChip(Chip* chip) { m_chip = chip; }
     // The host opened the device (nothing is queued for it), or an IN transfer failed on the way
     // (an injected fault: a queued reply is lost with it).
     void forgetReply();
-    // The host closed the device; who names it in the trace ("dev=0").
-    void hostClosed(const std::string& who);
+    // Drops a reply the host did not read, tracing a violation unless it may go unread, and
+    // ends a withheld one; by names what came instead ("command", "write", "close").
+    void dropUnreadReply(const std::string& tag, const char* by);
 
     // tag names the device and transfer in trace lines ("dev=0 t=3").
     void command(std::span<const std::uint8_t> packet, const std::string& tag);
@@ -66,9 +66,6 @@ private:
     [[nodiscard]] std::uint32_t chipAddress(std::uint32_t streamAddress) const;
     [[nodiscard]] Packet queryReply(const Params& asked) const;
     [[nodiscard]] std::string erase(std::uint32_t argument);
-    // Drops a reply the host did not read, tracing a violation unless it may go unread, and
-    // ends a withheld one; by names what came instead ("command", "write", "close").
-    void dropUnreadReply(const std::string& tag, const char* by);
     void trace(const std::string& line) const { m_trace(line); }
     // Traces a transfer the firmware leaves unanswered ("what tag length=N result=-110" and the
     // reason) and returns the host's time-out.
@@ -78,7 +75,6 @@ private:
     const DeviceConfig& m_config;
     Chip* m_chip;
     TraceSink m_trace;
-    bool m_bigEndian = false;
 
     std::optional<Params> m_session;
     std::optional<std::uint32_t> m_stream;  // next stream address while a stream runs

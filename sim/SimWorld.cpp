@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,9 +48,7 @@ std::string readFile(const char* path, bool& ok)
 {
     std::ifstream in(path, std::ios::binary);
     ok = static_cast<bool>(in);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::string tag(int index, long transfer)
@@ -61,16 +59,6 @@ std::string tag(int index, long transfer)
 bool contains(const std::vector<long>& list, long value)
 {
     return std::find(list.begin(), list.end(), value) != list.end();
-}
-
-// The product string tells the variant: its endpoints and the byte order of packet fields.
-void applyVariant(Device& d)
-{
-    const bool legacy = d.config.product == "WinUSBComm";
-    d.epIn = legacy ? 0x82 : 0x85;
-    d.epOut = legacy ? 1 : 5;
-    d.epCmd = legacy ? 2 : 4;
-    d.firmware->setBigEndian(legacy);
 }
 
 // What tells one appearance of chip_present_file from the next, even when a test removes and
@@ -141,7 +129,6 @@ int World::reset(const char* text)
         }
         d->firmware = std::make_unique<Firmware>(
             d->config, d->chip.get(), [this](const std::string& line) { trace(line); });
-        applyVariant(*d);
         m_devices.push_back(std::move(d));
     }
     return result;
@@ -221,7 +208,7 @@ void World::rebuildTree()
             dev.descriptor = {18, USB_DT_DEVICE, 0x0200, 0, 0, 0, 64, d.config.vendorId,
                               d.config.productId, 0x0100, 1, 2, 3, 1};
             // The descriptors a real device reports, field by field in <usb.h> order.
-            const int eps[3] = {d.epIn, d.epOut, d.epCmd};
+            const int eps[3] = {d.epIn(), d.epOut(), d.epCmd()};
             for (int k = 0; k < 3; ++k)
                 node.endpoints[k] = {USB_DT_ENDPOINT_SIZE, USB_DT_ENDPOINT, static_cast<std::uint8_t>(eps[k]),
                                      USB_ENDPOINT_TYPE_BULK, 64, 0, 0, 0, nullptr, 0};
@@ -278,7 +265,6 @@ usb_dev_handle* World::open(struct usb_device* device)
         auto* h = new usb_dev_handle{node.index, m_generation};
         m_handles.insert(h);
         ++d.opens;
-        ++d.openHandles;
         d.firmware->forgetReply();
         trace("usb open dev=" + std::to_string(node.index));
         return h;
@@ -316,9 +302,8 @@ int World::close(usb_dev_handle* h)
     dropClaimLock(h);
     if (Device* d = deviceFor(h)) {
         ++d->closes;
-        --d->openHandles;
         trace("usb close dev=" + std::to_string(h->device));
-        d->firmware->hostClosed("dev=" + std::to_string(h->device));
+        d->firmware->dropUnreadReply("dev=" + std::to_string(h->device), "close");
     }
     m_handles.erase(h);
     delete h;
@@ -341,19 +326,12 @@ int World::claim(usb_dev_handle* h, int interface)
     if (const int e = check(h))
         return e;
     Device& d = *deviceFor(h);
-    int result = 0;
-    if (d.config.refuseClaim)
-        result = -EBUSY;
-    else if (interface != d.config.interfaceNumber)
-        result = -ENOENT;
+    int result = d.config.refuseClaim ? -EBUSY : interface != d.config.interfaceNumber ? -ENOENT : 0;
     if (result == 0 && !d.config.claimLockPath.empty() && h->claimLockFd < 0) {
-        const int fd = ::open(d.config.claimLockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            if (fd >= 0)
-                ::close(fd);
+        h->claimLockFd = ::open(d.config.claimLockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (h->claimLockFd < 0 || flock(h->claimLockFd, LOCK_EX | LOCK_NB) != 0) {
+            dropClaimLock(h);
             result = -EBUSY;
-        } else {
-            h->claimLockFd = fd;
         }
     }
     if (result == 0) {
@@ -513,7 +491,7 @@ Device* World::startTransfer(usb_dev_handle* h, int ep, bool in, const void* byt
         trace("fault short " + where + " length=" + std::to_string(size) + " result=" + std::to_string(cut));
         size = cut;
     }
-    if (in ? ep != d.epIn : ep != d.epCmd && ep != d.epOut) {
+    if (in ? ep != d.epIn() : ep != d.epCmd() && ep != d.epOut()) {
         result = -EPIPE;
         trace("fault endpoint " + where + " result=" + std::to_string(result));
         return nullptr;
@@ -530,7 +508,7 @@ int World::bulkWrite(usb_dev_handle* h, int ep, const char* bytes, int size)
         return result;
     const auto data = std::span(reinterpret_cast<const std::uint8_t*>(bytes), static_cast<std::size_t>(size));
     const std::string where = tag(h->device, d->transfers);
-    if (ep != d->epCmd)
+    if (ep != d->epCmd())
         return d->firmware->dataWrite(data, where);
     ++d->commands;
     // The firmware waits for a whole packet; a cut one is never executed.
@@ -565,7 +543,6 @@ std::string World::set(int index, const std::string& key, const std::string& val
         return e;
     // The firmware keeps a reference to this configuration, so it is updated in place.
     d->config = changed;
-    applyVariant(*d);
     return {};
 }
 

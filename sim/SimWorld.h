@@ -32,16 +32,16 @@ struct Device {
     std::unique_ptr<Firmware> firmware;
     bool plugged = true;
     std::string presenceStamp;  // of chip_present_file as last seen; empty while missing
-    int epIn = 0x85;
-    int epOut = 5;
-    int epCmd = 4;
     long transfers = 0;
     long commands = 0;
     long opens = 0;
     long closes = 0;
     long claims = 0;
     long releases = 0;
-    long openHandles = 0;
+
+    [[nodiscard]] int epIn() const { return config.olderVariant() ? 0x82 : 0x85; }
+    [[nodiscard]] int epOut() const { return config.olderVariant() ? 1 : 5; }
+    [[nodiscard]] int epCmd() const { return config.olderVariant() ? 2 : 4; }
 };
 
 // All simulator state, behind one lock: the configured devices, the bus tree handed to the

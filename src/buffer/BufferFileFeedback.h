@@ -18,9 +18,5 @@ public:
 
     // Told just before a reader shows a format error: the file and the 1-based line of the bad
     // record. The message itself stays the fixed text; a terminal can print the place beside it.
-    virtual void errorLocation(const QString& file, qint64 line)
-    {
-        Q_UNUSED(file);
-        Q_UNUSED(line);
-    }
+    virtual void errorLocation([[maybe_unused]] const QString& file, [[maybe_unused]] qint64 line) {}
 };

@@ -38,7 +38,6 @@ class RecordLine {
 public:
     explicit RecordLine(std::string_view text) : m_text(text) {}
 
-    [[nodiscard]] std::size_t size() const { return m_text.size(); }
     [[nodiscard]] char at(std::size_t pos) const { return pos < m_text.size() ? m_text[pos] : '\n'; }
 
     // The byte whose two digits start at pos; false when either is not a hexadecimal digit.

@@ -16,6 +16,9 @@ constexpr std::size_t kDataPos = 9;  // first data digit, counted from the start
 // The longest valid line: a record of 255 data bytes, ":" and 2 digits for each of count (1),
 // offset (2), type (1), data (255) and checksum (1) bytes, and a carriage return.
 constexpr std::size_t kLongestValidLine = 1 + 2 * (1 + 2 + 1 + 255 + 1) + 1;
+// By record type; the end record (1) has none.
+constexpr const char* kChecksumErrors[] = {"Checksum Error type 0", nullptr, "Checksum Error type 2",
+                                           "Checksum Error type 3", "Checksum Error type 4", "Checksum Error type 5"};
 
 }  // namespace
 
@@ -44,39 +47,12 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
         std::uint8_t count = 0, offsetHigh = 0, offsetLow = 0, type = 0;
         if (!line.byteAt(1, count) || !line.byteAt(3, offsetHigh) || !line.byteAt(5, offsetLow) || !line.byteAt(7, type))
             return errors.fail(lineNumber, "Illegal Char in File");
-        unsigned sum = count + offsetHigh + offsetLow + type;
+        const unsigned sum = count + offsetHigh + offsetLow + type;
         const unsigned offset = (offsetHigh << 8) | offsetLow;
         if (type > 5)
             return errors.fail(lineNumber, "Invalid Record type");
 
-        std::size_t end = kDataPos + 2 * count + 2;  // after the checksum
-        switch (type) {
-        case 0:
-        case 3:
-        case 5: {
-            // 00 puts its bytes into the image. 03 and 05 carry start addresses, which mean
-            // nothing to a memory image; their checksum is checked all the same: one damaged type
-            // digit turns a data or base record into one of them, and skipping it would load a
-            // different image.
-            std::uint8_t startAddress[255];
-            std::uint8_t* target = startAddress;
-            if (type == 0) {
-                const std::uint64_t address = linearBase + segmentBase + offset;
-                size = std::max(size, address + count);
-                if (size > capacity)
-                    return errors.fail(lineNumber, "File exceeds Maximum Size");
-                target = buffer.data() + address;
-            }
-            std::uint8_t checksum = 0;
-            if (line.bytesAt(kDataPos, target, count) != count || !line.byteAt(kDataPos + 2 * count, checksum))
-                return errors.fail(lineNumber, "Illegal Char in File");
-            if (((sum + hextext::sumOf(target, count) + checksum) & 0xFF) != 0)
-                return errors.fail(lineNumber, type == 0   ? "Checksum Error type 0"
-                                               : type == 3 ? "Checksum Error type 3"
-                                                           : "Checksum Error type 5");
-            break;
-        }
-        case 1: {
+        if (type == 1) {
             std::uint8_t checksum = 0;
             if (!line.byteAt(kDataPos, checksum))
                 return errors.fail(lineNumber, "Illegal Char in File");
@@ -84,26 +60,32 @@ qint32 ReadIntelHex(QIODevice& device, std::span<std::uint8_t> buffer, BufferFil
                 return errors.fail(lineNumber, "Invalid EOF Record");
             return static_cast<qint32>(size);
         }
-        case 2:
-        case 4: {
-            const bool segment = type == 2;
-            if (count != 2)
-                return errors.fail(lineNumber, segment ? "Invalid Record Length for type 2" : "Invalid Record Length for type 4");
-            std::uint8_t high = 0, low = 0, checksum = 0;
-            if (!line.byteAt(kDataPos, high) || !line.byteAt(kDataPos + 2, low) || !line.byteAt(kDataPos + 4, checksum))
-                return errors.fail(lineNumber, "Illegal Char in File");
-            if (((sum + high + low + checksum) & 0xFF) != 0)
-                return errors.fail(lineNumber, segment ? "Checksum Error type 2" : "Checksum Error type 4");
-            const std::uint64_t value = (high << 8) | low;
-            if (segment)
-                segmentBase = value * 16;
-            else
-                linearBase = value * 65536;
-            end = kDataPos + 6;
-            break;
+        if ((type == 2 || type == 4) && count != 2)
+            return errors.fail(lineNumber, type == 2 ? "Invalid Record Length for type 2" : "Invalid Record Length for type 4");
+        // 00 puts its bytes into the image, 02 and 04 set a base. 03 and 05 carry start
+        // addresses, which mean nothing to a memory image; their checksum is checked all the same:
+        // one damaged type digit turns a data or base record into one of them, and skipping it
+        // would load a different image.
+        std::uint8_t fields[255];
+        std::uint8_t* target = fields;
+        if (type == 0) {
+            const std::uint64_t address = linearBase + segmentBase + offset;
+            size = std::max(size, address + count);
+            if (size > capacity)
+                return errors.fail(lineNumber, "File exceeds Maximum Size");
+            target = buffer.data() + address;
         }
-        }
-        if (line.recordFollows(end, ':', 8))
+        std::uint8_t checksum = 0;
+        if (line.bytesAt(kDataPos, target, count) != count || !line.byteAt(kDataPos + 2 * count, checksum))
+            return errors.fail(lineNumber, "Illegal Char in File");
+        if (((sum + hextext::sumOf(target, count) + checksum) & 0xFF) != 0)
+            return errors.fail(lineNumber, kChecksumErrors[type]);
+        if (type == 2)
+            segmentBase = ((fields[0] << 8) | fields[1]) * std::uint64_t{16};
+        else if (type == 4)
+            linearBase = ((fields[0] << 8) | fields[1]) * std::uint64_t{65536};
+        // A record after the checksum would be left out with the rest of the line.
+        if (line.recordFollows(kDataPos + 2 * count + 2, ':', 8))
             return errors.fail(lineNumber, "Illegal Line found");
     }
 }

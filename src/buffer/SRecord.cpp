@@ -45,32 +45,29 @@ qint32 ReadSRecord(QIODevice& device, std::span<std::uint8_t> buffer, BufferFile
         if (line.at(0) != 'S')
             return errors.fail(lineNumber, "Illegal Line found");
         const char kind = line.at(1);
+        const bool isData = kind >= '1' && kind <= '3';
+        const unsigned expected = countOfAddressOnlyRecord(kind);
+        std::uint8_t count = 0;
+        const bool counted = line.byteAt(2, count);
+        if (!counted && (isData || expected != 0))
+            return errors.fail(lineNumber, "Illegal Char in File");
         // A termination or record count whose byte count does not fit its type is a damaged
         // line, most likely a data record with a damaged type digit: taking it as it reads
         // would end the file early or drop a record.
-        if (const unsigned expected = countOfAddressOnlyRecord(kind); expected != 0) {
-            std::uint8_t count = 0;
-            if (!line.byteAt(2, count))
-                return errors.fail(lineNumber, "Illegal Char in File");
-            if (count != expected)
-                return errors.fail(lineNumber, "Invalid Record Length");
-        }
+        if (expected != 0 && count != expected)
+            return errors.fail(lineNumber, "Invalid Record Length");
         if (kind == '7' || kind == '8' || kind == '9')
             return static_cast<qint32>(size);
         // A record after the checksum would be left out with the rest of the line.
         const auto recordFollows = [&line](std::size_t end) { return line.recordFollows(end, 'S', 7); };
-        if (kind < '1' || kind > '3') {
+        if (!isData) {
             // S0 header, S4 and anything that is not a record at all
-            std::uint8_t count = 0;
-            if (line.byteAt(2, count) && recordFollows(4 + 2 * std::size_t{count}))
+            if (counted && recordFollows(4 + 2 * std::size_t{count}))
                 return errors.fail(lineNumber, "Illegal Line found");
             continue;
         }
 
         const unsigned addressBytes = static_cast<unsigned>(kind - '0') + 1;
-        std::uint8_t count = 0;
-        if (!line.byteAt(2, count))
-            return errors.fail(lineNumber, "Illegal Char in File");
         unsigned sum = count;
         std::uint64_t address = 0;
         for (unsigned i = 0; i < addressBytes; ++i) {

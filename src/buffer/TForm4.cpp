@@ -69,12 +69,6 @@ TForm4::TForm4(QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm4"));
     buildControls();
-
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (FillBuffer())
-            accept();
-    });
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm4::buildControls()
@@ -90,47 +84,53 @@ void TForm4::buildControls()
         return edit;
     };
 
-    m_groupData = named(new QGroupBox(this), "GroupBox1");
+    auto* groupData = named(new QGroupBox(this), "GroupBox1");
     m_byteMode = named(new QRadioButton(this), "RadioButton1");
     m_byteMode->setChecked(true);
     m_wordMode = named(new QRadioButton(this), "RadioButton2");
-    m_randomMode = named(new QRadioButton(this), "RadioButton3");
+    auto* randomMode = named(new QRadioButton(this), "RadioButton3");
     m_byteValue = makeField("Edit1", QStringLiteral("FF"), 2);
     m_wordValue = makeField("Edit2", QStringLiteral("FFFF"), 4);
-    auto* dataLayout = new QGridLayout(m_groupData);
+    auto* dataLayout = new QGridLayout(groupData);
     dataLayout->addWidget(m_byteMode, 0, 0);
     dataLayout->addWidget(m_byteValue, 0, 1);
     dataLayout->addWidget(m_wordMode, 1, 0);
     dataLayout->addWidget(m_wordValue, 1, 1);
-    dataLayout->addWidget(m_randomMode, 2, 0);
+    dataLayout->addWidget(randomMode, 2, 0);
 
-    m_groupRange = named(new QGroupBox(this), "GroupBox2");
-    m_startLabel = named(new QLabel(this), "Label1");
-    m_endLabel = named(new QLabel(this), "Label2");
+    auto* groupRange = named(new QGroupBox(this), "GroupBox2");
+    auto* startLabel = named(new QLabel(this), "Label1");
+    auto* endLabel = named(new QLabel(this), "Label2");
     m_start = makeField("Edit3", QStringLiteral("00000"), 0);
     m_end = makeField("Edit4", QStringLiteral("FFFF"), 0);
-    auto* rangeLayout = new QGridLayout(m_groupRange);
-    rangeLayout->addWidget(m_startLabel, 0, 0);
+    auto* rangeLayout = new QGridLayout(groupRange);
+    rangeLayout->addWidget(startLabel, 0, 0);
     rangeLayout->addWidget(m_start, 0, 1);
-    rangeLayout->addWidget(m_endLabel, 1, 0);
+    rangeLayout->addWidget(endLabel, 1, 0);
     rangeLayout->addWidget(m_end, 1, 1);
     rangeLayout->setRowStretch(2, 1);
 
-    m_ok = named(new QPushButton(this), "BitBtn1");
-    m_ok->setDefault(true);
-    m_cancel = named(new QPushButton(this), "BitBtn2");
+    auto* ok = named(new QPushButton(this), "BitBtn1");
+    ok->setDefault(true);
+    auto* cancel = named(new QPushButton(this), "BitBtn2");
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(m_groupData);
-    groups->addWidget(m_groupRange);
+    groups->addWidget(groupData);
+    groups->addWidget(groupRange);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (FillBuffer())
+            accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm4::offerEndFor(quint32 flashSize)

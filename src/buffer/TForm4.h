@@ -9,10 +9,7 @@
 #include <functional>
 #include <span>
 
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 // The buffer fill dialog. It fills a range of the buffer it is given with a constant byte, a
@@ -52,19 +49,12 @@ signals:
 private:
     void buildControls();
 
-    QGroupBox* m_groupData = nullptr;
-    QGroupBox* m_groupRange = nullptr;
     QRadioButton* m_byteMode = nullptr;
     QRadioButton* m_wordMode = nullptr;
-    QRadioButton* m_randomMode = nullptr;
     QLineEdit* m_byteValue = nullptr;
     QLineEdit* m_wordValue = nullptr;
     QLineEdit* m_start = nullptr;
     QLineEdit* m_end = nullptr;
-    QLabel* m_startLabel = nullptr;
-    QLabel* m_endLabel = nullptr;
-    QPushButton* m_ok = nullptr;
-    QPushButton* m_cancel = nullptr;
 
     std::span<std::uint8_t> m_buffer;
     ErrorReporter m_reportError;

@@ -6,9 +6,7 @@
 
 #include <algorithm>
 
-#ifdef __linux__
 #include <fcntl.h>
-#endif
 
 TextSink::TextSink(QIODevice& device, std::size_t blockSize)
     : m_device(device),
@@ -42,7 +40,6 @@ void TextSink::put(const char* data, qint64 length)
 // written lets that overlap the formatting of the next blocks instead of all waiting at the end.
 void TextSink::startWriteback(qint64 length)
 {
-#ifdef __linux__
     auto* file = qobject_cast<QFileDevice*>(&m_device);
     if (!file || m_failed)
         return;
@@ -52,9 +49,6 @@ void TextSink::startWriteback(qint64 length)
     }
     sync_file_range(file->handle(), m_written, length, SYNC_FILE_RANGE_WRITE);
     m_written += length;
-#else
-    Q_UNUSED(length);
-#endif
 }
 
 void TextSink::writeRaw(const char* data, std::size_t length)

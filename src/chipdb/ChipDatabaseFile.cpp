@@ -16,12 +16,6 @@ namespace {
 constexpr qsizetype kRecordSize = static_cast<qsizetype>(ChipRecord::Size);
 constexpr qsizetype kMaxFileSize = kRecordSize * ChipDatabase::SlotCount;
 
-QString cannotOpenMessage(const QString& path)
-{
-    return QStringLiteral("%1: %2").arg(fixedText(FixedText::CantOpenFile),
-                                           QDir::toNativeSeparators(path));
-}
-
 QString writeErrorMessage(const QString& path)
 {
     return MessageCatalog::text(MessageKey::FileWriteError) + QLatin1Char(' ')
@@ -44,7 +38,7 @@ ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const 
         return ChipDbLoadStatus::Missing;
     const std::optional<QByteArray> bytes = readChipDatabaseFile(path);
     if (!bytes) {
-        tell(report, cannotOpenMessage(path));
+        tell(report, QStringLiteral("%1: %2").arg(fixedText(FixedText::CantOpenFile), QDir::toNativeSeparators(path)));
         return ChipDbLoadStatus::Unreadable;
     }
     const ChipDbLoadStatus status = loadChipDatabaseBytes(db, *bytes);

@@ -86,21 +86,19 @@ ShippedChipOfferResult offerShippedChips(ChipDatabase& db, const ProgramFiles& f
         return {ShippedChipOffer::NothingMissing, fingerprint};
 
     auto merged = std::make_unique<ChipDatabase>(db);
-    int ownCount = db.count();
-    int added = appendChips(*merged, missing);
-    if (added == 0)
+    const int fitting = appendChips(*merged, missing);
+    if (fitting == 0)
         return {ShippedChipOffer::NoRoom, {}};
-    if (!prompt.askYesNo(question(added, static_cast<int>(missing.size()) - added, files.databasePath)))
+    if (!prompt.askYesNo(question(fitting, static_cast<int>(missing.size()) - fitting, files.databasePath)))
         return {ShippedChipOffer::Declined, fingerprint};
     // Another window may have saved the copy while the question waited: the chips go after the
-    // own chips as the file holds them now, which are not written over.
-    auto current = std::make_unique<ChipDatabase>(db);
-    if (const std::optional<QByteArray> now = readChipDatabaseFile(files.databasePath);
-        now && loadChipDatabaseBytes(*current, *now) == ChipDbLoadStatus::Loaded) {
-        *merged = *current;
-        ownCount = current->count();
-        added = appendChips(*merged, chipsMissingFrom(*current, *shipped));
-    }
+    // own chips as the file holds them now, which are not written over. A file that cannot be
+    // read now leaves the copy as it was loaded (a refused load changes no slot).
+    *merged = db;
+    if (const std::optional<QByteArray> now = readChipDatabaseFile(files.databasePath))
+        (void)loadChipDatabaseBytes(*merged, *now);
+    const int ownCount = merged->count();
+    const int added = appendChips(*merged, chipsMissingFrom(*merged, *shipped));
     // The slot after the appended chips may still hold bytes the file carried past its old
     // terminator: the count is given, not searched.
     if (!WriteChipDatabaseFile(*merged, ownCount + added, files.databasePath, prompt.report))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programmer/CommandPacket.h"
+
 #include <QtGlobal>
 
 #include <span>
@@ -35,9 +37,3 @@ private:
 // among those the lowest slot. Null for an unknown ID and for the IDs of a stuck data line
 // (000000, FFFFFF).
 [[nodiscard]] const ChipRecord* findFlash(std::span<const ChipRecord> chipSlots, quint32 id);
-
-// The 24-bit ID of a query reply: byte 1 in bits 23..16, byte 2 in 15..8, byte 3 in 7..0.
-[[nodiscard]] constexpr quint32 detectedChipId(quint8 byte1, quint8 byte2, quint8 byte3)
-{
-    return (quint32{byte1} << 16) | (quint32{byte2} << 8) | quint32{byte3};
-}

@@ -94,32 +94,23 @@ CommandOutcome ChipOperations::runCommand(const CommandSteps& steps, bool* routi
         return stopped();
     }
     const qint64 start = m_clock.msecsSinceMidnight();
-    const StepResult result = steps.routine(chip);
+    const bool ran = steps.routine(chip);
     if (routineRan)
-        *routineRan = result == StepResult::Success || result == StepResult::Finished;
+        *routineRan = ran;
     const qint64 end = m_clock.msecsSinceMidnight();
     // The completion line comes before or after the time and the beep, as the command has it.
-    const bool completed = result == StepResult::Success;
+    const bool completed = ran && steps.completion;
     if (completed && steps.logBeforeTime)
-        m_feedback.logLine(MessageCatalog::text(steps.completion));
+        m_feedback.logLine(MessageCatalog::text(*steps.completion));
     m_feedback.setElapsed(formatElapsed(start, end));
     m_feedback.beep();
     if (completed && !steps.logBeforeTime)
-        m_feedback.logLine(MessageCatalog::text(steps.completion));
+        m_feedback.logLine(MessageCatalog::text(*steps.completion));
     // Judged before the frame ends: a CmdEnd that finds the programmer gone after a routine
     // that got through takes nothing back.
-    const CommandOutcome outcome = result == StepResult::Failed ? stopped() : CommandOutcome::Completed;
+    const CommandOutcome outcome = ran ? CommandOutcome::Completed : stopped();
     m_link.EndOperation();
     return outcome;
-}
-
-template <typename Routines>
-std::function<ChipOperations::StepResult(const ChipRecord&)> ChipOperations::stepOf(
-    Routines& routines, bool (Routines::*routine)(const ChipRecord&))
-{
-    return [&routines, routine](const ChipRecord& chip) {
-        return (routines.*routine)(chip) ? StepResult::Success : StepResult::Failed;
-    };
 }
 
 CommandOutcome ChipOperations::runRead()
@@ -127,10 +118,10 @@ CommandOutcome ChipOperations::runRead()
     // The read replaces the image and then shows it: the view's edits are taken before, or the
     // reload would lay them over what was read.
     bool ran = false;
-    const CommandOutcome outcome = runCommand({.takeEdits = true, .queryOnlyUpToFamily93 = true,
-                                               .completion = MessageKey::ReadComplete,
-                                               .routine = stepOf(m_read, &ReadRoutines::ReadChip)},
-                                              &ran);
+    const CommandOutcome outcome =
+        runCommand({.takeEdits = true, .queryOnlyUpToFamily93 = true, .completion = MessageKey::ReadComplete,
+                    .routine = [this](const ChipRecord& chip) { return m_read.ReadChip(chip); }},
+                   &ran);
     // Only a read that ran to its end says anything about the chip's content.
     if (ran && m_host.dataLength() == 0)
         m_feedback.showError(MessageCatalog::text(MessageKey::ChipIsBlank));
@@ -139,27 +130,28 @@ CommandOutcome ChipOperations::runRead()
 
 CommandOutcome ChipOperations::runErase()
 {
-    return runCommand({.completion = MessageKey::EraseComplete, .routine = stepOf(m_write, &WriteRoutines::EraseChip)});
+    return runCommand({.completion = MessageKey::EraseComplete,
+                       .routine = [this](const ChipRecord& chip) { return m_write.EraseChip(chip); }});
 }
 
 CommandOutcome ChipOperations::runWrite()
 {
     return runCommand({.takeEdits = true, .refuseEmpty = true, .writesBuffer = true, .queryOnlyUpToFamily93 = true,
                        .completion = MessageKey::WriteComplete,
-                       .routine = stepOf(m_write, &WriteRoutines::WriteChip)});
+                       .routine = [this](const ChipRecord& chip) { return m_write.WriteChip(chip); }});
 }
 
 CommandOutcome ChipOperations::runVerify()
 {
     return runCommand({.takeEdits = true, .refuseEmpty = true, .logBeforeTime = true,
                        .completion = MessageKey::VerifyComplete,
-                       .routine = stepOf(m_read, &ReadRoutines::VerifyChip)});
+                       .routine = [this](const ChipRecord& chip) { return m_read.VerifyChip(chip); }});
 }
 
 CommandOutcome ChipOperations::runBlankCheck()
 {
     return runCommand({.logBeforeTime = true, .completion = MessageKey::BlankCheckComplete,
-                       .routine = stepOf(m_read, &ReadRoutines::BlankCheckChip)});
+                       .routine = [this](const ChipRecord& chip) { return m_read.BlankCheckChip(chip); }});
 }
 
 CommandOutcome ChipOperations::runAuto()
@@ -167,22 +159,22 @@ CommandOutcome ChipOperations::runAuto()
     // Taken once: the question before the frame and the sequence in it follow the same options.
     const AutoOptions options = m_host.autoOptions();
     return runCommand({.takeEdits = true, .refuseEmpty = true, .writesBuffer = options.program, .logBeforeTime = true,
-                       .completion = MessageKey::AutoComplete,
+                       .completion = options.verify ? std::optional(MessageKey::AutoComplete) : std::nullopt,
                        .routine = [this, options](const ChipRecord& chip) { return autoSequence(chip, options); }});
 }
 
-ChipOperations::StepResult ChipOperations::autoSequence(const ChipRecord& chip, const AutoOptions& options)
+bool ChipOperations::autoSequence(const ChipRecord& chip, const AutoOptions& options)
 {
     // A step that failed ends the sequence: writing over a chip that did not erase, or
     // verifying a write that did not get through, would only bury the first error.
     if (options.erase && !m_write.EraseChip(chip))
-        return StepResult::Failed;
+        return false;
     if (options.program && !m_write.WriteChip(chip))
-        return StepResult::Failed;
+        return false;
     if (!options.verify)
-        return StepResult::Finished;
+        return true;
     m_clock.sleepMs(AutoVerifyPauseMs);
-    return m_read.VerifyChip(chip) ? StepResult::Success : StepResult::Failed;
+    return m_read.VerifyChip(chip);
 }
 
 CommandOutcome ChipOperations::runDetect(std::span<const ChipRecord> chipSlots, ChipListSelection& lists)

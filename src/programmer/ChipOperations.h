@@ -7,6 +7,7 @@
 #include "programmer/WriteRoutines.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 
 class TUsbBulk;
@@ -53,13 +54,6 @@ public:
     [[nodiscard]] bool ChipPresenceCheck(const ChipRecord& chip);
 
 private:
-    // What a routine step reports to the command around it.
-    enum class StepResult {
-        Success,    // completion line due
-        Finished,   // ran to its end, but no completion line is due (auto without verify)
-        Failed,     // stopped on a finding or a failed transfer: time and beep, no line
-    };
-
     struct CommandSteps {
         bool takeEdits = false;
         bool refuseEmpty = false;
@@ -68,17 +62,16 @@ private:
         bool writesBuffer = false;
         bool queryOnlyUpToFamily93 = false;  // chip-presence check only for families 0..2
         bool logBeforeTime = false;
-        MessageKey completion;
-        std::function<StepResult(const ChipRecord&)> routine;
+        // The line logged when the routine got through; none for an automatic sequence without
+        // its verify, which has checked nothing.
+        std::optional<MessageKey> completion;
+        // False when it stopped on a finding or a failed transfer: time and beep, no line.
+        std::function<bool(const ChipRecord&)> routine;
     };
 
-    // A routine as a step: its success or its failure.
-    template <typename Routines>
-    [[nodiscard]] static std::function<StepResult(const ChipRecord&)> stepOf(
-        Routines& routines, bool (Routines::*routine)(const ChipRecord&));
     CommandOutcome runCommand(const CommandSteps& steps, bool* routineRan = nullptr);
     [[nodiscard]] bool confirmOversizedBuffer(const ChipRecord& chip);
-    StepResult autoSequence(const ChipRecord& chip, const AutoOptions& options);
+    [[nodiscard]] bool autoSequence(const ChipRecord& chip, const AutoOptions& options);
 
     OperatorFeedback& m_feedback;
     OperationHost& m_host;

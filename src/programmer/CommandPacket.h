@@ -16,6 +16,12 @@ enum CommandCode : std::uint8_t {
     CmdSpiTransfer = 11,
 };
 
+// The 24-bit ID of a query reply: byte 1 in bits 23..16, byte 2 in 15..8, byte 3 in 7..0.
+[[nodiscard]] constexpr std::uint32_t detectedChipId(std::uint8_t byte1, std::uint8_t byte2, std::uint8_t byte3)
+{
+    return (std::uint32_t{byte1} << 16) | (std::uint32_t{byte2} << 8) | byte3;
+}
+
 // The chip parameters a set-up packet carries, taken from the selected chip record. Kept apart
 // from the database record so the wire protocol depends on nothing but these seven numbers.
 struct ChipParams {
@@ -49,12 +55,9 @@ struct CommandPacket {
     [[nodiscard]] std::uint8_t command() const { return bytes[1]; }
     // Reply of CmdReadStatus: bit 0 of byte 0.
     [[nodiscard]] bool chipBusy() const { return (bytes[0] & 1) != 0; }
-    // Reply of CmdQueryChip: byte 0, and the ID of bytes 1..3, first byte most significant.
+    // Reply of CmdQueryChip: byte 0, and the ID of bytes 1..3.
     [[nodiscard]] std::uint8_t queryResult() const { return bytes[0]; }
-    [[nodiscard]] std::uint32_t queryId() const
-    {
-        return (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8) | bytes[3];
-    }
+    [[nodiscard]] std::uint32_t queryId() const { return detectedChipId(bytes[1], bytes[2], bytes[3]); }
 
     friend bool operator==(const CommandPacket&, const CommandPacket&) = default;
 };

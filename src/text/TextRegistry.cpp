@@ -37,58 +37,48 @@ QString noteFor(const QString& english)
     return {};
 }
 
-class Collector {
-public:
-    void add(const QString& english, const QString& simplified, const QString& traditional, const QString& where,
-             bool fixed = false)
-    {
-        // A text the same in all three is a name or a term ("Enlish", "EEPROM"): every
-        // language keeps it.
-        const bool name = english == simplified && english == traditional;
-        if (english.isEmpty() || name || m_seen.contains(english))
-            return;
-        m_seen.insert(english);
-        m_texts.push_back({english, simplified, where, noteFor(english), fixed});
-    }
-    void add(const LanguageTexts& texts, const QString& where)
-    {
-        add(QString::fromUtf16(texts[2]), QString::fromUtf16(texts[0]), QString::fromUtf16(texts[1]), where);
-    }
-    void addTable(std::span<const LanguageTexts> table, const QString& name)
-    {
-        for (std::size_t i = 0; i < table.size(); ++i)
-            add(table[i], QStringLiteral("%1 %2").arg(name).arg(i));
-    }
-    std::vector<TranslatableText> take() { return std::move(m_texts); }
-
-private:
-    QSet<QString> m_seen;
-    std::vector<TranslatableText> m_texts;
-};
-
 }  // namespace
 
 std::vector<TranslatableText> translatableTexts()
 {
-    Collector collector;
+    QSet<QString> seen;
+    std::vector<TranslatableText> texts;
+    const auto add = [&seen, &texts](const QString& english, const QString& simplified, const QString& traditional,
+                                     const QString& where, bool fixed = false) {
+        // A text the same in all three is a name or a term ("Enlish", "EEPROM"): every
+        // language keeps it.
+        const bool name = english == simplified && english == traditional;
+        if (english.isEmpty() || name || seen.contains(english))
+            return;
+        seen.insert(english);
+        texts.push_back({english, simplified, where, noteFor(english), fixed});
+    };
+    const auto addTexts = [&add](const LanguageTexts& entry, const QString& where) {
+        add(QString::fromUtf16(entry[2]), QString::fromUtf16(entry[0]), QString::fromUtf16(entry[1]), where);
+    };
+    const auto addTable = [&addTexts](std::span<const LanguageTexts> table, const QString& name) {
+        for (std::size_t i = 0; i < table.size(); ++i)
+            addTexts(table[i], QStringLiteral("%1 %2").arg(name).arg(i));
+    };
+
     for (int m = 0; m < MessageCatalog::MessageCount; ++m) {
-        collector.add(MessageCatalog::entry(3 * m + 2), MessageCatalog::entry(3 * m), MessageCatalog::entry(3 * m + 1),
-                      QStringLiteral("message %1").arg(m));
+        add(MessageCatalog::entry(3 * m + 2), MessageCatalog::entry(3 * m), MessageCatalog::entry(3 * m + 1),
+            QStringLiteral("message %1").arg(m));
     }
-    collector.addTable(ExtraMessages::table(), QStringLiteral("extra"));
+    addTable(ExtraMessages::table(), QStringLiteral("extra"));
     for (const char* set : {"TForm1", "TForm2", "TForm3", "TForm3.ListView1", "TForm4"}) {
         for (const CaptionEntry& entry : captionsFor(QLatin1StringView(set)).entries)
-            collector.add(entry.texts, QStringLiteral("caption %1.%2").arg(QLatin1String(set), QLatin1String(entry.control)));
+            addTexts(entry.texts, QStringLiteral("caption %1.%2").arg(QLatin1String(set), QLatin1String(entry.control)));
     }
-    collector.addTable(operationTextTable(), QStringLiteral("operation"));
-    collector.addTable(produceTextTable(), QStringLiteral("produce"));
-    collector.addTable(cliTextTable(), QStringLiteral("command line"));
+    addTable(operationTextTable(), QStringLiteral("operation"));
+    addTable(produceTextTable(), QStringLiteral("produce"));
+    addTable(cliTextTable(), QStringLiteral("command line"));
     // Alike in the table languages, translated in the others: taken even where the shown text
     // is the same in all three.
     const std::span<const FixedEntry> fixed = fixedTextTable();
     for (std::size_t i = 0; i < fixed.size(); ++i) {
-        collector.add(QString::fromUtf16(fixed[i].english), QString::fromUtf16(fixed[i].shown), QString(),
-                      QStringLiteral("fixed %1").arg(i), true);
+        add(QString::fromUtf16(fixed[i].english), QString::fromUtf16(fixed[i].shown), QString(),
+            QStringLiteral("fixed %1").arg(i), true);
     }
-    return collector.take();
+    return texts;
 }

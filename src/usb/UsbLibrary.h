@@ -10,6 +10,13 @@
 #include <string_view>
 #include <type_traits>
 
+// The name of a libusb entry point as a template argument (UsbLibrary::Entry).
+template <std::size_t N>
+struct UsbEntryName {
+    consteval UsbEntryName(const char (&text)[N]) { std::copy_n(text, N, chars); }
+    char chars[N];
+};
+
 // Returned by usb_get_version() of the Windows builds of the 0.1 API; its layout is never read.
 struct usb_version;
 
@@ -62,185 +69,78 @@ private:
         return static_cast<std::size_t>(it - EntryNames.begin());
     }
 
+    // One entry point, called like the function of its name through the slot bound to that name.
+    // While the slot is empty the call reports what its result type can say: null for a pointer,
+    // Unbound for a status or a count, nothing for a call without a result.
+    template <UsbEntryName name, typename Fn>
+    class Entry;
+    template <UsbEntryName name, typename Result, typename... Args>
+    class Entry<name, Result (*)(Args...)> {
+    public:
+        explicit Entry(const UsbLibrary& library) : m_library(library) {}
+        Result operator()(Args... args) const
+        {
+            const auto f = reinterpret_cast<Result (*)(Args...)>(m_library.m_table[slotOf(name.chars)]);
+            if constexpr (std::is_void_v<Result>) {
+                if (f)
+                    f(args...);
+            } else if constexpr (std::is_pointer_v<Result>) {
+                return f ? f(args...) : nullptr;
+            } else {
+                return f ? f(args...) : Unbound;
+            }
+        }
+
+    private:
+        const UsbLibrary& m_library;
+    };
+    using SetupAsyncFn = int (*)(usb_dev_handle*, void**, unsigned char);
+
 public:
-    usb_dev_handle* usb_open(struct usb_device* dev) const
-    {
-        return call<decltype(&::usb_open)>(slotOf("usb_open"), nullptr, dev);
-    }
-    int usb_close(usb_dev_handle* dev) const
-    {
-        return call<decltype(&::usb_close)>(slotOf("usb_close"), Unbound, dev);
-    }
-    int usb_get_string(usb_dev_handle* dev, int index, int langid, char* buf, size_t buflen) const
-    {
-        return call<decltype(&::usb_get_string)>(slotOf("usb_get_string"), Unbound, dev, index, langid, buf, buflen);
-    }
-    int usb_get_string_simple(usb_dev_handle* dev, int index, char* buf, size_t buflen) const
-    {
-        return call<decltype(&::usb_get_string_simple)>(slotOf("usb_get_string_simple"), Unbound, dev, index, buf,
-                                                        buflen);
-    }
-    int usb_get_descriptor_by_endpoint(usb_dev_handle* dev, int ep, unsigned char type, unsigned char index, void* buf,
-                                       int size) const
-    {
-        return call<decltype(&::usb_get_descriptor_by_endpoint)>(slotOf("usb_get_descriptor_by_endpoint"), Unbound, dev,
-                                                                  ep, type, index, buf, size);
-    }
-    int usb_get_descriptor(usb_dev_handle* dev, unsigned char type, unsigned char index, void* buf, int size) const
-    {
-        return call<decltype(&::usb_get_descriptor)>(slotOf("usb_get_descriptor"), Unbound, dev, type, index, buf, size);
-    }
-    int usb_bulk_write(usb_dev_handle* dev, int ep, const char* bytes, int size, int timeout) const
-    {
-        return call<decltype(&::usb_bulk_write)>(slotOf("usb_bulk_write"), Unbound, dev, ep, bytes, size, timeout);
-    }
-    int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout) const
-    {
-        return call<decltype(&::usb_bulk_read)>(slotOf("usb_bulk_read"), Unbound, dev, ep, bytes, size, timeout);
-    }
-    int usb_interrupt_write(usb_dev_handle* dev, int ep, const char* bytes, int size, int timeout) const
-    {
-        return call<decltype(&::usb_interrupt_write)>(slotOf("usb_interrupt_write"), Unbound, dev, ep, bytes, size,
-                                                      timeout);
-    }
-    int usb_interrupt_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout) const
-    {
-        return call<decltype(&::usb_interrupt_read)>(slotOf("usb_interrupt_read"), Unbound, dev, ep, bytes, size,
-                                                     timeout);
-    }
-    int usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value, int index, char* bytes, int size,
-                        int timeout) const
-    {
-        return call<decltype(&::usb_control_msg)>(slotOf("usb_control_msg"), Unbound, dev, requesttype, request, value,
-                                                  index, bytes, size, timeout);
-    }
-    int usb_set_configuration(usb_dev_handle* dev, int configuration) const
-    {
-        return call<decltype(&::usb_set_configuration)>(slotOf("usb_set_configuration"), Unbound, dev, configuration);
-    }
-    int usb_claim_interface(usb_dev_handle* dev, int interface) const
-    {
-        return call<decltype(&::usb_claim_interface)>(slotOf("usb_claim_interface"), Unbound, dev, interface);
-    }
-    int usb_release_interface(usb_dev_handle* dev, int interface) const
-    {
-        return call<decltype(&::usb_release_interface)>(slotOf("usb_release_interface"), Unbound, dev, interface);
-    }
-    int usb_set_altinterface(usb_dev_handle* dev, int alternate) const
-    {
-        return call<decltype(&::usb_set_altinterface)>(slotOf("usb_set_altinterface"), Unbound, dev, alternate);
-    }
-    int usb_resetep(usb_dev_handle* dev, unsigned int ep) const
-    {
-        return call<decltype(&::usb_resetep)>(slotOf("usb_resetep"), Unbound, dev, ep);
-    }
-    int usb_clear_halt(usb_dev_handle* dev, unsigned int ep) const
-    {
-        return call<decltype(&::usb_clear_halt)>(slotOf("usb_clear_halt"), Unbound, dev, ep);
-    }
-    int usb_reset(usb_dev_handle* dev) const
-    {
-        return call<decltype(&::usb_reset)>(slotOf("usb_reset"), Unbound, dev);
-    }
-    int usb_reset_ex(usb_dev_handle* dev, unsigned int resetType) const
-    {
-        return call<int (*)(usb_dev_handle*, unsigned int)>(slotOf("usb_reset_ex"), Unbound, dev, resetType);
-    }
-    char* usb_strerror() const
-    {
-        return call<decltype(&::usb_strerror)>(slotOf("usb_strerror"), nullptr);
-    }
-    void usb_init() const
-    {
-        if (const auto f = entry<decltype(&::usb_init)>(slotOf("usb_init")))
-            f();
-    }
-    void usb_set_debug(int level) const
-    {
-        if (const auto f = entry<decltype(&::usb_set_debug)>(slotOf("usb_set_debug")))
-            f(level);
-    }
-    int usb_find_busses() const
-    {
-        return call<decltype(&::usb_find_busses)>(slotOf("usb_find_busses"), Unbound);
-    }
-    int usb_find_devices() const
-    {
-        return call<decltype(&::usb_find_devices)>(slotOf("usb_find_devices"), Unbound);
-    }
-    struct usb_device* usb_device(usb_dev_handle* dev) const
-    {
-        return call<decltype(&::usb_device)>(slotOf("usb_device"), nullptr, dev);
-    }
-    struct usb_bus* usb_get_busses() const
-    {
-        return call<decltype(&::usb_get_busses)>(slotOf("usb_get_busses"), nullptr);
-    }
-    // The Windows-only names below have no prototype in <usb.h>.
-    int usb_install_service_np() const
-    {
-        return call<int (*)()>(slotOf("usb_install_service_np"), Unbound);
-    }
-    int usb_uninstall_service_np() const
-    {
-        return call<int (*)()>(slotOf("usb_uninstall_service_np"), Unbound);
-    }
-    int usb_install_driver_np(const char* infFile) const
-    {
-        return call<int (*)(const char*)>(slotOf("usb_install_driver_np"), Unbound, infFile);
-    }
-    const struct usb_version* usb_get_version() const
-    {
-        return call<const usb_version* (*)()>(slotOf("usb_get_version"), nullptr);
-    }
-    int usb_isochronous_setup_async(usb_dev_handle* dev, void** context, unsigned char ep, int pktsize) const
-    {
-        return call<int (*)(usb_dev_handle*, void**, unsigned char, int)>(slotOf("usb_isochronous_setup_async"),
-                                                                           Unbound, dev, context, ep, pktsize);
-    }
-    int usb_bulk_setup_async(usb_dev_handle* dev, void** context, unsigned char ep) const
-    {
-        return call<SetupAsyncFn>(slotOf("usb_bulk_setup_async"), Unbound, dev, context, ep);
-    }
-    int usb_interrupt_setup_async(usb_dev_handle* dev, void** context, unsigned char ep) const
-    {
-        return call<SetupAsyncFn>(slotOf("usb_interrupt_setup_async"), Unbound, dev, context, ep);
-    }
-    int usb_submit_async(void* context, char* bytes, int size) const
-    {
-        return call<int (*)(void*, char*, int)>(slotOf("usb_submit_async"), Unbound, context, bytes, size);
-    }
-    int usb_reap_async(void* context, int timeout) const
-    {
-        return call<int (*)(void*, int)>(slotOf("usb_reap_async"), Unbound, context, timeout);
-    }
-    int usb_free_async(void** context) const
-    {
-        return call<int (*)(void**)>(slotOf("usb_free_async"), Unbound, context);
-    }
+    Entry<"usb_open", decltype(&::usb_open)> usb_open{*this};
+    Entry<"usb_close", decltype(&::usb_close)> usb_close{*this};
+    Entry<"usb_get_string", decltype(&::usb_get_string)> usb_get_string{*this};
+    Entry<"usb_get_string_simple", decltype(&::usb_get_string_simple)> usb_get_string_simple{*this};
+    Entry<"usb_get_descriptor_by_endpoint", decltype(&::usb_get_descriptor_by_endpoint)>
+        usb_get_descriptor_by_endpoint{*this};
+    Entry<"usb_get_descriptor", decltype(&::usb_get_descriptor)> usb_get_descriptor{*this};
+    Entry<"usb_bulk_write", decltype(&::usb_bulk_write)> usb_bulk_write{*this};
+    Entry<"usb_bulk_read", decltype(&::usb_bulk_read)> usb_bulk_read{*this};
+    Entry<"usb_interrupt_write", decltype(&::usb_interrupt_write)> usb_interrupt_write{*this};
+    Entry<"usb_interrupt_read", decltype(&::usb_interrupt_read)> usb_interrupt_read{*this};
+    Entry<"usb_control_msg", decltype(&::usb_control_msg)> usb_control_msg{*this};
+    Entry<"usb_set_configuration", decltype(&::usb_set_configuration)> usb_set_configuration{*this};
+    Entry<"usb_claim_interface", decltype(&::usb_claim_interface)> usb_claim_interface{*this};
+    Entry<"usb_release_interface", decltype(&::usb_release_interface)> usb_release_interface{*this};
+    Entry<"usb_set_altinterface", decltype(&::usb_set_altinterface)> usb_set_altinterface{*this};
+    Entry<"usb_resetep", decltype(&::usb_resetep)> usb_resetep{*this};
+    Entry<"usb_clear_halt", decltype(&::usb_clear_halt)> usb_clear_halt{*this};
+    Entry<"usb_reset", decltype(&::usb_reset)> usb_reset{*this};
+    Entry<"usb_strerror", decltype(&::usb_strerror)> usb_strerror{*this};
+    Entry<"usb_init", decltype(&::usb_init)> usb_init{*this};
+    Entry<"usb_set_debug", decltype(&::usb_set_debug)> usb_set_debug{*this};
+    Entry<"usb_find_busses", decltype(&::usb_find_busses)> usb_find_busses{*this};
+    Entry<"usb_find_devices", decltype(&::usb_find_devices)> usb_find_devices{*this};
+    Entry<"usb_device", decltype(&::usb_device)> usb_device{*this};
+    Entry<"usb_get_busses", decltype(&::usb_get_busses)> usb_get_busses{*this};
+    // The names below have no prototype in <usb.h>: usb_reset_ex and the Windows-only ones.
+    Entry<"usb_reset_ex", int (*)(usb_dev_handle*, unsigned int)> usb_reset_ex{*this};
+    Entry<"usb_install_service_np", int (*)()> usb_install_service_np{*this};
+    Entry<"usb_uninstall_service_np", int (*)()> usb_uninstall_service_np{*this};
+    Entry<"usb_install_driver_np", int (*)(const char*)> usb_install_driver_np{*this};
+    Entry<"usb_get_version", const usb_version* (*)()> usb_get_version{*this};
+    Entry<"usb_isochronous_setup_async", int (*)(usb_dev_handle*, void**, unsigned char, int)>
+        usb_isochronous_setup_async{*this};
+    Entry<"usb_bulk_setup_async", SetupAsyncFn> usb_bulk_setup_async{*this};
+    Entry<"usb_interrupt_setup_async", SetupAsyncFn> usb_interrupt_setup_async{*this};
+    Entry<"usb_submit_async", int (*)(void*, char*, int)> usb_submit_async{*this};
+    Entry<"usb_reap_async", int (*)(void*, int)> usb_reap_async{*this};
+    Entry<"usb_free_async", int (*)(void**)> usb_free_async{*this};
 
 private:
     struct Closer {
         void operator()(void* library) const;
     };
-    using SetupAsyncFn = int (*)(usb_dev_handle*, void**, unsigned char);
-
-    // Typed view of slot i; null when unbound.
-    template <typename Fn>
-    [[nodiscard]] Fn entry(std::size_t slot) const
-    {
-        return reinterpret_cast<Fn>(m_table[slot]);
-    }
-
-    // Calls slot's function with args; unbound is the result while the slot is empty.
-    template <typename Fn, typename... Args>
-    [[nodiscard]] std::invoke_result_t<Fn, Args...> call(std::size_t slot, std::invoke_result_t<Fn, Args...> unbound,
-                                                         Args... args) const
-    {
-        const auto f = entry<Fn>(slot);
-        return f ? f(args...) : unbound;
-    }
-
     std::string m_path;
     std::unique_ptr<void, Closer> m_library;
     std::array<void*, EntryNames.size()> m_table{};

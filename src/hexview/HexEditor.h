@@ -3,7 +3,6 @@
 #include "HexBitSet.h"
 #include "HexDataStream.h"
 #include "HexGrid.h"
-#include "HexLayout.h"
 #include "HexOffsetFormat.h"
 #include "HexTranslation.h"
 #include "HexTypes.h"
@@ -84,7 +83,6 @@ public:
     [[nodiscard]] virtual QString GetOffsetString(qint64 position) const;
     // System-caret stand-in: where the caret is drawn (viewport coordinates); null when hidden.
     [[nodiscard]] QRect CaretRect() const;
-    [[nodiscard]] const HexLayout& Layout() const noexcept { return m_layout; }
     [[nodiscard]] int CharWidth() const noexcept { return m_layout.params().charWidth; }
 
     // ---- properties --------------------------------------------------------------------------
@@ -332,7 +330,6 @@ protected:
     HexDataStream m_data;
     HexBitSet m_modifiedBits;
     HexTranslation m_tables;
-    HexLayout m_layout;
     HexOffsetFormat m_offsetFormat;
     bool m_modified = false;
     QString m_fileName;

@@ -86,8 +86,7 @@ void HexEditor::RecomputeGrid()
     const int offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
     p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : offsetDisplayWidth * p.charWidth + 21;
     m_layout.update(p);
-    SetGridGeometry(m_layout.colWidths(), m_layout.rowCount(), HexLayout::FixedCols,
-                    HexLayout::FixedRows, {m_layout.rulerHeight(), 0}, m_layout.rowHeight());
+    LayoutChanged();
     KeepStateInStore();
 }
 

@@ -131,7 +131,6 @@ void HexEditor::finishLoad()
     SetTopRow(HexLayout::FixedRows);
     SetLeftCol(HexLayout::FixedCols);
     SetCurrentCell(HexLayout::FixedCols, HexLayout::FixedRows);
-    viewport()->update();
     if (marked)
         emit DifferenceMarksChanged();
     NotifyChange();
@@ -201,7 +200,6 @@ void HexEditor::CreateEmptyFile(const QString& fileName)
     m_inCharField = false;
     RecomputeGrid();
     SetCurrentCell(HexLayout::FixedCols, HexLayout::FixedRows);
-    viewport()->update();
 }
 
 void HexEditor::SetDataSize(qint64 size)

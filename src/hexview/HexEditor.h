@@ -265,7 +265,8 @@ signals:
     void DifferenceMarksChanged();
 
 protected:
-    // Re-derives metrics, column widths and row count after any geometry-relevant change.
+    // Re-derives metrics, column widths and row count after any geometry-relevant change, and
+    // repaints the whole view.
     void RecomputeGrid();
     // OnChange, then the coalesced selection-changed notification.
     void NotifyChange();

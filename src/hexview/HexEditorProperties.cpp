@@ -67,7 +67,6 @@ void HexEditor::SetInsertMode(bool value)
     m_modifiedBits.clear();
     RecomputeGrid();
     MoveCaretTo(caret, m_inCharField);
-    viewport()->update();
 }
 
 void HexEditor::SetBytesPerUnit(int value)

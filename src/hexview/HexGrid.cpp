@@ -55,10 +55,9 @@ int HexGrid::LastVisibleRow() const
 
 int HexGrid::LastVisibleCol() const
 {
-    int col = m_leftCol;
-    while (col + 1 < ColCount() && ColLeft(col + 1) < viewport()->width())
-        ++col;
-    return col;
+    // The column under the viewport's last pixel, but not left of the first scrolled one.
+    const int x = viewport()->width() - 1 - FixedWidth() + m_layout.colLeft(m_leftCol);
+    return std::clamp(m_layout.colAt(x), m_leftCol, ColCount() - 1);
 }
 
 QRect HexGrid::CellRect(int col, int row) const

@@ -358,7 +358,9 @@ private:
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         return qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     }
-    void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
+    // Fills the store with total bytes, `readStep` (destination, offset, count) reading the
+    // next step and returning how many it read.
+    void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64, qint64)>& readStep,
                 const QString& progressName);
     // The step Redo repeats: the undone record with the bytes, caret, field and selection the
     // step led to, and the bookmarks of then.

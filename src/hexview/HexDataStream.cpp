@@ -10,10 +10,7 @@ void HexDataStream::setSize(qint64 size, std::uint8_t fill)
 {
     if (size < 0)
         throw HexEditorError(HexMessages::OutOfBounds);
-    const qint64 old = this->size();
-    m_bytes.resize(size);
-    if (size > old)
-        std::fill(m_bytes.begin() + old, m_bytes.end(), char(fill));
+    m_bytes.resize(size, char(fill));
     // A store that shrinks a lot gives its memory back: a 64 MiB image cut to a few bytes
     // should not pin the old block.
     if (m_bytes.capacity() > 2 * m_bytes.size() + (1 << 20))

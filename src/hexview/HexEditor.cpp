@@ -53,13 +53,13 @@ QString HexEditor::progressFileName(const QIODevice& stream) const
     return m_fileName;
 }
 
-void HexEditor::copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
+void HexEditor::copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64, qint64)>& readStep,
                        const QString& progressName)
 {
     m_data.clear();
     m_data.setSizeForOverwrite(total);
     const qint64 done = copySteps(pkLoad, total, progressName, [&](qint64 at, qint64 step) {
-        return readStep(m_data.addressOf(at, step), step);
+        return readStep(m_data.addressOf(at, step), at, step);
     });
     // A stream that ends early keeps what it delivered rather than trailing zeros.
     if (done < total)
@@ -79,7 +79,7 @@ void HexEditor::LoadFromStream(QIODevice& stream)
         }
         if (!stream.seek(0))
             streamFailed(stream);
-        copyIn(stream.size(), [&stream](std::uint8_t* dst, qint64 n) {
+        copyIn(stream.size(), [&stream](std::uint8_t* dst, qint64, qint64 n) {
             const qint64 got = stream.read(reinterpret_cast<char*>(dst), n);
             if (got < 0)
                 streamFailed(stream);
@@ -91,10 +91,8 @@ void HexEditor::LoadFromStream(QIODevice& stream)
 void HexEditor::LoadFromBytes(std::span<const std::uint8_t> bytes)
 {
     load([&] {
-        qint64 offset = 0;
-        copyIn(static_cast<qint64>(bytes.size()), [&](std::uint8_t* dst, qint64 n) {
-            std::copy_n(bytes.data() + offset, n, dst);
-            offset += n;
+        copyIn(static_cast<qint64>(bytes.size()), [&](std::uint8_t* dst, qint64 at, qint64 n) {
+            std::copy_n(bytes.data() + at, n, dst);
             return n;
         }, m_fileName);
     });
@@ -131,7 +129,6 @@ void HexEditor::finishLoad()
     SetTopRow(HexLayout::FixedRows);
     SetLeftCol(HexLayout::FixedCols);
     SetCurrentCell(HexLayout::FixedCols, HexLayout::FixedRows);
-    viewport()->update();
     if (marked)
         emit DifferenceMarksChanged();
     NotifyChange();
@@ -201,7 +198,6 @@ void HexEditor::CreateEmptyFile(const QString& fileName)
     m_inCharField = false;
     RecomputeGrid();
     SetCurrentCell(HexLayout::FixedCols, HexLayout::FixedRows);
-    viewport()->update();
 }
 
 void HexEditor::SetDataSize(qint64 size)

@@ -3,7 +3,6 @@
 #include "HexBitSet.h"
 #include "HexDataStream.h"
 #include "HexGrid.h"
-#include "HexLayout.h"
 #include "HexOffsetFormat.h"
 #include "HexTranslation.h"
 #include "HexTypes.h"
@@ -84,7 +83,6 @@ public:
     [[nodiscard]] virtual QString GetOffsetString(qint64 position) const;
     // System-caret stand-in: where the caret is drawn (viewport coordinates); null when hidden.
     [[nodiscard]] QRect CaretRect() const;
-    [[nodiscard]] const HexLayout& Layout() const noexcept { return m_layout; }
     [[nodiscard]] int CharWidth() const noexcept { return m_layout.params().charWidth; }
 
     // ---- properties --------------------------------------------------------------------------
@@ -267,7 +265,8 @@ signals:
     void DifferenceMarksChanged();
 
 protected:
-    // Re-derives metrics, column widths and row count after any geometry-relevant change.
+    // Re-derives metrics, column widths and row count after any geometry-relevant change, and
+    // repaints the whole view.
     void RecomputeGrid();
     // OnChange, then the coalesced selection-changed notification.
     void NotifyChange();
@@ -332,7 +331,6 @@ protected:
     HexDataStream m_data;
     HexBitSet m_modifiedBits;
     HexTranslation m_tables;
-    HexLayout m_layout;
     HexOffsetFormat m_offsetFormat;
     bool m_modified = false;
     QString m_fileName;
@@ -360,7 +358,9 @@ private:
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         return qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     }
-    void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64)>& readStep,
+    // Fills the store with total bytes, `readStep` (destination, offset, count) reading the
+    // next step and returning how many it read.
+    void copyIn(qint64 total, const std::function<qint64(std::uint8_t*, qint64, qint64)>& readStep,
                 const QString& progressName);
     // The step Redo repeats: the undone record with the bytes, caret, field and selection the
     // step led to, and the bookmarks of then.

@@ -11,17 +11,12 @@ void HexEditor::CreateUndo(HexUndoFlag kind, qint64 position, qint64 count, qint
     const qint64 size = m_data.size();
     bool allowed = size > 0 || kind == ufKindInsertBuffer || kind == ufKindAppendBuffer ||
                    kind == ufKindAllData;
-    if (m_noSizeChange) {
-        switch (kind) {
-        case ufKindByteRemoved:
-        case ufKindInsertBuffer:
-        case ufKindAppendBuffer:
-        case ufKindNibbleInsert:
-        case ufKindNibbleDelete: allowed = false; break;
-        case ufKindReplace: allowed = allowed && count == replaced; break;
-        default: break;
-        }
-    }
+    // A fixed size refuses every kind that changes the size, and a replacement by another length.
+    constexpr std::uint32_t resizing = hexUndoBit(ufKindByteRemoved) | hexUndoBit(ufKindInsertBuffer) |
+                                       hexUndoBit(ufKindAppendBuffer) | hexUndoBit(ufKindNibbleInsert) |
+                                       hexUndoBit(ufKindNibbleDelete);
+    if (m_noSizeChange && ((resizing & hexUndoBit(kind)) || (kind == ufKindReplace && count != replaced)))
+        allowed = false;
     if (kind == ufKindCombined && size == 0)
         allowed = m_undo.count() >= count;
     if (!allowed)

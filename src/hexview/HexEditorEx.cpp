@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMimeData>
 #include <QUrl>
 
 namespace {

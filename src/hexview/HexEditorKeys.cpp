@@ -76,7 +76,6 @@ void HexEditor::handleKey(QKeyEvent* e)
         case Qt::Key_A: SelectAll(); return;
         case Qt::Key_Z: shift ? Redo() : Undo(); return;
         case Qt::Key_T: switchField(); return;
-        case Qt::Key_Delete: deleteUnit(false); return;
         default: break;
         }
     }
@@ -109,7 +108,7 @@ void HexEditor::handleKey(QKeyEvent* e)
             moveCaretByKey(Qt::Key_Left, false);
         return;
     case Qt::Key_Delete:
-        if (m_params.insertMode)
+        if (m_params.insertMode || ctrl)
             deleteUnit(false);
         return;
     default: break;
@@ -327,9 +326,8 @@ void HexEditor::typeCharacter(QChar ch)
         unit[0] = char(b);
     }
     const int width = m_params.unicodeChars ? 2 : 1;
+    // Outside insert mode the caret is on a byte: handleChar saw to that.
     if (!m_params.insertMode || (!HasSelection() && pos < size && pos % m_bytesPerUnit != 0)) {
-        if (pos >= size)
-            return;
         ChangeBytes(pos, reinterpret_cast<const std::uint8_t*>(unit.constData()),
                     std::min<qint64>(width, size - pos));
     } else {

@@ -33,8 +33,7 @@ void HexEditor::SetTranslation(TranslationKind value)
 {
     if (m_params.unicodeChars && value != tkAsIs)
         throw HexEditorError(HexMessages::UnicodeTranslation);
-    m_translation = value;
-    viewport()->update();
+    repaintWith(m_translation, value);
 }
 
 void HexEditor::SetColors(const HexColors& value)
@@ -67,7 +66,6 @@ void HexEditor::SetInsertMode(bool value)
     m_modifiedBits.clear();
     RecomputeGrid();
     MoveCaretTo(caret, m_inCharField);
-    viewport()->update();
 }
 
 void HexEditor::SetBytesPerUnit(int value)
@@ -99,10 +97,9 @@ void HexEditor::SetUnicodeChars(bool value)
     if (value) {
         m_translation = tkAsIs;
         m_bytesPerUnit = 2;
-        if (m_params.bytesPerRow & 1)
-            m_params.bytesPerRow = m_params.bytesPerRow == 255 ? 254 : m_params.bytesPerRow + 1;
-        if (m_params.bytesPerColumn & 1)
-            m_params.bytesPerColumn = m_params.bytesPerColumn == 255 ? 254 : m_params.bytesPerColumn + 1;
+        for (int* count : {&m_params.bytesPerRow, &m_params.bytesPerColumn})
+            if (*count & 1)
+                *count = *count == 255 ? 254 : *count + 1;
     }
     RecomputeGrid();
     MoveCaretTo(caret & ~qint64(value ? 1 : 0), m_inCharField);

@@ -12,7 +12,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <numeric>
 
 HexEditor::HexEditor(QWidget* parent)
     : HexGrid(parent), m_painter(std::make_unique<HexPainter>(*this))
@@ -86,8 +85,7 @@ void HexEditor::RecomputeGrid()
     const int offsetDisplayWidth = static_cast<int>(GetOffsetString(lastRowStart).size()) + 1;
     p.gutterWidth = m_gutterWidth != -1 ? m_gutterWidth : offsetDisplayWidth * p.charWidth + 21;
     m_layout.update(p);
-    SetGridGeometry(m_layout.colWidths(), m_layout.rowCount(), HexLayout::FixedCols,
-                    HexLayout::FixedRows, {m_layout.rulerHeight(), 0}, m_layout.rowHeight());
+    LayoutChanged();
     KeepStateInStore();
 }
 
@@ -214,15 +212,12 @@ void HexEditor::applyAutoBytesPerRow()
     const auto rowWidth = [&](int bytes) {
         p.bytesPerRow = bytes;
         probe.update(p);
-        return std::accumulate(probe.colWidths().begin() + HexLayout::FixedCols, probe.colWidths().end(), 0);
+        return probe.colLeft(probe.colCount()) - probe.colLeft(HexLayout::FixedCols);
     };
-    int chosen = 256;
-    for (int i = 2; i <= 254; i += 2) {
-        if (rowWidth(i + 2) > avail) {
-            chosen = i;
-            break;
-        }
-    }
+    // The last even count before the first one whose row no longer fits.
+    int chosen = 2;
+    while (chosen < 256 && rowWidth(chosen + 2) <= avail)
+        chosen += 2;
     SetBytesPerRow(chosen);  // even, so valid in the 16-bit character mode too
 }
 

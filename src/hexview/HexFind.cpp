@@ -111,11 +111,9 @@ qint64 hexFind(std::span<const std::uint8_t> data, const HexFindRequest& request
     Matcher m{data, table, {}, {}, 0, {}, false};
     m.want.resize(std::size_t(n));
     m.any.resize(std::size_t(n));
-    bool wildcards = false;
     for (qint64 k = 0; k < n; ++k) {
         const std::uint8_t p = request.pattern[std::size_t(k)];
         m.any[std::size_t(k)] = request.wildcard >= 0 && p == request.wildcard;
-        wildcards = wildcards || m.any[std::size_t(k)];
         // The pattern goes through the same table, so a caller's upper-case text still matches.
         m.want[std::size_t(k)] = table[p];
     }
@@ -125,7 +123,7 @@ qint64 hexFind(std::span<const std::uint8_t> data, const HexFindRequest& request
     m.anchor = anchorIt - m.any.begin();
     for (int b = 0; b < 256; ++b)
         m.anchorHit[std::size_t(b)] = table[b] == m.want[std::size_t(m.anchor)];
-    m.plain = table == hexIdentityTable() && !wildcards;
+    m.plain = table == hexIdentityTable() && std::ranges::find(m.any, true) == m.any.end();
 
     const qint64 lastStart = to - n + 1;
     const bool reporting = request.progress && request.progressStep > 0;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "HexLayout.h"
+
 #include <QAbstractScrollArea>
 
-#include <vector>
-
-// A small grid base: fixed leading rows and columns, per-column widths, fixed-row heights plus
-// one height for all scrolling rows, a top-left scroll position, a current cell and the
+// The widget side of the hex view's HexLayout: the layout's fixed leading rows and columns,
+// column widths and row heights, plus a top-left scroll position, a current cell and the
 // cell <-> pixel mapping. The scroll bars count rows and columns (not pixels) and track the thumb,
 // so a 64 MiB image (4 M rows) scrolls with int ranges and repaints only what is visible.
 class HexGrid : public QAbstractScrollArea {
@@ -14,10 +14,11 @@ public:
     // Qt's scroll bars track the thumb and step by one from the start.
     explicit HexGrid(QWidget* parent = nullptr) : QAbstractScrollArea(parent) {}
 
-    [[nodiscard]] int ColCount() const noexcept { return static_cast<int>(m_colWidths.size()); }
-    [[nodiscard]] int RowCount() const noexcept { return m_rowCount; }
-    [[nodiscard]] int FixedCols() const noexcept { return m_fixedCols; }
-    [[nodiscard]] int FixedRows() const noexcept { return m_fixedRows; }
+    [[nodiscard]] const HexLayout& Layout() const noexcept { return m_layout; }
+    [[nodiscard]] int ColCount() const noexcept { return m_layout.colCount(); }
+    [[nodiscard]] int RowCount() const noexcept { return m_layout.rowCount(); }
+    [[nodiscard]] int FixedCols() const noexcept { return HexLayout::FixedCols; }
+    [[nodiscard]] int FixedRows() const noexcept { return HexLayout::FixedRows; }
     [[nodiscard]] int ColWidth(int col) const;
     [[nodiscard]] int RowHeight(int row) const;
 
@@ -38,21 +39,23 @@ public:
     [[nodiscard]] QRect CellRect(int col, int row) const;
     // Cell under a viewport point; false outside the cells.
     bool CellAt(QPoint point, int& col, int& row) const;
-    [[nodiscard]] int FixedWidth() const;
-    [[nodiscard]] int FixedHeight() const;
+    [[nodiscard]] int FixedWidth() const noexcept { return m_layout.colLeft(HexLayout::FixedCols); }
+    [[nodiscard]] int FixedHeight() const noexcept { return m_layout.rulerHeight(); }
     // Left edge of a column in viewport coordinates (columns left of LeftCol give negatives).
     [[nodiscard]] int ColLeft(int col) const;
     [[nodiscard]] int RowTop(int row) const;
 
 protected:
-    void SetGridGeometry(std::vector<int> colWidths, int rowCount, int fixedCols, int fixedRows,
-                         std::vector<int> fixedRowHeights, int rowHeight);
+    // After m_layout changed: the scroll position and the current cell are kept inside it.
+    void LayoutChanged();
     // Hooks for the editor: after a scroll and after the current cell moved.
     virtual void TopLeftChanged() {}
     virtual void CurrentCellMoved() {}
 
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+
+    HexLayout m_layout;
 
 private:
     // Scrolls to the (clamped) top row and left column; a change repaints and is told.
@@ -61,13 +64,6 @@ private:
     [[nodiscard]] int maxTopRow() const;
     [[nodiscard]] int maxLeftCol() const;
 
-    std::vector<int> m_colWidths;
-    std::vector<int> m_colLeft;  // prefix sums of the widths
-    std::vector<int> m_fixedRowTop{0};  // prefix sums of the fixed rows' heights
-    int m_rowCount = 0;
-    int m_fixedCols = 0;
-    int m_fixedRows = 0;
-    int m_rowHeight = 16;
     int m_topRow = 0;
     int m_leftCol = 0;
     int m_col = 0;

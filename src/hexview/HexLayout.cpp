@@ -1,6 +1,7 @@
 #include "HexLayout.h"
 
 #include <algorithm>
+#include <numeric>
 
 void HexLayout::update(const Params& params)
 {
@@ -48,6 +49,8 @@ void HexLayout::buildColumns()
     }
     if (charCols > 0)
         m_colWidths.back() = 2 * cw + 1;
+    m_colLeft.assign(m_colWidths.size() + 1, 0);
+    std::partial_sum(m_colWidths.begin(), m_colWidths.end(), m_colLeft.begin() + 1);
 }
 
 void HexLayout::buildRulers()
@@ -62,6 +65,11 @@ void HexLayout::buildRulers()
         m_hexRuler += digits.rightJustified(2 * u, QLatin1Char('0')).right(2 * u);
         m_charRuler += digits.size() > u ? digits.right(u) : digits.rightJustified(u, QLatin1Char(' '));
     }
+}
+
+int HexLayout::colAt(int x) const noexcept
+{
+    return static_cast<int>(std::upper_bound(m_colLeft.begin(), m_colLeft.end(), x) - m_colLeft.begin()) - 1;
 }
 
 qint64 HexLayout::positionOf(int col, int row) const noexcept

@@ -29,6 +29,7 @@ public:
     static constexpr int FixedCols = 2;
     static constexpr int FixedRows = 2;
 
+    HexLayout() { update(Params{}); }
     void update(const Params& params);
     [[nodiscard]] const Params& params() const noexcept { return m_p; }
 
@@ -36,6 +37,10 @@ public:
     [[nodiscard]] int rowCount() const noexcept { return FixedRows + m_dataRows; }
     [[nodiscard]] int dataRows() const noexcept { return m_dataRows; }
     [[nodiscard]] const std::vector<int>& colWidths() const noexcept { return m_colWidths; }
+    // Left edge of a column from the gutter's left edge; colLeft(colCount()) is the row's width.
+    [[nodiscard]] int colLeft(int col) const noexcept { return m_colLeft[static_cast<std::size_t>(col)]; }
+    // The column holding x (from the gutter's left edge), colCount() right of the last one.
+    [[nodiscard]] int colAt(int x) const noexcept;
     [[nodiscard]] int rowHeight() const noexcept { return m_p.charHeight + 2; }
     [[nodiscard]] int rulerHeight() const noexcept { return m_p.showRuler ? rowHeight() + 3 : 0; }
 
@@ -75,6 +80,7 @@ private:
     Params m_p;
     int m_dataRows = 1;
     std::vector<int> m_colWidths;
+    std::vector<int> m_colLeft;  // prefix sums of the widths
     QString m_hexRuler;
     QString m_charRuler;
 };

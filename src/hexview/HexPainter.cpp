@@ -52,14 +52,14 @@ const QStaticText& HexPainter::glyph(QChar ch)
 {
     if (m_glyphFont != m_e.font()) {
         m_glyphFont = m_e.font();
-        m_glyphReady.fill(false);
+        m_glyphs.fill(QStaticText());
     }
+    // A glyph not prepared yet has no text.
     const std::size_t i = ch.unicode() & 0xFF;
-    if (!m_glyphReady[i]) {
+    if (m_glyphs[i].text().isEmpty()) {
         m_glyphs[i] = QStaticText(QString(ch));
         m_glyphs[i].setTextFormat(Qt::PlainText);
         m_glyphs[i].prepare(QTransform(), m_glyphFont);
-        m_glyphReady[i] = true;
     }
     return m_glyphs[i];
 }

@@ -45,6 +45,5 @@ private:
 
     const HexEditor& m_e;
     QFont m_glyphFont;
-    std::array<QStaticText, 256> m_glyphs;
-    std::array<bool, 256> m_glyphReady{};
+    std::array<QStaticText, 256> m_glyphs;  // by character code; empty until first drawn
 };

@@ -3,6 +3,8 @@
 #include <QDataStream>
 #include <QtEndian>
 
+#include <bit>
+
 namespace {
 
 std::uint32_t get32(const char* p)
@@ -17,10 +19,9 @@ constexpr qint64 kMinRecord = 34;
 
 HexUndoFlag HexUndoRecord::kind() const
 {
-    for (int k = ufKindBytesChanged; k <= ufKindAllData; ++k)
-        if (flags & (1u << k))
-            return HexUndoFlag(k);
-    return ufKindBytesChanged;
+    // The lowest kind bit set; the kinds come before the first flag.
+    const std::uint32_t kinds = flags & (hexUndoBit(ufFlagByte1Changed) - 1);
+    return kinds != 0 ? HexUndoFlag(std::countr_zero(kinds)) : ufKindBytesChanged;
 }
 
 QByteArray HexUndoRecord::encode() const

@@ -282,3 +282,19 @@ TEST(HexEditorPaint, PointsMapToTheCellsShownThereWhileScrolledSideways)
         EXPECT_EQ(col, 1);
     }
 }
+
+TEST(HexEditorPaint, LastVisibleColumnIsTheOneUnderTheRightEdge)
+{
+    FlashEditorView v;
+    v.editor.resize(300, 200);
+    load(v.editor, std::vector<std::uint8_t>(64, 0));
+    for (const int leftCol : {2, 10}) {
+        v.editor.SetLeftCol(leftCol);
+        int col = -1;
+        int row = -1;
+        ASSERT_TRUE(v.editor.CellAt(QPoint(v.editor.viewport()->width() - 1, v.editor.RowTop(2)), col, row));
+        EXPECT_EQ(v.editor.LastVisibleCol(), col);
+    }
+    v.editor.resize(2000, 200);
+    EXPECT_EQ(v.editor.LastVisibleCol(), v.editor.ColCount() - 1);
+}

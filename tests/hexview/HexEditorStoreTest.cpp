@@ -130,6 +130,32 @@ TEST(HexEditorStore, ModifiedFollowsFlagAndStoreContents)
     EXPECT_EQ(editor.DataSize(), 8);
 }
 
+TEST(HexEditorStore, FixedSizeRefusesEveryEditThatChangesTheSize)
+{
+    HexEditorEx editor;
+    const QByteArray bytes = counting(8);
+    editor.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()), 8});
+    editor.SetNoSizeChange(true);
+    const char two[] = {'a', 'b'};
+    const std::function<void()> resizing[] = {
+        [&] { editor.DeleteSelection(); },
+        [&] { editor.InsertBuffer(two, 2, 0); },
+        [&] { editor.AppendBuffer(two, 2); },
+        [&] { editor.InsertNibble(1, true); },
+        [&] { editor.DeleteNibble(1, false); },
+    };
+    for (const auto& edit : resizing)
+        EXPECT_EQ(errorOf(edit), "Cannot update undo storage");
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(editor.Data().data()), 8), bytes);
+    EXPECT_FALSE(editor.CanUndo());
+    // A replacement of the same length is an overwrite.
+    editor.SetSelStart(2);
+    editor.SetSelEnd(3);
+    editor.ReplaceSelection(two, 2);
+    EXPECT_EQ(editor.GetDataAt(3), 'b');
+    EXPECT_TRUE(editor.CanUndo());
+}
+
 TEST(HexEditorStore, LoadReportsProgressAndCanBeCancelled)
 {
     HexEditorEx editor;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
 
 using sim::World;
 
@@ -12,7 +14,9 @@ namespace {
 
 using Locked = sim::LockedWorld;
 
-std::string g_setError;  // why the last zorvex_sim_set failed
+// Why the last zorvex_sim_set failed, "" when it worked; none after a reset, whose own reason
+// the world keeps.
+std::optional<std::string> g_setError;
 
 sim::Chip* chipOf(World& w, int device)
 {
@@ -30,14 +34,14 @@ bool inRange(const sim::Chip& chip, unsigned long offset, unsigned long length)
 SIM_EXPORT int zorvex_sim_reset(const char* config_text)
 {
     Locked l;
-    g_setError.clear();
+    g_setError.reset();
     return l.world.reset(config_text);
 }
 
 SIM_EXPORT const char* zorvex_sim_last_error(void)
 {
     Locked l;
-    return g_setError.empty() ? l.world.lastError().c_str() : g_setError.c_str();
+    return (g_setError ? *g_setError : l.world.lastError()).c_str();
 }
 
 SIM_EXPORT int zorvex_sim_device_count(void)
@@ -144,7 +148,7 @@ SIM_EXPORT int zorvex_sim_set(int device, const char* key, const char* value)
 {
     Locked l;
     g_setError = l.world.set(device, key ? key : "", value ? value : "");
-    return g_setError.empty() ? 0 : -1;
+    return g_setError->empty() ? 0 : -1;
 }
 
 SIM_EXPORT int zorvex_sim_set_plugged(int device, int plugged)

@@ -37,3 +37,17 @@ TEST_F(SimTest, SeveralDevicesOnSeveralBuses)
     EXPECT_EQ(sim.set(0, "bogus", "1"), -1);
     EXPECT_EQ(sim.set(0, "timeout_at", "9"), 0);
 }
+
+// The last error answers for the last reset or set alone: a set that works clears what an
+// earlier reset or set left.
+TEST_F(SimTest, LastErrorSpeaksOfTheLastCallOnly)
+{
+    ASSERT_EQ(sim.reset("[device]\nchip_image = /nonexistent/zorvex-sim/chip.bin\n"), -2);
+    EXPECT_STRNE(sim.lastError(), "");
+    EXPECT_EQ(sim.set(0, "timeout_at", "9"), 0);
+    EXPECT_STREQ(sim.lastError(), "");
+    EXPECT_EQ(sim.set(0, "bogus", "1"), -1);
+    EXPECT_STRNE(sim.lastError(), "");
+    EXPECT_EQ(sim.set(0, "timeout_at", "8"), 0);
+    EXPECT_STREQ(sim.lastError(), "");
+}

@@ -228,7 +228,12 @@ int ChipCommandRun::operate()
         break;
     case Action::Erase: outcome = operations.runErase(); break;
     case Action::Blank: outcome = operations.runBlankCheck(); break;
-    case Action::Auto: outcome = operations.runAuto(); break;
+    case Action::Auto:
+        // Without its write, auto asks nothing about a longer file and its verify compares as verify does.
+        if (!m_line.autoOptions.program && m_line.autoOptions.verify)
+            warnAboutBytesBeyondTheChip(m_line.operand, *m_session);
+        outcome = operations.runAuto();
+        break;
     case Action::List:
     case Action::Detect: break;
     }

@@ -1,6 +1,8 @@
 #include "programmer/ChipOperations.h"
 
 #include "text/MessageCatalog.h"
+#include "text/MessageCatalogExtra.h"
+#include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/ChipDetector.h"
 #include "programmer/ChipRecordCheck.h"
@@ -15,6 +17,8 @@ namespace {
 
 // The firmware needs a moment between the last write block and the verify's address command.
 constexpr int AutoVerifyPauseMs = 350;
+// The query's answer of a 25-series flash, which its three ID bytes follow.
+constexpr quint8 FlashAnswered = 1;
 
 } // namespace
 
@@ -45,6 +49,14 @@ bool ChipOperations::ChipPresenceCheck(const ChipRecord& chip)
     }
     if (reply[0] == 0) {
         m_feedback.showError(MessageCatalog::text(MessageKey::NoChipDetected));
+        return false;
+    }
+    // A flash answers whatever family is asked; an EEPROM's routines would move nothing to or
+    // from it, and a write would end "complete" with nothing written.
+    if (reply[0] == FlashAnswered && chip.family != Family25Flash) {
+        m_feedback.showError(ExtraMessages::text(ExtraText::FlashInSocketNotChosen)
+                                 .arg(QString::asprintf("%2.2X %2.2X %2.2X", reply[1], reply[2], reply[3]),
+                                      chipNamePartsForLists(chip.nameText()).model));
         return false;
     }
     return true;

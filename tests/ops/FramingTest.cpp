@@ -73,6 +73,31 @@ TEST_F(FramingTest, AnEmptySocketStopsEveryCommandOfTheFamiliesThatAnswerTheQuer
     }
 }
 
+// A 25-series flash answers the query with its ID whatever family is asked. An EEPROM chosen for
+// it would take none of the bytes written, so every command stops before its frame, saying why.
+TEST_F(FramingTest, AFlashInTheSocketStopsEveryCommandOfAnEepromChosenForIt)
+{
+    configure("chip = 25flash\nchip_size = 64K\nchip_id = 0xEF3010\n");
+    const std::vector<unsigned char> before = sim.chip();
+    host.length = 16;
+    for (const ChipRecord& chip : {makeChip("24EEPROM,ATMEL,24C02", Family24Eeprom, 256, 8),
+             makeChip("93EEPROM,ATMEL,93C46", Family93Eeprom, 128, 16)}) {
+        host.chip = chip;
+        for (auto run : {&ChipOperations::runRead, &ChipOperations::runWrite, &ChipOperations::runVerify,
+                 &ChipOperations::runErase, &ChipOperations::runBlankCheck, &ChipOperations::runAuto}) {
+            sim.traceClear();
+            feedback.events.clear();
+            EXPECT_EQ((ops.*run)(), CommandOutcome::Stopped) << chip.nameText().toStdString();
+            EXPECT_EQ(count("cmd Begin"), 0) << chip.nameText().toStdString();
+            EXPECT_TRUE(feedback.only("log:").isEmpty());
+            const QString model = chip.family == Family24Eeprom ? "24C02" : "93C46";
+            EXPECT_EQ(feedback.only("error:"),
+                      QStringList({"error:The socket holds a 25-series SPI flash (ID EF 30 10), not the chosen " + model + "."}));
+        }
+    }
+    EXPECT_EQ(sim.chip(), before);
+}
+
 TEST_F(FramingTest, EmptyBufferIsRefusedBeforeTheProgrammerIsTouched)
 {
     configure("chip = 25flash\n");

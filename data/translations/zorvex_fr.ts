@@ -676,13 +676,18 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Le support contient une flash SPI de la série 25 (ID %1), et non la puce %2 choisie.</translation>
         </message>
         <message>
+            <source>The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1.</source>
+            <extracomment>extra 103 | zh-CN: 插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。</extracomment>
+            <translation>La puce du support n’est pas une flash SPI de la série 25, ce n’est donc pas la puce %1 choisie.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Oui</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Non</translation>
         </message>
         <message>

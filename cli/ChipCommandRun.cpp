@@ -228,7 +228,12 @@ int ChipCommandRun::operate()
         break;
     case Action::Erase: outcome = operations.runErase(); break;
     case Action::Blank: outcome = operations.runBlankCheck(); break;
-    case Action::Auto: outcome = operations.runAuto(); break;
+    case Action::Auto:
+        // Without its write, auto asks nothing about a longer file and its verify compares as verify does.
+        if (!m_line.autoOptions.program && m_line.autoOptions.verify)
+            warnAboutBytesBeyondTheChip(m_line.operand, *m_session);
+        outcome = operations.runAuto();
+        break;
     case Action::List:
     case Action::Detect: break;
     }
@@ -262,7 +267,9 @@ void ChipCommandRun::printChecksums()
         image = buffer.first(static_cast<std::size_t>(chip.flashSize));
     else if (m_action == Action::Write || m_action == Action::Verify || m_action == Action::Auto)
         image = programmedImage(buffer, m_session->dataLength(), chip);
-    else
+    // An auto run that neither wrote nor verified (only erased, or nothing) did not put the image
+    // on the chip, and the line would say it had.
+    if (image.empty() || (m_action == Action::Auto && !m_line.autoOptions.program && !m_line.autoOptions.verify))
         return;
     m_feedback.logLine(imageChecksums(image).line());
 }

@@ -671,13 +671,23 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>„%1“ enthält Bytes, die kein UTF-8 sind: ein solcher Name kann nicht so geöffnet oder geschrieben werden, wie er angegeben ist; benennen Sie die Datei in einen UTF-8-Namen um</translation>
         </message>
         <message>
+            <source>The socket holds a 25-series SPI flash (ID %1), not the chosen %2.</source>
+            <extracomment>extra 102 | zh-CN: 插座中是一片 25 系列 SPI Flash（ID %1），不是所选的 %2。</extracomment>
+            <translation>Im Sockel steckt ein SPI-Flash der Serie 25 (ID %1), nicht der gewählte %2.</translation>
+        </message>
+        <message>
+            <source>The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1.</source>
+            <extracomment>extra 103 | zh-CN: 插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。</extracomment>
+            <translation>Der Chip im Sockel ist kein SPI-Flash der Serie 25, also nicht der gewählte %1.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nein</translation>
         </message>
         <message>

@@ -671,13 +671,23 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>«%1» contiene bytes que no son UTF-8: un nombre así no se puede abrir ni escribir tal como se da; cambie el nombre del archivo a uno en UTF-8</translation>
         </message>
         <message>
+            <source>The socket holds a 25-series SPI flash (ID %1), not the chosen %2.</source>
+            <extracomment>extra 102 | zh-CN: 插座中是一片 25 系列 SPI Flash（ID %1），不是所选的 %2。</extracomment>
+            <translation>El zócalo contiene una flash SPI de la serie 25 (ID %1), no el %2 elegido.</translation>
+        </message>
+        <message>
+            <source>The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1.</source>
+            <extracomment>extra 103 | zh-CN: 插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。</extracomment>
+            <translation>El chip del zócalo no es una flash SPI de la serie 25, así que no es el %1 elegido.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>

@@ -671,13 +671,23 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>« %1 » contient des octets qui ne sont pas de l'UTF-8 : un tel nom ne peut pas être ouvert ni écrit tel quel ; renommez le fichier avec un nom UTF-8</translation>
         </message>
         <message>
+            <source>The socket holds a 25-series SPI flash (ID %1), not the chosen %2.</source>
+            <extracomment>extra 102 | zh-CN: 插座中是一片 25 系列 SPI Flash（ID %1），不是所选的 %2。</extracomment>
+            <translation>Le support contient une flash SPI de la série 25 (ID %1), et non la puce %2 choisie.</translation>
+        </message>
+        <message>
+            <source>The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1.</source>
+            <extracomment>extra 103 | zh-CN: 插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。</extracomment>
+            <translation>La puce du support n’est pas une flash SPI de la série 25, ce n’est donc pas la puce %1 choisie.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Oui</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Non</translation>
         </message>
         <message>

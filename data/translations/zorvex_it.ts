@@ -671,13 +671,23 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>'%1' contiene byte che non sono UTF-8: un nome così non può essere aperto né scritto come è dato; rinominare il file con un nome UTF-8</translation>
         </message>
         <message>
+            <source>The socket holds a 25-series SPI flash (ID %1), not the chosen %2.</source>
+            <extracomment>extra 102 | zh-CN: 插座中是一片 25 系列 SPI Flash（ID %1），不是所选的 %2。</extracomment>
+            <translation>Lo zoccolo contiene una flash SPI della serie 25 (ID %1), non il %2 scelto.</translation>
+        </message>
+        <message>
+            <source>The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1.</source>
+            <extracomment>extra 103 | zh-CN: 插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。</extracomment>
+            <translation>Il chip nello zoccolo non è una flash SPI della serie 25, quindi non è il %1 scelto.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>

@@ -671,13 +671,23 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>„%1” zawiera bajty, które nie są UTF-8: takiej nazwy nie można otworzyć ani zapisać w podanej postaci; zmień nazwę pliku na nazwę w UTF-8</translation>
         </message>
         <message>
+            <source>The socket holds a 25-series SPI flash (ID %1), not the chosen %2.</source>
+            <extracomment>extra 102 | zh-CN: 插座中是一片 25 系列 SPI Flash（ID %1），不是所选的 %2。</extracomment>
+            <translation>W podstawce jest pamięć flash SPI serii 25 (ID %1), a nie wybrany układ %2.</translation>
+        </message>
+        <message>
+            <source>The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1.</source>
+            <extracomment>extra 103 | zh-CN: 插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。</extracomment>
+            <translation>Układ w podstawce nie jest pamięcią flash SPI serii 25, więc nie jest to wybrany układ %1.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Tak</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nie</translation>
         </message>
         <message>

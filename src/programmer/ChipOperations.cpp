@@ -1,6 +1,8 @@
 #include "programmer/ChipOperations.h"
 
 #include "text/MessageCatalog.h"
+#include "text/MessageCatalogExtra.h"
+#include "chipdb/ChipName.h"
 #include "chipdb/ChipRecord.h"
 #include "programmer/ChipDetector.h"
 #include "programmer/ChipRecordCheck.h"
@@ -15,6 +17,11 @@ namespace {
 
 // The firmware needs a moment between the last write block and the verify's address command.
 constexpr int AutoVerifyPauseMs = 350;
+// The query's answers: a 25-series flash, which its three ID bytes follow, and the two classes
+// of EEPROM the firmware identifies.
+constexpr quint8 FlashAnswered = 1;
+constexpr quint8 SecondClassAnswered = 2;
+constexpr quint8 ThirdClassAnswered = 3;
 
 } // namespace
 
@@ -45,6 +52,18 @@ bool ChipOperations::ChipPresenceCheck(const ChipRecord& chip)
     }
     if (reply[0] == 0) {
         m_feedback.showError(MessageCatalog::text(MessageKey::NoChipDetected));
+        return false;
+    }
+    // The class answers whatever family is asked. The routines of another class would move
+    // nothing to or from the chip, and a write would end "complete" with nothing written.
+    const QString model = chipNamePartsForLists(chip.nameText()).model;
+    if (reply[0] == FlashAnswered && chip.family != Family25Flash) {
+        m_feedback.showError(ExtraMessages::text(ExtraText::FlashInSocketNotChosen)
+                                 .arg(QString::asprintf("%2.2X %2.2X %2.2X", reply[1], reply[2], reply[3]), model));
+        return false;
+    }
+    if ((reply[0] == SecondClassAnswered || reply[0] == ThirdClassAnswered) && chip.family == Family25Flash) {
+        m_feedback.showError(ExtraMessages::text(ExtraText::OtherClassInSocket).arg(model));
         return false;
     }
     return true;

@@ -320,6 +320,12 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"“%1”含有不是 UTF-8 的字節：這樣的名稱無法照原樣打開或寫入；請給文件改一個 UTF-8 名稱",
      u"'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; "
      u"rename the file to a UTF-8 name"},
+    // FlashInSocketNotChosen
+    {u"插座中是一片 25 系列 SPI Flash（ID %1），不是所选的 %2。", u"插座中是一片 25 系列 SPI Flash（ID %1），不是所選的 %2。",
+     u"The socket holds a 25-series SPI flash (ID %1), not the chosen %2."},
+    // OtherClassInSocket
+    {u"插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。", u"插座中的晶片不是 25 系列 SPI Flash，所以不是所選的 %1。",
+     u"The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1."},
     // YesButton
     {u"是(&Y)", u"是(&Y)", u"&Yes"},
     // NoButton

@@ -115,6 +115,8 @@ enum class ExtraText : int {
     PasteTextNotShown,      // %1: the character, %2: its position (from 1)
     ChipNameHasComma,       // %1: the grid row, %2: the cell's text
     CliArgumentNotUtf8,     // %1: the argument as decoded
+    FlashInSocketNotChosen, // %1: the flash's ID bytes, %2: the chosen chip's model
+    OtherClassInSocket,     // %1: the chosen 25-series flash's model
     YesButton,              // the buttons of a question where Qt has no translation of its own
     NoButton,
 };

@@ -115,6 +115,12 @@ TEST(CliChecksum, EveryDataOperationPrintsTheLineOfItsImage)
     EXPECT_TRUE(both.out.contains(checksumLine(read.out) + QStringLiteral(": the whole chip"))) << both.out.toStdString();
     EXPECT_TRUE(both.out.contains(pages + QStringLiteral(": the programmed image"))) << both.out.toStdString();
 
+    // No line for an auto run that only erased: the image did not go into the chip.
+    const CliResult erasedOnly = cli.run(QStringList{QStringLiteral("auto"), QStringLiteral("--no-write"), QStringLiteral("--no-verify")}
+                                         + chip + QStringList{QStringLiteral("image.bin")});
+    EXPECT_EQ(erasedOnly.exitCode, 0) << erasedOnly.err.toStdString();
+    EXPECT_TRUE(checksumLine(erasedOnly.out).isEmpty()) << erasedOnly.out.toStdString();
+
     // No line for a verify that found a difference: its image was not the chip's.
     cli.put(QStringLiteral("other.bin"), randomBytes(1000, 12));
     const CliResult mismatch = cli.run(QStringList{QStringLiteral("verify")} + chip + QStringList{QStringLiteral("other.bin")});

@@ -93,6 +93,13 @@ TEST(CliChipCommands, AutoErasesWritesAndVerifiesAndLeavesOutStepsOnRequest)
     EXPECT_TRUE(full.out.contains(QStringLiteral("AUTO Complete!")));
     EXPECT_EQ(cli.chipImage(), image + QByteArray(ChipSize / 2, '\xFF'));
 
+    // Verifying without writing, a longer file passes as the verify command does: on the chip's
+    // size only, and it says so.
+    cli.put(QStringLiteral("longer.bin"), cli.chipImage() + QByteArray(100, '\x55'));
+    const CliResult verifiedOnly = cli.run(command("auto", {QStringLiteral("--no-erase"), QStringLiteral("--no-write"), QStringLiteral("longer.bin")}));
+    EXPECT_EQ(verifiedOnly.exitCode, 0) << verifiedOnly.err.toStdString();
+    EXPECT_TRUE(verifiedOnly.err.contains(QStringLiteral("only the first 65536 are compared"))) << verifiedOnly.err.toStdString();
+
     // Without the verify step there is no completion line, but the time is still shown.
     const CliResult unverified = cli.run(command("auto", {QStringLiteral("--no-verify"), QStringLiteral("image.bin")}));
     EXPECT_EQ(unverified.exitCode, 0) << unverified.err.toStdString();

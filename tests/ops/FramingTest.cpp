@@ -73,6 +73,43 @@ TEST_F(FramingTest, AnEmptySocketStopsEveryCommandOfTheFamiliesThatAnswerTheQuer
     }
 }
 
+// The query names the class of the chip in the socket whatever family is asked: a 25-series flash
+// with its ID, a 24 or 93 EEPROM by its class. A chip of another class than the one chosen would
+// take none of the bytes written, so every command stops before its frame, saying why.
+TEST_F(FramingTest, AChipOfAnotherClassInTheSocketStopsEveryCommand)
+{
+    const struct {
+        const char* socket;
+        ChipRecord chosen;
+        QString error;
+    } cases[] = {
+        {"chip = 25flash\nchip_size = 64K\nchip_id = 0xEF3010\n", makeChip("24EEPROM,ATMEL,24C02", Family24Eeprom, 256, 8),
+         "error:The socket holds a 25-series SPI flash (ID EF 30 10), not the chosen 24C02."},
+        {"chip = 25flash\nchip_size = 64K\nchip_id = 0xEF3010\n", makeChip("93EEPROM,ATMEL,93C46", Family93Eeprom, 128, 16),
+         "error:The socket holds a 25-series SPI flash (ID EF 30 10), not the chosen 93C46."},
+        {"chip = 24\nchip_size = 256\n", makeChip("25,W,Q", Family25Flash, 4096, 256, 0xEF3010),
+         "error:The chip in the socket is not a 25-series SPI flash, so it is not the chosen Q."},
+        {"chip = 93\nchip_size = 128\n", makeChip("25,W,Q", Family25Flash, 4096, 256, 0xEF3010),
+         "error:The chip in the socket is not a 25-series SPI flash, so it is not the chosen Q."},
+    };
+    host.length = 16;
+    for (const auto& [socket, chosen, error] : cases) {
+        configure(socket);
+        const std::vector<unsigned char> before = sim.chip();
+        host.chip = chosen;
+        for (auto run : {&ChipOperations::runRead, &ChipOperations::runWrite, &ChipOperations::runVerify,
+                 &ChipOperations::runErase, &ChipOperations::runBlankCheck, &ChipOperations::runAuto}) {
+            sim.traceClear();
+            feedback.events.clear();
+            EXPECT_EQ((ops.*run)(), CommandOutcome::Stopped) << socket;
+            EXPECT_EQ(count("cmd Begin"), 0) << socket;
+            EXPECT_TRUE(feedback.only("log:").isEmpty());
+            EXPECT_EQ(feedback.only("error:"), QStringList({error}));
+        }
+        EXPECT_EQ(sim.chip(), before) << socket;
+    }
+}
+
 TEST_F(FramingTest, EmptyBufferIsRefusedBeforeTheProgrammerIsTouched)
 {
     configure("chip = 25flash\n");

@@ -100,6 +100,7 @@ int World::reset(const char* text)
     Config config;
     m_lastError = readable ? parseConfig(source, config) : "cannot be read";
     m_devices.clear();  // chips are flushed and unmapped here
+    m_lastDevnum.clear();
     ++m_generation;
     clearTrace();
     if (m_traceFile) {
@@ -118,6 +119,7 @@ int World::reset(const char* text)
     for (const DeviceConfig& dc : config.devices) {
         auto d = std::make_unique<Device>();
         d->config = dc;
+        d->devnum = ++m_lastDevnum[dc.bus];
         if (!dc.presentPath.empty())
             d->presenceStamp = presenceStamp(dc.presentPath);
         if (dc.chipFamily != NoChip && (dc.presentPath.empty() || !d->presenceStamp.empty())) {
@@ -170,16 +172,16 @@ Device* World::device(int index)
 
 void World::rebuildTree()
 {
-    std::vector<bool> plugged;
+    std::vector<int> numbers;
     for (const auto& d : m_devices)
-        plugged.push_back(d->plugged);
+        numbers.push_back(d->plugged ? d->devnum : 0);
     if (!m_trees.empty() && m_trees.back()->generation == m_generation
-        && m_trees.back()->plugged == plugged)
+        && m_trees.back()->numbers == numbers)
         return;
 
     auto tree = std::make_unique<Tree>();
     tree->generation = m_generation;
-    tree->plugged = plugged;
+    tree->numbers = numbers;
     std::set<int> busNumbers{1};  // a host always has a bus, even with nothing on it
     for (const auto& d : m_devices)
         busNumbers.insert(d->config.bus);
@@ -193,18 +195,21 @@ void World::rebuildTree()
             previous.next = &bus;
             bus.prev = &previous;
         }
-        struct usb_device* last = nullptr;
-        int devnum = 1;
+        std::vector<int> onBus;  // in device file order
         for (int i = 0; i < deviceCount(); ++i) {
+            if (m_devices[static_cast<std::size_t>(i)]->config.bus == number && m_devices[static_cast<std::size_t>(i)]->plugged)
+                onBus.push_back(i);
+        }
+        std::ranges::sort(onBus, {}, [this](int i) { return m_devices[static_cast<std::size_t>(i)]->devnum; });
+        struct usb_device* last = nullptr;
+        for (const int i : onBus) {
             const Device& d = *m_devices[static_cast<std::size_t>(i)];
-            if (d.config.bus != number || !d.plugged)
-                continue;
             DeviceNode& node = tree->devices.emplace_back();
             node.index = i;
             struct usb_device& dev = node.dev;
-            std::snprintf(dev.filename, sizeof dev.filename, "%03d", devnum);
+            std::snprintf(dev.filename, sizeof dev.filename, "%03d", d.devnum);
             dev.bus = &bus;
-            dev.devnum = static_cast<std::uint8_t>(devnum++);
+            dev.devnum = static_cast<std::uint8_t>(d.devnum);
             dev.descriptor = {18, USB_DT_DEVICE, 0x0200, 0, 0, 0, 64, d.config.vendorId,
                               d.config.productId, 0x0100, 1, 2, 3, 1};
             // The descriptors a real device reports, field by field in <usb.h> order.
@@ -541,6 +546,8 @@ std::string World::set(int index, const std::string& key, const std::string& val
     std::string e = applyDeviceKey(changed, key, value);
     if (!e.empty())
         return e;
+    if (changed.bus != d->config.bus)
+        d->devnum = ++m_lastDevnum[changed.bus];  // moved to another bus: a new device there
     // The firmware keeps a reference to this configuration, so it is updated in place.
     d->config = changed;
     return {};
@@ -551,6 +558,8 @@ int World::setPlugged(int index, bool plugged)
     Device* d = device(index);
     if (!d)
         return -1;
+    if (plugged && !d->plugged)
+        d->devnum = ++m_lastDevnum[d->config.bus];
     d->plugged = plugged;
     if (plugged)
         d->config.unplugAfter = -1;  // else the next transfer would pull it again

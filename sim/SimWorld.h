@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -31,6 +32,10 @@ struct Device {
     std::unique_ptr<Chip> chip;
     std::unique_ptr<Firmware> firmware;
     bool plugged = true;
+    // Its device file number on its bus while plugged. A device keeps its number until it is
+    // pulled and takes the bus's next one when plugged in again, as on a real bus, so that the
+    // programmer the host knows by BUS:DEVICE is never another one in its place.
+    int devnum = 0;
     std::string presenceStamp;  // of chip_present_file as last seen; empty while missing
     long transfers = 0;
     long commands = 0;
@@ -98,7 +103,7 @@ private:
     struct Tree {
         std::deque<usb_bus> buses;
         std::deque<DeviceNode> devices;
-        std::vector<bool> plugged;
+        std::vector<int> numbers;  // each device's devnum, 0 while unplugged
         unsigned long generation = 0;
     };
 
@@ -119,6 +124,7 @@ private:
     unsigned long m_generation = 0;
     // Older trees stay allocated: the host may still hold pointers into them.
     std::vector<std::unique_ptr<Tree>> m_trees;
+    std::map<int, int> m_lastDevnum;  // by bus
     std::set<usb_dev_handle*> m_handles;
     std::vector<std::string> m_trace;
     std::size_t m_traceLimit = 1000000;

@@ -38,6 +38,24 @@ TEST_F(SimTest, SeveralDevicesOnSeveralBuses)
     EXPECT_EQ(sim.set(0, "timeout_at", "9"), 0);
 }
 
+// A device keeps its file number while plugged: the host may know a programmer by BUS:DEVICE,
+// and pulling its neighbour must not give that place to another programmer.
+TEST_F(SimTest, ADeviceKeepsItsNumberAndAReplugTakesTheNext)
+{
+    load("[device]\n[device]\n");
+    const auto locations = [this] {
+        std::vector<std::string> all;
+        for (const ProgrammerIdentity& programmer : usb.listProgrammers())
+            all.push_back(programmer.location());
+        return all;
+    };
+    EXPECT_EQ(locations(), (std::vector<std::string>{"001:001", "001:002"}));
+    sim.setPlugged(0, 0);
+    EXPECT_EQ(locations(), (std::vector<std::string>{"001:002"}));
+    sim.setPlugged(0, 1);
+    EXPECT_EQ(locations(), (std::vector<std::string>{"001:002", "001:003"}));
+}
+
 // The last error answers for the last reset or set alone: a set that works clears what an
 // earlier reset or set left.
 TEST_F(SimTest, LastErrorSpeaksOfTheLastCallOnly)

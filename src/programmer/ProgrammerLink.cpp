@@ -32,6 +32,7 @@ bool ProgrammerLink::bigEndianFields() const
 
 void ProgrammerLink::ProbeProgrammer()
 {
+    m_usb.keepToLocation({});
     if (m_usb.prog_open(TUsbBulk::VendorId, TUsbBulk::ProductId) == 0) {
         m_feedback.setStatus(MessageCatalog::text(MessageKey::StatusNotConnected));
         return;
@@ -46,6 +47,7 @@ void ProgrammerLink::watchConnection()
 {
     m_reached = false;
     m_disconnected = false;
+    m_usb.keepToLocation({});
 }
 
 bool ProgrammerLink::open()
@@ -56,6 +58,9 @@ bool ProgrammerLink::open()
         return false;
     }
     m_reached = true;
+    // The rest of the command keeps to this programmer: with several attached and none chosen,
+    // another program may take it meanwhile, and the next free one holds a chip nobody checked.
+    m_usb.keepToLocation(m_usb.lastOpenedLocation());
     return true;
 }
 

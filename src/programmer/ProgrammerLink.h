@@ -25,7 +25,8 @@ public:
 
     // Starts watching for the programmer going away during one command: after this,
     // disconnected() turns true when a transfer reports the device gone, or when an open fails
-    // after an earlier open of the same command had succeeded.
+    // after an earlier open of the same command had succeeded. The command's first open chooses
+    // the programmer; its later opens keep to that one.
     void watchConnection();
     [[nodiscard]] bool disconnected() const { return m_disconnected; }
     // Whether an open since watchConnection() found the programmer.

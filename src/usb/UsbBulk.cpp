@@ -34,7 +34,7 @@ int TUsbBulk::prog_open(int vid, int pid)
 
     // With a selector the attached programmers are looked at first, so that a serial or list
     // number can be matched; only the chosen one is then opened and claimed.
-    std::string chosen;
+    std::string chosen = m_keptLocation;
     if (m_selector) {
         const std::vector<ProgrammerIdentity> programmers = listProgrammers(vid, pid);
         const ProgrammerIdentity* pick = m_selector->pick(programmers);

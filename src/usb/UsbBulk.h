@@ -89,6 +89,9 @@ public:
     // reports it absent when none matches); without a selector, the first that qualifies.
     void setSelector(std::optional<ProgrammerSelector> selector) { m_selector = std::move(selector); }
     [[nodiscard]] const std::optional<ProgrammerSelector>& selector() const { return m_selector; }
+    // Without a selector: prog_open opens only the programmer at this BUS:DEVICE, and reports
+    // it absent when it is gone or taken; empty lets it take the first that qualifies again.
+    void keepToLocation(std::string location) { m_keptLocation = std::move(location); }
     // Why the last prog_open with a selector opened nothing.
     enum class SelectionFailure { None, NoMatch, ClaimRefused };
     [[nodiscard]] SelectionFailure selectionFailure() const { return m_selectionFailure; }
@@ -124,6 +127,7 @@ private:
     SelectionFailure m_selectionFailure = SelectionFailure::None;
     int m_refusedClaimResult = 0;
     std::string m_lastOpenedLocation;
+    std::string m_keptLocation;
 
     static inline int s_interfaceNumber = 0;
     int m_interfaceNumber = 0;  // claimed on m_handle

@@ -1,5 +1,7 @@
 #include "SimFixture.h"
 
+#include "programmer/ProgrammerLink.h"
+
 using ::testing::ElementsAre;
 
 namespace {
@@ -108,6 +110,29 @@ TEST_F(FramingTest, AChipOfAnotherClassInTheSocketStopsEveryCommand)
         }
         EXPECT_EQ(sim.chip(), before) << socket;
     }
+}
+
+// With several programmers and none chosen, a command keeps to the one its chip query found: one
+// gone before the frame (unplugged, or taken by another program) ends the command, rather than
+// the next free one being written with a chip nobody checked. The next command takes any again.
+TEST_F(FramingTest, ACommandKeepsToTheProgrammerItsQueryFound)
+{
+    configure("chip = 25flash\n[device]\nmanufacturer = Zorvex\nproduct = WinUSBComm Device\nchip = 25flash\n");
+    const ChipRecord chip = makeChip("25,W,Q", Family25Flash, 4096, 256);
+    ProgrammerLink link(usb, feedback, clock);
+    std::array<quint8, 4> reply{};
+    link.watchConnection();
+    ASSERT_TRUE(link.QueryChip(chip, 0, reply));
+    sim.setPlugged(0, 0);
+    EXPECT_FALSE(link.BeginOperation(chip, 0));
+    link.EndOperation();
+    EXPECT_TRUE(link.disconnected());
+    EXPECT_EQ(count("cmd Begin"), 0);
+    EXPECT_EQ(sim.counter(1, "claims"), 0);
+
+    link.watchConnection();
+    EXPECT_TRUE(link.QueryChip(chip, 0, reply));
+    EXPECT_EQ(sim.counter(1, "claims"), 1);
 }
 
 TEST_F(FramingTest, EmptyBufferIsRefusedBeforeTheProgrammerIsTouched)

@@ -671,13 +671,18 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>„%1“ enthält Bytes, die kein UTF-8 sind: ein solcher Name kann nicht so geöffnet oder geschrieben werden, wie er angegeben ist; benennen Sie die Datei in einen UTF-8-Namen um</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Zeile %1: „%3“ in der Spalte „%2“ kann nicht gespeichert werden: der Chip-Datensatz fasst dort nur Zahlen von 0 bis %4.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nein</translation>
         </message>
         <message>

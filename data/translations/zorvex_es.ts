@@ -671,13 +671,18 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>«%1» contiene bytes que no son UTF-8: un nombre así no se puede abrir ni escribir tal como se da; cambie el nombre del archivo a uno en UTF-8</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Fila %1: «%3» en la columna «%2» no se puede guardar: el registro del chip solo admite ahí números de 0 a %4.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>

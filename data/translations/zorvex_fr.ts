@@ -671,13 +671,18 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>« %1 » contient des octets qui ne sont pas de l'UTF-8 : un tel nom ne peut pas être ouvert ni écrit tel quel ; renommez le fichier avec un nom UTF-8</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Ligne %1 : « %3 » dans la colonne « %2 » ne peut pas être enregistré : l’enregistrement de la puce n’y garde que les nombres de 0 à %4.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Oui</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Non</translation>
         </message>
         <message>

@@ -671,13 +671,18 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>'%1' contiene byte che non sono UTF-8: un nome così non può essere aperto né scritto come è dato; rinominare il file con un nome UTF-8</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Riga %1: «%3» nella colonna «%2» non può essere salvato: il record del chip lì contiene solo numeri da 0 a %4.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>

@@ -671,13 +671,18 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>„%1” zawiera bajty, które nie są UTF-8: takiej nazwy nie można otworzyć ani zapisać w podanej postaci; zmień nazwę pliku na nazwę w UTF-8</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Wiersz %1: „%3” w kolumnie „%2” nie może zostać zapisane: rekord układu mieści tam tylko liczby od 0 do %4.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Tak</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nie</translation>
         </message>
         <message>

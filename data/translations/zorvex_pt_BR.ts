@@ -671,13 +671,18 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>'%1' contém bytes que não são UTF-8: um nome assim não pode ser aberto nem gravado como foi dado; renomeie o arquivo com um nome UTF-8</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Linha %1: &quot;%3&quot; na coluna &quot;%2&quot; não pode ser salvo: o registro do chip guarda ali apenas números de 0 a %4.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Não</translation>
         </message>
         <message>

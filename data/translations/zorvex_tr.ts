@@ -671,13 +671,18 @@
             <translation>'%1' UTF-8 olmayan baytlar içeriyor: böyle bir ad verildiği gibi açılamaz ya da yazılamaz; dosyayı UTF-8 bir adla yeniden adlandırın</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Satır %1: &quot;%2&quot; sütunundaki &quot;%3&quot; kaydedilemiyor: çip kaydı orada yalnızca 0 ile %4 arasındaki sayıları tutar.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Evet</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Hayır</translation>
         </message>
         <message>

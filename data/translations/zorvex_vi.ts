@@ -671,13 +671,18 @@ Loại chip: </translation>
             <translation>'%1' chứa các byte không phải UTF-8: không thể mở hoặc ghi một tên như vậy đúng như đã cho; hãy đổi tên tệp thành một tên UTF-8</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 102 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Hàng %1: &quot;%3&quot; trong cột &quot;%2&quot; không lưu được: bản ghi chip ở đó chỉ giữ các số từ 0 đến %4.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 102 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Có</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 103 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Không</translation>
         </message>
         <message>

@@ -337,23 +337,28 @@ void TForm2::loadSelectedRow()
     setFields(*decoded.fields);
 }
 
-bool TForm2::encodableFields(ChipGridRow& row)
+bool TForm2::encodableFields(ChipGridRow& row, int gridRow)
 {
     const ChipEditorFields f = fields();
     if (!f.allListsChosen()) {
         m_reportError(ExtraMessages::text(ExtraText::EditorListNotChosen));
         return false;
     }
-    row = encodeRow(f);
+    const ChipGridRow encoded = encodeRow(f);
+    if (const std::optional<CellProblem> beyond = valueBeyondItsField(encoded, gridRow)) {
+        m_reportError(beyond->message);
+        return false;
+    }
+    row = encoded;
     return true;
 }
 
 void TForm2::addRow()
 {
-    ChipGridRow row;
-    if (!encodableFields(row))
-        return;
     const int gridRow = m_grid->rowCount() + 1;
+    ChipGridRow row;
+    if (!encodableFields(row, gridRow))
+        return;
     m_grid->setRowCount(gridRow);
     writeRow(gridRow, row);
     m_grid->setCurrentCell(gridRow - 1, std::max(m_grid->currentColumn(), 0));
@@ -364,7 +369,7 @@ void TForm2::editRow()
     if (m_selectedRow <= 0 || m_selectedRow > m_grid->rowCount())
         return;
     ChipGridRow row;
-    if (!encodableFields(row))
+    if (!encodableFields(row, m_selectedRow))
         return;
     writeRow(m_selectedRow, row);
 }

@@ -74,7 +74,8 @@ private:
     void fitListsToTheirTexts();
     void setFields(const ChipEditorFields& fields);
     void writeRow(int gridRow, const ChipGridRow& row);
-    [[nodiscard]] bool encodableFields(ChipGridRow& row);
+    // The row the fields describe, to stand at gridRow; false after a message when it cannot.
+    [[nodiscard]] bool encodableFields(ChipGridRow& row, int gridRow);
     [[nodiscard]] ChipGridRow rowAt(int gridRow) const;
     // Makes a cell current and scrolls it into view.
     void showCell(int row, int column);

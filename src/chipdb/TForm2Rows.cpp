@@ -194,6 +194,21 @@ RowDecodeResult decodeRow(const ChipGridRow& row)
     return {f, {}};
 }
 
+std::optional<CellProblem> valueBeyondItsField(const ChipGridRow& row, int gridRow)
+{
+    for (const auto& [column, field] : kNumericCells) {
+        const std::optional<qint32> value = parseCellInteger(row[column]);
+        const quint32 most = ChipRecord::fieldMaximum(field);
+        if (value && static_cast<quint32>(*value) > most)
+            return CellProblem{ExtraMessages::text(ExtraText::ChipValueBeyondField)
+                                   .arg(gridRow)
+                                   .arg(chipGridHeaders()[column], row[column])
+                                   .arg(most),
+                               column};
+    }
+    return std::nullopt;
+}
+
 RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
 {
     RowsToRecordsResult result;
@@ -216,6 +231,8 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
                                           : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside),
                     static_cast<int>(r), ColModel};
         }
+        if (const std::optional<CellProblem> beyond = valueBeyondItsField(row, static_cast<int>(r) + 1))
+            return {{}, beyond->message, static_cast<int>(r), beyond->column};
         for (const auto& [column, field] : kNumericCells) {
             const std::optional<qint32> value = parseCellInteger(row[column]);
             if (!value)

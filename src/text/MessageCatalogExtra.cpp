@@ -320,6 +320,11 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"“%1”含有不是 UTF-8 的字節：這樣的名稱無法照原樣打開或寫入；請給文件改一個 UTF-8 名稱",
      u"'%1' holds bytes that are not UTF-8: a name like that cannot be opened or written as given; "
      u"rename the file to a UTF-8 name"},
+    // ChipValueBeyondField
+    {u"第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。",
+     u"第 %1 行“%2”列的“%3”無法存入芯片記錄：該項只能保存 0 到 %4 的數。",
+     u"Row %1: \"%3\" in the column \"%2\" cannot be stored: the chip record keeps only numbers from 0 to %4 "
+     u"there."},
     // YesButton
     {u"是(&Y)", u"是(&Y)", u"&Yes"},
     // NoButton

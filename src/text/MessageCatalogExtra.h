@@ -115,6 +115,7 @@ enum class ExtraText : int {
     PasteTextNotShown,      // %1: the character, %2: its position (from 1)
     ChipNameHasComma,       // %1: the grid row, %2: the cell's text
     CliArgumentNotUtf8,     // %1: the argument as decoded
+    ChipValueBeyondField,   // %1: the grid row, %2: the column, %3: the cell's text, %4: the field's largest value
     YesButton,              // the buttons of a question where Qt has no translation of its own
     NoButton,
 };

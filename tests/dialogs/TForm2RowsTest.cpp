@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(CellInteger, AcceptsDecimalAndPrefixedHexadecimal)
@@ -156,9 +158,40 @@ TEST(ChipRows, EepromSizeZeroAndSixtyFourKilobytes)
     f.eepromSize = 16;  // "64KB"
     const ChipGridRow row = encodeRow(f);
     EXPECT_EQ(row[10], "65536");
-    const RowsToRecordsResult records = recordsFromRows({row});
-    ASSERT_TRUE(records.error.isEmpty());
-    EXPECT_EQ(records.records[0].eepromSize, 0);  // does not fit the 16-bit field
+    const RowsToRecordsResult records = recordsFromRows({row});  // does not fit the 16-bit field
+    EXPECT_TRUE(records.records.empty());
+    EXPECT_EQ(records.badColumn, 10);
+}
+
+TEST(ChipRows, AValueItsFieldCannotHoldIsRefusedNotCutToItsLowBits)
+{
+    setCurrentLanguage(Language::English);
+    const std::tuple<int, const char*, const char*> beyond[] = {
+        {5, "65536", "65535"}, {6, "256", "255"},   {7, "0x100", "255"}, {8, "70000", "65535"},
+        {8, "-1", "65535"},    {9, "256", "255"},   {10, "65536", "65535"}, {11, "256", "255"},
+        {12, "65536", "65535"},
+    };
+    for (const auto& [column, text, most] : beyond) {
+        ChipGridRow row = rowFromRecord(sampleRecord());
+        row[static_cast<std::size_t>(column)] = text;
+        const RowsToRecordsResult refused = recordsFromRows({rowFromRecord(sampleRecord()), row});
+        EXPECT_TRUE(refused.records.empty()) << column << " " << text;
+        EXPECT_EQ(refused.badRow, 1);
+        EXPECT_EQ(refused.badColumn, column);
+        EXPECT_EQ(refused.error, ExtraMessages::text(ExtraText::ChipValueBeyondField)
+                                     .arg(2).arg(chipGridHeaders()[column], text).arg(most));
+    }
+    // The largest values each field holds are stored as typed; 32-bit fields keep every bit.
+    ChipGridRow full = rowFromRecord(sampleRecord());
+    for (const auto& [column, text] : {std::pair{3, "0xFFFFFFFF"}, {5, "65535"}, {8, "65535"}, {10, "65535"},
+                                       {11, "255"}, {12, "65535"}})
+        full[static_cast<std::size_t>(column)] = text;
+    const RowsToRecordsResult stored = recordsFromRows({full});
+    ASSERT_TRUE(stored.error.isEmpty()) << stored.error.toStdString();
+    EXPECT_EQ(stored.records[0].chipId, 0xFFFFFFFFu);
+    EXPECT_EQ(stored.records[0].eepromSize, 65535);
+    EXPECT_EQ(stored.records[0].eepromPage, 255);
+    setCurrentLanguage(Language::Simplified);
 }
 
 TEST(ChipRows, SaveTrimsNamePartsAndChecksEveryRow)

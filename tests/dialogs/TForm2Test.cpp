@@ -182,17 +182,27 @@ TEST_F(ChipEditor, EditReplacesTheSelectedRowAndFamilyChangeRebuildsSubTypes)
     EXPECT_EQ(list(8)->count(), 10);
     EXPECT_EQ(list(8)->currentIndex(), 0);
     list(8)->setCurrentIndex(6);  // 93C57 16 BITS
+    // 64 KB does not fit the record's EEPROM size: Edit and Add refuse it, naming the column.
     list(10)->setCurrentIndex(16);  // 64KB
+    click("BtnEdit");
+    click("BtnAdd");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains("65536") && errors[0].contains("EEPROM")) << errors[0].toStdString();
+    EXPECT_EQ(grid()->rowCount(), 1);
+    EXPECT_EQ(grid()->item(0, 6)->text(), "1");
+    errors.clear();
+
+    list(10)->setCurrentIndex(15);  // 32KB
     click("BtnEdit");
     EXPECT_EQ(grid()->rowCount(), 1);
     EXPECT_EQ(grid()->item(0, 6)->text(), "2");
     EXPECT_EQ(grid()->item(0, 7)->text(), "88");
-    EXPECT_EQ(grid()->item(0, 10)->text(), "65536");
+    EXPECT_EQ(grid()->item(0, 10)->text(), "32768");
 
     click("BtnSave");
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(database[0].subType, 88);
-    EXPECT_EQ(database[0].eepromSize, 0);
+    EXPECT_EQ(database[0].eepromSize, 32768);
 }
 
 TEST_F(ChipEditor, DeletingTheOnlyRowSavesJustTheTerminator)

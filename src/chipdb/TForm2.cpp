@@ -9,6 +9,7 @@
 #include "controls/NamedWidget.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -73,6 +76,9 @@ void TForm2::buildControls()
             m_selectedRow = row + 1;
     });
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { loadSelectedRow(); });
+    // Ctrl+V on a cell that is not being edited replaces its text, as Ctrl+C copies it; the cell
+    // editor keeps its own paste.
+    new QShortcut(QKeySequence::Paste, m_grid, this, &TForm2::pasteIntoCurrentCell, Qt::WidgetShortcut);
 
     auto* group = named(new QGroupBox(this), "GroupBox1");
     group->setFixedHeight(GroupHeight);
@@ -321,6 +327,16 @@ void TForm2::familyChanged(int family)
     m_subType->clear();
     m_subType->addItems(chipSubTypeLabels(family));
     fitListsToTheirTexts();
+}
+
+void TForm2::pasteIntoCurrentCell()
+{
+    QTableWidgetItem* item = m_grid->currentItem();
+    if (!item || !(item->flags() & Qt::ItemIsEditable))
+        return;
+    // A spreadsheet cell or a terminal line is copied with its line end, which no cell holds.
+    static const QRegularExpression lineEnds(QStringLiteral("[\\r\\n]+$"));
+    item->setText(QApplication::clipboard()->text().remove(lineEnds));
 }
 
 void TForm2::loadSelectedRow()

@@ -46,6 +46,8 @@ public:
     // The family and sub-type lists and the grid's headers in the language in force.
     void applyLanguage();
     void loadSelectedRow();
+    // Ctrl+V on the grid: the clipboard's text into the current cell, when that is editable.
+    void pasteIntoCurrentCell();
     void addRow();
     void editRow();
     void deleteRow();

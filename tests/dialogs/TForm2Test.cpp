@@ -4,6 +4,7 @@
 #include "chipdb/ChipDatabaseFile.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -344,6 +345,27 @@ TEST_F(ChipEditor, TabLeavesTheGridSoTheButtonsCanBeReachedByKeyboard)
     QTest::keyClick(grid(), Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), grid());
     EXPECT_EQ(grid()->currentColumn(), 4);
+}
+
+TEST_F(ChipEditor, CtrlVOnACellNotBeingEditedPastesIntoIt)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    grid()->setFocus();
+    // A chip ID copied from a terminal or a spreadsheet cell brings its line end along.
+    QApplication::clipboard()->setText("0xEF4017\r\n");
+    for (const int column : {3, 0}) {  // the first column is not editable at all
+        grid()->setCurrentCell(0, column);
+        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+    }
+    EXPECT_EQ(grid()->item(0, 3)->text(), "0xEF4017");
+    EXPECT_EQ(grid()->item(0, 0)->text(), "SPI_FLASH");
+    EXPECT_EQ(QApplication::focusWidget(), grid());  // no cell editor left open
+    click("BtnSave");
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(database[0].chipId, 0xEF4017u);
 }
 
 TEST_F(ChipEditor, ACellStillBeingTypedCountsAsAChange)

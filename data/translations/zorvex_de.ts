@@ -676,13 +676,18 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Zeile %1: „%3“ in der Spalte „%2“ kann nicht gespeichert werden: der Chip-Datensatz fasst dort nur Zahlen von 0 bis %4.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Zeile %1: Der Chip „%2“ ließe sich in den Chiplisten nie wählen, denn sie können ihn nicht von „%4“ in Zeile %3 unterscheiden (sie beachten keine Groß- und Kleinschreibung); nichts wurde gespeichert.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nein</translation>
         </message>
         <message>

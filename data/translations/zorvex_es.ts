@@ -676,13 +676,18 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>Fila %1: «%3» en la columna «%2» no se puede guardar: el registro del chip solo admite ahí números de 0 a %4.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Fila %1: el chip «%2» nunca podría elegirse en las listas de chips, porque no lo distinguen de «%4» de la fila %3 (no distinguen mayúsculas de minúsculas); no se guardó nada.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>

@@ -676,13 +676,18 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Ligne %1 : « %3 » dans la colonne « %2 » ne peut pas être enregistré : l’enregistrement de la puce n’y garde que les nombres de 0 à %4.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Ligne %1 : la puce « %2 » ne pourrait jamais être choisie dans les listes de puces, qui ne la distinguent pas de « %4 » à la ligne %3 (elles ignorent la casse) ; rien n’a été enregistré.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Oui</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Non</translation>
         </message>
         <message>

@@ -676,13 +676,18 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Riga %1: «%3» nella colonna «%2» non può essere salvato: il record del chip lì contiene solo numeri da 0 a %4.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Riga %1: il chip «%2» non potrebbe mai essere scelto negli elenchi dei chip, che non lo distinguono da «%4» della riga %3 (ignorano maiuscole e minuscole); non è stato salvato nulla.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>

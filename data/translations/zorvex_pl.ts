@@ -676,13 +676,18 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Wiersz %1: „%3” w kolumnie „%2” nie może zostać zapisane: rekord układu mieści tam tylko liczby od 0 do %4.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Wiersz %1: układu „%2” nigdy nie dałoby się wybrać na listach układów, bo nie odróżniają go od „%4” z wiersza %3 (pomijają wielkość liter); nic nie zapisano.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Tak</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nie</translation>
         </message>
         <message>

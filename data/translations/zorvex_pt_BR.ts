@@ -676,13 +676,18 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>Linha %1: &quot;%3&quot; na coluna &quot;%2&quot; não pode ser salvo: o registro do chip guarda ali apenas números de 0 a %4.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Linha %1: o chip &quot;%2&quot; nunca poderia ser escolhido nas listas de chips, pois elas não o distinguem de &quot;%4&quot; na linha %3 (ignoram maiúsculas e minúsculas); nada foi salvo.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Não</translation>
         </message>
         <message>

@@ -676,13 +676,18 @@
             <translation>Satır %1: &quot;%2&quot; sütunundaki &quot;%3&quot; kaydedilemiyor: çip kaydı orada yalnızca 0 ile %4 arasındaki sayıları tutar.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Satır %1: &quot;%2&quot; çipi çip listelerinde hiçbir zaman seçilemezdi, çünkü listeler onu %3. satırdaki &quot;%4&quot; çipinden ayıramaz (büyük/küçük harf ayrımı yapmazlar); hiçbir şey kaydedilmedi.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Evet</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Hayır</translation>
         </message>
         <message>

@@ -676,13 +676,18 @@ Loại chip: </translation>
             <translation>Hàng %1: &quot;%3&quot; trong cột &quot;%2&quot; không lưu được: bản ghi chip ở đó chỉ giữ các số từ 0 đến %4.</translation>
         </message>
         <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 103 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Hàng %1: chip &quot;%2&quot; sẽ không bao giờ chọn được trong các danh sách chip, vì chúng không phân biệt được nó với &quot;%4&quot; ở hàng %3 (không phân biệt chữ hoa, chữ thường); chưa lưu gì cả.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 103 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Có</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 104 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Không</translation>
         </message>
         <message>

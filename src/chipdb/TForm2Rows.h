@@ -81,7 +81,9 @@ struct CellProblem {
 
 // All rows as records, checked before anything is stored: every numeric cell must be an
 // integer its field stores (valueBeyondItsField), neither the type nor the manufacturer may hold a "," (which separates the parts), and
-// the packed name must fit the record (47 bytes of GBK, every character one GBK holds).
+// the packed name must fit the record (47 bytes of GBK, every character one GBK holds), and the
+// window's chip lists must be able to choose every chip (no name they cannot tell apart from an
+// earlier one).
 struct RowsToRecordsResult {
     std::vector<ChipRecord> records;
     QString error;  // empty on success

@@ -325,6 +325,11 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"第 %1 行“%2”列的“%3”無法存入芯片記錄：該項只能保存 0 到 %4 的數。",
      u"Row %1: \"%3\" in the column \"%2\" cannot be stored: the chip record keeps only numbers from 0 to %4 "
      u"there."},
+    // ChipNameUnreachable
+    {u"第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。",
+     u"第 %1 行：芯片“%2”在芯片列表中永遠無法選中，因為第 %3 行的“%4”在列表中與它無法區分（列表不分大小寫），未保存。",
+     u"Row %1: the chip \"%2\" could never be chosen in the chip lists, since they cannot tell it apart from "
+     u"\"%4\" in row %3 (they ignore letter case); nothing was saved."},
     // YesButton
     {u"是(&Y)", u"是(&Y)", u"&Yes"},
     // NoButton

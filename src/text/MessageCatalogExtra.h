@@ -116,6 +116,7 @@ enum class ExtraText : int {
     ChipNameHasComma,       // %1: the grid row, %2: the cell's text
     CliArgumentNotUtf8,     // %1: the argument as decoded
     ChipValueBeyondField,   // %1: the grid row, %2: the column, %3: the cell's text, %4: the field's largest value
+    ChipNameUnreachable,    // %1: the grid row, %2: its name, %3: the earlier row, %4: that row's name
     YesButton,              // the buttons of a question where Qt has no translation of its own
     NoButton,
 };

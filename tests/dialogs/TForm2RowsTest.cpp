@@ -239,6 +239,38 @@ TEST(ChipRows, ACommaThatWouldMoveTextIntoTheNextPartIsRefused)
     EXPECT_EQ(kept.records[0], extra);
 }
 
+TEST(ChipRows, AChipTheChipListsCouldNeverChooseIsRefused)
+{
+    // The lists tell texts apart ignoring letter case, but follow a chip by its exact type and
+    // maker: a later row spelt otherwise, or naming the same model again, is out of their reach.
+    const std::pair<const char*, int> cases[] = {
+        {"spi_flash,Macronix,MX25L3205", 0},
+        {"SPI_FLASH,winbond,W25Q32", 1},
+        {"SPI_FLASH,WINBOND,w25q64", 2},
+        {"SPI_FLASH,Macronix,W25Q64", -1},   // another maker's model of that name
+        {"24_EEPROM,Winbond,W25Q64", -1},    // another type's
+    };
+    // A row that names the same chip as an earlier one again.
+    const RowsToRecordsResult again = recordsFromRows({rowFromRecord(sampleRecord()), rowFromRecord(sampleRecord())});
+    EXPECT_EQ(again.badRow, 1);
+    EXPECT_EQ(again.error, ExtraMessages::text(ExtraText::ChipNameUnreachable)
+                               .arg(2).arg("SPI_FLASH,WINBOND,W25Q64").arg(1).arg("SPI_FLASH,WINBOND,W25Q64"));
+    for (const auto& [name, column] : cases) {
+        ChipRecord later = sampleRecord();
+        ASSERT_TRUE(later.setNameText(name));
+        const RowsToRecordsResult alone = recordsFromRows({rowFromRecord(sampleRecord()), rowFromRecord(later)});
+        if (column < 0) {
+            EXPECT_TRUE(alone.error.isEmpty()) << name << ": " << alone.error.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(alone.records.empty()) << name;
+        EXPECT_EQ(alone.badRow, 1) << name;
+        EXPECT_EQ(alone.badColumn, column) << name;
+        EXPECT_EQ(alone.error, ExtraMessages::text(ExtraText::ChipNameUnreachable)
+                                   .arg(2).arg(name).arg(1).arg("SPI_FLASH,WINBOND,W25Q64"));
+    }
+}
+
 TEST(ChipRows, ANameGbkCannotHoldIsRefusedNamingTheCharacterNotItsLength)
 {
     setCurrentLanguage(Language::English);

@@ -187,7 +187,7 @@ void TForm2::reloadFromFile()
     // A damaged file is reported; the editor then shows what the table holds. Another window
     // may have saved the file since the table was read: then the main window chooses again.
     const auto before = std::make_unique<ChipDatabase>(m_database);
-    (void)LoadChipDatabaseForEditor(m_database, m_path, m_reportError);
+    (void)LoadChipDatabase(m_database, m_path, m_reportError);
     m_fileAsRead = readChipDatabaseFile(m_path);
 
     setGridHeaders();

@@ -490,9 +490,11 @@ TEST_F(ChipEditor, EachOpeningReloadsTheFileDiscardingGridChanges)
     file.write("x");  // 69 bytes: damaged
     file.close();
     editor->hide();
+    setCurrentLanguage(Language::English);  // said in the language the person reads
     editor->show();
+    setCurrentLanguage(Language::Simplified);
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0], QString::fromUtf8("配置文件被破坏！\n") + QDir::toNativeSeparators(path));
+    EXPECT_EQ(errors[0], "The configuration file was destroyed.\n" + QDir::toNativeSeparators(path));
     EXPECT_EQ(grid()->rowCount(), 1);  // what the table held
 }
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <optional>
 
 namespace {
@@ -22,23 +21,6 @@ constexpr std::array<ChipField, kColumnCount - kNameColumns> kNumericFields{
     ChipField::ChipId,     ChipField::FlashSize, ChipField::FlashPage, ChipField::Family,
     ChipField::SubType,    ChipField::Delay,     ChipField::XmlLink,   ChipField::EepromSize,
     ChipField::EepromPage, ChipField::Voltage};
-
-quint64 fieldMaximum(ChipField field)
-{
-    switch (field) {
-    case ChipField::ChipId:
-    case ChipField::FlashSize: return std::numeric_limits<quint32>::max();
-    case ChipField::FlashPage:
-    case ChipField::Delay:
-    case ChipField::XmlLink:
-    case ChipField::EepromSize: return std::numeric_limits<quint16>::max();
-    case ChipField::Family:
-    case ChipField::SubType:
-    case ChipField::EepromPage:
-    case ChipField::Voltage: return std::numeric_limits<quint8>::max();
-    }
-    return 0;
-}
 
 bool isSeparator(QChar c)
 {
@@ -156,7 +138,7 @@ QString recordFromColumns(const QStringList& columns, ChipRecord& rec)
         const std::optional<quint64> value = parseNumber(columns[c]);
         if (!value)
             return QStringLiteral("bad number '%1' for %2").arg(columns[c], names[c]);
-        const quint64 maximum = fieldMaximum(kNumericFields[i]);
+        const quint64 maximum = ChipRecord::fieldMaximum(kNumericFields[i]);
         if (*value > maximum) {
             return QStringLiteral("%1 %2 does not fit the field (at most %3)")
                 .arg(names[c], columns[c])

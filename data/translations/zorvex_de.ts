@@ -681,13 +681,23 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Der Chip im Sockel ist kein SPI-Flash der Serie 25, also nicht der gewählte %1.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Zeile %1: „%3“ in der Spalte „%2“ kann nicht gespeichert werden: der Chip-Datensatz fasst dort nur Zahlen von 0 bis %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Zeile %1: Der Chip „%2“ ließe sich in den Chiplisten nie wählen, denn sie können ihn nicht von „%4“ in Zeile %3 unterscheiden (sie beachten keine Groß- und Kleinschreibung); nichts wurde gespeichert.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nein</translation>
         </message>
         <message>
@@ -1939,18 +1949,6 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <translation>XML-Link</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">wird für jeden bestandenen Chip addiert (Standard 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1988,6 +1986,18 @@ Sperre entnommen, bevor ihr Chip geschrieben wird (sie hat Vorrang vor --serial-
 existiert). --log FILE hängt je Chip ein JSON-Objekt an, geschrieben, bevor seine PASS-Zeile
 ausgegeben wird. Der Durchlauf behält das erste Programmiergerät, das er öffnet; auf eines, das
 ein anderes Programm belegt, wird gewartet (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">wird für jeden bestandenen Chip addiert (Standard 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
         </message>
     </context>
 </TS>

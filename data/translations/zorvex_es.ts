@@ -681,13 +681,23 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>El chip del zócalo no es una flash SPI de la serie 25, así que no es el %1 elegido.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Fila %1: «%3» en la columna «%2» no se puede guardar: el registro del chip solo admite ahí números de 0 a %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Fila %1: el chip «%2» nunca podría elegirse en las listas de chips, porque no lo distinguen de «%4» de la fila %3 (no distinguen mayúsculas de minúsculas); no se guardó nada.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>
@@ -1941,18 +1951,6 @@ el IEEE habitual.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">no se puede crear la carpeta %1 del registro</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">incremento por cada chip correcto (por defecto 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1990,6 +1988,18 @@ grupo que lo comparte: cada número se toma de él bajo un bloqueo antes de escr
 vez que el archivo existe, prevalece sobre --serial-start).
 --log FILE añade un objeto JSON por chip, escrito antes de mostrar su línea PASS. La ejecución
 conserva el primer programador que abre; si otro programa lo ocupa, lo espera (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento por cada chip correcto (por defecto 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">no se puede crear la carpeta %1 del registro</translation>
         </message>
     </context>
 </TS>

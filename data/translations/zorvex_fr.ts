@@ -681,13 +681,23 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>La puce du support n’est pas une flash SPI de la série 25, ce n’est donc pas la puce %1 choisie.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Ligne %1 : « %3 » dans la colonne « %2 » ne peut pas être enregistré : l’enregistrement de la puce n’y garde que les nombres de 0 à %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Ligne %1 : la puce « %2 » ne pourrait jamais être choisie dans les listes de puces, qui ne la distinguent pas de « %4 » à la ligne %3 (elles ignorent la casse) ; rien n’a été enregistré.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Oui</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Non</translation>
         </message>
         <message>
@@ -1938,18 +1948,6 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
             <translation>XML lié</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">impossible de créer le dossier %1 du journal</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">ajouté pour chaque puce réussie (1 par défaut)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1986,6 +1984,18 @@ d’un groupe qui le partage : chaque numéro y est pris sous un verrou avant l
 (il l’emporte sur --serial-start dès qu’il existe). --log FILE ajoute un objet JSON par puce, écrit
 avant l’affichage de sa ligne PASS. La passe garde le premier programmateur qu’elle ouvre ;
 s’il est réservé par un autre programme, elle l’attend (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">ajouté pour chaque puce réussie (1 par défaut)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">impossible de créer le dossier %1 du journal</translation>
         </message>
     </context>
 </TS>

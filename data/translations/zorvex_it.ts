@@ -681,13 +681,23 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Il chip nello zoccolo non è una flash SPI della serie 25, quindi non è il %1 scelto.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Riga %1: «%3» nella colonna «%2» non può essere salvato: il record del chip lì contiene solo numeri da 0 a %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Riga %1: il chip «%2» non potrebbe mai essere scelto negli elenchi dei chip, che non lo distinguono da «%4» della riga %3 (ignorano maiuscole e minuscole); non è stato salvato nulla.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>
@@ -1940,18 +1950,6 @@ quello IEEE comune.</translation>
             <translation>XML coll.</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">impossibile creare la cartella %1 del log</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">incremento per ogni chip riuscito (predefinito 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1989,6 +1987,18 @@ suo chip (una volta che il file esiste, prevale su --serial-start).
 --log FILE aggiunge un oggetto JSON per chip, scritto prima di stampare la sua riga PASS.
 L'esecuzione mantiene il primo programmatore che apre; se è occupato da un altro programma, lo
 attende (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento per ogni chip riuscito (predefinito 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">impossibile creare la cartella %1 del log</translation>
         </message>
     </context>
 </TS>

@@ -681,13 +681,23 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Układ w podstawce nie jest pamięcią flash SPI serii 25, więc nie jest to wybrany układ %1.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Wiersz %1: „%3” w kolumnie „%2” nie może zostać zapisane: rekord układu mieści tam tylko liczby od 0 do %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Wiersz %1: układu „%2” nigdy nie dałoby się wybrać na listach układów, bo nie odróżniają go od „%4” z wiersza %3 (pomijają wielkość liter); nic nie zapisano.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Tak</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nie</translation>
         </message>
         <message>
@@ -1939,18 +1949,6 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
             <translation>Plik XML</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">nie można utworzyć folderu %1 dziennika</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">dodawane za każdy zaliczony układ (domyślnie 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1989,6 +1987,18 @@ zostanie zaprogramowany (gdy plik istnieje, ma pierwszeństwo przed --serial-sta
 --log FILE dopisuje jeden obiekt JSON na układ, zapisany przed wypisaniem jego wiersza PASS.
 Przebieg używa pierwszego otwartego programatora; na programator zajęty przez inny program czeka
 (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">dodawane za każdy zaliczony układ (domyślnie 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">nie można utworzyć folderu %1 dziennika</translation>
         </message>
     </context>
 </TS>

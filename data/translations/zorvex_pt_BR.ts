@@ -681,13 +681,23 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>O chip no soquete não é uma flash SPI da série 25, portanto não é o %1 escolhido.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Linha %1: &quot;%3&quot; na coluna &quot;%2&quot; não pode ser salvo: o registro do chip guarda ali apenas números de 0 a %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Linha %1: o chip &quot;%2&quot; nunca poderia ser escolhido nas listas de chips, pois elas não o distinguem de &quot;%4&quot; na linha %3 (ignoram maiúsculas e minúsculas); nada foi salvo.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Não</translation>
         </message>
         <message>
@@ -1938,18 +1948,6 @@ mostram. O CRC32 é o IEEE comum.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">não é possível criar a pasta %1 do log</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">somado a cada chip aprovado (padrão 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1987,6 +1985,18 @@ sobre --serial-start quando já existe).
 --log FILE acrescenta um objeto JSON por chip, escrito antes de sua linha PASS ser exibida. A
 execução mantém o primeiro programador que abre; um programador ocupado por outro programa é
 aguardado (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">somado a cada chip aprovado (padrão 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">não é possível criar a pasta %1 do log</translation>
         </message>
     </context>
 </TS>

@@ -681,13 +681,23 @@
             <translation>Микросхема в панели — не SPI-флеш серии 25, значит, это не выбранная микросхема %1.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Строка %1: «%3» в столбце «%2» нельзя сохранить: запись микросхемы хранит там только числа от 0 до %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Строка %1: микросхему «%2» никогда нельзя было бы выбрать в списках микросхем: они не отличают её от «%4» в строке %3 (регистр букв не учитывается); ничего не сохранено.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Да</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Нет</translation>
         </message>
         <message>
@@ -1937,18 +1947,6 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>Связ. XML</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">не удаётся создать папку %1 для журнала</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1985,6 +1983,18 @@ ADDR, в каждую следующую прошедшую — следующи
 он важнее --serial-start).
 --log FILE дописывает по одному объекту JSON на микросхему, до вывода её строки PASS. Запуск
 работает с первым открытым программатором; если тот занят другой программой, он ждёт (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">не удаётся создать папку %1 для журнала</translation>
         </message>
     </context>
 </TS>

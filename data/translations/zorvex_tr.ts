@@ -681,13 +681,23 @@
             <translation>Soketteki çip 25 serisi bir SPI flash değil, yani seçilen %1 değil.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Satır %1: &quot;%2&quot; sütunundaki &quot;%3&quot; kaydedilemiyor: çip kaydı orada yalnızca 0 ile %4 arasındaki sayıları tutar.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Satır %1: &quot;%2&quot; çipi çip listelerinde hiçbir zaman seçilemezdi, çünkü listeler onu %3. satırdaki &quot;%4&quot; çipinden ayıramaz (büyük/küçük harf ayrımı yapmazlar); hiçbir şey kaydedilmedi.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Evet</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Hayır</translation>
         </message>
         <message>
@@ -1936,18 +1946,6 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
             <translation>Bağlı XML</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">günlüğün klasörü %1 oluşturulamıyor</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">geçen her çip için eklenen değer (varsayılan 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1984,6 +1982,18 @@ saklar: her numara, çipi yazılmadan önce bir kilit altında bu dosyadan alın
 --log FILE her çip için bir JSON nesnesi ekler; nesne, çipin PASS satırı yazdırılmadan önce yazılır.
 Bir çalıştırma açtığı ilk programlayıcıyı kullanmayı sürdürür; başka bir programın tuttuğu
 programlayıcı beklenir (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">geçen her çip için eklenen değer (varsayılan 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">günlüğün klasörü %1 oluşturulamıyor</translation>
         </message>
     </context>
 </TS>

@@ -681,13 +681,23 @@ Loại chip: </translation>
             <translation>Chip trong đế cắm không phải flash SPI dòng 25, nên không phải %1 đã chọn.</translation>
         </message>
         <message>
+            <source>Row %1: &quot;%3&quot; in the column &quot;%2&quot; cannot be stored: the chip record keeps only numbers from 0 to %4 there.</source>
+            <extracomment>extra 104 | zh-CN: 第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。</extracomment>
+            <translation>Hàng %1: &quot;%3&quot; trong cột &quot;%2&quot; không lưu được: bản ghi chip ở đó chỉ giữ các số từ 0 đến %4.</translation>
+        </message>
+        <message>
+            <source>Row %1: the chip &quot;%2&quot; could never be chosen in the chip lists, since they cannot tell it apart from &quot;%4&quot; in row %3 (they ignore letter case); nothing was saved.</source>
+            <extracomment>extra 105 | zh-CN: 第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。</extracomment>
+            <translation>Hàng %1: chip &quot;%2&quot; sẽ không bao giờ chọn được trong các danh sách chip, vì chúng không phân biệt được nó với &quot;%4&quot; ở hàng %3 (không phân biệt chữ hoa, chữ thường); chưa lưu gì cả.</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 104 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Có</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 105 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Không</translation>
         </message>
         <message>
@@ -1936,18 +1946,6 @@ dụng.</translation>
             <translation>XML liên kết</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">không tạo được thư mục %1 của nhật ký</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
-        </message>
-        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1983,6 +1981,18 @@ từ tệp dưới khóa trước khi ghi chip của nó (khi tệp đã tồn t
 --log FILE thêm một đối tượng JSON cho mỗi chip, được ghi trước khi in dòng PASS của chip đó. Lần
 chạy giữ mạch nạp đầu tiên mà nó mở; nếu mạch nạp đang bị chương trình khác chiếm giữ thì sẽ chờ
 (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">không tạo được thư mục %1 của nhật ký</translation>
         </message>
     </context>
 </TS>

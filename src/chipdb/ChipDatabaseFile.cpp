@@ -28,8 +28,7 @@ void tell(const ChipDbErrorReporter& report, const QString& message)
         report(message);
 }
 
-ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const ChipDbErrorReporter& report,
-                          Language damagedLanguage)
+ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const ChipDbErrorReporter& report)
 {
     const QString path = QCoreApplication::instance()
         ? chipDatabaseFileToRead(requestedPath, QCoreApplication::applicationFilePath())
@@ -45,7 +44,7 @@ ChipDbLoadStatus loadFile(ChipDatabase& db, const QString& requestedPath, const 
     // The file goes on a second line: an installed program's database is not beside it, and the
     // person needs to know which file to replace.
     if (status == ChipDbLoadStatus::WrongSize)
-        tell(report, MessageCatalog::text(MessageKey::ChipListDamaged, damagedLanguage) + QLatin1Char('\n')
+        tell(report, MessageCatalog::text(MessageKey::ChipListDamaged) + QLatin1Char('\n')
                          + QDir::toNativeSeparators(path));
     return status;
 }
@@ -99,13 +98,7 @@ ChipDbLoadStatus loadChipDatabaseBytes(ChipDatabase& db, QByteArrayView bytes)
 ChipDbLoadStatus LoadChipDatabase(ChipDatabase& db, const QString& path,
                                   const ChipDbErrorReporter& report)
 {
-    return loadFile(db, path, report, currentLanguage());
-}
-
-ChipDbLoadStatus LoadChipDatabaseForEditor(ChipDatabase& db, const QString& path,
-                                           const ChipDbErrorReporter& report)
-{
-    return loadFile(db, path, report, Language::Simplified);
+    return loadFile(db, path, report);
 }
 
 QByteArray chipDatabaseBytes(const ChipDatabase& db, int count)

@@ -50,9 +50,6 @@ enum class ChipDbLoadStatus {
 // language with the file on a second line; Unreadable reports a message naming the file. On any failure the table is unchanged.
 [[nodiscard]] ChipDbLoadStatus LoadChipDatabase(ChipDatabase& db, const QString& path,
                                                 const ChipDbErrorReporter& report);
-// The editor's variant: the wrong-size message is always the Simplified Chinese text.
-[[nodiscard]] ChipDbLoadStatus LoadChipDatabaseForEditor(ChipDatabase& db, const QString& path,
-                                                         const ChipDbErrorReporter& report);
 
 // Makes slot count the terminator (all 68 bytes zero) and writes slots 0..count, that is
 // (count + 1) * 68 bytes, to path. The file is replaced only once the new content is complete on

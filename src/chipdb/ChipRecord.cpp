@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace {
@@ -71,6 +72,14 @@ quint32 ChipRecord::field(ChipField which) const
     quint32 value = 0;
     withField(*this, which, [&value](const auto& member) { value = member; });
     return value;
+}
+
+quint32 ChipRecord::fieldMaximum(ChipField which)
+{
+    quint32 most = 0;
+    ChipRecord record;
+    withField(record, which, [&most]<typename T>(const T&) { most = std::numeric_limits<T>::max(); });
+    return most;
 }
 
 ChipRecord ChipRecord::fromBytes(std::span<const char, Size> bytes)

@@ -110,6 +110,8 @@ struct ChipRecord {
     // 65,536 becomes 0 and an eepromPage of 256 becomes 0).
     void setField(ChipField field, qint64 value);
     [[nodiscard]] quint32 field(ChipField field) const;
+    // The largest value the field stores whole: 255, 65,535 or 4,294,967,295.
+    [[nodiscard]] static quint32 fieldMaximum(ChipField field);
 
     [[nodiscard]] static ChipRecord fromBytes(std::span<const char, Size> bytes);
     void toBytes(std::span<char, Size> out) const;

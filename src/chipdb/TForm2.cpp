@@ -9,6 +9,7 @@
 #include "controls/NamedWidget.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -73,6 +76,9 @@ void TForm2::buildControls()
             m_selectedRow = row + 1;
     });
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { loadSelectedRow(); });
+    // Ctrl+V on a cell that is not being edited replaces its text, as Ctrl+C copies it; the cell
+    // editor keeps its own paste.
+    new QShortcut(QKeySequence::Paste, m_grid, this, &TForm2::pasteIntoCurrentCell, Qt::WidgetShortcut);
 
     auto* group = named(new QGroupBox(this), "GroupBox1");
     group->setFixedHeight(GroupHeight);
@@ -181,7 +187,7 @@ void TForm2::reloadFromFile()
     // A damaged file is reported; the editor then shows what the table holds. Another window
     // may have saved the file since the table was read: then the main window chooses again.
     const auto before = std::make_unique<ChipDatabase>(m_database);
-    (void)LoadChipDatabaseForEditor(m_database, m_path, m_reportError);
+    (void)LoadChipDatabase(m_database, m_path, m_reportError);
     m_fileAsRead = readChipDatabaseFile(m_path);
 
     setGridHeaders();
@@ -323,6 +329,16 @@ void TForm2::familyChanged(int family)
     fitListsToTheirTexts();
 }
 
+void TForm2::pasteIntoCurrentCell()
+{
+    QTableWidgetItem* item = m_grid->currentItem();
+    if (!item || !(item->flags() & Qt::ItemIsEditable))
+        return;
+    // A spreadsheet cell or a terminal line is copied with its line end, which no cell holds.
+    static const QRegularExpression lineEnds(QStringLiteral("[\\r\\n]+$"));
+    item->setText(QApplication::clipboard()->text().remove(lineEnds));
+}
+
 void TForm2::loadSelectedRow()
 {
     if (m_selectedRow <= 0 || m_selectedRow > m_grid->rowCount())
@@ -337,23 +353,28 @@ void TForm2::loadSelectedRow()
     setFields(*decoded.fields);
 }
 
-bool TForm2::encodableFields(ChipGridRow& row)
+bool TForm2::encodableFields(ChipGridRow& row, int gridRow)
 {
     const ChipEditorFields f = fields();
     if (!f.allListsChosen()) {
         m_reportError(ExtraMessages::text(ExtraText::EditorListNotChosen));
         return false;
     }
-    row = encodeRow(f);
+    const ChipGridRow encoded = encodeRow(f);
+    if (const std::optional<CellProblem> beyond = valueBeyondItsField(encoded, gridRow)) {
+        m_reportError(beyond->message);
+        return false;
+    }
+    row = encoded;
     return true;
 }
 
 void TForm2::addRow()
 {
-    ChipGridRow row;
-    if (!encodableFields(row))
-        return;
     const int gridRow = m_grid->rowCount() + 1;
+    ChipGridRow row;
+    if (!encodableFields(row, gridRow))
+        return;
     m_grid->setRowCount(gridRow);
     writeRow(gridRow, row);
     m_grid->setCurrentCell(gridRow - 1, std::max(m_grid->currentColumn(), 0));
@@ -364,7 +385,7 @@ void TForm2::editRow()
     if (m_selectedRow <= 0 || m_selectedRow > m_grid->rowCount())
         return;
     ChipGridRow row;
-    if (!encodableFields(row))
+    if (!encodableFields(row, m_selectedRow))
         return;
     writeRow(m_selectedRow, row);
 }

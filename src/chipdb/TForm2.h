@@ -46,6 +46,8 @@ public:
     // The family and sub-type lists and the grid's headers in the language in force.
     void applyLanguage();
     void loadSelectedRow();
+    // Ctrl+V on the grid: the clipboard's text into the current cell, when that is editable.
+    void pasteIntoCurrentCell();
     void addRow();
     void editRow();
     void deleteRow();
@@ -74,7 +76,8 @@ private:
     void fitListsToTheirTexts();
     void setFields(const ChipEditorFields& fields);
     void writeRow(int gridRow, const ChipGridRow& row);
-    [[nodiscard]] bool encodableFields(ChipGridRow& row);
+    // The row the fields describe, to stand at gridRow; false after a message when it cannot.
+    [[nodiscard]] bool encodableFields(ChipGridRow& row, int gridRow);
     [[nodiscard]] ChipGridRow rowAt(int gridRow) const;
     // Makes a cell current and scrolls it into view.
     void showCell(int row, int column);

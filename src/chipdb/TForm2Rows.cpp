@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -32,6 +33,47 @@ constexpr std::pair<Column, ChipField> kNumericCells[] = {
 int inList(qint64 position, int itemCount)
 {
     return position >= 0 && position < itemCount ? static_cast<int>(position) : -1;
+}
+
+// A chip the window's chip lists could never choose: its row, the earlier row they take it for,
+// and the column where the two part. The lists tell texts apart ignoring letter case, but follow
+// a chip by its exact type, then its exact maker: a type or a maker spelt otherwise than where it
+// first appeared, or a model its type and maker have already, is out of their reach. Rows
+// without a maker or a model are left alone.
+struct UnreachableChip {
+    int row = -1;
+    int earlier = -1;
+    Column column = ColModel;
+};
+
+std::optional<UnreachableChip> chipOutOfTheListsReach(const std::vector<ChipRecord>& records)
+{
+    std::vector<ChipNameParts> parts;
+    parts.reserve(records.size());
+    for (const ChipRecord& record : records)
+        parts.push_back(chipNamePartsForLists(record.nameText()));
+    const auto alike = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; };
+    for (int row = 0; row < static_cast<int>(parts.size()); ++row) {
+        const ChipNameParts& mine = parts[static_cast<std::size_t>(row)];
+        if (mine.manufacturer.isEmpty() || mine.model.isEmpty())
+            continue;
+        bool typeFirstSeen = false;
+        bool makerFirstSeen = false;
+        for (int earlier = 0; earlier < row; ++earlier) {
+            const ChipNameParts& other = parts[static_cast<std::size_t>(earlier)];
+            if (!alike(other.type, mine.type))
+                continue;
+            if (!std::exchange(typeFirstSeen, true) && other.type != mine.type)
+                return UnreachableChip{row, earlier, ColType};
+            if (other.type != mine.type || other.manufacturer.isEmpty() || !alike(other.manufacturer, mine.manufacturer))
+                continue;
+            if (!std::exchange(makerFirstSeen, true) && other.manufacturer != mine.manufacturer)
+                return UnreachableChip{row, earlier, ColManufacturer};
+            if (other.manufacturer == mine.manufacturer && alike(other.model, mine.model))
+                return UnreachableChip{row, earlier, ColModel};
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -194,6 +236,21 @@ RowDecodeResult decodeRow(const ChipGridRow& row)
     return {f, {}};
 }
 
+std::optional<CellProblem> valueBeyondItsField(const ChipGridRow& row, int gridRow)
+{
+    for (const auto& [column, field] : kNumericCells) {
+        const std::optional<qint32> value = parseCellInteger(row[column]);
+        const quint32 most = ChipRecord::fieldMaximum(field);
+        if (value && static_cast<quint32>(*value) > most)
+            return CellProblem{ExtraMessages::text(ExtraText::ChipValueBeyondField)
+                                   .arg(gridRow)
+                                   .arg(chipGridHeaders()[column], row[column])
+                                   .arg(most),
+                               column};
+    }
+    return std::nullopt;
+}
+
 RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
 {
     RowsToRecordsResult result;
@@ -216,6 +273,8 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
                                           : ExtraMessages::text(ExtraText::ChipNameNotGbk).arg(gridRow).arg(name, outside),
                     static_cast<int>(r), ColModel};
         }
+        if (const std::optional<CellProblem> beyond = valueBeyondItsField(row, static_cast<int>(r) + 1))
+            return {{}, beyond->message, static_cast<int>(r), beyond->column};
         for (const auto& [column, field] : kNumericCells) {
             const std::optional<qint32> value = parseCellInteger(row[column]);
             if (!value)
@@ -223,6 +282,15 @@ RowsToRecordsResult recordsFromRows(const std::vector<ChipGridRow>& rows)
             record.setField(field, *value);
         }
         result.records.push_back(record);
+    }
+    if (const std::optional<UnreachableChip> unreachable = chipOutOfTheListsReach(result.records)) {
+        const auto name = [&result](int row) { return result.records[static_cast<std::size_t>(row)].nameText(); };
+        const QString message = ExtraMessages::text(ExtraText::ChipNameUnreachable)
+                                    .arg(unreachable->row + 1)
+                                    .arg(name(unreachable->row))
+                                    .arg(unreachable->earlier + 1)
+                                    .arg(name(unreachable->earlier));
+        return {{}, message, unreachable->row, unreachable->column};
     }
     return result;
 }

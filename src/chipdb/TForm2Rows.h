@@ -69,9 +69,21 @@ struct RowDecodeResult {
 };
 [[nodiscard]] RowDecodeResult decodeRow(const ChipGridRow& row);
 
+// The first numeric cell of a row whose integer its field cannot store (a negative number, or
+// one beyond the field's 8 or 16 bits, which would keep only its low bits and so another value
+// than typed): the message naming it, at gridRow (from 1), and its column. Cells that are no
+// integer are not looked at here.
+struct CellProblem {
+    QString message;
+    int column = -1;
+};
+[[nodiscard]] std::optional<CellProblem> valueBeyondItsField(const ChipGridRow& row, int gridRow);
+
 // All rows as records, checked before anything is stored: every numeric cell must be an
-// integer, neither the type nor the manufacturer may hold a "," (which separates the parts), and
-// the packed name must fit the record (47 bytes of GBK, every character one GBK holds).
+// integer its field stores (valueBeyondItsField), neither the type nor the manufacturer may hold a "," (which separates the parts), and
+// the packed name must fit the record (47 bytes of GBK, every character one GBK holds), and the
+// window's chip lists must be able to choose every chip (no name they cannot tell apart from an
+// earlier one).
 struct RowsToRecordsResult {
     std::vector<ChipRecord> records;
     QString error;  // empty on success

@@ -326,6 +326,16 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
     // OtherClassInSocket
     {u"插座中的芯片不是 25 系列 SPI Flash，所以不是所选的 %1。", u"插座中的晶片不是 25 系列 SPI Flash，所以不是所選的 %1。",
      u"The chip in the socket is not a 25-series SPI flash, so it is not the chosen %1."},
+    // ChipValueBeyondField
+    {u"第 %1 行“%2”列的“%3”无法存入芯片记录：该项只能保存 0 到 %4 的数。",
+     u"第 %1 行“%2”列的“%3”無法存入芯片記錄：該項只能保存 0 到 %4 的數。",
+     u"Row %1: \"%3\" in the column \"%2\" cannot be stored: the chip record keeps only numbers from 0 to %4 "
+     u"there."},
+    // ChipNameUnreachable
+    {u"第 %1 行：芯片“%2”在芯片列表中永远无法选中，因为第 %3 行的“%4”在列表中与它无法区分（列表不分大小写），未保存。",
+     u"第 %1 行：芯片“%2”在芯片列表中永遠無法選中，因為第 %3 行的“%4”在列表中與它無法區分（列表不分大小寫），未保存。",
+     u"Row %1: the chip \"%2\" could never be chosen in the chip lists, since they cannot tell it apart from "
+     u"\"%4\" in row %3 (they ignore letter case); nothing was saved."},
     // YesButton
     {u"是(&Y)", u"是(&Y)", u"&Yes"},
     // NoButton

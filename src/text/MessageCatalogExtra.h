@@ -117,6 +117,8 @@ enum class ExtraText : int {
     CliArgumentNotUtf8,     // %1: the argument as decoded
     FlashInSocketNotChosen, // %1: the flash's ID bytes, %2: the chosen chip's model
     OtherClassInSocket,     // %1: the chosen 25-series flash's model
+    ChipValueBeyondField,   // %1: the grid row, %2: the column, %3: the cell's text, %4: the field's largest value
+    ChipNameUnreachable,    // %1: the grid row, %2: its name, %3: the earlier row, %4: that row's name
     YesButton,              // the buttons of a question where Qt has no translation of its own
     NoButton,
 };

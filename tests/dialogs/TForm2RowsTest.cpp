@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(CellInteger, AcceptsDecimalAndPrefixedHexadecimal)
@@ -156,9 +158,40 @@ TEST(ChipRows, EepromSizeZeroAndSixtyFourKilobytes)
     f.eepromSize = 16;  // "64KB"
     const ChipGridRow row = encodeRow(f);
     EXPECT_EQ(row[10], "65536");
-    const RowsToRecordsResult records = recordsFromRows({row});
-    ASSERT_TRUE(records.error.isEmpty());
-    EXPECT_EQ(records.records[0].eepromSize, 0);  // does not fit the 16-bit field
+    const RowsToRecordsResult records = recordsFromRows({row});  // does not fit the 16-bit field
+    EXPECT_TRUE(records.records.empty());
+    EXPECT_EQ(records.badColumn, 10);
+}
+
+TEST(ChipRows, AValueItsFieldCannotHoldIsRefusedNotCutToItsLowBits)
+{
+    setCurrentLanguage(Language::English);
+    const std::tuple<int, const char*, const char*> beyond[] = {
+        {5, "65536", "65535"}, {6, "256", "255"},   {7, "0x100", "255"}, {8, "70000", "65535"},
+        {8, "-1", "65535"},    {9, "256", "255"},   {10, "65536", "65535"}, {11, "256", "255"},
+        {12, "65536", "65535"},
+    };
+    for (const auto& [column, text, most] : beyond) {
+        ChipGridRow row = rowFromRecord(sampleRecord());
+        row[static_cast<std::size_t>(column)] = text;
+        const RowsToRecordsResult refused = recordsFromRows({rowFromRecord(sampleRecord()), row});
+        EXPECT_TRUE(refused.records.empty()) << column << " " << text;
+        EXPECT_EQ(refused.badRow, 1);
+        EXPECT_EQ(refused.badColumn, column);
+        EXPECT_EQ(refused.error, ExtraMessages::text(ExtraText::ChipValueBeyondField)
+                                     .arg(2).arg(chipGridHeaders()[column], text).arg(most));
+    }
+    // The largest values each field holds are stored as typed; 32-bit fields keep every bit.
+    ChipGridRow full = rowFromRecord(sampleRecord());
+    for (const auto& [column, text] : {std::pair{3, "0xFFFFFFFF"}, {5, "65535"}, {8, "65535"}, {10, "65535"},
+                                       {11, "255"}, {12, "65535"}})
+        full[static_cast<std::size_t>(column)] = text;
+    const RowsToRecordsResult stored = recordsFromRows({full});
+    ASSERT_TRUE(stored.error.isEmpty()) << stored.error.toStdString();
+    EXPECT_EQ(stored.records[0].chipId, 0xFFFFFFFFu);
+    EXPECT_EQ(stored.records[0].eepromSize, 65535);
+    EXPECT_EQ(stored.records[0].eepromPage, 255);
+    setCurrentLanguage(Language::Simplified);
 }
 
 TEST(ChipRows, SaveTrimsNamePartsAndChecksEveryRow)
@@ -204,6 +237,38 @@ TEST(ChipRows, ACommaThatWouldMoveTextIntoTheNextPartIsRefused)
     const RowsToRecordsResult kept = recordsFromRows({rowFromRecord(extra)});
     ASSERT_TRUE(kept.error.isEmpty());
     EXPECT_EQ(kept.records[0], extra);
+}
+
+TEST(ChipRows, AChipTheChipListsCouldNeverChooseIsRefused)
+{
+    // The lists tell texts apart ignoring letter case, but follow a chip by its exact type and
+    // maker: a later row spelt otherwise, or naming the same model again, is out of their reach.
+    const std::pair<const char*, int> cases[] = {
+        {"spi_flash,Macronix,MX25L3205", 0},
+        {"SPI_FLASH,winbond,W25Q32", 1},
+        {"SPI_FLASH,WINBOND,w25q64", 2},
+        {"SPI_FLASH,Macronix,W25Q64", -1},   // another maker's model of that name
+        {"24_EEPROM,Winbond,W25Q64", -1},    // another type's
+    };
+    // A row that names the same chip as an earlier one again.
+    const RowsToRecordsResult again = recordsFromRows({rowFromRecord(sampleRecord()), rowFromRecord(sampleRecord())});
+    EXPECT_EQ(again.badRow, 1);
+    EXPECT_EQ(again.error, ExtraMessages::text(ExtraText::ChipNameUnreachable)
+                               .arg(2).arg("SPI_FLASH,WINBOND,W25Q64").arg(1).arg("SPI_FLASH,WINBOND,W25Q64"));
+    for (const auto& [name, column] : cases) {
+        ChipRecord later = sampleRecord();
+        ASSERT_TRUE(later.setNameText(name));
+        const RowsToRecordsResult alone = recordsFromRows({rowFromRecord(sampleRecord()), rowFromRecord(later)});
+        if (column < 0) {
+            EXPECT_TRUE(alone.error.isEmpty()) << name << ": " << alone.error.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(alone.records.empty()) << name;
+        EXPECT_EQ(alone.badRow, 1) << name;
+        EXPECT_EQ(alone.badColumn, column) << name;
+        EXPECT_EQ(alone.error, ExtraMessages::text(ExtraText::ChipNameUnreachable)
+                                   .arg(2).arg(name).arg(1).arg("SPI_FLASH,WINBOND,W25Q64"));
+    }
 }
 
 TEST(ChipRows, ANameGbkCannotHoldIsRefusedNamingTheCharacterNotItsLength)

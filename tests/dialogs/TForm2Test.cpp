@@ -4,6 +4,7 @@
 #include "chipdb/ChipDatabaseFile.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -182,17 +183,27 @@ TEST_F(ChipEditor, EditReplacesTheSelectedRowAndFamilyChangeRebuildsSubTypes)
     EXPECT_EQ(list(8)->count(), 10);
     EXPECT_EQ(list(8)->currentIndex(), 0);
     list(8)->setCurrentIndex(6);  // 93C57 16 BITS
+    // 64 KB does not fit the record's EEPROM size: Edit and Add refuse it, naming the column.
     list(10)->setCurrentIndex(16);  // 64KB
+    click("BtnEdit");
+    click("BtnAdd");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains("65536") && errors[0].contains("EEPROM")) << errors[0].toStdString();
+    EXPECT_EQ(grid()->rowCount(), 1);
+    EXPECT_EQ(grid()->item(0, 6)->text(), "1");
+    errors.clear();
+
+    list(10)->setCurrentIndex(15);  // 32KB
     click("BtnEdit");
     EXPECT_EQ(grid()->rowCount(), 1);
     EXPECT_EQ(grid()->item(0, 6)->text(), "2");
     EXPECT_EQ(grid()->item(0, 7)->text(), "88");
-    EXPECT_EQ(grid()->item(0, 10)->text(), "65536");
+    EXPECT_EQ(grid()->item(0, 10)->text(), "32768");
 
     click("BtnSave");
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(database[0].subType, 88);
-    EXPECT_EQ(database[0].eepromSize, 0);
+    EXPECT_EQ(database[0].eepromSize, 32768);
 }
 
 TEST_F(ChipEditor, DeletingTheOnlyRowSavesJustTheTerminator)
@@ -336,6 +347,27 @@ TEST_F(ChipEditor, TabLeavesTheGridSoTheButtonsCanBeReachedByKeyboard)
     EXPECT_EQ(grid()->currentColumn(), 4);
 }
 
+TEST_F(ChipEditor, CtrlVOnACellNotBeingEditedPastesIntoIt)
+{
+    writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
+    open();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    grid()->setFocus();
+    // A chip ID copied from a terminal or a spreadsheet cell brings its line end along.
+    QApplication::clipboard()->setText("0xEF4017\r\n");
+    for (const int column : {3, 0}) {  // the first column is not editable at all
+        grid()->setCurrentCell(0, column);
+        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+    }
+    EXPECT_EQ(grid()->item(0, 3)->text(), "0xEF4017");
+    EXPECT_EQ(grid()->item(0, 0)->text(), "SPI_FLASH");
+    EXPECT_EQ(QApplication::focusWidget(), grid());  // no cell editor left open
+    click("BtnSave");
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(database[0].chipId, 0xEF4017u);
+}
+
 TEST_F(ChipEditor, ACellStillBeingTypedCountsAsAChange)
 {
     writeFile({chip("SPI_FLASH,MXIC,MX25L3205", 0, 0, 4 << 20)});
@@ -458,9 +490,11 @@ TEST_F(ChipEditor, EachOpeningReloadsTheFileDiscardingGridChanges)
     file.write("x");  // 69 bytes: damaged
     file.close();
     editor->hide();
+    setCurrentLanguage(Language::English);  // said in the language the person reads
     editor->show();
+    setCurrentLanguage(Language::Simplified);
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0], QString::fromUtf8("配置文件被破坏！\n") + QDir::toNativeSeparators(path));
+    EXPECT_EQ(errors[0], "The configuration file was destroyed.\n" + QDir::toNativeSeparators(path));
     EXPECT_EQ(grid()->rowCount(), 1);  // what the table held
 }
 

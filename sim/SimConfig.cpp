@@ -255,7 +255,10 @@ std::string parseConfig(std::string_view text, Config& out)
                 return fail(e);
             config.traceLimit = static_cast<std::size_t>(n);
         } else if (!device) {
-            return fail("device key outside a [device] section: " + key);
+            // A key no section takes either is a misspelling, not a key in the wrong place.
+            DeviceConfig unused;
+            const std::string e = applyDeviceKey(unused, key, value);
+            return fail(e.starts_with("unknown key: ") ? e : "device key outside a [device] section: " + key);
         } else if (auto e = applyDeviceKey(*device, key, value); !e.empty()) {
             return fail(e);
         }

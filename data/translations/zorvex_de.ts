@@ -1507,12 +1507,12 @@ aufgerundet auf ganze Seiten. Eine Datei, die größer als der Chip ist, wird ab
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Lädt IN wie write und vergleicht den Chip damit; von einer Datei, die länger als der Chip ist,
 wird nur die Chipgröße verglichen, worauf eine Warnung hinweist. Mit --all folgt auf einen
-Unterschied ein Lesen des ganzen Chips und eine Liste aller abweichenden Bereiche.</translation>
+Unterschied ein Lesen des ganzen Chips und eine Liste der ersten 50 abweichenden Bereiche.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1649,9 +1649,9 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <translation>den Prüfschritt auslassen</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>bei einem Unterschied den ganzen Chip lesen und alle Unterschiede auflisten</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>bei einem Unterschied den ganzen Chip lesen und bis zu 50 Bereiche auflisten</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1949,6 +1949,30 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <translation>XML-Link</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Lädt IN wie write und vergleicht den Chip damit; von einer Datei, die länger als der Chip ist,
+wird nur die Chipgröße verglichen, worauf eine Warnung hinweist. Mit --all folgt auf einen
+Unterschied ein Lesen des ganzen Chips und eine Liste aller abweichenden Bereiche.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">wird für jeden bestandenen Chip addiert (Standard 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">bei einem Unterschied den ganzen Chip lesen und alle Unterschiede auflisten</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1986,18 +2010,6 @@ Sperre entnommen, bevor ihr Chip geschrieben wird (sie hat Vorrang vor --serial-
 existiert). --log FILE hängt je Chip ein JSON-Objekt an, geschrieben, bevor seine PASS-Zeile
 ausgegeben wird. Der Durchlauf behält das erste Programmiergerät, das er öffnet; auf eines, das
 ein anderes Programm belegt, wird gewartet (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">wird für jeden bestandenen Chip addiert (Standard 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
         </message>
     </context>
 </TS>

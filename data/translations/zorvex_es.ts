@@ -1507,12 +1507,12 @@ en un terminal) permita escribir sus primeros bytes hasta la capacidad del chip.
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Carga IN como write y compara el chip con él; de un archivo más largo que el chip solo se
 compara la capacidad del chip, y un aviso lo indica. Con --all, una diferencia va seguida de la
-lectura del chip completo y de una lista de todos los rangos distintos.</translation>
+lectura del chip completo y de una lista de los primeros 50 rangos distintos.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1651,9 +1651,9 @@ el IEEE habitual.</translation>
             <translation>omite el paso de verificación</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>ante una diferencia, lee el chip completo y las enumera todas</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>ante una diferencia, lee el chip completo y enumera hasta 50 rangos</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1951,6 +1951,30 @@ el IEEE habitual.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Carga IN como write y compara el chip con él; de un archivo más largo que el chip solo se
+compara la capacidad del chip, y un aviso lo indica. Con --all, una diferencia va seguida de la
+lectura del chip completo y de una lista de todos los rangos distintos.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento por cada chip correcto (por defecto 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">ante una diferencia, lee el chip completo y las enumera todas</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">no se puede crear la carpeta %1 del registro</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1988,18 +2012,6 @@ grupo que lo comparte: cada número se toma de él bajo un bloqueo antes de escr
 vez que el archivo existe, prevalece sobre --serial-start).
 --log FILE añade un objeto JSON por chip, escrito antes de mostrar su línea PASS. La ejecución
 conserva el primer programador que abre; si otro programa lo ocupa, lo espera (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">incremento por cada chip correcto (por defecto 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">no se puede crear la carpeta %1 del registro</translation>
         </message>
     </context>
 </TS>

@@ -1507,12 +1507,12 @@ oui dans un terminal) autorise l’écriture de ses premiers octets, jusqu’à 
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Charge IN comme write et compare la puce avec lui ; d’un fichier plus long que la puce, seule
 la taille de la puce est comparée, et un avertissement le signale. Avec --all, une différence
-est suivie d’une lecture de toute la puce et de la liste de toutes les plages différentes.</translation>
+est suivie d’une lecture de toute la puce et de la liste des 50 premières plages différentes.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1648,9 +1648,9 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
             <translation>omettre l’étape de vérification</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>en cas de différence, lire toute la puce et lister toutes les différences</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>en cas de différence, lire toute la puce et lister jusqu’à 50 plages</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1948,6 +1948,30 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
             <translation>XML lié</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Charge IN comme write et compare la puce avec lui ; d’un fichier plus long que la puce, seule
+la taille de la puce est comparée, et un avertissement le signale. Avec --all, une différence
+est suivie d’une lecture de toute la puce et de la liste de toutes les plages différentes.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">ajouté pour chaque puce réussie (1 par défaut)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">en cas de différence, lire toute la puce et lister toutes les différences</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">impossible de créer le dossier %1 du journal</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1984,18 +2008,6 @@ d’un groupe qui le partage : chaque numéro y est pris sous un verrou avant l
 (il l’emporte sur --serial-start dès qu’il existe). --log FILE ajoute un objet JSON par puce, écrit
 avant l’affichage de sa ligne PASS. La passe garde le premier programmateur qu’elle ouvre ;
 s’il est réservé par un autre programme, elle l’attend (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">ajouté pour chaque puce réussie (1 par défaut)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">impossible de créer le dossier %1 du journal</translation>
         </message>
     </context>
 </TS>

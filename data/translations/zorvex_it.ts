@@ -1506,12 +1506,12 @@ sì su un terminale) consenta di scriverne i primi byte fino alla capacità del 
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Carica IN come fa write e confronta il chip con esso; di un file più lungo del chip viene
 confrontata solo la capacità del chip, e un avviso lo segnala. Con --all una differenza è seguita
-dalla lettura dell'intero chip e dall'elenco di tutti gli intervalli diversi.</translation>
+dalla lettura dell'intero chip e dall'elenco dei primi 50 intervalli diversi.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1650,9 +1650,9 @@ quello IEEE comune.</translation>
             <translation>salta il passaggio di verifica</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>in caso di differenza, legge l'intero chip e le elenca tutte</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>in caso di differenza, legge l'intero chip ed elenca fino a 50 intervalli</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1950,6 +1950,30 @@ quello IEEE comune.</translation>
             <translation>XML coll.</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Carica IN come fa write e confronta il chip con esso; di un file più lungo del chip viene
+confrontata solo la capacità del chip, e un avviso lo segnala. Con --all una differenza è seguita
+dalla lettura dell'intero chip e dall'elenco di tutti gli intervalli diversi.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento per ogni chip riuscito (predefinito 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">in caso di differenza, legge l'intero chip e le elenca tutte</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">impossibile creare la cartella %1 del log</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1987,18 +2011,6 @@ suo chip (una volta che il file esiste, prevale su --serial-start).
 --log FILE aggiunge un oggetto JSON per chip, scritto prima di stampare la sua riga PASS.
 L'esecuzione mantiene il primo programmatore che apre; se è occupato da un altro programma, lo
 attende (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">incremento per ogni chip riuscito (predefinito 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">impossibile creare la cartella %1 del log</translation>
         </message>
     </context>
 </TS>

@@ -1506,12 +1506,12 @@ zaokrąglając w górę do pełnych stron. Plik większy niż układ jest odrzuc
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Wczytuje IN tak jak write i porównuje z nim układ; z pliku dłuższego niż układ porównywany jest
 tylko rozmiar układu, o czym informuje ostrzeżenie. Z --all po wykryciu różnicy następuje odczyt
-całego układu i lista wszystkich różniących się zakresów.</translation>
+całego układu i lista pierwszych 50 różniących się zakresów.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1649,9 +1649,9 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
             <translation>pomiń krok weryfikacji</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>przy różnicy odczytaj cały układ i wymień wszystkie różnice</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>przy różnicy odczytaj cały układ i wymień do 50 zakresów</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1949,6 +1949,30 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
             <translation>Plik XML</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Wczytuje IN tak jak write i porównuje z nim układ; z pliku dłuższego niż układ porównywany jest
+tylko rozmiar układu, o czym informuje ostrzeżenie. Z --all po wykryciu różnicy następuje odczyt
+całego układu i lista wszystkich różniących się zakresów.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">dodawane za każdy zaliczony układ (domyślnie 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">przy różnicy odczytaj cały układ i wymień wszystkie różnice</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">nie można utworzyć folderu %1 dziennika</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1987,18 +2011,6 @@ zostanie zaprogramowany (gdy plik istnieje, ma pierwszeństwo przed --serial-sta
 --log FILE dopisuje jeden obiekt JSON na układ, zapisany przed wypisaniem jego wiersza PASS.
 Przebieg używa pierwszego otwartego programatora; na programator zajęty przez inny program czeka
 (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">dodawane za każdy zaliczony układ (domyślnie 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">nie można utworzyć folderu %1 dziennika</translation>
         </message>
     </context>
 </TS>

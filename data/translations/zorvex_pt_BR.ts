@@ -1506,12 +1506,12 @@ um sim em um terminal) permita gravar seus primeiros bytes, até o tamanho do ch
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Carrega IN como o write e compara o chip com ele; de um arquivo maior que o chip, apenas o
 tamanho do chip é comparado, e um aviso informa isso. Com --all, uma diferença é seguida pela
-leitura do chip inteiro e por uma lista de todos os intervalos diferentes.</translation>
+leitura do chip inteiro e por uma lista dos primeiros 50 intervalos diferentes.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1648,9 +1648,9 @@ mostram. O CRC32 é o IEEE comum.</translation>
             <translation>omite a etapa de verificação</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>em caso de diferença, lê o chip inteiro e lista todas elas</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>em caso de diferença, lê o chip inteiro e lista até 50 intervalos</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1948,6 +1948,30 @@ mostram. O CRC32 é o IEEE comum.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Carrega IN como o write e compara o chip com ele; de um arquivo maior que o chip, apenas o
+tamanho do chip é comparado, e um aviso informa isso. Com --all, uma diferença é seguida pela
+leitura do chip inteiro e por uma lista de todos os intervalos diferentes.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">somado a cada chip aprovado (padrão 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">em caso de diferença, lê o chip inteiro e lista todas elas</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">não é possível criar a pasta %1 do log</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1985,18 +2009,6 @@ sobre --serial-start quando já existe).
 --log FILE acrescenta um objeto JSON por chip, escrito antes de sua linha PASS ser exibida. A
 execução mantém o primeiro programador que abre; um programador ocupado por outro programa é
 aguardado (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">somado a cada chip aprovado (padrão 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">não é possível criar a pasta %1 do log</translation>
         </message>
     </context>
 </TS>

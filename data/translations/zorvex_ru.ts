@@ -1506,12 +1506,12 @@ on a terminal) allows writing its first chip-size bytes.</source>
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Загружает IN так же, как write, и сравнивает с ним микросхему; у файла длиннее микросхемы
 сравнивается только часть размером с микросхему, о чём выводится предупреждение. С --all после
-найденного различия читается вся микросхема и выводится список всех различающихся диапазонов.</translation>
+найденного различия читается вся микросхема и выводится список первых 50 различающихся диапазонов.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1647,9 +1647,9 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>пропустить сверку</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>при различии прочитать всю микросхему и вывести все различия</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>при различии прочитать всю микросхему и вывести до 50 диапазонов</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1947,6 +1947,30 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>Связ. XML</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Загружает IN так же, как write, и сравнивает с ним микросхему; у файла длиннее микросхемы
+сравнивается только часть размером с микросхему, о чём выводится предупреждение. С --all после
+найденного различия читается вся микросхема и выводится список всех различающихся диапазонов.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">при различии прочитать всю микросхему и вывести все различия</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">не удаётся создать папку %1 для журнала</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1983,18 +2007,6 @@ ADDR, в каждую следующую прошедшую — следующи
 он важнее --serial-start).
 --log FILE дописывает по одному объекту JSON на микросхему, до вывода её строки PASS. Запуск
 работает с первым открытым программатором; если тот занят другой программой, он ждёт (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">не удаётся создать папку %1 для журнала</translation>
         </message>
     </context>
 </TS>

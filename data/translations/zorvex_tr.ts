@@ -1505,12 +1505,12 @@ baytlarının yazılmasına izin verebilir.</translation>
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>IN dosyasını write gibi yükler ve çipi onunla karşılaştırır; çipten uzun bir dosyanın yalnızca çip
 boyutu kadarı karşılaştırılır ve bir uyarı bunu belirtir. --all ile bir fark bulunursa ardından tüm
-çip okunur ve her farklı aralık listelenir.</translation>
+çip okunur ve ilk 50 farklı aralık listelenir.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1646,9 +1646,9 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
             <translation>doğrulama adımını atla</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>fark varsa tüm çipi oku ve her farkı listele</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>fark varsa tüm çipi oku ve en çok 50 aralığı listele</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1946,6 +1946,30 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
             <translation>Bağlı XML</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">IN dosyasını write gibi yükler ve çipi onunla karşılaştırır; çipten uzun bir dosyanın yalnızca çip
+boyutu kadarı karşılaştırılır ve bir uyarı bunu belirtir. --all ile bir fark bulunursa ardından tüm
+çip okunur ve her farklı aralık listelenir.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">geçen her çip için eklenen değer (varsayılan 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">fark varsa tüm çipi oku ve her farkı listele</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">günlüğün klasörü %1 oluşturulamıyor</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1982,18 +2006,6 @@ saklar: her numara, çipi yazılmadan önce bir kilit altında bu dosyadan alın
 --log FILE her çip için bir JSON nesnesi ekler; nesne, çipin PASS satırı yazdırılmadan önce yazılır.
 Bir çalıştırma açtığı ilk programlayıcıyı kullanmayı sürdürür; başka bir programın tuttuğu
 programlayıcı beklenir (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">geçen her çip için eklenen değer (varsayılan 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">günlüğün klasörü %1 oluşturulamıyor</translation>
         </message>
     </context>
 </TS>

@@ -1506,12 +1506,12 @@ dung lượng chip.</translation>
         <message>
             <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
 only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
+is followed by a read of the whole chip and a list of the first 50 differing ranges.</source>
             <extracomment>command line 23 | zh-CN: 像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。
-使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。</extracomment>
+使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。</extracomment>
             <translation>Tải IN như lệnh write và so sánh chip với nó; với tệp dài hơn chip, chỉ phần bằng dung lượng chip
-được so sánh và có cảnh báo về điều đó. Với --all, khi có khác biệt, toàn bộ chip sẽ được đọc và mọi
-vùng khác nhau được liệt kê.</translation>
+được so sánh và có cảnh báo về điều đó. Với --all, khi có khác biệt, toàn bộ chip sẽ được đọc và 50
+vùng khác nhau đầu tiên được liệt kê.</translation>
         </message>
         <message>
             <source>Erases the whole chip.</source>
@@ -1646,9 +1646,9 @@ dụng.</translation>
             <translation>bỏ qua bước xác minh</translation>
         </message>
         <message>
-            <source>on a difference, read the whole chip and list every one</source>
-            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出每一处</extracomment>
-            <translation>khi có khác biệt, đọc toàn bộ chip và liệt kê từng chỗ khác</translation>
+            <source>on a difference, read the whole chip and list up to 50 ranges</source>
+            <extracomment>command line 36 | zh-CN: 发现差异时读出整个芯片并列出至多 50 段范围</extracomment>
+            <translation>khi có khác biệt, đọc toàn bộ chip và liệt kê tối đa 50 vùng</translation>
         </message>
         <message>
             <source>read IN as %1 whatever its name</source>
@@ -1946,6 +1946,30 @@ dụng.</translation>
             <translation>XML liên kết</translation>
         </message>
         <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Tải IN như lệnh write và so sánh chip với nó; với tệp dài hơn chip, chỉ phần bằng dung lượng chip
+được so sánh và có cảnh báo về điều đó. Với --all, khi có khác biệt, toàn bộ chip sẽ được đọc và mọi
+vùng khác nhau được liệt kê.</translation>
+        </message>
+        <message>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
+        </message>
+        <message>
+            <source>on a difference, read the whole chip and list every one</source>
+            <translation type="vanished">khi có khác biệt, đọc toàn bộ chip và liệt kê từng chỗ khác</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">không tạo được thư mục %1 của nhật ký</translation>
+        </message>
+        <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
 socket, erases, writes and verifies it, prints &quot;#K PASS SERIAL CRC32 SECONDS (CRC32 of N bytes)&quot;
 (the image rounded up to whole pages, as checksum IN --chip labels it) or &quot;#K FAIL REASON&quot;,
@@ -1981,18 +2005,6 @@ từ tệp dưới khóa trước khi ghi chip của nó (khi tệp đã tồn t
 --log FILE thêm một đối tượng JSON cho mỗi chip, được ghi trước khi in dòng PASS của chip đó. Lần
 chạy giữ mạch nạp đầu tiên mà nó mở; nếu mạch nạp đang bị chương trình khác chiếm giữ thì sẽ chờ
 (--busy-wait).</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
-        </message>
-        <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">không tạo được thư mục %1 của nhật ký</translation>
         </message>
     </context>
 </TS>

@@ -91,12 +91,12 @@ constexpr LanguageTexts kTexts[] = {
      u"on a terminal) allows writing its first chip-size bytes."},
     // VerifyAbout
     {u"像 write 一样载入 IN 并把芯片与它比较；比芯片长的文件只比较芯片容量的部分，并给出警告。\n"
-     u"使用 --all 时，发现差异后读出整个芯片并列出每一段不同的范围。",
+     u"使用 --all 时，发现差异后读出整个芯片并列出前 50 段不同的范围。",
      u"像 write 一樣載入 IN 並把芯片與它比較；比芯片長的文件只比較芯片容量的部分，並給出警告。\n"
-     u"使用 --all 時，發現差異後讀出整個芯片並列出每一段不同的範圍。",
+     u"使用 --all 時，發現差異後讀出整個芯片並列出前 50 段不同的範圍。",
      u"Loads IN as write does and compares the chip with it; of a file longer than the chip\n"
      u"only the chip's size is compared, and a warning says so. With --all a difference\n"
-     u"is followed by a read of the whole chip and a list of every differing range."},
+     u"is followed by a read of the whole chip and a list of the first 50 differing ranges."},
     // EraseAbout
     {u"擦除整个芯片。", u"擦除整個芯片。", u"Erases the whole chip."},
     // BlankAbout
@@ -200,8 +200,8 @@ constexpr LanguageTexts kTexts[] = {
     // NoVerifyOption
     {u"省去校验步骤", u"省去校驗步驟", u"leave out the verify step"},
     // AllOption
-    {u"发现差异时读出整个芯片并列出每一处", u"發現差異時讀出整個芯片並列出每一處",
-     u"on a difference, read the whole chip and list every one"},
+    {u"发现差异时读出整个芯片并列出至多 50 段范围", u"發現差異時讀出整個芯片並列出至多 50 段範圍",
+     u"on a difference, read the whole chip and list up to 50 ranges"},
     // FromOption
     {u"不论名称，把 IN 当作 %1 读入", u"不論名稱，把 IN 當作 %1 讀入", u"read IN as %1 whatever its name"},
     // ToOption

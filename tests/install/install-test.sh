@@ -134,6 +134,7 @@ if [ -r /usr/share/bash-completion/bash_completion ] || [ -n "${CI:-}" ]; then
   expect_completion 'zorvex-cli read --speed 1' '1.5MHz 12MHz '
   expect_completion 'zorvex-cli --lang zh' 'zh-CN zh-TW '
   expect_completion 'zorvex-cli convert a.bin b.hex --to s' 'srec '
+  expect_completion 'zorvex-cli produce --serial-format le' 'le16 le32 le64 '
   expect_completion 'zorvex-cli erase --chip w25q64jv' 'W25Q64JV W25Q64JV-IM '
   expect_completion 'zorvex-cli erase --chip 93lc46c' '93LC46C\(16bit\) 93LC46C\(8bit\) '
   expect_completion 'zorvex-cli erase --maker winb' 'Winbond '

@@ -8,6 +8,10 @@ TEST_F(SimTest, RefusedConfigurationNamesTheLineAndLeavesNoDeviceAndNoTrace)
     EXPECT_NE(std::string(sim.lastError()).find("line 3: unknown key: chip_sise"), std::string::npos);
     EXPECT_EQ(sim.deviceCount(), 0);
     EXPECT_EQ(sim.reset("chip = 24\n"), -1);
+    EXPECT_NE(std::string(sim.lastError()).find("line 1: device key outside a [device] section: chip"), std::string::npos);
+    // A misspelt key before the first section is named as unknown, not sent to a section.
+    EXPECT_EQ(sim.reset("trace_limt = 10\n[device]\n"), -1);
+    EXPECT_NE(std::string(sim.lastError()).find("line 1: unknown key: trace_limt"), std::string::npos) << sim.lastError();
     EXPECT_EQ(sim.reset("[device]\nchip_size = 128M\n"), -1);
     EXPECT_EQ(sim.reset("[device]\ntimeout_at = 3, x\n"), -1);
 

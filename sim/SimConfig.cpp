@@ -199,11 +199,11 @@ std::string applyDeviceKey(DeviceConfig& d, std::string_view key, std::string_vi
     }
 
     if (key == "chip")
-        return parseFamily(value, d.chipFamily) ? std::string{} : "unknown chip family: " + std::string(value);
+        return parseFamily(value, d.chipFamily) ? std::string{} : "unknown chip family: " + std::string(trim(value));
     if (key == "chip_content") {
         static const std::pair<const char*, Content> contents[] = {
             {"blank", Content::Blank}, {"pattern", Content::Pattern}, {"zero", Content::Zero}};
-        return lookUp(contents, value, d.content) ? std::string{} : "unknown chip content: " + std::string(value);
+        return lookUp(contents, value, d.content) ? std::string{} : "unknown chip content: " + std::string(trim(value));
     }
     if (key == "timeout_at" || key == "short_at")
         return numberList(value, key == "timeout_at" ? d.timeoutAt : d.shortAt);

@@ -691,13 +691,18 @@ Bitte wählen Sie das passende Chipmodell von Hand und programmieren Sie es.</tr
             <translation>Zeile %1: Der Chip „%2“ ließe sich in den Chiplisten nie wählen, denn sie können ihn nicht von „%4“ in Zeile %3 unterscheiden (sie beachten keine Groß- und Kleinschreibung); nichts wurde gespeichert.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>eine Pipe, deren anderes Ende kein Programm hält: das Öffnen würde warten, bis eines kommt</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nein</translation>
         </message>
         <message>
@@ -1949,28 +1954,12 @@ Zeilen von PASS, auto und write zeigen. Die CRC32 ist die übliche IEEE-Variante
             <translation>XML-Link</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Lädt IN wie write und vergleicht den Chip damit; von einer Datei, die länger als der Chip ist,
-wird nur die Chipgröße verglichen, worauf eine Warnung hinweist. Mit --all folgt auf einen
-Unterschied ein Lesen des ganzen Chips und eine Liste aller abweichenden Bereiche.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">wird für jeden bestandenen Chip addiert (Standard 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">bei einem Unterschied den ganzen Chip lesen und alle Unterschiede auflisten</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Der bereits gelesene Teil wurde verworfen; der Puffer ist leer.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2010,6 +1999,22 @@ Sperre entnommen, bevor ihr Chip geschrieben wird (sie hat Vorrang vor --serial-
 existiert). --log FILE hängt je Chip ein JSON-Objekt an, geschrieben, bevor seine PASS-Zeile
 ausgegeben wird. Der Durchlauf behält das erste Programmiergerät, das er öffnet; auf eines, das
 ein anderes Programm belegt, wird gewartet (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">der Ordner %1 des Protokolls kann nicht angelegt werden</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">wird für jeden bestandenen Chip addiert (Standard 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Lädt IN wie write und vergleicht den Chip damit; von einer Datei, die länger als der Chip ist,
+wird nur die Chipgröße verglichen, worauf eine Warnung hinweist. Mit --all folgt auf einen
+Unterschied ein Lesen des ganzen Chips und eine Liste aller abweichenden Bereiche.</translation>
         </message>
     </context>
 </TS>

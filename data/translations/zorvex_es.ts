@@ -691,13 +691,18 @@ Elija manualmente el modelo de chip correspondiente para programarlo.</translati
             <translation>Fila %1: el chip «%2» nunca podría elegirse en las listas de chips, porque no lo distinguen de «%4» de la fila %3 (no distinguen mayúsculas de minúsculas); no se guardó nada.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>una tubería cuyo otro extremo no tiene ningún programa: abrirla esperaría hasta que llegue uno</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>
@@ -1951,28 +1956,12 @@ el IEEE habitual.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Carga IN como write y compara el chip con él; de un archivo más largo que el chip solo se
-compara la capacidad del chip, y un aviso lo indica. Con --all, una diferencia va seguida de la
-lectura del chip completo y de una lista de todos los rangos distintos.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">incremento por cada chip correcto (por defecto 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">ante una diferencia, lee el chip completo y las enumera todas</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">no se puede crear la carpeta %1 del registro</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte ya leída se descartó; el búfer está vacío.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2012,6 +2001,22 @@ grupo que lo comparte: cada número se toma de él bajo un bloqueo antes de escr
 vez que el archivo existe, prevalece sobre --serial-start).
 --log FILE añade un objeto JSON por chip, escrito antes de mostrar su línea PASS. La ejecución
 conserva el primer programador que abre; si otro programa lo ocupa, lo espera (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">no se puede crear la carpeta %1 del registro</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento por cada chip correcto (por defecto 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Carga IN como write y compara el chip con él; de un archivo más largo que el chip solo se
+compara la capacidad del chip, y un aviso lo indica. Con --all, una diferencia va seguida de la
+lectura del chip completo y de una lista de todos los rangos distintos.</translation>
         </message>
     </context>
 </TS>

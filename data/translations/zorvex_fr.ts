@@ -691,13 +691,18 @@ Choisissez manuellement le modèle de puce correspondant, puis programmez-le.</t
             <translation>Ligne %1 : la puce « %2 » ne pourrait jamais être choisie dans les listes de puces, qui ne la distinguent pas de « %4 » à la ligne %3 (elles ignorent la casse) ; rien n’a été enregistré.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>un tube dont aucun programme ne tient l’autre extrémité : l’ouvrir attendrait qu’un programme arrive</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Oui</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Non</translation>
         </message>
         <message>
@@ -1948,28 +1953,12 @@ qu’affichent les lignes PASS, auto et write. Le CRC32 est le CRC IEEE courant.
             <translation>XML lié</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Charge IN comme write et compare la puce avec lui ; d’un fichier plus long que la puce, seule
-la taille de la puce est comparée, et un avertissement le signale. Avec --all, une différence
-est suivie d’une lecture de toute la puce et de la liste de toutes les plages différentes.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">ajouté pour chaque puce réussie (1 par défaut)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">en cas de différence, lire toute la puce et lister toutes les différences</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">impossible de créer le dossier %1 du journal</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La partie déjà lue a été abandonnée ; le tampon est vide.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2008,6 +1997,22 @@ d’un groupe qui le partage : chaque numéro y est pris sous un verrou avant l
 (il l’emporte sur --serial-start dès qu’il existe). --log FILE ajoute un objet JSON par puce, écrit
 avant l’affichage de sa ligne PASS. La passe garde le premier programmateur qu’elle ouvre ;
 s’il est réservé par un autre programme, elle l’attend (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">impossible de créer le dossier %1 du journal</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">ajouté pour chaque puce réussie (1 par défaut)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Charge IN comme write et compare la puce avec lui ; d’un fichier plus long que la puce, seule
+la taille de la puce est comparée, et un avertissement le signale. Avec --all, une différence
+est suivie d’une lecture de toute la puce et de la liste de toutes les plages différentes.</translation>
         </message>
     </context>
 </TS>

@@ -691,13 +691,18 @@ Scegliere manualmente il modello di chip corrispondente per programmarlo.</trans
             <translation>Riga %1: il chip «%2» non potrebbe mai essere scelto negli elenchi dei chip, che non lo distinguono da «%4» della riga %3 (ignorano maiuscole e minuscole); non è stato salvato nulla.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>una pipe il cui altro capo non è tenuto da nessun programma: aprirla aspetterebbe finché ne arriva uno</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;No</translation>
         </message>
         <message>
@@ -1950,28 +1955,12 @@ quello IEEE comune.</translation>
             <translation>XML coll.</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Carica IN come fa write e confronta il chip con esso; di un file più lungo del chip viene
-confrontata solo la capacità del chip, e un avviso lo segnala. Con --all una differenza è seguita
-dalla lettura dell'intero chip e dall'elenco di tutti gli intervalli diversi.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">incremento per ogni chip riuscito (predefinito 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">in caso di differenza, legge l'intero chip e le elenca tutte</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">impossibile creare la cartella %1 del log</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> La parte già letta è stata scartata; il buffer è vuoto.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2011,6 +2000,22 @@ suo chip (una volta che il file esiste, prevale su --serial-start).
 --log FILE aggiunge un oggetto JSON per chip, scritto prima di stampare la sua riga PASS.
 L'esecuzione mantiene il primo programmatore che apre; se è occupato da un altro programma, lo
 attende (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">impossibile creare la cartella %1 del log</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">incremento per ogni chip riuscito (predefinito 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Carica IN come fa write e confronta il chip con esso; di un file più lungo del chip viene
+confrontata solo la capacità del chip, e un avviso lo segnala. Con --all una differenza è seguita
+dalla lettura dell'intero chip e dall'elenco di tutti gli intervalli diversi.</translation>
         </message>
     </context>
 </TS>

@@ -691,13 +691,18 @@ Wybierz ręcznie odpowiedni model układu i zaprogramuj go.</translation>
             <translation>Wiersz %1: układu „%2” nigdy nie dałoby się wybrać na listach układów, bo nie odróżniają go od „%4” z wiersza %3 (pomijają wielkość liter); nic nie zapisano.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>potok, którego drugiego końca nie trzyma żaden program: otwarcie go czekałoby, aż jakiś się pojawi</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Tak</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Nie</translation>
         </message>
         <message>
@@ -1949,28 +1954,12 @@ w wierszach PASS, auto i write. CRC32 to powszechnie używany wariant IEEE.</tra
             <translation>Plik XML</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Wczytuje IN tak jak write i porównuje z nim układ; z pliku dłuższego niż układ porównywany jest
-tylko rozmiar układu, o czym informuje ostrzeżenie. Z --all po wykryciu różnicy następuje odczyt
-całego układu i lista wszystkich różniących się zakresów.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">dodawane za każdy zaliczony układ (domyślnie 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">przy różnicy odczytaj cały układ i wymień wszystkie różnice</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">nie można utworzyć folderu %1 dziennika</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Odczytaną już część odrzucono; bufor jest pusty.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2011,6 +2000,22 @@ zostanie zaprogramowany (gdy plik istnieje, ma pierwszeństwo przed --serial-sta
 --log FILE dopisuje jeden obiekt JSON na układ, zapisany przed wypisaniem jego wiersza PASS.
 Przebieg używa pierwszego otwartego programatora; na programator zajęty przez inny program czeka
 (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">nie można utworzyć folderu %1 dziennika</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">dodawane za każdy zaliczony układ (domyślnie 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Wczytuje IN tak jak write i porównuje z nim układ; z pliku dłuższego niż układ porównywany jest
+tylko rozmiar układu, o czym informuje ostrzeżenie. Z --all po wykryciu różnicy następuje odczyt
+całego układu i lista wszystkich różniących się zakresów.</translation>
         </message>
     </context>
 </TS>

@@ -691,13 +691,18 @@ Escolha manualmente o modelo de chip correspondente e grave-o.</translation>
             <translation>Linha %1: o chip &quot;%2&quot; nunca poderia ser escolhido nas listas de chips, pois elas não o distinguem de &quot;%4&quot; na linha %3 (ignoram maiúsculas e minúsculas); nada foi salvo.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>um pipe cuja outra ponta nenhum programa mantém aberta: abri-lo esperaria até que um apareça</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Não</translation>
         </message>
         <message>
@@ -1948,28 +1953,12 @@ mostram. O CRC32 é o IEEE comum.</translation>
             <translation>XML vinc.</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Carrega IN como o write e compara o chip com ele; de um arquivo maior que o chip, apenas o
-tamanho do chip é comparado, e um aviso informa isso. Com --all, uma diferença é seguida pela
-leitura do chip inteiro e por uma lista de todos os intervalos diferentes.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">somado a cada chip aprovado (padrão 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">em caso de diferença, lê o chip inteiro e lista todas elas</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">não é possível criar a pasta %1 do log</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> A parte já lida foi descartada; o buffer está vazio.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2009,6 +1998,22 @@ sobre --serial-start quando já existe).
 --log FILE acrescenta um objeto JSON por chip, escrito antes de sua linha PASS ser exibida. A
 execução mantém o primeiro programador que abre; um programador ocupado por outro programa é
 aguardado (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">não é possível criar a pasta %1 do log</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">somado a cada chip aprovado (padrão 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Carrega IN como o write e compara o chip com ele; de um arquivo maior que o chip, apenas o
+tamanho do chip é comparado, e um aviso informa isso. Com --all, uma diferença é seguida pela
+leitura do chip inteiro e por uma lista de todos os intervalos diferentes.</translation>
         </message>
     </context>
 </TS>

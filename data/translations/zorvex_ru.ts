@@ -691,13 +691,18 @@
             <translation>Строка %1: микросхему «%2» никогда нельзя было бы выбрать в списках микросхем: они не отличают её от «%4» в строке %3 (регистр букв не учитывается); ничего не сохранено.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>канал, другой конец которого не держит ни одна программа: открытие ждало бы, пока она появится</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Да</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Нет</translation>
         </message>
         <message>
@@ -1947,28 +1952,12 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>Связ. XML</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Загружает IN так же, как write, и сравнивает с ним микросхему; у файла длиннее микросхемы
-сравнивается только часть размером с микросхему, о чём выводится предупреждение. С --all после
-найденного различия читается вся микросхема и выводится список всех различающихся диапазонов.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">при различии прочитать всю микросхему и вывести все различия</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">не удаётся создать папку %1 для журнала</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Уже прочитанная часть отброшена; буфер пуст.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2007,6 +1996,22 @@ ADDR, в каждую следующую прошедшую — следующи
 он важнее --serial-start).
 --log FILE дописывает по одному объекту JSON на микросхему, до вывода её строки PASS. Запуск
 работает с первым открытым программатором; если тот занят другой программой, он ждёт (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">не удаётся создать папку %1 для журнала</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">прибавляется для каждой прошедшей микросхемы (по умолчанию 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Загружает IN так же, как write, и сравнивает с ним микросхему; у файла длиннее микросхемы
+сравнивается только часть размером с микросхему, о чём выводится предупреждение. С --all после
+найденного различия читается вся микросхема и выводится список всех различающихся диапазонов.</translation>
         </message>
     </context>
 </TS>

@@ -691,13 +691,18 @@
             <translation>Satır %1: &quot;%2&quot; çipi çip listelerinde hiçbir zaman seçilemezdi, çünkü listeler onu %3. satırdaki &quot;%4&quot; çipinden ayıramaz (büyük/küçük harf ayrımı yapmazlar); hiçbir şey kaydedilmedi.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>diğer ucunu hiçbir programın tutmadığı bir boru: açmak, bir program gelene kadar bekler</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Evet</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Hayır</translation>
         </message>
         <message>
@@ -1946,28 +1951,12 @@ CRC32, yaygın IEEE algoritmasıdır.</translation>
             <translation>Bağlı XML</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">IN dosyasını write gibi yükler ve çipi onunla karşılaştırır; çipten uzun bir dosyanın yalnızca çip
-boyutu kadarı karşılaştırılır ve bir uyarı bunu belirtir. --all ile bir fark bulunursa ardından tüm
-çip okunur ve her farklı aralık listelenir.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">geçen her çip için eklenen değer (varsayılan 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">fark varsa tüm çipi oku ve her farkı listele</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">günlüğün klasörü %1 oluşturulamıyor</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Okunmuş olan kısım atıldı; arabellek boş.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2006,6 +1995,22 @@ saklar: her numara, çipi yazılmadan önce bir kilit altında bu dosyadan alın
 --log FILE her çip için bir JSON nesnesi ekler; nesne, çipin PASS satırı yazdırılmadan önce yazılır.
 Bir çalıştırma açtığı ilk programlayıcıyı kullanmayı sürdürür; başka bir programın tuttuğu
 programlayıcı beklenir (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">günlüğün klasörü %1 oluşturulamıyor</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">geçen her çip için eklenen değer (varsayılan 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">IN dosyasını write gibi yükler ve çipi onunla karşılaştırır; çipten uzun bir dosyanın yalnızca çip
+boyutu kadarı karşılaştırılır ve bir uyarı bunu belirtir. --all ile bir fark bulunursa ardından tüm
+çip okunur ve her farklı aralık listelenir.</translation>
         </message>
     </context>
 </TS>

@@ -691,13 +691,18 @@
             <translation>Рядок %1: мікросхему «%2» ніколи не можна було б вибрати у списках мікросхем, бо вони не відрізняють її від «%4» у рядку %3 (регістр літер не враховується); нічого не збережено.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>канал, іншого кінця якого не тримає жодна програма: відкриття чекало б, доки вона з’явиться</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Так</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Ні</translation>
         </message>
         <message>
@@ -1947,28 +1952,12 @@ auto 和 write 行显示的校验和。CRC32 为通用的 IEEE 算法。</extrac
             <translation>Пов’яз. XML</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Завантажує IN так само, як write, і порівнює з ним мікросхему; у файлу, довшого за мікросхему,
-порівнюється лише частина розміром із мікросхему, про що виводиться попередження. З --all після
-знайденої відмінності читається вся мікросхема й виводиться список усіх відмінних діапазонів.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Уже прочитану частину відкинуто; буфер порожній.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">додається для кожної мікросхеми, що пройшла (типово 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">у разі відмінності прочитати всю мікросхему й вивести всі відмінності</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">не вдається створити теку %1 для журналу</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Уже прочитану частину відкинуто; буфер порожній.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2007,6 +1996,22 @@ ADDR, у кожну наступну, що пройшла, — наступни�
 за --serial-start).
 --log FILE дописує по одному об’єкту JSON на мікросхему, до виведення її рядка PASS. Запуск
 працює з першим відкритим програматором; якщо той зайнятий іншою програмою, він чекає (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">не вдається створити теку %1 для журналу</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">додається для кожної мікросхеми, що пройшла (типово 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Завантажує IN так само, як write, і порівнює з ним мікросхему; у файлу, довшого за мікросхему,
+порівнюється лише частина розміром із мікросхему, про що виводиться попередження. З --all після
+знайденої відмінності читається вся мікросхема й виводиться список усіх відмінних діапазонів.</translation>
         </message>
     </context>
 </TS>

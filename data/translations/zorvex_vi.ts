@@ -691,13 +691,18 @@ Loại chip: </translation>
             <translation>Hàng %1: chip &quot;%2&quot; sẽ không bao giờ chọn được trong các danh sách chip, vì chúng không phân biệt được nó với &quot;%4&quot; ở hàng %3 (không phân biệt chữ hoa, chữ thường); chưa lưu gì cả.</translation>
         </message>
         <message>
+            <source>a pipe that no program holds at its other end: opening it would wait until one comes</source>
+            <extracomment>extra 106 | zh-CN: 这是一个另一端没有程序的管道，打开它会一直等到有程序出现</extracomment>
+            <translation>một đường ống không có chương trình nào giữ đầu bên kia: mở nó sẽ phải chờ đến khi có chương trình</translation>
+        </message>
+        <message>
             <source>&amp;Yes</source>
-            <extracomment>extra 106 | zh-CN: 是(&amp;Y)</extracomment>
+            <extracomment>extra 107 | zh-CN: 是(&amp;Y)</extracomment>
             <translation>&amp;Có</translation>
         </message>
         <message>
             <source>&amp;No</source>
-            <extracomment>extra 107 | zh-CN: 否(&amp;N)</extracomment>
+            <extracomment>extra 108 | zh-CN: 否(&amp;N)</extracomment>
             <translation>&amp;Không</translation>
         </message>
         <message>
@@ -1946,28 +1951,12 @@ dụng.</translation>
             <translation>XML liên kết</translation>
         </message>
         <message>
-            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
-only the chip's size is compared, and a warning says so. With --all a difference
-is followed by a read of the whole chip and a list of every differing range.</source>
-            <translation type="vanished">Tải IN như lệnh write và so sánh chip với nó; với tệp dài hơn chip, chỉ phần bằng dung lượng chip
-được so sánh và có cảnh báo về điều đó. Với --all, khi có khác biệt, toàn bộ chip sẽ được đọc và mọi
-vùng khác nhau được liệt kê.</translation>
-        </message>
-        <message>
-            <source> The part already read was discarded; the buffer is empty.</source>
-            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
-        </message>
-        <message>
-            <source>added for every passed chip (default 1)</source>
-            <translation type="vanished">giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
-        </message>
-        <message>
             <source>on a difference, read the whole chip and list every one</source>
             <translation type="vanished">khi có khác biệt, đọc toàn bộ chip và liệt kê từng chỗ khác</translation>
         </message>
         <message>
-            <source>cannot create the folder %1 of the log</source>
-            <translation type="vanished">không tạo được thư mục %1 của nhật ký</translation>
+            <source> The part already read was discarded; the buffer is empty.</source>
+            <translation type="vanished"> Phần đã đọc đã bị loại bỏ; bộ đệm trống.</translation>
         </message>
         <message>
             <source>Programs one chip after another with IN: prints &quot;Insert a chip&quot; and waits for a chip in the
@@ -2005,6 +1994,22 @@ từ tệp dưới khóa trước khi ghi chip của nó (khi tệp đã tồn t
 --log FILE thêm một đối tượng JSON cho mỗi chip, được ghi trước khi in dòng PASS của chip đó. Lần
 chạy giữ mạch nạp đầu tiên mà nó mở; nếu mạch nạp đang bị chương trình khác chiếm giữ thì sẽ chờ
 (--busy-wait).</translation>
+        </message>
+        <message>
+            <source>cannot create the folder %1 of the log</source>
+            <translation type="vanished">không tạo được thư mục %1 của nhật ký</translation>
+        </message>
+        <message>
+            <source>added for every passed chip (default 1)</source>
+            <translation type="vanished">giá trị cộng thêm cho mỗi chip đạt (mặc định 1)</translation>
+        </message>
+        <message>
+            <source>Loads IN as write does and compares the chip with it; of a file longer than the chip
+only the chip's size is compared, and a warning says so. With --all a difference
+is followed by a read of the whole chip and a list of every differing range.</source>
+            <translation type="vanished">Tải IN như lệnh write và so sánh chip với nó; với tệp dài hơn chip, chỉ phần bằng dung lượng chip
+được so sánh và có cảnh báo về điều đó. Với --all, khi có khác biệt, toàn bộ chip sẽ được đọc và mọi
+vùng khác nhau được liệt kê.</translation>
         </message>
     </context>
 </TS>

@@ -119,7 +119,8 @@ void TForm1::openImageFile(const QString& path)
     ImageBuffer image;
     WindowFileFeedback feedback(*this);
     QByteArray capsuleHeader;
-    const qint32 length = OpenBufferFile(path, image.bytes(), feedback, &capsuleHeader);
+    // A pipe nobody writes into is refused: waiting for a writer would freeze the window.
+    const qint32 length = OpenBufferFile(path, image.bytes(), feedback, &capsuleHeader, PipeOpen::RefuseWithoutPeer);
     if (feedback.failed())
         return;
     // The file replaces the whole image, the view's edits taken into it included.
@@ -147,7 +148,7 @@ void TForm1::CompareFile1Click()
     // The file is read as Open reads it, into an image of its own: the buffer stays as it is.
     ImageBuffer image;
     WindowFileFeedback feedback(*this);
-    const qint32 length = OpenBufferFile(path, image.bytes(), feedback);
+    const qint32 length = OpenBufferFile(path, image.bytes(), feedback, nullptr, PipeOpen::RefuseWithoutPeer);
     if (feedback.failed())
         return;
     rememberImageFolder(path);
@@ -176,6 +177,12 @@ void TForm1::ToolSaveClick()
         return;
     const BufferSaveTexts texts{MessageCatalog::text(MessageKey::FileExistsOverwrite),
                                 MessageCatalog::text(MessageKey::FileWriteError)};
+    // A pipe nobody reads from is refused: waiting for a reader would freeze the window.
+    const PipeReaderCheck pipe(path);
+    if (pipe.noReader()) {
+        ShowError(withFileAndReason(texts.fileWriteError, path, ExtraMessages::text(ExtraText::PipeWithoutPeer)));
+        return;
+    }
     if (SaveBufferFile(path, dataBuffer(), length, feedback, texts, m_capsuleHeader) == SaveOutcome::Saved)
         rememberImageFolder(path);
 }

@@ -8,7 +8,12 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +31,47 @@ qint32 failed(BufferFileFeedback& feedback, const QString& message)
 {
     feedback.showError(message);
     return 0;
+}
+
+// Whether a pipe's read end, opened without waiting, has a program at its write end or bytes
+// waiting in it: tee() copies waiting bytes without taking them, and gives 0 only when there are
+// none and no writer.
+bool pipeHasWriterOrBytes(int handle)
+{
+    int probe[2] = {-1, -1};
+    if (::pipe2(probe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return true;
+    const bool found = ::tee(handle, probe[1], 1, SPLICE_F_NONBLOCK) != 0;
+    ::close(probe[0]);
+    ::close(probe[1]);
+    return found;
+}
+
+// Opens the file for reading, or shows why not. Under PipeOpen::RefuseWithoutPeer a pipe is
+// opened without waiting and read through that same end: opened again by name, it would wait
+// for a writer once more, and one that wrote everything and left would never come back.
+bool openToRead(QFile& file, PipeOpen pipe, BufferFileFeedback& feedback)
+{
+    const QByteArray name = QFile::encodeName(file.fileName());
+    struct stat status {};
+    if (pipe == PipeOpen::RefuseWithoutPeer && ::stat(name.constData(), &status) == 0 && S_ISFIFO(status.st_mode)) {
+        const int handle = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (handle >= 0 && !pipeHasWriterOrBytes(handle)) {
+            ::close(handle);
+            feedback.showError(withFileAndReason(fixedText(FixedText::CantOpenFile), file.fileName(),
+                                                 ExtraMessages::text(ExtraText::PipeWithoutPeer)));
+            return false;
+        }
+        if (handle >= 0 && ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK) == 0
+            && file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            return true;
+        if (handle >= 0)
+            ::close(handle);
+    }
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    feedback.showError(cantOpenText(file));
+    return false;
 }
 
 // Reads `count` bytes from the file's current position into the buffer; returns how many came.
@@ -64,12 +110,13 @@ qint32 readStream(QFile& file, std::span<std::uint8_t> buffer, qint64 capacity, 
 
 // A capsule's header, as many bytes as `header` holds (none for a plain binary), goes into
 // `header`, the rest of the file into the buffer.
-qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, QByteArray& header, BufferFileFeedback& feedback)
+qint32 openBinary(const QString& path, std::span<std::uint8_t> buffer, QByteArray& header, PipeOpen pipe,
+                  BufferFileFeedback& feedback)
 {
     const qint64 skip = header.size();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(feedback, cantOpenText(file));
+    if (!openToRead(file, pipe, feedback))
+        return 0;
     const auto capacity = static_cast<qint64>(std::min<std::size_t>(buffer.size(), std::numeric_limits<qint32>::max()));
     if (file.isSequential())
         return readStream(file, buffer, capacity, header, feedback);
@@ -129,18 +176,35 @@ qint64 largestSaveSize(BufferFileFormat format, qint64 length)
     return length;
 }
 
+PipeReaderCheck::PipeReaderCheck(const QString& path)
+{
+    struct stat status {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &status) != 0 || !S_ISFIFO(status.st_mode))
+        return;
+    // A write end opened without waiting is refused when nobody reads.
+    m_handle = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    m_noReader = m_handle < 0 && errno == ENXIO;
+}
+
+PipeReaderCheck::~PipeReaderCheck()
+{
+    if (m_handle >= 0)
+        ::close(m_handle);
+}
+
 qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
-                        BufferFileFeedback& feedback, QByteArray* capsuleHeader)
+                        BufferFileFeedback& feedback, QByteArray* capsuleHeader, PipeOpen pipe)
 {
     QByteArray header;
     qint32 length = 0;
     if (const ImageReader read = imageFormat(format).read) {
         QFile file(path);
-        length = file.open(QIODevice::ReadOnly) ? read(file, buffer, feedback) : failed(feedback, cantOpenText(file));
+        length = openToRead(file, pipe, feedback) ? read(file, buffer, feedback) : 0;
     } else {
         if (format == BufferFileFormat::Capsule)
             header.resize(kCapsuleHeaderSize);
-        length = openBinary(path, buffer, header, feedback);
+        length = openBinary(path, buffer, header, pipe, feedback);
     }
     if (capsuleHeader)
         *capsuleHeader = header;
@@ -148,10 +212,10 @@ qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<
 }
 
 qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback,
-                      QByteArray* capsuleHeader)
+                      QByteArray* capsuleHeader, PipeOpen pipe)
 {
     const std::optional<BufferFileFormat> format = OpenFormatFor(path, feedback);
-    return format ? OpenBufferFileAs(*format, path, buffer, feedback, capsuleHeader) : 0;
+    return format ? OpenBufferFileAs(*format, path, buffer, feedback, capsuleHeader, pipe) : 0;
 }
 
 bool WriteImageAs(BufferFileFormat format, QIODevice& device, std::span<const std::uint8_t> data,

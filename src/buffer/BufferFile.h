@@ -53,14 +53,39 @@ enum class SaveOutcome { Saved, Declined, Failed };
 // runs out): the room a folder must have before a long read is worth starting.
 [[nodiscard]] qint64 largestSaveSize(BufferFileFormat format, qint64 length);
 
+// Opening a pipe (a FIFO) by name waits until some program holds its other end, which would
+// freeze a window. Wait does that, as a command in a script expects; RefuseWithoutPeer opens a
+// pipe only when a program is at its other end (or bytes wait in it) and otherwise says why.
+enum class PipeOpen { Wait, RefuseWithoutPeer };
+
+// For a save onto a pipe without waiting: whether path is a pipe that no program reads from.
+// It keeps a write end of the pipe open while it lives, so that a reader found does not see the
+// pipe end before the save has opened it by name: keep it until the save is done. Anything
+// that is not a pipe, or cannot be looked at, has a reader.
+class PipeReaderCheck {
+public:
+    explicit PipeReaderCheck(const QString& path);
+    ~PipeReaderCheck();
+    PipeReaderCheck(const PipeReaderCheck&) = delete;
+    PipeReaderCheck& operator=(const PipeReaderCheck&) = delete;
+
+    [[nodiscard]] bool noReader() const { return m_noReader; }
+
+private:
+    int m_handle = -1;
+    bool m_noReader = false;
+};
+
 // Loads the file into `buffer`, whose size is the capacity (the caller fills it with 0xFF
 // first). Returns the count of loaded bytes (binary, capsule) or the size the text reader found;
 // 0 after any error, which has then been shown through `feedback`. `capsuleHeader`, when given,
-// gets a capsule's header, and is emptied for any other format.
+// gets a capsule's header, and is emptied for any other format. `pipe` says whether a pipe is
+// waited for.
 [[nodiscard]] qint32 OpenBufferFile(const QString& path, std::span<std::uint8_t> buffer, BufferFileFeedback& feedback,
-                                    QByteArray* capsuleHeader = nullptr);
+                                    QByteArray* capsuleHeader = nullptr, PipeOpen pipe = PipeOpen::Wait);
 [[nodiscard]] qint32 OpenBufferFileAs(BufferFileFormat format, const QString& path, std::span<std::uint8_t> buffer,
-                                      BufferFileFeedback& feedback, QByteArray* capsuleHeader = nullptr);
+                                      BufferFileFeedback& feedback, QByteArray* capsuleHeader = nullptr,
+                                      PipeOpen pipe = PipeOpen::Wait);
 
 // Stores data in the format as the file at path, the old file replaced only once all of it is
 // written (saveFile). A capsule without a header of kCapsuleHeaderSize bytes is not written.

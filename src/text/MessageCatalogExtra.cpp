@@ -336,6 +336,10 @@ constexpr LanguageTexts kTexts[ExtraMessages::Count] = {
      u"第 %1 行：芯片“%2”在芯片列表中永遠無法選中，因為第 %3 行的“%4”在列表中與它無法區分（列表不分大小寫），未保存。",
      u"Row %1: the chip \"%2\" could never be chosen in the chip lists, since they cannot tell it apart from "
      u"\"%4\" in row %3 (they ignore letter case); nothing was saved."},
+    // PipeWithoutPeer
+    {u"这是一个另一端没有程序的管道，打开它会一直等到有程序出现",
+     u"這是一個另一端沒有程序的管道，打開它會一直等到有程序出現",
+     u"a pipe that no program holds at its other end: opening it would wait until one comes"},
     // YesButton
     {u"是(&Y)", u"是(&Y)", u"&Yes"},
     // NoButton

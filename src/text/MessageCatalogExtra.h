@@ -119,6 +119,7 @@ enum class ExtraText : int {
     OtherClassInSocket,     // %1: the chosen 25-series flash's model
     ChipValueBeyondField,   // %1: the grid row, %2: the column, %3: the cell's text, %4: the field's largest value
     ChipNameUnreachable,    // %1: the grid row, %2: its name, %3: the earlier row, %4: that row's name
+    PipeWithoutPeer,        // the reason a pipe nobody holds at its other end is not opened
     YesButton,              // the buttons of a question where Qt has no translation of its own
     NoButton,
 };

@@ -21,6 +21,10 @@
 #include <functional>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -115,7 +119,9 @@ TEST_F(FileCommands, FailedOpenLeavesBufferViewAndEditsAsTheyWere)
     badHex += ":0100050042FF\r\n:00000001FF\r\n";
     writeFile(file("bad.hex"), badHex);
     writeFile(file("bad.src"), "S107000001020304EE\r\nS1070004zz\r\n");
-    for (const QString& path : {file("bad.hex"), file("bad.src"), file("missing.bin"), file("missing.s19")}) {
+    // A pipe no program writes into would make the open wait, the window frozen, for ever.
+    ASSERT_EQ(mkfifo(QFile::encodeName(file("pipe.hex")).constData(), 0600), 0);
+    for (const QString& path : {file("bad.hex"), file("bad.src"), file("missing.bin"), file("missing.s19"), file("pipe.hex")}) {
         MessageBoxes::reset();
         MessageBoxes::setNextAnswer(QMessageBox::Ok);
         FileDialogs::setNextFileName(path);
@@ -221,6 +227,50 @@ TEST_F(FileCommands, SaveOnAFullDiskShowsTheErrorAndKeepsTheOldFile)
         EXPECT_TRUE(MessageBoxes::history()[1].text.contains(file(name))) << name;
         EXPECT_EQ(readFile(file(name)), "old") << name;
     }
+}
+
+// Opened or saved by name, a pipe waits for a program at its other end, the window frozen.
+// A pipe that holds bytes a writer left is read; a save onto a pipe nobody reads is refused
+// and says why; with a reader there, the image goes through. (No writer: FailedOpen above.)
+TEST_F(FileCommands, PipesAreReadAndWrittenWithoutWaitingForAProgramThatIsNotThere)
+{
+    writeDatabase({{"I2C,ACME,24C02", 256}});
+    TForm1& window = openWindow();
+    window.Enlish->trigger();
+    const QString pipe = file("pipe.bin");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    const int keptOpen = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(keptOpen, 0);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "\x11\x22\x33", 3), 3);
+    ::close(writer);
+    FileDialogs::setNextFileName(pipe);
+    window.ToolOpen->trigger();
+    ::close(keptOpen);
+    EXPECT_EQ(window.dataLength(), 3);
+    EXPECT_EQ(viewBytes().left(4), QByteArray("\x11\x22\x33\xFF", 4));
+
+    MessageBoxes::reset();
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    FileDialogs::setNextFileName(pipe);
+    window.ToolSave->trigger();
+    ASSERT_EQ(MessageBoxes::history().size(), 1);
+    EXPECT_EQ(MessageBoxes::history()[0].text, "Error writing file.\n" + pipe + ": a pipe that no program holds at its "
+                                                "other end: opening it would wait until one comes");
+
+    const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    MessageBoxes::reset();
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);  // the pipe exists: write into it
+    FileDialogs::setNextFileName(pipe);
+    window.ToolSave->trigger();
+    EXPECT_EQ(MessageBoxes::history().size(), 1) << "only the question, no error";
+    QByteArray received(300, '\0');
+    EXPECT_EQ(::read(reader, received.data(), received.size()), 256);
+    EXPECT_EQ(received.left(4), QByteArray("\x11\x22\x33\xFF", 4));
+    ::close(reader);
 }
 
 TEST_F(FileCommands, SaveTakesViewEditsAndAsksBeforeOverwriting)

@@ -38,6 +38,11 @@ void explainNotConnected(TUsbBulk& usb)
         printError(ExtraMessages::text(ExtraText::UsbLibraryNotLoaded).arg(QString::fromStdString(usb.library().path())));
         return;
     }
+    // Nor is it the cable when the simulator has no programmer because it refused its file.
+    if (const std::string reason = refusedSimulatorConfiguration(usb.library().path()); !reason.empty()) {
+        printError(ExtraMessages::text(ExtraText::SimulatorRefused).arg(QString::fromStdString(reason)));
+        return;
+    }
     if (usb.selector()) {
         const QString selector = QString::fromStdString(usb.selector()->text());
         switch (usb.selectionFailure()) {

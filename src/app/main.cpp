@@ -3,9 +3,9 @@
 #include "text/CliTexts.h"
 #include "text/MessageCatalogExtra.h"
 #include "text/SystemLanguage.h"
-#include "app/SimulatorCheck.h"
 #include "app/TForm1.h"
 #include "app/ZorvexApplication.h"
+#include "usb/SimulatorLibrary.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -61,7 +61,8 @@ int main(int argc, char* argv[])
     // A configuration the simulator refused leaves it without a programmer; the window says
     // why once, over the window, instead of only on standard error.
     if (options.simulate) {
-        const QString reason = refusedSimulatorConfiguration(environment.usbLibrary);
+        const QString reason = QString::fromStdString(
+            refusedSimulatorConfiguration(QFile::encodeName(environment.usbLibrary).toStdString()));
         if (!reason.isEmpty()) {
             QTimer::singleShot(0, &window, [&window, reason] {
                 window.ShowError(ExtraMessages::text(ExtraText::SimulatorRefused).arg(reason));

@@ -10,3 +10,8 @@ inline constexpr const char* SimulatorLibraryName = "libzorvex-sim.so";
 inline constexpr const char* InstalledSimulatorDir = "../lib/zorvex";
 
 [[nodiscard]] std::string simulatorLibraryPath(const std::string& executableDir);
+
+// Why the programmer simulator at libraryPath refused its configuration file (it then has no
+// programmer); empty when it took the file, or when the library is not the simulator. The
+// simulator reads its configuration when it is first used, so this asks it to.
+[[nodiscard]] std::string refusedSimulatorConfiguration(const std::string& libraryPath);

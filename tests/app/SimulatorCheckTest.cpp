@@ -1,4 +1,4 @@
-#include "app/SimulatorCheck.h"
+#include "usb/SimulatorLibrary.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +9,11 @@
 #ifdef ZORVEX_SIM_LIBRARY
 
 namespace {
+
+QString refusedSimulatorConfiguration(const QString& libraryPath)
+{
+    return QString::fromStdString(::refusedSimulatorConfiguration(QFile::encodeName(libraryPath).toStdString()));
+}
 
 // Holds the simulator loaded and points its configuration variable at a file for one test;
 // afterwards the simulator goes back to its built-in default.

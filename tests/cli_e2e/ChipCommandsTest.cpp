@@ -346,4 +346,11 @@ TEST(CliChipCommands, NotConnectedIsFollowedByWhatToCheckInTheChosenLanguage)
     // A known reason replaces the general hint.
     const CliResult missing = cli.run({QStringLiteral("detect"), QStringLiteral("--usb-library"), QStringLiteral("/nonexistent.so")});
     EXPECT_FALSE(missing.err.contains(QStringLiteral("udev"))) << missing.err.toStdString();
+    // So does a simulator configuration the simulator refused.
+    cli.put(QStringLiteral("sim.conf"), QByteArray("[device]\nchip = 26\n"));
+    const CliResult refused = cli.run({QStringLiteral("detect"), QStringLiteral("--simulate")});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("zorvex-cli: The simulator configuration was refused")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(refused.err.contains(QStringLiteral("udev"))) << refused.err.toStdString();
 }
